@@ -1,0 +1,26 @@
+# A thin driver: install what is missing, configure, build, run.
+BUILD ?= build
+TYPE ?= Release
+
+.PHONY: deps configure build run test bench clean
+
+deps:
+	@bash scripts/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(TYPE) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD)
+
+run: build
+	./$(BUILD)/dorvane
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure
+
+bench: build
+	./$(BUILD)/dorvane_bench
+
+clean:
+	rm -rf $(BUILD)

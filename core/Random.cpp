@@ -1,0 +1,30 @@
+#include "core/Random.h"
+
+#include <chrono>
+#include <ctime>
+
+namespace {
+std::uint32_t g_randState = 1;
+SecondsClock g_clock;
+} // namespace
+
+int Rand() {
+    g_randState = g_randState * 214013u + 2531011u;
+    return static_cast<int>((g_randState >> 16) & 0x7fff);
+}
+
+void Srand(unsigned seed) { g_randState = seed; }
+
+void SetSecondsClock(SecondsClock clock) { g_clock = std::move(clock); }
+
+std::int64_t CalendarSeconds() {
+    if (g_clock) return g_clock();
+    return static_cast<std::int64_t>(std::time(nullptr));
+}
+
+void WaitMilliseconds(int ms) {
+    if (ms <= 0) return;
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (std::chrono::steady_clock::now() < end) {
+    }
+}

@@ -1,0 +1,39 @@
+#pragma once
+// Command and control ids. Each window keeps its ids in its own block.
+
+// Main menu commands.
+constexpr int ID_FILE_PRINT = 57607;
+constexpr int ID_FILE_PRINT_PREVIEW = 57609;
+constexpr int ID_FILE_PRINT_SETUP = 57606;
+constexpr int ID_APP_EXIT = 57665;
+constexpr int ID_APP_ABOUT = 57664;
+constexpr int ID_WINDOW_POPULATION = 32771;
+constexpr int ID_WINDOW_SAMPLES = 32788;
+constexpr int ID_WINDOW_SAMPLING_DIST = 32772;
+constexpr int ID_WINDOW_CONF_INTERVALS = 32773;
+constexpr int ID_WINDOW_POP_SETTINGS = 32774;
+constexpr int ID_WINDOW_CLOSE = 32775;
+constexpr int ID_MEASUREMENT_BINOMIAL = 32776;
+constexpr int ID_MEASUREMENT_DISCRETE = 32777;
+constexpr int ID_MEASUREMENT_CONTINUOUS = 32778;
+constexpr int ID_OPTIONS_DISPLAY_SAMPLES = 32798;
+constexpr int ID_OPTIONS_NO_DISPLAY_SAMPLES = 32799;
+constexpr int ID_OPTIONS_OBSERVED = 32789;
+constexpr int ID_OPTIONS_Z_VALUES = 32790;
+constexpr int ID_OPTIONS_T_VALUES = 32791;
+constexpr int ID_OPTIONS_PROPORTION_ABOVE = 32792;
+constexpr int ID_OPTIONS_PROPORTION_BELOW = 32793;
+constexpr int ID_OPTIONS_ONE_SLIDER = 32794;
+constexpr int ID_OPTIONS_TWO_SLIDERS_SEPARATE = 32795;
+constexpr int ID_OPTIONS_TWO_SLIDERS_TANDEM = 32796;
+constexpr int ID_OPTIONS_POSSIBLE_MU = 32797;
+
+// Pop-up shape menu of the Population window.
+constexpr int ID_SHAPE_CLEAR = 32780;
+constexpr int ID_SHAPE_BIMODAL = 32781;
+constexpr int ID_SHAPE_NORMAL = 32782;
+constexpr int ID_SHAPE_SKEW_MINUS = 32783;
+constexpr int ID_SHAPE_SKEW_PLUS = 32784;
+constexpr int ID_SHAPE_TRIMODAL = 32785;
+constexpr int ID_SHAPE_U_SHAPED = 32786;
+constexpr int ID_SHAPE_UNIFORM = 32787;

@@ -1,0 +1,67 @@
+#pragma once
+// Builds a window's controls from its table of {id, kind, text, rectangle in
+// dialog units} and maps dialog units to pixels by the window's design size
+// over its template size, truncating each term.
+
+#include <QAbstractButton>
+#include <QHash>
+#include <QRect>
+#include <QSize>
+#include <functional>
+#include <initializer_list>
+
+class QWidget;
+
+enum class ControlKind {
+    PushButton,   // QPushButton
+    RadioButton,  // a push-like radio button: checkable QPushButton
+    OwnerDrawn,   // COwnerDrawButton, painted by the window
+    Edit,         // QLineEdit
+    Static,       // QLabel
+    HScrollBar,   // QScrollBar, horizontal
+    VScrollBar,   // QScrollBar, vertical
+};
+
+struct ControlSpec {
+    int id;
+    ControlKind kind;
+    const char* text; // may contain "\n"
+    int x, y, w, h;   // dialog units
+};
+
+class DialogTemplate {
+public:
+    // templateDU: the template's size in dialog units; designPx: the window's
+    // client size in pixels at scale 1.
+    DialogTemplate(QWidget* owner, QSize templateDU, QSize designPx);
+
+    QRect ToPixels(int x, int y, int w, int h) const;
+    QWidget* Create(const ControlSpec& spec);
+    void CreateAll(std::initializer_list<ControlSpec> specs);
+    template <class T> T* Get(int id) const { return qobject_cast<T*>(m_controls.value(id)); }
+    QWidget* Control(int id) const { return m_controls.value(id); }
+
+private:
+    QWidget* m_owner;
+    double m_kx, m_ky;
+    QHash<int, QWidget*> m_controls;
+};
+
+// A button whose face the owning window draws.
+class COwnerDrawButton : public QAbstractButton {
+    Q_OBJECT
+public:
+    using FaceFn = std::function<void(QPainter& painter, const QRect& client, bool down)>;
+    explicit COwnerDrawButton(QWidget* parent = nullptr);
+    void SetFace(FaceFn face) { m_face = std::move(face); }
+    // While set, the whole button is grey (210): the held-down look of a run.
+    void SetPressedLook(bool on) { m_pressedLook = on; }
+    bool PressedLook() const { return m_pressedLook; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    FaceFn m_face;
+    bool m_pressedLook = false;
+};

@@ -1,0 +1,21 @@
+#include "shell/MessageBox.h"
+
+#include <QMessageBox>
+
+namespace {
+MessageHandler& Handler() {
+    static MessageHandler handler;
+    return handler;
+}
+} // namespace
+
+void SetMessageHandler(MessageHandler handler) { Handler() = std::move(handler); }
+
+void ShowMessage(QWidget* owner, const QString& text) {
+    if (Handler()) {
+        Handler()(owner, text);
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Dorvane"), text, QMessageBox::Ok, owner);
+    box.exec();
+}

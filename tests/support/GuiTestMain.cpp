@@ -1,0 +1,30 @@
+// Widget tests run on the offscreen platform unless a display is chosen, in
+// the Fusion style and the C locale, and any Qt warning fails the test.
+#include "shell/DrawingResources.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QStyleFactory>
+#include <gtest/gtest.h>
+
+namespace {
+void FailOnWarnings(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtDebugMsg || type == QtInfoMsg) return;
+    // The offscreen platform reports this for every top-level window.
+    if (message.contains(QLatin1String("propagateSizeHints"))) return;
+    ADD_FAILURE() << "Qt warning: " << message.toStdString();
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QLocale::setDefault(QLocale::c());
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication app(argc, argv);
+    qInstallMessageHandler(FailOnWarnings);
+    CreatePensAndBrushes();
+    CreateFonts();
+    CreateOffscreenSurfaces();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,27 @@
+#include "tests/support/GuiTestSupport.h"
+
+#include "core/Random.h"
+#include "core/SimulationState.h"
+#include "core/ViewHooks.h"
+#include "shell/MessageBox.h"
+
+#include <QDir>
+
+void GuiTest::SetUp() {
+    ResetSimulationState();
+    SetSecondsClock([] { return std::int64_t{1000000}; });
+    SetMessageHandler([this](QWidget*, const QString& text) { messages << text; });
+}
+
+void GuiTest::TearDown() {
+    SetMessageHandler({});
+    SetViewHooks(nullptr);
+    SetSecondsClock({});
+}
+
+void SaveSnapshot(const QImage& image, const QString& name) {
+    const QByteArray dir = qgetenv("DORVANE_SNAPSHOT_DIR");
+    if (dir.isEmpty()) return;
+    QDir().mkpath(QString::fromLocal8Bit(dir));
+    image.save(QString::fromLocal8Bit(dir) + "/" + name + ".png");
+}
