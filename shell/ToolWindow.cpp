@@ -1,0 +1,88 @@
+#include "shell/ToolWindow.h"
+
+#include "core/SimulationState.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMouseEvent>
+
+CToolWindow::CToolWindow(const char* tag, const QString& caption, QSize designSize,
+                         QWidget* parent)
+    : QWidget(parent), m_tag(tag) {
+    setWindowTitle(caption);
+    setFixedSize(designSize);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CToolWindow::HostIn(QMdiArea* area) {
+    if (m_frame || !area) return;
+    m_frame = new CToolSubWindow(this);
+    area->addSubWindow(m_frame);
+    m_frame->hide();
+}
+
+void CToolWindow::ShowTool() {
+    if (m_frame) {
+        m_frame->showNormal();
+        m_frame->show();
+        m_frame->raise();
+        if (QMdiArea* area = m_frame->mdiArea()) area->setActiveSubWindow(m_frame);
+    } else {
+        show();
+        raise();
+    }
+}
+
+void CToolWindow::HideTool() {
+    if (m_frame)
+        m_frame->hide();
+    else
+        hide();
+}
+
+bool CToolWindow::IsToolVisible() const { return m_frame ? m_frame->isVisible() : isVisible(); }
+
+QRect CToolWindow::ToolGeometry() const { return m_frame ? m_frame->geometry() : geometry(); }
+
+void CToolWindow::MoveToolTo(const QPoint& topLeft) {
+    if (auto* frame = qobject_cast<CToolSubWindow*>(m_frame)) {
+        frame->SetProgrammaticMove(true);
+        frame->move(topLeft);
+        frame->SetProgrammaticMove(false);
+    } else {
+        move(topLeft);
+    }
+}
+
+void CToolWindow::ResizeClientTo(const QSize& clientSize) {
+    setFixedSize(clientSize);
+    if (m_frame) m_frame->adjustSize();
+}
+
+void CToolWindow::MarkActive() { g_activeWindowTag = m_tag; }
+
+void CToolWindow::mousePressEvent(QMouseEvent* event) {
+    MarkActive();
+    QWidget::mousePressEvent(event);
+}
+
+CToolSubWindow::CToolSubWindow(CToolWindow* tool) : m_tool(tool) {
+    setWidget(tool);
+    setWindowTitle(tool->windowTitle());
+    setWindowIcon(tool->windowIcon());
+    setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    adjustSize();
+}
+
+void CToolSubWindow::closeEvent(QCloseEvent* event) {
+    // Tool windows live until exit; the close box only hides them.
+    event->ignore();
+    m_tool->OnCloseBox();
+}
+
+void CToolSubWindow::moveEvent(QMoveEvent* event) {
+    QMdiSubWindow::moveEvent(event);
+    if (!m_programmaticMove && isVisible()) m_tool->OnMoved();
+}
