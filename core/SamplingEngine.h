@@ -1,0 +1,127 @@
+#pragma once
+// The sampling engine: draws a run of samples from the population into the
+// Sample store, keeps the sorted means and the histogram, and drives the live
+// display of the four windows through SampleDisplay while it works.
+
+#include "core/Random.h"
+
+#include <string>
+
+// Everything the engine asks of the windows during a run. The shell forwards
+// each call to the window that owns the operation; tests record the calls;
+// the benchmark keeps the do-nothing defaults. The engine itself tests the
+// visible flags and the speed before calling.
+class SampleDisplay {
+  public:
+    virtual ~SampleDisplay() = default;
+
+    // Population window.
+    virtual void RedrawCurve() {}
+    virtual void MarkSample(int column) { (void)column; }
+
+    // Samples window.
+    virtual void DrawSampleHistogram(int sampleNo, int inProgress, int column) {
+        (void)sampleNo;
+        (void)inProgress;
+        (void)column;
+    }
+    virtual void RedrawSamplesWindow() {}
+    // Sample scroll bar: range 1..maxSample, thumb at position, redrawn.
+    virtual void SetSamplesScrollBar(int maxSample, int position) {
+        (void)maxSample;
+        (void)position;
+    }
+
+    // Dorvane window.
+    virtual void DrawHistogramGraph() {}
+    // Invalidate g_histRect (erasing) and repaint it at once.
+    virtual void InvalidateHistogram() {}
+    virtual void GrowLatestColumn() {}
+    virtual void PaintWhole() {}
+    // Invalidate the whole window (erasing) and repaint it at once.
+    virtual void InvalidateDorvane() {}
+    virtual void RefreshPanel() {}
+    virtual void PlaceLeftSlider() {}
+    virtual void PlaceRightSlider() {}
+    // Write r into the Dorvane and Confidence Intervals Total Samples Drawn
+    // fields and show them.
+    virtual void ShowSampleCount(int r) { (void)r; }
+    // Empty the four summary fields and show them.
+    virtual void ClearSummaryFields() {}
+
+    // Confidence Intervals window.
+    virtual void ClearCiResultFields() {}
+    virtual void ComputeCriticalValue() {}
+    virtual void DrawIntervalGraph() {}
+    // Fill g_ciGraphRect white on the Confidence Intervals surface.
+    virtual void ClearCiGraph() {}
+    virtual void DrawInterval(int n, int sampleNo) {
+        (void)n;
+        (void)sampleNo;
+    }
+    // Invalidate the interval graph rectangle (erasing) and repaint it at once.
+    virtual void InvalidateCiGraph() {}
+    virtual void SetCiScrollBar(int maxSample, int position) {
+        (void)maxSample;
+        (void)position;
+    }
+    virtual void UpdateCoverageCounts() {}
+    virtual void RedrawConfIntervalWindow() {}
+
+    // The animation pause; a real busy wait unless a test records it instead.
+    virtual void Pause(int ms) { WaitMilliseconds(ms); }
+};
+
+// What the Dorvane window writes back into its fields after a run.
+struct DrawResult {
+    enum class Status {
+        Drawn,           // the run went ahead (possibly with 0 samples)
+        NoRoom,          // the series is full: nothing was drawn
+        BadSampleSize,   // n outside 1..1000: nothing was drawn
+        EmptyPopulation, // the population has no weight: nothing was drawn
+    };
+
+    Status status = Status::Drawn;
+    int drawn = 0; // samples drawn by this run
+
+    std::string totalSamplesText; // Total Samples Drawn
+    std::string meanOfMeansText;
+    std::string sdOfMeansText;
+    std::string meanOfSdsText;
+    std::string sdOfSdsText;
+    // Number of Samples to put back; empty means leave the field as it is.
+    std::string numberOfSamplesText;
+};
+
+// Draws count samples of n values each, appending to the series in ADD MORE
+// mode with an unchanged sample size and starting a new series otherwise.
+// At most 10,000 minus the rows kept are drawn. Allocates nothing.
+DrawResult DrawSamples(int count, int n, SampleDisplay& display);
+
+// Once per sample while the Dorvane window is shown and animating: either the
+// latest column still fits and only grows, or the histogram is rescaled and
+// redrawn whole.
+void FitLatestColumn(SampleDisplay& display);
+
+// --- Pieces of the run, exposed for tests -----------------------------------
+
+// One value drawn from g_popCumShare for the current kind (two Rand calls, the
+// first thrown away, plus the extra ones of a continuous column), with its
+// tally column 1..21 (binomial 1..2).
+struct DrawnValue {
+    float value;
+    int column;
+};
+DrawnValue DrawOneValue();
+
+// Histogram bin of a statistic x at the chosen bin width for the current kind,
+// or 0 when x has no bin (not finite, or outside bins 1..202).
+int HistogramBin(float x);
+
+// The statistic a sample contributes to the histogram: its mean, or with t
+// values shown (not binomial) its t value placed on the scale of the means.
+// Not finite when the sample has no t value (SD 0, or n = 1).
+float HistogramStatistic(float mean, float sd, int n);
+
+// Pause of one sample at the current speed: 0, 0, 25, 50, 100 ms.
+int PauseForSpeed(int speed);
