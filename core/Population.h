@@ -30,22 +30,27 @@ void SetPopulationGeometry(int clientWidth, int clientHeight);
 // Column weight: baseline minus the column's top (slot c + 1).
 int ColumnWeight(int column);
 
-// Derives total, shares, mean, SD, median and quartiles for the current kind.
+// Derives total, shares, mean, SD, median and quartiles for the current kind
+// (binomial: two columns, no quartiles, then PlaceHandles).
 void RecomputePopulationParameters();
 
-// Curve to the baseline, all parameters to 0, then the change sequence's
-// window steps with empty settings fields and ResetSeries.
+// Curve to the baseline, all parameters to 0, PlaceHandles, then the change
+// sequence with empty settings fields (which includes ResetSeries).
 void ClearPopulation();
 
-// Only the model part of a clear (no window steps, no ResetSeries); used by
-// the measurement switches, which run their own sequence.
+// Only the model part of a clear: columns 0 to 50 to the baseline, shares
+// 0..51 and all parameters to 0 (no window steps, no ResetSeries); used by the
+// measurement switches, which run their own sequence.
 void ClearPopulationCurve();
 
-// Fills the curve with a preset for the current kind (continuous or discrete)
-// and runs the whole change sequence.
+// Fills the curve with a preset for the current kind (continuous or discrete),
+// PlaceHandles, and runs the whole change sequence. Does nothing while the
+// kind is binomial.
 void ApplyPreset(PresetShape shape);
 
-// Binomial proportion p in 0.05..1.00: sets both bars and recomputes.
+// Binomial proportion p in 0.05..1.00: sets both bars (p is kept inside 0..1)
+// and runs the binomial recompute, which ends with PlaceHandles. Needs only
+// the geometry, no window.
 void SetBinomialP(float p);
 
 // The change sequence after the curve was written: recompute, identity
@@ -58,6 +63,7 @@ void RunPopulationChangeSequence(bool emptySettingsFields);
 bool SetDisplayTarget(float mean, float sd);
 void ResetDisplayTransform();
 
-// Settings-dialog texts for the current mean and SD: two spaces then "%.2f" / "%.3f".
+// Settings-dialog texts: two spaces then "%.2f" of the shown mean / "%.3f" of
+// the shown SD (through the display transform, the identity after a preset).
 std::string SettingsMeanText();
 std::string SettingsSDText();
