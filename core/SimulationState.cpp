@@ -36,6 +36,7 @@ int g_addMoreMode;
 std::string g_seriesModeLabel;
 int g_seriesSampleSize, g_samplesDrawn, g_seriesTargetCount, g_currentSampleNo;
 int g_samplesExist, g_seedCarry, g_drawFinished;
+int g_runInProgress;
 SampleRow* g_sampleStore;
 float g_sortedMeans[kMaxSamples + 1];
 int g_sortedMeanSampleNo[kMaxSamples + 1];
@@ -110,6 +111,7 @@ void ResetSimulationState() {
     g_seriesModeLabel = "ADD";
     g_seriesSampleSize = g_samplesDrawn = g_seriesTargetCount = g_currentSampleNo = 0;
     g_samplesExist = g_seedCarry = g_drawFinished = 0;
+    g_runInProgress = 0;
     g_sampleStore = SampleStore();
     std::memset(static_cast<void*>(g_sampleStore), 0, sizeof(SampleRow) * (kMaxSamples + 1));
     std::fill(std::begin(g_sortedMeans), std::end(g_sortedMeans), 0.0f);

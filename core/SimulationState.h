@@ -105,6 +105,9 @@ extern int g_currentSampleNo;
 extern int g_samplesExist;
 extern int g_seedCarry;
 extern int g_drawFinished;
+// 1 from the start of a DRAW SAMPLES run until it returns (set by the caller of
+// DrawSamples); the main window defers a close request while it is 1.
+extern int g_runInProgress;
 extern SampleRow* g_sampleStore;                // rows 1..kMaxSamples
 extern float g_sortedMeans[kMaxSamples + 1];    // slots 1..g_samplesDrawn
 extern int g_sortedMeanSampleNo[kMaxSamples + 1];
