@@ -76,10 +76,12 @@ class SampleDisplay {
 struct DrawResult {
     enum class Status {
         Drawn,           // the run went ahead (possibly with 0 samples)
-        NoRoom,          // the series is full: nothing was drawn
-        BadSampleSize,   // n outside 1..1000: nothing was drawn
-        EmptyPopulation, // the population has no weight: nothing was drawn
+        NoRoom,          // fewer samples fitted than asked: the run drew those that fit
+        BadSampleSize,   // n outside 1..1000: nothing was drawn or changed
+        EmptyPopulation, // the population has no weight: nothing was drawn or changed
     };
+    // With BadSampleSize and EmptyPopulation every text is empty and the
+    // fields are left as they are.
 
     Status status = Status::Drawn;
     int drawn = 0; // samples drawn by this run
@@ -103,16 +105,7 @@ DrawResult DrawSamples(int count, int n, SampleDisplay& display);
 // redrawn whole.
 void FitLatestColumn(SampleDisplay& display);
 
-// --- Pieces of the run, exposed for tests -----------------------------------
-
-// One value drawn from g_popCumShare for the current kind (two Rand calls, the
-// first thrown away, plus the extra ones of a continuous column), with its
-// tally column 1..21 (binomial 1..2).
-struct DrawnValue {
-    float value;
-    int column;
-};
-DrawnValue DrawOneValue();
+// --- Pieces of the run that the windows share --------------------------------
 
 // Histogram bin of a statistic x at the chosen bin width for the current kind,
 // or 0 when x has no bin (not finite, or outside bins 1..202).
@@ -122,6 +115,10 @@ int HistogramBin(float x);
 // values shown (not binomial) its t value placed on the scale of the means.
 // Not finite when the sample has no t value (SD 0, or n = 1).
 float HistogramStatistic(float mean, float sd, int n);
+
+// True when the current population has no weight to draw from (nothing
+// drawn yet, cleared, or a cleared binomial population).
+bool PopulationIsEmpty();
 
 // Pause of one sample at the current speed: 0, 0, 25, 50, 100 ms.
 int PauseForSpeed(int speed);

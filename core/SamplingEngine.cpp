@@ -1,0 +1,537 @@
+#include "core/SamplingEngine.h"
+
+#include "core/SimulationState.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+enum class Kind { Continuous, Discrete, Binomial };
+
+// The float nearest 1/32767: every uniform number is a Rand result times it.
+constexpr float kInvRandMax = 1.0f / 32767.0f;
+
+// A random result of the program's generator can be one of only 32,768
+// numbers, so at the start of a run the column each of them falls into is
+// worked out once. Drawing a value is then a table look-up instead of a scan
+// over the cumulative shares, with exactly the same outcome.
+std::int8_t g_columnOfRand[kRandMax + 1];
+
+// The generator's state lives in a register for the length of a run. The
+// formula is the program's fixed generator (core/Random); the state is handed
+// back at the end, so the stream goes on exactly as if Rand had been called
+// for every number.
+struct RunStream {
+    std::uint32_t state;
+
+    int Next() {
+        state = state * 214013u + 2531011u;
+        return static_cast<int>((state >> 16) & 0x7fff);
+    }
+};
+
+Kind CurrentKind() {
+    if (g_isBinomial) return Kind::Binomial;
+    if (g_isDiscrete) return Kind::Discrete;
+    return Kind::Continuous;
+}
+
+int ColumnsOf(Kind kind) {
+    switch (kind) {
+    case Kind::Continuous:
+        return 51;
+    case Kind::Discrete:
+        return 11;
+    case Kind::Binomial:
+        return 2;
+    }
+    return 51;
+}
+
+float UnitFromRand(int r) {
+    const float u = static_cast<float>(r) * kInvRandMax;
+    return u > 1.0f ? 1.0f : u;
+}
+
+// Fills g_columnOfRand for the current population. A number u falls into
+// column m when S[m] < u <= S[m+1]; the shares only grow, so walking them
+// alongside the (growing) u finds the same column as a scan.
+void BuildColumnTable(Kind kind) {
+    const float* share = g_popCumShare;
+    const int columns = ColumnsOf(kind);
+
+    if (kind == Kind::Binomial) {
+        for (int r = 0; r <= kRandMax; ++r)
+            g_columnOfRand[r] = (UnitFromRand(r) > share[1] && share[2] > 0.0f) ? 1 : 0;
+        return;
+    }
+
+    int firstWeighted = -1;
+    int lastWeighted = 0;
+    for (int m = 0; m < columns; ++m) {
+        if (share[m + 1] > share[m]) {
+            if (firstWeighted < 0) firstWeighted = m;
+            lastWeighted = m;
+        }
+    }
+    if (firstWeighted < 0) firstWeighted = 0;
+
+    int j = 1;
+    for (int r = 0; r <= kRandMax; ++r) {
+        const float u = UnitFromRand(r);
+        while (j <= columns && share[j] < u)
+            ++j;
+        int column;
+        if (j > columns) {
+            // Rounding left the last share short of 1: such a u belongs to
+            // the last column that has any weight, never to no column at all.
+            column = lastWeighted;
+        } else if (j > 1) {
+            column = j - 1;
+        } else if (kind == Kind::Discrete || share[1] > 0.0f) {
+            // u <= S[1]: column 0. The discrete rule takes it even when
+            // column 0 has no weight (only reachable with u exactly 0).
+            column = 0;
+        } else {
+            // Continuous u == 0 with an empty column 0: the first column
+            // that has weight, rather than no value at all.
+            column = firstWeighted;
+        }
+        g_columnOfRand[r] = static_cast<std::int8_t>(column);
+    }
+}
+
+// Tally column of a value: half-unit columns 1..21.
+inline int TallyColumn(float v) {
+    return static_cast<int>(2.0 * v + 1.0);
+}
+
+struct SampleSums {
+    float sum = 0.0f;
+    float sumSq = 0.0f;
+};
+
+inline void AddValue(SampleRow& row, SampleSums& sums, int j, float v, int c) {
+    sums.sum = static_cast<float>(static_cast<double>(sums.sum) + v);
+    sums.sumSq = static_cast<float>(static_cast<double>(sums.sumSq) +
+                                    static_cast<double>(v) * static_cast<double>(v));
+    row.columnCounts[c] += 1;
+    row.values[j] = v;
+}
+
+// One value of a continuous population, with the rand calls it takes beyond
+// the two that chose the column.
+inline float ContinuousValue(int column, RunStream& stream) {
+    double v;
+    if (column > 0) {
+        const float u2 = UnitFromRand(stream.Next());
+        v = (column + 1 - 0.5) * 0.2 - static_cast<double>(u2) * 0.2;
+    } else {
+        const float u3 = UnitFromRand(stream.Next());
+        const float u4 = UnitFromRand(stream.Next());
+        // Column 0 must not reach below 0: four draws in five land in
+        // [0, 0.1], the rest in [0.1, 0.2].
+        v = u3 < 0.8 ? 0.1 - static_cast<double>(u4) * 0.1 : 0.2 - static_cast<double>(u4) * 0.1;
+    }
+    float value = static_cast<float>(v);
+    if (value < 0.0f) value = 0.0f;
+    if (value > 10.0f) value = 10.0f;
+    return value;
+}
+
+struct ValueTables {
+    float discreteValue[11];
+    int discreteColumn[11];
+};
+
+inline void PrepareDiscrete(ValueTables& tables) {
+    for (int m = 0; m <= 10; ++m) {
+        float v = static_cast<float>(g_discreteValue[m]);
+        if (v < 0.0f) v = static_cast<float>(g_discreteValue[0]);
+        if (v > 10.0f) v = static_cast<float>(g_discreteValue[10]);
+        tables.discreteValue[m] = v;
+        tables.discreteColumn[m] = TallyColumn(v);
+    }
+}
+
+// Draws one value and its tally column c.
+inline float DrawValue(Kind kind, const ValueTables& tables, RunStream& stream, int& c) {
+    stream.Next(); // the first number of every value is thrown away
+    const int column = g_columnOfRand[stream.Next()];
+    switch (kind) {
+    case Kind::Binomial:
+        c = column + 1;
+        return static_cast<float>(column);
+    case Kind::Discrete:
+        c = tables.discreteColumn[column];
+        return tables.discreteValue[column];
+    case Kind::Continuous:
+        break;
+    }
+    const float v = ContinuousValue(column, stream);
+    c = TallyColumn(v);
+    return v;
+}
+
+// The values of one sample with no drawing per value (hidden Samples window
+// or speed F): one loop per kind so the kind test stays out of it.
+template <Kind kKind>
+void DrawValuesQuietly(SampleRow& row, SampleSums& sums, int n, const ValueTables& tables,
+                       RunStream& stream) {
+    for (int j = 1; j <= n; ++j) {
+        int c;
+        const float v = DrawValue(kKind, tables, stream, c);
+        AddValue(row, sums, j, v, c);
+    }
+}
+
+// Puts mean into the sorted means of rows 1..r-1 before the first one that is
+// not smaller, so a new mean goes before equal ones.
+void InsertSortedMean(float mean, int r) {
+    float* const first = g_sortedMeans + 1;
+    float* const last = g_sortedMeans + r; // slot r is not filled yet
+    const int k = static_cast<int>(std::lower_bound(first, last, mean) - g_sortedMeans);
+    const std::size_t moved = static_cast<std::size_t>(r - k);
+    if (moved > 0) {
+        std::memmove(g_sortedMeans + k + 1, g_sortedMeans + k, moved * sizeof(float));
+        std::memmove(g_sortedMeanSampleNo + k + 1, g_sortedMeanSampleNo + k, moved * sizeof(int));
+    }
+    g_sortedMeans[k] = mean;
+    g_sortedMeanSampleNo[k] = r;
+}
+
+std::string FormatInt(int value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%i", value);
+    return text;
+}
+
+// A readout without a finite value stays empty.
+std::string FormatFixed(const char* format, double value) {
+    if (!std::isfinite(value)) return {};
+    char text[64];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+void StartNewSeries(int n) {
+    g_seriesSampleSize = n;
+    g_samplesDrawn = 0;
+    g_seriesTargetCount = 0;
+    std::fill(std::begin(g_meanHistogram), std::end(g_meanHistogram), 0);
+    g_histNeedsRescale = 1;
+    g_sumOfMeans = g_sumOfSDs = 0.0f;
+    for (int row = 1; row <= kMaxSamples; ++row) {
+        g_sampleStore[row].mean = 0.0f;
+        g_sampleStore[row].sd = 0.0f;
+    }
+    g_histCountScale = static_cast<float>(4.0 * g_sdScaleY);
+    g_histTickCount = 4;
+    g_histTickStep = 25;
+    g_ciOutCount = g_ciInCount = 0;
+    g_ciFirstSample = 1;
+    g_sampleSelected = 0;
+}
+
+struct RunContext {
+    int n;
+    Kind kind;
+    ValueTables tables;
+    RunStream stream;
+    float sdTotal = 0.0f; // this run's share of g_sumOfSDs
+};
+
+void DrawOneSample(int r, RunContext& run, SampleDisplay& display) {
+    const int n = run.n;
+    const bool animate = g_speed > 1;
+    const bool showValues = animate && g_samplesWndVisible;
+    const bool markValues = showValues && g_populationWndVisible;
+
+    SampleRow& row = g_sampleStore[r];
+    std::fill(std::begin(row.columnCounts), std::end(row.columnCounts), 0);
+    SampleSums sums;
+
+    g_currentSampleNo = r;
+    if (showValues) {
+        for (int j = 1; j <= n; ++j) {
+            int c;
+            const float v = DrawValue(run.kind, run.tables, run.stream, c);
+            if (markValues) {
+                display.RedrawCurve();
+                display.MarkSample(c);
+            }
+            display.DrawSampleHistogram(r, 1, c);
+            AddValue(row, sums, j, v, c);
+        }
+    } else {
+        switch (run.kind) {
+        case Kind::Continuous:
+            DrawValuesQuietly<Kind::Continuous>(row, sums, n, run.tables, run.stream);
+            break;
+        case Kind::Discrete:
+            DrawValuesQuietly<Kind::Discrete>(row, sums, n, run.tables, run.stream);
+            break;
+        case Kind::Binomial:
+            DrawValuesQuietly<Kind::Binomial>(row, sums, n, run.tables, run.stream);
+            break;
+        }
+    }
+    display.RedrawCurve(); // clears the marks, also while the window is hidden
+
+    float ss = static_cast<float>(static_cast<double>(sums.sumSq) -
+                                  static_cast<double>(sums.sum) * sums.sum / n);
+    if (ss < 0.0f) ss = 0.0f;
+    if (n > 1) {
+        row.sd = static_cast<float>(std::sqrt(static_cast<double>(ss) / (n - 1)));
+        run.sdTotal += row.sd;
+    } else {
+        row.sd = -1.0f;
+    }
+    row.mean = sums.sum / static_cast<float>(n);
+    g_sumOfMeans += row.mean;
+
+    InsertSortedMean(row.mean, r);
+
+    g_lastMeanBin = HistogramBin(HistogramStatistic(row.mean, row.sd, n));
+    if (g_lastMeanBin > 0) g_meanHistogram[g_lastMeanBin] += 1;
+
+    const int pause = PauseForSpeed(g_speed);
+    if (g_samplingDistWndVisible) {
+        if (animate) {
+            // A statistic without a bin grew no column.
+            if (g_lastMeanBin > 0) FitLatestColumn(display);
+            display.ShowSampleCount(r);
+        }
+        if (!g_samplesWndVisible && pause > 0) display.Pause(pause);
+    }
+
+    display.SetSamplesScrollBar(r, r);
+
+    if (showValues) {
+        display.DrawSampleHistogram(r, 0, 0);
+        if (pause > 0) display.Pause(pause);
+    }
+
+    g_ciScrollPos = r - g_ciFirstSample;
+    display.SetCiScrollBar(r, g_ciScrollPos);
+    if (r - g_ciFirstSample >= 210) {
+        // The interval graph holds 211 intervals: start it again here.
+        g_ciFirstSample = r;
+        g_ciScrollPos = 0;
+        display.SetCiScrollBar(r, 0);
+        if (g_confIntervalWndVisible) {
+            display.ClearCiGraph();
+            const int drawn = g_samplesDrawn;
+            g_samplesDrawn = r;
+            display.DrawIntervalGraph();
+            g_samplesDrawn = drawn;
+        }
+    }
+
+    if (g_confIntervalWndVisible && animate) {
+        display.DrawInterval(n, r);
+        display.InvalidateCiGraph();
+    }
+}
+
+void FinishRun(int count, const RunContext& run, SampleDisplay& display, DrawResult& result) {
+    const int n = run.n;
+    const int total = g_samplesDrawn + count;
+
+    g_currentSampleNo = total;
+    display.SetSamplesScrollBar(total, total);
+    display.DrawSampleHistogram(total, 0, 0);
+
+    result.totalSamplesText = FormatInt(total);
+
+    // With no sample in the series there is nothing to average.
+    if (total > 0) {
+        g_meanOfMeans = g_sumOfMeans / static_cast<float>(total);
+        result.meanOfMeansText = FormatFixed("%.2f", ShownValue(g_meanOfMeans));
+
+        if (n > 1) {
+            g_sumOfSDs += run.sdTotal;
+            g_meanOfSDs = g_sumOfSDs / static_cast<float>(total);
+            result.meanOfSdsText =
+                FormatFixed("%.3f", static_cast<double>(g_dispScale) * g_meanOfSDs);
+        }
+    }
+
+    if (total > 1) {
+        float sumMeanSq = 0.0f;
+        float sumSdSq = 0.0f;
+        for (int row = 1; row <= total; ++row) {
+            const double mean = g_sampleStore[row].mean;
+            const double sd = g_sampleStore[row].sd;
+            sumMeanSq = static_cast<float>(sumMeanSq + mean * mean);
+            sumSdSq = static_cast<float>(sumSdSq + sd * sd);
+        }
+        // Rounding can leave a hair below zero when every sample is alike.
+        const double meanVar =
+            (sumMeanSq - total * static_cast<double>(g_meanOfMeans) * g_meanOfMeans) / (total - 1);
+        g_sdOfMeans = static_cast<float>(std::sqrt(std::max(0.0, meanVar)));
+        result.sdOfMeansText = FormatFixed("%.3f", static_cast<double>(g_dispScale) * g_sdOfMeans);
+        if (n > 1) {
+            const double sdVar =
+                (sumSdSq - total * static_cast<double>(g_meanOfSDs) * g_meanOfSDs) / (total - 1);
+            g_sdOfSDs = static_cast<float>(std::sqrt(std::max(0.0, sdVar)));
+            result.sdOfSdsText = FormatFixed("%.3f", static_cast<double>(g_dispScale) * g_sdOfSDs);
+        }
+        result.numberOfSamplesText = FormatInt(count);
+    }
+
+    g_samplesDrawn = total;
+
+    // The run is over whether or not the Dorvane window watched it.
+    g_drawFinished = 1;
+    if (g_samplingDistWndVisible) {
+        display.PlaceLeftSlider();
+        if (!g_oneSlider) display.PlaceRightSlider();
+        display.PaintWhole();
+        display.InvalidateDorvane();
+        display.RefreshPanel();
+    }
+    if (g_samplesWndVisible) display.RedrawSamplesWindow();
+    if (g_samplingDistWndVisible) display.PaintWhole();
+    if (g_samplesWndVisible) display.RedrawSamplesWindow();
+}
+
+} // namespace
+
+bool PopulationIsEmpty() {
+    const float last = g_popCumShare[ColumnsOf(CurrentKind())];
+    return !(g_popWeightTotal > 0.0f) || !(last > 0.0f) || !std::isfinite(last);
+}
+
+int PauseForSpeed(int speed) {
+    switch (speed) {
+    case 3:
+        return 25;
+    case 4:
+        return 50;
+    case 5:
+        return 100;
+    default:
+        return 0;
+    }
+}
+
+float HistogramStatistic(float mean, float sd, int n) {
+    if (!g_showTValues || g_isBinomial) return mean;
+    // A sample with no spread (or of one value) has no t value.
+    if (!(sd > 0.0f) || n < 1) return std::numeric_limits<float>::quiet_NaN();
+    const double t = (static_cast<double>(mean) - g_popMean) / (sd / std::sqrt(double(n)));
+    return static_cast<float>(t * g_standardError + g_popMean);
+}
+
+int HistogramBin(float x) {
+    if (!std::isfinite(x)) return 0;
+    const double xd = x;
+    // Bins as the widths' flags give them; a later flag overrides an earlier
+    // one, and medium stands when none is set.
+    double scaled = (xd + 0.1) * 5;
+    if (g_isBinomial) {
+        scaled = (xd + 0.01) * 50;
+        if (g_binWidthWide) scaled = (xd + 0.025) * 20;
+        if (g_binWidthMedium) scaled = (xd + 0.01) * 50;
+        if (g_binWidthNarrow) scaled = (xd + 0.005) * 100;
+        if (g_binWidthFinest) scaled = (xd + 0.0025) * 200;
+    } else {
+        if (g_binWidthWide) scaled = (xd + 0.25) * 2;
+        if (g_binWidthMedium) scaled = (xd + 0.1) * 5;
+        if (g_binWidthNarrow) scaled = (xd + 0.05) * 10;
+        if (g_binWidthFinest) scaled = (xd + 0.025) * 20;
+    }
+    // trunc lands in 0..201 exactly when scaled lies in (-1, 202).
+    if (!(scaled > -1.0 && scaled < kHistogramBins)) return 0;
+    return 1 + static_cast<int>(scaled);
+}
+
+void FitLatestColumn(SampleDisplay& display) {
+    const int count = g_meanHistogram[g_lastMeanBin];
+    // The drawn column is count x g_histCountScale high, but the test also
+    // multiplies by the window's vertical scale.
+    const double height = static_cast<double>(count) * g_sdScaleY * g_histCountScale;
+    if (height > g_histMaxHeight) {
+        g_histOverflowed = 1;
+        g_histNeedsRescale = 1;
+        display.DrawHistogramGraph();
+        display.InvalidateHistogram();
+    } else {
+        g_histOverflowed = 0;
+        display.GrowLatestColumn();
+    }
+}
+
+DrawResult DrawSamples(int count, int n, SampleDisplay& display) {
+    DrawResult result;
+    const Kind kind = CurrentKind();
+    if (n < 1 || n > kMaxSampleSize) {
+        result.status = DrawResult::Status::BadSampleSize;
+        return result;
+    }
+    if (PopulationIsEmpty()) {
+        result.status = DrawResult::Status::EmptyPopulation;
+        return result;
+    }
+
+    if (g_confIntervalWndVisible) display.ClearCiResultFields();
+
+    const unsigned seed = static_cast<unsigned>(CalendarSeconds() + g_seedCarry);
+    Srand(seed);
+    g_seedCarry = Rand();
+    RunContext run{n, kind, {}, RunStream{seed}};
+    run.stream.Next(); // the number that became g_seedCarry
+
+    display.ClearSummaryFields();
+
+    if (count > 0) g_samplesExist = 1;
+    if (count < 0) count = 0;
+
+    const bool keepsSeries = g_addMoreMode && n == g_seriesSampleSize && g_samplesDrawn >= 0 &&
+                             g_samplesDrawn <= kMaxSamples;
+    if (!keepsSeries) StartNewSeries(n);
+
+    // Never past the end of the Sample store.
+    const int room = kMaxSamples - g_samplesDrawn;
+    if (count > room) {
+        count = room;
+        result.status = DrawResult::Status::NoRoom;
+    }
+    result.drawn = count;
+
+    g_drawFinished = 0;
+    display.DrawHistogramGraph();
+    display.InvalidateHistogram();
+
+    g_seriesTargetCount = g_samplesDrawn + count;
+    if (!g_addMoreMode) g_ciFirstSample = 1;
+
+    display.ComputeCriticalValue();
+    if (g_confIntervalWndVisible && g_addMoreMode && g_speed > 1) display.DrawIntervalGraph();
+
+    // Intervals are drawn in sample order while the run lasts.
+    const int sortByMeans = g_sortByMeans;
+    g_sortByMeans = 0;
+    if (g_confIntervalWndVisible) display.RedrawConfIntervalWindow();
+
+    if (count > 0) {
+        BuildColumnTable(kind);
+        if (kind == Kind::Discrete) PrepareDiscrete(run.tables);
+        for (int i = 1; i <= count; ++i)
+            DrawOneSample(g_samplesDrawn + i, run, display);
+    }
+    Srand(run.stream.state);
+
+    FinishRun(count, run, display, result);
+
+    g_sortByMeans = sortByMeans;
+    display.UpdateCoverageCounts();
+    if (g_confIntervalWndVisible) display.RedrawConfIntervalWindow();
+    return result;
+}
