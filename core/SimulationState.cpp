@@ -55,6 +55,15 @@ int g_sortByMeans;
 
 int g_ciFirstSample, g_ciScrollPos, g_ciInCount, g_ciOutCount;
 
+int g_sdSampleSize, g_sdAxisLeft, g_sdAxisRight, g_sdAxisY, g_sdPlotTop;
+int g_pixelsPerUnit, g_muPixelX, g_leftCount, g_rightCount;
+Rect g_leftSliderRect, g_rightSliderRect;
+int g_leftSliderHidden, g_rightSliderHidden, g_binWidthChanged, g_sdZoom, g_sdScrollMax;
+int g_showNormalOutline, g_showPopOutline;
+Rect g_sdColumnRect[kSdColumnSlots + 1];
+int g_sdColumnBin[kSdColumnSlots + 1];
+float g_normalCurveFactor;
+
 namespace {
 // The one allocation of the Sample store, made on first use and kept for the
 // life of the process.
@@ -134,4 +143,17 @@ void ResetSimulationState() {
     g_sortByMeans = 0;
 
     g_ciFirstSample = g_ciScrollPos = g_ciInCount = g_ciOutCount = 0;
+
+    // Dorvane window; the layout fields get their pixels when it is created.
+    g_sdSampleSize = 0;
+    g_sdAxisLeft = g_sdAxisRight = g_sdAxisY = g_sdPlotTop = 0;
+    g_pixelsPerUnit = 35;
+    g_muPixelX = g_leftCount = g_rightCount = 0;
+    g_leftSliderRect = g_rightSliderRect = Rect{};
+    g_leftSliderHidden = g_rightSliderHidden = g_binWidthChanged = g_sdZoom = 0;
+    g_sdScrollMax = 151;
+    g_showNormalOutline = g_showPopOutline = 0;
+    std::fill(std::begin(g_sdColumnRect), std::end(g_sdColumnRect), Rect{});
+    std::fill(std::begin(g_sdColumnBin), std::end(g_sdColumnBin), 0);
+    g_normalCurveFactor = 0;
 }

@@ -144,6 +144,30 @@ extern int g_ciScrollPos;
 extern int g_ciInCount;
 extern int g_ciOutCount;
 
+// --- Dorvane window: axis, sliders, columns ---------------------------------
+extern int g_sdSampleSize;      // n as last read from the Sample Size field
+extern int g_sdAxisLeft;        // pixel x of the first visible axis value
+extern int g_sdAxisRight;       // pixel x of the axis' right end
+extern int g_sdAxisY;           // pixel y of the horizontal axis
+extern int g_sdPlotTop;         // top of the plotting area
+extern int g_pixelsPerUnit;     // pixels per internal unit at zoom 1
+extern int g_muPixelX;          // pixel x of the population mean at zoom 1
+extern int g_leftCount;         // samples at or below the left (or only) slider
+extern int g_rightCount;        // samples at or below the right slider
+extern Rect g_leftSliderRect;   // hit and paint rectangles of the handles
+extern Rect g_rightSliderRect;
+extern int g_leftSliderHidden;  // the slider lies outside the visible axis
+extern int g_rightSliderHidden;
+extern int g_binWidthChanged;   // rebinned: the next graph paint redraws all
+extern int g_sdZoom;            // 1 after choosing width 0.1, 2 after 0.05
+extern int g_sdScrollMax;       // upper end of the axis scroll range
+extern int g_showNormalOutline; // the normal curve is drawn
+extern int g_showPopOutline;    // the population outline is drawn
+constexpr int kSdColumnSlots = 200;
+extern Rect g_sdColumnRect[kSdColumnSlots + 1]; // drawn columns, slots 1..200
+extern int g_sdColumnBin[kSdColumnSlots + 1];   // bin shown in each slot
+extern float g_normalCurveFactor;               // height factor F of the curve
+
 // Gives every field its start-up value. The main frame calls it once; every
 // test fixture calls it so no test sees another's state. The Sample store is
 // allocated on the first call and only reused afterwards.

@@ -1,0 +1,230 @@
+#pragma once
+// The Dorvane window's logic without its drawing: the bins at four widths, the
+// visible stretch of the axis, the sliders in standard-error units and the
+// readouts beside them, the histogram's vertical scale, the column geometry,
+// the sample selection and the normal curve's height factor.
+//
+// Everything here works on the Simulation state. The window passes the texts
+// of its Sample Size and Number of Samples fields and the position of its axis
+// scroll bar; it gets back plain numbers and the texts to show. Nothing here
+// draws.
+//
+// State fields of this window (core/SimulationState.h, block "Dorvane window"):
+// g_sdSampleSize, g_sdAxisLeft, g_sdAxisRight, g_sdAxisY, g_sdPlotTop,
+// g_pixelsPerUnit, g_muPixelX, g_leftCount, g_rightCount, g_leftSliderRect,
+// g_rightSliderRect, g_leftSliderHidden, g_rightSliderHidden,
+// g_binWidthChanged, g_sdZoom, g_sdScrollMax, g_showNormalOutline,
+// g_showPopOutline, g_sdColumnRect, g_sdColumnBin, g_normalCurveFactor.
+//
+// Statistics reuse the engine's HistogramStatistic and HistogramBin
+// (core/SamplingEngine.h), so a rebinned histogram always matches the one the
+// engine filled.
+
+#include "core/Geometry.h"
+
+#include <string>
+
+// --- Creation ---------------------------------------------------------------
+
+// Scales from the client area (width / 624, height / 446) and the fixed layout
+// of the plot: g_histRect, g_sdAxisLeft, g_sdAxisRight, g_sdPlotTop,
+// g_sdAxisY, g_histMaxHeight, g_pixelsPerUnit.
+void SetSamplingDistLayout(int clientWidth, int clientHeight);
+
+// The state the window sets when it is created: g_speed 2, a first random
+// number into g_seedCarry, g_sdZoom 0, g_drawFinished 1, bin width 0.2, both
+// outlines off, g_histNeedsRescale 1, g_sdSampleSize 1, g_sdScrollMax 151.
+// Returns the Interval Width text for a sample size of 1 ("%.4f" of g_popSD).
+// The window sets both fields to "1" and its scroll range to 1..151.
+std::string InitSamplingDistState();
+
+// --- Bin widths and the visible axis ----------------------------------------
+
+enum class BinWidth { Wide, Medium, Narrow, Finest }; // 0.5, 0.2, 0.1, 0.05
+
+struct BinWidthInfo {
+    float width;      // bin width on the statistic's scale (binomial: a proportion)
+    int multiplier;   // bins per unit of the statistic (M)
+    int zoom;         // how many times the axis is stretched (Z)
+    float scrollStep; // statistic units per scroll position (0.2 / 0.02 when fixed)
+    int lastBin;      // last bin of the width's range: 21, 51, 101 or 201
+    bool scrolls;     // the axis scroll bar is shown
+    int scrollMax;    // its range is 1..scrollMax (0 when it is hidden)
+};
+
+// The width whose flag is set; with several set the finest wins, none = 0.2.
+BinWidth CurrentBinWidth();
+// Figures of a width for the current measurement kind.
+BinWidthInfo BinWidthInfoFor(BinWidth width);
+BinWidthInfo CurrentBinWidthInfo();
+
+// The scroll position the axis uses: 1 at the two fixed widths, else the
+// scroll bar's position but at least 1.
+int EffectiveScrollPos(int scrollPos);
+// First visible value of the statistic (lo).
+float VisibleAxisStart(int scrollPos);
+// Pixel x of a statistic value on the axis, truncated, and back.
+int ValueToAxisPixel(float value, int scrollPos);
+float AxisPixelToValue(int x, int scrollPos);
+// Pixel x of the mean and median marks (their own 3-pixel offset).
+int AxisMarkX(float value, int scrollPos);
+// First and last bin drawn as a column.
+int FirstVisibleBin(int scrollPos);
+int LastVisibleBin(int scrollPos);
+// g_muPixelX, the population mean's pixel at zoom 1; every full paint runs it.
+void ComputeMuPixelX();
+// Text of axis label i = 0..10 (observed, z or t values as chosen).
+std::string AxisLabelText(int i, int scrollPos);
+
+// --- Sample size, rebinning, bin-width buttons, scrolling --------------------
+
+// Reads n from the Sample Size text (leading digits, 0 when none), sets
+// g_standardError when n >= 1 and re-synchronises the sliders: observed
+// values keep the sliders' shown values, z and t values keep their z.
+// intervalWidthText is "" when n < 1. Returns n.
+int ReadSampleSize(const std::string& sampleSizeText, std::string& intervalWidthText);
+
+// Rebuilds g_meanHistogram from the Sample store at the width that is set,
+// with g_sdSampleSize read from the text. Statistics without a bin are left
+// out, as the engine leaves them out.
+void Rebin(const std::string& sampleSizeText);
+
+// What the window does with its axis scroll bar after a bin-width button.
+struct AxisScrollBarState {
+    bool visible;
+    int rangeMax;       // range 1..rangeMax (kept at g_sdScrollMax when hidden)
+    int position;       // new position (unchanged when hidden)
+    bool fillSelection; // width 0.1: fill g_sdSelectionRect black after the paint
+};
+
+// One of the four bin-width buttons: sets the flags, g_binWidthChanged,
+// g_sdZoom, g_sdScrollMax, converts the scroll position between the zooms
+// (91 at 0.05 is 30 at 0.1, and 30 is 90 again) and rebins. The window then
+// paints whole, repaints and refreshes its panel.
+AxisScrollBarState ChooseBinWidth(BinWidth width, int scrollPos, const std::string& sampleSizeText);
+
+enum class AxisScrollRequest { LineLeft, LineRight, PageLeft, PageRight, Thumb, Other };
+
+// The axis scroll bar: returns the new position (1..g_sdScrollMax; always 1
+// at the fixed widths) and moves g_sdSelectionRect with the columns. The
+// window sets the position, paints whole and repaints the histogram.
+int ScrollAxis(AxisScrollRequest request, int thumbPos, int currentPos);
+
+// --- Sliders ----------------------------------------------------------------
+
+// Threshold a slider at z puts on the statistic: g_popMean + z x se.
+float SliderThreshold(float z);
+// The slider's position on the shown scale.
+float SliderShownValue(float z);
+// g_leftSliderValue and, with two sliders, g_rightSliderValue from their z.
+void RecomputeSliderValues();
+
+// Handle rectangle from the slider's z, or hidden (rectangle emptied) when the
+// slider lies outside the visible stretch of the axis.
+void PlaceLeftSlider(int scrollPos);
+void PlaceRightSlider(int scrollPos);
+// Left, and right unless g_oneSlider.
+void PlaceSliders(int scrollPos);
+
+// One drag step of the left (left = true) or right slider to pixel x. Runs
+// ReadSampleSize first (its Interval Width text comes back), keeps two sliders
+// in order, mirrors tandem sliders, then places them and recomputes values.
+void SetSliderFromPixel(int x, bool left, int scrollPos, const std::string& sampleSizeText,
+                        std::string& intervalWidthText);
+
+// Options menu: the slider modes with their rules; the shell repaints after.
+void OneSlider();
+void TwoSlidersSeparate();
+void TwoSlidersTandem();
+
+// Label beside a handle: "z = 1.23", "t = ...", "p = 0.500", "x = 5.00", or
+// only its letter when letterOnly.
+std::string SliderLabelText(float z, bool letterOnly);
+
+// --- Readouts ---------------------------------------------------------------
+
+// The statistic of sample r (1-based) as the window bins it, with n =
+// g_sdSampleSize; not finite when the sample has none (t of an SD of 0 or -1).
+float SampleStatistic(int r);
+// Samples 1..g_samplesDrawn whose statistic is at or below the threshold of z.
+int CountAtOrBelow(float z);
+
+struct SliderReadouts {
+    std::string actualNumber;     // 1027
+    std::string actualProportion; // 1028
+    std::string normalNumber;     // 1029
+    std::string normalProportion; // 1030
+    std::string tNumber;          // 1031
+    std::string tProportion;      // 1032
+};
+
+// Counts (g_leftCount, g_rightCount), proportions and the normal and t
+// figures beyond the sliders. Sets g_sdSampleSize. No text is ever "nan" or
+// "inf": a figure without a value is "".
+SliderReadouts UpdateSliderReadouts(const std::string& sampleSizeText,
+                                    const std::string& numberOfSamplesText);
+
+// --- Histogram vertical scale and columns -----------------------------------
+
+struct HistogramScale {
+    int tickStep;     // samples per tick
+    int tickCount;    // ticks on the count axis
+    float countScale; // pixels of column height per sample
+};
+
+// The scale for a tallest column of maxCount samples in maxHeight pixels.
+HistogramScale ComputeHistogramScale(int maxCount, int maxHeight, float scaleY);
+// Largest count in bins 1..lastBin of the current width.
+int LargestBinCount();
+// ComputeHistogramScale for the current histogram, stored into
+// g_histTickStep, g_histTickCount and g_histCountScale.
+void ChooseHistogramScale();
+
+// Geometry of the visible columns: g_sdColumnRect[1..count] (bottom one pixel
+// below the axis) and g_sdColumnBin[1..count]; later slots are emptied.
+// Returns count. A slot's painted column is its rectangle with the bottom at
+// g_sdAxisY.
+int LayoutHistogramColumns(int scrollPos);
+
+// --- Selection --------------------------------------------------------------
+
+struct ColumnSelection {
+    bool hit;          // a sample was selected (else the selection was dropped)
+    bool ciGraphMoved; // g_ciFirstSample and g_ciScrollPos moved to show it
+};
+
+// A click at (x, y) in the column area, against the columns last laid out.
+// Selects the sample at that height of the column, sets g_sampleSelected,
+// g_selectedPos, g_selectedSampleNo, g_sdSelectionRect and, when the
+// Confidence Intervals graph does not show the sample, moves it there.
+ColumnSelection SelectColumnSample(int x, int y);
+
+// After a bin-width change (g_binWidthChanged): clears the flag and rebuilds
+// g_sdSelectionRect for the selected sample in the new columns (lay them out
+// first); sets the flag again when the sample's column is not yet visible.
+void ReplaceSelectionAfterRebin(int scrollPos);
+
+// "x = 5.12, s = 1.30" (binomial "p = 0.40, s = 0.49") of the selected sample;
+// "" when none is selected.
+std::string SelectedSampleText();
+
+// --- Normal curve -----------------------------------------------------------
+
+struct NormalCurve {
+    bool drawable;      // false: draw no curve (no standard error, binomial n < 1)
+    float factor;       // F, also stored in g_normalCurveFactor
+    double density;     // d
+    double sigmaPixels; // g_standardError x P
+    int pixelsPerUnit;  // P
+    int shift;          // added to x before measuring from g_muPixelX
+};
+
+// Height factor and shape of the normal curve at the current width, sample
+// size and scroll position (N from the series or the Number of Samples text).
+NormalCurve ComputeNormalCurve(const std::string& sampleSizeText,
+                               const std::string& numberOfSamplesText, int scrollPos);
+// Height y above the axis, before the vertical scale, at pixel x: the window
+// draws at (x, g_sdAxisY - trunc(y x g_sdScaleY)).
+double NormalCurveHeight(const NormalCurve& curve, int x);
+// Pixel x of a z value for the theoretical tail fill.
+int NormalCurveZPixel(const NormalCurve& curve, float z);
