@@ -286,6 +286,7 @@ void ClearPopulation() {
 
 void ApplyPreset(PresetShape shape) {
     if (g_isBinomial) return; // the binomial window has no shapes
+    if (shape < PresetShape::Bimodal || shape > PresetShape::Picture1005) return;
     if (g_isDiscrete) {
         ClearPopulationCurve(); // columns 11 to 50 and all parameters start at zero
         WriteDiscretePreset(shape);
