@@ -1,0 +1,151 @@
+#include "core/ShapeRamps.h"
+#include "core/Population.h"
+#include "core/SimulationState.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+std::vector<int> Slice(const int* heights, int from, int to) {
+    return std::vector<int>(heights + from, heights + to + 1);
+}
+
+TEST(ShapeRamps, RampChoiceFollowsTheNeighbouringSegments) {
+    EXPECT_EQ(ChooseRamp(10, 0, -10), RampKind::Flat);
+    EXPECT_EQ(ChooseRamp(0, 20, 0), RampKind::SCurve);
+    EXPECT_EQ(ChooseRamp(-5, 20, -5), RampKind::SCurve); // both neighbours run the other way
+    EXPECT_EQ(ChooseRamp(0, 20, 20), RampKind::CubicIn);
+    EXPECT_EQ(ChooseRamp(20, 20, 0), RampKind::CubicOut);
+    EXPECT_EQ(ChooseRamp(20, 20, 10), RampKind::QuadraticOut);
+    EXPECT_EQ(ChooseRamp(20, 20, 20), RampKind::Linear);
+    EXPECT_EQ(ChooseRamp(20, 20, 30), RampKind::QuadraticIn);
+    // Falling segments compare magnitudes, not signed values.
+    EXPECT_EQ(ChooseRamp(-20, -20, -10), RampKind::QuadraticOut);
+    EXPECT_EQ(ChooseRamp(-20, -20, -30), RampKind::QuadraticIn);
+}
+
+TEST(ShapeRamps, RampFractionsOfAThousandPixels) {
+    const int d = 1000;
+    auto offsets = [&](RampKind kind) {
+        return std::vector<int>{RampOffset(kind, 1, d), RampOffset(kind, 2, d),
+                                RampOffset(kind, 3, d), RampOffset(kind, 4, d)};
+    };
+    EXPECT_EQ(offsets(RampKind::Linear), (std::vector<int>{200, 400, 600, 800}));
+    EXPECT_EQ(offsets(RampKind::QuadraticIn), (std::vector<int>{157, 336, 536, 757}));
+    EXPECT_EQ(offsets(RampKind::QuadraticOut), (std::vector<int>{242, 463, 663, 842}));
+    EXPECT_EQ(offsets(RampKind::CubicIn), (std::vector<int>{56, 167, 349, 620}));
+    EXPECT_EQ(offsets(RampKind::CubicOut), (std::vector<int>{379, 650, 832, 943}));
+    EXPECT_EQ(offsets(RampKind::SCurve), (std::vector<int>{56, 167, 832, 943}));
+    EXPECT_EQ(offsets(RampKind::Flat), (std::vector<int>{0, 0, 0, 0}));
+}
+
+TEST(ShapeRamps, PeakValleyAndStaircase) {
+    // A single peak of 200 on an empty curve.
+    int peak[51] = {};
+    peak[25] = 200;
+    RebuildRampHeights(peak);
+    EXPECT_EQ(Slice(peak, 20, 30),
+              (std::vector<int>{0, 11, 33, 166, 188, 200, 189, 167, 34, 12, 0}));
+    EXPECT_EQ(Slice(peak, 0, 19), std::vector<int>(20, 0));
+
+    // A valley of 0 in a curve 200 high.
+    int valley[51];
+    for (int& h : valley)
+        h = 200;
+    valley[25] = 0;
+    RebuildRampHeights(valley);
+    EXPECT_EQ(Slice(valley, 20, 30),
+              (std::vector<int>{200, 189, 167, 34, 12, 0, 11, 33, 166, 188, 200}));
+
+    // Handles 0, 20, ..., 200: eases in, runs straight, eases out.
+    int stairs[51] = {};
+    for (int j = 0; j <= 10; ++j)
+        stairs[5 * j] = 20 * j;
+    RebuildRampHeights(stairs);
+    EXPECT_EQ(Slice(stairs, 0, 5), (std::vector<int>{0, 1, 3, 6, 12, 20}));
+    for (int c = 5; c <= 45; ++c)
+        EXPECT_EQ(stairs[c], 4 * c) << "column " << c;
+    EXPECT_EQ(Slice(stairs, 46, 50), (std::vector<int>{187, 193, 196, 198, 200}));
+}
+
+TEST(ShapeRamps, EveryRampEndsOnItsHandleAndStaysBetweenThem) {
+    // Irregular handles, including plateaus and reversals.
+    const int handles[11] = {0, 37, 37, 250, 3, 90, 91, 260, 120, 0, 77};
+    int heights[51] = {};
+    for (int j = 0; j <= 10; ++j)
+        heights[5 * j] = handles[j];
+    RebuildRampHeights(heights);
+    for (int j = 0; j < 10; ++j) {
+        const int a = handles[j], b = handles[j + 1];
+        EXPECT_EQ(heights[5 * j], a);
+        for (int k = 1; k <= 4; ++k) {
+            const int h = heights[5 * j + k];
+            EXPECT_GE(h, std::min(a, b)) << "column " << 5 * j + k;
+            EXPECT_LE(h, std::max(a, b)) << "column " << 5 * j + k;
+        }
+    }
+    EXPECT_EQ(heights[50], 77);
+    EXPECT_EQ(Slice(heights, 5, 10), std::vector<int>(6, 37)); // a plateau stays flat
+}
+
+class CurveGeometryTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ResetSimulationState(); }
+};
+
+TEST_F(CurveGeometryTest, CurveRampsWorkOnColumnTops) {
+    SetPopulationGeometry(300, 432);
+    g_popCurve[26] = 70; // column 25, 200 high
+    RebuildCurveRamps();
+    EXPECT_EQ(g_popCurve[22], 270 - 11);
+    EXPECT_EQ(g_popCurve[25], 270 - 188);
+    EXPECT_EQ(g_popCurve[27], 270 - 189);
+    EXPECT_EQ(g_popCurve[1], 270);
+    EXPECT_EQ(g_popCurve[52], 270); // beyond column 50: untouched
+}
+
+TEST_F(CurveGeometryTest, HandleRectanglesForEachKindAtScaleOne) {
+    SetPopulationGeometry(300, 432);
+    Rect rects[kEditHandles + 1];
+
+    // Continuous: on columns 0, 5, ..., 50, at x 50, 70, ..., 250.
+    g_popCurve[1 + 25] = 100;
+    ComputeEditHandles(rects);
+    EXPECT_EQ(rects[1], (Rect{47, 266, 53, 273}));
+    EXPECT_EQ(rects[6], (Rect{147, 96, 153, 103}));
+    EXPECT_EQ(rects[11], (Rect{247, 266, 253, 273}));
+
+    g_isContinuous = 0;
+    g_isDiscrete = 1;
+    g_popCurve[1 + 3] = 200;
+    ComputeEditHandles(rects);
+    EXPECT_EQ(rects[4], (Rect{101, 197, 119, 203}));
+    EXPECT_EQ(rects[1], (Rect{41, 267, 59, 273}));
+
+    g_isDiscrete = 0;
+    g_isBinomial = 1;
+    SetBinomialP(0.5f);
+    ComputeEditHandles(rects);
+    EXPECT_EQ(rects[1], (Rect{50, 131, 149, 149}));
+    EXPECT_EQ(rects[2], (Rect{150, 131, 249, 149}));
+    for (int j = 3; j <= kEditHandles; ++j)
+        EXPECT_TRUE(rects[j].IsEmpty());
+}
+
+TEST_F(CurveGeometryTest, HandlesAndDragLimitsScaleWithTheWindow) {
+    SetPopulationGeometry(600, 864); // twice the design size
+    EXPECT_EQ(ClampDraggedTop(-50), 20);
+    EXPECT_EQ(ClampDraggedTop(19), 20);
+    EXPECT_EQ(ClampDraggedTop(300), 300);
+    EXPECT_EQ(ClampDraggedTop(10000), 540);
+
+    Rect rects[kEditHandles + 1];
+    ComputeEditHandles(rects);
+    // x_j = 80 - 20 + 40 j; half-widths 6, heights -8 .. +6.
+    EXPECT_EQ(rects[1], (Rect{94, 532, 106, 546}));
+    EXPECT_EQ(rects[11], (Rect{494, 532, 506, 546}));
+}
+
+} // namespace
