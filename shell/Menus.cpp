@@ -1,0 +1,191 @@
+#include "shell/Menus.h"
+
+#include "core/SimulationState.h"
+#include "resources/Resource.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+constexpr int kSeparator = 0;
+
+struct MenuItemSpec {
+    const char* text; // nullptr for a separator
+    int id;
+    // Prompt in the status bar while the item is highlighted; only the
+    // framework-style items have one.
+    const char* prompt = nullptr;
+};
+
+struct MenuSpec {
+    const char* title;
+    std::initializer_list<MenuItemSpec> items;
+};
+
+const MenuItemSpec kSep{nullptr, kSeparator};
+
+// The main menu. Print stays in the menu for the familiar layout but is never
+// enabled: there is no document to print. New, Open, Save and the editing keys
+// are not bound for the same reason.
+const MenuSpec kMainMenu[] = {
+    {"&File",
+     {
+         {"&Print...\tCtrl+P", ID_FILE_PRINT, "Print the active document"},
+         {"Print Pre&view", ID_FILE_PRINT_PREVIEW, "Display full pages"},
+         {"P&rint Setup...", ID_FILE_PRINT_SETUP, "Change the printer and printing options"},
+         kSep,
+         {"E&xit", ID_APP_EXIT, "Quit the application"},
+     }},
+    {"&Window",
+     {
+         {"&Population", ID_WINDOW_POPULATION},
+         {"&Samples", ID_WINDOW_SAMPLES},
+         {"Sampling &Distribution", ID_WINDOW_SAMPLING_DIST},
+         {"&Confidence Intervals", ID_WINDOW_CONF_INTERVALS},
+         kSep,
+         {"Population &Settings", ID_WINDOW_POP_SETTINGS},
+         kSep,
+         {"&Close Window", ID_WINDOW_CLOSE},
+     }},
+    {"&Measurement",
+     {
+         {"&Binomial", ID_MEASUREMENT_BINOMIAL},
+         {"&Discrete", ID_MEASUREMENT_DISCRETE},
+         {"&Continuous", ID_MEASUREMENT_CONTINUOUS},
+     }},
+    {"&Options",
+     {
+         {"Display Samples in Population", ID_OPTIONS_DISPLAY_SAMPLES},
+         {"Do Not Display Samples", ID_OPTIONS_NO_DISPLAY_SAMPLES},
+         kSep,
+         {"&Observed Values", ID_OPTIONS_OBSERVED},
+         {"&Z-Values", ID_OPTIONS_Z_VALUES},
+         {"&T-Values", ID_OPTIONS_T_VALUES},
+         kSep,
+         {"Proportion &Above", ID_OPTIONS_PROPORTION_ABOVE},
+         {"Proportion &Below", ID_OPTIONS_PROPORTION_BELOW},
+         kSep,
+         {"&One Slider", ID_OPTIONS_ONE_SLIDER},
+         {"Two Sliders &Separate", ID_OPTIONS_TWO_SLIDERS_SEPARATE},
+         {"Two Sliders Tandem", ID_OPTIONS_TWO_SLIDERS_TANDEM},
+         kSep,
+         {"Possible Mu", ID_OPTIONS_POSSIBLE_MU},
+     }},
+    {"&Help",
+     {
+         {"&About Dorvane...", ID_APP_ABOUT,
+          "Display program information, version number and copyright"},
+     }},
+};
+
+const MenuItemSpec* FindSpec(int id) {
+    for (const MenuSpec& menu : kMainMenu)
+        for (const MenuItemSpec& item : menu.items)
+            if (item.text && item.id == id) return &item;
+    return nullptr;
+}
+
+MenuItemState Checked(const QString& text, bool on) {
+    MenuItemState state;
+    state.text = text;
+    state.checkable = true;
+    state.checked = on;
+    return state;
+}
+
+} // namespace
+
+MenuItemState MenuItemStateFor(int id) {
+    const MenuItemSpec* spec = FindSpec(id);
+    const QString text = spec ? QString::fromLatin1(spec->text) : QString();
+    MenuItemState state;
+    state.text = text;
+    switch (id) {
+    case ID_FILE_PRINT:
+    case ID_FILE_PRINT_PREVIEW:
+    case ID_FILE_PRINT_SETUP:
+    case ID_OPTIONS_DISPLAY_SAMPLES:
+    case ID_OPTIONS_NO_DISPLAY_SAMPLES:
+        state.enabled = false;
+        return state;
+    case ID_WINDOW_POP_SETTINGS:
+        // Shown values can be set only for a continuous population.
+        state.enabled = g_isContinuous && !g_isDiscrete && !g_isBinomial;
+        return state;
+    case ID_MEASUREMENT_BINOMIAL:
+        return Checked(text, g_isBinomial);
+    case ID_MEASUREMENT_DISCRETE:
+        return Checked(text, g_isDiscrete);
+    case ID_MEASUREMENT_CONTINUOUS:
+        return Checked(text, g_isContinuous);
+    case ID_OPTIONS_OBSERVED:
+        return Checked(text, !g_showZValues && !g_showTValues);
+    case ID_OPTIONS_Z_VALUES:
+        return Checked(text, g_showZValues && !g_showTValues);
+    case ID_OPTIONS_T_VALUES:
+        return Checked(text, !g_showZValues && g_showTValues);
+    case ID_OPTIONS_PROPORTION_ABOVE:
+        return Checked(g_oneSlider ? QStringLiteral("Proportion &Above")
+                                   : QStringLiteral("Proportion &Outside"),
+                       g_proportionAbove);
+    case ID_OPTIONS_PROPORTION_BELOW:
+        return Checked(g_oneSlider ? QStringLiteral("Proportion &Below")
+                                   : QStringLiteral("Proportion &Between"),
+                       !g_proportionAbove);
+    case ID_OPTIONS_ONE_SLIDER:
+        return Checked(text, g_oneSlider && !g_slidersTandem);
+    case ID_OPTIONS_TWO_SLIDERS_SEPARATE:
+        return Checked(text, !g_oneSlider && !g_slidersTandem);
+    case ID_OPTIONS_TWO_SLIDERS_TANDEM:
+        return Checked(text, g_slidersTandem && !g_oneSlider);
+    case ID_OPTIONS_POSSIBLE_MU:
+        return Checked(text, g_possibleMu);
+    default:
+        return state;
+    }
+}
+
+void UpdateMenuItems(QMenu* menu) {
+    for (QAction* action : menu->actions()) {
+        if (action->isSeparator() || action->menu()) continue;
+        const MenuItemState state = MenuItemStateFor(action->data().toInt());
+        action->setEnabled(state.enabled);
+        action->setCheckable(state.checkable);
+        action->setChecked(state.checked);
+        action->setText(state.text);
+    }
+}
+
+void UpdateMenuBar(QMenuBar* bar) {
+    for (QAction* top : bar->actions())
+        if (QMenu* menu = top->menu()) UpdateMenuItems(menu);
+}
+
+void BuildMainMenu(QMenuBar* bar) {
+    for (const MenuSpec& spec : kMainMenu) {
+        QMenu* menu = bar->addMenu(QString::fromLatin1(spec.title));
+        for (const MenuItemSpec& item : spec.items) {
+            if (!item.text) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction* action = menu->addAction(QString::fromLatin1(item.text));
+            action->setData(item.id);
+            if (item.prompt) action->setStatusTip(QString::fromLatin1(item.prompt));
+        }
+        QObject::connect(menu, &QMenu::aboutToShow, menu, [menu] { UpdateMenuItems(menu); });
+        UpdateMenuItems(menu);
+    }
+}
+
+QAction* FindCommandAction(QMenuBar* bar, int id) {
+    for (QAction* top : bar->actions()) {
+        QMenu* menu = top->menu();
+        if (!menu) continue;
+        for (QAction* action : menu->actions())
+            if (!action->isSeparator() && action->data().toInt() == id) return action;
+    }
+    return nullptr;
+}

@@ -1,0 +1,35 @@
+#pragma once
+// The main menu: one table of items (texts with mnemonics and shortcut texts,
+// separators, command ids) and the rules that decide how an item is drawn.
+// The rules run every time a menu opens, so an item always shows the state of
+// the moment.
+
+#include <QString>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+// How an item is drawn now: enabled, checked (only items with a check rule
+// can show a check) and its text.
+struct MenuItemState {
+    bool enabled = true;
+    bool checkable = false;
+    bool checked = false;
+    QString text;
+};
+
+// The state of the item with this command id; text is the item's table text
+// unless a rule changes it.
+MenuItemState MenuItemStateFor(int commandId);
+
+// Builds the five menus on the bar. Every item's action carries its command id
+// (QAction::data) and the rules are applied when its menu is about to show.
+void BuildMainMenu(QMenuBar* bar);
+
+// Applies the rules to every item of one menu, or of every menu on the bar.
+void UpdateMenuItems(QMenu* menu);
+void UpdateMenuBar(QMenuBar* bar);
+
+// The action that carries a command id, or nullptr.
+QAction* FindCommandAction(QMenuBar* bar, int commandId);
