@@ -68,3 +68,24 @@ constexpr int IDC_SD_SPEED_4 = 1041;
 constexpr int IDC_SD_SPEED_3 = 1042;
 constexpr int IDC_SD_SPEED_2 = 1043;
 constexpr int IDC_SD_SPEED_S = 1044;
+
+// Population windows: Population (dialog template 134), Population - Binomial
+// (133), population settings (150) and the shape pop-up menu (139).
+constexpr int IDD_POPULATION = 134;
+constexpr int IDD_BINOMIAL_POP = 133;
+constexpr int IDD_POP_SETTINGS = 150;
+constexpr int IDR_SHAPE_MENU = 139;
+constexpr int IDC_POP_PICTURE_1002 = 1002;
+constexpr int IDC_POP_PICTURE_1003 = 1003;
+constexpr int IDC_POP_PICTURE_1004 = 1004;
+constexpr int IDC_POP_PICTURE_1005 = 1005;
+constexpr int IDC_BINOMIAL_CLEAR = 1;
+constexpr int IDC_BINOMIAL_P_FIRST = 2; // ".05"; id k sets p = 0.05 (k - 1)
+constexpr int IDC_BINOMIAL_P_LAST = 21; // "1.00"
+constexpr int IDC_SETTINGS_MEAN = 1113;
+constexpr int IDC_SETTINGS_SD = 1114;
+constexpr int IDC_SETTINGS_DEFAULT = 1115;
+constexpr int IDC_SETTINGS_CANCEL = 1116;
+constexpr int IDC_SETTINGS_SET = 1117;
+constexpr int IDC_SETTINGS_MEAN_LABEL = 1118;
+constexpr int IDC_SETTINGS_SD_LABEL = 1119;
