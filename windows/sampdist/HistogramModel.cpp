@@ -1,0 +1,256 @@
+// The histogram's numbers: its vertical scale, the geometry of its columns,
+// the sample a click selects, and the height factor of the normal curve.
+
+#include "windows/sampdist/SampDistModel.h"
+
+#include "core/Distributions.h"
+#include "core/SamplingEngine.h"
+#include "core/SimulationState.h"
+#include "windows/sampdist/SampDistText.h"
+
+#include <algorithm>
+#include <cmath>
+
+using sampdist::FieldNumber;
+using sampdist::FormatNumber;
+using sampdist::TruncPixel;
+
+namespace {
+
+int BinOfSample(int r) {
+    return HistogramBin(SampleStatistic(r));
+}
+
+// Position in g_sortedMeans of the (step + 1)-th sample of bin k, walking the
+// means upwards; 0 when the bin holds fewer. For means this is 1 + step + the
+// counts of the lower bins; for t values, whose order is not that of the
+// means, it still finds a sample of the clicked column.
+int SortedPositionInBin(int bin, int step) {
+    const int drawn = std::clamp(g_samplesDrawn, 0, kMaxSamples);
+    int seen = 0;
+    for (int pos = 1; pos <= drawn; ++pos) {
+        if (BinOfSample(g_sortedMeanSampleNo[pos]) != bin) continue;
+        if (seen == step) return pos;
+        ++seen;
+    }
+    return 0;
+}
+
+// The highlight strip for step index t (from 0 at the bottom) of a column.
+Rect SelectionStrip(const Rect& column, int step) {
+    const double scale = g_histCountScale;
+    const int height = TruncPixel(scale);
+    int bottom = std::min(TruncPixel(g_sdAxisY - step * scale), g_sdAxisY);
+    int top = bottom - height;
+    if (top <= column.top) {
+        top = column.top - 1;
+        bottom = top + height;
+    }
+    if (bottom - top < 2) top = bottom - Px(g_sdScaleY, 2);
+    return Rect{column.left, top, column.right, bottom};
+}
+
+} // namespace
+
+HistogramScale ComputeHistogramScale(int maxCount, int maxHeight, float scaleY) {
+    const double s0 = 4.0 * scaleY;
+    const HistogramScale fallback{25, 3, static_cast<float>(s0)};
+    if (maxHeight <= 0 || !(scaleY > 0.0f)) return fallback;
+    const double h = maxHeight;
+    const double cmax = std::max(maxCount, 0);
+
+    int step = 25;
+    double r = cmax * s0 * scaleY <= h ? s0 : h / cmax;
+    double ticks = std::trunc(h / (26.0 * r)) + 1;
+    double scale = (h + 1) / (26.0 * ticks);
+    // Each round doubles the step and about halves the ticks; the bound on the
+    // step only guards against a scale so small that it never settles.
+    while (ticks >= 11 && step < (1 << 28)) {
+        r = cmax * scale * scaleY <= h ? scale : h / cmax;
+        step *= 2;
+        ticks = std::trunc(h / ((step + 1) * r)) + 1;
+        scale = (h + 1) / ((step + 1) * ticks);
+    }
+    if (ticks < 4 || ticks >= 11) return fallback;
+    return HistogramScale{step, static_cast<int>(ticks), static_cast<float>(scale)};
+}
+
+int LargestBinCount() {
+    const int last = std::min(CurrentBinWidthInfo().lastBin, kHistogramBins);
+    int largest = 0;
+    for (int k = 1; k <= last; ++k)
+        largest = std::max(largest, g_meanHistogram[k]);
+    return largest;
+}
+
+void ChooseHistogramScale() {
+    const HistogramScale scale =
+        ComputeHistogramScale(LargestBinCount(), g_histMaxHeight, g_sdScaleY);
+    g_histTickStep = scale.tickStep;
+    g_histTickCount = scale.tickCount;
+    g_histCountScale = scale.countScale;
+}
+
+int LayoutHistogramColumns(int scrollPos) {
+    const bool wide = CurrentBinWidth() == BinWidth::Wide;
+    const float sx = g_sdScaleX;
+    const int width = Px(sx, wide ? 16 : 6);
+    const int first = FirstVisibleBin(scrollPos);
+    const int last = std::min(LastVisibleBin(scrollPos), kHistogramBins);
+    int count = 0;
+    int x = g_sdAxisLeft + 1;
+    for (int k = first; k <= last && count < kSdColumnSlots; ++k) {
+        const int j = k - first;
+        const int h = TruncPixel(g_meanHistogram[k] * static_cast<double>(g_histCountScale));
+        ++count;
+        // The stored rectangle reaches one pixel below the axis so a click on
+        // the axis line still finds its column.
+        g_sdColumnRect[count] = Rect{x, g_sdAxisY - h, x + width, g_sdAxisY + 1};
+        g_sdColumnBin[count] = k;
+        if (wide) {
+            // Wide columns stand alternately 18 and 17 design pixels apart.
+            x = g_sdAxisLeft + 1 + Px(sx, ((j + 2) / 2) * 18.0) + Px(sx, ((j + 1) / 2) * 17.0);
+        } else {
+            x = g_sdAxisLeft + 1 + Px(sx, (j + 1) * 7.0);
+        }
+    }
+    // Slots of an earlier, wider layout must not answer a later click.
+    for (int i = count + 1; i <= kSdColumnSlots; ++i) {
+        g_sdColumnRect[i] = Rect{};
+        g_sdColumnBin[i] = 0;
+    }
+    return count;
+}
+
+ColumnSelection SelectColumnSample(int x, int y) {
+    ColumnSelection result{false, false};
+    int slot = 0;
+    for (int i = 1; i <= kSdColumnSlots; ++i) {
+        if (g_sdColumnRect[i].Contains(x, y)) {
+            slot = i;
+            break;
+        }
+    }
+    const int bin = slot > 0 ? g_sdColumnBin[slot] : 0;
+    const int inBin = bin >= 1 && bin <= kHistogramBins ? g_meanHistogram[bin] : 0;
+    int step = 0;
+    if (inBin > 0 && g_histCountScale > 0.0f) {
+        step = TruncPixel((g_sdAxisY - y) / static_cast<double>(g_histCountScale));
+        // The top pixel row of a column can round up to one step too many.
+        step = std::clamp(step, 0, inBin - 1);
+    }
+    const int pos = inBin > 0 ? SortedPositionInBin(bin, step) : 0;
+    if (pos < 1) {
+        // A click beside the columns, or on an empty one, drops the selection.
+        g_sampleSelected = 0;
+        g_sdSelectionRect = Rect{};
+        g_selectedPos = 0;
+        g_selectedSampleNo = 0;
+        return result;
+    }
+
+    result.hit = true;
+    g_sampleSelected = 1;
+    g_selectedPos = pos;
+    g_sdSelectionRect = SelectionStrip(g_sdColumnRect[slot], step);
+    g_selectedSampleNo = g_sortByMeans ? g_selectedPos : g_sortedMeanSampleNo[g_selectedPos];
+
+    // The interval graph shows 211 intervals from g_ciFirstSample.
+    const int sample = g_selectedSampleNo;
+    if (sample < g_ciFirstSample || sample > g_ciFirstSample + 210) {
+        g_ciFirstSample = std::max(1, sample - 100);
+        g_ciScrollPos = g_samplesDrawn - g_ciFirstSample;
+        result.ciGraphMoved = true;
+    }
+    return result;
+}
+
+void ReplaceSelectionAfterRebin(int scrollPos) {
+    g_binWidthChanged = 0;
+    const int drawn = std::clamp(g_samplesDrawn, 0, kMaxSamples);
+    if (!g_sampleSelected || g_selectedPos < 1 || g_selectedPos > drawn) return;
+
+    const int bin = BinOfSample(g_sortedMeanSampleNo[g_selectedPos]);
+    if (bin < 1) {
+        // Its statistic has no column at all.
+        g_sdSelectionRect = Rect{};
+        return;
+    }
+    int step = 0;
+    for (int pos = 1; pos < g_selectedPos; ++pos)
+        if (BinOfSample(g_sortedMeanSampleNo[pos]) == bin) ++step;
+
+    const int slot = bin - FirstVisibleBin(scrollPos) + 1;
+    if (slot < 1 || slot > kSdColumnSlots || g_sdColumnBin[slot] != bin) {
+        // Its column is scrolled out of view: try again at the next paint.
+        g_sdSelectionRect = Rect{};
+        g_binWidthChanged = 1;
+        return;
+    }
+    g_sdSelectionRect = SelectionStrip(g_sdColumnRect[slot], step);
+}
+
+std::string SelectedSampleText() {
+    const int drawn = std::clamp(g_samplesDrawn, 0, kMaxSamples);
+    if (!g_sampleSelected || g_selectedPos < 1 || g_selectedPos > drawn) return {};
+    const SampleRow& row = g_sampleStore[g_sortedMeanSampleNo[g_selectedPos]];
+    std::string text;
+    if (g_isBinomial) {
+        text = "p = " + FormatNumber("%.2f", row.mean);
+        if (row.sd > 0.0f) text += ", s = " + FormatNumber("%.2f", row.sd);
+    } else {
+        text = "x = " + FormatNumber("%.2f", ShownValue(row.mean));
+        // A sample of one value carries -1: it has no standard deviation.
+        if (row.sd >= 0.0f) text += ", s = " + FormatNumber("%.2f", g_dispScale * row.sd);
+    }
+    return text;
+}
+
+NormalCurve ComputeNormalCurve(const std::string& sampleSizeText,
+                               const std::string& numberOfSamplesText, int scrollPos) {
+    NormalCurve curve{false, 0.0f, 0.0, 0.0, 0, 0};
+    g_normalCurveFactor = 0.0f;
+    const int n = FieldNumber(sampleSizeText);
+    const double se = g_standardError;
+    const BinWidthInfo info = CurrentBinWidthInfo();
+    const int P = g_sdScaleX > 0.0f ? TruncPixel(info.zoom * g_pixelsPerUnit / g_sdScaleX) : 0;
+    // No spread, no pixels, or a binomial sample of no values: no curve.
+    if (!(se > 0.0) || P <= 0 || (g_isBinomial && n < 1)) return curve;
+
+    // Half-width of the central bin in standard errors; small binomial samples
+    // take the continuity half-width 1/(2n) instead.
+    const double halfWidth = (g_isBinomial ? info.width * 10.0 : info.width) / 2.0;
+    double c = halfWidth / se;
+    if (g_isBinomial && n < 45) c = (1.0 / (2.0 * n)) / (se * 0.1);
+    const double area = 1.0 - BetaAI(2500.0f, 0.5f, static_cast<float>(5000.0 / (5000.0 + c * c)));
+
+    const double count = g_samplesExist ? g_seriesTargetCount : FieldNumber(numberOfSamplesText);
+    const double k = count * area * g_histCountScale;
+    const double d = 1.0 / (std::sqrt(2.0 * kPi) * se * P);
+    const double factor = d > 0.0 ? std::floor(k / d) : 1.0;
+    if (!std::isfinite(factor)) return curve;
+
+    const int pos = EffectiveScrollPos(scrollPos);
+    const double unitPixels = g_isBinomial ? 350.0 : 35.0;
+    curve.drawable = true;
+    curve.factor = static_cast<float>(factor);
+    curve.density = d;
+    curve.sigmaPixels = se * P;
+    curve.pixelsPerUnit = P;
+    curve.shift =
+        TruncPixel((7.0 * (pos - 1) - unitPixels * (info.zoom - 1) * g_popMean) * g_sdScaleX);
+    g_normalCurveFactor = curve.factor;
+    return curve;
+}
+
+double NormalCurveHeight(const NormalCurve& curve, int x) {
+    if (!curve.drawable || !(curve.sigmaPixels > 0.0)) return 0.0;
+    const double e = static_cast<double>(x) + curve.shift - g_muPixelX;
+    return curve.factor * std::exp(-e * e / (2.0 * curve.sigmaPixels * curve.sigmaPixels)) *
+           curve.density;
+}
+
+int NormalCurveZPixel(const NormalCurve& curve, float z) {
+    // The fill is laid out at 1.03 times the curve's own scale.
+    return TruncPixel(g_muPixelX + 1.03 * z * g_standardError * curve.pixelsPerUnit * g_sdScaleX);
+}
