@@ -1,0 +1,242 @@
+#include "core/SeriesControl.h"
+#include "core/Messages.h"
+#include "core/Population.h"
+#include "core/Random.h"
+#include "core/SamplingEngine.h"
+#include "core/SimulationState.h"
+#include "core/ViewHooks.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+#include <vector>
+
+namespace {
+
+class RecordingViews : public ViewHooks {
+  public:
+    std::vector<std::string> calls;
+    void RepaintDorvaneWhole() override {
+        // The Dorvane window repaints with the histogram already emptied.
+        calls.push_back("RepaintDorvaneWhole samples=" + std::to_string(g_samplesDrawn));
+    }
+    void RedrawConfIntervalWindow() override { calls.push_back("RedrawConfIntervalWindow"); }
+    void RedrawSamplesWindow() override { calls.push_back("RedrawSamplesWindow"); }
+};
+
+class QuietDisplay : public SampleDisplay {
+  public:
+    void Pause(int) override {}
+};
+
+class SeriesControlTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ResetSimulationState();
+        SetSecondsClock([] { return std::int64_t{1700000000}; });
+        SetPopulationGeometry(300, 432);
+        g_sdScaleY = 1.0f;
+        SetViewHooks(&views);
+    }
+    void TearDown() override {
+        SetViewHooks(nullptr);
+        SetSecondsClock({});
+    }
+
+    // A series of `count` samples of one value each, drawn by the engine.
+    void DrawSeries(int count) {
+        ApplyPreset(PresetShape::Uniform);
+        QuietDisplay quiet;
+        ASSERT_EQ(DrawSamples(count, 1, quiet).drawn, count);
+        views.calls.clear();
+    }
+
+    RecordingViews views;
+};
+
+TEST_F(SeriesControlTest, ReadsWholeNumbersAsTheFieldsDo) {
+    EXPECT_EQ(ReadWholeNumber(""), 0);
+    EXPECT_EQ(ReadWholeNumber("abc"), 0);
+    EXPECT_EQ(ReadWholeNumber("  42abc"), 42);
+    EXPECT_EQ(ReadWholeNumber("\t+7"), 7);
+    EXPECT_EQ(ReadWholeNumber("-12 3"), -12);
+    EXPECT_EQ(ReadWholeNumber("- 5"), 0);
+    EXPECT_EQ(ReadWholeNumber("2147483647"), INT_MAX);
+    EXPECT_EQ(ReadWholeNumber("-2147483648"), INT_MIN);
+    // Too many digits for an int: held at the limit, never wrapped.
+    EXPECT_EQ(ReadWholeNumber("99999999999999999999999999"), INT_MAX);
+    EXPECT_EQ(ReadWholeNumber("-99999999999999999999999999"), INT_MIN);
+    EXPECT_EQ(ReadWholeNumber(std::string(5000, '9')), INT_MAX);
+}
+
+TEST_F(SeriesControlTest, ResetSeriesEmptiesTheSeriesAndRepaintsTheShownWindows) {
+    DrawSeries(40);
+    g_sdScaleY = 1.5f;
+    g_selectedPos = 7;
+    g_sdSelectionRect = Rect{1, 2, 30, 40};
+    g_ciInCount = 30;
+    g_ciOutCount = 10;
+    g_histTickCount = 4;
+    g_histTickStep = 50;
+    g_histNeedsRescale = 0;
+    const float firstMean = g_sampleStore[1].mean;
+
+    g_samplingDistWndVisible = g_confIntervalWndVisible = g_samplesWndVisible = 1;
+    ResetSeries();
+
+    for (int bin = 0; bin <= kHistogramBins; ++bin)
+        EXPECT_EQ(g_meanHistogram[bin], 0);
+    EXPECT_EQ(g_samplesExist, 0);
+    EXPECT_EQ(g_seriesSampleSize, 0);
+    EXPECT_EQ(g_samplesDrawn, 0);
+    EXPECT_EQ(g_sumOfMeans, 0.0f);
+    EXPECT_EQ(g_sumOfSDs, 0.0f);
+    EXPECT_EQ(g_selectedPos, 0);
+    EXPECT_TRUE(g_sdSelectionRect.IsEmpty());
+    EXPECT_EQ(g_histNeedsRescale, 1);
+    EXPECT_EQ(g_histCountScale, 4.0f); // not multiplied by the window's scale
+    EXPECT_EQ(g_histTickCount, 3);
+    EXPECT_EQ(g_histTickStep, 25);
+    EXPECT_EQ(g_ciInCount, 0);
+    EXPECT_EQ(g_ciOutCount, 0);
+    EXPECT_EQ(g_sampleStore[1].mean, firstMean); // rows wait to be overwritten
+    const std::vector<std::string> expected = {"RepaintDorvaneWhole samples=0",
+                                               "RedrawConfIntervalWindow", "RedrawSamplesWindow"};
+    EXPECT_EQ(views.calls, expected);
+
+    // Hidden windows are not touched; the mode survives.
+    g_samplingDistWndVisible = g_confIntervalWndVisible = g_samplesWndVisible = 0;
+    g_addMoreMode = 1;
+    views.calls.clear();
+    ResetSeries();
+    EXPECT_TRUE(views.calls.empty());
+    EXPECT_EQ(g_addMoreMode, 1);
+}
+
+TEST_F(SeriesControlTest, NumberOfSamplesIsHeldToTheSeriesLimit) {
+    // NEW SERIES: at most 10,000.
+    FieldOutcome out = NumberOfSamplesEdited("20000");
+    EXPECT_EQ(out.text, "10000");
+    EXPECT_EQ(out.message, kMsgTooManySamples);
+    EXPECT_TRUE(out.corrected);
+    out = NumberOfSamplesEdited("10000");
+    EXPECT_EQ(out.text, "10000");
+    EXPECT_TRUE(out.message.empty());
+    EXPECT_FALSE(out.corrected);
+    out = NumberOfSamplesEdited(std::string(40, '7'));
+    EXPECT_EQ(out.text, "10000");
+    EXPECT_EQ(out.message, kMsgTooManySamples);
+    out = NumberOfSamplesEdited("");
+    EXPECT_EQ(out.text, "");
+    EXPECT_TRUE(out.message.empty());
+
+    // ADD MORE: what is left of the 10,000.
+    DrawSeries(9000);
+    g_addMoreMode = 1;
+    out = NumberOfSamplesEdited("2000");
+    EXPECT_EQ(out.text, "1000");
+    EXPECT_EQ(out.message, kMsgTooManySamples);
+    out = NumberOfSamplesEdited("1000");
+    EXPECT_EQ(out.text, "1000");
+    EXPECT_TRUE(out.message.empty());
+}
+
+TEST_F(SeriesControlTest, SampleSizeIsAtMost1000) {
+    FieldOutcome out = SampleSizeEdited("1001");
+    EXPECT_EQ(out.text, "1000");
+    EXPECT_EQ(out.message, kMsgSampleSizeTooLarge);
+    out = SampleSizeEdited("99999999999999999999");
+    EXPECT_EQ(out.text, "1000");
+    out = SampleSizeEdited("1000");
+    EXPECT_EQ(out.text, "1000");
+    EXPECT_TRUE(out.message.empty());
+    // Too small is refused when drawing, not while typing.
+    out = SampleSizeEdited("0");
+    EXPECT_EQ(out.text, "0");
+    EXPECT_TRUE(out.message.empty());
+}
+
+TEST_F(SeriesControlTest, ToggleFlipsModeLabelAndLimit) {
+    DrawSeries(kMaxSamples);
+
+    FieldOutcome out = ToggleSeriesMode("5", true);
+    EXPECT_EQ(g_addMoreMode, 1);
+    EXPECT_EQ(g_seriesModeLabel, "ADD\nMORE");
+    EXPECT_EQ(g_histNeedsRescale, 0);
+    EXPECT_EQ(out.text, "0"); // the series is full
+    EXPECT_EQ(out.message, kMsgTooManySamples);
+
+    out = ToggleSeriesMode("20000", true);
+    EXPECT_EQ(g_addMoreMode, 0);
+    EXPECT_EQ(g_seriesModeLabel, "NEW\nSERIES");
+    EXPECT_EQ(g_histNeedsRescale, 1);
+    EXPECT_EQ(out.text, "10000");
+    EXPECT_EQ(out.message, kMsgTooManySamples);
+
+    // The short labels of the Samples and Confidence Intervals windows.
+    out = ToggleSeriesMode("0", false);
+    EXPECT_EQ(g_seriesModeLabel, "ADD");
+    EXPECT_EQ(out.text, "0");
+    EXPECT_TRUE(out.message.empty());
+    out = ToggleSeriesMode("300", false);
+    EXPECT_EQ(g_seriesModeLabel, "NEW");
+    EXPECT_EQ(out.text, "300");
+    EXPECT_FALSE(out.corrected);
+}
+
+TEST_F(SeriesControlTest, DrawEntryRefusesWhatCannotBeDrawn) {
+    // No population yet.
+    DrawEntry entry = CheckDrawEntry("10", "5");
+    EXPECT_FALSE(entry.proceed);
+    EXPECT_EQ(entry.message, kMsgEmptyPopulation);
+
+    g_isContinuous = 0;
+    g_isBinomial = 1;
+    SetBinomialP(0.4f);
+    EXPECT_TRUE(CheckDrawEntry("10", "5").proceed);
+    ClearPopulation();
+    entry = CheckDrawEntry("10", "5");
+    EXPECT_FALSE(entry.proceed);
+    EXPECT_EQ(entry.message, kMsgEmptyPopulation);
+
+    SetBinomialP(0.4f);
+    for (const char* size : {"0", "", "-3", "x"}) {
+        entry = CheckDrawEntry("10", size);
+        EXPECT_FALSE(entry.proceed) << size;
+        EXPECT_EQ(entry.message, kMsgSampleSizeTooSmall) << size;
+    }
+    entry = CheckDrawEntry("10", "1001");
+    EXPECT_FALSE(entry.proceed);
+    EXPECT_EQ(entry.message, kMsgSampleSizeTooLarge);
+
+    entry = CheckDrawEntry("10", "1");
+    EXPECT_TRUE(entry.proceed);
+    EXPECT_EQ(entry.numberText, "10");
+    EXPECT_TRUE(entry.message.empty());
+}
+
+TEST_F(SeriesControlTest, AddMoreDrawsOnlyWhatStillFits) {
+    DrawSeries(9000);
+    g_addMoreMode = 1;
+    const DrawEntry entry = CheckDrawEntry("2000", "1");
+    ASSERT_TRUE(entry.proceed);
+    EXPECT_EQ(entry.message, kMsgTooManySamples);
+    EXPECT_EQ(entry.numberText, "1000");
+    EXPECT_TRUE(entry.corrected);
+
+    QuietDisplay quiet;
+    const DrawResult result = DrawSamples(ReadWholeNumber(entry.numberText), 1, quiet);
+    EXPECT_EQ(result.drawn, 1000);
+    EXPECT_EQ(g_samplesDrawn, kMaxSamples);
+    EXPECT_EQ(result.totalSamplesText, "10000");
+
+    // NEW SERIES is not limited by the series already drawn.
+    g_addMoreMode = 0;
+    const DrawEntry fresh = CheckDrawEntry("10000", "1");
+    EXPECT_TRUE(fresh.proceed);
+    EXPECT_EQ(fresh.numberText, "10000");
+    EXPECT_TRUE(fresh.message.empty());
+}
+
+} // namespace
