@@ -63,6 +63,7 @@ int g_showNormalOutline, g_showPopOutline;
 Rect g_sdColumnRect[kSdColumnSlots + 1];
 int g_sdColumnBin[kSdColumnSlots + 1];
 float g_normalCurveFactor;
+int g_draggingLeft, g_draggingRight;
 
 namespace {
 // The one allocation of the Sample store, made on first use and kept for the
@@ -156,4 +157,5 @@ void ResetSimulationState() {
     std::fill(std::begin(g_sdColumnRect), std::end(g_sdColumnRect), Rect{});
     std::fill(std::begin(g_sdColumnBin), std::end(g_sdColumnBin), 0);
     g_normalCurveFactor = 0;
+    g_draggingLeft = g_draggingRight = 0;
 }

@@ -167,6 +167,8 @@ constexpr int kSdColumnSlots = 200;
 extern Rect g_sdColumnRect[kSdColumnSlots + 1]; // drawn columns, slots 1..200
 extern int g_sdColumnBin[kSdColumnSlots + 1];   // bin shown in each slot
 extern float g_normalCurveFactor;               // height factor F of the curve
+extern int g_draggingLeft;  // the left (or only) slider handle is being dragged
+extern int g_draggingRight; // the right slider handle is being dragged
 
 // Gives every field its start-up value. The main frame calls it once; every
 // test fixture calls it so no test sees another's state. The Sample store is
