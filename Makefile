@@ -20,7 +20,7 @@ test: build
 	ctest --test-dir $(BUILD) --output-on-failure
 
 bench: build
-	./$(BUILD)/dorvane_bench
+	./$(BUILD)/bench/dorvane_bench
 
 clean:
 	rm -rf $(BUILD)
