@@ -1,0 +1,224 @@
+#include "shell/MainFrame.h"
+
+#include "core/SimulationState.h"
+#include "core/ViewHooks.h"
+#include "resources/AppIcon.h"
+#include "resources/Resource.h"
+#include "shell/AboutDlg.h"
+#include "shell/Menus.h"
+#include "shell/ToolWindow.h"
+#include "shell/ToolWindowTable.h"
+#include "shell/WindowViews.h"
+#include "windows/population/PopulationDlg.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+
+namespace {
+const QString kReady = QStringLiteral("Ready");
+// The frame leaves this much of the screen's height free below it.
+constexpr int kScreenHeightReserve = 55;
+// Lock bits of the X11 modifier state that key events carry.
+constexpr quint32 kX11LockMask = 0x02;
+constexpr quint32 kX11NumLockMask = 0x10;
+
+QLabel* MakeIndicator(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setAlignment(Qt::AlignCenter);
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(text) + 12);
+    label->setEnabled(false); // state unknown until a key event tells it
+    return label;
+}
+} // namespace
+
+CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
+    // The state gets its start-up values before any window reads it.
+    ResetSimulationState();
+    SetViewHooks(&WindowViews());
+    SetRunEndedHandler([this] { OnRunEnded(); });
+
+    setWindowTitle(QStringLiteral("Dorvane Program"));
+    setWindowIcon(DorvaneIcon());
+
+    m_mdiArea = new QMdiArea(this);
+    m_mdiArea->setBackground(QBrush(QColor(171, 171, 171)));
+    setCentralWidget(m_mdiArea);
+
+    BuildMainMenu(menuBar());
+    for (QAction* top : menuBar()->actions()) {
+        QMenu* menu = top->menu();
+        if (!menu) continue;
+        connect(menu, &QMenu::aboutToShow, this, [this] { ++m_openMenus; });
+        connect(menu, &QMenu::aboutToHide, this, [this] {
+            if (m_openMenus > 0) --m_openMenus;
+            if (m_openMenus == 0) m_messagePane->setText(kReady);
+        });
+        for (QAction* action : menu->actions()) {
+            if (action->isSeparator()) continue;
+            const int id = action->data().toInt();
+            connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+        }
+    }
+
+    CreateStatusBar();
+    PlaceOnScreen();
+    CreateToolWindows();
+    qApp->installEventFilter(this);
+}
+
+CMainFrame::~CMainFrame() {
+    SetRunEndedHandler({});
+    SetViewHooks(nullptr);
+    // The tool windows die with the MDI area; nothing may reach them after.
+    g_populationWnd = nullptr;
+    g_binomialWnd = nullptr;
+    g_samplingDistWnd = nullptr;
+    g_samplesWnd = nullptr;
+    g_confIntervalWnd = nullptr;
+    g_popSettingsWnd = nullptr;
+}
+
+QAction* CMainFrame::CommandAction(int commandId) const {
+    return FindCommandAction(menuBar(), commandId);
+}
+
+void CMainFrame::CreateStatusBar() {
+    QStatusBar* bar = statusBar();
+    m_messagePane = new QLabel(kReady, bar);
+    m_capsPane = MakeIndicator(QStringLiteral("CAP"), bar);
+    m_numPane = MakeIndicator(QStringLiteral("NUM"), bar);
+    m_scrollPane = MakeIndicator(QStringLiteral("SCRL"), bar);
+    bar->addWidget(m_messagePane, 1);
+    bar->addPermanentWidget(m_capsPane);
+    bar->addPermanentWidget(m_numPane);
+    bar->addPermanentWidget(m_scrollPane);
+}
+
+void CMainFrame::ShowLockStates(bool caps, bool num, bool scroll) {
+    m_capsPane->setEnabled(caps);
+    m_numPane->setEnabled(num);
+    m_scrollPane->setEnabled(scroll);
+}
+
+void CMainFrame::PlaceOnScreen() {
+    QRect screen(0, 0, 1024, 768);
+    if (QScreen* primary = QGuiApplication::primaryScreen()) screen = primary->availableGeometry();
+    resize(screen.width(), screen.height() - kScreenHeightReserve);
+    move(screen.topLeft());
+}
+
+void CMainFrame::CreateToolWindows() {
+    const auto windows = ToolWindows();
+    if (windows.empty()) return;
+    // The Population window comes first: it makes the fonts and the drawing
+    // surfaces every other window uses. Then the kind is set, then the rest.
+    ShowToolWindow(windows[0]);
+    OnCommand(ID_MEASUREMENT_CONTINUOUS);
+    for (std::size_t i = 1; i < windows.size(); ++i)
+        ShowToolWindow(windows[i]);
+
+    if (const ToolWindowEntry* ci = FindToolWindow(ID_WINDOW_CONF_INTERVALS)) {
+        if (CToolWindow* window = ci->existing()) {
+            constexpr float kCiDesignHeight = 540.0f;
+            const float scaleY = static_cast<float>(window->height()) / kCiDesignHeight;
+            g_possibleMuExtra = static_cast<int>(100.0f * scaleY);
+        }
+    }
+    LineUpToolWindows();
+}
+
+void CMainFrame::LineUpToolWindows() {
+    if (!g_populationWnd) return;
+    const QRect population = g_populationWnd->ToolGeometry();
+    const int right = population.x() + population.width();
+    for (const ToolWindowEntry& entry : ToolWindows()) {
+        if (!entry.lineUp) continue;
+        CToolWindow* window = entry.existing();
+        if (!window) continue;
+        const QRect rect = window->ToolGeometry();
+        window->MoveToolTo(QPoint(right, rect.y()));
+        if (entry.layoutWidth) *entry.layoutWidth = rect.width();
+        if (entry.layoutHeight) *entry.layoutHeight = rect.height();
+    }
+}
+
+void CMainFrame::ShowToolWindow(const ToolWindowEntry& entry) {
+    if (!entry.create) return; // that window is not part of the program yet
+    CToolWindow* window = entry.existing();
+    if (window) {
+        window->ShowTool();
+    } else {
+        window = entry.create(m_mdiArea);
+        if (!window) return;
+        window->MoveToolTo(entry.templatePos * kDialogUnitPixels);
+        if (!entry.createdHidden) window->ShowTool();
+    }
+    g_activeWindowTag = entry.tag;
+    if (entry.visibleFlag) *entry.visibleFlag = 1;
+    if (entry.afterShow) entry.afterShow();
+}
+
+void CMainFrame::CloseActiveWindow() {
+    // Whole-string compare with every tag; each match hides its window.
+    for (const ToolWindowEntry& entry : ToolWindows()) {
+        if (g_activeWindowTag != entry.tag) continue;
+        CToolWindow* target = entry.closeTarget ? entry.closeTarget() : entry.existing();
+        if (target) target->HideTool();
+        if (entry.visibleFlag) *entry.visibleFlag = 0;
+    }
+}
+
+void CMainFrame::ShowAbout() {
+    CAboutDlg about(this);
+    about.exec();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    // A run holds the windows it draws in; the close waits for its end.
+    if (g_runInProgress) {
+        m_closePending = true;
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+void CMainFrame::OnRunEnded() {
+    if (!m_closePending) return;
+    m_closePending = false;
+    // Queued, so the button handler that ran the draw unwinds first.
+    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
+bool CMainFrame::event(QEvent* event) {
+    if (event->type() == QEvent::StatusTip) {
+        // A highlighted menu item shows its prompt (the program's own
+        // commands have none); otherwise the pane reads "Ready".
+        const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+        m_messagePane->setText(tip.isEmpty() && m_openMenus == 0 ? kReady : tip);
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) &&
+        QGuiApplication::platformName() == QLatin1String("xcb")) {
+        // X11 reports Caps Lock and Num Lock in the modifier state of every key
+        // event; Scroll Lock has no bit there and stays dimmed.
+        const quint32 state = static_cast<QKeyEvent*>(event)->nativeModifiers();
+        ShowLockStates(state & kX11LockMask, state & kX11NumLockMask, false);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,176 @@
+// The main frame's menu commands: the Window and Measurement commands, the
+// Options and Close Window.
+#include "shell/MainFrame.h"
+
+#include "core/Population.h"
+#include "core/SeriesControl.h"
+#include "core/SimulationState.h"
+#include "resources/Resource.h"
+#include "shell/Menus.h"
+#include "shell/RepaintNow.h"
+#include "shell/ToolWindow.h"
+#include "shell/ToolWindowTable.h"
+#include "shell/WindowViews.h"
+#include "windows/population/BinomialPopDlg.h"
+#include "windows/population/PopSettingsDlg.h"
+#include "windows/population/PopulationDlg.h"
+#include "windows/sampdist/SampDistModel.h"
+
+#include <QMenuBar>
+
+void CMainFrame::OnCommand(int commandId) {
+    if (const ToolWindowEntry* entry = FindToolWindow(commandId)) {
+        ShowToolWindow(*entry);
+    } else {
+        switch (commandId) {
+        case ID_APP_EXIT:
+            close();
+            break;
+        case ID_APP_ABOUT:
+            ShowAbout();
+            break;
+        case ID_WINDOW_CLOSE:
+            CloseActiveWindow();
+            break;
+        case ID_MEASUREMENT_BINOMIAL:
+            SwitchToBinomial();
+            break;
+        case ID_MEASUREMENT_DISCRETE:
+        case ID_MEASUREMENT_CONTINUOUS:
+            SwitchToMeasurement(commandId);
+            break;
+        case ID_OPTIONS_OBSERVED:
+            SetShownStatistic(0, 0);
+            break;
+        case ID_OPTIONS_Z_VALUES:
+            SetShownStatistic(1, 0);
+            break;
+        case ID_OPTIONS_T_VALUES:
+            SetShownStatistic(0, 1);
+            break;
+        case ID_OPTIONS_PROPORTION_ABOVE:
+            g_proportionAbove = 1;
+            RepaintDorvane();
+            break;
+        case ID_OPTIONS_PROPORTION_BELOW:
+            g_proportionAbove = 0;
+            RepaintDorvane();
+            break;
+        case ID_OPTIONS_ONE_SLIDER:
+            OneSlider();
+            RepaintDorvane();
+            break;
+        case ID_OPTIONS_TWO_SLIDERS_SEPARATE:
+            TwoSlidersSeparate();
+            RepaintDorvane();
+            break;
+        case ID_OPTIONS_TWO_SLIDERS_TANDEM:
+            TwoSlidersTandem();
+            RepaintDorvane();
+            break;
+        case ID_OPTIONS_POSSIBLE_MU:
+            TogglePossibleMu();
+            break;
+        default:
+            break; // print items are never enabled; the two sample-display items have
+                   // no command
+        }
+    }
+    // Checkable items toggle themselves when chosen; put every item back to
+    // what the state says.
+    UpdateMenuBar(menuBar());
+}
+
+void CMainFrame::RepaintDorvane() {
+    if (g_samplingDistWndVisible) WindowViews().RepaintDorvaneWhole();
+}
+
+void CMainFrame::SetShownStatistic(int z, int t) {
+    g_showZValues = z;
+    g_showTValues = t;
+    WindowViews().RebinDorvane();
+    RepaintDorvane();
+}
+
+void CMainFrame::HideSettingsAndResetTransform() {
+    if (g_popSettingsWnd) g_popSettingsWnd->HideTool();
+    ResetDisplayTransform();
+    if (g_popSettingsWnd) g_popSettingsWnd->SetFieldTexts(QString(), QString());
+}
+
+void CMainFrame::SwitchToBinomial() {
+    HideSettingsAndResetTransform();
+    if (!g_isBinomial) {
+        ClearPopulationCurve();
+        g_isBinomial = 1;
+        g_isDiscrete = 0;
+        g_isContinuous = 0;
+        QPoint at = FindToolWindow(ID_WINDOW_POPULATION)->templatePos * kDialogUnitPixels;
+        if (g_populationWnd) {
+            g_populationWnd->SetPopulationName(QStringLiteral("DISTRIBUTION"));
+            g_populationWnd->HideTool();
+            at = g_populationWnd->ToolGeometry().topLeft();
+        }
+        EnsureBinomialWindow(m_mdiArea);
+        g_binomialWnd->MoveToolTo(at);
+        g_binomialWnd->ShowTool();
+        if (g_populationWnd) g_populationWnd->PlaceHandles();
+        g_binomialWnd->SetUpBars();
+        RepaintNow(g_binomialWnd);
+    }
+    ResetSeries();
+    RepaintDorvane();
+}
+
+void CMainFrame::SwitchToMeasurement(int commandId) {
+    const bool discrete = commandId == ID_MEASUREMENT_DISCRETE;
+    // Shown values can be set only for a continuous population.
+    if (discrete) HideSettingsAndResetTransform();
+    if (g_isBinomial) {
+        QPoint at = FindToolWindow(ID_WINDOW_POPULATION)->templatePos * kDialogUnitPixels;
+        if (g_binomialWnd) {
+            g_binomialWnd->HideTool();
+            at = g_binomialWnd->ToolGeometry().topLeft();
+        }
+        EnsurePopulationWindow(m_mdiArea);
+        g_populationWnd->MoveToolTo(at);
+        g_populationWnd->ShowTool();
+    }
+    const bool kindChanges = discrete ? !g_isDiscrete : !g_isContinuous;
+    if (kindChanges) {
+        ClearPopulationCurve();
+        if (g_populationWnd) {
+            g_populationWnd->SetPopulationName(QStringLiteral("DISTRIBUTION"));
+            g_populationWnd->PlaceHandles();
+        }
+    }
+    g_isDiscrete = discrete ? 1 : 0;
+    g_isContinuous = discrete ? 0 : 1;
+    g_isBinomial = 0;
+    RedrawPopulationWindow();
+    ResetSeries();
+    RepaintDorvane();
+}
+
+void CMainFrame::RedrawPopulationWindow() {
+    if (!g_populationWnd) return;
+    g_populationWnd->RedrawCurve();
+    g_populationWnd->RepaintPlotAndNameBox();
+    // The picture buttons show the examples of the new kind.
+    g_populationWnd->DrawPictureButtons();
+}
+
+void CMainFrame::TogglePossibleMu() {
+    g_possibleMu = g_possibleMu ? 0 : 1;
+    // The Confidence Intervals window grows by the strip's height while the
+    // strip is on and returns to its start-up size when it is off.
+    const ToolWindowEntry* ci = FindToolWindow(ID_WINDOW_CONF_INTERVALS);
+    CToolWindow* window = ci ? ci->existing() : nullptr;
+    if (!window || g_ciWndHeight <= 0) return;
+    const QRect frame = window->ToolGeometry();
+    const int frameExtra = frame.height() - window->height();
+    const int height = g_ciWndHeight + (g_possibleMu ? g_possibleMuExtra : 0);
+    window->ResizeClientTo(QSize(window->width(), height - frameExtra));
+    WindowViews().RedrawConfIntervalWindow();
+    RepaintNow(window);
+}

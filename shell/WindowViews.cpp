@@ -1,0 +1,68 @@
+#include "shell/WindowViews.h"
+
+#include "core/SimulationState.h"
+#include "shell/RepaintNow.h"
+#include "windows/population/BinomialPopDlg.h"
+#include "windows/population/PopSettingsDlg.h"
+#include "windows/population/PopulationDlg.h"
+
+namespace {
+RunEndedHandler& RunEnded() {
+    static RunEndedHandler handler;
+    return handler;
+}
+} // namespace
+
+CWindowViews& WindowViews() {
+    static CWindowViews views;
+    return views;
+}
+
+void CWindowViews::PlaceHandles() {
+    if (g_populationWnd) g_populationWnd->PlaceHandles();
+}
+
+void CWindowViews::SetSettingsFieldTexts(const std::string& mean, const std::string& sd) {
+    if (g_popSettingsWnd)
+        g_popSettingsWnd->SetFieldTexts(QString::fromStdString(mean), QString::fromStdString(sd));
+}
+
+void CWindowViews::RepaintPopulation() {
+    if (g_populationWnd) g_populationWnd->RepaintPlotAndNameBox();
+}
+
+void CWindowViews::RedrawCurve() {
+    if (g_isBinomial) {
+        if (g_binomialWnd) g_binomialWnd->RedrawBinomial();
+    } else if (g_populationWnd) {
+        g_populationWnd->RedrawCurve();
+    }
+}
+
+void CWindowViews::MarkSample(int column) {
+    if (g_isBinomial) {
+        if (g_binomialWnd) g_binomialWnd->MarkSample(column);
+    } else if (g_populationWnd) {
+        g_populationWnd->MarkSample(column);
+    }
+}
+
+void CWindowViews::RebinDorvane() {}
+
+void CWindowViews::RefreshDorvanePanel() {}
+
+DrawResult RunDrawSamples(int count, int n) {
+    return RunDrawSamples(count, n, WindowViews());
+}
+
+DrawResult RunDrawSamples(int count, int n, SampleDisplay& display) {
+    g_runInProgress = 1;
+    const DrawResult result = DrawSamples(count, n, display);
+    g_runInProgress = 0;
+    if (RunEnded()) RunEnded()();
+    return result;
+}
+
+void SetRunEndedHandler(RunEndedHandler handler) {
+    RunEnded() = std::move(handler);
+}

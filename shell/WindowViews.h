@@ -1,0 +1,48 @@
+#pragma once
+// The one object through which the core reaches the windows: ViewHooks for
+// the population model and the series control, SampleDisplay for the sampling
+// engine. Each call goes to the window that owns the operation, if it exists;
+// the core itself tests the visible flags and the speed.
+
+#include "core/SamplingEngine.h"
+#include "core/ViewHooks.h"
+
+#include <functional>
+#include <string>
+
+class CWindowViews : public ViewHooks, public SampleDisplay {
+  public:
+    // --- ViewHooks ----------------------------------------------------------
+    void PlaceHandles() override;
+    void SetSettingsFieldTexts(const std::string& mean, const std::string& sd) override;
+    void RepaintPopulation() override;
+
+    // --- SampleDisplay: Population window (the binomial one while binomial) --
+    void RedrawCurve() override;
+    void MarkSample(int column) override;
+
+    // --- Both interfaces ------------------------------------------------------
+    // The Samples and Confidence Intervals windows are not part of the
+    // program yet; until they are, these reach no window.
+    void RedrawSamplesWindow() override {}
+    void RedrawConfIntervalWindow() override {}
+
+    // --- Requests of the main frame ---------------------------------------------
+    // Dorvane window: rebuild the histogram at the bin width that is set
+    // (Observed, Z-Values, T-Values).
+    void RebinDorvane();
+    // Dorvane window: RefreshPanel, after the Window menu has shown it.
+    void RefreshDorvanePanel();
+};
+
+// The program's one instance.
+CWindowViews& WindowViews();
+
+// Runs DrawSamples with the windows as its display. g_runInProgress is 1 for
+// the length of the run; afterwards the run-ended handler runs (the main
+// window carries out a close that was asked for meanwhile).
+DrawResult RunDrawSamples(int count, int n);
+DrawResult RunDrawSamples(int count, int n, SampleDisplay& display);
+
+using RunEndedHandler = std::function<void()>;
+void SetRunEndedHandler(RunEndedHandler handler);
