@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -12,6 +14,30 @@
 #include <cstring>
 #include <string>
 #include <vector>
+
+// Counts heap allocations while a test asks for it, to show that a run
+// allocates nothing.
+namespace {
+int g_allocations = 0;
+bool g_countAllocations = false;
+} // namespace
+
+void* operator new(std::size_t size) {
+    if (g_countAllocations) ++g_allocations;
+    if (void* p = std::malloc(size ? size : 1)) return p;
+    throw std::bad_alloc();
+}
+// The replacements pair malloc with free; GCC cannot see that through the
+// inlined library allocators.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+#pragma GCC diagnostic pop
 
 namespace {
 
@@ -676,6 +702,23 @@ TEST_F(SamplingEngineTest, LargeRunAgreesWithTheory) {
     // The SD of 10,000 means is within a few per cent of the standard error.
     EXPECT_NEAR(g_sdOfMeans / se, 1.0, 4 / std::sqrt(2.0 * (kMaxSamples - 1)));
     EXPECT_NEAR(g_meanOfSDs, std::sqrt(popVar), 0.01);
+}
+
+TEST_F(SamplingEngineTest, ARunAllocatesNothing) {
+    ApplyPreset(PresetShape::Trimodal);
+    g_populationWndVisible = g_samplesWndVisible = g_samplingDistWndVisible =
+        g_confIntervalWndVisible = 1;
+    for (int speed : {1, 2}) {
+        g_speed = speed;
+        g_allocations = 0;
+        g_countAllocations = true;
+        DrawSamples(300, 50, quiet);
+        g_addMoreMode = 1;
+        DrawSamples(300, 50, quiet);
+        g_countAllocations = false;
+        g_addMoreMode = 0;
+        EXPECT_EQ(g_allocations, 0) << "speed " << speed;
+    }
 }
 
 // --- The order of the display calls -----------------------------------------
