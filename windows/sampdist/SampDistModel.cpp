@@ -108,9 +108,12 @@ float VisibleAxisStart(int scrollPos) {
 }
 
 int ValueToAxisPixel(float value, int scrollPos) {
+    // (value - lo) x 35 x Z x sx, with lo x 35 x Z written as the 7 pixels of
+    // each scroll position, so a rounded lo never costs a pixel.
     const BinWidthInfo info = CurrentBinWidthInfo();
-    const double lo = VisibleAxisStart(scrollPos);
-    return g_sdAxisLeft + TruncPixel((value - lo) * UnitsToDesignPixels() * info.zoom * g_sdScaleX);
+    const int pos = EffectiveScrollPos(scrollPos);
+    return g_sdAxisLeft +
+           TruncPixel((info.zoom * UnitsToDesignPixels() * value - 7.0 * (pos - 1)) * g_sdScaleX);
 }
 
 float AxisPixelToValue(int x, int scrollPos) {

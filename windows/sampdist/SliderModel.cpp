@@ -48,8 +48,7 @@ void PlaceSlider(float z, int scrollPos, int& hidden, Rect& rect) {
         return;
     }
     hidden = 0;
-    const double unitPixels = (g_isBinomial ? 350.0 : 35.0) * info.zoom * g_sdScaleX;
-    const int x = g_sdAxisLeft + 1 + TruncPixel((SliderThreshold(z) - lo) * unitPixels);
+    const int x = ValueToAxisPixel(SliderThreshold(z), scrollPos) + 1;
     rect = Rect{x - Px(g_sdScaleX, 2), g_sdAxisY + 1, x + Px(g_sdScaleX, 4),
                 g_sdAxisY + 1 + Px(g_sdScaleY, 18)};
 }

@@ -1,0 +1,261 @@
+#include "tests/windows/sampdist/model/SampDistFixture.h"
+
+#include <cmath>
+
+TEST_F(SampDistModelTest, VerticalScaleFitsTheTallestColumn) {
+    // 100 samples in one bin: 400 pixels would not fit in 373, so four ticks
+    // of 25 and 104 samples fill the height.
+    HistogramScale s = ComputeHistogramScale(100, 373, 1.0f);
+    EXPECT_EQ(s.tickStep, 25);
+    EXPECT_EQ(s.tickCount, 4);
+    EXPECT_FLOAT_EQ(s.countScale, 374.0f / 104.0f);
+
+    // More than 10 ticks double the step until at most 10 remain.
+    s = ComputeHistogramScale(300, 373, 1.0f);
+    EXPECT_EQ(s.tickStep, 50);
+    EXPECT_EQ(s.tickCount, 7);
+    EXPECT_FLOAT_EQ(s.countScale, 374.0f / 357.0f);
+    for (int cmax : {500, 1000, 2500, 10000}) {
+        s = ComputeHistogramScale(cmax, 373, 1.0f);
+        EXPECT_GE(s.tickCount, 4) << cmax;
+        EXPECT_LE(s.tickCount, 10) << cmax;
+        EXPECT_EQ(s.tickStep % 25, 0) << cmax;
+        EXPECT_LE(static_cast<int>(cmax * s.countScale), 373) << cmax;
+    }
+    EXPECT_EQ(ComputeHistogramScale(1000, 373, 1.0f).tickStep, 200);
+
+    // Fewer than 4 ticks: 3 ticks of 25 at 4 pixels per sample.
+    s = ComputeHistogramScale(10, 200, 1.0f);
+    EXPECT_EQ(s.tickStep, 25);
+    EXPECT_EQ(s.tickCount, 3);
+    EXPECT_FLOAT_EQ(s.countScale, 4.0f);
+    // So does a window without a plotting height.
+    s = ComputeHistogramScale(10, 0, 0.0f);
+    EXPECT_EQ(s.tickCount, 3);
+
+    // Only the bins of the current width count toward the tallest column.
+    g_meanHistogram[10] = 7;
+    g_meanHistogram[60] = 500;
+    EXPECT_EQ(LargestBinCount(), 7);
+    ChooseHistogramScale();
+    EXPECT_EQ(g_histTickCount, 4);
+    g_binWidthMedium = 0;
+    g_binWidthFinest = 1;
+    EXPECT_EQ(LargestBinCount(), 500);
+    ChooseHistogramScale();
+    EXPECT_EQ(g_histTickStep, 100);
+}
+
+TEST_F(SampDistModelTest, ColumnsAtEachWidth) {
+    g_histCountScale = 4.0f;
+    g_meanHistogram[1] = 2;
+    g_meanHistogram[51] = 1;
+    EXPECT_EQ(LayoutHistogramColumns(1), 51);
+    EXPECT_EQ(g_sdColumnRect[1], (Rect{252, 385, 258, 394}));
+    EXPECT_EQ(g_sdColumnRect[2], (Rect{259, 393, 265, 394}));
+    EXPECT_EQ(g_sdColumnRect[51], (Rect{602, 389, 608, 394}));
+    EXPECT_EQ(g_sdColumnBin[51], 51);
+
+    // Width 0.5: 16 pixels wide, alternately 18 and 17 apart; the slots of
+    // the narrower layout before are cleared.
+    g_binWidthMedium = 0;
+    g_binWidthWide = 1;
+    EXPECT_EQ(LayoutHistogramColumns(1), 21);
+    EXPECT_EQ(g_sdColumnRect[1].left, 252);
+    EXPECT_EQ(g_sdColumnRect[1].Width(), 16);
+    EXPECT_EQ(g_sdColumnRect[2].left, 270);
+    EXPECT_EQ(g_sdColumnRect[3].left, 287);
+    EXPECT_EQ(g_sdColumnRect[4].left, 305);
+    EXPECT_TRUE(g_sdColumnRect[22].IsEmpty());
+    EXPECT_EQ(g_sdColumnBin[22], 0);
+
+    // Width 0.1 at position 31: 52 columns from bin 31.
+    g_binWidthWide = 0;
+    g_binWidthNarrow = 1;
+    EXPECT_EQ(LayoutHistogramColumns(31), 52);
+    EXPECT_EQ(g_sdColumnBin[1], 31);
+    EXPECT_EQ(g_sdColumnBin[52], 82);
+    EXPECT_EQ(LayoutHistogramColumns(51), 51);
+}
+
+class SampDistSelectionTest : public SampDistModelTest {
+  protected:
+    void SetUp() override {
+        SampDistModelTest::SetUp();
+        // Sorted: 4.0 (row 1), 4.5 (row 2), 4.95 (row 5), 5.0 (row 3),
+        // 5.02 (row 4); the last three share bin 26 at width 0.2.
+        SetSeries(Means({4.0f, 4.5f, 5.0f, 5.02f, 4.95f}));
+        Rebin("4");
+        g_histCountScale = 4.0f;
+        LayoutHistogramColumns(1);
+        g_ciFirstSample = 1;
+    }
+};
+
+TEST_F(SampDistSelectionTest, ClickSelectsTheSampleAtThatHeight) {
+    // Column of bin 26: x 427..432, 12 pixels high (381..392).
+    ASSERT_EQ(g_sdColumnRect[26], (Rect{427, 381, 433, 394}));
+
+    ColumnSelection hit = SelectColumnSample(429, 392);
+    EXPECT_TRUE(hit.hit);
+    EXPECT_FALSE(hit.ciGraphMoved);
+    EXPECT_EQ(g_sampleSelected, 1);
+    EXPECT_EQ(g_selectedPos, 3);
+    EXPECT_EQ(g_selectedSampleNo, 5);
+    EXPECT_EQ(g_sdSelectionRect, (Rect{427, 389, 433, 393}));
+
+    SelectColumnSample(429, 388);
+    EXPECT_EQ(g_selectedPos, 4);
+    EXPECT_EQ(g_selectedSampleNo, 3);
+    EXPECT_EQ(g_sdSelectionRect, (Rect{427, 385, 433, 389}));
+    EXPECT_EQ(SelectedSampleText(), "x = 5.00, s = 1.00");
+
+    // The top pixel row belongs to the top sample, whose strip starts one
+    // pixel above the column.
+    SelectColumnSample(429, 381);
+    EXPECT_EQ(g_selectedPos, 5);
+    EXPECT_EQ(g_selectedSampleNo, 4);
+    EXPECT_EQ(g_sdSelectionRect, (Rect{427, 380, 433, 384}));
+
+    // On the axis line: the bottom sample.
+    SelectColumnSample(429, 393);
+    EXPECT_EQ(g_selectedPos, 3);
+
+    // Sorted by means, the number is the position.
+    g_sortByMeans = 1;
+    SelectColumnSample(429, 388);
+    EXPECT_EQ(g_selectedSampleNo, 4);
+}
+
+TEST_F(SampDistSelectionTest, EmptyColumnsAndMissesDropTheSelection) {
+    SelectColumnSample(429, 392);
+    ASSERT_EQ(g_sampleSelected, 1);
+    // Bin 25 is empty: its slot answers on the axis line but selects nothing.
+    ColumnSelection miss = SelectColumnSample(421, 393);
+    EXPECT_FALSE(miss.hit);
+    EXPECT_EQ(g_sampleSelected, 0);
+    EXPECT_EQ(g_selectedPos, 0);
+    EXPECT_EQ(g_selectedSampleNo, 0);
+    EXPECT_TRUE(g_sdSelectionRect.IsEmpty());
+    EXPECT_EQ(SelectedSampleText(), "");
+
+    SelectColumnSample(429, 392);
+    EXPECT_FALSE(SelectColumnSample(300, 100).hit);
+    EXPECT_EQ(g_sampleSelected, 0);
+    EXPECT_EQ(g_ciFirstSample, 1); // a miss leaves the interval graph alone
+}
+
+TEST_F(SampDistSelectionTest, SelectionBringsItsIntervalIntoView) {
+    g_ciFirstSample = 200;
+    ColumnSelection hit = SelectColumnSample(429, 392); // sample 5
+    EXPECT_TRUE(hit.ciGraphMoved);
+    EXPECT_EQ(g_ciFirstSample, 1);
+    EXPECT_EQ(g_ciScrollPos, 4);
+}
+
+TEST_F(SampDistSelectionTest, TValueColumnsSelectTheirOwnSamples) {
+    // Means 5.5, 5.2, 5.3 with SDs 4, 0.4, 4 at n = 4: t values place them at
+    // 5.25, 6 and 5.15, so the order of the columns is not that of the means.
+    SetSeries({{5.5f, 4.0f}, {5.2f, 0.4f}, {5.3f, 4.0f}});
+    g_showTValues = 1;
+    Rebin("4");
+    LayoutHistogramColumns(1);
+    ASSERT_EQ(g_meanHistogram[27], 2);
+    ASSERT_EQ(g_meanHistogram[31], 1);
+
+    const int x27 = g_sdColumnRect[27].left + 1;
+    SelectColumnSample(x27, 392);
+    EXPECT_EQ(g_selectedSampleNo, 3);
+    SelectColumnSample(x27, 388);
+    EXPECT_EQ(g_selectedSampleNo, 1);
+    SelectColumnSample(g_sdColumnRect[31].left + 1, 392);
+    EXPECT_EQ(g_selectedSampleNo, 2);
+}
+
+TEST_F(SampDistSelectionTest, SelectionFollowsABinWidthChange) {
+    SelectColumnSample(429, 388); // 5.0, the second sample of bin 26
+    ASSERT_EQ(g_selectedSampleNo, 3);
+
+    // At 0.1, 4.95 drops to bin 50 and 5.0 is the first of bin 51.
+    ChooseBinWidth(BinWidth::Narrow, 31, "4");
+    LayoutHistogramColumns(31);
+    ReplaceSelectionAfterRebin(31);
+    EXPECT_EQ(g_binWidthChanged, 0);
+    EXPECT_EQ(g_sdColumnBin[21], 51);
+    EXPECT_EQ(g_sdSelectionRect, (Rect{392, 389, 398, 393}));
+
+    // At 0.05 from position 1 its bin 101 is out of view: no highlight, and
+    // the next paint tries again.
+    ChooseBinWidth(BinWidth::Finest, 1, "4");
+    LayoutHistogramColumns(1);
+    ReplaceSelectionAfterRebin(1);
+    EXPECT_TRUE(g_sdSelectionRect.IsEmpty());
+    EXPECT_EQ(g_binWidthChanged, 1);
+    LayoutHistogramColumns(60);
+    ReplaceSelectionAfterRebin(60);
+    EXPECT_FALSE(g_sdSelectionRect.IsEmpty());
+    EXPECT_EQ(g_binWidthChanged, 0);
+
+    // Nothing selected: nothing to place.
+    g_sampleSelected = 0;
+    g_sdSelectionRect = Rect{};
+    g_binWidthChanged = 1;
+    ReplaceSelectionAfterRebin(60);
+    EXPECT_EQ(g_binWidthChanged, 0);
+    EXPECT_TRUE(g_sdSelectionRect.IsEmpty());
+}
+
+TEST_F(SampDistModelTest, NormalCurvePeaksAtTheCentralColumnsHeight) {
+    // z = 0.1 either side of the mean holds about 7.97 % of a normal; with
+    // 100 samples asked for and 4 pixels per sample the peak is about 31.9
+    // (within the single-precision rounding of the beta function's x).
+    NormalCurve curve = ComputeNormalCurve("4", "100", 1);
+    ASSERT_TRUE(curve.drawable);
+    EXPECT_EQ(curve.pixelsPerUnit, 35);
+    EXPECT_FLOAT_EQ(g_normalCurveFactor, curve.factor);
+    ComputeMuPixelX();
+    const double peak = NormalCurveHeight(curve, g_muPixelX);
+    EXPECT_NEAR(peak, 100 * 0.07966 * 4.0, 0.4);
+    EXPECT_NEAR(NormalCurveHeight(curve, g_muPixelX + 35) / peak, std::exp(-0.5), 1e-6);
+    EXPECT_EQ(NormalCurveZPixel(curve, 1.0f), g_muPixelX + 36);
+
+    // Once samples exist the series' target count replaces the field.
+    SetSeries(Means({5, 5}));
+    curve = ComputeNormalCurve("4", "100", 1);
+    EXPECT_NEAR(NormalCurveHeight(curve, g_muPixelX), 2 * 0.07966 * 4.0, 0.01);
+
+    // Zoomed and scrolled, the peak stays over the mean's mark.
+    ChooseBinWidth(BinWidth::Finest, 91, "4");
+    curve = ComputeNormalCurve("4", "100", 91);
+    EXPECT_EQ(curve.pixelsPerUnit, 140);
+    const int mark = AxisMarkX(g_popMean, 91);
+    EXPECT_GT(NormalCurveHeight(curve, mark), NormalCurveHeight(curve, mark - 1));
+    EXPECT_GT(NormalCurveHeight(curve, mark), NormalCurveHeight(curve, mark + 1));
+}
+
+TEST_F(SampDistModelTest, NormalCurveOfProportions) {
+    g_isContinuous = 0;
+    g_isBinomial = 1;
+    g_popMean = 0.5f;
+    g_popSD = 0.5f;
+    std::string width;
+
+    // n = 10: the continuity half-width 1/20 is 0.316 standard errors, which
+    // holds about 24.8 % of a normal, not a flat line.
+    ReadSampleSize("10", width);
+    ComputeMuPixelX();
+    NormalCurve curve = ComputeNormalCurve("10", "100", 1);
+    ASSERT_TRUE(curve.drawable);
+    EXPECT_NEAR(NormalCurveHeight(curve, g_muPixelX), 100 * 0.2482 * 4.0, 0.3);
+
+    // A sample size of 0 has no curve at all.
+    curve = ComputeNormalCurve("0", "100", 1);
+    EXPECT_FALSE(curve.drawable);
+    EXPECT_FLOAT_EQ(g_normalCurveFactor, 0.0f);
+    EXPECT_EQ(NormalCurveHeight(curve, g_muPixelX), 0.0);
+
+    // Nor has a population without spread.
+    g_popSD = 0.0f;
+    ReadSampleSize("10", width);
+    EXPECT_FALSE(ComputeNormalCurve("10", "100", 1).drawable);
+}
