@@ -1,0 +1,458 @@
+#include "windows/sampdist/HistogramPlot.h"
+
+#include "core/SimulationState.h"
+#include "shell/DrawingResources.h"
+#include "shell/Gdi.h"
+#include "windows/sampdist/SampDistModel.h"
+#include "windows/sampdist/SamplingDistPanel.h"
+
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygon>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const QColor kPlotWhite(250, 250, 250);
+
+enum class Align { Left, Right, Centre };
+
+// Text with its top at y, placed by its left edge, right edge or centre at x,
+// on an opaque background as the plot's text cells are.
+void TextAt(QPainter& p, int x, int y, const QString& text, const QFont& font, const QColor& colour,
+            Align align, const QColor& background = kPlotWhite) {
+    if (text.isEmpty()) return;
+    const QFontMetrics metrics(font);
+    const int width = metrics.horizontalAdvance(text);
+    if (align == Align::Right) x -= width;
+    if (align == Align::Centre) x -= width / 2;
+    p.save();
+    p.setFont(font);
+    p.setPen(colour);
+    p.setBackgroundMode(Qt::OpaqueMode);
+    p.setBackground(QBrush(background));
+    p.drawText(QPoint(x, y + metrics.ascent()), text);
+    p.restore();
+}
+
+// The bin a slider's threshold falls in at the current width (the window's
+// own binning rule, 1 + trunc(M x t + 0.5)), held to a range that cannot
+// overflow; a threshold that is not a number lies below every bin.
+int SliderBin(float z) {
+    const double threshold = SliderThreshold(z);
+    if (!std::isfinite(threshold)) return 0;
+    const double scaled = CurrentBinWidthInfo().multiplier * threshold + 0.5;
+    return 1 + static_cast<int>(std::clamp(scaled, -1.0e6, 1.0e6));
+}
+
+int SumOfBins(int from, int to) {
+    from = std::max(from, 1);
+    to = std::min(to, kHistogramBins);
+    int sum = 0;
+    for (int k = from; k <= to; ++k)
+        sum += g_meanHistogram[k];
+    return sum;
+}
+
+// Part of a column in red, from its bottom or from its top: the share of its
+// samples that are counted, never more than the whole column.
+void FillColumnPart(QPainter& p, const Rect& column, int counted, int inColumn, bool fromTop) {
+    if (counted <= 0 || inColumn <= 0) return;
+    const int height = column.Height();
+    const int red =
+        static_cast<int>(static_cast<long long>(height) * std::min(counted, inColumn) / inColumn);
+    if (red <= 0) return;
+    if (fromTop)
+        GdiFillRect(p, column.left, column.top, column.right, column.top + red, g_brushRed);
+    else
+        GdiFillRect(p, column.left, column.bottom - red, column.right, column.bottom, g_brushRed);
+}
+
+// The painted column of a slot: its stored rectangle ends one pixel below
+// the axis for hit-testing, the column itself stands on the axis.
+Rect PaintedColumn(int slot) {
+    Rect r = g_sdColumnRect[slot];
+    r.bottom = g_sdAxisY;
+    return r;
+}
+
+// The area under the normal curve between two pixels, closed along the axis.
+QPainterPath AreaUnderCurve(const NormalCurve& curve, int from, int to) {
+    QPainterPath path;
+    if (to <= from) return path;
+    auto yAt = [&](int x) {
+        const double y = NormalCurveHeight(curve, x) * g_sdScaleY;
+        return g_sdAxisY - static_cast<int>(std::min(y, 1.0e6));
+    };
+    const int step = std::max(1, Px(g_sdScaleX, 5));
+    QPolygon outline;
+    outline << QPoint(from, g_sdAxisY);
+    int x = from;
+    for (; x + step <= to; x += step)
+        outline << QPoint(x, yAt(x));
+    for (; x <= to; ++x)
+        outline << QPoint(x, yAt(x));
+    outline << QPoint(to, g_sdAxisY);
+    path.addPolygon(outline);
+    path.closeSubpath();
+    return path;
+}
+
+} // namespace
+
+void DrawLetterMark(QPainter& p, int x, int top, char letter) {
+    const float sx = g_sdScaleX, sy = g_sdScaleY;
+    if (letter == 'x') {
+        GdiLine(p, x, top + Px(sy, 2), x + Px(sx, 5), top + Px(sy, 2), g_penBlack1);
+    } else if (letter == 'p') {
+        GdiLine(p, x, top + Px(sy, 4), x + Px(sx, 2), top + Px(sy, 2), g_penBlack1);
+        GdiLine(p, x + Px(sx, 2), top + Px(sy, 2), x + Px(sx, 5), top + Px(sy, 5), g_penBlack1);
+    }
+}
+
+void CHistogramPlot::DrawHistogramGraph(QPainter& p, const PlotFields& fields) {
+    const int pos = fields.scrollPos;
+    // The previous latest column belonged to the picture drawn over now.
+    m_latestColumn = Rect{};
+
+    GdiFillRect(p, g_histRect, g_brushWhite);
+    GdiFrameRect(p, g_histRect.left, g_histRect.top, g_histRect.right, g_histRect.bottom,
+                 g_penBlack1);
+
+    // The separators of the left panel.
+    for (double y : {75.0, 213.0, 309.0, 348.0})
+        GdiLine(p, 0, SdY(y), g_histRect.left, SdY(y), g_penBlack2);
+    GdiLine(p, SdX(115), 0, SdX(115), SdY(75), g_penBlack2);
+
+    ChooseHistogramScale();
+    const int columns = LayoutHistogramColumns(pos);
+    DrawColumns(p, columns);
+    if (g_drawFinished) RecolourCountedColumns(p, columns, pos);
+
+    DrawFrequencyScale(p);
+
+    if (g_showNormalOutline) DrawNormalCurve(p, fields, g_samplesDrawn < 1);
+    if (g_showPopOutline) DrawPopulationOutline(p, pos);
+
+    if (g_binWidthChanged) ReplaceSelectionAfterRebin(pos);
+    if (g_sdSelectionRect.left > g_sdAxisLeft) GdiFillRect(p, g_sdSelectionRect, g_brushBlack);
+    if (g_sampleSelected) DrawSelectedSample(p);
+
+    DrawAxisScale(p, pos);
+}
+
+void CHistogramPlot::DrawColumns(QPainter& p, int count) {
+    for (int slot = 1; slot <= count; ++slot)
+        GdiFillRect(p, PaintedColumn(slot), g_brushGreen);
+}
+
+void CHistogramPlot::RecolourCountedColumns(QPainter& p, int count, int scrollPos) {
+    const int drawn = std::clamp(g_samplesDrawn, 0, kMaxSamples);
+    if (drawn < 1 || count < 1) return;
+    const int first = FirstVisibleBin(scrollPos);
+    const int last = g_sdColumnBin[count];
+    // Counted afresh, so a column split by a slider that has just moved
+    // matches the readouts written after this paint.
+    const int leftCount = CountAtOrBelow(g_leftSliderZ);
+    const int leftBin = SliderBin(g_leftSliderZ);
+
+    auto forEachSlot = [&](auto&& paint) {
+        for (int slot = 1; slot <= count; ++slot) {
+            const int bin = g_sdColumnBin[slot];
+            paint(PaintedColumn(slot), bin, g_meanHistogram[bin]);
+        }
+    };
+
+    if (g_oneSlider) {
+        if (g_proportionAbove) {
+            if (leftBin >= last) return;
+            const int above = drawn - leftCount - SumOfBins(leftBin + 1, kHistogramBins);
+            forEachSlot([&](const Rect& column, int bin, int inBin) {
+                if (bin > leftBin) GdiFillRect(p, column, g_brushRed);
+                if (bin == leftBin) FillColumnPart(p, column, above, inBin, true);
+            });
+        } else {
+            if (leftBin - 1 <= first) return;
+            const int below = leftCount - SumOfBins(1, leftBin - 1);
+            forEachSlot([&](const Rect& column, int bin, int inBin) {
+                if (bin < leftBin) GdiFillRect(p, column, g_brushRed);
+                if (bin == leftBin) FillColumnPart(p, column, below, inBin, false);
+            });
+        }
+        return;
+    }
+
+    const int rightCount = CountAtOrBelow(g_rightSliderZ);
+    const int rightBin = SliderBin(g_rightSliderZ);
+    if (!g_proportionAbove) {
+        // Between: above the left slider and at or below the right one.
+        forEachSlot([&](const Rect& column, int bin, int inBin) {
+            if (bin > leftBin && bin < rightBin) GdiFillRect(p, column, g_brushRed);
+            if (bin == leftBin && bin == rightBin) {
+                FillColumnPart(p, column, rightCount - leftCount, inBin, false);
+            } else if (bin == leftBin) {
+                FillColumnPart(p, column, SumOfBins(1, bin) - leftCount, inBin, true);
+            } else if (bin == rightBin) {
+                FillColumnPart(p, column, rightCount - SumOfBins(1, bin - 1), inBin, false);
+            }
+        });
+        return;
+    }
+    // Outside: at or below the left slider, and above the right one.
+    forEachSlot([&](const Rect& column, int bin, int inBin) {
+        if (bin < leftBin || bin > rightBin) GdiFillRect(p, column, g_brushRed);
+        if (bin == leftBin)
+            FillColumnPart(p, column, leftCount - SumOfBins(1, bin - 1), inBin, false);
+        if (bin == rightBin)
+            FillColumnPart(p, column, drawn - rightCount - SumOfBins(bin + 1, kHistogramBins),
+                           inBin, true);
+    });
+}
+
+void CHistogramPlot::DrawFrequencyScale(QPainter& p) {
+    const char* letters = "FREQUENCY";
+    const int x = g_histRect.left + SdX(4);
+    for (int i = 0; letters[i]; ++i) {
+        const int top = g_histRect.top + SdY(115) + Px(g_sdScaleY, 18.0 * i);
+        TextAt(p, x, top, QString(QLatin1Char(letters[i])), g_fontArialBold9_5, Qt::black,
+               Align::Left);
+    }
+    const int right = g_sdAxisLeft - SdX(2) - SdX(3);
+    for (int k = 1; k <= g_histTickCount; ++k) {
+        const double height = static_cast<double>(k) * g_histTickStep * g_histCountScale;
+        const int top = g_sdAxisY - static_cast<int>(std::min(height, 1.0e6)) + SdY(4);
+        TextAt(p, right, top, QString::number(k * g_histTickStep), g_fontArial7_5, Qt::black,
+               Align::Right);
+    }
+}
+
+void CHistogramPlot::DrawNormalCurve(QPainter& p, const PlotFields& fields, bool withTailFill) {
+    const NormalCurve curve =
+        ComputeNormalCurve(fields.sampleSize, fields.numberOfSamples, fields.scrollPos);
+    if (!curve.drawable) return;
+    p.save();
+    // A curve taller than the plot stays inside its frame.
+    p.setClipRect(QRect(g_histRect.left + 1, g_histRect.top + 1, g_histRect.Width() - 2,
+                        g_histRect.Height() - 2));
+
+    if (withTailFill) {
+        const bool one = g_oneSlider != 0;
+        const float a = std::max(g_leftSliderZ, -5.0f);
+        const float b = (!one && g_rightSliderZ < 5.0f) ? g_rightSliderZ : 5.0f;
+        const int xa = NormalCurveZPixel(curve, a), xb = NormalCurveZPixel(curve, b);
+        const int wFrom = std::max(NormalCurveZPixel(curve, -5.0f), g_sdAxisLeft);
+        const int wTo = NormalCurveZPixel(curve, 5.0f);
+        const QPainterPath areaA = AreaUnderCurve(curve, xa, xb);
+        const QPainterPath areaW = AreaUnderCurve(curve, wFrom, wTo);
+        QPainterPath fill;
+        if (one && g_proportionAbove) {
+            if (g_leftSliderZ < 5.0f) fill = areaA;
+        } else if (!one && !g_proportionAbove) {
+            fill = areaA;
+        } else if (one) {
+            fill = g_leftSliderZ >= 5.0f ? areaW : areaW.subtracted(areaA);
+        } else {
+            fill = areaW.subtracted(areaA);
+        }
+        QPainterPath clip;
+        clip.addRect(g_sdAxisLeft, g_sdPlotTop, g_sdAxisRight - g_sdAxisLeft,
+                     g_sdAxisY - g_sdPlotTop);
+        fill = fill.intersected(clip);
+        if (!fill.isEmpty()) p.fillPath(fill, g_brushRed);
+    }
+
+    const int step = std::max(1, SdX(5));
+    const int end = g_sdAxisRight - SdX(3);
+    QPoint previous;
+    bool started = false;
+    for (int x = g_sdAxisLeft + 1; x < end; x += step) {
+        const double y = std::min(NormalCurveHeight(curve, x) * g_sdScaleY, 1.0e6);
+        const QPoint point(x, g_sdAxisY - static_cast<int>(y));
+        if (started && x <= g_sdAxisRight + 1)
+            GdiLine(p, previous.x(), previous.y(), point.x(), point.y(), g_penBlue2);
+        previous = point;
+        started = true;
+    }
+    p.restore();
+}
+
+void CHistogramPlot::DrawPopulationOutline(QPainter& p, int scrollPos) {
+    const int columns = g_isBinomial ? 2 : g_isDiscrete ? 11 : 51;
+    const double perSample = static_cast<double>(g_seriesTargetCount) * g_histCountScale;
+    auto share = [](int c) {
+        return std::max(0.0, static_cast<double>(g_popCumShare[c + 1]) - g_popCumShare[c]);
+    };
+    auto top = [&](double q) {
+        return g_sdAxisY - static_cast<int>(std::min(q * perSample, 1.0e6));
+    };
+    p.save();
+    p.setClipRect(QRect(g_histRect.left + 1, g_histRect.top + 1, g_histRect.Width() - 2,
+                        g_histRect.Height() - 2));
+    if (g_isContinuous) {
+        QPolygon outline;
+        const bool merged = CurrentBinWidth() == BinWidth::Wide;
+        const int firstX = AxisMarkX(0.0f, scrollPos);
+        if (firstX >= g_sdAxisLeft)
+            outline << QPoint(g_sdAxisLeft, top(share(0) + (merged ? share(1) : 0)));
+        for (int c = 0; c < columns; c += merged ? 2 : 1) {
+            const double q = share(c) + (merged && c + 1 < columns ? share(c + 1) : 0.0);
+            const int x = AxisMarkX(0.2f * c, scrollPos);
+            if (x < g_sdAxisLeft) continue;
+            outline << QPoint(x, top(q));
+        }
+        for (int i = 1; i < outline.size(); ++i)
+            GdiLine(p, outline[i - 1].x(), outline[i - 1].y(), outline[i].x(), outline[i].y(),
+                    g_penPurple2);
+    } else {
+        for (int c = 0; c < columns; ++c) {
+            const int x = AxisMarkX(static_cast<float>(c), scrollPos);
+            if (x < g_sdAxisLeft) continue;
+            const int barTop = top(share(c));
+            if (barTop >= g_sdAxisY) continue;
+            GdiFrameRect(p, x - SdX(3), barTop, x + SdX(4), g_sdAxisY + 1, g_penPurple2);
+        }
+    }
+    p.restore();
+}
+
+void CHistogramPlot::DrawSelectedSample(QPainter& p) {
+    const QString text = QString::fromStdString(SelectedSampleText());
+    if (text.isEmpty()) return;
+    const int x = g_histRect.left + SdX(5), top = g_histRect.top + SdY(2);
+    TextAt(p, x, top, text, g_fontArial7_5, Qt::black, Align::Left);
+    DrawLetterMark(p, x, top, g_isBinomial ? 'p' : 'x');
+}
+
+void CHistogramPlot::DrawAxisScale(QPainter& p, int scrollPos) {
+    const int pos = EffectiveScrollPos(scrollPos);
+    const int spacing = SdX(35);
+    const int r = (pos - 1) % 5;
+    for (int i = 0; i <= 10; ++i) {
+        const int centre = g_sdAxisLeft + i * spacing + Px(g_sdScaleX, 3.0 - 7.0 * r);
+        if (centre < g_sdAxisLeft - 2 * SdX(3)) continue;
+        TextAt(p, centre, g_sdAxisY + SdY(2), QString::fromStdString(AxisLabelText(i, pos)),
+               g_fontArial7_5, Qt::black, Align::Centre);
+    }
+
+    const QString title = g_isBinomial ? QStringLiteral("Distribution of Sample Proportions")
+                                       : QStringLiteral("Distribution of Sample Means");
+    const int titleCentre = (g_histRect.left + 10 + g_histRect.right) / 2;
+    TextAt(p, titleCentre, g_histRect.top + SdY(2), title, g_fontArialBold7_5, Qt::black,
+           Align::Centre);
+
+    // Marks stand only inside the visible stretch of the axis.
+    auto visible = [](int x) { return x >= g_sdAxisLeft && x <= g_sdAxisRight; };
+    const int letterTop = g_histRect.bottom - SdY(18);
+    const QColor meanColour(0, 0, 250);
+    const int meanX = AxisMarkX(g_popMean, pos);
+    if (g_isBinomial) {
+        if (visible(meanX)) {
+            GdiLine(p, meanX, g_sdAxisY, meanX, g_sdPlotTop, g_penBlue1);
+            TextAt(p, meanX + 1, letterTop, QStringLiteral("p"), g_fontArial7_5, meanColour,
+                   Align::Left);
+        }
+    } else {
+        const int medianX = AxisMarkX(g_popMedian, pos);
+        const bool meanRight = g_popMean >= g_popMedian;
+        if (visible(medianX)) {
+            GdiLine(p, medianX, g_sdAxisY, medianX, g_sdPlotTop, g_penRed1);
+            TextAt(p, meanRight ? medianX : medianX + 1, letterTop, QStringLiteral("M"),
+                   g_fontArial7_5, Qt::red, meanRight ? Align::Right : Align::Left);
+        }
+        if (visible(meanX)) {
+            GdiLine(p, meanX, g_sdAxisY, meanX, g_sdPlotTop, g_penBlue1);
+            TextAt(p, meanRight ? meanX + 1 : meanX, letterTop, QStringLiteral("\u03bc"),
+                   g_fontSymbol8, meanColour, meanRight ? Align::Left : Align::Right);
+        }
+    }
+
+    GdiLine(p, g_sdAxisLeft, g_sdAxisY, g_sdAxisRight, g_sdAxisY, g_penBlack1);
+    GdiLine(p, g_sdAxisLeft, g_sdAxisY, g_sdAxisLeft, g_sdPlotTop, g_penBlack1);
+}
+
+void CHistogramPlot::DrawSliderHandle(QPainter& p, int x, bool left) {
+    Rect& handle = left ? g_leftSliderRect : g_rightSliderRect;
+    const float z = left ? g_leftSliderZ : g_rightSliderZ;
+    const QPen& pen = left ? g_penRed2 : g_penBlue2;
+    const QBrush& brush = left ? g_brushRed : g_brushBlue;
+    const int halfLeft = SdX(2), halfRight = SdX(4);
+    Rect r{x - halfLeft, g_sdAxisY + 1, x + halfRight, g_sdAxisY + 1 + SdY(18)};
+
+    const bool letterOnly = left ? (g_leftSliderHidden || x < g_sdAxisLeft) : x >= g_histRect.right;
+    // Keep the handle inside reach: left of the axis start it stops a little
+    // before the axis, at the right it stops at the frame.
+    if (left && r.right < g_sdAxisLeft - 5 && r.right < g_sdAxisLeft - SdX(10)) {
+        const int shift = g_sdAxisLeft - SdX(10) - r.right;
+        r.left += shift;
+        r.right += shift;
+    }
+    if (!left && r.right > g_histRect.right - 1) {
+        const int shift = r.right - (g_histRect.right - 1);
+        r.left -= shift;
+        r.right -= shift;
+    }
+    handle = r;
+
+    // The pointer: a head on the axis and a stem down to the handle's bottom.
+    const int tip = r.left + halfLeft;
+    const int headHeight = SdY(6);
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(brush);
+    p.drawPolygon(QPolygon({QPoint(tip, r.top), QPoint(r.right - 1, r.top + headHeight),
+                            QPoint(r.left, r.top + headHeight)}));
+    p.restore();
+    GdiFillRect(p, tip - 1, r.top + headHeight, tip + 1, r.bottom, brush);
+
+    const QString label = QString::fromStdString(SliderLabelText(z, letterOnly));
+    const QFontMetrics metrics(g_fontArial7_5);
+    const int boxWidth = metrics.horizontalAdvance(label) + SdX(6);
+    const int boxTop = r.top + SdY(4);
+    const int boxBottom = boxTop + metrics.height() + SdY(2);
+    const int boxLeft = left ? r.left - boxWidth : r.right;
+    GdiFillRect(p, boxLeft, boxTop, boxLeft + boxWidth, boxBottom, g_brushWhite);
+    GdiFrameRect(p, boxLeft, boxTop, boxLeft + boxWidth, boxBottom, QPen(pen.color()));
+    const int textLeft = boxLeft + SdX(3);
+    const int textTop = boxTop + SdY(1);
+    TextAt(p, textLeft, textTop, label, g_fontArial7_5, Qt::black, Align::Left);
+    if (!g_showZValues && !g_showTValues)
+        DrawLetterMark(p, textLeft, textTop, g_isBinomial ? 'p' : 'x');
+}
+
+void CHistogramPlot::GrowLatestColumn(QImage& surface, int scrollPos,
+                                      const std::function<void(const Rect&)>& repaint) {
+    const int bin = g_lastMeanBin;
+    const int first = FirstVisibleBin(scrollPos);
+    const int slot = bin - first + 1;
+    if (bin < first || bin > LastVisibleBin(scrollPos) || slot < 1 || slot > kSdColumnSlots ||
+        g_sdColumnBin[slot] != bin)
+        return;
+
+    // The previous latest column is an ordinary column again. After a whole
+    // paint of the graph (a new series, a rescale) there is none to give back.
+    g_histNeedsRescale = 0;
+    if (!m_latestColumn.IsEmpty()) {
+        {
+            QPainter p(&surface);
+            GdiFillRect(p, m_latestColumn, g_brushGreen);
+        }
+        repaint(m_latestColumn);
+    }
+
+    const int height = static_cast<int>(
+        std::min(static_cast<double>(g_meanHistogram[bin]) * g_histCountScale, 1.0e6));
+    const Rect& slotRect = g_sdColumnRect[slot];
+    const Rect column{slotRect.left, g_sdAxisY - height, slotRect.right, g_sdAxisY};
+    {
+        QPainter p(&surface);
+        GdiFillRect(p, column, g_brushBlack);
+        const int meanX = AxisMarkX(g_popMean, scrollPos);
+        if (meanX > g_sdAxisLeft - SdX(25) && meanX <= g_sdAxisRight)
+            GdiLine(p, meanX, g_sdAxisY, meanX, g_sdPlotTop, g_penBlue1);
+    }
+    m_latestColumn = column;
+    repaint(column);
+}

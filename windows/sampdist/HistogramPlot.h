@@ -1,0 +1,61 @@
+#pragma once
+// The right side of the Dorvane window: the histogram of the chosen statistic
+// with its frequency scale and value axis, the population marks, the counted
+// columns in red, the normal curve with its theoretical tail fill, the
+// population outline, the slider handles and the selected sample. Everything
+// is drawn into the caller's painter on g_sdMemDC; the numbers come from the
+// window's model (SampDistModel.h).
+
+#include "core/Geometry.h"
+
+#include <functional>
+#include <string>
+
+class QPainter;
+class QImage;
+
+// The window's own inputs to a paint of the plot.
+struct PlotFields {
+    std::string sampleSize;      // the Sample Size field
+    std::string numberOfSamples; // the Number of Samples field
+    int scrollPos = 1;           // the axis scroll bar's position
+};
+
+class CHistogramPlot {
+  public:
+    // The whole plot: frame, panel separators, scale, columns, counted columns
+    // (once the draw has finished), FREQUENCY, tick labels, curve and tail
+    // fill, population outline, selection, axis.
+    void DrawHistogramGraph(QPainter& p, const PlotFields& fields);
+
+    // Axis line and labels, title, mean and median marks.
+    void DrawAxisScale(QPainter& p, int scrollPos);
+
+    // One slider pointer under the axis at pixel x with its label box; moves
+    // the handle rectangle in from the plot's edges where it would leave it.
+    void DrawSliderHandle(QPainter& p, int x, bool left);
+
+    // During a draw: the previous latest column turns green again and the
+    // column of the latest sample is drawn black. Paints on the surface and
+    // asks repaint for each changed rectangle, with no painter active then.
+    void GrowLatestColumn(QImage& surface, int scrollPos,
+                          const std::function<void(const Rect&)>& repaint);
+
+    // The latest column as last drawn by GrowLatestColumn (empty after a
+    // whole paint of the graph).
+    const Rect& LatestColumn() const { return m_latestColumn; }
+
+  private:
+    void DrawColumns(QPainter& p, int count);
+    void RecolourCountedColumns(QPainter& p, int count, int scrollPos);
+    void DrawFrequencyScale(QPainter& p);
+    void DrawNormalCurve(QPainter& p, const PlotFields& fields, bool withTailFill);
+    void DrawPopulationOutline(QPainter& p, int scrollPos);
+    void DrawSelectedSample(QPainter& p);
+
+    Rect m_latestColumn;
+};
+
+// A one-pixel stroke over the first letter of a text drawn at (x, top): a bar
+// for "x" (x-bar), a hat for "p" (p-hat).
+void DrawLetterMark(QPainter& p, int x, int top, char letter);

@@ -1,0 +1,569 @@
+#include "windows/sampdist/SamplingDistDlg.h"
+
+#include "core/Random.h"
+#include "core/SamplingEngine.h"
+#include "core/SeriesControl.h"
+#include "core/SimulationState.h"
+#include "core/ViewHooks.h"
+#include "resources/Resource.h"
+#include "shell/DialogTemplate.h"
+#include "shell/DrawSamplesButton.h"
+#include "shell/DrawingResources.h"
+#include "shell/Gdi.h"
+#include "shell/MessageBox.h"
+#include "shell/RepaintNow.h"
+#include "shell/SpeedControl.h"
+#include "shell/WindowViews.h"
+#include "windows/sampdist/SampDistModel.h"
+#include "windows/sampdist/SamplingDistPanel.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <algorithm>
+
+namespace {
+
+constexpr QSize kDesignSize(624, 446);
+constexpr QSize kTemplateSize(312, 223);
+
+// The readouts, in the order of their ids, each with its text member.
+constexpr int kReadoutIds[] = {
+    IDC_SD_TOTAL_DRAWN, IDC_SD_MEAN_OF_MEANS,  IDC_SD_MEAN_OF_SDS,   IDC_SD_SD_OF_MEANS,
+    IDC_SD_SD_OF_SDS,   IDC_SD_INTERVAL_WIDTH, IDC_SD_ACTUAL_NUMBER, IDC_SD_ACTUAL_PROPORTION,
+    IDC_SD_Z_NUMBER,    IDC_SD_Z_PROPORTION,   IDC_SD_T_NUMBER,      IDC_SD_T_PROPORTION};
+
+BinWidth WidthOfButton(int id) {
+    switch (id) {
+    case IDC_SD_BIN_WIDE:
+        return BinWidth::Wide;
+    case IDC_SD_BIN_NARROW:
+        return BinWidth::Narrow;
+    case IDC_SD_BIN_FINEST:
+        return BinWidth::Finest;
+    default:
+        return BinWidth::Medium;
+    }
+}
+
+bool BinWidthFlag(int id) {
+    switch (id) {
+    case IDC_SD_BIN_WIDE:
+        return g_binWidthWide;
+    case IDC_SD_BIN_MEDIUM:
+        return g_binWidthMedium;
+    case IDC_SD_BIN_NARROW:
+        return g_binWidthNarrow;
+    default:
+        return g_binWidthFinest;
+    }
+}
+
+std::string Std(const QString& text) {
+    return text.toStdString();
+}
+QString Qt_(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+CSamplingDistDlg::CSamplingDistDlg(QWidget* parent)
+    : CToolWindow("CLT", QStringLiteral("Dorvane"), kDesignSize, parent),
+      m_dialog(std::make_unique<DialogTemplate>(this, kTemplateSize, kDesignSize)) {
+    setFont(MakeFont("Arial", 8.0));
+    g_samplingDistWnd = this;
+
+    SetSamplingDistLayout(width(), height());
+    CreateControls();
+    m_intervalWidth = Qt_(InitSamplingDistState());
+    CSpeedControl::SyncAll();
+    m_sampleSize = m_numSamples = QStringLiteral("1");
+    ShowFields();
+    m_axisScroll->setRange(1, g_sdScrollMax);
+    m_axisScroll->setValue(1);
+    m_scrollPos = 1;
+    ConnectControls();
+    PlaceSliders();
+    PaintWhole();
+}
+
+CSamplingDistDlg::~CSamplingDistDlg() {
+    if (g_samplingDistWnd == this) g_samplingDistWnd = nullptr;
+}
+
+void CSamplingDistDlg::CreateControls() {
+    DialogTemplate& d = *m_dialog;
+    d.CreateAll({
+        {IDC_SD_DRAW_SAMPLES, ControlKind::OwnerDrawn, "DRAW\nSAMPLES", 9, 86, 45, 19},
+        {IDC_SD_SERIES_MODE, ControlKind::PushButton, "ADD\nMORE", 65, 48, 35, 19},
+        {IDC_SD_SAMPLE_SIZE, ControlKind::Edit, "", 5, 55, 22, 12},
+        {IDC_SD_NUM_SAMPLES, ControlKind::Edit, "", 33, 55, 29, 12},
+        {IDC_SD_BIN_WIDE, ControlKind::OwnerDrawn, "", 60, 16, 12, 12},
+        {IDC_SD_BIN_MEDIUM, ControlKind::OwnerDrawn, "", 73, 18, 10, 10},
+        {IDC_SD_BIN_NARROW, ControlKind::OwnerDrawn, "", 84, 20, 8, 8},
+        {IDC_SD_BIN_FINEST, ControlKind::OwnerDrawn, "", 93, 22, 6, 6},
+        {IDC_SD_NORMAL_OUTLINE, ControlKind::OwnerDrawn, "", 3, 11, 18, 17},
+        {IDC_SD_POP_OUTLINE, ControlKind::OwnerDrawn, "", 33, 11, 18, 17},
+        {IDC_SD_TOTAL_DRAWN, ControlKind::Static, "", 70, 96, 22, 9},
+        {IDC_SD_MEAN_OF_MEANS, ControlKind::Static, "", 38, 124, 22, 9},
+        {IDC_SD_SD_OF_MEANS, ControlKind::Static, "", 70, 124, 22, 9},
+        {IDC_SD_MEAN_OF_SDS, ControlKind::Static, "", 38, 140, 22, 9},
+        {IDC_SD_SD_OF_SDS, ControlKind::Static, "", 70, 140, 22, 9},
+        {IDC_SD_INTERVAL_WIDTH, ControlKind::Static, "", 53, 158, 22, 9},
+        {IDC_SD_ACTUAL_NUMBER, ControlKind::Static, "", 38, 190, 19, 9},
+        {IDC_SD_ACTUAL_PROPORTION, ControlKind::Static, "", 66, 190, 26, 9},
+        {IDC_SD_Z_NUMBER, ControlKind::Static, "", 38, 201, 19, 9},
+        {IDC_SD_Z_PROPORTION, ControlKind::Static, "", 66, 201, 26, 9},
+        {IDC_SD_T_NUMBER, ControlKind::Static, "", 38, 212, 19, 9},
+        {IDC_SD_T_PROPORTION, ControlKind::Static, "", 66, 212, 26, 9},
+        {IDC_SD_AXIS_SCROLL, ControlKind::HScrollBar, "", 100, 213, 212, 10},
+    });
+    m_speed = new CSpeedControl(
+        this, d, {IDC_SD_SPEED_S, IDC_SD_SPEED_2, IDC_SD_SPEED_3, IDC_SD_SPEED_4, IDC_SD_SPEED_F},
+        {9, 19, 28, 37, 46}, 76);
+    for (const auto& [text, x, w] : {std::tuple{"slow", 4, 16}, std::tuple{"fast", 47, 14}}) {
+        auto* label = new QLabel(QString::fromLatin1(text), this);
+        label->setGeometry(d.ToPixels(x, 68, w, 8));
+    }
+
+    m_drawButton = d.Get<COwnerDrawButton>(IDC_SD_DRAW_SAMPLES);
+    m_seriesButton = d.Get<QPushButton>(IDC_SD_SERIES_MODE);
+    m_sampleSizeEdit = d.Get<QLineEdit>(IDC_SD_SAMPLE_SIZE);
+    m_numSamplesEdit = d.Get<QLineEdit>(IDC_SD_NUM_SAMPLES);
+    m_axisScroll = d.Get<QScrollBar>(IDC_SD_AXIS_SCROLL);
+
+    for (QLineEdit* edit : {m_sampleSizeEdit, m_numSamplesEdit})
+        edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    for (int id : kReadoutIds) {
+        auto* label = d.Get<QLabel>(id);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setLineWidth(1);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setContentsMargins(0, 0, 2, 0);
+    }
+    m_axisScroll->setSingleStep(1);
+    m_axisScroll->setPageStep(20);
+    m_axisScroll->hide();
+
+    m_drawButton->SetFace([](QPainter& p, const QRect& client, bool) {
+        DrawDrawSamplesFace(p, client, g_showPopOutline != 0);
+    });
+    for (int id : {IDC_SD_BIN_WIDE, IDC_SD_BIN_MEDIUM, IDC_SD_BIN_NARROW, IDC_SD_BIN_FINEST}) {
+        d.Get<COwnerDrawButton>(id)->SetFace([id](QPainter& p, const QRect& client, bool) {
+            DrawBinWidthButtonFace(p, client, BinWidthFlag(id));
+        });
+    }
+    d.Get<COwnerDrawButton>(IDC_SD_NORMAL_OUTLINE)
+        ->SetFace([](QPainter& p, const QRect& client, bool) {
+            DrawNormalOutlineFace(p, client, g_showNormalOutline != 0);
+        });
+    d.Get<COwnerDrawButton>(IDC_SD_POP_OUTLINE)
+        ->SetFace([](QPainter& p, const QRect& client, bool) {
+            DrawPopOutlineFace(p, client, g_showPopOutline != 0);
+        });
+}
+
+void CSamplingDistDlg::ConnectControls() {
+    DialogTemplate& d = *m_dialog;
+    connect(m_drawButton, &QAbstractButton::clicked, this, [this] { OnDrawSamples(); });
+    connect(m_seriesButton, &QAbstractButton::clicked, this, [this] { OnSeriesMode(); });
+    connect(m_sampleSizeEdit, &QLineEdit::textEdited, this, [this] { OnSampleSizeEdited(); });
+    connect(m_numSamplesEdit, &QLineEdit::textEdited, this, [this] { OnNumberOfSamplesEdited(); });
+    for (int id : {IDC_SD_BIN_WIDE, IDC_SD_BIN_MEDIUM, IDC_SD_BIN_NARROW, IDC_SD_BIN_FINEST})
+        connect(d.Get<COwnerDrawButton>(id), &QAbstractButton::clicked, this,
+                [this, id] { OnBinWidth(id); });
+    connect(d.Get<COwnerDrawButton>(IDC_SD_NORMAL_OUTLINE), &QAbstractButton::clicked, this,
+            [this] { OnNormalOutline(); });
+    connect(d.Get<COwnerDrawButton>(IDC_SD_POP_OUTLINE), &QAbstractButton::clicked, this,
+            [this] { OnPopulationOutline(); });
+    connect(m_axisScroll, &QAbstractSlider::actionTriggered, this,
+            [this](int action) { OnAxisScrollAction(action); });
+}
+
+QWidget* CSamplingDistDlg::Control(int id) const {
+    return m_dialog->Control(id);
+}
+
+// --- Fields -------------------------------------------------------------------
+
+void CSamplingDistDlg::BringFieldsIn() {
+    m_sampleSize = m_sampleSizeEdit->text();
+    m_numSamples = m_numSamplesEdit->text();
+}
+
+void CSamplingDistDlg::ShowFields() {
+    // Only changed texts are written, so a field being typed in keeps its cursor.
+    auto put = [](QLineEdit* edit, const QString& text) {
+        if (edit->text() != text) edit->setText(text);
+    };
+    put(m_sampleSizeEdit, m_sampleSize);
+    put(m_numSamplesEdit, m_numSamples);
+    const QString* texts[] = {&m_totalDrawn, &m_meanOfMeans,   &m_meanOfSDs,    &m_sdOfMeans,
+                              &m_sdOfSDs,    &m_intervalWidth, &m_actualNumber, &m_actualProportion,
+                              &m_zNumber,    &m_zProportion,   &m_tNumber,      &m_tProportion};
+    for (std::size_t i = 0; i < std::size(kReadoutIds); ++i) {
+        auto* label = m_dialog->Get<QLabel>(kReadoutIds[i]);
+        if (label->text() != *texts[i]) label->setText(*texts[i]);
+    }
+}
+
+void CSamplingDistDlg::SetSampleSizeText(const QString& text) {
+    m_sampleSize = text;
+    ShowFields();
+}
+
+void CSamplingDistDlg::SetNumberOfSamplesText(const QString& text) {
+    m_numSamples = text;
+    ShowFields();
+}
+
+PlotFields CSamplingDistDlg::Fields() const {
+    return PlotFields{Std(m_sampleSize), Std(m_numSamples), m_scrollPos};
+}
+
+// --- Drawing -------------------------------------------------------------------
+
+void CSamplingDistDlg::PaintWhole() {
+    {
+        QPainter p(&g_sdMemDC);
+        ComputeMuPixelX();
+        GdiFillRect(p, 0, 0, width(), height(), g_brushGrey190);
+        g_seriesModeLabel = g_addMoreMode ? "ADD\nMORE" : "NEW\nSERIES";
+        DrawPanelLabels(p);
+        DrawStandardErrorFormula(p);
+        m_seriesButton->setText(Qt_(g_seriesModeLabel));
+        GdiFillRect(p, g_histRect, g_brushWhite);
+        GdiFrameRect(p, g_histRect.left, g_histRect.top, g_histRect.right, g_histRect.bottom,
+                     g_penBlack1);
+        if (!CurrentBinWidthInfo().scrolls) DrawAxisTitle(p, height());
+    }
+
+    for (int id : {IDC_SD_NORMAL_OUTLINE, IDC_SD_POP_OUTLINE, IDC_SD_DRAW_SAMPLES})
+        Control(id)->update();
+    ReadSampleSize();
+
+    QPainter p(&g_sdMemDC);
+    // The standard deviation of the means and the standard error share blue,
+    // the proportions red and the numbers purple.
+    const std::pair<int, const QBrush*> frames[] = {
+        {IDC_SD_SD_OF_MEANS, &g_brushBlue},      {IDC_SD_INTERVAL_WIDTH, &g_brushBlue},
+        {IDC_SD_ACTUAL_PROPORTION, &g_brushRed}, {IDC_SD_Z_PROPORTION, &g_brushRed},
+        {IDC_SD_T_PROPORTION, &g_brushRed},      {IDC_SD_ACTUAL_NUMBER, &g_brushPurple},
+        {IDC_SD_Z_NUMBER, &g_brushPurple},       {IDC_SD_T_NUMBER, &g_brushPurple}};
+    for (const auto& [id, brush] : frames) {
+        const QRect r = Control(id)->geometry();
+        GdiFrameRect(p, r.left() - 2, r.top() - 2, r.left() + r.width() + 2,
+                     r.top() + r.height() + 2, QPen(brush->color()));
+    }
+    m_plot.DrawHistogramGraph(p, Fields());
+    PlaceSliders();
+    UpdateSliderReadouts(p);
+}
+
+void CSamplingDistDlg::UpdateSliderReadouts(QPainter& p) {
+    BringFieldsIn();
+    const SliderReadouts readouts = ::UpdateSliderReadouts(Std(m_sampleSize), Std(m_numSamples));
+    m_plot.DrawAxisScale(p, m_scrollPos);
+    if (!g_oneSlider && !g_rightSliderHidden)
+        m_plot.DrawSliderHandle(p, g_rightSliderRect.right - SdX(4), false);
+    m_plot.DrawSliderHandle(p, g_leftSliderHidden ? g_sdAxisLeft : g_leftSliderRect.right - SdX(4),
+                            true);
+    m_actualNumber = Qt_(readouts.actualNumber);
+    m_actualProportion = Qt_(readouts.actualProportion);
+    m_zNumber = Qt_(readouts.normalNumber);
+    m_zProportion = Qt_(readouts.normalProportion);
+    m_tNumber = Qt_(readouts.tNumber);
+    m_tProportion = Qt_(readouts.tProportion);
+    ShowFields();
+}
+
+void CSamplingDistDlg::ReadSampleSize() {
+    BringFieldsIn();
+    std::string intervalWidth;
+    ::ReadSampleSize(Std(m_sampleSize), intervalWidth);
+    m_intervalWidth = Qt_(intervalWidth);
+    ShowFields();
+}
+
+void CSamplingDistDlg::RefreshPanel() {
+    for (int id : {IDC_SD_NORMAL_OUTLINE, IDC_SD_POP_OUTLINE})
+        Control(id)->update();
+    ReadSampleSize();
+}
+
+void CSamplingDistDlg::DrawHistogramGraph() {
+    QPainter p(&g_sdMemDC);
+    m_plot.DrawHistogramGraph(p, Fields());
+}
+
+void CSamplingDistDlg::GrowLatestColumn() {
+    m_plot.GrowLatestColumn(g_sdMemDC, m_scrollPos,
+                            [this](const Rect& r) { RepaintNow(this, ToQRect(r)); });
+}
+
+void CSamplingDistDlg::PlaceLeftSlider() {
+    ::PlaceLeftSlider(m_scrollPos);
+}
+void CSamplingDistDlg::PlaceRightSlider() {
+    ::PlaceRightSlider(m_scrollPos);
+}
+void CSamplingDistDlg::PlaceSliders() {
+    ::PlaceSliders(m_scrollPos);
+}
+
+void CSamplingDistDlg::RepaintHistogram() {
+    RepaintNow(this, ToQRect(g_histRect));
+}
+void CSamplingDistDlg::RepaintWindow() {
+    RepaintNow(this);
+}
+
+void CSamplingDistDlg::BringUpToDate() {
+    PaintWhole();
+    RepaintWindow();
+    RefreshPanel();
+}
+
+void CSamplingDistDlg::RepaintIfShown() {
+    if (g_samplingDistWndVisible) BringUpToDate();
+}
+
+void CSamplingDistDlg::ShowSampleCount(int sampleNo) {
+    m_totalDrawn = QString::number(sampleNo);
+    ShowFields();
+    // The run holds the only thread: the count reaches the screen only if
+    // painted now.
+    RepaintNow(Control(IDC_SD_TOTAL_DRAWN));
+}
+
+void CSamplingDistDlg::ClearSummaryFields() {
+    m_meanOfMeans.clear();
+    m_sdOfMeans.clear();
+    m_meanOfSDs.clear();
+    m_sdOfSDs.clear();
+    ShowFields();
+    for (int id : {IDC_SD_MEAN_OF_MEANS, IDC_SD_SD_OF_MEANS, IDC_SD_MEAN_OF_SDS, IDC_SD_SD_OF_SDS})
+        RepaintNow(Control(id));
+    BringFieldsIn();
+}
+
+void CSamplingDistDlg::RebinForOptions() {
+    BringFieldsIn();
+    Rebin(Std(m_sampleSize));
+    // The statistic changed, so the selected sample may sit in another column.
+    g_binWidthChanged = 1;
+}
+
+void CSamplingDistDlg::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    const QRect r = event->rect();
+    p.drawImage(r, g_sdMemDC, r);
+}
+
+// --- The engine entry -----------------------------------------------------------
+
+void CSamplingDistDlg::OnDrawSamples() {
+    ShowDrawSamplesPressed(m_drawButton);
+    WaitMilliseconds(1);
+    BringFieldsIn();
+    const DrawEntry entry = CheckDrawEntry(Std(m_numSamples), Std(m_sampleSize));
+    if (!entry.message.empty()) ShowMessage(this, Qt_(entry.message));
+    if (entry.corrected) {
+        m_numSamples = Qt_(entry.numberText);
+        ShowFields();
+    }
+    if (entry.proceed) DrawSamples();
+    EndDrawSamplesPressed(m_drawButton);
+}
+
+void CSamplingDistDlg::DrawSamples() {
+    BringFieldsIn();
+    const int count = ReadWholeNumber(Std(m_numSamples));
+    const int n = ReadWholeNumber(Std(m_sampleSize));
+    const DrawResult result = RunDrawSamples(count, n);
+    if (result.status == DrawResult::Status::BadSampleSize ||
+        result.status == DrawResult::Status::EmptyPopulation)
+        return;
+    m_totalDrawn = Qt_(result.totalSamplesText);
+    m_meanOfMeans = Qt_(result.meanOfMeansText);
+    m_sdOfMeans = Qt_(result.sdOfMeansText);
+    m_meanOfSDs = Qt_(result.meanOfSdsText);
+    m_sdOfSDs = Qt_(result.sdOfSdsText);
+    if (!result.numberOfSamplesText.empty()) m_numSamples = Qt_(result.numberOfSamplesText);
+    ShowFields();
+}
+
+// --- Field and button handlers ----------------------------------------------------
+
+void CSamplingDistDlg::OnSampleSizeEdited() {
+    BringFieldsIn();
+    RepaintWindow();
+    RefreshPanel();
+    const FieldOutcome outcome = SampleSizeEdited(Std(m_sampleSize));
+    if (!outcome.message.empty()) ShowMessage(this, Qt_(outcome.message));
+    if (outcome.corrected) {
+        m_sampleSize = Qt_(outcome.text);
+        ShowFields();
+    }
+    // A new sample size ends the series; ResetSeries repaints this window.
+    ResetSeries();
+    Views().RedrawConfIntervalWindow();
+}
+
+void CSamplingDistDlg::OnNumberOfSamplesEdited() {
+    BringFieldsIn();
+    PlaceSliders();
+    BringUpToDate();
+    const FieldOutcome outcome = NumberOfSamplesEdited(Std(m_numSamples));
+    if (!outcome.message.empty()) ShowMessage(this, Qt_(outcome.message));
+    if (outcome.corrected) {
+        m_numSamples = Qt_(outcome.text);
+        ShowFields();
+        // The preview curve follows the number that stands in the field.
+        BringUpToDate();
+    }
+}
+
+void CSamplingDistDlg::OnSeriesMode() {
+    BringFieldsIn();
+    const FieldOutcome outcome = ToggleSeriesMode(Std(m_numSamples), true);
+    if (!outcome.message.empty()) ShowMessage(this, Qt_(outcome.message));
+    if (outcome.corrected) {
+        m_numSamples = Qt_(outcome.text);
+        ShowFields();
+    }
+    BringUpToDate();
+    Views().RedrawSamplesWindow();
+    Views().RedrawConfIntervalWindow();
+}
+
+void CSamplingDistDlg::OnBinWidth(int id) {
+    BringFieldsIn();
+    const AxisScrollBarState bar =
+        ChooseBinWidth(WidthOfButton(id), m_scrollPos, Std(m_sampleSize));
+    if (bar.visible) {
+        m_axisScroll->setRange(1, bar.rangeMax);
+        m_scrollPos = bar.position;
+        m_axisScroll->setValue(bar.position);
+    }
+    PaintWhole();
+    if (bar.fillSelection) {
+        QPainter p(&g_sdMemDC);
+        GdiFillRect(p, g_sdSelectionRect, g_brushBlack);
+    }
+    RepaintWindow();
+    RefreshPanel();
+    RedrawBinWidthButtons();
+    m_axisScroll->setVisible(bar.visible);
+}
+
+void CSamplingDistDlg::RedrawBinWidthButtons() {
+    for (int id : {IDC_SD_BIN_WIDE, IDC_SD_BIN_MEDIUM, IDC_SD_BIN_NARROW, IDC_SD_BIN_FINEST})
+        Control(id)->update();
+}
+
+void CSamplingDistDlg::OnNormalOutline() {
+    g_showNormalOutline = g_showNormalOutline ? 0 : 1;
+    PlaceSliders();
+    BringUpToDate();
+}
+
+void CSamplingDistDlg::OnPopulationOutline() {
+    g_showPopOutline = g_showPopOutline ? 0 : 1;
+    PlaceSliders();
+    BringUpToDate();
+}
+
+void CSamplingDistDlg::OnAxisScrollAction(int action) {
+    AxisScrollRequest request = AxisScrollRequest::Other;
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepSub:
+        request = AxisScrollRequest::LineLeft;
+        break;
+    case QAbstractSlider::SliderSingleStepAdd:
+        request = AxisScrollRequest::LineRight;
+        break;
+    case QAbstractSlider::SliderPageStepSub:
+        request = AxisScrollRequest::PageLeft;
+        break;
+    case QAbstractSlider::SliderPageStepAdd:
+        request = AxisScrollRequest::PageRight;
+        break;
+    case QAbstractSlider::SliderMove:
+        request = AxisScrollRequest::Thumb;
+        break;
+    default:
+        break;
+    }
+    // The slider has already moved by Qt's own rule; the window's rule
+    // decides where it stays.
+    const int position = ScrollAxis(request, m_axisScroll->sliderPosition(), m_scrollPos);
+    m_scrollPos = position;
+    m_axisScroll->setSliderPosition(position);
+    PaintWhole();
+    RepaintHistogram();
+}
+
+// --- Mouse and window events ---------------------------------------------------------
+
+void CSamplingDistDlg::mousePressEvent(QMouseEvent* event) {
+    MarkActive();
+    g_draggingLeft = g_draggingRight = 0;
+    const QPoint point = event->position().toPoint();
+    const Rect columnArea{g_sdAxisLeft, g_histRect.top, g_histRect.right, g_sdAxisY};
+    if (event->button() == Qt::LeftButton) {
+        if (columnArea.Contains(point.x(), point.y())) {
+            const ColumnSelection selection = SelectColumnSample(point.x(), point.y());
+            PaintWhole();
+            RepaintWindow();
+            if (selection.hit) Views().RedrawSamplesWindow();
+            if (selection.ciGraphMoved && g_confIntervalWndVisible)
+                Views().RedrawConfIntervalWindow();
+        }
+        if (g_leftSliderRect.Contains(point.x(), point.y())) g_draggingLeft = 1;
+        if (g_rightSliderRect.Contains(point.x(), point.y())) g_draggingRight = 1;
+    }
+    CToolWindow::mousePressEvent(event);
+}
+
+void CSamplingDistDlg::mouseMoveEvent(QMouseEvent* event) {
+    // Only a move with the left button alone held drags; Shift or Ctrl do not.
+    const bool leftOnly = event->buttons() == Qt::LeftButton &&
+                          !(event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier));
+    if (leftOnly) {
+        const int x = event->position().toPoint().x();
+        if (g_draggingLeft) DragSliderTo(x, true);
+        if (g_draggingRight) DragSliderTo(x, false);
+    }
+    CToolWindow::mouseMoveEvent(event);
+}
+
+void CSamplingDistDlg::DragSliderTo(int x, bool left) {
+    x = std::clamp(x, g_sdAxisLeft - SdX(25), g_histRect.right - SdX(6));
+    BringFieldsIn();
+    std::string intervalWidth;
+    SetSliderFromPixel(x, left, m_scrollPos, Std(m_sampleSize), intervalWidth);
+    m_intervalWidth = Qt_(intervalWidth);
+    ShowFields();
+    PaintWhole();
+    RepaintHistogram();
+}
+
+void CSamplingDistDlg::showEvent(QShowEvent* event) {
+    CToolWindow::showEvent(event);
+    RepaintIfShown();
+}
+
+void CSamplingDistDlg::hideEvent(QHideEvent* event) {
+    CToolWindow::hideEvent(event);
+    RepaintIfShown();
+}
+
+void CSamplingDistDlg::OnCloseBox() {
+    HideTool();
+    g_samplingDistWndVisible = 0;
+}

@@ -1,0 +1,113 @@
+#pragma once
+// The Dorvane window: the sampling distribution of the chosen statistic. On
+// the left the controls of a draw, the bin-width and outline buttons and the
+// readouts; on the right the histogram plot. It owns the entry to the
+// sampling engine (DrawSamples). Everything it shows is composed on g_sdMemDC
+// and paintEvent only copies it.
+
+#include "shell/ToolWindow.h"
+#include "windows/sampdist/HistogramPlot.h"
+
+#include <QString>
+#include <memory>
+
+class COwnerDrawButton;
+class CSpeedControl;
+class DialogTemplate;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+
+class CSamplingDistDlg : public CToolWindow {
+    Q_OBJECT
+  public:
+    explicit CSamplingDistDlg(QWidget* parent = nullptr);
+    ~CSamplingDistDlg() override;
+
+    // --- The engine entry -----------------------------------------------------
+    // The DRAW SAMPLES button: pressed look, the entry check with its
+    // messages, then DrawSamples.
+    void OnDrawSamples();
+    // Reads the two fields, runs the engine with the windows as its display
+    // and writes the results back into the fields.
+    void DrawSamples();
+
+    // --- What the engine and the shell call -----------------------------------
+    void PaintWhole();
+    void RefreshPanel();
+    void DrawHistogramGraph();
+    void GrowLatestColumn();
+    void PlaceLeftSlider();
+    void PlaceRightSlider();
+    void PlaceSliders();
+    // Invalidate and repaint at once: the histogram rectangle, the whole window.
+    void RepaintHistogram();
+    void RepaintWindow();
+    // PaintWhole, repaint, RefreshPanel: the window brought up to date.
+    void BringUpToDate();
+    // The same, only while the window is shown (g_samplingDistWndVisible).
+    void RepaintIfShown();
+    void ShowSampleCount(int sampleNo);
+    void ClearSummaryFields();
+    // Options menu: rebuild the histogram at the width that is set.
+    void RebinForOptions();
+
+    // --- Fields ---------------------------------------------------------------
+    // The texts of the two input fields; the setters are programmatic copies
+    // (from the other windows) and run no handler.
+    QString SampleSizeText() const { return m_sampleSize; }
+    QString NumberOfSamplesText() const { return m_numSamples; }
+    void SetSampleSizeText(const QString& text);
+    void SetNumberOfSamplesText(const QString& text);
+    int AxisScrollPos() const { return m_scrollPos; }
+
+    // Controls by id, for the shell and the tests.
+    QWidget* Control(int id) const;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void OnCloseBox() override;
+
+  private:
+    void CreateControls();
+    void ConnectControls();
+
+    // Control texts in and out, as whole strings.
+    void BringFieldsIn();
+    void ShowFields();
+
+    void OnSampleSizeEdited();
+    void OnNumberOfSamplesEdited();
+    void OnSeriesMode();
+    void OnBinWidth(int id);
+    void OnNormalOutline();
+    void OnPopulationOutline();
+    void OnAxisScrollAction(int action);
+
+    void ReadSampleSize();
+    void UpdateSliderReadouts(QPainter& p);
+    void RedrawBinWidthButtons();
+    void DragSliderTo(int x, bool left);
+    PlotFields Fields() const;
+
+    std::unique_ptr<DialogTemplate> m_dialog;
+    CSpeedControl* m_speed = nullptr;
+    CHistogramPlot m_plot;
+
+    COwnerDrawButton* m_drawButton = nullptr;
+    QPushButton* m_seriesButton = nullptr;
+    QLineEdit* m_sampleSizeEdit = nullptr;
+    QLineEdit* m_numSamplesEdit = nullptr;
+    QScrollBar* m_axisScroll = nullptr;
+    int m_scrollPos = 1;
+
+    // Texts of the fields and readouts.
+    QString m_sampleSize, m_numSamples, m_totalDrawn, m_meanOfMeans, m_sdOfMeans, m_meanOfSDs,
+        m_sdOfSDs, m_intervalWidth, m_actualNumber, m_actualProportion, m_zNumber, m_zProportion,
+        m_tNumber, m_tProportion;
+};

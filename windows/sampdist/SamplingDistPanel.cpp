@@ -1,0 +1,190 @@
+#include "windows/sampdist/SamplingDistPanel.h"
+
+#include "shell/DrawingResources.h"
+#include "shell/Gdi.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPolygon>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+const QColor kPanelGrey(190, 190, 190);
+
+void Label(QPainter& p, double l, double t, double r, double b, const char* text,
+           const QFont& font) {
+    DrawCentredText(p, SdDesignRect(l, t, r, b), QString::fromUtf8(text), font, Qt::black,
+                    kPanelGrey);
+}
+
+// Shared frame of the small owner-drawn buttons: a shadow line along the
+// bottom and right edge, a second one inside it, and the face filled inside.
+void ButtonFrame(QPainter& p, const QRect& client, const QPen& inner, const QBrush& face) {
+    Rect r = ToRect(client);
+    GdiFillRect(p, r, g_brushWhite);
+    GdiLine(p, r.left, r.bottom, r.right, r.bottom, g_penBlack1);
+    GdiLine(p, r.right, r.bottom, r.right, r.top - 1, g_penBlack1);
+    r = Rect{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1};
+    GdiLine(p, r.left, r.bottom, r.right, r.bottom, inner);
+    GdiLine(p, r.right, r.bottom, r.right, r.top - 1, inner);
+    r.left += 1;
+    r.top += 1;
+    GdiFillRect(p, r, face);
+}
+
+// A polyline through the points, each segment with its end pixel left out.
+void Polyline(QPainter& p, const QPolygon& points, const QPen& pen) {
+    for (int i = 1; i < points.size(); ++i)
+        GdiLine(p, points[i - 1].x(), points[i - 1].y(), points[i].x(), points[i].y(), pen);
+}
+} // namespace
+
+void DrawCentredText(QPainter& p, const Rect& r, const QString& text, const QFont& font,
+                     const QColor& textColour, const QColor& background) {
+    p.save();
+    p.setFont(font);
+    p.setPen(textColour);
+    p.setBackgroundMode(Qt::OpaqueMode);
+    p.setBackground(QBrush(background));
+    // Wide enough for any one line even when the rectangle is narrower, as a
+    // centred line may stick out on both sides.
+    const QFontMetrics metrics(font);
+    int widest = 0;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    const int centre = (r.left + r.right) / 2;
+    const int width = std::max(r.Width(), widest + 2);
+    const QRect box(centre - width / 2, r.top, width, std::max(r.Height(), metrics.height() * 4));
+    p.drawText(box, Qt::AlignHCenter | Qt::AlignTop, text);
+    p.restore();
+}
+
+void DrawPanelLabels(QPainter& p) {
+    Label(p, 2, 56, 48, 72, "Normal", g_fontArial6);
+    Label(p, 50, 56, 114, 72, "Population", g_fontArial6);
+    Label(p, 10, 3, 100, 22, "OUTLINES", g_fontArialBold7_5);
+    Label(p, 120, 0, 198, 32, "Interval\nWidth", g_fontArialBold7_5);
+    Label(p, 117, 143, 205, 191, "Total\nSamples\nDrawn", g_fontArialBold7_5);
+    Label(p, 10, 78, 56, 110, "Sample\nSize", g_fontArialBold7_5);
+    Label(p, 65, 78, 131, 110, "Number of\nSamples", g_fontArialBold7_5);
+    Label(p, 76, 216, 120, 248, "Mean\nof", g_fontArialBold7_5);
+    Label(p, 130, 216, 194, 248, "Standard\nDev. of", g_fontArialBold7_5);
+    Label(p, 0, 241, 76, 281, "Sample\nMeans", g_fontArialBold7_5);
+    Label(p, 0, 276, 76, 311, "Sample SD\n(n - 1)", g_fontArialBold7_5);
+    const char* actual = g_showZValues ? "Actual (z)" : g_showTValues ? "Actual (t)" : "Actual (x)";
+    Label(p, 0, 380, 76, 398, actual, g_fontArialBold7_5);
+    Label(p, 0, 402, 76, 420, "z Dist.", g_fontArialBold7_5);
+    Label(p, 0, 424, 76, 442, "t Dist.", g_fontArialBold7_5);
+    const char* side = g_oneSlider ? (g_proportionAbove ? "Above" : "Below")
+                                   : (g_proportionAbove ? "Outside" : "Between");
+    const QString number = QStringLiteral("Number\n") + QLatin1String(side);
+    const QString proportion = QStringLiteral("Proportion\n") + QLatin1String(side);
+    DrawCentredText(p, SdDesignRect(70, 348, 122, 380), number, g_fontArialBold7_5, Qt::black,
+                    kPanelGrey);
+    DrawCentredText(p, SdDesignRect(125, 348, 199, 380), proportion, g_fontArialBold7_5, Qt::black,
+                    kPanelGrey);
+}
+
+void DrawStandardErrorFormula(QPainter& p) {
+    if (g_isBinomial) {
+        Label(p, 15, 312, 90, 332, "p(1-p)", g_fontArialBold9_5);
+        GdiLine(p, SdX(28), SdY(331), SdX(78), SdY(331), g_penBlack1);
+        Label(p, 15, 330, 90, 346, "n", g_fontArialBold9_5);
+        // The radical over the whole fraction.
+        Polyline(p,
+                 QPolygon({QPoint(SdX(16), SdY(331)), QPoint(SdX(19), SdY(328)),
+                           QPoint(SdX(22), SdY(346)), QPoint(SdX(25), SdY(310)),
+                           QPoint(SdX(80), SdY(310))}),
+                 g_penBlack1);
+    } else {
+        Label(p, 45, 306, 90, 326, "\u03c3", g_fontSymbol10);
+        GdiLine(p, SdX(56), SdY(326), SdX(75), SdY(326), g_penBlack1);
+        Label(p, 45, 328, 90, 344, "n", g_fontArialBold9_5);
+        Polyline(p,
+                 QPolygon({QPoint(SdX(54), SdY(339)), QPoint(SdX(56), SdY(337)),
+                           QPoint(SdX(58), SdY(344)), QPoint(SdX(61), SdY(330)),
+                           QPoint(SdX(73), SdY(330))}),
+                 g_penBlack1);
+    }
+    Label(p, 75, 316, 105, 334, "=", g_fontArialBold9_5);
+}
+
+void DrawAxisTitle(QPainter& p, int clientBottom) {
+    QString title;
+    if (g_showZValues)
+        title = QStringLiteral("Sample z-Values");
+    else if (g_showTValues)
+        title = QStringLiteral("Sample t-Values");
+    else if (g_isBinomial)
+        title = QStringLiteral("Values of Sample Proportions ( p )");
+    else
+        title = QStringLiteral("Values of Sample Means ( x )");
+    const Rect r{g_histRect.left, g_histRect.bottom, g_histRect.right, clientBottom};
+    DrawCentredText(p, r, title, g_fontArialBold9_5, Qt::black, kPanelGrey);
+    if (g_showZValues || g_showTValues) return;
+    // The bar over the letter makes it read as x-bar, or p-hat for proportions.
+    const int width = QFontMetrics(g_fontArialBold9_5).horizontalAdvance(title);
+    const int centre = (r.left + r.right) / 2;
+    const int x = centre + width / 2 - SdX(20) - (g_isBinomial ? 1 : 0);
+    const int y = r.top + SdY(3);
+    GdiLine(p, x, y, x + SdX(10), y, g_penBlack1);
+}
+
+void DrawBinWidthButtonFace(QPainter& p, const QRect& client, bool selected) {
+    ButtonFrame(p, client, selected ? g_penBlack1 : g_penGrey150,
+                selected ? g_brushGrey150 : g_brushGrey210);
+}
+
+void DrawNormalOutlineFace(QPainter& p, const QRect& client, bool on) {
+    ButtonFrame(p, client, on ? g_penBlack1 : g_penGrey150, on ? g_brushBlue : g_brushGrey210);
+    // A normal density with a standard deviation of 5.4 pixels, as 28 segments
+    // across the button above a baseline just inside the bottom edge.
+    const double centre = client.left() + client.width() / 2.0;
+    const int baseline = client.top() + client.height() - 5;
+    const double left = client.left() + 2, span = client.width() - 5;
+    QPolygon curve;
+    for (int i = 0; i <= 28; ++i) {
+        const double x = left + span * i / 28.0;
+        const double d = x - centre;
+        const double h = 300.0 * std::exp(-0.017146777 * d * d) / (std::sqrt(2.0 * kPi) * 5.4);
+        curve << QPoint(static_cast<int>(x), baseline - static_cast<int>(h));
+    }
+    Polyline(p, curve, on ? g_penWhite1 : g_penBlue1);
+}
+
+void DrawPopOutlineFace(QPainter& p, const QRect& client, bool on) {
+    ButtonFrame(p, client, on ? g_penBlack1 : g_penGrey150, on ? g_brushPurple : g_brushGrey210);
+    const QPen& pen = on ? g_penWhite1 : g_penPurple1;
+    // Shares of the population's columns, from the cumulative shares.
+    const int columns = g_isBinomial ? 2 : g_isDiscrete ? 11 : 51;
+    float shares[51] = {};
+    float largest = 0;
+    for (int c = 0; c < columns; ++c) {
+        shares[c] = std::max(0.0f, g_popCumShare[c + 1] - g_popCumShare[c]);
+        largest = std::max(largest, shares[c]);
+    }
+    if (!(largest > 0)) return; // an empty population has no shape to show
+    const int left = client.left() + 4, right = client.left() + client.width() - 5;
+    const int baseline = client.top() + client.height() - 5;
+    const int height = client.height() - 11;
+    auto top = [&](int c) { return baseline - static_cast<int>(height * shares[c] / largest); };
+    if (g_isContinuous) {
+        QPolygon outline;
+        for (int c = 0; c < columns; ++c)
+            outline << QPoint(left + (right - left) * c / (columns - 1), top(c));
+        Polyline(p, outline, pen);
+        return;
+    }
+    // Discrete values and the two binomial values stand as bars.
+    for (int c = 0; c < columns; ++c) {
+        const int x = columns == 2 ? (c == 0 ? left + 6 : right - 6)
+                                   : left + (right - left) * c / (columns - 1);
+        if (shares[c] > 0) GdiLine(p, x, baseline + 1, x, top(c), pen);
+        if (columns == 2) {
+            GdiLine(p, x - 3, top(c), x + 4, top(c), pen);
+            GdiLine(p, x + 3, baseline + 1, x + 3, top(c), pen);
+            GdiLine(p, x - 3, baseline + 1, x - 3, top(c), pen);
+        }
+    }
+}
