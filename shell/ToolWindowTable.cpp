@@ -6,6 +6,7 @@
 #include "windows/population/BinomialPopDlg.h"
 #include "windows/population/PopSettingsDlg.h"
 #include "windows/population/PopulationDlg.h"
+#include "windows/sampdist/SamplingDistDlg.h"
 
 #include <QMdiArea>
 
@@ -40,6 +41,13 @@ CToolWindow* CreatePopSettings(QMdiArea* area) {
     return Hosted(g_popSettingsWnd, area);
 }
 
+CToolWindow* SamplingDist() {
+    return g_samplingDistWnd;
+}
+CToolWindow* CreateSamplingDist(QMdiArea* area) {
+    return Hosted(g_samplingDistWnd, area);
+}
+
 CToolWindow* NotYetWritten() {
     return nullptr;
 }
@@ -48,7 +56,8 @@ const ToolWindowEntry kToolWindows[] = {
     {ID_WINDOW_POPULATION, "POP", &g_populationWndVisible, false, QPoint(1, 1), false, nullptr,
      nullptr, PopulationShown, CreatePopulationShown, PopulationMeasurement, nullptr},
     {ID_WINDOW_SAMPLING_DIST, "CLT", &g_samplingDistWndVisible, false, QPoint(0, 0), true, nullptr,
-     nullptr, NotYetWritten, nullptr, nullptr, [] { WindowViews().RefreshDorvanePanel(); }},
+     nullptr, SamplingDist, CreateSamplingDist, nullptr,
+     [] { WindowViews().RefreshDorvanePanel(); }},
     {ID_WINDOW_SAMPLES, "SAMPLE", &g_samplesWndVisible, false, QPoint(0, 0), true, nullptr, nullptr,
      NotYetWritten, nullptr, nullptr, nullptr},
     {ID_WINDOW_CONF_INTERVALS, "CI", &g_confIntervalWndVisible, false, QPoint(0, 0), true,

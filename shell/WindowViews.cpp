@@ -5,6 +5,7 @@
 #include "windows/population/BinomialPopDlg.h"
 #include "windows/population/PopSettingsDlg.h"
 #include "windows/population/PopulationDlg.h"
+#include "windows/sampdist/SamplingDistDlg.h"
 
 namespace {
 RunEndedHandler& RunEnded() {
@@ -47,9 +48,61 @@ void CWindowViews::MarkSample(int column) {
     }
 }
 
-void CWindowViews::RebinDorvane() {}
+void CWindowViews::RefreshDorvaneForPopulation() {
+    if (g_samplingDistWnd) g_samplingDistWnd->RepaintIfShown();
+}
 
-void CWindowViews::RefreshDorvanePanel() {}
+void CWindowViews::RepaintDorvaneWhole() {
+    if (g_samplingDistWnd) g_samplingDistWnd->RepaintIfShown();
+}
+
+void CWindowViews::DrawHistogramGraph() {
+    if (g_samplingDistWnd) g_samplingDistWnd->DrawHistogramGraph();
+}
+
+void CWindowViews::InvalidateHistogram() {
+    if (g_samplingDistWnd) g_samplingDistWnd->RepaintHistogram();
+}
+
+void CWindowViews::GrowLatestColumn() {
+    if (g_samplingDistWnd) g_samplingDistWnd->GrowLatestColumn();
+}
+
+void CWindowViews::PaintWhole() {
+    if (g_samplingDistWnd) g_samplingDistWnd->PaintWhole();
+}
+
+void CWindowViews::InvalidateDorvane() {
+    if (g_samplingDistWnd) g_samplingDistWnd->RepaintWindow();
+}
+
+void CWindowViews::RefreshPanel() {
+    if (g_samplingDistWnd) g_samplingDistWnd->RefreshPanel();
+}
+
+void CWindowViews::PlaceLeftSlider() {
+    if (g_samplingDistWnd) g_samplingDistWnd->PlaceLeftSlider();
+}
+
+void CWindowViews::PlaceRightSlider() {
+    if (g_samplingDistWnd) g_samplingDistWnd->PlaceRightSlider();
+}
+
+void CWindowViews::ShowSampleCount(int r) {
+    if (g_samplingDistWnd) g_samplingDistWnd->ShowSampleCount(r);
+}
+
+void CWindowViews::ClearSummaryFields() {
+    if (g_samplingDistWnd) g_samplingDistWnd->ClearSummaryFields();
+}
+
+void CWindowViews::RebinDorvane() {
+    if (g_samplingDistWnd) g_samplingDistWnd->RebinForOptions();
+}
+
+void CWindowViews::RefreshDorvanePanel() {
+    if (g_samplingDistWnd) g_samplingDistWnd->RefreshPanel();
+}
 
 DrawResult RunDrawSamples(int count, int n) {
     return RunDrawSamples(count, n, WindowViews());

@@ -21,6 +21,23 @@ class CWindowViews : public ViewHooks, public SampleDisplay {
     void RedrawCurve() override;
     void MarkSample(int column) override;
 
+    // --- Dorvane window ---------------------------------------------------------
+    // ViewHooks: recompute and repaint after a population change, and the
+    // whole repaint (PaintWhole, repaint, RefreshPanel), both only while shown.
+    void RefreshDorvaneForPopulation() override;
+    void RepaintDorvaneWhole() override;
+    // SampleDisplay.
+    void DrawHistogramGraph() override;
+    void InvalidateHistogram() override;
+    void GrowLatestColumn() override;
+    void PaintWhole() override;
+    void InvalidateDorvane() override;
+    void RefreshPanel() override;
+    void PlaceLeftSlider() override;
+    void PlaceRightSlider() override;
+    void ShowSampleCount(int r) override;
+    void ClearSummaryFields() override;
+
     // --- Both interfaces ------------------------------------------------------
     // The Samples and Confidence Intervals windows are not part of the
     // program yet; until they are, these reach no window.
