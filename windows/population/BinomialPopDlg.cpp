@@ -1,0 +1,222 @@
+#include "windows/population/BinomialPopDlg.h"
+
+#include "core/Population.h"
+#include "core/SeriesControl.h"
+#include "core/SimulationState.h"
+#include "core/ViewHooks.h"
+#include "resources/Resource.h"
+#include "shell/DialogTemplate.h"
+#include "shell/DrawingResources.h"
+#include "shell/Gdi.h"
+#include "shell/RepaintNow.h"
+#include "windows/population/PopulationPicture.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <algorithm>
+
+namespace {
+
+constexpr int kDesignWidth = 300;
+constexpr int kDesignHeight = 430;
+
+const char* const kProportionTexts[] = {".05", ".10", ".15", ".20", ".25", ".30", ".35",
+                                        ".40", ".45", ".50", ".55", ".60", ".65", ".70",
+                                        ".75", ".80", ".85", ".90", ".95", "1.00"};
+
+bool LeftButtonAlone(const QMouseEvent* event) {
+    const Qt::KeyboardModifiers keys =
+        Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    return event->buttons() == Qt::LeftButton && !(event->modifiers() & keys);
+}
+
+} // namespace
+
+CBinomialPopDlg::CBinomialPopDlg(QWidget* parent)
+    : CToolWindow("POP", QStringLiteral("Population - Binomial"),
+                  QSize(kDesignWidth, kDesignHeight), parent) {
+    g_binomialWnd = this;
+    setFont(MakeFont("Arial", 8.0));
+    const float sy = g_scaleY;
+    m_plotRect = Rect{0, Px(sy, 10), width(), Px(sy, 325)};
+    m_plotBand = Rect{0, Px(sy, 10), width(), Px(sy, 345)};
+    m_hover = m_previousHover = 0;
+    PlaceHandles();
+
+    m_dialog = new DialogTemplate(this, QSize(150, 215), QSize(kDesignWidth, kDesignHeight));
+    m_dialog->Create({IDC_BINOMIAL_CLEAR, ControlKind::PushButton, "CLEAR", 52, 202, 33, 10});
+    for (int id = IDC_BINOMIAL_P_FIRST; id <= IDC_BINOMIAL_P_LAST; ++id) {
+        const int index = id - IDC_BINOMIAL_P_FIRST;
+        m_dialog->Create({id, ControlKind::PushButton, kProportionTexts[index],
+                          18 + 24 * (index / 4), 164 + 9 * (index % 4), 15, 8});
+        connect(Button(id), &QPushButton::clicked, this, [this, id] { OnProportionButton(id); });
+    }
+    connect(Button(IDC_BINOMIAL_CLEAR), &QPushButton::clicked, this, [this] { OnClear(); });
+    setMouseTracking(true); // the hovered bar top turns black
+}
+
+CBinomialPopDlg::~CBinomialPopDlg() {
+    if (g_binomialWnd == this) g_binomialWnd = nullptr;
+    delete m_dialog;
+}
+
+QPushButton* CBinomialPopDlg::Button(int id) const {
+    return m_dialog->Get<QPushButton>(id);
+}
+
+Rect CBinomialPopDlg::HandleRect(int j) const {
+    return j >= 1 && j <= 2 ? m_handles[j] : Rect{};
+}
+
+int CBinomialPopDlg::BarLeft(int j) const {
+    return g_plotLeft + Px(g_scaleX, 10) + (j == 1 ? 0 : Px(g_scaleX, 100));
+}
+
+int CBinomialPopDlg::BarRight(int j) const {
+    return g_plotLeft + Px(g_scaleX, 10) + Px(g_scaleX, j == 1 ? 99 : 199);
+}
+
+void CBinomialPopDlg::PlaceHandles() {
+    if (g_isBinomial) ComputeEditHandles(m_handles);
+}
+
+void CBinomialPopDlg::SetUpBars() {
+    PlaceHandles();
+    DrawBinomialPicture();
+}
+
+void CBinomialPopDlg::DrawBinomialPicture() {
+    // The surface is the Population window's too; draw only while binomial.
+    if (!g_isBinomial) return;
+    PlaceHandles();
+    const float sy = g_scaleY;
+    QPainter p(&g_popMemDC);
+    GdiFillRect(p, 0, 0, width(), height(), g_brushGrey190);
+    GdiFillRect(p, m_plotRect, g_brushWhite);
+    GdiLine(p, g_plotLeft, m_plotRect.top, g_plotLeft, g_popBaseline, g_penBlack1);
+    GdiLine(p, g_plotLeft, g_popBaseline, g_plotRight, g_popBaseline, g_penBlack1);
+    DrawLabels(p, BinomialAxisLabels());
+
+    const int barBottom = g_popBaseline - Px(sy, 1);
+    for (int j = 1; j <= 2; ++j)
+        GdiFillRect(p, BarLeft(j), g_popCurve[j], BarRight(j), barBottom, g_brushGrey150);
+    if (m_hover == 1 || m_hover == 2) GdiFillRect(p, m_handles[m_hover], g_brushBlack);
+    DrawMarkers(p, width());
+}
+
+void CBinomialPopDlg::RepaintPlotBand() {
+    RepaintNow(this, ToQRect(m_plotBand));
+}
+
+void CBinomialPopDlg::RedrawBinomial() {
+    DrawBinomialPicture();
+    RepaintPlotBand();
+}
+
+void CBinomialPopDlg::MarkSample(int slot) {
+    if (!g_isBinomial || (slot != 1 && slot != 2)) return;
+    if (m_markSampleNo != g_currentSampleNo) {
+        m_markSampleNo = g_currentSampleNo;
+        m_markCounts[1] = m_markCounts[2] = 0;
+    }
+    ++m_markCounts[slot];
+
+    int counts[3] = {0, m_markCounts[1], m_markCounts[2]};
+    if (g_sampleStore && g_currentSampleNo >= 1 && g_currentSampleNo <= kMaxSamples) {
+        const SampleRow& row = g_sampleStore[g_currentSampleNo];
+        for (int j = 1; j <= 2; ++j)
+            counts[j] = std::max(counts[j], row.columnCounts[j]);
+    }
+    int n = g_seriesSampleSize;
+    if (n < counts[1] + counts[2]) n = counts[1] + counts[2];
+    if (n < 1) return;
+
+    // The engine redraws the picture before every mark, so both blocks are
+    // drawn each time.
+    const int full = g_popBaseline - g_binTop;
+    const int barBottom = g_popBaseline - Px(g_scaleY, 1);
+    QRect changed;
+    {
+        QPainter p(&g_popMemDC);
+        for (int j = 1; j <= 2; ++j) {
+            const int quarter = (BarRight(j) - BarLeft(j)) / 4;
+            const int height = static_cast<int>(static_cast<long long>(full) * counts[j] / n);
+            const Rect block{BarLeft(j) + quarter, barBottom - height, BarRight(j) - quarter,
+                             barBottom};
+            GdiFillRect(p, block, g_brushGrey190);
+            if (!block.IsEmpty()) changed = changed.united(ToQRect(block));
+        }
+    }
+    if (!changed.isEmpty()) RepaintNow(this, changed);
+}
+
+void CBinomialPopDlg::OnProportionButton(int id) {
+    if (!g_isBinomial) return;
+    SetBinomialP(static_cast<float>(0.05 * (id - 1)));
+    PlaceHandles();
+    DrawBinomialPicture();
+    RepaintPlotBand();
+    ResetSeries();
+}
+
+void CBinomialPopDlg::OnClear() {
+    if (!g_isBinomial) return;
+    // The clear also ends the series and refreshes the windows that show it.
+    ClearPopulation();
+    DrawBinomialPicture();
+    RepaintPlotBand();
+}
+
+void CBinomialPopDlg::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    const QRect area = event->rect();
+    p.drawImage(area, g_popMemDC, area);
+}
+
+void CBinomialPopDlg::showEvent(QShowEvent* event) {
+    DrawBinomialPicture();
+    CToolWindow::showEvent(event);
+}
+
+void CBinomialPopDlg::mousePressEvent(QMouseEvent* event) {
+    MarkActive();
+    event->accept();
+    if (event->button() != Qt::LeftButton) return;
+    const QPoint at = event->position().toPoint();
+    m_dragging = false;
+    for (int j = 1; j <= 2; ++j) {
+        if (!m_handles[j].Contains(at.x(), at.y())) continue;
+        m_dragging = true;
+        m_grabbedHandle = j;
+        ResetSeries();
+    }
+}
+
+void CBinomialPopDlg::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    const QPoint at = event->position().toPoint();
+    int hover = 0;
+    for (int j = 1; j <= 2; ++j)
+        if (m_handles[j].Contains(at.x(), at.y())) hover = j;
+    m_hover = hover;
+    if (hover != m_previousHover) {
+        DrawBinomialPicture();
+        RepaintPlotBand();
+    }
+    m_previousHover = hover;
+    if (m_dragging && LeftButtonAlone(event)) DragStep(at.y());
+}
+
+void CBinomialPopDlg::DragStep(int y) {
+    if (!g_isBinomial || (m_grabbedHandle != 1 && m_grabbedHandle != 2)) return;
+    const int top = ClampDraggedTop(y);
+    // The other bar takes the rest, so the two always fill the full height.
+    g_popCurve[m_grabbedHandle] = top;
+    g_popCurve[3 - m_grabbedHandle] = Px(g_scaleY, 280) - top;
+    RecomputePopulationParameters();
+    DrawBinomialPicture();
+    RepaintPlotBand();
+    if (g_samplingDistWndVisible) Views().RefreshDorvaneForPopulation();
+}

@@ -1,0 +1,153 @@
+#include "windows/population/PopSettingsDlg.h"
+
+#include "core/Population.h"
+#include "core/SimulationState.h"
+#include "core/ViewHooks.h"
+#include "resources/Resource.h"
+#include "shell/DialogTemplate.h"
+#include "shell/DrawingResources.h"
+#include "shell/MessageBox.h"
+#include "windows/population/PopulationPicture.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace {
+
+constexpr int kDesignWidth = 280;
+constexpr int kDesignHeight = 136;
+// Beyond this the shown values would leave the range of a float.
+constexpr double kLargestSetting = 1.0e30;
+
+enum class Parse { Number, NotANumber, TooLarge };
+
+// A decimal number after leading blanks, as the C conversion reads it (an
+// empty field is 0, text after the number is ignored), except that text with
+// no number at all, infinities and NaN are refused instead of read as 0.
+Parse ParseSetting(const QString& text, double& value) {
+    const std::string s = text.toStdString();
+    const char* first = s.data();
+    const char* last = s.data() + s.size();
+    while (first != last && (*first == ' ' || *first == '\t'))
+        ++first;
+    if (first == last) {
+        value = 0.0;
+        return Parse::Number;
+    }
+    if (*first == '+' && last - first > 1 && first[1] != '-') ++first;
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (error == std::errc::result_out_of_range) return Parse::TooLarge;
+    if (error != std::errc() || end == first || !std::isfinite(value)) return Parse::NotANumber;
+    if (std::fabs(value) > kLargestSetting) return Parse::TooLarge;
+    return Parse::Number;
+}
+
+bool AllFinite(std::initializer_list<float> values) {
+    for (float v : values)
+        if (!std::isfinite(v)) return false;
+    return true;
+}
+
+} // namespace
+
+CPopSettingsDlg::CPopSettingsDlg(QWidget* parent)
+    : CToolWindow("CONT_SETTINGS", QStringLiteral("Dialog"), QSize(kDesignWidth, kDesignHeight),
+                  parent) {
+    g_popSettingsWnd = this;
+    setFont(MakeFont("Arial", 8.0));
+    m_dialog = new DialogTemplate(this, QSize(140, 68), QSize(kDesignWidth, kDesignHeight));
+    m_dialog->CreateAll({
+        {IDC_SETTINGS_MEAN_LABEL, ControlKind::Static, "Set the population mean to", 7, 13, 84, 8},
+        {IDC_SETTINGS_MEAN, ControlKind::Edit, "", 93, 7, 40, 14},
+        {IDC_SETTINGS_SD_LABEL, ControlKind::Static, "Set the standard deviation", 7, 30, 81, 8},
+        {IDC_SETTINGS_SD, ControlKind::Edit, "", 93, 26, 40, 14},
+        {IDC_SETTINGS_DEFAULT, ControlKind::PushButton, "DEFAULT", 7, 47, 40, 14},
+        {IDC_SETTINGS_CANCEL, ControlKind::PushButton, "CANCEL", 52, 47, 36, 14},
+        {IDC_SETTINGS_SET, ControlKind::PushButton, "SET", 96, 47, 37, 14},
+    });
+    connect(Button(IDC_SETTINGS_SET), &QPushButton::clicked, this, [this] { OnSet(); });
+    connect(Button(IDC_SETTINGS_DEFAULT), &QPushButton::clicked, this, [this] { OnDefault(); });
+    connect(Button(IDC_SETTINGS_CANCEL), &QPushButton::clicked, this, [this] { OnCancel(); });
+}
+
+CPopSettingsDlg::~CPopSettingsDlg() {
+    if (g_popSettingsWnd == this) g_popSettingsWnd = nullptr;
+    delete m_dialog;
+}
+
+QLineEdit* CPopSettingsDlg::MeanField() const {
+    return m_dialog->Get<QLineEdit>(IDC_SETTINGS_MEAN);
+}
+QLineEdit* CPopSettingsDlg::SdField() const {
+    return m_dialog->Get<QLineEdit>(IDC_SETTINGS_SD);
+}
+QPushButton* CPopSettingsDlg::Button(int id) const {
+    return m_dialog->Get<QPushButton>(id);
+}
+
+void CPopSettingsDlg::SetFieldTexts(const QString& mean, const QString& sd) {
+    m_meanText = mean;
+    m_sdText = sd;
+    PushTexts();
+}
+
+void CPopSettingsDlg::PushTexts() {
+    MeanField()->setText(m_meanText);
+    SdField()->setText(m_sdText);
+}
+
+void CPopSettingsDlg::OnSet() {
+    m_meanText = MeanField()->text();
+    m_sdText = SdField()->text();
+    double mean = 0.0, sd = 0.0;
+    const Parse meanParse = ParseSetting(m_meanText, mean);
+    const Parse sdParse = ParseSetting(m_sdText, sd);
+    if (meanParse == Parse::NotANumber || sdParse == Parse::NotANumber) {
+        ShowMessage(this, QString::fromLatin1(kMsgSettingsNotNumbers));
+        return;
+    }
+    // With no spread there is nothing to scale: the transform stays as it is.
+    if (g_popSD == 0.0f) {
+        ShowMessage(this, QString::fromLatin1(kMsgNoSpread));
+        return;
+    }
+    if (meanParse == Parse::TooLarge || sdParse == Parse::TooLarge) {
+        ShowMessage(this, QString::fromLatin1(kMsgSettingsTooLarge));
+        return;
+    }
+    const float m = static_cast<float>(mean), s = static_cast<float>(sd);
+    const float scale = s / g_popSD;
+    const bool showable = AllFinite(
+        {scale, (0.0f - g_popMean) * scale + m, (10.0f - g_popMean) * scale + m, g_popSD * scale});
+    if (!showable || !SetDisplayTarget(m, s)) {
+        ShowMessage(this, QString::fromLatin1(kMsgSettingsTooLarge));
+        return;
+    }
+    RefreshWindows();
+}
+
+void CPopSettingsDlg::OnDefault() {
+    ResetDisplayTransform();
+    m_meanText = FormatNumber("%.2f", g_popMean);
+    m_sdText = FormatNumber("%.3f", g_popSD);
+    PushTexts();
+    RefreshWindows();
+}
+
+void CPopSettingsDlg::OnCancel() {
+    m_meanText = FormatNumber("%.2f", ShownValue(g_popMean));
+    m_sdText = FormatNumber("%.3f", static_cast<double>(g_popSD) * g_dispScale);
+    PushTexts();
+    RefreshWindows();
+}
+
+void CPopSettingsDlg::RefreshWindows() {
+    Views().RepaintPopulation();
+    if (g_samplingDistWndVisible) Views().RefreshDorvaneForPopulation();
+    // Hidden windows too: their shown values must follow the transform.
+    Views().RedrawConfIntervalWindow();
+    Views().RedrawSamplesWindow();
+}

@@ -1,0 +1,52 @@
+#pragma once
+// The population settings dialog: the mean and standard deviation a
+// continuous population is to show. It sets the display transform only; the
+// shape stays as it is.
+
+#include "shell/ToolWindow.h"
+
+#include <QString>
+
+class DialogTemplate;
+class QLineEdit;
+class QPushButton;
+
+// Refusals of SET, shown in the program's message box.
+inline constexpr char kMsgNoSpread[] =
+    "The population has no spread, so its standard deviation cannot be set.";
+inline constexpr char kMsgSettingsNotNumbers[] =
+    "Type a number for the mean and a number for the standard deviation.";
+inline constexpr char kMsgSettingsTooLarge[] =
+    "These numbers are too large to show. Type a smaller mean or standard deviation.";
+
+class CPopSettingsDlg : public CToolWindow {
+    Q_OBJECT
+  public:
+    // Created hidden; the Window menu shows it.
+    explicit CPopSettingsDlg(QWidget* parent = nullptr);
+    ~CPopSettingsDlg() override;
+
+    // Puts the texts into the two fields (no handler runs).
+    void SetFieldTexts(const QString& mean, const QString& sd);
+    QString MeanText() const { return m_meanText; }
+    QString SdText() const { return m_sdText; }
+
+    // Moving the dialog does not make it the window Close Window hides.
+    void OnMoved() override {}
+
+    QLineEdit* MeanField() const;
+    QLineEdit* SdField() const;
+    QPushButton* Button(int id) const;
+
+  private:
+    void OnSet();
+    void OnDefault();
+    void OnCancel();
+    void PushTexts();
+    // The Population window and the three windows that show values.
+    void RefreshWindows();
+
+    DialogTemplate* m_dialog = nullptr;
+    QString m_meanText;
+    QString m_sdText;
+};

@@ -1,0 +1,317 @@
+#include "windows/population/PopulationDlg.h"
+
+#include "core/Population.h"
+#include "core/SeriesControl.h"
+#include "core/SimulationState.h"
+#include "core/ViewHooks.h"
+#include "resources/Resource.h"
+#include "shell/DialogTemplate.h"
+#include "shell/DrawingResources.h"
+#include "shell/Gdi.h"
+#include "shell/RepaintNow.h"
+#include "windows/population/PopulationPicture.h"
+
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace {
+
+constexpr int kDesignWidth = 300;
+constexpr int kDesignHeight = 432;
+constexpr int kMaxMarkSlot = 21;
+
+const int kPictureButtonOrder[] = {IDC_POP_PICTURE_1003, IDC_POP_PICTURE_1002, IDC_POP_PICTURE_1004,
+                                   IDC_POP_PICTURE_1005};
+
+PresetShape PictureShape(int id) {
+    switch (id) {
+    case IDC_POP_PICTURE_1002:
+        return PresetShape::Picture1002;
+    case IDC_POP_PICTURE_1004:
+        return PresetShape::Picture1004;
+    case IDC_POP_PICTURE_1005:
+        return PresetShape::Picture1005;
+    default:
+        return PresetShape::Picture1003;
+    }
+}
+
+struct MenuItem {
+    const char* text;
+    int id;
+    PresetShape shape;
+};
+
+const MenuItem kShapeMenuItems[] = {
+    {"Bimodal", ID_SHAPE_BIMODAL, PresetShape::Bimodal},
+    {"Normal", ID_SHAPE_NORMAL, PresetShape::Normal},
+    {"Skew -", ID_SHAPE_SKEW_MINUS, PresetShape::SkewedMinus},
+    {"Skew +", ID_SHAPE_SKEW_PLUS, PresetShape::SkewedPlus},
+    {"Trimodal", ID_SHAPE_TRIMODAL, PresetShape::Trimodal},
+    {"U-Shaped", ID_SHAPE_U_SHAPED, PresetShape::UShaped},
+    {"Uniform", ID_SHAPE_UNIFORM, PresetShape::Uniform},
+};
+
+QRect Union(const Rect& a, const Rect& b) {
+    return ToQRect(a).united(ToQRect(b));
+}
+
+// Only the left button, with no other button and no modifier key held.
+bool LeftButtonAlone(const QMouseEvent* event) {
+    const Qt::KeyboardModifiers keys =
+        Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    return event->buttons() == Qt::LeftButton && !(event->modifiers() & keys);
+}
+
+} // namespace
+
+CPopulationDlg::CPopulationDlg(QWidget* parent)
+    : CToolWindow("POP", QStringLiteral("Population"), QSize(kDesignWidth, kDesignHeight), parent) {
+    g_populationWnd = this;
+    SetPopulationGeometry(width(), height());
+    for (int k = 0; k <= 10; ++k)
+        g_discreteValue[k] = k;
+
+    const float sx = g_scaleX, sy = g_scaleY;
+    m_nameBox = Rect{Px(sx, 85), Px(sy, 345), Px(sx, 215), Px(sy, 370)};
+    m_plotRect = Rect{g_plotLeft, Px(sy, 10), g_plotRight, g_popBaseline};
+    m_plotBand = Rect{0, Px(sy, 10), width(), Px(sy, 345)};
+    m_populationName = QStringLiteral("DISTRIBUTION");
+    PlaceHandles();
+
+    // The shared fonts and all four surfaces are made here, once.
+    CreateFonts();
+    CreateOffscreenSurfaces();
+    m_hover = m_previousHover = 0;
+
+    CreateControls();
+    CreateShapeMenu();
+    setMouseTracking(true); // the discrete hover handle follows the pointer
+    ComposePicture();
+}
+
+CPopulationDlg::~CPopulationDlg() {
+    if (g_populationWnd == this) g_populationWnd = nullptr;
+    delete m_dialog;
+}
+
+void CPopulationDlg::CreateControls() {
+    m_dialog = new DialogTemplate(this, QSize(150, 216), QSize(kDesignWidth, kDesignHeight));
+    m_dialog->CreateAll({
+        {IDC_POP_PICTURE_1003, ControlKind::OwnerDrawn, "", 7, 190, 27, 25},
+        {IDC_POP_PICTURE_1002, ControlKind::OwnerDrawn, "", 42, 190, 27, 25},
+        {IDC_POP_PICTURE_1004, ControlKind::OwnerDrawn, "", 77, 190, 27, 25},
+        {IDC_POP_PICTURE_1005, ControlKind::OwnerDrawn, "", 113, 190, 27, 25},
+    });
+    for (int id : kPictureButtonOrder) {
+        COwnerDrawButton* button = PictureButton(id);
+        button->SetFace([id](QPainter& p, const QRect& client, bool) {
+            DrawPictureButtonFace(p, client, id, g_isDiscrete != 0);
+        });
+        connect(button, &QAbstractButton::clicked, this, [this, id] { OnPictureButton(id); });
+    }
+}
+
+void CPopulationDlg::CreateShapeMenu() {
+    m_shapeMenu = new QMenu(this);
+    for (const MenuItem& item : kShapeMenuItems) {
+        QAction* action = m_shapeMenu->addAction(QString::fromLatin1(item.text));
+        action->setData(item.id);
+        const int id = item.id;
+        connect(action, &QAction::triggered, this, [this, id] { OnShapeCommand(id); });
+    }
+    m_shapeMenu->addSeparator();
+    QAction* clear = m_shapeMenu->addAction(QStringLiteral("&Clear"));
+    clear->setData(ID_SHAPE_CLEAR);
+    connect(clear, &QAction::triggered, this, [this] { OnShapeCommand(ID_SHAPE_CLEAR); });
+}
+
+COwnerDrawButton* CPopulationDlg::PictureButton(int id) const {
+    return m_dialog ? m_dialog->Get<COwnerDrawButton>(id) : nullptr;
+}
+
+Rect CPopulationDlg::HandleRect(int j) const {
+    return j >= 1 && j <= kEditHandles ? m_handles[j] : Rect{};
+}
+
+void CPopulationDlg::PlaceHandles() {
+    ComputeEditHandles(m_handles);
+}
+
+void CPopulationDlg::DrawParameterMarkers(QPainter& p) {
+    DrawMarkers(p, width());
+}
+
+void CPopulationDlg::SetPopulationName(const QString& name) {
+    m_populationName = name;
+    ComposeNameBox();
+}
+
+void CPopulationDlg::ComposeNameBox() {
+    // The surface is shared with the binomial window, whose picture it holds
+    // while the kind is binomial.
+    if (g_isBinomial) return;
+    QPainter p(&g_popMemDC);
+    DrawNameBox(p, m_nameBox, m_populationName);
+}
+
+void CPopulationDlg::ComposePicture() {
+    if (g_isBinomial) return;
+    QPainter p(&g_popMemDC);
+    // The parts of the window outside the plot band are plain dialog ground.
+    const QBrush ground = palette().window();
+    GdiFillRect(p, 0, 0, width(), m_plotBand.top, ground);
+    GdiFillRect(p, 0, m_plotBand.bottom, width(), height(), ground);
+    DrawNameBox(p, m_nameBox, m_populationName);
+
+    DrawMeasurementBackground(p, m_plotBand, m_plotRect);
+    PlaceHandles();
+    if (g_isDiscrete) {
+        DrawDiscreteBars(p);
+        DrawParameterMarkers(p);
+        if (m_hover >= 1 && m_hover <= kEditHandles)
+            GdiFillRect(p, m_handles[m_hover], g_brushBlack);
+    } else {
+        DrawContinuousOutline(p);
+        for (int j = 1; j <= kEditHandles; ++j)
+            GdiFillRect(p, m_handles[j], g_brushRed);
+        DrawParameterMarkers(p);
+    }
+}
+
+void CPopulationDlg::RedrawCurve() {
+    if (g_isBinomial) return;
+    ComposePicture();
+    RepaintNow(this, ToQRect(m_plotBand));
+}
+
+void CPopulationDlg::RepaintPlotAndNameBox() {
+    if (g_isBinomial) return;
+    ComposePicture();
+    RepaintNow(this, Union(m_plotBand, m_nameBox));
+}
+
+void CPopulationDlg::MarkSample(int slot) {
+    if (g_isBinomial || slot < 1 || slot > kMaxMarkSlot) return;
+    const float sx = g_scaleX, sy = g_scaleY;
+    const int left = g_plotLeft + Px(sx, 6) + Px(sx, 10) * (slot - 1);
+    const Rect mark{left, g_popBaseline - Px(sy, 10), left + Px(sx, 11), g_popBaseline};
+    {
+        QPainter p(&g_popMemDC);
+        GdiFillRect(p, mark, g_brushGrey190);
+    }
+    RepaintNow(this, ToQRect(mark));
+}
+
+void CPopulationDlg::DrawPictureButtons() {
+    for (int id : kPictureButtonOrder) {
+        if (COwnerDrawButton* button = PictureButton(id)) {
+            if (button->isVisible())
+                button->repaint();
+            else
+                button->update();
+        }
+    }
+}
+
+void CPopulationDlg::OnCloseBox() {
+    HideTool();
+    g_populationWndVisible = 0;
+    if (g_samplingDistWndVisible) Views().RefreshDorvaneForPopulation();
+}
+
+void CPopulationDlg::OnMoved() {
+    MarkActive();
+    if (g_samplingDistWndVisible) Views().RefreshDorvaneForPopulation();
+}
+
+void CPopulationDlg::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    const QRect area = event->rect();
+    p.drawImage(area, g_popMemDC, area);
+}
+
+void CPopulationDlg::showEvent(QShowEvent* event) {
+    // Another window may have drawn on the shared surface while this one was hidden.
+    ComposePicture();
+    CToolWindow::showEvent(event);
+}
+
+void CPopulationDlg::mousePressEvent(QMouseEvent* event) {
+    MarkActive();
+    event->accept();
+    if (event->button() != Qt::LeftButton) return;
+
+    const QPoint at = event->position().toPoint();
+    m_dragging = false;
+    for (int j = 1; j <= kEditHandles; ++j) {
+        if (!m_handles[j].Contains(at.x(), at.y())) continue;
+        m_dragging = true;
+        m_grabbedHandle = j;
+        // The series ends once, when a handle is grabbed, not on every move.
+        ResetSeries();
+        m_populationName = QStringLiteral("DISTRIBUTION");
+        ComposeNameBox();
+        RepaintNow(this, ToQRect(m_nameBox));
+    }
+    const bool inPlot = m_plotRect.Contains(at.x(), at.y());
+    const bool inNameBox = m_nameBox.Contains(at.x(), at.y());
+    if (!inPlot && !inNameBox) RedrawCurve();
+    if (inNameBox) m_shapeMenu->exec(mapToGlobal(at));
+    if (g_samplingDistWndVisible) Views().RefreshDorvaneForPopulation();
+}
+
+void CPopulationDlg::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    const QPoint at = event->position().toPoint();
+    if (g_isDiscrete) {
+        int hover = 0;
+        for (int j = 1; j <= kEditHandles; ++j)
+            if (m_handles[j].Contains(at.x(), at.y())) hover = j;
+        m_hover = hover;
+        if (hover != m_previousHover) RedrawCurve();
+        m_previousHover = hover;
+    }
+    if (m_dragging && LeftButtonAlone(event)) DragStep(at.y());
+}
+
+void CPopulationDlg::DragStep(int y) {
+    if (g_isBinomial || m_grabbedHandle < 1 || m_grabbedHandle > kEditHandles) return;
+    const int top = ClampDraggedTop(y);
+    if (g_isDiscrete) {
+        g_popCurve[m_grabbedHandle] = top; // handle j stands on column j - 1
+        RecomputePopulationParameters();
+    } else {
+        g_popCurve[kHandleSpacing * (m_grabbedHandle - 1) + 1] = top;
+        RebuildCurveRamps();
+        RecomputePopulationParameters();
+        // The fields follow the drawn curve through the transform that is set.
+        Views().SetSettingsFieldTexts(SettingsMeanText(), SettingsSDText());
+    }
+    RedrawCurve();
+    if (g_samplingDistWndVisible) Views().RefreshDorvaneForPopulation();
+    g_ciPopMean = g_popMean;
+    Views().RedrawConfIntervalWindow();
+}
+
+void CPopulationDlg::OnPictureButton(int id) {
+    if (g_isBinomial) return;
+    m_populationName = QStringLiteral("DISTRIBUTION");
+    ApplyPreset(PictureShape(id));
+}
+
+void CPopulationDlg::OnShapeCommand(int id) {
+    if (g_isBinomial) return;
+    if (id == ID_SHAPE_CLEAR) {
+        m_populationName = QStringLiteral("DISTRIBUTION");
+        ClearPopulation();
+        return;
+    }
+    for (const MenuItem& item : kShapeMenuItems) {
+        if (item.id != id) continue;
+        m_populationName = QString::fromLatin1(PresetName(item.shape));
+        ApplyPreset(item.shape);
+    }
+}

@@ -1,0 +1,403 @@
+#include "windows/population/PopulationPicture.h"
+
+#include "core/SimulationState.h"
+#include "shell/DrawingResources.h"
+#include "shell/Gdi.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPoint>
+#include <QRect>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+constexpr int kContinuousColumns = 51;
+constexpr int kDiscreteColumns = 11;
+
+int Top(int column) {
+    return g_popCurve[column + 1];
+}
+
+// Keeps a wild value from overflowing the int pixel arithmetic; anything this
+// far out is off the picture anyway.
+double Tame(double v) {
+    if (!std::isfinite(v)) return 0.0;
+    return std::clamp(v, -1.0e6, 1.0e6);
+}
+
+int TextWidth(const QFont& font, const QString& text) {
+    return QFontMetrics(font).horizontalAdvance(text);
+}
+
+enum class Side { Auto, AlwaysLeft, AlwaysRight };
+
+// A label made of a word and a number. On the right it starts at rightStart,
+// its number placed at the start plus the number's own width plus gap; on
+// the left (mirrored) it ends at leftEnd, number first.
+struct MarkerLabel {
+    QString word;         // "M = "
+    QString mirroredWord; // " = M"
+    QString number;
+    int rightStart = 0;
+    int leftEnd = 0;
+    int gap = 0;
+    int top = 0;
+    QColor colour;
+    const QFont* font = nullptr;
+    Side side = Side::Auto;
+    bool numberAfterWord = false; // the number follows the word directly
+};
+
+void Place(std::vector<LabelPiece>& out, const MarkerLabel& l, int limit) {
+    const QFont& font = *l.font;
+    const int numberWidth = TextWidth(font, l.number);
+    bool left = l.side == Side::AlwaysLeft;
+    if (l.side == Side::Auto) left = l.rightStart + TextWidth(font, l.word) + numberWidth > limit;
+    if (left) {
+        const int wordX = l.leftEnd - TextWidth(font, l.mirroredWord);
+        out.push_back({l.mirroredWord, wordX, l.top, l.colour, &font});
+        out.push_back({l.number, wordX - numberWidth, l.top, l.colour, &font});
+    } else {
+        const int numberX = l.numberAfterWord ? l.rightStart + TextWidth(font, l.word)
+                                              : l.rightStart + numberWidth + l.gap;
+        out.push_back({l.word, l.rightStart, l.top, l.colour, &font});
+        out.push_back({l.number, numberX, l.top, l.colour, &font});
+    }
+}
+
+int Row(int designRow) {
+    return g_popBaseline + Px(g_scaleY, designRow);
+}
+
+int PlotSpan() {
+    return g_plotRight - g_plotLeft - Px(g_scaleX, 20);
+}
+
+// Half-width of the SD bar in pixels.
+int SdHalfWidth() {
+    const double perUnit = g_isBinomial ? PlotSpan() : PlotSpan() / 10.0;
+    return static_cast<int>(Tame(perUnit * g_popSD));
+}
+
+std::vector<LabelPiece> MeasurementMarkerLabels(int clientWidth) {
+    const float sx = g_scaleX;
+    const int limit = clientWidth - Px(sx, 10);
+    std::vector<LabelPiece> out;
+    const QColor red(255, 0, 0), black(0, 0, 0), blue(0, 0, 255);
+
+    const int xMedian = XOfValue(g_popMedian);
+    MarkerLabel median;
+    median.word = QStringLiteral("M = ");
+    median.mirroredWord = QStringLiteral(" = M");
+    median.number = FormatNumber("%.1f", ShownValue(g_popMedian));
+    median.rightStart = median.leftEnd = xMedian;
+    median.gap = Px(sx, 3);
+    median.top = Row(42);
+    median.colour = red;
+    median.font = &g_fontArial7_5;
+    Place(out, median, limit);
+
+    MarkerLabel q1;
+    q1.mirroredWord = QStringLiteral(" = Q1");
+    q1.number = FormatNumber("%.2f", ShownValue(g_popQ1));
+    q1.leftEnd = XOfValue(g_popQ1);
+    q1.top = Row(56);
+    q1.colour = black;
+    q1.font = &g_fontArial7_5;
+    q1.side = Side::AlwaysLeft;
+    Place(out, q1, limit);
+
+    MarkerLabel q3;
+    q3.word = QStringLiteral("Q3 = ");
+    q3.number = FormatNumber("%.2f", ShownValue(g_popQ3));
+    q3.rightStart = XOfValue(g_popQ3);
+    q3.gap = Px(sx, 6);
+    q3.top = Row(56);
+    q3.colour = black;
+    q3.font = &g_fontArial7_5;
+    q3.side = Side::AlwaysRight;
+    Place(out, q3, limit);
+
+    const int xMean = XOfValue(g_popMean);
+    MarkerLabel mean;
+    mean.word = QStringLiteral("\u03bc = ");
+    mean.mirroredWord = QStringLiteral(" = \u03bc");
+    mean.number = FormatNumber("%.2f", ShownValue(g_popMean));
+    mean.rightStart = mean.leftEnd = xMean;
+    mean.gap = Px(sx, 1);
+    mean.top = Row(14);
+    mean.colour = blue;
+    mean.font = &g_fontSymbol8;
+    Place(out, mean, limit);
+
+    const int half = SdHalfWidth();
+    MarkerLabel sd;
+    sd.word = QStringLiteral("\u03c3 = ");
+    sd.mirroredWord = QStringLiteral(" = \u03c3");
+    sd.number = FormatNumber("%.3f", static_cast<double>(g_popSD) * g_dispScale);
+    sd.rightStart = xMean + half + Px(sx, 3);
+    sd.leftEnd = xMean - half - Px(sx, 3);
+    sd.gap = Px(sx, 1);
+    sd.top = Row(27);
+    sd.colour = black;
+    sd.font = &g_fontSymbol8;
+    Place(out, sd, limit);
+    return out;
+}
+
+std::vector<LabelPiece> BinomialMarkerLabels(int clientWidth) {
+    const float sx = g_scaleX;
+    const int limit = clientWidth - Px(sx, 10);
+    std::vector<LabelPiece> out;
+    const int xp = XOfProportion(g_popMean);
+
+    MarkerLabel p;
+    p.word = QStringLiteral("p = ");
+    p.mirroredWord = QStringLiteral(" = p");
+    p.number = FormatNumber("%.3f", g_popMean);
+    p.rightStart = p.leftEnd = xp;
+    p.top = Row(18);
+    p.colour = QColor(0, 0, 255);
+    p.font = &g_fontArial7_5;
+    p.numberAfterWord = true;
+    Place(out, p, limit);
+
+    const int half = SdHalfWidth();
+    MarkerLabel sd;
+    sd.word = QStringLiteral("\u03c3 = ");
+    sd.mirroredWord = QStringLiteral(" = \u03c3");
+    sd.number = FormatNumber("%.3f", static_cast<double>(g_popSD) * g_dispScale);
+    sd.rightStart = xp + half + Px(sx, 3);
+    sd.leftEnd = xp - half - Px(sx, 3);
+    sd.gap = Px(sx, 1);
+    sd.top = Row(33);
+    sd.colour = QColor(0, 0, 0);
+    sd.font = &g_fontSymbol8;
+    Place(out, sd, limit);
+    return out;
+}
+
+std::vector<LabelPiece> CentredLabels(const QStringList& texts, int firstX, int step) {
+    std::vector<LabelPiece> out;
+    const int top = g_popBaseline + Px(g_scaleY, 2);
+    for (int k = 0; k < texts.size(); ++k) {
+        const int x = firstX + k * step;
+        out.push_back({texts[k], x - TextWidth(g_fontArial7_5, texts[k]) / 2, top, QColor(0, 0, 0),
+                       &g_fontArial7_5});
+    }
+    return out;
+}
+
+// The SD bar with its three ticks: bar on barRow, ticks from tickRow down to it.
+void DrawSdBar(QPainter& p, int xCentre, int half, int tickRow, int barRow) {
+    const int xl = xCentre - half, xr = xCentre + half;
+    GdiLine(p, xl, barRow, xr, barRow, g_penBlack1);
+    for (int x : {xl, xCentre, xr})
+        GdiLine(p, x, tickRow, x, barRow, g_penBlack1);
+}
+
+void DrawMarkerLine(QPainter& p, int x, const QPen& pen) {
+    GdiLine(p, x, g_popBaseline, x, Px(g_scaleY, 10), pen);
+}
+
+} // namespace
+
+int XOfValue(double v) {
+    const float sx = g_scaleX;
+    return g_plotLeft + Px(sx, 10) + static_cast<int>(PlotSpan() * Tame(v) / 10.0);
+}
+
+int XOfProportion(double p) {
+    const float sx = g_scaleX;
+    return g_plotLeft + Px(sx, 10) + static_cast<int>(PlotSpan() * Tame(p));
+}
+
+QString FormatNumber(const char* format, double value) {
+    if (!std::isfinite(value)) return QString();
+    char text[64];
+    std::snprintf(text, sizeof text, format, value);
+    return QString::fromLatin1(text);
+}
+
+std::vector<LabelPiece> MeasurementAxisLabels() {
+    const float sx = g_scaleX;
+    const int firstX = g_plotLeft + Px(sx, 10);
+    QStringList texts;
+    const bool identity = g_dispShift == 0.0f && g_dispScale == 1.0f;
+    if (g_isDiscrete || identity) {
+        for (int k = 0; k <= 10; ++k)
+            texts << QString::number(k);
+        return CentredLabels(texts, firstX, Px(sx, 20));
+    }
+    for (int k = 0; k <= 10; k += 2)
+        texts << FormatNumber("%.1f", ShownValue(static_cast<float>(k)));
+    return CentredLabels(texts, firstX, Px(sx, 40));
+}
+
+std::vector<LabelPiece> BinomialAxisLabels() {
+    const QStringList texts = {QStringLiteral("0"),  QStringLiteral(".1"), QStringLiteral(".2"),
+                               QStringLiteral(".3"), QStringLiteral(".4"), QStringLiteral(".5"),
+                               QStringLiteral(".6"), QStringLiteral(".7"), QStringLiteral(".8"),
+                               QStringLiteral(".9"), QStringLiteral("1.0")};
+    return CentredLabels(texts, g_plotLeft + Px(g_scaleX, 10), Px(g_scaleX, 20));
+}
+
+std::vector<LabelPiece> MarkerLabels(int clientWidth) {
+    return g_isBinomial ? BinomialMarkerLabels(clientWidth) : MeasurementMarkerLabels(clientWidth);
+}
+
+void DrawLabels(QPainter& p, const std::vector<LabelPiece>& labels) {
+    p.setBackgroundMode(Qt::OpaqueMode);
+    p.setBackground(g_brushWhite);
+    const QFont* current = nullptr;
+    int ascent = 0;
+    for (const LabelPiece& l : labels) {
+        if (l.font != current) {
+            current = l.font;
+            p.setFont(*current);
+            ascent = QFontMetrics(*current).ascent();
+        }
+        p.setPen(l.colour);
+        p.drawText(l.x, l.top + ascent, l.text);
+    }
+    p.setBackgroundMode(Qt::TransparentMode);
+}
+
+void DrawMeasurementBackground(QPainter& p, const Rect& band, const Rect& plot) {
+    GdiFillRect(p, band, g_brushWhite);
+    GdiLine(p, g_plotLeft, plot.top, g_plotLeft, g_popBaseline, g_penBlack1);
+    GdiLine(p, g_plotLeft, g_popBaseline, g_plotRight, g_popBaseline, g_penBlack1);
+    DrawLabels(p, MeasurementAxisLabels());
+}
+
+void DrawContinuousOutline(QPainter& p) {
+    const float sx = g_scaleX;
+    const int x0 = g_plotLeft + Px(sx, 6);
+    QPoint outline[kContinuousColumns + 2];
+    outline[0] = QPoint(x0, g_popBaseline - 1);
+    outline[1] = QPoint(x0, Top(0));
+    for (int c = 1; c < kContinuousColumns; ++c)
+        outline[c + 1] = QPoint(x0 + Px(sx, 4.0 * (c + 1)), Top(c));
+    outline[kContinuousColumns + 1] = QPoint(x0 + Px(sx, 204), g_popBaseline - 1);
+
+    p.setPen(Qt::NoPen);
+    p.setBrush(g_brushGrey210);
+    p.drawPolygon(outline, kContinuousColumns + 2);
+    p.setBrush(Qt::NoBrush);
+    // The top edge again, in black, over the fill.
+    for (int i = 1; i < kContinuousColumns; ++i)
+        GdiLine(p, outline[i].x(), outline[i].y(), outline[i + 1].x(), outline[i + 1].y(),
+                g_penBlack1);
+}
+
+void DrawDiscreteBars(QPainter& p) {
+    const float sx = g_scaleX;
+    for (int c = 0; c < kDiscreteColumns; ++c) {
+        const int left = g_plotLeft + 1 + c * Px(sx, 20);
+        GdiFillRect(p, left, Top(c), left + Px(sx, 17), g_popBaseline, g_brushGrey150);
+    }
+}
+
+void DrawMarkers(QPainter& p, int clientWidth) {
+    const int half = SdHalfWidth();
+    if (g_isBinomial) {
+        const int xp = XOfProportion(g_popMean);
+        DrawMarkerLine(p, xp, g_penBlue1);
+        DrawSdBar(p, xp, half, Row(38), Row(43));
+    } else {
+        DrawMarkerLine(p, XOfValue(g_popMedian), g_penRed2);
+        DrawMarkerLine(p, XOfValue(g_popQ1), g_penGreen2);
+        DrawMarkerLine(p, XOfValue(g_popQ3), g_penGreen2);
+        const int xMean = XOfValue(g_popMean);
+        DrawMarkerLine(p, xMean, g_penBlue2);
+        DrawSdBar(p, xMean, half, Row(33), Row(38));
+    }
+    DrawLabels(p, MarkerLabels(clientWidth));
+}
+
+void DrawNameBox(QPainter& p, const Rect& box, const QString& name) {
+    GdiFillRect(p, box.left + 1, box.top + 1, box.right - 1, box.bottom - 1, g_brushWhite);
+    // A frame with its corner pixels left out: the 2 x 2 rounding.
+    GdiFillRect(p, box.left + 1, box.top, box.right - 1, box.top + 1, g_brushBlack);
+    GdiFillRect(p, box.left + 1, box.bottom - 1, box.right - 1, box.bottom, g_brushBlack);
+    GdiFillRect(p, box.left, box.top + 1, box.left + 1, box.bottom - 1, g_brushBlack);
+    GdiFillRect(p, box.right - 1, box.top + 1, box.right, box.bottom - 1, g_brushBlack);
+    const QFont& font = g_fontArialBold9_5;
+    const int x = box.left + (box.Width() - TextWidth(font, name)) / 2;
+    DrawLabels(p, {{name, x, box.top + 2, QColor(0, 0, 0), &font}});
+}
+
+namespace {
+
+struct ButtonSketch {
+    int id;
+    int y0;
+    int line[25];
+    int bars[11];
+};
+
+// Heights in design units down from the top of the button.
+const ButtonSketch kSketches[] = {
+    {1003,
+     41,
+     {36, 24, 12, 10, 9,  11, 15, 22, 28, 33, 36, 39, 40,
+      41, 41, 40, 38, 32, 28, 26, 27, 29, 37, 40, 43},
+     {40, 14, 9, 19, 31, 40, 37, 34, 25, 33, 43}},
+    {1002,
+     43,
+     {38, 19, 18, 21, 28, 28, 29, 32, 37, 41, 42, 43, 43,
+      42, 41, 28, 22, 22, 30, 32, 28, 12, 13, 36, 41},
+     {42, 17, 28, 29, 41, 43, 41, 21, 32, 11, 41}},
+    {1004,
+     46,
+     {39, 11, 10, 17, 34, 38, 40, 39, 27, 24, 26, 32, 37,
+      38, 38, 37, 31, 31, 39, 40, 36, 18, 18, 36, 40},
+     {45, 9, 34, 40, 24, 36, 38, 30, 40, 21, 40}},
+    {1005,
+     31,
+     {32, 42, 41, 22, 18, 21, 28, 36, 39, 42, 43, 44, 44,
+      44, 43, 39, 38, 38, 44, 45, 39, 14, 13, 37, 41},
+     {30, 43, 18, 34, 42, 44, 43, 37, 45, 12, 41}},
+};
+
+} // namespace
+
+void DrawPictureButtonFace(QPainter& p, const QRect& client, int buttonId, bool discrete) {
+    const Rect r = ToRect(client);
+    const float sx = g_scaleX, sy = g_scaleY;
+    GdiFillRect(p, r, g_brushWhite);
+    // Shadow: black outside, grey 150 one pixel in, along the bottom and right.
+    GdiFillRect(p, r.left, r.bottom - 1, r.right, r.bottom, g_brushBlack);
+    GdiFillRect(p, r.right - 1, r.top, r.right, r.bottom, g_brushBlack);
+    GdiFillRect(p, r.left + 1, r.bottom - 2, r.right - 1, r.bottom - 1, g_brushGrey150);
+    GdiFillRect(p, r.right - 2, r.top + 1, r.right - 1, r.bottom - 1, g_brushGrey150);
+    GdiFillRect(p, r.left + 2, r.top + 2, r.right - 2, r.bottom - 2, g_brushGrey210);
+
+    const ButtonSketch* sketch = nullptr;
+    for (const ButtonSketch& s : kSketches)
+        if (s.id == buttonId) sketch = &s;
+    if (!sketch) return;
+
+    const int innerWidth = r.Width() - 4;
+    if (discrete) {
+        int left = Px(sx, 4);
+        const int bottom = Px(sy, 47);
+        for (int k = 0; k < 11; ++k) {
+            const int right = static_cast<int>(left + 0.09090909 * innerWidth);
+            GdiFillRect(p, left, Px(sy, sketch->bars[k]) + Px(sy, 1), right, bottom, g_brushRed);
+            left = right;
+        }
+        return;
+    }
+    const int x0 = Px(sx, 2);
+    QPoint previous(buttonId == 1005 ? x0 : x0 + 1, Px(sy, sketch->y0));
+    for (int k = 1; k <= 25; ++k) {
+        const QPoint next(x0 + static_cast<int>(0.04 * k * innerWidth),
+                          Px(sy, sketch->line[k - 1]) + 1);
+        GdiLine(p, previous.x(), previous.y(), next.x(), next.y(), g_penRed1);
+        previous = next;
+    }
+}
