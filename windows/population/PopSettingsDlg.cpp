@@ -10,6 +10,8 @@
 #include "windows/population/PopulationPicture.h"
 
 #include <QLineEdit>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <charconv>
 #include <cmath>
@@ -86,6 +88,12 @@ QLineEdit* CPopSettingsDlg::SdField() const {
 }
 QPushButton* CPopSettingsDlg::Button(int id) const {
     return m_dialog->Get<QPushButton>(id);
+}
+
+void CPopSettingsDlg::paintEvent(QPaintEvent* event) {
+    // A plain dialog ground: nothing of its own is drawn here.
+    QPainter p(this);
+    p.fillRect(event->rect(), palette().window());
 }
 
 void CPopSettingsDlg::SetFieldTexts(const QString& mean, const QString& sd) {

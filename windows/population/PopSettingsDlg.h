@@ -38,6 +38,9 @@ class CPopSettingsDlg : public CToolWindow {
     QLineEdit* SdField() const;
     QPushButton* Button(int id) const;
 
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
   private:
     void OnSet();
     void OnDefault();

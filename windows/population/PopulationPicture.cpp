@@ -287,10 +287,10 @@ void DrawContinuousOutline(QPainter& p) {
     p.setBrush(g_brushGrey210);
     p.drawPolygon(outline, kContinuousColumns + 2);
     p.setBrush(Qt::NoBrush);
-    // The top edge again, in black, over the fill.
-    for (int i = 1; i < kContinuousColumns; ++i)
-        GdiLine(p, outline[i].x(), outline[i].y(), outline[i + 1].x(), outline[i + 1].y(),
-                g_penBlack1);
+    // The top edge again, in black, over the fill. A flat-capped 1-pixel
+    // polyline leaves out only its very last pixel, as the geometry expects.
+    p.setPen(g_penBlack1);
+    p.drawPolyline(outline + 1, kContinuousColumns);
 }
 
 void DrawDiscreteBars(QPainter& p) {
@@ -393,11 +393,11 @@ void DrawPictureButtonFace(QPainter& p, const QRect& client, int buttonId, bool 
         return;
     }
     const int x0 = Px(sx, 2);
-    QPoint previous(buttonId == 1005 ? x0 : x0 + 1, Px(sy, sketch->y0));
-    for (int k = 1; k <= 25; ++k) {
-        const QPoint next(x0 + static_cast<int>(0.04 * k * innerWidth),
-                          Px(sy, sketch->line[k - 1]) + 1);
-        GdiLine(p, previous.x(), previous.y(), next.x(), next.y(), g_penRed1);
-        previous = next;
-    }
+    QPoint line[26];
+    line[0] = QPoint(buttonId == 1005 ? x0 : x0 + 1, Px(sy, sketch->y0));
+    for (int k = 1; k <= 25; ++k)
+        line[k] =
+            QPoint(x0 + static_cast<int>(0.04 * k * innerWidth), Px(sy, sketch->line[k - 1]) + 1);
+    p.setPen(g_penRed1);
+    p.drawPolyline(line, 26);
 }
