@@ -108,8 +108,10 @@ void DrawLetterMark(QPainter& p, int x, int top, char letter) {
     if (letter == 'x') {
         GdiLine(p, x, top + Px(sy, 2), x + Px(sx, 5), top + Px(sy, 2), g_penBlack1);
     } else if (letter == 'p') {
-        GdiLine(p, x, top + Px(sy, 4), x + Px(sx, 2), top + Px(sy, 2), g_penBlack1);
-        GdiLine(p, x + Px(sx, 2), top + Px(sy, 2), x + Px(sx, 5), top + Px(sy, 5), g_penBlack1);
+        SdPolyline(p,
+                   QPolygon({QPoint(x, top + Px(sy, 4)), QPoint(x + Px(sx, 2), top + Px(sy, 2)),
+                             QPoint(x + Px(sx, 5), top + Px(sy, 5))}),
+                   g_penBlack1);
     }
 }
 

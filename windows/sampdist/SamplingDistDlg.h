@@ -62,6 +62,9 @@ class CSamplingDistDlg : public CToolWindow {
     void SetNumberOfSamplesText(const QString& text);
     int AxisScrollPos() const { return m_scrollPos; }
 
+    // The close box only hides the window.
+    void OnCloseBox() override;
+
     // Controls by id, for the shell and the tests.
     QWidget* Control(int id) const;
 
@@ -71,7 +74,6 @@ class CSamplingDistDlg : public CToolWindow {
     void mouseMoveEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
-    void OnCloseBox() override;
 
   private:
     void CreateControls();

@@ -33,12 +33,17 @@ void ButtonFrame(QPainter& p, const QRect& client, const QPen& inner, const QBru
     GdiFillRect(p, r, face);
 }
 
-// A polyline through the points, each segment with its end pixel left out.
-void Polyline(QPainter& p, const QPolygon& points, const QPen& pen) {
-    for (int i = 1; i < points.size(); ++i)
-        GdiLine(p, points[i - 1].x(), points[i - 1].y(), points[i].x(), points[i].y(), pen);
-}
 } // namespace
+
+// A connected polyline through the points. Drawn in one stroke, so the short
+// steep steps of a small curve leave no gaps between them.
+void SdPolyline(QPainter& p, const QPolygon& points, const QPen& pen) {
+    p.save();
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(points);
+    p.restore();
+}
 
 void DrawCentredText(QPainter& p, const Rect& r, const QString& text, const QFont& font,
                      const QColor& textColour, const QColor& background) {
@@ -92,20 +97,20 @@ void DrawStandardErrorFormula(QPainter& p) {
         GdiLine(p, SdX(28), SdY(331), SdX(78), SdY(331), g_penBlack1);
         Label(p, 15, 330, 90, 346, "n", g_fontArialBold9_5);
         // The radical over the whole fraction.
-        Polyline(p,
-                 QPolygon({QPoint(SdX(16), SdY(331)), QPoint(SdX(19), SdY(328)),
-                           QPoint(SdX(22), SdY(346)), QPoint(SdX(25), SdY(310)),
-                           QPoint(SdX(80), SdY(310))}),
-                 g_penBlack1);
+        SdPolyline(p,
+                   QPolygon({QPoint(SdX(16), SdY(331)), QPoint(SdX(19), SdY(328)),
+                             QPoint(SdX(22), SdY(346)), QPoint(SdX(25), SdY(310)),
+                             QPoint(SdX(80), SdY(310))}),
+                   g_penBlack1);
     } else {
         Label(p, 45, 306, 90, 326, "\u03c3", g_fontSymbol10);
         GdiLine(p, SdX(56), SdY(326), SdX(75), SdY(326), g_penBlack1);
         Label(p, 45, 328, 90, 344, "n", g_fontArialBold9_5);
-        Polyline(p,
-                 QPolygon({QPoint(SdX(54), SdY(339)), QPoint(SdX(56), SdY(337)),
-                           QPoint(SdX(58), SdY(344)), QPoint(SdX(61), SdY(330)),
-                           QPoint(SdX(73), SdY(330))}),
-                 g_penBlack1);
+        SdPolyline(p,
+                   QPolygon({QPoint(SdX(54), SdY(339)), QPoint(SdX(56), SdY(337)),
+                             QPoint(SdX(58), SdY(344)), QPoint(SdX(61), SdY(330)),
+                             QPoint(SdX(73), SdY(330))}),
+                   g_penBlack1);
     }
     Label(p, 75, 316, 105, 334, "=", g_fontArialBold9_5);
 }
@@ -150,7 +155,7 @@ void DrawNormalOutlineFace(QPainter& p, const QRect& client, bool on) {
         const double h = 300.0 * std::exp(-0.017146777 * d * d) / (std::sqrt(2.0 * kPi) * 5.4);
         curve << QPoint(static_cast<int>(x), baseline - static_cast<int>(h));
     }
-    Polyline(p, curve, on ? g_penWhite1 : g_penBlue1);
+    SdPolyline(p, curve, on ? g_penWhite1 : g_penBlue1);
 }
 
 void DrawPopOutlineFace(QPainter& p, const QRect& client, bool on) {
@@ -173,18 +178,22 @@ void DrawPopOutlineFace(QPainter& p, const QRect& client, bool on) {
         QPolygon outline;
         for (int c = 0; c < columns; ++c)
             outline << QPoint(left + (right - left) * c / (columns - 1), top(c));
-        Polyline(p, outline, pen);
+        SdPolyline(p, outline, pen);
         return;
     }
     // Discrete values and the two binomial values stand as bars.
     for (int c = 0; c < columns; ++c) {
-        const int x = columns == 2 ? (c == 0 ? left + 6 : right - 6)
-                                   : left + (right - left) * c / (columns - 1);
-        if (shares[c] > 0) GdiLine(p, x, baseline + 1, x, top(c), pen);
+        if (!(shares[c] > 0)) continue;
         if (columns == 2) {
-            GdiLine(p, x - 3, top(c), x + 4, top(c), pen);
-            GdiLine(p, x + 3, baseline + 1, x + 3, top(c), pen);
-            GdiLine(p, x - 3, baseline + 1, x - 3, top(c), pen);
+            // The two binomial values as outlined bars.
+            const int x = c == 0 ? left + 5 : right - 5;
+            SdPolyline(p,
+                       QPolygon({QPoint(x - 3, baseline), QPoint(x - 3, top(c)),
+                                 QPoint(x + 3, top(c)), QPoint(x + 3, baseline)}),
+                       pen);
+        } else {
+            const int x = left + (right - left) * c / (columns - 1);
+            SdPolyline(p, QPolygon({QPoint(x, baseline), QPoint(x, top(c))}), pen);
         }
     }
 }

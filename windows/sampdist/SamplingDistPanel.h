@@ -12,6 +12,8 @@
 class QPainter;
 class QColor;
 class QFont;
+class QPen;
+class QPolygon;
 
 // Design lengths to pixels on the Dorvane grid, truncated term by term.
 inline int SdX(double x) {
@@ -29,6 +31,10 @@ inline Rect SdDesignRect(double l, double t, double r, double b) {
 // on an opaque background of the given colour (the text cells of the panel).
 void DrawCentredText(QPainter& p, const Rect& r, const QString& text, const QFont& font,
                      const QColor& textColour, const QColor& background);
+
+// A connected 1-pixel polyline through the points, drawn in one stroke so
+// short steep steps leave no gaps.
+void SdPolyline(QPainter& p, const QPolygon& points, const QPen& pen);
 
 // PaintWhole's labels (by the options in force) and the standard-error formula.
 void DrawPanelLabels(QPainter& p);
