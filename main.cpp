@@ -1,6 +1,23 @@
+// Dorvane: draw samples from a population and watch their sampling
+// distribution and confidence intervals build up.
+#include "resources/AppIcon.h"
+#include "shell/DrawingResources.h"
+#include "shell/MainFrame.h"
+
 #include <QApplication>
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    return 0;
+int main(int argc, char **argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Dorvane"));
+  QApplication::setApplicationVersion(QStringLiteral("5.4"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("dorvane"));
+  QApplication::setWindowIcon(DorvaneIcon());
+
+  // Pens and brushes exist before any window draws.
+  CreatePensAndBrushes();
+
+  CMainFrame frame;
+  frame.show();
+  frame.repaint();
+  return app.exec();
 }

@@ -18,6 +18,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -162,7 +163,10 @@ void CMainFrame::ShowToolWindow(const ToolWindowEntry& entry) {
         window = entry.create(m_mdiArea);
         if (!window) return;
         window->MoveToolTo(entry.templatePos * kDialogUnitPixels);
-        if (!entry.createdHidden) window->ShowTool();
+        if (!entry.createdHidden)
+            window->ShowTool();
+        else if (window->Frame())
+            window->Frame()->raise(); // on top of the others once it is shown
     }
     g_activeWindowTag = entry.tag;
     if (entry.visibleFlag) *entry.visibleFlag = 1;

@@ -1,0 +1,93 @@
+// The About box, Exit, and a close of the main window asked for while a run
+// is drawing.
+#include "tests/shell/ShellTestSupport.h"
+
+#include "core/Population.h"
+#include "core/SimulationState.h"
+#include "resources/Resource.h"
+#include "shell/AboutDlg.h"
+#include "shell/WindowViews.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using CloseAndAbout = ShellTest;
+
+TEST_F(CloseAndAbout, AboutBoxShowsIconNameAndVersion) {
+    QString title, text;
+    bool hadIcon = false, okIsDefault = false;
+    QTimer::singleShot(0, [&] {
+        auto* about = qobject_cast<CAboutDlg*>(QApplication::activeModalWidget());
+        if (!about) return;
+        title = about->windowTitle();
+        text = about->VersionLabel()->text();
+        hadIcon = !about->IconLabel()->pixmap().isNull();
+        okIsDefault = about->OkButton()->isDefault();
+        SaveSnapshot(about->grab().toImage(), "about");
+        QTest::mouseClick(about->OkButton(), Qt::LeftButton);
+    });
+    ASSERT_TRUE(Choose(ID_APP_ABOUT));
+    EXPECT_EQ(title, "About Dorvane");
+    EXPECT_EQ(text, "Dorvane Version 5.4");
+    EXPECT_TRUE(hadIcon);
+    EXPECT_TRUE(okIsDefault);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_TRUE(Frame().isVisible());
+}
+
+TEST_F(CloseAndAbout, ExitClosesTheMainWindow) {
+    ASSERT_TRUE(Choose(ID_APP_EXIT));
+    EXPECT_FALSE(Frame().isVisible());
+}
+
+namespace {
+// A display that asks the main window to close in the middle of the run.
+class ClosingDisplay : public SampleDisplay {
+  public:
+    explicit ClosingDisplay(CMainFrame& frame) : m_frame(frame) {}
+    void RedrawCurve() override {
+        if (m_asked) return;
+        m_asked = true;
+        closedAtOnce = m_frame.close();
+        visibleDuringRun = m_frame.isVisible();
+        pendingDuringRun = m_frame.ClosePending();
+    }
+    void Pause(int) override {}
+    bool closedAtOnce = true;
+    bool visibleDuringRun = false;
+    bool pendingDuringRun = false;
+
+  private:
+    CMainFrame& m_frame;
+    bool m_asked = false;
+};
+} // namespace
+
+TEST_F(CloseAndAbout, CloseDuringARunWaitsForItsEnd) {
+    ApplyPreset(PresetShape::Uniform);
+    ClosingDisplay display(Frame());
+    RunDrawSamples(3, 10, display);
+    EXPECT_FALSE(display.closedAtOnce);
+    EXPECT_TRUE(display.visibleDuringRun);
+    EXPECT_TRUE(display.pendingDuringRun);
+    EXPECT_EQ(g_samplesDrawn, 3); // the run went to its end
+    EXPECT_EQ(g_runInProgress, 0);
+
+    // The deferred close happens once the run has returned.
+    EXPECT_TRUE(Frame().isVisible());
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(Frame().isVisible());
+    EXPECT_FALSE(Frame().ClosePending());
+}
+
+TEST_F(CloseAndAbout, CloseWithoutARunIsImmediate) {
+    ApplyPreset(PresetShape::Uniform);
+    RunDrawSamples(2, 5);
+    EXPECT_EQ(g_runInProgress, 0);
+    EXPECT_TRUE(Frame().close());
+    EXPECT_FALSE(Frame().isVisible());
+}
