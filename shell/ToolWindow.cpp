@@ -18,6 +18,9 @@ void CToolWindow::HostIn(QMdiArea* area) {
     if (m_frame || !area) return;
     m_frame = new CToolSubWindow(this);
     area->addSubWindow(m_frame);
+    // Only inside the area does the frame have a title bar; size it again so
+    // the whole client area shows below it.
+    m_frame->adjustSize();
     m_frame->hide();
 }
 
