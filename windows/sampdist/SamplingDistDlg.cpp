@@ -140,10 +140,10 @@ void CSamplingDistDlg::CreateControls() {
         edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     for (int id : kReadoutIds) {
         auto* label = d.Get<QLabel>(id);
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        label->setLineWidth(1);
+        // The sunken edge is painted on the surface under the label (PaintWhole).
+        label->setFrameStyle(QFrame::NoFrame);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setContentsMargins(0, 0, 2, 0);
+        label->setContentsMargins(0, 0, 3, 0);
     }
     m_axisScroll->setSingleStep(1);
     m_axisScroll->setPageStep(20);
@@ -247,6 +247,16 @@ void CSamplingDistDlg::PaintWhole() {
     ReadSampleSize();
 
     QPainter p(&g_sdMemDC);
+    // Each readout sits in a sunken edge: dark above and left, light below
+    // and right.
+    for (int id : kReadoutIds) {
+        const Rect r = ToRect(Control(id)->geometry());
+        const QBrush dark(QColor(110, 110, 110)), light(QColor(250, 250, 250));
+        GdiFillRect(p, r.left, r.top, r.right, r.top + 1, dark);
+        GdiFillRect(p, r.left, r.top, r.left + 1, r.bottom, dark);
+        GdiFillRect(p, r.left + 1, r.bottom - 1, r.right, r.bottom, light);
+        GdiFillRect(p, r.right - 1, r.top + 1, r.right, r.bottom, light);
+    }
     // The standard deviation of the means and the standard error share blue,
     // the proportions red and the numbers purple.
     const std::pair<int, const QBrush*> frames[] = {
