@@ -1,10 +1,15 @@
 // Options menu: the statistic shown, the proportion side, the slider modes
-// with their corrections, and Possible Mu.
+// with their corrections, re-binning, and Possible Mu.
 #include "tests/shell/ShellTestSupport.h"
 
 #include "core/Population.h"
 #include "core/SimulationState.h"
 #include "resources/Resource.h"
+#include "windows/sampdist/SamplingDistDlg.h"
+
+#include <QTest>
+#include <numeric>
+#include <vector>
 
 using Options = ShellTest;
 
@@ -104,4 +109,29 @@ TEST_F(Options, ShownStatisticAndPossibleMu) {
     ASSERT_TRUE(Choose(ID_OPTIONS_POSSIBLE_MU));
     EXPECT_EQ(g_possibleMu, 0);
     EXPECT_FALSE(ItemWhenOpened(ID_OPTIONS_POSSIBLE_MU)->isChecked());
+}
+
+TEST_F(Options, ShownStatisticRebinsTheSeries) {
+    ApplyPreset(PresetShape::SkewedPlus);
+    CSamplingDistDlg* dorvane = g_samplingDistWnd;
+    ASSERT_NE(dorvane, nullptr);
+    dorvane->SetSampleSizeText("4");
+    dorvane->SetNumberOfSamplesText("60");
+    QTest::mouseClick(dorvane->Control(IDC_SD_DRAW_SAMPLES), Qt::LeftButton);
+    ASSERT_EQ(g_samplesDrawn, 60);
+    const std::vector<int> observed(std::begin(g_meanHistogram), std::end(g_meanHistogram));
+
+    // T values put every sample's t on the scale of the means: other bins.
+    ASSERT_TRUE(Choose(ID_OPTIONS_T_VALUES));
+    const std::vector<int> tValues(std::begin(g_meanHistogram), std::end(g_meanHistogram));
+    EXPECT_NE(tValues, observed);
+    EXPECT_LE(std::accumulate(tValues.begin(), tValues.end(), 0), 60);
+
+    // Z values bin the means themselves, as observed values do.
+    ASSERT_TRUE(Choose(ID_OPTIONS_Z_VALUES));
+    EXPECT_EQ(std::vector<int>(std::begin(g_meanHistogram), std::end(g_meanHistogram)), observed);
+    ASSERT_TRUE(Choose(ID_OPTIONS_T_VALUES));
+    ASSERT_TRUE(Choose(ID_OPTIONS_OBSERVED));
+    EXPECT_EQ(std::vector<int>(std::begin(g_meanHistogram), std::end(g_meanHistogram)), observed);
+    EXPECT_EQ(g_samplesDrawn, 60); // the series itself stays
 }

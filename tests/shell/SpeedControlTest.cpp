@@ -1,70 +1,93 @@
 // The Speed control that three windows carry: all of them always show the
-// one g_speed.
-#include "shell/SpeedControl.h"
+// one g_speed. The Dorvane window's control is the real one; the Samples and
+// Confidence Intervals windows are stood in for by controls at their places.
+#include "tests/shell/ShellTestSupport.h"
+
 #include "core/SimulationState.h"
+#include "resources/Resource.h"
 #include "shell/DialogTemplate.h"
-#include "tests/support/GuiTestSupport.h"
+#include "shell/SpeedControl.h"
+#include "windows/sampdist/SamplingDistDlg.h"
 
 #include <QPushButton>
 #include <QTest>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 
 namespace {
-// A window carrying a Speed control at the place one of the three windows has
-// it.
+// A window carrying a Speed control at the place one of the other windows has it.
 struct SpeedHost {
     SpeedHost(QSize design, std::array<int, 5> xs, int y)
         : widget(std::make_unique<QWidget>()),
           dialog(widget.get(), QSize(design.width() / 2, design.height() / 2), design) {
         widget->resize(design);
-        control = new CSpeedControl(widget.get(), dialog, {1040, 1041, 1042, 1043, 1044}, xs, y);
+        control = new CSpeedControl(widget.get(), dialog, {1, 2, 3, 4, 5}, xs, y);
         widget->show();
-    }
-    // The button with this face ("S", "2", "3", "4", "F").
-    QPushButton* Face(const QString& text) const {
-        for (int speed = 1; speed <= 5; ++speed)
-            if (control->Button(speed)->text() == text) return control->Button(speed);
-        return nullptr;
-    }
-    QString Pressed() const {
-        QString pressed;
-        for (int speed = 1; speed <= 5; ++speed)
-            if (control->Button(speed)->isChecked()) pressed += control->Button(speed)->text();
-        return pressed;
     }
     std::unique_ptr<QWidget> widget;
     DialogTemplate dialog;
     CSpeedControl* control = nullptr;
 };
+
+const std::array<const char*, 5> kFaces{"S", "2", "3", "4", "F"};
+
+// The faces of one control's buttons and which one is pressed.
+struct Control {
+    std::function<QPushButton*(const QString&)> face;
+    QString Pressed() const {
+        QString pressed;
+        for (const char* text : kFaces)
+            if (face(text)->isChecked()) pressed += text;
+        return pressed;
+    }
+};
+
+Control Of(const SpeedHost& host) {
+    return {[&host](const QString& text) -> QPushButton* {
+        for (int speed = 1; speed <= 5; ++speed)
+            if (host.control->Button(speed)->text() == text) return host.control->Button(speed);
+        return nullptr;
+    }};
+}
 } // namespace
 
-using SpeedControl = GuiTest;
+using SpeedControl = ShellTest;
 
 TEST_F(SpeedControl, EveryControlShowsTheSpeedPressedInAnyOfThem) {
-    SpeedHost dorvane(QSize(624, 446), {9, 19, 28, 37, 46}, 76);
+    ASSERT_NE(g_samplingDistWnd, nullptr);
+    CSamplingDistDlg* dorvane = g_samplingDistWnd;
+    const Control dorvaneControl{[dorvane](const QString& text) -> QPushButton* {
+        for (int id = IDC_SD_SPEED_F; id <= IDC_SD_SPEED_S; ++id) {
+            auto* button = qobject_cast<QPushButton*>(dorvane->Control(id));
+            if (button && button->text() == text) return button;
+        }
+        return nullptr;
+    }};
     SpeedHost samples(QSize(320, 402), {114, 124, 133, 142, 151}, 172);
     SpeedHost intervals(QSize(508, 540), {2, 11, 21, 30, 39}, 109);
-    const std::array<SpeedHost*, 3> hosts{&dorvane, &samples, &intervals};
+    const std::array<Control, 3> controls{dorvaneControl, Of(samples), Of(intervals)};
+    for (const Control& control : controls)
+        for (const char* text : kFaces)
+            ASSERT_NE(control.face(text), nullptr) << text;
 
     // Start-up speed 2 shows as "4".
-    for (SpeedHost* host : hosts)
-        EXPECT_EQ(host->Pressed(), "4");
+    for (const Control& control : controls)
+        EXPECT_EQ(control.Pressed(), "4");
 
-    QTest::mouseClick(samples.Face("3"), Qt::LeftButton);
+    QTest::mouseClick(controls[1].face("3"), Qt::LeftButton);
     EXPECT_EQ(g_speed, 3);
-    for (SpeedHost* host : hosts)
-        EXPECT_EQ(host->Pressed(), "3");
+    for (const Control& control : controls)
+        EXPECT_EQ(control.Pressed(), "3");
 
-    const std::array<std::pair<const char*, int>, 5> faces{
-        {{"S", 5}, {"2", 4}, {"3", 3}, {"4", 2}, {"F", 1}}};
-    for (SpeedHost* pressedIn : hosts) {
-        for (const auto& [face, speed] : faces) {
-            QTest::mouseClick(pressedIn->Face(face), Qt::LeftButton);
-            EXPECT_EQ(g_speed, speed);
-            for (SpeedHost* host : hosts)
-                EXPECT_EQ(host->Pressed(), face);
+    const std::array<int, 5> speeds{5, 4, 3, 2, 1};
+    for (const Control& pressedIn : controls) {
+        for (std::size_t i = 0; i < kFaces.size(); ++i) {
+            QTest::mouseClick(pressedIn.face(kFaces[i]), Qt::LeftButton);
+            EXPECT_EQ(g_speed, speeds[i]);
+            for (const Control& control : controls)
+                EXPECT_EQ(control.Pressed(), kFaces[i]);
         }
     }
 }

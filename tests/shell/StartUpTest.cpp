@@ -67,6 +67,10 @@ TEST_F(StartUp, ToolWindowsAreCreatedTaggedAndLinedUp) {
         if (!entry.create) continue;
         ASSERT_NE(window, nullptr) << entry.tag;
         EXPECT_STREQ(window->Tag(), entry.tag);
+        // The frame shows the whole client area below its title bar.
+        ASSERT_NE(window->Frame(), nullptr);
+        EXPECT_LE(window->geometry().bottom(), window->Frame()->rect().bottom()) << entry.tag;
+        EXPECT_LE(window->geometry().right(), window->Frame()->rect().right()) << entry.tag;
         ++made;
     }
     EXPECT_EQ(Frame().MdiArea()->subWindowList().size(), made);
