@@ -6,18 +6,18 @@
 
 #include <QApplication>
 
-int main(int argc, char **argv) {
-  QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Dorvane"));
-  QApplication::setApplicationVersion(QStringLiteral("5.4"));
-  QGuiApplication::setDesktopFileName(QStringLiteral("dorvane"));
-  QApplication::setWindowIcon(DorvaneIcon());
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Dorvane"));
+    QApplication::setApplicationVersion(QStringLiteral("5.4"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("dorvane"));
+    QApplication::setWindowIcon(DorvaneIcon());
 
-  // Pens and brushes exist before any window draws.
-  CreatePensAndBrushes();
+    // Pens and brushes exist before any window draws.
+    CreatePensAndBrushes();
 
-  CMainFrame frame;
-  frame.show();
-  frame.repaint();
-  return app.exec();
+    CMainFrame frame;
+    frame.show();
+    frame.repaint();
+    return app.exec();
 }
