@@ -1,6 +1,7 @@
 #include "shell/Gdi.h"
 
-#include <cstdlib>
+#include <algorithm>
+
 
 void GdiFillRect(QPainter& p, int l, int t, int r, int b, const QBrush& brush) {
     if (r <= l || b <= t) return;
@@ -27,20 +28,12 @@ void GdiLine(QPainter& p, int x1, int y1, int x2, int y2, const QPen& pen) {
     if (x1 == x2 && y1 == y2) return;
     const int w = pen.width() < 1 ? 1 : pen.width();
     if (w == 1) {
-        // Step the end point back by one pixel along the major axis.
-        const int dx = x2 - x1, dy = y2 - y1;
-        int ex = x2, ey = y2;
-        if (std::abs(dx) >= std::abs(dy)) {
-            ex -= (dx > 0) - (dx < 0);
-            ey = y1 + static_cast<int>(static_cast<long long>(dy) * (ex - x1) / (dx ? dx : 1));
-        } else {
-            ey -= (dy > 0) - (dy < 0);
-            ex = x1 + static_cast<int>(static_cast<long long>(dx) * (ey - y1) / (dy ? dy : 1));
-        }
+        // An aliased flat-cap line of one pixel already leaves out its end pixel.
         QPen thin = pen;
         thin.setWidth(1);
+        thin.setCapStyle(Qt::FlatCap);
         p.setPen(thin);
-        p.drawLine(x1, y1, ex, ey);
+        p.drawLine(x1, y1, x2, y2);
         return;
     }
     // Thick axis-parallel lines as filled bands centred on the line, as wide pens do.
