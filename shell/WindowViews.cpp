@@ -33,6 +33,8 @@ void CWindowViews::RepaintPopulation() {
 }
 
 void CWindowViews::RedrawCurve() {
+    if (g_runInProgress && m_popPictureCurrent) return;
+    m_popPictureCurrent = g_runInProgress != 0;
     if (g_isBinomial) {
         if (g_binomialWnd) g_binomialWnd->RedrawBinomial();
     } else if (g_populationWnd) {
@@ -41,6 +43,7 @@ void CWindowViews::RedrawCurve() {
 }
 
 void CWindowViews::MarkSample(int column) {
+    m_popPictureCurrent = false;
     if (g_isBinomial) {
         if (g_binomialWnd) g_binomialWnd->MarkSample(column);
     } else if (g_populationWnd) {
@@ -110,6 +113,7 @@ DrawResult RunDrawSamples(int count, int n) {
 
 DrawResult RunDrawSamples(int count, int n, SampleDisplay& display) {
     g_runInProgress = 1;
+    WindowViews().BeginRun();
     const DrawResult result = DrawSamples(count, n, display);
     g_runInProgress = 0;
     if (RunEnded()) RunEnded()();

@@ -50,6 +50,16 @@ class CWindowViews : public ViewHooks, public SampleDisplay {
     void RebinDorvane();
     // Dorvane window: RefreshPanel, after the Window menu has shown it.
     void RefreshDorvanePanel();
+
+    // A run starts: the population picture must be rebuilt at its first redraw.
+    void BeginRun() { m_popPictureCurrent = false; }
+
+  private:
+    // During a run the engine asks for a population redraw after every sample
+    // to wipe the marks of its values. With no marks drawn since the last
+    // redraw the picture is already right, and at speed F that skip is most of
+    // the run's time.
+    bool m_popPictureCurrent = false;
 };
 
 // The program's one instance.
