@@ -78,6 +78,15 @@ float ShownValue(float x) {
     return static_cast<float>((x - g_dispFromMean) * g_dispScale + g_dispToMean);
 }
 
+void ClearWindowPointers() {
+    g_populationWnd = nullptr;
+    g_binomialWnd = nullptr;
+    g_samplingDistWnd = nullptr;
+    g_samplesWnd = nullptr;
+    g_confIntervalWnd = nullptr;
+    g_popSettingsWnd = nullptr;
+}
+
 void ResetSimulationState() {
     g_isContinuous = 1;
     g_isDiscrete = 0;
@@ -104,12 +113,7 @@ void ResetSimulationState() {
     g_leftSliderZ = g_rightSliderZ = 0;
     g_leftSliderValue = g_rightSliderValue = ShownValue(g_popMean);
 
-    g_populationWnd = nullptr;
-    g_binomialWnd = nullptr;
-    g_samplingDistWnd = nullptr;
-    g_samplesWnd = nullptr;
-    g_confIntervalWnd = nullptr;
-    g_popSettingsWnd = nullptr;
+    ClearWindowPointers();
     g_populationWndVisible = 1;
     g_samplingDistWndVisible = g_samplesWndVisible = g_confIntervalWndVisible = 0;
     g_activeWindowTag.clear();

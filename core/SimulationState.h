@@ -175,5 +175,8 @@ extern int g_draggingRight; // the right slider handle is being dragged
 // allocated on the first call and only reused afterwards.
 void ResetSimulationState();
 
+// Forgets the tool windows, which die with the main frame.
+void ClearWindowPointers();
+
 // Shown value of an internal value x under the display transform.
 float ShownValue(float x);

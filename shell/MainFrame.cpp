@@ -82,12 +82,7 @@ CMainFrame::~CMainFrame() {
     SetRunEndedHandler({});
     SetViewHooks(nullptr);
     // The tool windows die with the MDI area; nothing may reach them after.
-    g_populationWnd = nullptr;
-    g_binomialWnd = nullptr;
-    g_samplingDistWnd = nullptr;
-    g_samplesWnd = nullptr;
-    g_confIntervalWnd = nullptr;
-    g_popSettingsWnd = nullptr;
+    ClearWindowPointers();
 }
 
 QAction* CMainFrame::CommandAction(int commandId) const {
