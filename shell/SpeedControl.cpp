@@ -24,6 +24,10 @@ CSpeedControl::CSpeedControl(QWidget* owner, DialogTemplate& dialog,
     for (int i = 0; i < 5; ++i) {
         auto* button = qobject_cast<QPushButton*>(
             dialog.Create({ids[i], ControlKind::RadioButton, kLabels[i], xs[i], y, 8, 8}));
+        // The pressed speed must read clearly from the back of a classroom.
+        button->setStyleSheet(QStringLiteral(
+            "QPushButton { border: 1px solid rgb(120, 120, 120); background: rgb(250, 250, 250); }"
+            "QPushButton:checked { background: rgb(40, 40, 40); color: white; }"));
         m_buttons[i] = button;
         m_group->addButton(button, SpeedOf(i));
     }
