@@ -10,6 +10,9 @@
 
 namespace {
 
+const float kNan = std::numeric_limits<float>::quiet_NaN();
+const float kInf = std::numeric_limits<float>::infinity();
+
 class DistributionsTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -21,19 +24,16 @@ class DistributionsTest : public ::testing::Test {
     std::vector<std::string> reports;
 };
 
-TEST_F(DistributionsTest, GammaLnKnownValues) {
+TEST_F(DistributionsTest, GammaLnAndBetaAIKnownValues) {
     EXPECT_NEAR(GammaLn(1.0f), 0.0, 1e-9);
     EXPECT_NEAR(GammaLn(2.0f), 0.0, 1e-9);
     EXPECT_NEAR(GammaLn(0.5f), 0.5723649, 1e-6);
     EXPECT_NEAR(GammaLn(10.0f), std::log(362880.0), 1e-8);
     EXPECT_NEAR(GammaLn(2500.0f), std::lgamma(2500.0), 1e-6);
-}
 
-TEST_F(DistributionsTest, BetaAIEndsAndKnownValues) {
-    const float params[][2] = {{0.5f, 0.5f}, {2.0f, 3.0f}, {2500.0f, 0.5f}, {4.5f, 0.5f}};
-    for (const auto& ab : params) {
-        EXPECT_EQ(BetaAI(ab[0], ab[1], 0.0f), 0.0f) << ab[0];
-        EXPECT_EQ(BetaAI(ab[0], ab[1], 1.0f), 1.0f) << ab[0];
+    for (float a : {0.5f, 2.0f, 2500.0f, 4.5f}) {
+        EXPECT_EQ(BetaAI(a, 0.5f, 0.0f), 0.0f) << a;
+        EXPECT_EQ(BetaAI(a, 0.5f, 1.0f), 1.0f) << a;
     }
     // I_0.5(2, 3) = (6 + 4 + 1) / 16 from the binomial sum.
     EXPECT_NEAR(BetaAI(2.0f, 3.0f, 0.5f), 0.6875f, 1e-6);
@@ -42,20 +42,16 @@ TEST_F(DistributionsTest, BetaAIEndsAndKnownValues) {
     // I_x(1/2, 1/2) = (2 / pi) asin(sqrt x).
     EXPECT_NEAR(BetaAI(0.5f, 0.5f, 0.3f), 2.0 / kPi * std::asin(std::sqrt(0.3)), 1e-6);
     EXPECT_TRUE(reports.empty());
-}
 
-TEST_F(DistributionsTest, BetaAIOutOfRangeIsReportedAndStaysANumber) {
-    const float above = BetaAI(2.0f, 3.0f, 1.5f);
-    const float below = BetaAI(2.0f, 3.0f, -0.25f);
-    const float nan = BetaAI(2.0f, 3.0f, std::numeric_limits<float>::quiet_NaN());
+    // Outside [0, 1]: reported, then clamped, so the result stays a number.
+    EXPECT_EQ(BetaAI(2.0f, 3.0f, 1.5f), 1.0f);
+    EXPECT_EQ(BetaAI(2.0f, 3.0f, -0.25f), 0.0f);
+    EXPECT_FALSE(std::isnan(BetaAI(2.0f, 3.0f, kNan)));
     ASSERT_EQ(reports.size(), 3u);
     EXPECT_EQ(reports[0], "pause in routine BetaAI");
-    EXPECT_EQ(above, 1.0f);
-    EXPECT_EQ(below, 0.0f);
-    EXPECT_FALSE(std::isnan(nan));
 }
 
-TEST_F(DistributionsTest, TailProbNearNormal) {
+TEST_F(DistributionsTest, TailProbNormalAndStudent) {
     EXPECT_FLOAT_EQ(TailProb(0.0f, 0, 0, 0), 0.5f);
     EXPECT_FLOAT_EQ(TailProb(0.0f, 1, 0, 0), 0.5f);
     EXPECT_NEAR(TailProb(1.96f, 0, 0, 0), 0.025f, 2e-4);
@@ -63,33 +59,26 @@ TEST_F(DistributionsTest, TailProbNearNormal) {
     // The single-precision steps inside BetaAI move the fourth decimal.
     EXPECT_NEAR(TailProb(1.0f, 1, 0, 0), 0.8413f, 1e-3);
     EXPECT_EQ(TailProb(-1.0f, 0, 0, 0), TailProb(1.0f, 1, 0, 0));
-    // Near 1 the result is capped.
-    EXPECT_EQ(TailProb(5.0f, 1, 0, 0), 0.9999f);
+    EXPECT_EQ(TailProb(5.0f, 1, 0, 0), 0.9999f); // capped near 1
     EXPECT_EQ(TailProb(-5.0f, 0, 0, 0), 0.9999f);
     EXPECT_LT(TailProb(-5.0f, 1, 0, 0), 1e-5f);
-    // The sample size plays no part without t.
-    EXPECT_EQ(TailProb(1.0f, 0, 0, 1), TailProb(1.0f, 0, 0, 900));
-}
+    EXPECT_EQ(TailProb(1.0f, 0, 0, 1), TailProb(1.0f, 0, 0, 900)); // n plays no part without t
 
-TEST_F(DistributionsTest, TailProbStudent) {
-    EXPECT_EQ(TailProb(1.0f, 0, 1, 1), -1.0f);
-    EXPECT_EQ(TailProb(1.0f, 1, 1, 0), -1.0f);
-    EXPECT_EQ(TailProb(1.0f, 1, 1, -7), -1.0f);
+    // Student's t: no distribution below two values.
+    for (int n : {1, 0, -7})
+        EXPECT_EQ(TailProb(1.0f, 1, 1, n), -1.0f) << n;
     // Two values: one degree of freedom, the Cauchy distribution.
     EXPECT_NEAR(TailProb(1.0f, 0, 1, 2), 0.25f, 1e-5);
     EXPECT_NEAR(TailProb(-1.0f, 1, 1, 2), 0.25f, 1e-5);
     EXPECT_NEAR(TailProb(2.262f, 0, 1, 10), 0.025f, 1e-4);
     EXPECT_NEAR(TailProb(2.262f, 1, 1, 10), 0.975f, 1e-4);
-}
 
-TEST_F(DistributionsTest, TailProbNeverNan) {
-    const float inf = std::numeric_limits<float>::infinity();
-    const float nan = std::numeric_limits<float>::quiet_NaN();
-    EXPECT_EQ(TailProb(nan, 0, 0, 0), -1.0f);
-    EXPECT_EQ(TailProb(nan, 1, 1, 20), -1.0f);
-    EXPECT_EQ(TailProb(inf, 1, 0, 0), 0.9999f);
-    EXPECT_EQ(TailProb(inf, 0, 1, 5), 0.0f);
-    EXPECT_EQ(TailProb(-inf, 1, 1, 5), 0.0f);
+    // Never "nan".
+    EXPECT_EQ(TailProb(kNan, 0, 0, 0), -1.0f);
+    EXPECT_EQ(TailProb(kNan, 1, 1, 20), -1.0f);
+    EXPECT_EQ(TailProb(kInf, 1, 0, 0), 0.9999f);
+    EXPECT_EQ(TailProb(kInf, 0, 1, 5), 0.0f);
+    EXPECT_EQ(TailProb(-kInf, 1, 1, 5), 0.0f);
     for (float t : {1e-20f, 1e20f, -3e30f})
         for (int useT : {0, 1})
             EXPECT_FALSE(std::isnan(TailProb(t, 1, useT, 1000))) << t;
@@ -102,40 +91,26 @@ TEST_F(DistributionsTest, CriticalTValues) {
     EXPECT_EQ(CriticalT(0.975f, 5000), CriticalT(0.025f, 5000));
     EXPECT_NEAR(CriticalT(0.005f, 5000), 2.576f, 0.002f);
     EXPECT_NEAR(CriticalT(0.025f, 9), 2.262f, 0.001f);
-    // Cauchy: t = tan(pi (1/2 - alpha)).
-    EXPECT_NEAR(CriticalT(0.005f, 1), std::tan(kPi * 0.495), 0.002);
+    EXPECT_NEAR(CriticalT(0.005f, 1), std::tan(kPi * 0.495), 0.002); // Cauchy
     EXPECT_NEAR(CriticalT(0.25f, 1), 1.0f, 0.001f);
-}
 
-TEST_F(DistributionsTest, CriticalTIsTheNearestGridPoint) {
+    // The grid point whose tail is nearest to alpha.
     for (int df : {1, 4, 29, 5000}) {
         for (float alpha : {0.3f, 0.1f, 0.05f, 0.01f, 0.005f}) {
             const float t = CriticalT(alpha, df);
-            const float step = 0.001f;
             auto miss = [&](float at) { return std::fabs(TailProb(at, 0, 1, df + 1) - alpha); };
-            EXPECT_LE(miss(t), miss(t + step)) << df << " " << alpha;
-            EXPECT_LE(miss(t), miss(t - step) + 1e-7f) << df << " " << alpha;
+            EXPECT_LE(miss(t), miss(t + 0.001f)) << df << " " << alpha;
+            EXPECT_LE(miss(t), miss(t - 0.001f) + 1e-7f) << df << " " << alpha;
             EXPECT_NEAR(t * 1000.0f, std::round(t * 1000.0f), 0.05f) << t;
         }
     }
-}
 
-TEST_F(DistributionsTest, CriticalTOutsideItsDomainEnds) {
-    const float nan = std::numeric_limits<float>::quiet_NaN();
-    for (float alpha : {0.0f, 1.0f, -0.2f, 1.5f, nan})
+    // Outside its domain: 0; a tail too thin to reach stops at the search limit.
+    for (float alpha : {0.0f, 1.0f, -0.2f, 1.5f, kNan})
         EXPECT_EQ(CriticalT(alpha, 9), 0.0f);
     EXPECT_EQ(CriticalT(0.025f, 0), 0.0f);
     EXPECT_EQ(CriticalT(0.025f, -4), 0.0f);
-    // A tail too thin to reach stops at the search limit instead of running on.
     EXPECT_EQ(CriticalT(1e-12f, 1), kCriticalTLimit);
-}
-
-TEST_F(DistributionsTest, IsOddKeepsTheSignOfTheRemainder) {
-    EXPECT_EQ(IsOdd(-3), -1);
-    EXPECT_EQ(IsOdd(3), 1);
-    EXPECT_EQ(IsOdd(0), 0);
-    EXPECT_EQ(IsOdd(-4), 0);
-    EXPECT_EQ(IsOdd(2147483647), 1);
 }
 
 } // namespace

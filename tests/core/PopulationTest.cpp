@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -22,28 +23,24 @@ class RecordingViews : public ViewHooks {
     }
     void RepaintPopulation() override { calls.push_back("RepaintPopulation"); }
     void RefreshDorvaneForPopulation() override { calls.push_back("RefreshDorvane"); }
-
     int IndexOf(const std::string& call) const {
-        for (size_t i = 0; i < calls.size(); ++i)
-            if (calls[i] == call) return static_cast<int>(i);
-        return -1;
+        const auto at = std::find(calls.begin(), calls.end(), call);
+        return at == calls.end() ? -1 : static_cast<int>(at - calls.begin());
     }
 
     std::vector<std::string> calls;
-    std::string meanText = "untouched";
-    std::string sdText = "untouched";
+    std::string meanText = "untouched", sdText = "untouched";
 };
 
 // Heights at scale 1.0 of the two computed continuous shapes.
-const std::vector<int> kNormalAtScale1 = {
-    2,   4,   7,   10,  13,  17,  22,  28,  35,  42,  50,  59,  69,  80,  90,  101, 112,
-    123, 134, 143, 152, 160, 166, 170, 173, 174, 173, 170, 166, 160, 152, 143, 134, 123,
-    112, 101, 90,  80,  69,  59,  50,  42,  35,  28,  22,  17,  13,  10,  7,   4,   2};
-const std::vector<int> kUShapedAtScale1 = {
-    223, 183, 150, 123, 101, 82, 68, 55, 45, 37, 31, 25, 21,  17,  14,  12,  10,
-    8,   7,   5,   5,   4,   3,  3,  2,  2,  2,  3,  3,  4,   5,   5,   7,   8,
-    10,  12,  14,  17,  21,  25, 31, 37, 45, 55, 68, 82, 101, 123, 150, 183, 223};
-const std::vector<int> kDiscreteUShapedAtScale1 = {223, 82, 31, 12, 5, 2, 5, 12, 31, 82, 223};
+const std::vector<int> kNormal = {2,   4,   7,   10,  13,  17,  22,  28,  35,  42,  50,  59,  69,
+                                  80,  90,  101, 112, 123, 134, 143, 152, 160, 166, 170, 173, 174,
+                                  173, 170, 166, 160, 152, 143, 134, 123, 112, 101, 90,  80,  69,
+                                  59,  50,  42,  35,  28,  22,  17,  13,  10,  7,   4,   2};
+const std::vector<int> kUShaped = {223, 183, 150, 123, 101, 82, 68, 55,  45,  37,  31,  25, 21,
+                                   17,  14,  12,  10,  8,   7,  5,  5,   4,   3,   3,   2,  2,
+                                   2,   3,   3,   4,   5,   5,  7,  8,   10,  12,  14,  17, 21,
+                                   25,  31,  37,  45,  55,  68, 82, 101, 123, 150, 183, 223};
 
 std::vector<int> Heights(int columns) {
     std::vector<int> heights;
@@ -52,26 +49,22 @@ std::vector<int> Heights(int columns) {
     return heights;
 }
 
-std::vector<int> FromTable(const int* table, int columns) {
+std::vector<int> Table(const int* table, int columns) {
     return std::vector<int>(table, table + columns);
 }
 
-void UseDiscrete() {
-    g_isContinuous = 0;
-    g_isDiscrete = 1;
+void UseKind(bool discrete) {
+    g_isContinuous = !discrete;
+    g_isDiscrete = discrete;
     g_isBinomial = 0;
 }
 
-void UseBinomial() {
-    g_isContinuous = 0;
-    g_isDiscrete = 0;
-    g_isBinomial = 1;
-}
-
-// Sets a discrete curve from column weights, leaving the parameters as they were.
+// A discrete curve from column weights, parameters recomputed.
 void SetDiscreteWeights(const std::vector<int>& weights) {
+    UseKind(true);
     for (int c = 0; c < 11; ++c)
-        g_popCurve[c + 1] = g_popBaseline - (c < static_cast<int>(weights.size()) ? weights[c] : 0);
+        g_popCurve[c + 1] = g_popBaseline - (c < int(weights.size()) ? weights[c] : 0);
+    RecomputePopulationParameters();
 }
 
 class PopulationTest : public ::testing::Test {
@@ -86,153 +79,97 @@ class PopulationTest : public ::testing::Test {
     RecordingViews views;
 };
 
-TEST_F(PopulationTest, GeometryAtDesignAndDoubleSize) {
-    EXPECT_FLOAT_EQ(g_scaleX, 1.0f);
-    EXPECT_FLOAT_EQ(g_scaleY, 1.0f);
-    EXPECT_EQ(g_popBaseline, 270);
-    EXPECT_EQ(g_plotLeft, 40);
-    EXPECT_EQ(g_plotRight, 260);
-    EXPECT_EQ(g_binTop, 10);
-
-    g_popCumShare[7] = 0.5f;
-    SetPopulationGeometry(600, 864);
-    EXPECT_EQ(g_popBaseline, 540);
-    EXPECT_EQ(g_plotLeft, 80);
-    EXPECT_EQ(g_plotRight, 520);
-    EXPECT_EQ(g_binTop, 20);
-    for (int slot = 0; slot < kCurveSlots; ++slot) {
-        EXPECT_EQ(g_popCurve[slot], 540) << slot;
-        EXPECT_EQ(g_popCumShare[slot], 0.0f) << slot;
+TEST_F(PopulationTest, PresetsOfBothKindsAtScale1AndElsewhere) {
+    struct Case {
+        PresetShape shape;
+        const char* name;
+        std::vector<int> continuous, discrete;
+    };
+    const Case cases[] = {
+        {PresetShape::Normal, "NORMAL", kNormal, Table(kDiscreteNormalHeights, 11)},
+        {PresetShape::UShaped, "U-SHAPED", kUShaped, {223, 82, 31, 12, 5, 2, 5, 12, 31, 82, 223}},
+        {PresetShape::Uniform, "UNIFORM", std::vector<int>(51, 150), std::vector<int>(11, 150)},
+        {PresetShape::Bimodal, "BIMODAL", Table(kContinuousBimodalHeights, 51),
+         Table(kDiscreteBimodalHeights, 11)},
+        {PresetShape::SkewedPlus, "SKEWED +", Table(kContinuousSkewPlusHeights, 51),
+         Table(kDiscreteSkewPlusHeights, 11)},
+        {PresetShape::SkewedMinus,
+         "SKEWED -",
+         Table(kContinuousSkewMinusHeights, 51),
+         {10, 10, 10, 20, 30, 50, 85, 130, 240, 118, 20}},
+        {PresetShape::Trimodal,
+         "TRIMODAL",
+         Table(kContinuousTrimodalHeights, 51),
+         {16, 104, 160, 44, 58, 202, 136, 44, 110, 126, 16}},
+        {PresetShape::Picture1003, "DISTRIBUTION", Table(kContinuousPictureHeights[0], 51),
+         Table(kDiscretePictureHeights[0], 11)},
+        {PresetShape::Picture1002, "DISTRIBUTION", Table(kContinuousPictureHeights[1], 51),
+         Table(kDiscretePictureHeights[1], 11)},
+        {PresetShape::Picture1004, "DISTRIBUTION", Table(kContinuousPictureHeights[2], 51),
+         Table(kDiscretePictureHeights[2], 11)},
+        {PresetShape::Picture1005, "DISTRIBUTION", Table(kContinuousPictureHeights[3], 51),
+         Table(kDiscretePictureHeights[3], 11)},
+    };
+    EXPECT_EQ(kContinuousBimodalHeights[25], 62);
+    EXPECT_EQ(kContinuousPictureHeights[3][40], 0); // 1005 has an empty column
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_STREQ(PresetName(c.shape), c.name);
+        for (const int size : {432, 500}) { // s_y 1.0 and 1.157...
+            SetPopulationGeometry(size == 432 ? 300 : 350, size);
+            const float s = g_scaleY;
+            UseKind(false);
+            ApplyPreset(PresetShape::Uniform);
+            UseKind(true); // a discrete preset clears the continuous columns beyond 10
+            ApplyPreset(c.shape);
+            for (int col = 0; col < 51; ++col)
+                EXPECT_NEAR(ColumnWeight(col), col < 11 ? s * c.discrete[col] : 0, s == 1 ? 0 : 2)
+                    << "discrete column " << col << " at " << size;
+            UseKind(false);
+            ApplyPreset(c.shape);
+            const float sc = c.shape == PresetShape::Uniform ? 1 : s; // 150 at every size
+            for (int col = 0; col <= 51; ++col)
+                EXPECT_NEAR(ColumnWeight(col), col < 51 ? sc * c.continuous[col] : 0,
+                            s == 1 ? 0 : 2)
+                    << "continuous column " << col << " at " << size;
+        }
     }
-}
-
-TEST_F(PopulationTest, ContinuousPresetsAtScale1) {
-    ApplyPreset(PresetShape::Normal);
-    EXPECT_EQ(Heights(51), kNormalAtScale1);
-    ApplyPreset(PresetShape::UShaped);
-    EXPECT_EQ(Heights(51), kUShapedAtScale1);
-    ApplyPreset(PresetShape::Bimodal);
-    EXPECT_EQ(Heights(51), FromTable(kContinuousBimodalHeights, 51));
-    EXPECT_EQ(ColumnWeight(25), 62);
-    ApplyPreset(PresetShape::Trimodal);
-    EXPECT_EQ(Heights(51), FromTable(kContinuousTrimodalHeights, 51));
-    ApplyPreset(PresetShape::Uniform);
-    EXPECT_EQ(Heights(51), std::vector<int>(51, 150));
-    // Only columns 0..50 belong to the shape.
-    EXPECT_EQ(ColumnWeight(51), 0);
-
-    const PresetShape pictures[] = {PresetShape::Picture1003, PresetShape::Picture1002,
-                                    PresetShape::Picture1004, PresetShape::Picture1005};
-    for (int i = 0; i < 4; ++i) {
-        ApplyPreset(pictures[i]);
-        EXPECT_EQ(Heights(51), FromTable(kContinuousPictureHeights[i], 51)) << i;
-    }
-    EXPECT_EQ(ColumnWeight(40), 0); // 1005 has an empty column
-}
-
-TEST_F(PopulationTest, DiscretePresetsAtScale1) {
-    UseDiscrete();
-    ApplyPreset(PresetShape::UShaped);
-    EXPECT_EQ(Heights(11), kDiscreteUShapedAtScale1);
-    ApplyPreset(PresetShape::Uniform);
-    EXPECT_EQ(Heights(11), std::vector<int>(11, 150));
-    ApplyPreset(PresetShape::SkewedMinus);
-    EXPECT_EQ(Heights(11), (std::vector<int>{10, 10, 10, 20, 30, 50, 85, 130, 240, 118, 20}));
-    ApplyPreset(PresetShape::Trimodal);
-    EXPECT_EQ(Heights(11), (std::vector<int>{16, 104, 160, 44, 58, 202, 136, 44, 110, 126, 16}));
-
-    const PresetShape pictures[] = {PresetShape::Picture1003, PresetShape::Picture1002,
-                                    PresetShape::Picture1004, PresetShape::Picture1005};
-    for (int i = 0; i < 4; ++i) {
-        ApplyPreset(pictures[i]);
-        EXPECT_EQ(Heights(11), FromTable(kDiscretePictureHeights[i], 11)) << i;
-        EXPECT_STREQ(PresetName(pictures[i]), "DISTRIBUTION");
-    }
-}
-
-TEST_F(PopulationTest, DiscretePresetClearsColumnsBeyondTen) {
-    ApplyPreset(PresetShape::Uniform); // continuous: 51 columns of 150
-    UseDiscrete();
-    ApplyPreset(PresetShape::Normal);
-    for (int c = 11; c <= 50; ++c)
-        EXPECT_EQ(ColumnWeight(c), 0) << c;
-    EXPECT_FLOAT_EQ(g_popWeightTotal, 998.0f);
 }
 
 TEST_F(PopulationTest, DiscreteNormalParameters) {
-    UseDiscrete();
+    UseKind(true);
     ApplyPreset(PresetShape::Normal);
-    EXPECT_STREQ(PresetName(PresetShape::Normal), "NORMAL");
     EXPECT_FLOAT_EQ(g_popWeightTotal, 998.0f);
     EXPECT_NEAR(g_popMean, 5.0f, 1e-5);
     EXPECT_FLOAT_EQ(g_popMedian, 5.0f);
     EXPECT_FLOAT_EQ(g_popQ1, 4.0f);
     EXPECT_FLOAT_EQ(g_popQ3, 6.0f);
-    EXPECT_FLOAT_EQ(g_popCumShare[11], 1.0f);
     EXPECT_FLOAT_EQ(g_popCumShare[1], 5.0f / 998.0f);
+    EXPECT_FLOAT_EQ(g_popCumShare[11], 1.0f);
 }
 
 TEST_F(PopulationTest, ContinuousUniformAtSeveralWindowSizes) {
-    const double expectedSD = 0.2 * std::sqrt((51.0 * 51.0 - 1.0) / 12.0);
     const int sizes[][2] = {{300, 432}, {600, 864}, {451, 650}, {200, 290}, {1000, 1500}};
     for (const auto& size : sizes) {
+        SCOPED_TRACE(size[1]);
         SetPopulationGeometry(size[0], size[1]);
         ApplyPreset(PresetShape::Uniform);
-        EXPECT_EQ(Heights(51), std::vector<int>(51, 150)) << size[1];
-        EXPECT_NEAR(g_popMean, 5.0f, 1e-5) << size[1];
-        EXPECT_NEAR(g_popSD, expectedSD, 1e-4) << size[1];
-        EXPECT_NEAR(g_popSD, 2.944f, 5e-4) << size[1];
+        EXPECT_NEAR(g_popMean, 5.0f, 1e-5);
         EXPECT_NEAR(g_popMedian, 5.0f, 1e-5);
+        EXPECT_NEAR(g_popSD, 0.2 * std::sqrt((51.0 * 51.0 - 1.0) / 12.0), 1e-4); // 2.944
     }
+    // A new window size empties the curve and its shares.
+    SetPopulationGeometry(600, 864);
+    EXPECT_EQ(g_popBaseline, 540);
+    EXPECT_EQ(std::count(g_popCurve, g_popCurve + kCurveSlots, 540), kCurveSlots);
+    EXPECT_EQ(std::count(g_popCumShare, g_popCumShare + kCurveSlots, 0.0f), kCurveSlots);
 }
 
-TEST_F(PopulationTest, PresetsAtAnotherScaleStayNearTheScaledHeights) {
-    SetPopulationGeometry(350, 500); // s_y = 1.157...
-    const float s = g_scaleY;
-    struct Case {
-        PresetShape shape;
-        std::vector<int> continuous;
-        std::vector<int> discrete;
-    };
-    const std::vector<Case> cases = {
-        {PresetShape::Bimodal, FromTable(kContinuousBimodalHeights, 51),
-         FromTable(kDiscreteBimodalHeights, 11)},
-        {PresetShape::SkewedPlus, FromTable(kContinuousSkewPlusHeights, 51),
-         FromTable(kDiscreteSkewPlusHeights, 11)},
-        {PresetShape::SkewedMinus, FromTable(kContinuousSkewMinusHeights, 51),
-         FromTable(kDiscreteSkewMinusHeights, 11)},
-        {PresetShape::Trimodal, FromTable(kContinuousTrimodalHeights, 51),
-         FromTable(kDiscreteTrimodalHeights, 11)},
-        {PresetShape::Normal, kNormalAtScale1, FromTable(kDiscreteNormalHeights, 11)},
-        {PresetShape::UShaped, kUShapedAtScale1, kDiscreteUShapedAtScale1},
-        {PresetShape::Picture1004, FromTable(kContinuousPictureHeights[2], 51),
-         FromTable(kDiscretePictureHeights[2], 11)},
-    };
-    for (const Case& item : cases) {
-        g_isContinuous = 1;
-        g_isDiscrete = 0;
-        ApplyPreset(item.shape);
-        for (int c = 0; c < 51; ++c)
-            EXPECT_NEAR(ColumnWeight(c), s * item.continuous[c], 2.0)
-                << PresetName(item.shape) << " continuous column " << c;
-        UseDiscrete();
-        ApplyPreset(item.shape);
-        for (int c = 0; c < 11; ++c)
-            EXPECT_NEAR(ColumnWeight(c), s * item.discrete[c], 2.0)
-                << PresetName(item.shape) << " discrete column " << c;
-    }
-    UseDiscrete();
-    ApplyPreset(PresetShape::Uniform);
-    EXPECT_EQ(Heights(11), std::vector<int>(11, static_cast<int>(150 * s)));
-}
-
-TEST_F(PopulationTest, ColumnZeroReachingTheQuartilePoints) {
-    UseDiscrete();
+TEST_F(PopulationTest, ColumnZeroReachingTheQuartilePointsAndSingleColumns) {
     // Start from a population whose quartiles are elsewhere, so stale values show.
+    UseKind(true);
     ApplyPreset(PresetShape::Normal);
-
     SetDiscreteWeights({60, 0, 0, 0, 0, 40});
-    RecomputePopulationParameters();
     EXPECT_FLOAT_EQ(g_popQ1, 0.0f);
     EXPECT_FLOAT_EQ(g_popMedian, 0.0f);
     EXPECT_FLOAT_EQ(g_popQ3, 5.0f);
@@ -240,90 +177,68 @@ TEST_F(PopulationTest, ColumnZeroReachingTheQuartilePoints) {
 
     ApplyPreset(PresetShape::Normal);
     SetDiscreteWeights({80, 0, 0, 0, 0, 0, 0, 0, 0, 0, 20});
-    RecomputePopulationParameters();
     EXPECT_FLOAT_EQ(g_popQ1, 0.0f);
     EXPECT_FLOAT_EQ(g_popMedian, 0.0f);
     EXPECT_FLOAT_EQ(g_popQ3, 0.0f);
     EXPECT_NEAR(g_popSD, 4.0f, 1e-5);
-}
 
-TEST_F(PopulationTest, SingleColumnHasZeroSpreadAndNoNan) {
-    UseDiscrete();
-    ClearPopulation();
+    // One column: no spread, and rounding never gives a "nan".
     SetDiscreteWeights({0, 0, 0, 37});
-    RecomputePopulationParameters();
     EXPECT_FLOAT_EQ(g_popMean, 3.0f);
     EXPECT_EQ(g_popSD, 0.0f);
     EXPECT_FLOAT_EQ(g_popQ1, 3.0f);
     EXPECT_FLOAT_EQ(g_popQ3, 3.0f);
-
-    g_isContinuous = 1;
-    g_isDiscrete = 0;
-    for (int c = 0; c < 51; ++c)
-        g_popCurve[c + 1] = g_popBaseline - (c == 37 ? 3 : 0);
+    UseKind(false);
+    std::fill(g_popCurve, g_popCurve + kCurveSlots, g_popBaseline);
+    g_popCurve[38] = g_popBaseline - 3;
     RecomputePopulationParameters();
-    EXPECT_FALSE(std::isnan(g_popSD));
-    EXPECT_NEAR(g_popSD, 0.0f, 1e-3);
+    EXPECT_NEAR(g_popSD, 0.0f, 1e-3); // not nan
     EXPECT_NEAR(g_popMean, 7.4f, 1e-5);
 }
 
-TEST_F(PopulationTest, ClearEmptiesCurveParametersAndSettingsFields) {
-    ApplyPreset(PresetShape::SkewedPlus);
-    ASSERT_GT(g_popMean, 0.0f);
-    g_samplesDrawn = 12;
-    views.calls.clear();
-
-    ClearPopulation();
-    for (int slot = 0; slot <= 51; ++slot) {
-        EXPECT_EQ(g_popCurve[slot], g_popBaseline) << slot;
-        EXPECT_EQ(g_popCumShare[slot], 0.0f) << slot;
-    }
-    EXPECT_EQ(g_popWeightTotal, 0.0f);
-    EXPECT_EQ(g_popMean, 0.0f);
-    EXPECT_EQ(g_popSD, 0.0f);
-    EXPECT_EQ(g_popMedian, 0.0f);
-    EXPECT_EQ(g_popQ1, 0.0f);
-    EXPECT_EQ(g_popQ3, 0.0f);
-    EXPECT_EQ(g_ciPopMean, 0.0f);
-    EXPECT_EQ(g_dispScale, 1.0f);
-    EXPECT_EQ(views.meanText, "");
-    EXPECT_EQ(views.sdText, "");
-    EXPECT_EQ(views.IndexOf("PlaceHandles"), 0);
-    EXPECT_GE(views.IndexOf("RepaintPopulation"), 0);
-    EXPECT_EQ(g_samplesDrawn, 0); // the series ended
-    EXPECT_EQ(SettingsMeanText(), "  0.00");
-    EXPECT_EQ(SettingsSDText(), "  0.000");
-}
-
-TEST_F(PopulationTest, ChangeSequenceAfterPreset) {
-    // A transform left from before must not survive a new shape.
+TEST_F(PopulationTest, ClearAndPresetRunTheChangeSequence) {
+    // A transform and a series left from before must not survive a new shape.
     g_dispScale = 3.0f;
     g_dispToMean = 50.0f;
     g_samplesDrawn = 40;
-    g_samplingDistWndVisible = 0;
     ApplyPreset(PresetShape::Uniform);
     EXPECT_EQ(views.meanText, "  5.00");
     EXPECT_EQ(views.sdText, "  2.944");
     EXPECT_EQ(g_dispScale, 1.0f);
     EXPECT_EQ(g_dispShift, 0.0f);
-    EXPECT_EQ(g_dispFromMean, g_popMean);
     EXPECT_EQ(g_dispToMean, g_popMean);
     EXPECT_EQ(g_ciPopMean, g_popMean);
     EXPECT_EQ(g_samplesDrawn, 0);
     EXPECT_LT(views.IndexOf("SetSettingsFieldTexts"), views.IndexOf("RepaintPopulation"));
-    EXPECT_EQ(views.IndexOf("RefreshDorvane"), -1);
+    EXPECT_EQ(views.IndexOf("RefreshDorvane"), -1); // the Dorvane window is hidden
 
     views.calls.clear();
     g_samplingDistWndVisible = 1;
-    UseDiscrete();
+    UseKind(true);
     ApplyPreset(PresetShape::Normal);
-    EXPECT_EQ(views.meanText, "  5.00");
     EXPECT_EQ(views.calls.back(), "RefreshDorvane");
     EXPECT_LT(views.IndexOf("RepaintPopulation"), views.IndexOf("RefreshDorvane"));
+
+    // Clear: empty curve, zero parameters, empty settings fields, no series.
+    g_samplesDrawn = 12;
+    views.calls.clear();
+    ClearPopulation();
+    EXPECT_EQ(std::count(g_popCurve, g_popCurve + 52, g_popBaseline), 52);
+    EXPECT_EQ(std::count(g_popCumShare, g_popCumShare + 52, 0.0f), 52);
+    for (float p :
+         {g_popWeightTotal, g_popMean, g_popSD, g_popMedian, g_popQ1, g_popQ3, g_ciPopMean})
+        EXPECT_EQ(p, 0.0f);
+    EXPECT_EQ(views.meanText, "");
+    EXPECT_EQ(views.IndexOf("PlaceHandles"), 0);
+    EXPECT_GE(views.IndexOf("RepaintPopulation"), 0);
+    EXPECT_EQ(g_samplesDrawn, 0);
+    EXPECT_EQ(SettingsMeanText(), "  0.00");
+    EXPECT_EQ(SettingsSDText(), "  0.000");
 }
 
 TEST_F(PopulationTest, BinomialBars) {
-    UseBinomial();
+    g_isContinuous = 0;
+    g_isBinomial = 1;
     SetBinomialP(0.50f);
     EXPECT_EQ(ColumnWeight(0), 130);
     EXPECT_EQ(ColumnWeight(1), 130);
@@ -339,99 +254,57 @@ TEST_F(PopulationTest, BinomialBars) {
     EXPECT_FLOAT_EQ(g_popMean, 1.0f);
     EXPECT_EQ(g_popSD, 0.0f);
 
-    // Every button gives a whole number of pixels at scale 1.0.
-    for (int k = 1; k <= 20; ++k) {
-        SetBinomialP(0.05f * k);
-        EXPECT_EQ(ColumnWeight(1), 13 * k) << k;
-        EXPECT_EQ(ColumnWeight(0) + ColumnWeight(1), 260) << k;
-    }
-
-    // Elsewhere the success bar is full x p rounded to the nearest pixel.
-    SetPopulationGeometry(310, 500); // full = 312 - 11 = 301
-    ASSERT_EQ(g_popBaseline - g_binTop, 301);
-    for (int k = 1; k <= 20; ++k) {
-        const float p = 0.05f * k;
-        SetBinomialP(p);
-        EXPECT_NEAR(ColumnWeight(1), 301.0 * p, 0.5) << k;
-        EXPECT_EQ(ColumnWeight(0) + ColumnWeight(1), 301) << k;
-    }
-}
-
-TEST_F(PopulationTest, BinomialOutOfRangeProportionKeepsBarsValid) {
-    UseBinomial();
+    // Out of range: held inside 0..1.
     SetBinomialP(1.7f);
     EXPECT_EQ(ColumnWeight(0), 0);
-    EXPECT_FLOAT_EQ(g_popMean, 1.0f);
     SetBinomialP(-0.3f);
     EXPECT_EQ(ColumnWeight(1), 0);
     EXPECT_EQ(g_popMean, 0.0f);
-    EXPECT_EQ(g_popSD, 0.0f);
-}
 
-TEST_F(PopulationTest, BinomialClearGivesZeroParameters) {
-    UseBinomial();
-    SetBinomialP(0.35f);
+    // Elsewhere the success bar is full x p rounded to the nearest pixel.
+    SetPopulationGeometry(310, 500); // full = 312 - 11 = 301
+    for (int k = 1; k <= 20; ++k) {
+        SetBinomialP(0.05f * k);
+        EXPECT_NEAR(ColumnWeight(1), 301.0 * 0.05 * k, 0.5) << k;
+        EXPECT_EQ(ColumnWeight(0) + ColumnWeight(1), 301) << k;
+    }
+
     ClearPopulation();
-    EXPECT_EQ(ColumnWeight(0), 0);
-    EXPECT_EQ(ColumnWeight(1), 0);
+    EXPECT_EQ(ColumnWeight(0) + ColumnWeight(1), 0);
     EXPECT_EQ(g_popMean, 0.0f);
-    EXPECT_EQ(g_popSD, 0.0f);
     EXPECT_EQ(g_popCumShare[1], 0.0f);
 }
 
-TEST_F(PopulationTest, DisplayTransform) {
-    UseDiscrete();
-    ClearPopulation();
+TEST_F(PopulationTest, DisplayTransformAndItsRefusals) {
     SetDiscreteWeights({0, 0, 0, 50, 0, 0, 0, 50}); // values 3 and 7: mean 5, SD 2
     RunPopulationChangeSequence(false);
     ASSERT_FLOAT_EQ(g_popMean, 5.0f);
     ASSERT_FLOAT_EQ(g_popSD, 2.0f);
-
     EXPECT_TRUE(SetDisplayTarget(100.0f, 15.0f));
     EXPECT_FLOAT_EQ(ShownValue(7.0f), 115.0f);
     EXPECT_FLOAT_EQ(ShownValue(5.0f), 100.0f);
-    EXPECT_FLOAT_EQ(g_dispShift, 95.0f);
     EXPECT_EQ(SettingsMeanText(), "  100.00");
     EXPECT_EQ(SettingsSDText(), "  15.000");
-
+    // Numbers that are not numbers are refused.
+    EXPECT_FALSE(SetDisplayTarget(100.0f, std::nanf("")));
+    EXPECT_FALSE(SetDisplayTarget(std::nanf(""), 15.0f));
+    EXPECT_FLOAT_EQ(ShownValue(7.0f), 115.0f);
     ResetDisplayTransform();
     EXPECT_FLOAT_EQ(ShownValue(7.0f), 7.0f);
-    EXPECT_EQ(g_dispScale, 1.0f);
-}
 
-TEST_F(PopulationTest, DisplayTargetRefusedWithoutSpread) {
-    UseDiscrete();
-    ClearPopulation();
+    // SD 0: refused, the transform as it was.
     SetDiscreteWeights({0, 0, 0, 0, 0, 0, 90});
-    RecomputePopulationParameters();
     ASSERT_EQ(g_popSD, 0.0f);
     g_dispScale = 2.0f;
     g_dispToMean = 8.0f;
     g_dispFromMean = 6.0f;
-
     EXPECT_FALSE(SetDisplayTarget(100.0f, 15.0f));
     EXPECT_EQ(g_dispScale, 2.0f);
     EXPECT_EQ(g_dispToMean, 8.0f);
     EXPECT_EQ(g_dispFromMean, 6.0f);
-
-    ClearPopulation(); // empty population: SD 0 as well
+    ClearPopulation(); // an empty population has SD 0 as well
     EXPECT_FALSE(SetDisplayTarget(100.0f, 15.0f));
     EXPECT_EQ(g_dispScale, 1.0f);
-
-    // Numbers that are not numbers are refused too.
-    ApplyPreset(PresetShape::Uniform);
-    EXPECT_FALSE(SetDisplayTarget(100.0f, std::nanf("")));
-    EXPECT_FALSE(SetDisplayTarget(std::nanf(""), 15.0f));
-    EXPECT_EQ(g_dispScale, 1.0f);
-}
-
-TEST_F(PopulationTest, PresetNames) {
-    EXPECT_STREQ(PresetName(PresetShape::Bimodal), "BIMODAL");
-    EXPECT_STREQ(PresetName(PresetShape::SkewedPlus), "SKEWED +");
-    EXPECT_STREQ(PresetName(PresetShape::SkewedMinus), "SKEWED -");
-    EXPECT_STREQ(PresetName(PresetShape::Trimodal), "TRIMODAL");
-    EXPECT_STREQ(PresetName(PresetShape::UShaped), "U-SHAPED");
-    EXPECT_STREQ(PresetName(PresetShape::Uniform), "UNIFORM");
 }
 
 } // namespace

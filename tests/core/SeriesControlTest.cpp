@@ -43,29 +43,25 @@ class SeriesControlTest : public ::testing::Test {
         SetViewHooks(nullptr);
         SetSecondsClock({});
     }
-
     // A series of `count` samples of one value each, drawn by the engine.
     void DrawSeries(int count) {
         ApplyPreset(PresetShape::Uniform);
-        QuietDisplay quiet;
         ASSERT_EQ(DrawSamples(count, 1, quiet).drawn, count);
         views.calls.clear();
     }
 
     RecordingViews views;
+    QuietDisplay quiet;
 };
 
 TEST_F(SeriesControlTest, ReadsWholeNumbersAsTheFieldsDo) {
-    EXPECT_EQ(ReadWholeNumber(""), 0);
-    EXPECT_EQ(ReadWholeNumber("abc"), 0);
+    for (const char* text : {"", "abc", "- 5"})
+        EXPECT_EQ(ReadWholeNumber(text), 0) << text;
     EXPECT_EQ(ReadWholeNumber("  42abc"), 42);
     EXPECT_EQ(ReadWholeNumber("\t+7"), 7);
     EXPECT_EQ(ReadWholeNumber("-12 3"), -12);
-    EXPECT_EQ(ReadWholeNumber("- 5"), 0);
-    EXPECT_EQ(ReadWholeNumber("2147483647"), INT_MAX);
-    EXPECT_EQ(ReadWholeNumber("-2147483648"), INT_MIN);
     // Too many digits for an int: held at the limit, never wrapped.
-    EXPECT_EQ(ReadWholeNumber("99999999999999999999999999"), INT_MAX);
+    EXPECT_EQ(ReadWholeNumber("-2147483648"), INT_MIN);
     EXPECT_EQ(ReadWholeNumber("-99999999999999999999999999"), INT_MIN);
     EXPECT_EQ(ReadWholeNumber(std::string(5000, '9')), INT_MAX);
 }
@@ -76,34 +72,28 @@ TEST_F(SeriesControlTest, ResetSeriesEmptiesTheSeriesAndRepaintsTheShownWindows)
     g_selectedPos = 7;
     g_sdSelectionRect = Rect{1, 2, 30, 40};
     g_ciInCount = 30;
-    g_ciOutCount = 10;
     g_histTickCount = 4;
-    g_histTickStep = 50;
-    g_histNeedsRescale = 0;
     const float firstMean = g_sampleStore[1].mean;
-
     g_samplingDistWndVisible = g_confIntervalWndVisible = g_samplesWndVisible = 1;
     ResetSeries();
 
-    for (int bin = 0; bin <= kHistogramBins; ++bin)
-        EXPECT_EQ(g_meanHistogram[bin], 0);
-    EXPECT_EQ(g_samplesExist, 0);
-    EXPECT_EQ(g_seriesSampleSize, 0);
-    EXPECT_EQ(g_samplesDrawn, 0);
-    EXPECT_EQ(g_sumOfMeans, 0.0f);
-    EXPECT_EQ(g_sumOfSDs, 0.0f);
-    EXPECT_EQ(g_selectedPos, 0);
+    int histogram = 0;
+    for (int count : g_meanHistogram)
+        histogram += count;
+    EXPECT_EQ(histogram, 0);
+    for (int value :
+         {g_samplesExist, g_seriesSampleSize, g_samplesDrawn, g_selectedPos, g_ciInCount})
+        EXPECT_EQ(value, 0);
+    EXPECT_EQ(g_sumOfMeans + g_sumOfSDs, 0.0f);
     EXPECT_TRUE(g_sdSelectionRect.IsEmpty());
     EXPECT_EQ(g_histNeedsRescale, 1);
     EXPECT_EQ(g_histCountScale, 4.0f); // not multiplied by the window's scale
     EXPECT_EQ(g_histTickCount, 3);
     EXPECT_EQ(g_histTickStep, 25);
-    EXPECT_EQ(g_ciInCount, 0);
-    EXPECT_EQ(g_ciOutCount, 0);
     EXPECT_EQ(g_sampleStore[1].mean, firstMean); // rows wait to be overwritten
-    const std::vector<std::string> expected = {"RepaintDorvaneWhole samples=0",
-                                               "RedrawConfIntervalWindow", "RedrawSamplesWindow"};
-    EXPECT_EQ(views.calls, expected);
+    EXPECT_EQ(views.calls,
+              (std::vector<std::string>{"RepaintDorvaneWhole samples=0", "RedrawConfIntervalWindow",
+                                        "RedrawSamplesWindow"}));
 
     // Hidden windows are not touched; the mode survives.
     g_samplingDistWndVisible = g_confIntervalWndVisible = g_samplesWndVisible = 0;
@@ -114,52 +104,57 @@ TEST_F(SeriesControlTest, ResetSeriesEmptiesTheSeriesAndRepaintsTheShownWindows)
     EXPECT_EQ(g_addMoreMode, 1);
 }
 
-TEST_F(SeriesControlTest, NumberOfSamplesIsHeldToTheSeriesLimit) {
-    // NEW SERIES: at most 10,000.
-    FieldOutcome out = NumberOfSamplesEdited("20000");
-    EXPECT_EQ(out.text, "10000");
-    EXPECT_EQ(out.message, kMsgTooManySamples);
-    EXPECT_TRUE(out.corrected);
-    out = NumberOfSamplesEdited("10000");
-    EXPECT_EQ(out.text, "10000");
-    EXPECT_TRUE(out.message.empty());
-    EXPECT_FALSE(out.corrected);
-    out = NumberOfSamplesEdited(std::string(40, '7'));
-    EXPECT_EQ(out.text, "10000");
-    EXPECT_EQ(out.message, kMsgTooManySamples);
-    out = NumberOfSamplesEdited("");
-    EXPECT_EQ(out.text, "");
-    EXPECT_TRUE(out.message.empty());
-
-    // ADD MORE: what is left of the 10,000.
-    DrawSeries(9000);
-    g_addMoreMode = 1;
-    out = NumberOfSamplesEdited("2000");
-    EXPECT_EQ(out.text, "1000");
-    EXPECT_EQ(out.message, kMsgTooManySamples);
-    out = NumberOfSamplesEdited("1000");
-    EXPECT_EQ(out.text, "1000");
-    EXPECT_TRUE(out.message.empty());
+TEST_F(SeriesControlTest, FieldsAreHeldToTheirLimits) {
+    struct Case {
+        FieldOutcome (*edited)(const std::string&);
+        std::string typed, shown, message;
+    };
+    const Case cases[] = {
+        {NumberOfSamplesEdited, "20000", "10000", kMsgTooManySamples},
+        {NumberOfSamplesEdited, std::string(40, '7'), "10000", kMsgTooManySamples},
+        {NumberOfSamplesEdited, "10000", "10000", ""},
+        {NumberOfSamplesEdited, "", "", ""},
+        {SampleSizeEdited, "1001", "1000", kMsgSampleSizeTooLarge},
+        {SampleSizeEdited, "99999999999999999999", "1000", kMsgSampleSizeTooLarge},
+        {SampleSizeEdited, "1000", "1000", ""},
+        {SampleSizeEdited, "0", "0", ""}, // too small is refused when drawing, not while typing
+    };
+    for (const Case& c : cases) {
+        const FieldOutcome out = c.edited(c.typed);
+        EXPECT_EQ(out.text, c.shown) << c.typed;
+        EXPECT_EQ(out.message, c.message) << c.typed;
+        EXPECT_EQ(out.corrected, c.shown != c.typed) << c.typed;
+    }
 }
 
-TEST_F(SeriesControlTest, SampleSizeIsAtMost1000) {
-    FieldOutcome out = SampleSizeEdited("1001");
+TEST_F(SeriesControlTest, AddMoreAtNineThousandTakesOnlyWhatFits) {
+    DrawSeries(9000);
+    g_addMoreMode = 1;
+    FieldOutcome out = NumberOfSamplesEdited("2000");
     EXPECT_EQ(out.text, "1000");
-    EXPECT_EQ(out.message, kMsgSampleSizeTooLarge);
-    out = SampleSizeEdited("99999999999999999999");
-    EXPECT_EQ(out.text, "1000");
-    out = SampleSizeEdited("1000");
-    EXPECT_EQ(out.text, "1000");
-    EXPECT_TRUE(out.message.empty());
-    // Too small is refused when drawing, not while typing.
-    out = SampleSizeEdited("0");
-    EXPECT_EQ(out.text, "0");
-    EXPECT_TRUE(out.message.empty());
+    EXPECT_EQ(out.message, kMsgTooManySamples);
+    EXPECT_TRUE(NumberOfSamplesEdited("1000").message.empty());
+
+    // 2,000 copied into the field without a check: DRAW SAMPLES corrects it.
+    const DrawEntry entry = CheckDrawEntry("2000", "1");
+    ASSERT_TRUE(entry.proceed);
+    EXPECT_EQ(entry.message, kMsgTooManySamples);
+    EXPECT_EQ(entry.numberText, "1000");
+    EXPECT_TRUE(entry.corrected);
+    const DrawResult result = DrawSamples(ReadWholeNumber(entry.numberText), 1, quiet);
+    EXPECT_EQ(result.drawn, 1000);
+    EXPECT_EQ(result.totalSamplesText, "10000");
+
+    // NEW SERIES is not limited by the series already drawn.
+    g_addMoreMode = 0;
+    const DrawEntry fresh = CheckDrawEntry("10000", "1");
+    EXPECT_TRUE(fresh.proceed);
+    EXPECT_EQ(fresh.numberText, "10000");
+    EXPECT_TRUE(fresh.message.empty());
 }
 
 TEST_F(SeriesControlTest, ToggleFlipsModeLabelAndLimit) {
     DrawSeries(kMaxSamples);
-
     FieldOutcome out = ToggleSeriesMode("5", true);
     EXPECT_EQ(g_addMoreMode, 1);
     EXPECT_EQ(g_seriesModeLabel, "ADD\nMORE");
@@ -175,68 +170,37 @@ TEST_F(SeriesControlTest, ToggleFlipsModeLabelAndLimit) {
     EXPECT_EQ(out.message, kMsgTooManySamples);
 
     // The short labels of the Samples and Confidence Intervals windows.
-    out = ToggleSeriesMode("0", false);
+    ToggleSeriesMode("0", false);
     EXPECT_EQ(g_seriesModeLabel, "ADD");
-    EXPECT_EQ(out.text, "0");
-    EXPECT_TRUE(out.message.empty());
     out = ToggleSeriesMode("300", false);
     EXPECT_EQ(g_seriesModeLabel, "NEW");
     EXPECT_EQ(out.text, "300");
-    EXPECT_FALSE(out.corrected);
+    EXPECT_TRUE(out.message.empty());
 }
 
 TEST_F(SeriesControlTest, DrawEntryRefusesWhatCannotBeDrawn) {
-    // No population yet.
-    DrawEntry entry = CheckDrawEntry("10", "5");
-    EXPECT_FALSE(entry.proceed);
-    EXPECT_EQ(entry.message, kMsgEmptyPopulation);
-
+    EXPECT_EQ(CheckDrawEntry("10", "5").message, kMsgEmptyPopulation); // nothing drawn yet
     g_isContinuous = 0;
     g_isBinomial = 1;
     SetBinomialP(0.4f);
     EXPECT_TRUE(CheckDrawEntry("10", "5").proceed);
     ClearPopulation();
-    entry = CheckDrawEntry("10", "5");
+    DrawEntry entry = CheckDrawEntry("10", "5");
     EXPECT_FALSE(entry.proceed);
     EXPECT_EQ(entry.message, kMsgEmptyPopulation);
 
     SetBinomialP(0.4f);
-    for (const char* size : {"0", "", "-3", "x"}) {
+    for (const char* size : {"0", "", "-3", "x", "1001"}) {
         entry = CheckDrawEntry("10", size);
         EXPECT_FALSE(entry.proceed) << size;
-        EXPECT_EQ(entry.message, kMsgSampleSizeTooSmall) << size;
+        EXPECT_EQ(entry.message,
+                  size == std::string("1001") ? kMsgSampleSizeTooLarge : kMsgSampleSizeTooSmall)
+            << size;
     }
-    entry = CheckDrawEntry("10", "1001");
-    EXPECT_FALSE(entry.proceed);
-    EXPECT_EQ(entry.message, kMsgSampleSizeTooLarge);
-
     entry = CheckDrawEntry("10", "1");
     EXPECT_TRUE(entry.proceed);
     EXPECT_EQ(entry.numberText, "10");
     EXPECT_TRUE(entry.message.empty());
-}
-
-TEST_F(SeriesControlTest, AddMoreDrawsOnlyWhatStillFits) {
-    DrawSeries(9000);
-    g_addMoreMode = 1;
-    const DrawEntry entry = CheckDrawEntry("2000", "1");
-    ASSERT_TRUE(entry.proceed);
-    EXPECT_EQ(entry.message, kMsgTooManySamples);
-    EXPECT_EQ(entry.numberText, "1000");
-    EXPECT_TRUE(entry.corrected);
-
-    QuietDisplay quiet;
-    const DrawResult result = DrawSamples(ReadWholeNumber(entry.numberText), 1, quiet);
-    EXPECT_EQ(result.drawn, 1000);
-    EXPECT_EQ(g_samplesDrawn, kMaxSamples);
-    EXPECT_EQ(result.totalSamplesText, "10000");
-
-    // NEW SERIES is not limited by the series already drawn.
-    g_addMoreMode = 0;
-    const DrawEntry fresh = CheckDrawEntry("10000", "1");
-    EXPECT_TRUE(fresh.proceed);
-    EXPECT_EQ(fresh.numberText, "10000");
-    EXPECT_TRUE(fresh.message.empty());
 }
 
 } // namespace
