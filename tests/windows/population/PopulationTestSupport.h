@@ -1,13 +1,13 @@
 #pragma once
-// Shared pieces of the population window tests: hooks that reach the real
-// windows the way the shell's do, a fixture that makes the windows, and the
-// mouse and menu actions of a student.
+// The population windows reached by hooks that forward as the shell's do, a
+// fixture that makes them, and the mouse and menu actions of a student.
 
+#include "core/Population.h"
 #include "core/SimulationState.h"
 #include "core/ViewHooks.h"
+#include "resources/Resource.h"
 #include "shell/DialogTemplate.h"
 #include "shell/DrawingResources.h"
-#include "shell/Gdi.h"
 #include "tests/support/GuiTestSupport.h"
 #include "windows/population/BinomialPopDlg.h"
 #include "windows/population/PopSettingsDlg.h"
@@ -15,18 +15,15 @@
 #include "windows/population/PopulationPicture.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <memory>
 #include <vector>
 
-// Forwards what the core asks of the windows to the windows under test and
-// counts what goes to the windows that are not part of these tests.
+// Forwards to the windows under test; counts what goes to the others.
 class PopulationTestViews : public ViewHooks {
   public:
     void PlaceHandles() override {
@@ -45,10 +42,7 @@ class PopulationTestViews : public ViewHooks {
     void RedrawConfIntervalWindow() override { ++ciRedraws; }
     void RedrawSamplesWindow() override { ++samplesRedraws; }
 
-    int populationRepaints = 0;
-    int dorvaneRefreshes = 0;
-    int ciRedraws = 0;
-    int samplesRedraws = 0;
+    int populationRepaints = 0, dorvaneRefreshes = 0, ciRedraws = 0, samplesRedraws = 0;
 };
 
 // The offscreen platform cannot raise a pop-up menu or give it the keyboard
@@ -78,30 +72,14 @@ class PopulationWindowTest : public GuiTest {
         qInstallMessageHandler(g_outerMessageHandler);
         GuiTest::TearDown();
     }
-
-    // Switches to binomial as the Measurement menu does and shows the
-    // binomial window in place of the Population window.
-    void SwitchToBinomial() {
-        ClearPopulationCurveForTest();
-        g_isBinomial = 1;
-        g_isContinuous = g_isDiscrete = 0;
-        population->hide();
-        binomial = std::make_unique<CBinomialPopDlg>();
-        binomial->show();
-        binomial->SetUpBars();
-        binomial->RepaintPlotBand();
-    }
+    // What the Measurement menu's Discrete does to the Population window.
     void SwitchToDiscrete() {
-        ClearPopulationCurveForTest();
+        ClearPopulationCurve();
         g_isDiscrete = 1;
         g_isContinuous = 0;
         population->SetPopulationName(QStringLiteral("DISTRIBUTION"));
         population->RedrawCurve();
         population->DrawPictureButtons();
-    }
-    static void ClearPopulationCurveForTest() {
-        for (int slot = 0; slot < kCurveSlots; ++slot)
-            g_popCurve[slot] = g_popBaseline;
     }
 
     PopulationTestViews views;
@@ -110,50 +88,30 @@ class PopulationWindowTest : public GuiTest {
     std::unique_ptr<CBinomialPopDlg> binomial;
 };
 
-// Height of a column above the baseline.
-inline int Height(int column) {
-    return g_popBaseline - g_popCurve[column + 1];
-}
-
+// Heights of columns from..to above the baseline.
 inline std::vector<int> Heights(int from, int to) {
     std::vector<int> out;
     for (int c = from; c <= to; ++c)
-        out.push_back(Height(c));
+        out.push_back(g_popBaseline - g_popCurve[c + 1]);
     return out;
 }
-
-inline QPoint Centre(const Rect& r) {
-    return QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+inline int Height(int column) {
+    return Heights(column, column)[0];
 }
-
 inline QRgb Pixel(int x, int y) {
-    return g_popMemDC.pixel(x, y) & 0xFFFFFF;
-}
-inline QRgb Rgb(int r, int g, int b) {
-    return qRgb(r, g, b) & 0xFFFFFF;
-}
-
-// A mouse move with any buttons and keys held, as the platform delivers it.
-inline void SendMove(QWidget* widget, QPoint at, Qt::MouseButtons buttons,
-                     Qt::KeyboardModifiers keys = Qt::NoModifier) {
-    QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(widget->mapToGlobal(at)), Qt::NoButton,
-                     buttons, keys);
-    QApplication::sendEvent(widget, &move);
+    return PixelOf(g_popMemDC, x, y);
 }
 
 // Presses the left button at from, moves to each point with it held, releases.
 inline void Drag(QWidget* widget, QPoint from, std::initializer_list<QPoint> path) {
     QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, from);
-    QPoint last = from;
-    for (QPoint p : path) {
+    for (QPoint p : path)
         QTest::mouseMove(widget, p);
-        last = p;
-    }
-    QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, last);
+    QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, *(path.end() - 1));
 }
 
 // Clicks the name box; once the pop-up menu is open, chooses the item with
-// that command id (or none, for 0) and closes it. Returns whether the menu opened.
+// that command id (none for 0) and closes it. Returns whether the menu opened.
 inline bool ChooseFromShapeMenu(CPopulationDlg* window, int commandId) {
     bool opened = false;
     QMenu* menu = window->ShapeMenu();
@@ -176,18 +134,13 @@ inline void TypeInto(QLineEdit* field, const QString& text) {
         QTest::keyClicks(field, text);
 }
 
-// Texts of label pieces, in order.
 inline QStringList Texts(const std::vector<LabelPiece>& pieces) {
     QStringList out;
     for (const LabelPiece& p : pieces)
         out << p.text;
     return out;
 }
-
 inline bool ShowsNoNonNumber(const std::vector<LabelPiece>& pieces) {
-    for (const LabelPiece& p : pieces) {
-        const QString t = p.text.toLower();
-        if (t.contains(QLatin1String("nan")) || t.contains(QLatin1String("inf"))) return false;
-    }
-    return true;
+    const QString all = Texts(pieces).join(' ').toLower();
+    return !all.contains(QLatin1String("nan")) && !all.contains(QLatin1String("inf"));
 }
