@@ -1,6 +1,4 @@
 #include "core/ShapeRamps.h"
-#include "core/Population.h"
-#include "core/SimulationState.h"
 
 #include <gtest/gtest.h>
 
@@ -85,19 +83,6 @@ TEST(ShapeRamps, EveryRampEndsOnItsHandleAndStaysBetweenThem) {
     }
     EXPECT_EQ(heights[50], 77);
     EXPECT_EQ(Slice(heights, 5, 10), std::vector<int>(6, 37)); // a plateau stays flat
-}
-
-TEST(ShapeRamps, HandlesAndDragLimitsScaleWithTheWindow) {
-    ResetSimulationState();
-    SetPopulationGeometry(600, 864); // twice the design size
-    EXPECT_EQ(ClampDraggedTop(-50), 20);
-    EXPECT_EQ(ClampDraggedTop(300), 300);
-    EXPECT_EQ(ClampDraggedTop(10000), 540);
-    Rect rects[kEditHandles + 1];
-    ComputeEditHandles(rects);
-    // x_j = 80 - 20 + 40 j; half-widths 6, heights -8 .. +6.
-    EXPECT_EQ(rects[1], (Rect{94, 532, 106, 546}));
-    EXPECT_EQ(rects[11], (Rect{494, 532, 506, 546}));
 }
 
 } // namespace

@@ -50,7 +50,7 @@ TEST_F(StartUp, ToolWindowsAreCreatedTaggedAndLinedUp) {
             g_activeWindowTag = "POP";
             EXPECT_TRUE(Choose(entry.commandId));
             EXPECT_EQ(g_activeWindowTag, "POP") << entry.tag;
-            if (entry.visibleFlag) EXPECT_EQ(*entry.visibleFlag, 0) << entry.tag;
+            EXPECT_TRUE(!entry.visibleFlag || *entry.visibleFlag == 0) << entry.tag;
             EXPECT_EQ(window, nullptr) << entry.tag;
             continue;
         }

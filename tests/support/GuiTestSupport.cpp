@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMouseEvent>
+#include <QTest>
 
 void GuiTest::SetUp() {
     ResetSimulationState();
@@ -32,4 +33,13 @@ void SendMove(QWidget* widget, QPoint at, Qt::MouseButtons buttons, Qt::Keyboard
     QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(widget->mapToGlobal(at)), Qt::NoButton,
                      buttons, keys);
     QApplication::sendEvent(widget, &move);
+}
+
+void TypeInto(QLineEdit* field, const QString& text) {
+    field->setFocus();
+    field->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(field, Qt::Key_Delete);
+    else
+        QTest::keyClicks(field, text);
 }

