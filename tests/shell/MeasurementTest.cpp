@@ -47,9 +47,18 @@ class Measurement : public ShellTest {
     static CToolWindow* Settings() { return g_popSettingsWnd; }
 };
 
-TEST_F(Measurement, DiscreteClearsTheShapeResetsTheTransformAndHidesTheSettings) {
+TEST_F(Measurement, ContinuousAgainKeepsAllButTheSeriesDiscreteClearsTheShape) {
+    // Continuous again: shape, transform and open dialog all stay.
     ShapeWithSeries();
-    ASSERT_TRUE(Settings()->IsToolVisible());
+    const std::vector<int> normal = Curve();
+    ASSERT_TRUE(Choose(ID_MEASUREMENT_CONTINUOUS));
+    EXPECT_EQ(Curve(), normal);
+    EXPECT_FLOAT_EQ(g_dispToMean, 100.0f);
+    EXPECT_TRUE(Settings()->IsToolVisible());
+    EXPECT_EQ(g_samplesDrawn, 0);
+
+    // Discrete: the shape cleared, the transform reset, the settings hidden.
+    Draw();
     ASSERT_TRUE(Choose(ID_MEASUREMENT_DISCRETE));
     EXPECT_EQ(g_isDiscrete + 2 * g_isContinuous + 4 * g_isBinomial, 1);
     EXPECT_TRUE(CurveIsEmpty() && TransformIsIdentity());
@@ -60,20 +69,8 @@ TEST_F(Measurement, DiscreteClearsTheShapeResetsTheTransformAndHidesTheSettings)
     EXPECT_FALSE(ItemWhenOpened(ID_MEASUREMENT_CONTINUOUS)->isChecked());
     EXPECT_FALSE(Choose(ID_WINDOW_POP_SETTINGS)); // disabled for discrete
     EXPECT_FALSE(Settings()->IsToolVisible());
-}
-
-TEST_F(Measurement, ChoosingTheCurrentKindKeepsThePopulationButEndsTheSeries) {
-    // Continuous again: shape, transform and open dialog all stay.
-    ShapeWithSeries();
-    const std::vector<int> normal = Curve();
-    ASSERT_TRUE(Choose(ID_MEASUREMENT_CONTINUOUS));
-    EXPECT_EQ(Curve(), normal);
-    EXPECT_FLOAT_EQ(g_dispToMean, 100.0f);
-    EXPECT_TRUE(Settings()->IsToolVisible());
-    EXPECT_EQ(g_samplesDrawn, 0);
 
     // Discrete again: the shape stays, the transform goes back to identity.
-    ASSERT_TRUE(Choose(ID_MEASUREMENT_DISCRETE));
     ApplyPreset(PresetShape::Normal);
     const std::vector<int> discreteNormal = Curve();
     Draw();

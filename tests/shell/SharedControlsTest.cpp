@@ -1,20 +1,23 @@
-// The Speed control that three windows carry: all of them always show the
-// one g_speed. The Dorvane window's control is the real one; the Samples and
-// Confidence Intervals windows are stood in for by controls at their places.
+// The drawing helpers and the Speed control that several windows share.
 #include "tests/shell/ShellTestSupport.h"
 
 #include "core/SimulationState.h"
 #include "resources/Resource.h"
 #include "shell/DialogTemplate.h"
+#include "shell/DrawingResources.h"
+#include "shell/Gdi.h"
 #include "shell/SpeedControl.h"
 #include "windows/sampdist/SamplingDistDlg.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QPushButton>
 #include <QTest>
 #include <functional>
 
 namespace {
-// A window carrying a Speed control at the place one of the other windows has it.
+// A window carrying a Speed control at the place the Samples or Confidence
+// Intervals window has it; the Dorvane window's control is the real one.
 struct SpeedHost {
     SpeedHost(QSize design, std::array<int, 5> xs, int y)
         : dialog(&widget, QSize(design.width() / 2, design.height() / 2), design) {
@@ -58,4 +61,33 @@ TEST_F(SpeedControl, EveryControlShowsTheSpeedPressedInAnyOfThem) {
                 EXPECT_EQ(pressed(control), QString("F432S"[speed - 1]));
         }
     }
+}
+
+// Lines stop one pixel short of their end point and rectangles leave out
+// their right and bottom edges; every window's geometry counts on both.
+TEST(Gdi, LinesAndRectanglesKeepTheExclusiveEdge) {
+    QImage image(30, 30, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    {
+        QPainter p(&image);
+        GdiLine(p, 0, 1, 10, 1, QPen(Qt::black)); // a default pen has a square cap
+        GdiLine(p, 2, 3, 2, 13, g_penBlack1);
+        GdiFillRect(p, 20, 20, 25, 24, QBrush(Qt::black));
+        GdiLine(p, 5, 10, 15, 10, g_penRed2); // two pixels thick: a band centred on it
+    }
+    auto black = [&](int x, int y) { return qGray(image.pixel(x, y)) < 128; };
+    for (int x = 0; x < 10; ++x)
+        EXPECT_TRUE(black(x, 1)) << x;
+    EXPECT_FALSE(black(10, 1));
+    for (int y = 3; y < 13; ++y)
+        EXPECT_TRUE(black(2, y)) << y;
+    EXPECT_FALSE(black(2, 13));
+    EXPECT_TRUE(black(24, 23));
+    EXPECT_FALSE(black(25, 23));
+    EXPECT_FALSE(black(24, 24));
+    const QRgb red = QColor(255, 0, 0).rgb();
+    EXPECT_EQ(image.pixel(5, 9), red);
+    EXPECT_EQ(image.pixel(14, 10), red);
+    EXPECT_NE(image.pixel(5, 11), red);
+    EXPECT_NE(image.pixel(15, 10), red);
 }
