@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <climits>
 #include <string>
 #include <vector>
 
@@ -50,18 +49,6 @@ class SeriesControlTest : public ::testing::Test {
     SampleDisplay quiet; // nothing to show; speed 2 has no pauses
 };
 
-TEST_F(SeriesControlTest, ReadsWholeNumbersAsTheFieldsDo) {
-    for (const char* text : {"", "abc", "- 5"})
-        EXPECT_EQ(ReadWholeNumber(text), 0) << text;
-    EXPECT_EQ(ReadWholeNumber("  42abc"), 42);
-    EXPECT_EQ(ReadWholeNumber("\t+7"), 7);
-    EXPECT_EQ(ReadWholeNumber("-12 3"), -12);
-    // Too many digits for an int: held at the limit, never wrapped.
-    EXPECT_EQ(ReadWholeNumber("-2147483648"), INT_MIN);
-    EXPECT_EQ(ReadWholeNumber("-99999999999999999999999999"), INT_MIN);
-    EXPECT_EQ(ReadWholeNumber(std::string(5000, '9')), INT_MAX);
-}
-
 TEST_F(SeriesControlTest, ResetSeriesEmptiesTheSeriesAndRepaintsTheShownWindows) {
     DrawSeries(40);
     g_sdScaleY = 1.5f;
@@ -78,8 +65,7 @@ TEST_F(SeriesControlTest, ResetSeriesEmptiesTheSeriesAndRepaintsTheShownWindows)
     for (int value :
          {g_samplesExist, g_seriesSampleSize, g_samplesDrawn, g_selectedPos, g_ciInCount})
         EXPECT_EQ(value, 0);
-    EXPECT_EQ(g_sumOfMeans + g_sumOfSDs, 0.0f);
-    EXPECT_TRUE(g_sdSelectionRect.IsEmpty());
+    EXPECT_TRUE(g_sumOfMeans + g_sumOfSDs == 0.0f && g_sdSelectionRect.IsEmpty());
     EXPECT_EQ(g_histCountScale, 4.0f); // not multiplied by the window's scale
     EXPECT_EQ(g_histTickCount, 3);
     EXPECT_EQ(g_sampleStore[1].mean, firstMean); // rows wait to be overwritten
@@ -87,13 +73,11 @@ TEST_F(SeriesControlTest, ResetSeriesEmptiesTheSeriesAndRepaintsTheShownWindows)
               (std::vector<std::string>{"RepaintDorvaneWhole samples=0", "RedrawConfIntervalWindow",
                                         "RedrawSamplesWindow"}));
 
-    // Hidden windows are not touched; the mode survives.
+    // Hidden windows are not touched.
     g_samplingDistWndVisible = g_confIntervalWndVisible = g_samplesWndVisible = 0;
-    g_addMoreMode = 1;
     views.calls.clear();
     ResetSeries();
     EXPECT_TRUE(views.calls.empty());
-    EXPECT_EQ(g_addMoreMode, 1);
 }
 
 TEST_F(SeriesControlTest, FieldsAreHeldToTheirLimits) {
@@ -106,6 +90,7 @@ TEST_F(SeriesControlTest, FieldsAreHeldToTheirLimits) {
         {NumberOfSamplesEdited, "10000", "10000", ""},
         {NumberOfSamplesEdited, "", "", ""},
         {SampleSizeEdited, "1001", "1000", kMsgSampleSizeTooLarge},
+        // Too many digits for an int: held at the limit, never wrapped.
         {SampleSizeEdited, "99999999999999999999", "1000", kMsgSampleSizeTooLarge},
         {SampleSizeEdited, "1000", "1000", ""},
         {SampleSizeEdited, "0", "0", ""}, // too small is refused when drawing, not while typing
@@ -118,10 +103,10 @@ TEST_F(SeriesControlTest, FieldsAreHeldToTheirLimits) {
     }
 }
 
-TEST_F(SeriesControlTest, AddMoreAtNineThousandTakesOnlyWhatFits) {
+TEST_F(SeriesControlTest, AddMoreAtNineThousandTakesOnlyWhatFitsAndTheToggleFollows) {
     DrawSeries(9000);
     g_addMoreMode = 1;
-    const FieldOutcome out = NumberOfSamplesEdited("2000");
+    FieldOutcome out = NumberOfSamplesEdited("2000");
     EXPECT_EQ(out.text + "|" + out.message, std::string("1000|") + kMsgTooManySamples);
     EXPECT_TRUE(NumberOfSamplesEdited("1000").message.empty());
 
@@ -131,24 +116,17 @@ TEST_F(SeriesControlTest, AddMoreAtNineThousandTakesOnlyWhatFits) {
     EXPECT_EQ(entry.numberText + "|" + entry.message, std::string("1000|") + kMsgTooManySamples);
     EXPECT_EQ(DrawSamples(ReadWholeNumber(entry.numberText), 1, quiet).totalSamplesText, "10000");
 
-    // NEW SERIES is not limited by the series already drawn.
-    g_addMoreMode = 0;
-    const DrawEntry fresh = CheckDrawEntry("10000", "1");
-    EXPECT_EQ(fresh.numberText + "|" + fresh.message, "10000|");
-}
-
-TEST_F(SeriesControlTest, ToggleFlipsModeLabelAndLimit) {
-    DrawSeries(kMaxSamples);
-    FieldOutcome out = ToggleSeriesMode("5", true);
-    EXPECT_EQ(g_addMoreMode, 1);
-    EXPECT_EQ(g_seriesModeLabel, "ADD\nMORE");
-    EXPECT_EQ(g_histNeedsRescale, 0);
-    EXPECT_EQ(out.text + "|" + out.message, std::string("0|") + kMsgTooManySamples); // full
-
+    // NEW SERIES is not limited by the series already drawn; back to ADD
+    // MORE with the series full, nothing more fits.
     out = ToggleSeriesMode("20000", true);
     EXPECT_EQ(g_seriesModeLabel, "NEW\nSERIES");
     EXPECT_EQ(g_histNeedsRescale, 1);
     EXPECT_EQ(out.text + "|" + out.message, std::string("10000|") + kMsgTooManySamples);
+    EXPECT_EQ(CheckDrawEntry("10000", "1").numberText, "10000");
+    out = ToggleSeriesMode("5", true);
+    EXPECT_EQ(g_seriesModeLabel, "ADD\nMORE");
+    EXPECT_EQ(g_histNeedsRescale, 0);
+    EXPECT_EQ(out.text + "|" + out.message, std::string("0|") + kMsgTooManySamples);
 }
 
 TEST_F(SeriesControlTest, DrawEntryRefusesWhatCannotBeDrawn) {
