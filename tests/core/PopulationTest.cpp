@@ -79,7 +79,7 @@ TEST_F(PopulationTest, PresetsOfBothKindsAtScale1) {
         const char* name;
         std::vector<int> continuous, discrete;
     };
-    const Case cases[] = {
+    std::vector<Case> cases = {
         {PresetShape::Normal, "NORMAL", kNormal, Table(kDiscreteNormalHeights, 11)},
         {PresetShape::UShaped, "U-SHAPED", kUShaped, {223, 82, 31, 12, 5, 2, 5, 12, 31, 82, 223}},
         {PresetShape::Uniform, "UNIFORM", std::vector<int>(51, 150), std::vector<int>(11, 150)},
@@ -95,10 +95,12 @@ TEST_F(PopulationTest, PresetsOfBothKindsAtScale1) {
          "TRIMODAL",
          Table(kContinuousTrimodalHeights, 51),
          {16, 104, 160, 44, 58, 202, 136, 44, 110, 126, 16}},
-        // The other picture buttons' shapes are checked through the window.
-        {PresetShape::Picture1005, "DISTRIBUTION", Table(kContinuousPictureHeights[3], 51),
-         Table(kDiscretePictureHeights[3], 11)},
     };
+    const PresetShape pictures[] = {PresetShape::Picture1003, PresetShape::Picture1002,
+                                    PresetShape::Picture1004, PresetShape::Picture1005};
+    for (int i = 0; i < 4; ++i)
+        cases.push_back({pictures[i], "DISTRIBUTION", Table(kContinuousPictureHeights[i], 51),
+                         Table(kDiscretePictureHeights[i], 11)});
     EXPECT_EQ(kContinuousBimodalHeights[25], 62);
     EXPECT_EQ(kContinuousPictureHeights[3][40], 0); // 1005 has an empty column
     for (const Case& c : cases) {
