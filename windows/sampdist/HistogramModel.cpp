@@ -5,13 +5,13 @@
 
 #include "core/Distributions.h"
 #include "core/SamplingEngine.h"
+#include "core/SeriesControl.h"
 #include "core/SimulationState.h"
 #include "windows/sampdist/SampDistText.h"
 
 #include <algorithm>
 #include <cmath>
 
-using sampdist::FieldNumber;
 using sampdist::FormatNumber;
 using sampdist::TruncPixel;
 
@@ -210,7 +210,7 @@ NormalCurve ComputeNormalCurve(const std::string& sampleSizeText,
                                const std::string& numberOfSamplesText, int scrollPos) {
     NormalCurve curve{false, 0.0f, 0.0, 0.0, 0, 0};
     g_normalCurveFactor = 0.0f;
-    const int n = FieldNumber(sampleSizeText);
+    const int n = ReadWholeNumber(sampleSizeText);
     const double se = g_standardError;
     const BinWidthInfo info = CurrentBinWidthInfo();
     const int P = g_sdScaleX > 0.0f ? TruncPixel(info.zoom * g_pixelsPerUnit / g_sdScaleX) : 0;
@@ -224,7 +224,8 @@ NormalCurve ComputeNormalCurve(const std::string& sampleSizeText,
     if (g_isBinomial && n < 45) c = (1.0 / (2.0 * n)) / (se * 0.1);
     const double area = 1.0 - BetaAI(2500.0f, 0.5f, static_cast<float>(5000.0 / (5000.0 + c * c)));
 
-    const double count = g_samplesExist ? g_seriesTargetCount : FieldNumber(numberOfSamplesText);
+    const double count =
+        g_samplesExist ? g_seriesTargetCount : ReadWholeNumber(numberOfSamplesText);
     const double k = count * area * g_histCountScale;
     const double d = 1.0 / (std::sqrt(2.0 * kPi) * se * P);
     const double factor = d > 0.0 ? std::floor(k / d) : 1.0;

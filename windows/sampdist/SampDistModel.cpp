@@ -5,13 +5,13 @@
 
 #include "core/Random.h"
 #include "core/SamplingEngine.h"
+#include "core/SeriesControl.h"
 #include "core/SimulationState.h"
 #include "windows/sampdist/SampDistText.h"
 
 #include <algorithm>
 #include <cmath>
 
-using sampdist::FieldNumber;
 using sampdist::FormatNumber;
 using sampdist::TruncPixel;
 
@@ -173,7 +173,7 @@ std::string AxisLabelText(int i, int scrollPos) {
 }
 
 int ReadSampleSize(const std::string& sampleSizeText, std::string& intervalWidthText) {
-    const int n = FieldNumber(sampleSizeText);
+    const int n = ReadWholeNumber(sampleSizeText);
     if (n >= 1) {
         const float se = static_cast<float>(g_popSD / std::sqrt(static_cast<double>(n)));
         g_standardError = g_isBinomial ? 10.0f * se : se;
@@ -210,7 +210,7 @@ float SampleStatistic(int r) {
 }
 
 void Rebin(const std::string& sampleSizeText) {
-    g_sdSampleSize = FieldNumber(sampleSizeText);
+    g_sdSampleSize = ReadWholeNumber(sampleSizeText);
     std::fill(std::begin(g_meanHistogram), std::end(g_meanHistogram), 0);
     const int drawn = std::min(g_samplesDrawn, kMaxSamples);
     for (int r = 1; r <= drawn; ++r) {

@@ -4,13 +4,13 @@
 #include "windows/sampdist/SampDistModel.h"
 
 #include "core/Distributions.h"
+#include "core/SeriesControl.h"
 #include "core/SimulationState.h"
 #include "windows/sampdist/SampDistText.h"
 
 #include <algorithm>
 #include <cmath>
 
-using sampdist::FieldNumber;
 using sampdist::FormatInt;
 using sampdist::FormatNumber;
 using sampdist::PlainZero;
@@ -196,8 +196,8 @@ int CountAtOrBelow(float z) {
 
 SliderReadouts UpdateSliderReadouts(const std::string& sampleSizeText,
                                     const std::string& numberOfSamplesText) {
-    g_sdSampleSize = FieldNumber(sampleSizeText);
-    const int asked = FieldNumber(numberOfSamplesText);
+    g_sdSampleSize = ReadWholeNumber(sampleSizeText);
+    const int asked = ReadWholeNumber(numberOfSamplesText);
     const int drawn = std::clamp(g_samplesDrawn, 0, kMaxSamples);
 
     // One pass over the series. A sample without a statistic (a t value of a
