@@ -6,3 +6,11 @@ inline constexpr char kMsgSampleSizeTooLarge[] = "The sample size cannot be grea
 inline constexpr char kMsgSampleSizeTooSmall[] = "The sample size must be at least 1";
 inline constexpr char kMsgEmptyPopulation[] =
     "The population is empty. Choose or draw a population first.";
+
+// Refusals of SET in the population settings dialog.
+inline constexpr char kMsgNoSpread[] =
+    "The population has no spread, so its standard deviation cannot be set.";
+inline constexpr char kMsgSettingsNotNumbers[] =
+    "Type a number for the mean and a number for the standard deviation.";
+inline constexpr char kMsgSettingsTooLarge[] =
+    "These numbers are too large to show. Type a smaller mean or standard deviation.";

@@ -1,5 +1,6 @@
 #include "windows/population/PopSettingsDlg.h"
 
+#include "core/Messages.h"
 #include "core/Population.h"
 #include "core/SimulationState.h"
 #include "core/ViewHooks.h"

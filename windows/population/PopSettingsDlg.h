@@ -11,14 +11,6 @@ class DialogTemplate;
 class QLineEdit;
 class QPushButton;
 
-// Refusals of SET, shown in the program's message box.
-inline constexpr char kMsgNoSpread[] =
-    "The population has no spread, so its standard deviation cannot be set.";
-inline constexpr char kMsgSettingsNotNumbers[] =
-    "Type a number for the mean and a number for the standard deviation.";
-inline constexpr char kMsgSettingsTooLarge[] =
-    "These numbers are too large to show. Type a smaller mean or standard deviation.";
-
 class CPopSettingsDlg : public CToolWindow {
     Q_OBJECT
   public:

@@ -2,6 +2,7 @@
 // menu and the picture buttons, dragging the handles, the pixels; the
 // binomial window's buttons and bars; SET, DEFAULT and CANCEL of the settings.
 
+#include "core/Messages.h"
 #include "core/Population.h"
 #include "core/PresetTables.h"
 #include "core/SimulationState.h"
