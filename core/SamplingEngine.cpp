@@ -1,11 +1,11 @@
 #include "core/SamplingEngine.h"
 
+#include "core/NumberText.h"
 #include "core/SimulationState.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <limits>
 
@@ -205,20 +205,6 @@ void InsertSortedMean(float mean, int r) {
     g_sortedMeanSampleNo[k] = r;
 }
 
-std::string FormatInt(int value) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%i", value);
-    return text;
-}
-
-// A readout without a finite value stays empty.
-std::string FormatFixed(const char* format, double value) {
-    if (!std::isfinite(value)) return {};
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
-
 void StartNewSeries(int n) {
     g_seriesSampleSize = n;
     g_samplesDrawn = 0;
@@ -352,13 +338,13 @@ void FinishRun(int count, const RunContext& run, SampleDisplay& display, DrawRes
     // With no sample in the series there is nothing to average.
     if (total > 0) {
         g_meanOfMeans = g_sumOfMeans / static_cast<float>(total);
-        result.meanOfMeansText = FormatFixed("%.2f", ShownValue(g_meanOfMeans));
+        result.meanOfMeansText = FormatNumber("%.2f", ShownValue(g_meanOfMeans));
 
         if (n > 1) {
             g_sumOfSDs += run.sdTotal;
             g_meanOfSDs = g_sumOfSDs / static_cast<float>(total);
             result.meanOfSdsText =
-                FormatFixed("%.3f", static_cast<double>(g_dispScale) * g_meanOfSDs);
+                FormatNumber("%.3f", static_cast<double>(g_dispScale) * g_meanOfSDs);
         }
     }
 
@@ -375,12 +361,12 @@ void FinishRun(int count, const RunContext& run, SampleDisplay& display, DrawRes
         const double meanVar =
             (sumMeanSq - total * static_cast<double>(g_meanOfMeans) * g_meanOfMeans) / (total - 1);
         g_sdOfMeans = static_cast<float>(std::sqrt(std::max(0.0, meanVar)));
-        result.sdOfMeansText = FormatFixed("%.3f", static_cast<double>(g_dispScale) * g_sdOfMeans);
+        result.sdOfMeansText = FormatNumber("%.3f", static_cast<double>(g_dispScale) * g_sdOfMeans);
         if (n > 1) {
             const double sdVar =
                 (sumSdSq - total * static_cast<double>(g_meanOfSDs) * g_meanOfSDs) / (total - 1);
             g_sdOfSDs = static_cast<float>(std::sqrt(std::max(0.0, sdVar)));
-            result.sdOfSdsText = FormatFixed("%.3f", static_cast<double>(g_dispScale) * g_sdOfSDs);
+            result.sdOfSdsText = FormatNumber("%.3f", static_cast<double>(g_dispScale) * g_sdOfSDs);
         }
         result.numberOfSamplesText = FormatInt(count);
     }

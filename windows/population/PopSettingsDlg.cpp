@@ -140,15 +140,15 @@ void CPopSettingsDlg::OnSet() {
 
 void CPopSettingsDlg::OnDefault() {
     ResetDisplayTransform();
-    m_meanText = FormatNumber("%.2f", g_popMean);
-    m_sdText = FormatNumber("%.3f", g_popSD);
+    m_meanText = NumberText("%.2f", g_popMean);
+    m_sdText = NumberText("%.3f", g_popSD);
     PushTexts();
     RefreshWindows();
 }
 
 void CPopSettingsDlg::OnCancel() {
-    m_meanText = FormatNumber("%.2f", ShownValue(g_popMean));
-    m_sdText = FormatNumber("%.3f", static_cast<double>(g_popSD) * g_dispScale);
+    m_meanText = NumberText("%.2f", ShownValue(g_popMean));
+    m_sdText = NumberText("%.3f", static_cast<double>(g_popSD) * g_dispScale);
     PushTexts();
     RefreshWindows();
 }

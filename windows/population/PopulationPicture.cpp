@@ -1,5 +1,6 @@
 #include "windows/population/PopulationPicture.h"
 
+#include "core/NumberText.h"
 #include "core/SimulationState.h"
 #include "shell/DrawingResources.h"
 #include "shell/Gdi.h"
@@ -10,7 +11,6 @@
 #include <QRect>
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
@@ -92,7 +92,7 @@ std::vector<LabelPiece> MeasurementMarkerLabels(int clientWidth) {
     MarkerLabel median;
     median.word = QStringLiteral("M = ");
     median.mirroredWord = QStringLiteral(" = M");
-    median.number = FormatNumber("%.1f", ShownValue(g_popMedian));
+    median.number = NumberText("%.1f", ShownValue(g_popMedian));
     median.rightStart = median.leftEnd = xMedian;
     median.gap = Px(sx, 3);
     median.top = Row(42);
@@ -102,7 +102,7 @@ std::vector<LabelPiece> MeasurementMarkerLabels(int clientWidth) {
 
     MarkerLabel q1;
     q1.mirroredWord = QStringLiteral(" = Q1");
-    q1.number = FormatNumber("%.2f", ShownValue(g_popQ1));
+    q1.number = NumberText("%.2f", ShownValue(g_popQ1));
     q1.leftEnd = XOfValue(g_popQ1);
     q1.top = Row(56);
     q1.colour = black;
@@ -112,7 +112,7 @@ std::vector<LabelPiece> MeasurementMarkerLabels(int clientWidth) {
 
     MarkerLabel q3;
     q3.word = QStringLiteral("Q3 = ");
-    q3.number = FormatNumber("%.2f", ShownValue(g_popQ3));
+    q3.number = NumberText("%.2f", ShownValue(g_popQ3));
     q3.rightStart = XOfValue(g_popQ3);
     q3.gap = Px(sx, 6);
     q3.top = Row(56);
@@ -125,7 +125,7 @@ std::vector<LabelPiece> MeasurementMarkerLabels(int clientWidth) {
     MarkerLabel mean;
     mean.word = QStringLiteral("\u03bc = ");
     mean.mirroredWord = QStringLiteral(" = \u03bc");
-    mean.number = FormatNumber("%.2f", ShownValue(g_popMean));
+    mean.number = NumberText("%.2f", ShownValue(g_popMean));
     mean.rightStart = mean.leftEnd = xMean;
     mean.gap = Px(sx, 1);
     mean.top = Row(14);
@@ -137,7 +137,7 @@ std::vector<LabelPiece> MeasurementMarkerLabels(int clientWidth) {
     MarkerLabel sd;
     sd.word = QStringLiteral("\u03c3 = ");
     sd.mirroredWord = QStringLiteral(" = \u03c3");
-    sd.number = FormatNumber("%.3f", static_cast<double>(g_popSD) * g_dispScale);
+    sd.number = NumberText("%.3f", static_cast<double>(g_popSD) * g_dispScale);
     sd.rightStart = xMean + half + Px(sx, 3);
     sd.leftEnd = xMean - half - Px(sx, 3);
     sd.gap = Px(sx, 1);
@@ -157,7 +157,7 @@ std::vector<LabelPiece> BinomialMarkerLabels(int clientWidth) {
     MarkerLabel p;
     p.word = QStringLiteral("p = ");
     p.mirroredWord = QStringLiteral(" = p");
-    p.number = FormatNumber("%.3f", g_popMean);
+    p.number = NumberText("%.3f", g_popMean);
     p.rightStart = p.leftEnd = xp;
     p.top = Row(18);
     p.colour = QColor(0, 0, 255);
@@ -169,7 +169,7 @@ std::vector<LabelPiece> BinomialMarkerLabels(int clientWidth) {
     MarkerLabel sd;
     sd.word = QStringLiteral("\u03c3 = ");
     sd.mirroredWord = QStringLiteral(" = \u03c3");
-    sd.number = FormatNumber("%.3f", static_cast<double>(g_popSD) * g_dispScale);
+    sd.number = NumberText("%.3f", static_cast<double>(g_popSD) * g_dispScale);
     sd.rightStart = xp + half + Px(sx, 3);
     sd.leftEnd = xp - half - Px(sx, 3);
     sd.gap = Px(sx, 1);
@@ -215,11 +215,8 @@ int XOfProportion(double p) {
     return g_plotLeft + Px(sx, 10) + static_cast<int>(PlotSpan() * Tame(p));
 }
 
-QString FormatNumber(const char* format, double value) {
-    if (!std::isfinite(value)) return QString();
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    return QString::fromLatin1(text);
+QString NumberText(const char* format, double value) {
+    return QString::fromLatin1(FormatNumber(format, value).c_str());
 }
 
 std::vector<LabelPiece> MeasurementAxisLabels() {
@@ -233,7 +230,7 @@ std::vector<LabelPiece> MeasurementAxisLabels() {
         return CentredLabels(texts, firstX, Px(sx, 20));
     }
     for (int k = 0; k <= 10; k += 2)
-        texts << FormatNumber("%.1f", ShownValue(static_cast<float>(k)));
+        texts << NumberText("%.1f", ShownValue(static_cast<float>(k)));
     return CentredLabels(texts, firstX, Px(sx, 40));
 }
 

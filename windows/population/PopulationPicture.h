@@ -20,9 +20,9 @@ int XOfValue(double v);
 // x of a proportion 0..1 (binomial populations).
 int XOfProportion(double p);
 
-// printf-style text of a number that is never "nan" or "inf": a value
-// without a finite value shows as the empty string.
-QString FormatNumber(const char* format, double value);
+// FormatNumber (core/NumberText.h) as a QString: empty, never "nan" or
+// "inf", when the value is not finite.
+QString NumberText(const char* format, double value);
 
 // One piece of text placed on the picture: its top-left corner and colours.
 struct LabelPiece {

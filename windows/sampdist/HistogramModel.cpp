@@ -4,6 +4,7 @@
 #include "windows/sampdist/SampDistModel.h"
 
 #include "core/Distributions.h"
+#include "core/NumberText.h"
 #include "core/SamplingEngine.h"
 #include "core/SeriesControl.h"
 #include "core/SimulationState.h"
@@ -12,7 +13,6 @@
 #include <algorithm>
 #include <cmath>
 
-using sampdist::FormatNumber;
 using sampdist::TruncPixel;
 
 namespace {

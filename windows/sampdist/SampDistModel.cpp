@@ -3,6 +3,7 @@
 
 #include "windows/sampdist/SampDistModel.h"
 
+#include "core/NumberText.h"
 #include "core/Random.h"
 #include "core/SamplingEngine.h"
 #include "core/SeriesControl.h"
@@ -12,7 +13,6 @@
 #include <algorithm>
 #include <cmath>
 
-using sampdist::FormatNumber;
 using sampdist::TruncPixel;
 
 namespace {

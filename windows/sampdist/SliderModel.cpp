@@ -4,6 +4,7 @@
 #include "windows/sampdist/SampDistModel.h"
 
 #include "core/Distributions.h"
+#include "core/NumberText.h"
 #include "core/SeriesControl.h"
 #include "core/SimulationState.h"
 #include "windows/sampdist/SampDistText.h"
@@ -11,8 +12,6 @@
 #include <algorithm>
 #include <cmath>
 
-using sampdist::FormatInt;
-using sampdist::FormatNumber;
 using sampdist::PlainZero;
 using sampdist::TruncPixel;
 
