@@ -6,8 +6,7 @@
 #include <QMdiArea>
 #include <QMouseEvent>
 
-CToolWindow::CToolWindow(const char* tag, const QString& caption, QSize designSize,
-                         QWidget* parent)
+CToolWindow::CToolWindow(const char* tag, const QString& caption, QSize designSize, QWidget* parent)
     : QWidget(parent), m_tag(tag) {
     setWindowTitle(caption);
     setFixedSize(designSize);
@@ -43,9 +42,13 @@ void CToolWindow::HideTool() {
         hide();
 }
 
-bool CToolWindow::IsToolVisible() const { return m_frame ? m_frame->isVisible() : isVisible(); }
+bool CToolWindow::IsToolVisible() const {
+    return m_frame ? m_frame->isVisible() : isVisible();
+}
 
-QRect CToolWindow::ToolGeometry() const { return m_frame ? m_frame->geometry() : geometry(); }
+QRect CToolWindow::ToolGeometry() const {
+    return m_frame ? m_frame->geometry() : geometry();
+}
 
 void CToolWindow::MoveToolTo(const QPoint& topLeft) {
     if (auto* frame = qobject_cast<CToolSubWindow*>(m_frame)) {
@@ -62,7 +65,9 @@ void CToolWindow::ResizeClientTo(const QSize& clientSize) {
     if (m_frame) m_frame->adjustSize();
 }
 
-void CToolWindow::MarkActive() { g_activeWindowTag = m_tag; }
+void CToolWindow::MarkActive() {
+    g_activeWindowTag = m_tag;
+}
 
 void CToolWindow::mousePressEvent(QMouseEvent* event) {
     MarkActive();
@@ -88,4 +93,10 @@ void CToolSubWindow::closeEvent(QCloseEvent* event) {
 void CToolSubWindow::moveEvent(QMoveEvent* event) {
     QMdiSubWindow::moveEvent(event);
     if (!m_programmaticMove && isVisible()) m_tool->OnMoved();
+}
+
+bool LeftButtonAlone(const QMouseEvent* event) {
+    const Qt::KeyboardModifiers keys =
+        Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    return event->buttons() == Qt::LeftButton && !(event->modifiers() & keys);
 }

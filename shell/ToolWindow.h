@@ -13,7 +13,7 @@ class QMdiArea;
 
 class CToolWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     CToolWindow(const char* tag, const QString& caption, QSize designSize,
                 QWidget* parent = nullptr);
 
@@ -38,28 +38,32 @@ public:
     // Sets g_activeWindowTag to this window's tag.
     void MarkActive();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     const char* m_tag;
     QMdiSubWindow* m_frame = nullptr;
 };
+
+// A drag follows a move only while the left button alone is held: no other
+// button, no modifier key.
+bool LeftButtonAlone(const QMouseEvent* event);
 
 // The MDI frame of a tool window: the close box hides instead of closing, and
 // moves are reported to the window.
 class CToolSubWindow : public QMdiSubWindow {
     Q_OBJECT
-public:
+  public:
     explicit CToolSubWindow(CToolWindow* tool);
     // Set while the program itself moves the frame, so only user moves count.
     void SetProgrammaticMove(bool on) { m_programmaticMove = on; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
 
-private:
+  private:
     CToolWindow* m_tool;
     bool m_programmaticMove = false;
 };

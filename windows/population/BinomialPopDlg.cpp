@@ -9,6 +9,7 @@
 #include "shell/DrawingResources.h"
 #include "shell/Gdi.h"
 #include "shell/RepaintNow.h"
+#include "shell/ToolWindow.h"
 #include "windows/population/PopulationPicture.h"
 
 #include <QMouseEvent>
@@ -25,12 +26,6 @@ constexpr int kDesignHeight = 430;
 const char* const kProportionTexts[] = {".05", ".10", ".15", ".20", ".25", ".30", ".35",
                                         ".40", ".45", ".50", ".55", ".60", ".65", ".70",
                                         ".75", ".80", ".85", ".90", ".95", "1.00"};
-
-bool LeftButtonAlone(const QMouseEvent* event) {
-    const Qt::KeyboardModifiers keys =
-        Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    return event->buttons() == Qt::LeftButton && !(event->modifiers() & keys);
-}
 
 } // namespace
 

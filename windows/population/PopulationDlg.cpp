@@ -9,6 +9,7 @@
 #include "shell/DrawingResources.h"
 #include "shell/Gdi.h"
 #include "shell/RepaintNow.h"
+#include "shell/ToolWindow.h"
 #include "windows/population/PopulationPicture.h"
 
 #include <QMenu>
@@ -56,13 +57,6 @@ const MenuItem kShapeMenuItems[] = {
 
 QRect Union(const Rect& a, const Rect& b) {
     return ToQRect(a).united(ToQRect(b));
-}
-
-// Only the left button, with no other button and no modifier key held.
-bool LeftButtonAlone(const QMouseEvent* event) {
-    const Qt::KeyboardModifiers keys =
-        Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    return event->buttons() == Qt::LeftButton && !(event->modifiers() & keys);
 }
 
 } // namespace
