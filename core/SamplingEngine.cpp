@@ -2,6 +2,7 @@
 
 #include "core/NumberText.h"
 #include "core/SimulationState.h"
+#include "core/ValueDraw.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,106 +11,6 @@
 #include <limits>
 
 namespace {
-
-enum class Kind { Continuous, Discrete, Binomial };
-
-// The float nearest 1/32767: every uniform number is a Rand result times it.
-constexpr float kInvRandMax = 1.0f / 32767.0f;
-
-// A random result of the program's generator can be one of only 32,768
-// numbers, so at the start of a run the column each of them falls into is
-// worked out once. Drawing a value is then a table look-up instead of a scan
-// over the cumulative shares, with exactly the same outcome.
-std::int8_t g_columnOfRand[kRandMax + 1];
-
-// The generator's state lives in a register for the length of a run. The
-// formula is the program's fixed generator (core/Random); the state is handed
-// back at the end, so the stream goes on exactly as if Rand had been called
-// for every number.
-struct RunStream {
-    std::uint32_t state;
-
-    int Next() {
-        state = state * 214013u + 2531011u;
-        return static_cast<int>((state >> 16) & 0x7fff);
-    }
-};
-
-Kind CurrentKind() {
-    if (g_isBinomial) return Kind::Binomial;
-    if (g_isDiscrete) return Kind::Discrete;
-    return Kind::Continuous;
-}
-
-int ColumnsOf(Kind kind) {
-    switch (kind) {
-    case Kind::Continuous:
-        return 51;
-    case Kind::Discrete:
-        return 11;
-    case Kind::Binomial:
-        return 2;
-    }
-    return 51;
-}
-
-float UnitFromRand(int r) {
-    const float u = static_cast<float>(r) * kInvRandMax;
-    return u > 1.0f ? 1.0f : u;
-}
-
-// Fills g_columnOfRand for the current population. A number u falls into
-// column m when S[m] < u <= S[m+1]; the shares only grow, so walking them
-// alongside the (growing) u finds the same column as a scan.
-void BuildColumnTable(Kind kind) {
-    const float* share = g_popCumShare;
-    const int columns = ColumnsOf(kind);
-
-    if (kind == Kind::Binomial) {
-        for (int r = 0; r <= kRandMax; ++r)
-            g_columnOfRand[r] = (UnitFromRand(r) > share[1] && share[2] > 0.0f) ? 1 : 0;
-        return;
-    }
-
-    int firstWeighted = -1;
-    int lastWeighted = 0;
-    for (int m = 0; m < columns; ++m) {
-        if (share[m + 1] > share[m]) {
-            if (firstWeighted < 0) firstWeighted = m;
-            lastWeighted = m;
-        }
-    }
-    if (firstWeighted < 0) firstWeighted = 0;
-
-    int j = 1;
-    for (int r = 0; r <= kRandMax; ++r) {
-        const float u = UnitFromRand(r);
-        while (j <= columns && share[j] < u)
-            ++j;
-        int column;
-        if (j > columns) {
-            // Rounding left the last share short of 1: such a u belongs to
-            // the last column that has any weight, never to no column at all.
-            column = lastWeighted;
-        } else if (j > 1) {
-            column = j - 1;
-        } else if (kind == Kind::Discrete || share[1] > 0.0f) {
-            // u <= S[1]: column 0. The discrete rule takes it even when
-            // column 0 has no weight (only reachable with u exactly 0).
-            column = 0;
-        } else {
-            // Continuous u == 0 with an empty column 0: the first column
-            // that has weight, rather than no value at all.
-            column = firstWeighted;
-        }
-        g_columnOfRand[r] = static_cast<std::int8_t>(column);
-    }
-}
-
-// Tally column of a value: half-unit columns 1..21.
-inline int TallyColumn(float v) {
-    return static_cast<int>(2.0 * v + 1.0);
-}
 
 struct SampleSums {
     float sum = 0.0f;
@@ -122,60 +23,6 @@ inline void AddValue(SampleRow& row, SampleSums& sums, int j, float v, int c) {
                                     static_cast<double>(v) * static_cast<double>(v));
     row.columnCounts[c] += 1;
     row.values[j] = v;
-}
-
-// One value of a continuous population, with the rand calls it takes beyond
-// the two that chose the column.
-inline float ContinuousValue(int column, RunStream& stream) {
-    double v;
-    if (column > 0) {
-        const float u2 = UnitFromRand(stream.Next());
-        v = (column + 1 - 0.5) * 0.2 - static_cast<double>(u2) * 0.2;
-    } else {
-        const float u3 = UnitFromRand(stream.Next());
-        const float u4 = UnitFromRand(stream.Next());
-        // Column 0 must not reach below 0: four draws in five land in
-        // [0, 0.1], the rest in [0.1, 0.2].
-        v = u3 < 0.8 ? 0.1 - static_cast<double>(u4) * 0.1 : 0.2 - static_cast<double>(u4) * 0.1;
-    }
-    float value = static_cast<float>(v);
-    if (value < 0.0f) value = 0.0f;
-    if (value > 10.0f) value = 10.0f;
-    return value;
-}
-
-struct ValueTables {
-    float discreteValue[11];
-    int discreteColumn[11];
-};
-
-inline void PrepareDiscrete(ValueTables& tables) {
-    for (int m = 0; m <= 10; ++m) {
-        float v = static_cast<float>(g_discreteValue[m]);
-        if (v < 0.0f) v = static_cast<float>(g_discreteValue[0]);
-        if (v > 10.0f) v = static_cast<float>(g_discreteValue[10]);
-        tables.discreteValue[m] = v;
-        tables.discreteColumn[m] = TallyColumn(v);
-    }
-}
-
-// Draws one value and its tally column c.
-inline float DrawValue(Kind kind, const ValueTables& tables, RunStream& stream, int& c) {
-    stream.Next(); // the first number of every value is thrown away
-    const int column = g_columnOfRand[stream.Next()];
-    switch (kind) {
-    case Kind::Binomial:
-        c = column + 1;
-        return static_cast<float>(column);
-    case Kind::Discrete:
-        c = tables.discreteColumn[column];
-        return tables.discreteValue[column];
-    case Kind::Continuous:
-        break;
-    }
-    const float v = ContinuousValue(column, stream);
-    c = TallyColumn(v);
-    return v;
 }
 
 // The values of one sample with no drawing per value (hidden Samples window
@@ -507,8 +354,7 @@ DrawResult DrawSamples(int count, int n, SampleDisplay& display) {
     if (g_confIntervalWndVisible) display.RedrawConfIntervalWindow();
 
     if (count > 0) {
-        BuildColumnTable(kind);
-        if (kind == Kind::Discrete) PrepareDiscrete(run.tables);
+        PrepareValueTables(kind, run.tables);
         for (int i = 1; i <= count; ++i)
             DrawOneSample(g_samplesDrawn + i, run, display);
     }

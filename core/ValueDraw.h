@@ -1,0 +1,106 @@
+#pragma once
+// Drawing one value from the population: the tally column of a value, the
+// column each random number falls into, and the rules of the three kinds.
+// Inline, because the engine's innermost loop runs through these.
+
+#include "core/Random.h"
+#include "core/SimulationState.h"
+
+#include <cstdint>
+
+enum class Kind { Continuous, Discrete, Binomial };
+
+inline Kind CurrentKind() {
+    if (g_isBinomial) return Kind::Binomial;
+    if (g_isDiscrete) return Kind::Discrete;
+    return Kind::Continuous;
+}
+
+inline int ColumnsOf(Kind kind) {
+    switch (kind) {
+    case Kind::Continuous:
+        return 51;
+    case Kind::Discrete:
+        return 11;
+    case Kind::Binomial:
+        return 2;
+    }
+    return 51;
+}
+
+// The float nearest 1/32767: every uniform number is a Rand result times it.
+constexpr float kInvRandMax = 1.0f / 32767.0f;
+
+inline float UnitFromRand(int r) {
+    const float u = static_cast<float>(r) * kInvRandMax;
+    return u > 1.0f ? 1.0f : u;
+}
+
+// The generator's state lives in a register for the length of a run. The
+// formula is the program's fixed generator (core/Random); the state is handed
+// back at the end, so the stream goes on exactly as if Rand had been called
+// for every number.
+struct RunStream {
+    std::uint32_t state;
+
+    int Next() {
+        state = state * 214013u + 2531011u;
+        return static_cast<int>((state >> 16) & 0x7fff);
+    }
+};
+
+// Tally column of a value: half-unit columns 1..21.
+inline int TallyColumn(float v) {
+    return static_cast<int>(2.0 * v + 1.0);
+}
+
+// What a run looks values up in: the population column of every random
+// number, and the value and tally column of every discrete column.
+struct ValueTables {
+    const std::int8_t* columnOfRand = nullptr;
+    float discreteValue[11] = {};
+    int discreteColumn[11] = {};
+};
+
+// Fills the tables for the current population of this kind. The column table
+// is one program-wide table, rebuilt at the start of every run.
+void PrepareValueTables(Kind kind, ValueTables& tables);
+
+// One value of a continuous population, with the rand calls it takes beyond
+// the two that chose the column.
+inline float ContinuousValue(int column, RunStream& stream) {
+    double v;
+    if (column > 0) {
+        const float u2 = UnitFromRand(stream.Next());
+        v = (column + 1 - 0.5) * 0.2 - static_cast<double>(u2) * 0.2;
+    } else {
+        const float u3 = UnitFromRand(stream.Next());
+        const float u4 = UnitFromRand(stream.Next());
+        // Column 0 must not reach below 0: four draws in five land in
+        // [0, 0.1], the rest in [0.1, 0.2].
+        v = u3 < 0.8 ? 0.1 - static_cast<double>(u4) * 0.1 : 0.2 - static_cast<double>(u4) * 0.1;
+    }
+    float value = static_cast<float>(v);
+    if (value < 0.0f) value = 0.0f;
+    if (value > 10.0f) value = 10.0f;
+    return value;
+}
+
+// Draws one value and its tally column c.
+inline float DrawValue(Kind kind, const ValueTables& tables, RunStream& stream, int& c) {
+    stream.Next(); // the first number of every value is thrown away
+    const int column = tables.columnOfRand[stream.Next()];
+    switch (kind) {
+    case Kind::Binomial:
+        c = column + 1;
+        return static_cast<float>(column);
+    case Kind::Discrete:
+        c = tables.discreteColumn[column];
+        return tables.discreteValue[column];
+    case Kind::Continuous:
+        break;
+    }
+    const float v = ContinuousValue(column, stream);
+    c = TallyColumn(v);
+    return v;
+}
