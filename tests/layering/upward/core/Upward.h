@@ -1,0 +1,2 @@
+// A core file that reaches up into the shared drawing pieces.
+#include "ui/DrawingResources.h"
