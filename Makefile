@@ -2,7 +2,7 @@
 BUILD ?= build
 TYPE ?= Release
 
-.PHONY: deps configure build run test bench clean
+.PHONY: deps configure build run test bench format clean
 
 deps:
 	@bash scripts/install-deps
@@ -21,6 +21,10 @@ test: build
 
 bench: build
 	./$(BUILD)/bench/dorvane_bench
+
+# The formatter knows C++ only; CMake files and scripts are written by hand.
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
 	rm -rf $(BUILD)

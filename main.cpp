@@ -1,8 +1,8 @@
 // Dorvane: draw samples from a population and watch their sampling
 // distribution and confidence intervals build up.
 #include "resources/AppIcon.h"
-#include "shell/DrawingResources.h"
 #include "shell/MainFrame.h"
+#include "ui/DrawingResources.h"
 
 #include <QApplication>
 

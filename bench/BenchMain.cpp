@@ -1,7 +1,7 @@
 // The benchmark program: a headless application with the drawing resources
 // in place, so engine and window benchmarks run side by side.
 
-#include "shell/DrawingResources.h"
+#include "ui/DrawingResources.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

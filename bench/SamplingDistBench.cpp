@@ -33,7 +33,7 @@ struct Windows {
     Windows() {
         ResetSimulationState();
         SetSecondsClock([] { return std::int64_t{1700000000}; });
-        SetViewHooks(&WindowViews());
+        InstallWindowViews();
         population = std::make_unique<CPopulationDlg>();
         population->show();
         g_populationWndVisible = 1;
@@ -49,7 +49,7 @@ struct Windows {
     ~Windows() {
         dorvane.reset();
         population.reset();
-        SetViewHooks(nullptr);
+        UninstallWindowViews();
         SetSecondsClock({});
     }
     static bool Exposed(QWidget* w) { return w->windowHandle() && w->windowHandle()->isExposed(); }

@@ -1,7 +1,7 @@
 #include "shell/AboutDlg.h"
 
 #include "resources/AppIcon.h"
-#include "shell/DialogTemplate.h"
+#include "ui/DialogTemplate.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -4,11 +4,10 @@
 #include "core/ViewHooks.h"
 #include "resources/AppIcon.h"
 #include "resources/Resource.h"
-#include "shell/AboutDlg.h"
 #include "shell/Menus.h"
-#include "shell/ToolWindow.h"
 #include "shell/ToolWindowTable.h"
 #include "shell/WindowViews.h"
+#include "ui/ToolWindow.h"
 #include "windows/population/PopulationDlg.h"
 
 #include <QAction>
@@ -46,7 +45,7 @@ QLabel* MakeIndicator(const QString& text, QWidget* parent) {
 CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     // The state gets its start-up values before any window reads it.
     ResetSimulationState();
-    SetViewHooks(&WindowViews());
+    InstallWindowViews();
     SetRunEndedHandler([this] { OnRunEnded(); });
 
     setWindowTitle(QStringLiteral("Dorvane Program"));
@@ -80,7 +79,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
 
 CMainFrame::~CMainFrame() {
     SetRunEndedHandler({});
-    SetViewHooks(nullptr);
+    UninstallWindowViews();
     // The tool windows die with the MDI area; nothing may reach them after.
     ClearWindowPointers();
 }
@@ -119,10 +118,10 @@ void CMainFrame::CreateToolWindows() {
     if (windows.empty()) return;
     // The Population window comes first: it makes the fonts and the drawing
     // surfaces every other window uses. Then the kind is set, then the rest.
-    ShowToolWindow(windows[0]);
+    OnCommand(windows[0].commandId);
     OnCommand(ID_MEASUREMENT_CONTINUOUS);
     for (std::size_t i = 1; i < windows.size(); ++i)
-        ShowToolWindow(windows[i]);
+        OnCommand(windows[i].commandId);
 
     if (const ToolWindowEntry* ci = FindToolWindow(ID_WINDOW_CONF_INTERVALS)) {
         if (CToolWindow* window = ci->existing()) {
@@ -147,40 +146,6 @@ void CMainFrame::LineUpToolWindows() {
         if (entry.layoutWidth) *entry.layoutWidth = rect.width();
         if (entry.layoutHeight) *entry.layoutHeight = rect.height();
     }
-}
-
-void CMainFrame::ShowToolWindow(const ToolWindowEntry& entry) {
-    if (!entry.create) return; // that window is not part of the program yet
-    CToolWindow* window = entry.existing();
-    if (window) {
-        window->ShowTool();
-    } else {
-        window = entry.create(m_mdiArea);
-        if (!window) return;
-        window->MoveToolTo(entry.templatePos * kDialogUnitPixels);
-        if (!entry.createdHidden)
-            window->ShowTool();
-        else if (window->Frame())
-            window->Frame()->raise(); // on top of the others once it is shown
-    }
-    g_activeWindowTag = entry.tag;
-    if (entry.visibleFlag) *entry.visibleFlag = 1;
-    if (entry.afterShow) entry.afterShow();
-}
-
-void CMainFrame::CloseActiveWindow() {
-    // Whole-string compare with every tag; each match hides its window.
-    for (const ToolWindowEntry& entry : ToolWindows()) {
-        if (g_activeWindowTag != entry.tag) continue;
-        CToolWindow* target = entry.closeTarget ? entry.closeTarget() : entry.existing();
-        if (target) target->HideTool();
-        if (entry.visibleFlag) *entry.visibleFlag = 0;
-    }
-}
-
-void CMainFrame::ShowAbout() {
-    CAboutDlg about(this);
-    about.exec();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -1,16 +1,18 @@
 // The main frame's menu commands: the Window and Measurement commands, the
-// Options and Close Window.
+// Options, Close Window and About. The frame's own file calls in here (the
+// start-up runs the Window commands); nothing here calls back into it.
 #include "shell/MainFrame.h"
 
 #include "core/Population.h"
 #include "core/SeriesControl.h"
 #include "core/SimulationState.h"
 #include "resources/Resource.h"
+#include "shell/AboutDlg.h"
 #include "shell/Menus.h"
-#include "shell/RepaintNow.h"
-#include "shell/ToolWindow.h"
 #include "shell/ToolWindowTable.h"
 #include "shell/WindowViews.h"
+#include "ui/RepaintNow.h"
+#include "ui/ToolWindow.h"
 #include "windows/population/BinomialPopDlg.h"
 #include "windows/population/PopSettingsDlg.h"
 #include "windows/population/PopulationDlg.h"
@@ -79,6 +81,40 @@ void CMainFrame::OnCommand(int commandId) {
     // Checkable items toggle themselves when chosen; put every item back to
     // what the state says.
     UpdateMenuBar(menuBar());
+}
+
+void CMainFrame::ShowToolWindow(const ToolWindowEntry& entry) {
+    if (!entry.create) return; // that window is not part of the program yet
+    CToolWindow* window = entry.existing();
+    if (window) {
+        window->ShowTool();
+    } else {
+        window = entry.create(m_mdiArea);
+        if (!window) return;
+        window->MoveToolTo(entry.templatePos * kDialogUnitPixels);
+        if (!entry.createdHidden)
+            window->ShowTool();
+        else if (window->Frame())
+            window->Frame()->raise(); // on top of the others once it is shown
+    }
+    g_activeWindowTag = entry.tag;
+    if (entry.visibleFlag) *entry.visibleFlag = 1;
+    if (entry.afterShow) entry.afterShow();
+}
+
+void CMainFrame::CloseActiveWindow() {
+    // Whole-string compare with every tag; each match hides its window.
+    for (const ToolWindowEntry& entry : ToolWindows()) {
+        if (g_activeWindowTag != entry.tag) continue;
+        CToolWindow* target = entry.closeTarget ? entry.closeTarget() : entry.existing();
+        if (target) target->HideTool();
+        if (entry.visibleFlag) *entry.visibleFlag = 0;
+    }
+}
+
+void CMainFrame::ShowAbout() {
+    CAboutDlg about(this);
+    about.exec();
 }
 
 void CMainFrame::RepaintDorvane() {

@@ -1,7 +1,7 @@
 #include "shell/WindowViews.h"
 
 #include "core/SimulationState.h"
-#include "shell/RepaintNow.h"
+#include "ui/RepaintNow.h"
 #include "windows/population/BinomialPopDlg.h"
 #include "windows/population/PopSettingsDlg.h"
 #include "windows/population/PopulationDlg.h"
@@ -17,6 +17,16 @@ RunEndedHandler& RunEnded() {
 CWindowViews& WindowViews() {
     static CWindowViews views;
     return views;
+}
+
+void InstallWindowViews() {
+    SetViewHooks(&WindowViews());
+    SetWindowLinks(&WindowViews());
+}
+
+void UninstallWindowViews() {
+    SetViewHooks(nullptr);
+    SetWindowLinks(nullptr);
 }
 
 void CWindowViews::PlaceHandles() {
@@ -105,6 +115,10 @@ void CWindowViews::RebinDorvane() {
 
 void CWindowViews::RefreshDorvanePanel() {
     if (g_samplingDistWnd) g_samplingDistWnd->RefreshPanel();
+}
+
+DrawResult CWindowViews::RunDrawSamples(int count, int n) {
+    return ::RunDrawSamples(count, n, *this);
 }
 
 DrawResult RunDrawSamples(int count, int n) {

@@ -1,17 +1,23 @@
 #pragma once
-// The one object through which the core reaches the windows: ViewHooks for
-// the population model and the series control, SampleDisplay for the sampling
-// engine. Each call goes to the window that owns the operation, if it exists;
-// the core itself tests the visible flags and the speed.
+// The one object through which the core and the windows reach the windows:
+// ViewHooks for the population model and the series control, SampleDisplay
+// for the sampling engine, WindowLinks for the windows' own requests. Each
+// call goes to the window that owns the operation, if it exists; the core
+// itself tests the visible flags and the speed.
 
 #include "core/SamplingEngine.h"
 #include "core/ViewHooks.h"
+#include "ui/WindowLinks.h"
 
 #include <functional>
 #include <string>
 
-class CWindowViews : public ViewHooks, public SampleDisplay {
+class CWindowViews : public ViewHooks, public SampleDisplay, public WindowLinks {
   public:
+    // --- WindowLinks ------------------------------------------------------------
+    // A run with the windows as its display, then the run-ended handler.
+    DrawResult RunDrawSamples(int count, int n) override;
+
     // --- ViewHooks ----------------------------------------------------------
     void PlaceHandles() override;
     void SetSettingsFieldTexts(const std::string& mean, const std::string& sd) override;
@@ -64,6 +70,9 @@ class CWindowViews : public ViewHooks, public SampleDisplay {
 
 // The program's one instance.
 CWindowViews& WindowViews();
+// Makes it the core's hooks and the windows' links, or takes it away again.
+void InstallWindowViews();
+void UninstallWindowViews();
 
 // Runs DrawSamples with the windows as its display. g_runInProgress is 1 for
 // the length of the run; afterwards the run-ended handler runs (the main

@@ -1,11 +1,11 @@
-#include "shell/DialogTemplate.h"
+#include "ui/DialogTemplate.h"
 
+#include <QColor>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QColor>
 
 DialogTemplate::DialogTemplate(QWidget* owner, QSize templateDU, QSize designPx)
     : m_owner(owner), m_kx(double(designPx.width()) / templateDU.width()),
@@ -59,7 +59,8 @@ QWidget* DialogTemplate::Create(const ControlSpec& spec) {
 }
 
 void DialogTemplate::CreateAll(std::initializer_list<ControlSpec> specs) {
-    for (const ControlSpec& spec : specs) Create(spec);
+    for (const ControlSpec& spec : specs)
+        Create(spec);
 }
 
 COwnerDrawButton::COwnerDrawButton(QWidget* parent) : QAbstractButton(parent) {}

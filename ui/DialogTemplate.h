@@ -13,13 +13,13 @@
 class QWidget;
 
 enum class ControlKind {
-    PushButton,   // QPushButton
-    RadioButton,  // a push-like radio button: checkable QPushButton
-    OwnerDrawn,   // COwnerDrawButton, painted by the window
-    Edit,         // QLineEdit
-    Static,       // QLabel
-    HScrollBar,   // QScrollBar, horizontal
-    VScrollBar,   // QScrollBar, vertical
+    PushButton,  // QPushButton
+    RadioButton, // a push-like radio button: checkable QPushButton
+    OwnerDrawn,  // COwnerDrawButton, painted by the window
+    Edit,        // QLineEdit
+    Static,      // QLabel
+    HScrollBar,  // QScrollBar, horizontal
+    VScrollBar,  // QScrollBar, vertical
 };
 
 struct ControlSpec {
@@ -30,7 +30,7 @@ struct ControlSpec {
 };
 
 class DialogTemplate {
-public:
+  public:
     // templateDU: the template's size in dialog units; designPx: the window's
     // client size in pixels at scale 1.
     DialogTemplate(QWidget* owner, QSize templateDU, QSize designPx);
@@ -41,7 +41,7 @@ public:
     template <class T> T* Get(int id) const { return qobject_cast<T*>(m_controls.value(id)); }
     QWidget* Control(int id) const { return m_controls.value(id); }
 
-private:
+  private:
     QWidget* m_owner;
     double m_kx, m_ky;
     QHash<int, QWidget*> m_controls;
@@ -50,7 +50,7 @@ private:
 // A button whose face the owning window draws.
 class COwnerDrawButton : public QAbstractButton {
     Q_OBJECT
-public:
+  public:
     using FaceFn = std::function<void(QPainter& painter, const QRect& client, bool down)>;
     explicit COwnerDrawButton(QWidget* parent = nullptr);
     void SetFace(FaceFn face) { m_face = std::move(face); }
@@ -58,10 +58,10 @@ public:
     void SetPressedLook(bool on) { m_pressedLook = on; }
     bool PressedLook() const { return m_pressedLook; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
 
-private:
+  private:
     FaceFn m_face;
     bool m_pressedLook = false;
 };

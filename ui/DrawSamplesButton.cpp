@@ -1,8 +1,8 @@
-#include "shell/DrawSamplesButton.h"
+#include "ui/DrawSamplesButton.h"
 
-#include "shell/DialogTemplate.h"
-#include "shell/DrawingResources.h"
-#include "shell/Gdi.h"
+#include "ui/DialogTemplate.h"
+#include "ui/DrawingResources.h"
+#include "ui/Gdi.h"
 
 #include <QPainter>
 

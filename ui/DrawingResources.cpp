@@ -1,4 +1,4 @@
-#include "shell/DrawingResources.h"
+#include "ui/DrawingResources.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -25,7 +25,9 @@ QPen SolidPen(int r, int g, int b, int width) {
     pen.setJoinStyle(Qt::MiterJoin);
     return pen;
 }
-QBrush SolidBrush(int r, int g, int b) { return QBrush(QColor(r, g, b), Qt::SolidPattern); }
+QBrush SolidBrush(int r, int g, int b) {
+    return QBrush(QColor(r, g, b), Qt::SolidPattern);
+}
 } // namespace
 
 void CreatePensAndBrushes() {

@@ -9,8 +9,8 @@
 #include <QPen>
 
 extern QPen g_penRed1, g_penGreen1, g_penBlue1, g_penPurple1, g_penBlack1, g_penWhite1,
-    g_penGrey150, g_penYellow1, g_penYellow1Alt, g_penRed2, g_penGreen2, g_penBlue2,
-    g_penPurple2, g_penBlack2, g_penBlack4, g_penYellow4, g_penRed4;
+    g_penGrey150, g_penYellow1, g_penYellow1Alt, g_penRed2, g_penGreen2, g_penBlue2, g_penPurple2,
+    g_penBlack2, g_penBlack4, g_penYellow4, g_penRed4;
 
 extern QBrush g_brushRed, g_brushOrange, g_brushGreen, g_brushBlue, g_brushPurple, g_brushBlack,
     g_brushWhite, g_brushGrey210, g_brushGrey190, g_brushGrey150;

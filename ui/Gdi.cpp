@@ -1,7 +1,6 @@
-#include "shell/Gdi.h"
+#include "ui/Gdi.h"
 
 #include <algorithm>
-
 
 void GdiFillRect(QPainter& p, int l, int t, int r, int b, const QBrush& brush) {
     if (r <= l || b <= t) return;

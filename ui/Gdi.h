@@ -11,8 +11,12 @@
 #include <QPen>
 #include <QRect>
 
-inline QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top); }
-inline Rect ToRect(const QRect& r) { return Rect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
+inline QRect ToQRect(const Rect& r) {
+    return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+inline Rect ToRect(const QRect& r) {
+    return Rect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
 
 // Fills l..r-1 x t..b-1 with the brush; no outline.
 void GdiFillRect(QPainter& p, int l, int t, int r, int b, const QBrush& brush);

@@ -1,4 +1,4 @@
-#include "shell/MessageBox.h"
+#include "ui/MessageBox.h"
 
 #include <QMessageBox>
 
@@ -9,7 +9,9 @@ MessageHandler& Handler() {
 }
 } // namespace
 
-void SetMessageHandler(MessageHandler handler) { Handler() = std::move(handler); }
+void SetMessageHandler(MessageHandler handler) {
+    Handler() = std::move(handler);
+}
 
 void ShowMessage(QWidget* owner, const QString& text) {
     if (Handler()) {

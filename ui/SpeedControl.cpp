@@ -1,7 +1,7 @@
-#include "shell/SpeedControl.h"
+#include "ui/SpeedControl.h"
 
 #include "core/SimulationState.h"
-#include "shell/DialogTemplate.h"
+#include "ui/DialogTemplate.h"
 
 #include <QButtonGroup>
 #include <QPushButton>
@@ -14,11 +14,13 @@ std::vector<CSpeedControl*>& Registry() {
 }
 const char* const kLabels[5] = {"S", "2", "3", "4", "F"};
 // Button i from the left stands for speed 5 - i.
-int SpeedOf(int index) { return 5 - index; }
+int SpeedOf(int index) {
+    return 5 - index;
+}
 } // namespace
 
-CSpeedControl::CSpeedControl(QWidget* owner, DialogTemplate& dialog,
-                             const std::array<int, 5>& ids, const std::array<int, 5>& xs, int y)
+CSpeedControl::CSpeedControl(QWidget* owner, DialogTemplate& dialog, const std::array<int, 5>& ids,
+                             const std::array<int, 5>& xs, int y)
     : QObject(owner), m_group(new QButtonGroup(this)) {
     m_group->setExclusive(true);
     for (int i = 0; i < 5; ++i) {
@@ -39,7 +41,9 @@ CSpeedControl::CSpeedControl(QWidget* owner, DialogTemplate& dialog,
     SyncToSpeed();
 }
 
-CSpeedControl::~CSpeedControl() { std::erase(Registry(), this); }
+CSpeedControl::~CSpeedControl() {
+    std::erase(Registry(), this);
+}
 
 QPushButton* CSpeedControl::Button(int speed) const {
     return (speed >= 1 && speed <= 5) ? m_buttons[5 - speed] : nullptr;
@@ -50,5 +54,6 @@ void CSpeedControl::SyncToSpeed() {
 }
 
 void CSpeedControl::SyncAll() {
-    for (CSpeedControl* control : Registry()) control->SyncToSpeed();
+    for (CSpeedControl* control : Registry())
+        control->SyncToSpeed();
 }

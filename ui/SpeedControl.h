@@ -12,7 +12,7 @@ class DialogTemplate;
 
 class CSpeedControl : public QObject {
     Q_OBJECT
-public:
+  public:
     // ids and dialog-unit x positions in the order "S", "2", "3", "4", "F";
     // every button is 8 x 8 dialog units at row y.
     CSpeedControl(QWidget* owner, DialogTemplate& dialog, const std::array<int, 5>& ids,
@@ -26,7 +26,7 @@ public:
     // Brings every control in the program into line with g_speed.
     static void SyncAll();
 
-private:
+  private:
     QButtonGroup* m_group;
     std::array<QPushButton*, 5> m_buttons{}; // "S", "2", "3", "4", "F"
 };

@@ -1,6 +1,6 @@
 // Widget tests run on the offscreen platform unless a display is chosen, in
 // the Fusion style and the C locale, and any Qt warning fails the test.
-#include "shell/DrawingResources.h"
+#include "ui/DrawingResources.h"
 
 #include <QApplication>
 #include <QLocale>

@@ -3,7 +3,8 @@
 #include "core/Random.h"
 #include "core/SimulationState.h"
 #include "core/ViewHooks.h"
-#include "shell/MessageBox.h"
+#include "ui/MessageBox.h"
+#include "ui/WindowLinks.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,6 +20,7 @@ void GuiTest::SetUp() {
 void GuiTest::TearDown() {
     SetMessageHandler({});
     SetViewHooks(nullptr);
+    SetWindowLinks(nullptr);
     SetSecondsClock({});
 }
 

@@ -5,9 +5,9 @@
 #include "core/SimulationState.h"
 #include "core/ViewHooks.h"
 #include "resources/Resource.h"
-#include "shell/DialogTemplate.h"
-#include "shell/DrawingResources.h"
-#include "shell/MessageBox.h"
+#include "ui/DialogTemplate.h"
+#include "ui/DrawingResources.h"
+#include "ui/MessageBox.h"
 #include "windows/population/PopulationPicture.h"
 
 #include <QLineEdit>

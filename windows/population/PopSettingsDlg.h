@@ -3,7 +3,7 @@
 // continuous population is to show. It sets the display transform only; the
 // shape stays as it is.
 
-#include "shell/ToolWindow.h"
+#include "ui/ToolWindow.h"
 
 #include <QString>
 

@@ -5,11 +5,11 @@
 #include "core/SimulationState.h"
 #include "core/ViewHooks.h"
 #include "resources/Resource.h"
-#include "shell/DialogTemplate.h"
-#include "shell/DrawingResources.h"
-#include "shell/Gdi.h"
-#include "shell/RepaintNow.h"
-#include "shell/ToolWindow.h"
+#include "ui/DialogTemplate.h"
+#include "ui/DrawingResources.h"
+#include "ui/Gdi.h"
+#include "ui/RepaintNow.h"
+#include "ui/ToolWindow.h"
 #include "windows/population/PopulationPicture.h"
 
 #include <QMenu>

@@ -6,7 +6,7 @@
 
 #include "core/Geometry.h"
 #include "core/ShapeRamps.h"
-#include "shell/ToolWindow.h"
+#include "ui/ToolWindow.h"
 
 #include <QString>
 

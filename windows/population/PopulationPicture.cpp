@@ -2,8 +2,8 @@
 
 #include "core/NumberText.h"
 #include "core/SimulationState.h"
-#include "shell/DrawingResources.h"
-#include "shell/Gdi.h"
+#include "ui/DrawingResources.h"
+#include "ui/Gdi.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,8 +1,8 @@
 #include "windows/sampdist/HistogramPlot.h"
 
 #include "core/SimulationState.h"
-#include "shell/DrawingResources.h"
-#include "shell/Gdi.h"
+#include "ui/DrawingResources.h"
+#include "ui/Gdi.h"
 #include "windows/sampdist/SampDistModel.h"
 #include "windows/sampdist/SamplingDistPanel.h"
 

@@ -6,14 +6,15 @@
 #include "core/SimulationState.h"
 #include "core/ViewHooks.h"
 #include "resources/Resource.h"
-#include "shell/DialogTemplate.h"
-#include "shell/DrawSamplesButton.h"
-#include "shell/DrawingResources.h"
-#include "shell/Gdi.h"
-#include "shell/MessageBox.h"
-#include "shell/RepaintNow.h"
-#include "shell/SpeedControl.h"
-#include "shell/WindowViews.h"
+#include "ui/DialogTemplate.h"
+#include "ui/DrawSamplesButton.h"
+#include "ui/DrawingResources.h"
+#include "ui/FieldText.h"
+#include "ui/Gdi.h"
+#include "ui/MessageBox.h"
+#include "ui/RepaintNow.h"
+#include "ui/SpeedControl.h"
+#include "ui/WindowLinks.h"
 #include "windows/sampdist/SampDistModel.h"
 #include "windows/sampdist/SamplingDistPanel.h"
 
@@ -29,12 +30,6 @@ namespace {
 
 constexpr QSize kDesignSize(624, 446);
 constexpr QSize kTemplateSize(312, 223);
-
-// The readouts, in the order of their ids, each with its text member.
-constexpr int kReadoutIds[] = {
-    IDC_SD_TOTAL_DRAWN, IDC_SD_MEAN_OF_MEANS,  IDC_SD_MEAN_OF_SDS,   IDC_SD_SD_OF_MEANS,
-    IDC_SD_SD_OF_SDS,   IDC_SD_INTERVAL_WIDTH, IDC_SD_ACTUAL_NUMBER, IDC_SD_ACTUAL_PROPORTION,
-    IDC_SD_Z_NUMBER,    IDC_SD_Z_PROPORTION,   IDC_SD_T_NUMBER,      IDC_SD_T_PROPORTION};
 
 BinWidth WidthOfButton(int id) {
     switch (id) {
@@ -62,13 +57,6 @@ bool BinWidthFlag(int id) {
     }
 }
 
-std::string Std(const QString& text) {
-    return text.toStdString();
-}
-QString Qt_(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 } // namespace
 
 CSamplingDistDlg::CSamplingDistDlg(QWidget* parent)
@@ -79,7 +67,7 @@ CSamplingDistDlg::CSamplingDistDlg(QWidget* parent)
 
     SetSamplingDistLayout(width(), height());
     CreateControls();
-    m_intervalWidth = Qt_(InitSamplingDistState());
+    m_intervalWidth = ToQt(InitSamplingDistState());
     CSpeedControl::SyncAll();
     m_sampleSize = m_numSamples = QStringLiteral("1");
     ShowFields();
@@ -184,206 +172,16 @@ void CSamplingDistDlg::ConnectControls() {
             [this](int action) { OnAxisScrollAction(action); });
 }
 
-QWidget* CSamplingDistDlg::Control(int id) const {
-    return m_dialog->Control(id);
-}
-
-// --- Fields -------------------------------------------------------------------
-
-void CSamplingDistDlg::BringFieldsIn() {
-    m_sampleSize = m_sampleSizeEdit->text();
-    m_numSamples = m_numSamplesEdit->text();
-}
-
-void CSamplingDistDlg::ShowFields() {
-    // Only changed texts are written, so a field being typed in keeps its cursor.
-    auto put = [](QLineEdit* edit, const QString& text) {
-        if (edit->text() != text) edit->setText(text);
-    };
-    put(m_sampleSizeEdit, m_sampleSize);
-    put(m_numSamplesEdit, m_numSamples);
-    const QString* texts[] = {&m_totalDrawn, &m_meanOfMeans,   &m_meanOfSDs,    &m_sdOfMeans,
-                              &m_sdOfSDs,    &m_intervalWidth, &m_actualNumber, &m_actualProportion,
-                              &m_zNumber,    &m_zProportion,   &m_tNumber,      &m_tProportion};
-    for (std::size_t i = 0; i < std::size(kReadoutIds); ++i) {
-        auto* label = m_dialog->Get<QLabel>(kReadoutIds[i]);
-        if (label->text() != *texts[i]) label->setText(*texts[i]);
-    }
-}
-
-void CSamplingDistDlg::SetSampleSizeText(const QString& text) {
-    m_sampleSize = text;
-    ShowFields();
-}
-
-void CSamplingDistDlg::SetNumberOfSamplesText(const QString& text) {
-    m_numSamples = text;
-    ShowFields();
-}
-
-PlotFields CSamplingDistDlg::Fields() const {
-    return PlotFields{Std(m_sampleSize), Std(m_numSamples), m_scrollPos};
-}
-
-// --- Drawing -------------------------------------------------------------------
-
-void CSamplingDistDlg::PaintWhole() {
-    {
-        QPainter p(&g_sdMemDC);
-        ComputeMuPixelX();
-        GdiFillRect(p, 0, 0, width(), height(), g_brushGrey190);
-        g_seriesModeLabel = g_addMoreMode ? "ADD\nMORE" : "NEW\nSERIES";
-        DrawPanelLabels(p);
-        DrawStandardErrorFormula(p);
-        m_seriesButton->setText(Qt_(g_seriesModeLabel));
-        GdiFillRect(p, g_histRect, g_brushWhite);
-        GdiFrameRect(p, g_histRect.left, g_histRect.top, g_histRect.right, g_histRect.bottom,
-                     g_penBlack1);
-        if (!CurrentBinWidthInfo().scrolls) DrawAxisTitle(p, height());
-    }
-
-    for (int id : {IDC_SD_NORMAL_OUTLINE, IDC_SD_POP_OUTLINE, IDC_SD_DRAW_SAMPLES})
-        Control(id)->update();
-    ReadSampleSize();
-
-    QPainter p(&g_sdMemDC);
-    // Each readout sits in a sunken edge: dark above and left, light below
-    // and right.
-    for (int id : kReadoutIds) {
-        const Rect r = ToRect(Control(id)->geometry());
-        const QBrush dark(QColor(110, 110, 110)), light(QColor(250, 250, 250));
-        GdiFillRect(p, r.left, r.top, r.right, r.top + 1, dark);
-        GdiFillRect(p, r.left, r.top, r.left + 1, r.bottom, dark);
-        GdiFillRect(p, r.left + 1, r.bottom - 1, r.right, r.bottom, light);
-        GdiFillRect(p, r.right - 1, r.top + 1, r.right, r.bottom, light);
-    }
-    // The standard deviation of the means and the standard error share blue,
-    // the proportions red and the numbers purple.
-    const std::pair<int, const QBrush*> frames[] = {
-        {IDC_SD_SD_OF_MEANS, &g_brushBlue},      {IDC_SD_INTERVAL_WIDTH, &g_brushBlue},
-        {IDC_SD_ACTUAL_PROPORTION, &g_brushRed}, {IDC_SD_Z_PROPORTION, &g_brushRed},
-        {IDC_SD_T_PROPORTION, &g_brushRed},      {IDC_SD_ACTUAL_NUMBER, &g_brushPurple},
-        {IDC_SD_Z_NUMBER, &g_brushPurple},       {IDC_SD_T_NUMBER, &g_brushPurple}};
-    for (const auto& [id, brush] : frames) {
-        const QRect r = Control(id)->geometry();
-        GdiFrameRect(p, r.left() - 2, r.top() - 2, r.left() + r.width() + 2,
-                     r.top() + r.height() + 2, QPen(brush->color()));
-    }
-    m_plot.DrawHistogramGraph(p, Fields());
-    PlaceSliders();
-    UpdateSliderReadouts(p);
-}
-
-void CSamplingDistDlg::UpdateSliderReadouts(QPainter& p) {
-    BringFieldsIn();
-    const SliderReadouts readouts = ::UpdateSliderReadouts(Std(m_sampleSize), Std(m_numSamples));
-    m_plot.DrawAxisScale(p, m_scrollPos);
-    if (!g_oneSlider && !g_rightSliderHidden)
-        m_plot.DrawSliderHandle(p, g_rightSliderRect.right - SdX(4), false);
-    m_plot.DrawSliderHandle(p, g_leftSliderHidden ? g_sdAxisLeft : g_leftSliderRect.right - SdX(4),
-                            true);
-    m_actualNumber = Qt_(readouts.actualNumber);
-    m_actualProportion = Qt_(readouts.actualProportion);
-    m_zNumber = Qt_(readouts.normalNumber);
-    m_zProportion = Qt_(readouts.normalProportion);
-    m_tNumber = Qt_(readouts.tNumber);
-    m_tProportion = Qt_(readouts.tProportion);
-    ShowFields();
-}
-
-void CSamplingDistDlg::ReadSampleSize() {
-    BringFieldsIn();
-    std::string intervalWidth;
-    ::ReadSampleSize(Std(m_sampleSize), intervalWidth);
-    m_intervalWidth = Qt_(intervalWidth);
-    ShowFields();
-}
-
-void CSamplingDistDlg::RefreshPanel() {
-    for (int id : {IDC_SD_NORMAL_OUTLINE, IDC_SD_POP_OUTLINE})
-        Control(id)->update();
-    ReadSampleSize();
-}
-
-void CSamplingDistDlg::DrawHistogramGraph() {
-    QPainter p(&g_sdMemDC);
-    m_plot.DrawHistogramGraph(p, Fields());
-}
-
-void CSamplingDistDlg::GrowLatestColumn() {
-    m_plot.GrowLatestColumn(g_sdMemDC, m_scrollPos,
-                            [this](const Rect& r) { RepaintNow(this, ToQRect(r)); });
-}
-
-void CSamplingDistDlg::PlaceLeftSlider() {
-    ::PlaceLeftSlider(m_scrollPos);
-}
-void CSamplingDistDlg::PlaceRightSlider() {
-    ::PlaceRightSlider(m_scrollPos);
-}
-void CSamplingDistDlg::PlaceSliders() {
-    ::PlaceSliders(m_scrollPos);
-}
-
-void CSamplingDistDlg::RepaintHistogram() {
-    RepaintNow(this, ToQRect(g_histRect));
-}
-void CSamplingDistDlg::RepaintWindow() {
-    RepaintNow(this);
-}
-
-void CSamplingDistDlg::BringUpToDate() {
-    PaintWhole();
-    RepaintWindow();
-    RefreshPanel();
-}
-
-void CSamplingDistDlg::RepaintIfShown() {
-    if (g_samplingDistWndVisible) BringUpToDate();
-}
-
-void CSamplingDistDlg::ShowSampleCount(int sampleNo) {
-    m_totalDrawn = QString::number(sampleNo);
-    ShowFields();
-    // The run holds the only thread: the count reaches the screen only if
-    // painted now.
-    RepaintNow(Control(IDC_SD_TOTAL_DRAWN));
-}
-
-void CSamplingDistDlg::ClearSummaryFields() {
-    m_meanOfMeans.clear();
-    m_sdOfMeans.clear();
-    m_meanOfSDs.clear();
-    m_sdOfSDs.clear();
-    ShowFields();
-    for (int id : {IDC_SD_MEAN_OF_MEANS, IDC_SD_SD_OF_MEANS, IDC_SD_MEAN_OF_SDS, IDC_SD_SD_OF_SDS})
-        RepaintNow(Control(id));
-    BringFieldsIn();
-}
-
-void CSamplingDistDlg::RebinForOptions() {
-    BringFieldsIn();
-    Rebin(Std(m_sampleSize));
-    // The statistic changed, so the selected sample may sit in another column.
-    g_binWidthChanged = 1;
-}
-
-void CSamplingDistDlg::paintEvent(QPaintEvent* event) {
-    QPainter p(this);
-    const QRect r = event->rect();
-    p.drawImage(r, g_sdMemDC, r);
-}
-
 // --- The engine entry -----------------------------------------------------------
 
 void CSamplingDistDlg::OnDrawSamples() {
     ShowDrawSamplesPressed(m_drawButton);
     WaitMilliseconds(1);
     BringFieldsIn();
-    const DrawEntry entry = CheckDrawEntry(Std(m_numSamples), Std(m_sampleSize));
-    if (!entry.message.empty()) ShowMessage(this, Qt_(entry.message));
+    const DrawEntry entry = CheckDrawEntry(ToStd(m_numSamples), ToStd(m_sampleSize));
+    if (!entry.message.empty()) ShowMessage(this, ToQt(entry.message));
     if (entry.corrected) {
-        m_numSamples = Qt_(entry.numberText);
+        m_numSamples = ToQt(entry.numberText);
         ShowFields();
     }
     if (entry.proceed) DrawSamples();
@@ -392,18 +190,18 @@ void CSamplingDistDlg::OnDrawSamples() {
 
 void CSamplingDistDlg::DrawSamples() {
     BringFieldsIn();
-    const int count = ReadWholeNumber(Std(m_numSamples));
-    const int n = ReadWholeNumber(Std(m_sampleSize));
-    const DrawResult result = RunDrawSamples(count, n);
+    const int count = ReadWholeNumber(ToStd(m_numSamples));
+    const int n = ReadWholeNumber(ToStd(m_sampleSize));
+    const DrawResult result = Links().RunDrawSamples(count, n);
     if (result.status == DrawResult::Status::BadSampleSize ||
         result.status == DrawResult::Status::EmptyPopulation)
         return;
-    m_totalDrawn = Qt_(result.totalSamplesText);
-    m_meanOfMeans = Qt_(result.meanOfMeansText);
-    m_sdOfMeans = Qt_(result.sdOfMeansText);
-    m_meanOfSDs = Qt_(result.meanOfSdsText);
-    m_sdOfSDs = Qt_(result.sdOfSdsText);
-    if (!result.numberOfSamplesText.empty()) m_numSamples = Qt_(result.numberOfSamplesText);
+    m_totalDrawn = ToQt(result.totalSamplesText);
+    m_meanOfMeans = ToQt(result.meanOfMeansText);
+    m_sdOfMeans = ToQt(result.sdOfMeansText);
+    m_meanOfSDs = ToQt(result.meanOfSdsText);
+    m_sdOfSDs = ToQt(result.sdOfSdsText);
+    if (!result.numberOfSamplesText.empty()) m_numSamples = ToQt(result.numberOfSamplesText);
     ShowFields();
 }
 
@@ -413,10 +211,10 @@ void CSamplingDistDlg::OnSampleSizeEdited() {
     BringFieldsIn();
     RepaintWindow();
     RefreshPanel();
-    const FieldOutcome outcome = SampleSizeEdited(Std(m_sampleSize));
-    if (!outcome.message.empty()) ShowMessage(this, Qt_(outcome.message));
+    const FieldOutcome outcome = SampleSizeEdited(ToStd(m_sampleSize));
+    if (!outcome.message.empty()) ShowMessage(this, ToQt(outcome.message));
     if (outcome.corrected) {
-        m_sampleSize = Qt_(outcome.text);
+        m_sampleSize = ToQt(outcome.text);
         ShowFields();
     }
     // A new sample size ends the series; ResetSeries repaints this window.
@@ -428,10 +226,10 @@ void CSamplingDistDlg::OnNumberOfSamplesEdited() {
     BringFieldsIn();
     PlaceSliders();
     BringUpToDate();
-    const FieldOutcome outcome = NumberOfSamplesEdited(Std(m_numSamples));
-    if (!outcome.message.empty()) ShowMessage(this, Qt_(outcome.message));
+    const FieldOutcome outcome = NumberOfSamplesEdited(ToStd(m_numSamples));
+    if (!outcome.message.empty()) ShowMessage(this, ToQt(outcome.message));
     if (outcome.corrected) {
-        m_numSamples = Qt_(outcome.text);
+        m_numSamples = ToQt(outcome.text);
         ShowFields();
         // The preview curve follows the number that stands in the field.
         BringUpToDate();
@@ -440,10 +238,10 @@ void CSamplingDistDlg::OnNumberOfSamplesEdited() {
 
 void CSamplingDistDlg::OnSeriesMode() {
     BringFieldsIn();
-    const FieldOutcome outcome = ToggleSeriesMode(Std(m_numSamples), true);
-    if (!outcome.message.empty()) ShowMessage(this, Qt_(outcome.message));
+    const FieldOutcome outcome = ToggleSeriesMode(ToStd(m_numSamples), true);
+    if (!outcome.message.empty()) ShowMessage(this, ToQt(outcome.message));
     if (outcome.corrected) {
-        m_numSamples = Qt_(outcome.text);
+        m_numSamples = ToQt(outcome.text);
         ShowFields();
     }
     BringUpToDate();
@@ -454,7 +252,7 @@ void CSamplingDistDlg::OnSeriesMode() {
 void CSamplingDistDlg::OnBinWidth(int id) {
     BringFieldsIn();
     const AxisScrollBarState bar =
-        ChooseBinWidth(WidthOfButton(id), m_scrollPos, Std(m_sampleSize));
+        ChooseBinWidth(WidthOfButton(id), m_scrollPos, ToStd(m_sampleSize));
     if (bar.visible) {
         m_axisScroll->setRange(1, bar.rangeMax);
         m_scrollPos = bar.position;
@@ -556,8 +354,8 @@ void CSamplingDistDlg::DragSliderTo(int x, bool left) {
     x = std::clamp(x, g_sdAxisLeft - SdX(25), g_histRect.right - SdX(6));
     BringFieldsIn();
     std::string intervalWidth;
-    SetSliderFromPixel(x, left, m_scrollPos, Std(m_sampleSize), intervalWidth);
-    m_intervalWidth = Qt_(intervalWidth);
+    SetSliderFromPixel(x, left, m_scrollPos, ToStd(m_sampleSize), intervalWidth);
+    m_intervalWidth = ToQt(intervalWidth);
     ShowFields();
     PaintWhole();
     RepaintHistogram();

@@ -5,7 +5,8 @@
 // sampling engine (DrawSamples). Everything it shows is composed on g_sdMemDC
 // and paintEvent only copies it.
 
-#include "shell/ToolWindow.h"
+#include "resources/Resource.h"
+#include "ui/ToolWindow.h"
 #include "windows/sampdist/HistogramPlot.h"
 
 #include <QString>
@@ -96,6 +97,12 @@ class CSamplingDistDlg : public CToolWindow {
     void RedrawBinWidthButtons();
     void DragSliderTo(int x, bool left);
     PlotFields Fields() const;
+
+    // The readouts, in the order of their ids, each with its text member.
+    static constexpr int kReadoutIds[] = {
+        IDC_SD_TOTAL_DRAWN, IDC_SD_MEAN_OF_MEANS,  IDC_SD_MEAN_OF_SDS,   IDC_SD_SD_OF_MEANS,
+        IDC_SD_SD_OF_SDS,   IDC_SD_INTERVAL_WIDTH, IDC_SD_ACTUAL_NUMBER, IDC_SD_ACTUAL_PROPORTION,
+        IDC_SD_Z_NUMBER,    IDC_SD_Z_PROPORTION,   IDC_SD_T_NUMBER,      IDC_SD_T_PROPORTION};
 
     std::unique_ptr<DialogTemplate> m_dialog;
     CSpeedControl* m_speed = nullptr;

@@ -1,7 +1,7 @@
 #include "windows/sampdist/SamplingDistPanel.h"
 
-#include "shell/DrawingResources.h"
-#include "shell/Gdi.h"
+#include "ui/DrawingResources.h"
+#include "ui/Gdi.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -9,10 +9,10 @@
 #include "core/SimulationState.h"
 #include "core/ViewHooks.h"
 #include "resources/Resource.h"
-#include "shell/DrawingResources.h"
-#include "shell/Gdi.h"
 #include "shell/WindowViews.h"
 #include "tests/support/GuiTestSupport.h"
+#include "ui/DrawingResources.h"
+#include "ui/Gdi.h"
 #include "windows/population/PopulationDlg.h"
 #include "windows/sampdist/SampDistModel.h"
 #include "windows/sampdist/SamplingDistDlg.h"
@@ -33,7 +33,7 @@ class DorvaneWindow : public GuiTest {
   protected:
     void SetUp() override {
         GuiTest::SetUp();
-        SetViewHooks(&WindowViews());
+        InstallWindowViews();
         population = std::make_unique<CPopulationDlg>();
         population->show();
         g_populationWndVisible = 1;

@@ -1,0 +1,212 @@
+// The Dorvane window's fields in and out, its drawing and the operations the
+// engine and the shell call. The window's own file builds the controls and
+// handles what the student does; it calls in here, never the other way.
+#include "windows/sampdist/SamplingDistDlg.h"
+
+#include "core/SamplingEngine.h"
+#include "core/SimulationState.h"
+#include "resources/Resource.h"
+#include "ui/DialogTemplate.h"
+#include "ui/DrawingResources.h"
+#include "ui/FieldText.h"
+#include "ui/Gdi.h"
+#include "ui/RepaintNow.h"
+#include "windows/sampdist/SampDistModel.h"
+#include "windows/sampdist/SamplingDistPanel.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPushButton>
+
+QWidget* CSamplingDistDlg::Control(int id) const {
+    return m_dialog->Control(id);
+}
+
+// --- Fields -------------------------------------------------------------------
+
+void CSamplingDistDlg::BringFieldsIn() {
+    m_sampleSize = m_sampleSizeEdit->text();
+    m_numSamples = m_numSamplesEdit->text();
+}
+
+void CSamplingDistDlg::ShowFields() {
+    // Only changed texts are written, so a field being typed in keeps its cursor.
+    auto put = [](QLineEdit* edit, const QString& text) {
+        if (edit->text() != text) edit->setText(text);
+    };
+    put(m_sampleSizeEdit, m_sampleSize);
+    put(m_numSamplesEdit, m_numSamples);
+    const QString* texts[] = {&m_totalDrawn, &m_meanOfMeans,   &m_meanOfSDs,    &m_sdOfMeans,
+                              &m_sdOfSDs,    &m_intervalWidth, &m_actualNumber, &m_actualProportion,
+                              &m_zNumber,    &m_zProportion,   &m_tNumber,      &m_tProportion};
+    for (std::size_t i = 0; i < std::size(kReadoutIds); ++i) {
+        auto* label = m_dialog->Get<QLabel>(kReadoutIds[i]);
+        if (label->text() != *texts[i]) label->setText(*texts[i]);
+    }
+}
+
+void CSamplingDistDlg::SetSampleSizeText(const QString& text) {
+    m_sampleSize = text;
+    ShowFields();
+}
+
+void CSamplingDistDlg::SetNumberOfSamplesText(const QString& text) {
+    m_numSamples = text;
+    ShowFields();
+}
+
+PlotFields CSamplingDistDlg::Fields() const {
+    return PlotFields{ToStd(m_sampleSize), ToStd(m_numSamples), m_scrollPos};
+}
+
+// --- Drawing -------------------------------------------------------------------
+
+void CSamplingDistDlg::PaintWhole() {
+    {
+        QPainter p(&g_sdMemDC);
+        ComputeMuPixelX();
+        GdiFillRect(p, 0, 0, width(), height(), g_brushGrey190);
+        g_seriesModeLabel = g_addMoreMode ? "ADD\nMORE" : "NEW\nSERIES";
+        DrawPanelLabels(p);
+        DrawStandardErrorFormula(p);
+        m_seriesButton->setText(ToQt(g_seriesModeLabel));
+        GdiFillRect(p, g_histRect, g_brushWhite);
+        GdiFrameRect(p, g_histRect.left, g_histRect.top, g_histRect.right, g_histRect.bottom,
+                     g_penBlack1);
+        if (!CurrentBinWidthInfo().scrolls) DrawAxisTitle(p, height());
+    }
+
+    for (int id : {IDC_SD_NORMAL_OUTLINE, IDC_SD_POP_OUTLINE, IDC_SD_DRAW_SAMPLES})
+        Control(id)->update();
+    ReadSampleSize();
+
+    QPainter p(&g_sdMemDC);
+    // Each readout sits in a sunken edge: dark above and left, light below
+    // and right.
+    for (int id : kReadoutIds) {
+        const Rect r = ToRect(Control(id)->geometry());
+        const QBrush dark(QColor(110, 110, 110)), light(QColor(250, 250, 250));
+        GdiFillRect(p, r.left, r.top, r.right, r.top + 1, dark);
+        GdiFillRect(p, r.left, r.top, r.left + 1, r.bottom, dark);
+        GdiFillRect(p, r.left + 1, r.bottom - 1, r.right, r.bottom, light);
+        GdiFillRect(p, r.right - 1, r.top + 1, r.right, r.bottom, light);
+    }
+    // The standard deviation of the means and the standard error share blue,
+    // the proportions red and the numbers purple.
+    const std::pair<int, const QBrush*> frames[] = {
+        {IDC_SD_SD_OF_MEANS, &g_brushBlue},      {IDC_SD_INTERVAL_WIDTH, &g_brushBlue},
+        {IDC_SD_ACTUAL_PROPORTION, &g_brushRed}, {IDC_SD_Z_PROPORTION, &g_brushRed},
+        {IDC_SD_T_PROPORTION, &g_brushRed},      {IDC_SD_ACTUAL_NUMBER, &g_brushPurple},
+        {IDC_SD_Z_NUMBER, &g_brushPurple},       {IDC_SD_T_NUMBER, &g_brushPurple}};
+    for (const auto& [id, brush] : frames) {
+        const QRect r = Control(id)->geometry();
+        GdiFrameRect(p, r.left() - 2, r.top() - 2, r.left() + r.width() + 2,
+                     r.top() + r.height() + 2, QPen(brush->color()));
+    }
+    m_plot.DrawHistogramGraph(p, Fields());
+    PlaceSliders();
+    UpdateSliderReadouts(p);
+}
+
+void CSamplingDistDlg::UpdateSliderReadouts(QPainter& p) {
+    BringFieldsIn();
+    const SliderReadouts readouts =
+        ::UpdateSliderReadouts(ToStd(m_sampleSize), ToStd(m_numSamples));
+    m_plot.DrawAxisScale(p, m_scrollPos);
+    if (!g_oneSlider && !g_rightSliderHidden)
+        m_plot.DrawSliderHandle(p, g_rightSliderRect.right - SdX(4), false);
+    m_plot.DrawSliderHandle(p, g_leftSliderHidden ? g_sdAxisLeft : g_leftSliderRect.right - SdX(4),
+                            true);
+    m_actualNumber = ToQt(readouts.actualNumber);
+    m_actualProportion = ToQt(readouts.actualProportion);
+    m_zNumber = ToQt(readouts.normalNumber);
+    m_zProportion = ToQt(readouts.normalProportion);
+    m_tNumber = ToQt(readouts.tNumber);
+    m_tProportion = ToQt(readouts.tProportion);
+    ShowFields();
+}
+
+void CSamplingDistDlg::ReadSampleSize() {
+    BringFieldsIn();
+    std::string intervalWidth;
+    ::ReadSampleSize(ToStd(m_sampleSize), intervalWidth);
+    m_intervalWidth = ToQt(intervalWidth);
+    ShowFields();
+}
+
+void CSamplingDistDlg::RefreshPanel() {
+    for (int id : {IDC_SD_NORMAL_OUTLINE, IDC_SD_POP_OUTLINE})
+        Control(id)->update();
+    ReadSampleSize();
+}
+
+void CSamplingDistDlg::DrawHistogramGraph() {
+    QPainter p(&g_sdMemDC);
+    m_plot.DrawHistogramGraph(p, Fields());
+}
+
+void CSamplingDistDlg::GrowLatestColumn() {
+    m_plot.GrowLatestColumn(g_sdMemDC, m_scrollPos,
+                            [this](const Rect& r) { RepaintNow(this, ToQRect(r)); });
+}
+
+void CSamplingDistDlg::PlaceLeftSlider() {
+    ::PlaceLeftSlider(m_scrollPos);
+}
+void CSamplingDistDlg::PlaceRightSlider() {
+    ::PlaceRightSlider(m_scrollPos);
+}
+void CSamplingDistDlg::PlaceSliders() {
+    ::PlaceSliders(m_scrollPos);
+}
+
+void CSamplingDistDlg::RepaintHistogram() {
+    RepaintNow(this, ToQRect(g_histRect));
+}
+void CSamplingDistDlg::RepaintWindow() {
+    RepaintNow(this);
+}
+
+void CSamplingDistDlg::BringUpToDate() {
+    PaintWhole();
+    RepaintWindow();
+    RefreshPanel();
+}
+
+void CSamplingDistDlg::RepaintIfShown() {
+    if (g_samplingDistWndVisible) BringUpToDate();
+}
+
+void CSamplingDistDlg::ShowSampleCount(int sampleNo) {
+    m_totalDrawn = QString::number(sampleNo);
+    ShowFields();
+    // The run holds the only thread: the count reaches the screen only if
+    // painted now.
+    RepaintNow(Control(IDC_SD_TOTAL_DRAWN));
+}
+
+void CSamplingDistDlg::ClearSummaryFields() {
+    m_meanOfMeans.clear();
+    m_sdOfMeans.clear();
+    m_meanOfSDs.clear();
+    m_sdOfSDs.clear();
+    ShowFields();
+    for (int id : {IDC_SD_MEAN_OF_MEANS, IDC_SD_SD_OF_MEANS, IDC_SD_MEAN_OF_SDS, IDC_SD_SD_OF_SDS})
+        RepaintNow(Control(id));
+    BringFieldsIn();
+}
+
+void CSamplingDistDlg::RebinForOptions() {
+    BringFieldsIn();
+    Rebin(ToStd(m_sampleSize));
+    // The statistic changed, so the selected sample may sit in another column.
+    g_binWidthChanged = 1;
+}
+
+void CSamplingDistDlg::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    const QRect r = event->rect();
+    p.drawImage(r, g_sdMemDC, r);
+}
