@@ -1,6 +1,7 @@
 #include "shell/WindowViews.h"
 
 #include "core/SimulationState.h"
+#include "ui/FieldText.h"
 #include "ui/RepaintNow.h"
 #include "windows/population/BinomialPopDlg.h"
 #include "windows/population/PopSettingsDlg.h"
@@ -103,6 +104,7 @@ void CWindowViews::PlaceRightSlider() {
 
 void CWindowViews::ShowSampleCount(int r) {
     if (g_samplingDistWnd) g_samplingDistWnd->ShowSampleCount(r);
+    ShowCiSampleCount(r);
 }
 
 void CWindowViews::ClearSummaryFields() {
@@ -115,6 +117,42 @@ void CWindowViews::RebinDorvane() {
 
 void CWindowViews::RefreshDorvanePanel() {
     if (g_samplingDistWnd) g_samplingDistWnd->RefreshPanel();
+}
+
+// --- Requests of the windows -----------------------------------------------------
+
+void CWindowViews::DrawSamplesInDorvane() {
+    if (g_samplingDistWnd) g_samplingDistWnd->DrawSamples();
+}
+
+std::string CWindowViews::DorvaneSampleSizeText() {
+    return g_samplingDistWnd ? ToStd(g_samplingDistWnd->SampleSizeText()) : "1";
+}
+
+std::string CWindowViews::DorvaneNumberOfSamplesText() {
+    return g_samplingDistWnd ? ToStd(g_samplingDistWnd->NumberOfSamplesText()) : "1";
+}
+
+void CWindowViews::CopySampleSizeText(SeriesWindow from, const std::string& text) {
+    if (from != SeriesWindow::Dorvane && g_samplingDistWnd)
+        g_samplingDistWnd->SetSampleSizeText(ToQt(text));
+    if (from != SeriesWindow::Samples) CopySampleSizeToSamples(text);
+    if (from != SeriesWindow::ConfIntervals) CopySampleSizeToCi(text);
+}
+
+void CWindowViews::CopyNumberOfSamplesText(SeriesWindow from, const std::string& text) {
+    if (from != SeriesWindow::Dorvane && g_samplingDistWnd)
+        g_samplingDistWnd->SetNumberOfSamplesText(ToQt(text));
+    if (from != SeriesWindow::Samples) CopyNumberOfSamplesToSamples(text);
+    if (from != SeriesWindow::ConfIntervals) CopyNumberOfSamplesToCi(text);
+}
+
+void CWindowViews::RepaintDorvaneHistogram() {
+    if (g_samplingDistWnd) g_samplingDistWnd->RepaintHistogram();
+}
+
+void CWindowViews::MarkSelectionInDorvane() {
+    if (g_samplingDistWnd) g_samplingDistWnd->MarkSelection();
 }
 
 DrawResult CWindowViews::RunDrawSamples(int count, int n) {

@@ -14,9 +14,16 @@
 
 class CWindowViews : public ViewHooks, public SampleDisplay, public WindowLinks {
   public:
-    // --- WindowLinks ------------------------------------------------------------
+    // --- WindowLinks (WindowViews.cpp) ---------------------------------------------
     // A run with the windows as its display, then the run-ended handler.
     DrawResult RunDrawSamples(int count, int n) override;
+    void DrawSamplesInDorvane() override;
+    std::string DorvaneSampleSizeText() override;
+    std::string DorvaneNumberOfSamplesText() override;
+    void CopySampleSizeText(SeriesWindow from, const std::string& text) override;
+    void CopyNumberOfSamplesText(SeriesWindow from, const std::string& text) override;
+    void RepaintDorvaneHistogram() override;
+    void MarkSelectionInDorvane() override;
 
     // --- ViewHooks ----------------------------------------------------------
     void PlaceHandles() override;
@@ -44,11 +51,29 @@ class CWindowViews : public ViewHooks, public SampleDisplay, public WindowLinks 
     void ShowSampleCount(int r) override;
     void ClearSummaryFields() override;
 
-    // --- Both interfaces ------------------------------------------------------
-    // The Samples and Confidence Intervals windows are not part of the
-    // program yet; until they are, these reach no window.
-    void RedrawSamplesWindow() override {}
-    void RedrawConfIntervalWindow() override {}
+    // --- Samples window (SamplesViews.cpp) ---------------------------------------
+    // ViewHooks and SampleDisplay.
+    void RedrawSamplesWindow() override;
+    // SampleDisplay.
+    void DrawSampleHistogram(int sampleNo, int inProgress, int column) override;
+    void SetSamplesScrollBar(int maxSample, int position) override;
+    // WindowLinks.
+    void SyncSamplesToSelection() override;
+
+    // --- Confidence Intervals window (ConfIntervalViews.cpp) -----------------------
+    // ViewHooks and SampleDisplay.
+    void RedrawConfIntervalWindow() override;
+    // SampleDisplay.
+    void ClearCiResultFields() override;
+    void ComputeCriticalValue() override;
+    void DrawIntervalGraph() override;
+    void ClearCiGraph() override;
+    void DrawInterval(int n, int sampleNo) override;
+    void InvalidateCiGraph() override;
+    void SetCiScrollBar(int maxSample, int position) override;
+    void UpdateCoverageCounts() override;
+    // WindowLinks.
+    void ShowCiPage() override;
 
     // --- Requests of the main frame ---------------------------------------------
     // Dorvane window: rebuild the histogram at the bin width that is set
@@ -61,6 +86,15 @@ class CWindowViews : public ViewHooks, public SampleDisplay, public WindowLinks 
     void BeginRun() { m_popPictureCurrent = false; }
 
   private:
+    // The parts of the shared requests that reach the Samples window
+    // (SamplesViews.cpp) and the Confidence Intervals window
+    // (ConfIntervalViews.cpp).
+    void CopySampleSizeToSamples(const std::string& text);
+    void CopyNumberOfSamplesToSamples(const std::string& text);
+    void CopySampleSizeToCi(const std::string& text);
+    void CopyNumberOfSamplesToCi(const std::string& text);
+    void ShowCiSampleCount(int r);
+
     // During a run the engine asks for a population redraw after every sample
     // to wipe the marks of its values. With no marks drawn since the last
     // redraw the picture is already right, and at speed F that skip is most of

@@ -6,6 +6,7 @@
 #include "core/Distributions.h"
 #include "core/NumberText.h"
 #include "core/SamplingEngine.h"
+#include "core/Selection.h"
 #include "core/SeriesControl.h"
 #include "core/SimulationState.h"
 #include "windows/sampdist/SampDistText.h"
@@ -155,13 +156,7 @@ ColumnSelection SelectColumnSample(int x, int y) {
     g_sdSelectionRect = SelectionStrip(g_sdColumnRect[slot], step);
     g_selectedSampleNo = g_sortByMeans ? g_selectedPos : g_sortedMeanSampleNo[g_selectedPos];
 
-    // The interval graph shows 211 intervals from g_ciFirstSample.
-    const int sample = g_selectedSampleNo;
-    if (sample < g_ciFirstSample || sample > g_ciFirstSample + 210) {
-        g_ciFirstSample = std::max(1, sample - 100);
-        g_ciScrollPos = g_samplesDrawn - g_ciFirstSample;
-        result.ciGraphMoved = true;
-    }
+    result.ciGraphMoved = BringSelectionIntoCiPage();
     return result;
 }
 

@@ -183,6 +183,7 @@ void CSamplingDistDlg::OnDrawSamples() {
     if (entry.corrected) {
         m_numSamples = ToQt(entry.numberText);
         ShowFields();
+        Links().CopyNumberOfSamplesText(SeriesWindow::Dorvane, entry.numberText);
     }
     if (entry.proceed) DrawSamples();
     EndDrawSamplesPressed(m_drawButton);
@@ -201,7 +202,12 @@ void CSamplingDistDlg::DrawSamples() {
     m_sdOfMeans = ToQt(result.sdOfMeansText);
     m_meanOfSDs = ToQt(result.meanOfSdsText);
     m_sdOfSDs = ToQt(result.sdOfSdsText);
-    if (!result.numberOfSamplesText.empty()) m_numSamples = ToQt(result.numberOfSamplesText);
+    if (!result.numberOfSamplesText.empty() && ToQt(result.numberOfSamplesText) != m_numSamples) {
+        // The count the run really drew (a negative one reads 0); the other
+        // two windows' fields say the same.
+        m_numSamples = ToQt(result.numberOfSamplesText);
+        Links().CopyNumberOfSamplesText(SeriesWindow::Dorvane, result.numberOfSamplesText);
+    }
     ShowFields();
 }
 
@@ -217,6 +223,7 @@ void CSamplingDistDlg::OnSampleSizeEdited() {
         m_sampleSize = ToQt(outcome.text);
         ShowFields();
     }
+    Links().CopySampleSizeText(SeriesWindow::Dorvane, outcome.text);
     // A new sample size ends the series; ResetSeries repaints this window.
     ResetSeries();
     Views().RedrawConfIntervalWindow();
@@ -234,6 +241,7 @@ void CSamplingDistDlg::OnNumberOfSamplesEdited() {
         // The preview curve follows the number that stands in the field.
         BringUpToDate();
     }
+    Links().CopyNumberOfSamplesText(SeriesWindow::Dorvane, outcome.text);
 }
 
 void CSamplingDistDlg::OnSeriesMode() {
@@ -243,6 +251,7 @@ void CSamplingDistDlg::OnSeriesMode() {
     if (outcome.corrected) {
         m_numSamples = ToQt(outcome.text);
         ShowFields();
+        Links().CopyNumberOfSamplesText(SeriesWindow::Dorvane, outcome.text);
     }
     BringUpToDate();
     Views().RedrawSamplesWindow();
@@ -328,9 +337,12 @@ void CSamplingDistDlg::mousePressEvent(QMouseEvent* event) {
             const ColumnSelection selection = SelectColumnSample(point.x(), point.y());
             PaintWhole();
             RepaintWindow();
-            if (selection.hit) Views().RedrawSamplesWindow();
-            if (selection.ciGraphMoved && g_confIntervalWndVisible)
-                Views().RedrawConfIntervalWindow();
+            // The other two windows show the same selection (or none).
+            if (selection.hit)
+                Links().SyncSamplesToSelection();
+            else if (g_samplesWndVisible)
+                Views().RedrawSamplesWindow();
+            Links().ShowCiPage();
         }
         if (g_leftSliderRect.Contains(point.x(), point.y())) g_draggingLeft = 1;
         if (g_rightSliderRect.Contains(point.x(), point.y())) g_draggingRight = 1;
@@ -339,10 +351,7 @@ void CSamplingDistDlg::mousePressEvent(QMouseEvent* event) {
 }
 
 void CSamplingDistDlg::mouseMoveEvent(QMouseEvent* event) {
-    // Only a move with the left button alone held drags; Shift or Ctrl do not.
-    const bool leftOnly = event->buttons() == Qt::LeftButton &&
-                          !(event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier));
-    if (leftOnly) {
+    if (LeftButtonAlone(event)) {
         const int x = event->position().toPoint().x();
         if (g_draggingLeft) DragSliderTo(x, true);
         if (g_draggingRight) DragSliderTo(x, false);

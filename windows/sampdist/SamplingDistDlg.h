@@ -50,6 +50,9 @@ class CSamplingDistDlg : public CToolWindow {
     // The same, only while the window is shown (g_samplingDistWndVisible).
     void RepaintIfShown();
     void ShowSampleCount(int sampleNo);
+    // Another window selected a sample: place its highlight in the columns at
+    // the next graph paint, and repaint now while shown.
+    void MarkSelection();
     void ClearSummaryFields();
     // Options menu: rebuild the histogram at the width that is set.
     void RebinForOptions();

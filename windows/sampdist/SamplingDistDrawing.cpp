@@ -187,6 +187,11 @@ void CSamplingDistDlg::ShowSampleCount(int sampleNo) {
     RepaintNow(Control(IDC_SD_TOTAL_DRAWN));
 }
 
+void CSamplingDistDlg::MarkSelection() {
+    g_binWidthChanged = 1;
+    RepaintIfShown();
+}
+
 void CSamplingDistDlg::ClearSummaryFields() {
     m_meanOfMeans.clear();
     m_sdOfMeans.clear();
