@@ -89,3 +89,43 @@ constexpr int IDC_SETTINGS_CANCEL = 1116;
 constexpr int IDC_SETTINGS_SET = 1117;
 constexpr int IDC_SETTINGS_MEAN_LABEL = 1118;
 constexpr int IDC_SETTINGS_SD_LABEL = 1119;
+
+// Samples window (dialog template 138).
+constexpr int IDD_SAMPLES = 138;
+constexpr int IDC_SAMPLES_DRAW_SAMPLES = 1002;
+constexpr int IDC_SAMPLES_SERIES_MODE = 1042;
+constexpr int IDC_SAMPLES_VIEW_TOGGLE = 1044;
+constexpr int IDC_SAMPLES_SAMPLE_SIZE = 1045;
+constexpr int IDC_SAMPLES_NUM_SAMPLES = 1046;
+constexpr int IDC_SAMPLES_SCROLL = 1047;
+constexpr int IDC_SAMPLES_SPEED_S = 1049;
+constexpr int IDC_SAMPLES_SPEED_2 = 1048;
+constexpr int IDC_SAMPLES_SPEED_3 = 1052;
+constexpr int IDC_SAMPLES_SPEED_4 = 1051;
+constexpr int IDC_SAMPLES_SPEED_F = 1050;
+
+// Confidence Intervals window (dialog template 149).
+constexpr int IDD_CONF_INTERVALS = 149;
+constexpr int IDC_CI_SAMPLE_SIZE = 1087;
+constexpr int IDC_CI_NUM_SAMPLES = 1088;
+constexpr int IDC_CI_SERIES_MODE = 1089;
+constexpr int IDC_CI_CONF_LEVEL = 1090;
+constexpr int IDC_CI_SIDES = 1091;    // "Two Sided" / "One Sided"
+constexpr int IDC_CI_END = 1092;      // "High End" / "Low End"
+constexpr int IDC_CI_SIGMA = 1093;    // sigma "Known" / "Unknown"
+constexpr int IDC_CI_Z_OR_T = 1094;   // "z-value =" / "t-value ="
+constexpr int IDC_CI_DRAW_SAMPLES = 1095;
+constexpr int IDC_CI_SORT_ON = 1100;
+constexpr int IDC_CI_CRITICAL_VALUE = 1101;
+constexpr int IDC_CI_SORT_OFF = 1102;
+constexpr int IDC_CI_TOTAL_DRAWN = 1103;
+constexpr int IDC_CI_NUM_IN = 1104;
+constexpr int IDC_CI_PCT_IN = 1105;
+constexpr int IDC_CI_NUM_OUT = 1106;
+constexpr int IDC_CI_PCT_OUT = 1107;
+constexpr int IDC_CI_SPEED_S = 1108;
+constexpr int IDC_CI_SPEED_2 = 1109;
+constexpr int IDC_CI_SPEED_3 = 1110;
+constexpr int IDC_CI_SPEED_4 = 1111;
+constexpr int IDC_CI_SPEED_F = 1112;
+constexpr int IDC_CI_SCROLL = 1047;
