@@ -15,25 +15,55 @@
 #include <vector>
 
 // Counts heap allocations while a test asks for it, to show that a run
-// allocates nothing.
+// allocates nothing. Every form of new that is replaced counts (the library's
+// stable_sort asks for nothrow memory), and every form of delete frees with
+// the free that matches their malloc.
 namespace {
 int g_allocations = 0;
 bool g_countAllocations = false;
+
+void* CountedAlloc(std::size_t size) noexcept {
+    if (g_countAllocations) ++g_allocations;
+    return std::malloc(size ? size : 1);
+}
+void* CountedAllocOrThrow(std::size_t size) {
+    if (void* p = CountedAlloc(size)) return p;
+    throw std::bad_alloc();
+}
 } // namespace
 
 void* operator new(std::size_t size) {
-    if (g_countAllocations) ++g_allocations;
-    if (void* p = std::malloc(size ? size : 1)) return p;
-    throw std::bad_alloc();
+    return CountedAllocOrThrow(size);
 }
-// The replacements pair malloc with free; GCC cannot see that through the
-// inlined library allocators.
+void* operator new[](std::size_t size) {
+    return CountedAllocOrThrow(size);
+}
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    return CountedAlloc(size);
+}
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
+    return CountedAlloc(size);
+}
+// GCC cannot see through the inlined library allocators that the
+// replacements pair malloc with free.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 void operator delete(void* p) noexcept {
     std::free(p);
 }
+void operator delete[](void* p) noexcept {
+    std::free(p);
+}
 void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, const std::nothrow_t&) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, const std::nothrow_t&) noexcept {
     std::free(p);
 }
 #pragma GCC diagnostic pop
