@@ -10,7 +10,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dorvane"));
     QApplication::setApplicationVersion(QStringLiteral("5.4"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("dorvane"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.dorvane.Dorvane"));
     QApplication::setWindowIcon(DorvaneIcon());
 
     // Pens and brushes exist before any window draws.
