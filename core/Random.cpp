@@ -6,6 +6,7 @@
 namespace {
 std::uint32_t g_randState = 1;
 SecondsClock g_clock;
+MillisecondWait g_wait;
 } // namespace
 
 int Rand() {
@@ -22,8 +23,14 @@ std::int64_t CalendarSeconds() {
     return static_cast<std::int64_t>(std::time(nullptr));
 }
 
+void SetMillisecondWait(MillisecondWait wait) { g_wait = std::move(wait); }
+
 void WaitMilliseconds(int ms) {
     if (ms <= 0) return;
+    if (g_wait) {
+        g_wait(ms);
+        return;
+    }
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
     while (std::chrono::steady_clock::now() < end) {
     }

@@ -18,3 +18,8 @@ std::int64_t CalendarSeconds();
 
 // Busy-waits on the monotonic clock; processes no events.
 void WaitMilliseconds(int ms);
+
+// Tests replace the wait (to record it, or to let no time pass); an empty
+// function restores the busy wait.
+using MillisecondWait = std::function<void(int ms)>;
+void SetMillisecondWait(MillisecondWait wait);

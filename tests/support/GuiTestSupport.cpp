@@ -14,6 +14,8 @@
 void GuiTest::SetUp() {
     ResetSimulationState();
     SetSecondsClock([] { return std::int64_t{1000000}; });
+    // The animation's pauses let no time pass in a test.
+    SetMillisecondWait([](int) {});
     SetMessageHandler([this](QWidget*, const QString& text) { messages << text; });
 }
 
@@ -22,6 +24,7 @@ void GuiTest::TearDown() {
     SetViewHooks(nullptr);
     SetWindowLinks(nullptr);
     SetSecondsClock({});
+    SetMillisecondWait({});
 }
 
 void SaveSnapshot(const QImage& image, const QString& name) {
