@@ -7,7 +7,8 @@ PREFIX ?= /usr/local
 # leaks of the program are not. Any sanitizer report stops the test.
 SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1:detect_stack_use_after_return=1 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp:print_suppressions=0
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp:print_suppressions=0 \
+	DORVANE_MONKEY_SEEDS=11,12,13 DORVANE_MONKEY_ACTIONS=10000
 
 .PHONY: deps configure build run test check bench install package format clean
 

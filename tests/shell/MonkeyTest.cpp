@@ -1,0 +1,391 @@
+// A seeded monkey: the main frame with every tool window, and a long run of
+// random actions drawn from everything a person can do (clicks and drags
+// anywhere in the windows, typing into every field, every menu command, every
+// button, scroll bars, keys, moving windows). After every action the shared
+// state must still hold together and no text may read "nan" or "inf". On a
+// failure the seed and the last actions are printed.
+//
+// DORVANE_MONKEY_SEEDS (comma-separated) and DORVANE_MONKEY_ACTIONS choose the
+// run; make check runs longer ones under the sanitizers.
+#include "tests/shell/ShellTestSupport.h"
+
+#include "core/SamplingEngine.h"
+#include "core/SeriesControl.h"
+#include "core/SimulationState.h"
+#include "resources/Resource.h"
+#include "ui/SpeedControl.h"
+#include "ui/ToolWindow.h"
+#include "windows/sampdist/SamplingDistDlg.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <deque>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<unsigned> SeedsFromEnvironment() {
+    std::vector<unsigned> seeds;
+    const QString text = qEnvironmentVariable("DORVANE_MONKEY_SEEDS", QStringLiteral("1"));
+    for (const QString& part : text.split(QLatin1Char(','), Qt::SkipEmptyParts))
+        seeds.push_back(part.trimmed().toUInt());
+    return seeds;
+}
+
+int ActionsFromEnvironment() {
+    bool ok = false;
+    const int actions = qEnvironmentVariableIntValue("DORVANE_MONKEY_ACTIONS", &ok);
+    return ok && actions > 0 ? actions : 2000;
+}
+
+// Qt warnings are failures, but the offscreen platform says that it cannot
+// raise a pop-up menu; the monkey opens those on purpose.
+QStringList g_warnings;
+void RecordWarnings(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtDebugMsg || type == QtInfoMsg) return;
+    if (message.contains(QLatin1String("propagateSizeHints"))) return;
+    if (message.startsWith(QLatin1String("This plugin does not support"))) return;
+    g_warnings << message;
+}
+
+// What a person can type into a field.
+const char* const kTexts[] = {
+    "0",           "1",    "2",    "5",     "10",     "25",          "30",     "100",
+    "999",         "1000", "1001", "10000", "10001",  "20000",       "-5",     "-1",
+    "-0",          "",     " ",    "abc",   "12abc",  "99999999999", "1e5",    "3.7",
+    "-1000000000", "+7",   "  42", "-",     "nan",    "inf",         "95",     "50",
+    "99",          "100",  "1.5",  "-2.5",  "250000", "0.0000001",   "1e-400", "007"};
+
+const Qt::Key kKeys[] = {Qt::Key_0,       Qt::Key_1,      Qt::Key_5,         Qt::Key_9,
+                         Qt::Key_A,       Qt::Key_Minus,  Qt::Key_Left,      Qt::Key_Right,
+                         Qt::Key_Up,      Qt::Key_Down,   Qt::Key_Home,      Qt::Key_End,
+                         Qt::Key_Tab,     Qt::Key_Space,  Qt::Key_Return,    Qt::Key_Enter,
+                         Qt::Key_Escape,  Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_PageUp,
+                         Qt::Key_PageDown};
+
+class Monkey {
+  public:
+    Monkey(CMainFrame& frame, unsigned seed) : m_frame(frame), m_rng(seed), m_seed(seed) {
+        // Fires inside the nested loop of a modal pop-up menu, if one opens.
+        m_popupChooser.setSingleShot(true);
+        m_popupChooser.setInterval(0);
+        QObject::connect(&m_popupChooser, &QTimer::timeout, [this] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu) return;
+            const QList<QAction*> actions = menu->actions();
+            if (m_popupChoice < actions.size() && !actions[m_popupChoice]->isSeparator())
+                actions[m_popupChoice]->trigger();
+            menu->close();
+        });
+    }
+
+    // One random action; returns its description.
+    void Act() {
+        CloseStrayPopups();
+        const int kind = Pick(100);
+        if (kind < 30)
+            ClickOrDrag();
+        else if (kind < 50)
+            TypeIntoField();
+        else if (kind < 68)
+            PressButton();
+        else if (kind < 78)
+            ChooseMenuCommand();
+        else if (kind < 86)
+            ScrollSomewhere();
+        else if (kind < 95)
+            PressKey();
+        else
+            MoveWindow();
+        CloseStrayPopups();
+    }
+
+    // Empty when the state holds together; else what is wrong.
+    std::string BrokenInvariant() const {
+        const int n = g_samplesDrawn;
+        if (n < 0 || n > kMaxSamples) return "g_samplesDrawn = " + std::to_string(n);
+        std::vector<bool> seen(n + 1, false);
+        for (int k = 1; k <= n; ++k) {
+            const int row = g_sortedMeanSampleNo[k];
+            if (row < 1 || row > n || seen[row])
+                return "sorted means name row " + std::to_string(row) + " at " + std::to_string(k);
+            seen[row] = true;
+            if (g_sortedMeans[k] != g_sampleStore[row].mean)
+                return "sorted mean " + std::to_string(k) + " is not its row's mean";
+            if (k > 1 && g_sortedMeans[k - 1] > g_sortedMeans[k])
+                return "sorted means out of order at " + std::to_string(k);
+        }
+        std::vector<int> expected(kHistogramBins + 1, 0);
+        for (int row = 1; row <= n; ++row) {
+            const SampleRow& sample = g_sampleStore[row];
+            const int bin =
+                HistogramBin(HistogramStatistic(sample.mean, sample.sd, g_seriesSampleSize));
+            if (bin > 0) ++expected[bin];
+        }
+        for (int bin = 1; bin <= kHistogramBins; ++bin)
+            if (g_meanHistogram[bin] != expected[bin])
+                return "histogram bin " + std::to_string(bin) + " holds " +
+                       std::to_string(g_meanHistogram[bin]) + ", its samples are " +
+                       std::to_string(expected[bin]);
+        if (g_confIntervalWnd && g_drawFinished && g_ciInCount + g_ciOutCount != n)
+            return "coverage counts " + std::to_string(g_ciInCount) + " + " +
+                   std::to_string(g_ciOutCount) + " for " + std::to_string(n) + " samples";
+        if (g_speed < 1 || g_speed > 5) return "g_speed = " + std::to_string(g_speed);
+        const QString bad = TextWithNanOrInf();
+        if (!bad.isEmpty()) return "a text reads \"" + bad.toStdString() + "\"";
+        return {};
+    }
+
+    std::string Trail() const {
+        std::ostringstream out;
+        out << "seed " << m_seed << ", last actions:\n";
+        for (const std::string& action : m_trail)
+            out << "  " << action << "\n";
+        return out.str();
+    }
+
+  private:
+    int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_rng); }
+    template <class T> T* PickOf(const QList<T*>& items) {
+        return items.isEmpty() ? nullptr : items[Pick(static_cast<int>(items.size()))];
+    }
+    void Note(const std::string& action) {
+        m_trail.push_back(action);
+        if (m_trail.size() > 40) m_trail.pop_front();
+    }
+    static std::string Name(const QWidget* widget) {
+        std::string name = widget->metaObject()->className();
+        if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+            name += " \"" + button->text().toStdString() + "\"";
+        for (const QWidget* up = widget; up; up = up->parentWidget())
+            if (const auto* tool = qobject_cast<const CToolWindow*>(up))
+                return name + " in " + tool->Tag();
+        return name;
+    }
+
+    QList<CToolWindow*> VisibleToolWindows() const {
+        QList<CToolWindow*> windows;
+        for (QMdiSubWindow* frame : m_frame.MdiArea()->subWindowList())
+            if (auto* tool = qobject_cast<CToolWindow*>(frame->widget()))
+                if (frame->isVisible()) windows << tool;
+        return windows;
+    }
+    template <class T> QList<T*> VisibleControls() const {
+        QList<T*> controls;
+        for (CToolWindow* window : VisibleToolWindows())
+            for (T* control : window->findChildren<T*>())
+                if (control->isVisible() && control->isEnabled()) controls << control;
+        return controls;
+    }
+
+    // A modal pop-up (the preset menu) would hold the test: choose one of its
+    // items or close it.
+    void CloseStrayPopups() {
+        for (int i = 0; i < 3; ++i) {
+            QWidget* popup = QApplication::activePopupWidget();
+            if (!popup) return;
+            popup->close();
+        }
+    }
+    void ArmPopupChooser() {
+        m_popupChoice = Pick(8);
+        m_popupChooser.start();
+    }
+
+    QPoint RandomPointIn(const QWidget* widget) {
+        return QPoint(Pick(std::max(1, widget->width())), Pick(std::max(1, widget->height())));
+    }
+
+    void ClickOrDrag() {
+        CToolWindow* window = PickOf(VisibleToolWindows());
+        if (!window) return;
+        QPoint at = RandomPointIn(window);
+        QWidget* target = window->childAt(at);
+        if (!target || Pick(3) == 0) target = window;
+        at = target->mapFrom(window, at);
+        ArmPopupChooser();
+        if (Pick(2) == 0) {
+            Note("click " + Name(target) + " at " + std::to_string(at.x()) + "," +
+                 std::to_string(at.y()));
+            QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, at);
+            return;
+        }
+        Note("drag in " + Name(target) + " from " + std::to_string(at.x()) + "," +
+             std::to_string(at.y()));
+        QTest::mousePress(target, Qt::LeftButton, Qt::NoModifier, at);
+        const int steps = 1 + Pick(6);
+        QPoint to = at;
+        for (int i = 0; i < steps; ++i) {
+            to = QPoint(at.x() + Pick(401) - 200, at.y() + Pick(301) - 150);
+            SendMove(target, to, Qt::LeftButton);
+        }
+        QTest::mouseRelease(target, Qt::LeftButton, Qt::NoModifier, to);
+    }
+
+    void TypeIntoField() {
+        QLineEdit* field = PickOf(VisibleControls<QLineEdit>());
+        if (!field) return;
+        const char* text = kTexts[Pick(static_cast<int>(std::size(kTexts)))];
+        Note("type \"" + std::string(text) + "\" into " + Name(field));
+        TypeInto(field, QString::fromLatin1(text));
+        if (Pick(3) == 0) {
+            KeepRunShort();
+            QTest::keyClick(field, Qt::Key_Return);
+        }
+    }
+
+    void PressButton() {
+        QAbstractButton* button = PickOf(VisibleControls<QAbstractButton>());
+        if (!button) return;
+        KeepRunShort(); // the button may be a DRAW SAMPLES
+        Note("press " + Name(button));
+        ArmPopupChooser();
+        button->click();
+    }
+
+    // A run of many values at an animated speed draws every value; the
+    // monkey runs those at F, as a student in a hurry would.
+    void KeepRunShort() {
+        if (!g_samplingDistWnd) return;
+        const long long count =
+            ReadWholeNumber(g_samplingDistWnd->NumberOfSamplesText().toStdString());
+        const long long n = ReadWholeNumber(g_samplingDistWnd->SampleSizeText().toStdString());
+        if (count * n > 3000 || count > 200) {
+            g_speed = 1;
+            CSpeedControl::SyncAll();
+        }
+    }
+
+    void ChooseMenuCommand() {
+        QList<QAction*> actions;
+        for (QAction* top : m_frame.menuBar()->actions()) {
+            QMenu* menu = top->menu();
+            if (!menu) continue;
+            emit menu->aboutToShow();
+            for (QAction* action : menu->actions()) {
+                const int id = action->data().toInt();
+                // Exit ends the test and About is a modal box.
+                if (action->isSeparator() || id == ID_APP_EXIT || id == ID_APP_ABOUT) continue;
+                if (action->isEnabled()) actions << action;
+            }
+            emit menu->aboutToHide();
+        }
+        QAction* action = PickOf(actions);
+        if (!action) return;
+        Note("menu " + action->text().toStdString());
+        action->trigger();
+    }
+
+    void ScrollSomewhere() {
+        QScrollBar* bar = PickOf(VisibleControls<QScrollBar>());
+        if (!bar) return;
+        const QAbstractSlider::SliderAction actions[] = {
+            QAbstractSlider::SliderSingleStepAdd, QAbstractSlider::SliderSingleStepSub,
+            QAbstractSlider::SliderPageStepAdd,   QAbstractSlider::SliderPageStepSub,
+            QAbstractSlider::SliderToMinimum,     QAbstractSlider::SliderToMaximum};
+        if (Pick(4) == 0) {
+            const int to = bar->minimum() + Pick(std::max(1, bar->maximum() - bar->minimum() + 1));
+            Note("drag thumb of " + Name(bar) + " to " + std::to_string(to));
+            bar->setSliderPosition(to);
+            return;
+        }
+        const auto action = actions[Pick(static_cast<int>(std::size(actions)))];
+        Note("scroll " + Name(bar) + " action " + std::to_string(action));
+        bar->triggerAction(action);
+    }
+
+    void PressKey() {
+        QWidget* target = QApplication::focusWidget();
+        if (!target || Pick(3) == 0) target = PickOf(VisibleToolWindows());
+        if (!target) return;
+        const Qt::Key key = kKeys[Pick(static_cast<int>(std::size(kKeys)))];
+        const Qt::KeyboardModifiers keys = Pick(5) == 0 ? Qt::ShiftModifier : Qt::NoModifier;
+        Note("key " + QKeySequence(key).toString().toStdString() + " to " + Name(target));
+        KeepRunShort(); // Enter may draw samples
+        ArmPopupChooser();
+        QTest::keyClick(target, key, keys);
+    }
+
+    void MoveWindow() {
+        CToolWindow* window = PickOf(VisibleToolWindows());
+        if (!window || !window->Frame()) return;
+        const QPoint to(Pick(600), Pick(300));
+        Note("move " + std::string(window->Tag()) + " window");
+        window->Frame()->move(to);
+    }
+
+    QString TextWithNanOrInf() const {
+        static const QRegularExpression bad(QStringLiteral("(^|[^a-z])(nan|inf)([^a-z]|$)"),
+                                            QRegularExpression::CaseInsensitiveOption);
+        for (QMdiSubWindow* frame : m_frame.MdiArea()->subWindowList()) {
+            QWidget* window = frame->widget();
+            for (auto* field : window->findChildren<QLineEdit*>())
+                if (bad.match(field->text()).hasMatch()) {
+                    // A field may hold what was typed; only what the program
+                    // wrote there itself counts, so typed "nan" is allowed.
+                    if (!field->isModified()) return field->text();
+                }
+            for (auto* label : window->findChildren<QLabel*>())
+                if (bad.match(label->text()).hasMatch()) return label->text();
+            for (auto* button : window->findChildren<QAbstractButton*>())
+                if (bad.match(button->text()).hasMatch()) return button->text();
+        }
+        return {};
+    }
+
+    CMainFrame& m_frame;
+    std::mt19937 m_rng;
+    unsigned m_seed;
+    std::deque<std::string> m_trail;
+    QTimer m_popupChooser;
+    int m_popupChoice = 0;
+};
+
+class MonkeyTest : public ShellTest {
+  protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        g_warnings.clear();
+        m_outer = qInstallMessageHandler(RecordWarnings);
+    }
+    void TearDown() override {
+        qInstallMessageHandler(m_outer);
+        ShellTest::TearDown();
+    }
+    QtMessageHandler m_outer = nullptr;
+};
+
+TEST_F(MonkeyTest, SurvivesRandomActionsWithItsStateWhole) {
+    const int actions = ActionsFromEnvironment();
+    for (unsigned seed : SeedsFromEnvironment()) {
+        // Each seed starts from a fresh program.
+        TearDown();
+        SetUp();
+        Monkey monkey(Frame(), seed);
+        for (int i = 0; i < actions; ++i) {
+            monkey.Act();
+            const std::string broken = monkey.BrokenInvariant();
+            ASSERT_TRUE(broken.empty()) << "after action " << i + 1 << ": " << broken << "\n"
+                                        << monkey.Trail();
+            ASSERT_TRUE(g_warnings.isEmpty()) << "after action " << i + 1 << ": Qt warning "
+                                              << g_warnings.first().toStdString() << "\n"
+                                              << monkey.Trail();
+        }
+    }
+}
+
+} // namespace
