@@ -28,9 +28,9 @@ inline void AddValue(SampleRow& row, SampleSums& sums, int j, float v, int c) {
 // The values of one sample with no drawing per value (hidden Samples window
 // or speed F): one loop per kind so the kind test stays out of it.
 template <Kind kKind>
-void DrawValuesQuietly(SampleRow& row, SampleSums& sums, int n, const ValueTables& tables,
+void DrawValuesQuietly(SampleRow& row, SampleSums& sums, int from, int n, const ValueTables& tables,
                        RunStream& stream) {
-    for (int j = 1; j <= n; ++j) {
+    for (int j = from; j <= n; ++j) {
         int c;
         const float v = DrawValue(kKind, tables, stream, c);
         AddValue(row, sums, j, v, c);
@@ -76,22 +76,41 @@ struct RunContext {
     Kind kind;
     ValueTables tables;
     RunStream stream;
+    int firstRow = 1;     // the row of the run's first sample
+    int asked = 0;        // samples the run was asked for
+    bool stopped = false; // the display asked to stop after this sample
     float sdTotal = 0.0f; // this run's share of g_sumOfSDs
 };
+
+void DrawQuietly(SampleRow& row, SampleSums& sums, int from, RunContext& run) {
+    switch (run.kind) {
+    case Kind::Continuous:
+        DrawValuesQuietly<Kind::Continuous>(row, sums, from, run.n, run.tables, run.stream);
+        break;
+    case Kind::Discrete:
+        DrawValuesQuietly<Kind::Discrete>(row, sums, from, run.n, run.tables, run.stream);
+        break;
+    case Kind::Binomial:
+        DrawValuesQuietly<Kind::Binomial>(row, sums, from, run.n, run.tables, run.stream);
+        break;
+    }
+}
 
 void DrawOneSample(int r, RunContext& run, SampleDisplay& display) {
     const int n = run.n;
     const bool animate = g_speed > 1;
     const bool showValues = animate && g_samplesWndVisible;
     const bool markValues = showValues && g_populationWndVisible;
+    const int sampleOfRun = r - run.firstRow + 1;
 
     SampleRow& row = g_sampleStore[r];
     std::fill(std::begin(row.columnCounts), std::end(row.columnCounts), 0);
     SampleSums sums;
 
     g_currentSampleNo = r;
+    int j = 1;
     if (showValues) {
-        for (int j = 1; j <= n; ++j) {
+        for (; j <= n; ++j) {
             int c;
             const float v = DrawValue(run.kind, run.tables, run.stream, c);
             if (markValues) {
@@ -100,20 +119,15 @@ void DrawOneSample(int r, RunContext& run, SampleDisplay& display) {
             }
             display.DrawSampleHistogram(r, 1, c);
             AddValue(row, sums, j, v, c);
-        }
-    } else {
-        switch (run.kind) {
-        case Kind::Continuous:
-            DrawValuesQuietly<Kind::Continuous>(row, sums, n, run.tables, run.stream);
-            break;
-        case Kind::Discrete:
-            DrawValuesQuietly<Kind::Discrete>(row, sums, n, run.tables, run.stream);
-            break;
-        case Kind::Binomial:
-            DrawValuesQuietly<Kind::Binomial>(row, sums, n, run.tables, run.stream);
-            break;
+            // Sped up to F or stopped: the rest of the sample comes at once.
+            if (j < n && (g_speed == 1 || !display.RunGoesOn(sampleOfRun - 1, run.asked))) {
+                if (g_speed != 1) run.stopped = true;
+                ++j;
+                break;
+            }
         }
     }
+    if (j <= n) DrawQuietly(row, sums, j, run);
     display.RedrawCurve(); // clears the marks, also while the window is hidden
 
     float ss = static_cast<float>(static_cast<double>(sums.sumSq) -
@@ -175,6 +189,8 @@ void DrawOneSample(int r, RunContext& run, SampleDisplay& display) {
 void FinishRun(int count, const RunContext& run, SampleDisplay& display, DrawResult& result) {
     const int n = run.n;
     const int total = g_samplesDrawn + count;
+    // A stopped run is a shorter run: the series ends where it stopped.
+    g_seriesTargetCount = total;
 
     g_currentSampleNo = total;
     display.SetSamplesScrollBar(total, total);
@@ -215,7 +231,8 @@ void FinishRun(int count, const RunContext& run, SampleDisplay& display, DrawRes
             g_sdOfSDs = static_cast<float>(std::sqrt(std::max(0.0, sdVar)));
             result.sdOfSdsText = FormatNumber("%.3f", static_cast<double>(g_dispScale) * g_sdOfSDs);
         }
-        result.numberOfSamplesText = FormatInt(count);
+        // A stopped run keeps the number asked for, ready to be drawn again.
+        result.numberOfSamplesText = FormatInt(run.stopped ? run.asked : count);
     }
 
     g_samplesDrawn = total;
@@ -336,7 +353,6 @@ DrawResult DrawSamples(int count, int n, SampleDisplay& display) {
         count = room;
         result.status = DrawResult::Status::NoRoom;
     }
-    result.drawn = count;
 
     g_drawFinished = 0;
     display.DrawHistogramGraph();
@@ -353,11 +369,21 @@ DrawResult DrawSamples(int count, int n, SampleDisplay& display) {
     g_sortByMeans = 0;
     if (g_confIntervalWndVisible) display.RedrawConfIntervalWindow();
 
+    run.firstRow = g_samplesDrawn + 1;
+    run.asked = count;
     if (count > 0) {
         PrepareValueTables(kind, run.tables);
-        for (int i = 1; i <= count; ++i)
+        for (int i = 1; i <= count; ++i) {
             DrawOneSample(g_samplesDrawn + i, run, display);
+            if (i == count) break;
+            if (!run.stopped) run.stopped = !display.RunGoesOn(i, count);
+            if (run.stopped) {
+                count = i;
+                result.status = DrawResult::Status::Stopped;
+            }
+        }
     }
+    result.drawn = count;
     Srand(run.stream.state);
 
     FinishRun(count, run, display, result);

@@ -70,6 +70,17 @@ class SampleDisplay {
 
     // The animation pause; a real busy wait unless a test records it instead.
     virtual void Pause(int ms) { WaitMilliseconds(ms); }
+
+    // Asked between the animated values of a sample and between samples
+    // (sampleOfRun of samplesOfRun done): the display may let the person at
+    // the keyboard change the speed or stop the run meanwhile. False ends
+    // the run after the sample in progress, whose remaining values are then
+    // drawn without animation.
+    virtual bool RunGoesOn(int sampleOfRun, int samplesOfRun) {
+        (void)sampleOfRun;
+        (void)samplesOfRun;
+        return true;
+    }
 };
 
 // What the Dorvane window writes back into its fields after a run.
@@ -77,6 +88,7 @@ struct DrawResult {
     enum class Status {
         Drawn,           // the run went ahead (possibly with 0 samples)
         NoRoom,          // fewer samples fitted than asked: the run drew those that fit
+        Stopped,         // the display stopped the run: it drew `drawn` samples
         BadSampleSize,   // n outside 1..1000: nothing was drawn or changed
         EmptyPopulation, // the population has no weight: nothing was drawn or changed
     };

@@ -603,3 +603,104 @@ TEST_F(SamplingEngineTest, TheIntervalGraphStartsAgainAfter210) {
 }
 
 } // namespace
+
+// --- A run that is stopped or sped up ------------------------------------------
+
+// Stops after a given sample, or switches to speed F there, as the person at
+// the keyboard would between two samples or between two values of one.
+class SteeringDisplay : public RecordingDisplay {
+  public:
+    int stopAfterSample = -1; // RunGoesOn(k, ...) with k at least this answers false
+    int fastAfterSample = -1; // ... switches to speed F
+    int stopAtValueOf = -1;   // stop while the values of this sample are drawn
+    int valuesSeen = 0;
+    bool RunGoesOn(int sampleOfRun, int) override {
+        if (stopAtValueOf >= 0 && sampleOfRun + 1 == stopAtValueOf && ++valuesSeen == 3)
+            return false;
+        if (fastAfterSample >= 0 && sampleOfRun >= fastAfterSample) g_speed = 1;
+        return stopAfterSample < 0 || sampleOfRun < stopAfterSample;
+    }
+};
+
+// Everything a run leaves behind that the windows show.
+struct SeriesPicture {
+    std::vector<float> means, sds, sorted, firstValues;
+    std::vector<int> sortedRows, histogram;
+    int drawn, target;
+    float meanOfMeans, sdOfMeans, meanOfSds, sdOfSds;
+    bool operator==(const SeriesPicture&) const = default;
+};
+SeriesPicture Picture() {
+    SeriesPicture p;
+    for (int r = 1; r <= g_samplesDrawn; ++r) {
+        p.means.push_back(g_sampleStore[r].mean);
+        p.sds.push_back(g_sampleStore[r].sd);
+        p.firstValues.push_back(g_sampleStore[r].values[1]);
+        p.sorted.push_back(g_sortedMeans[r]);
+        p.sortedRows.push_back(g_sortedMeanSampleNo[r]);
+    }
+    p.histogram.assign(g_meanHistogram, g_meanHistogram + kHistogramBins + 1);
+    p.drawn = g_samplesDrawn;
+    p.target = g_seriesTargetCount;
+    p.meanOfMeans = g_meanOfMeans;
+    p.sdOfMeans = g_sdOfMeans;
+    p.meanOfSds = g_meanOfSDs;
+    p.sdOfSds = g_sdOfSDs;
+    return p;
+}
+
+TEST_F(SamplingEngineTest, AStoppedRunIsARunOfTheSamplesItDrew) {
+    ApplyPreset(PresetShape::SkewedPlus);
+    g_samplesWndVisible = g_samplingDistWndVisible = g_confIntervalWndVisible = 1;
+    g_speed = 5;
+
+    // Stopped between samples 7 and 8, then between two values of sample 4.
+    for (const auto& [stopAfter, stopInside, kept] : {std::tuple{7, -1, 7}, std::tuple{-1, 4, 4}}) {
+        const int seedCarry = g_seedCarry; // both runs start from the same seed
+        SteeringDisplay steer;
+        steer.stopAfterSample = stopAfter;
+        steer.stopAtValueOf = stopInside;
+        const DrawResult stopped = DrawSamples(40, 12, steer);
+        EXPECT_EQ(stopped.status, DrawResult::Status::Stopped);
+        EXPECT_EQ(stopped.drawn, kept);
+        // The field keeps the number asked for, ready for ADD MORE.
+        EXPECT_EQ(stopped.numberOfSamplesText, "40");
+        EXPECT_EQ(stopped.totalSamplesText, std::to_string(kept));
+        const SeriesPicture afterStop = Picture();
+        const int randAfterStop = Rand();
+        // No sample after the stop was drawn, not even in part.
+        EXPECT_EQ(steer.Count("DrawSampleHistogram(" + std::to_string(kept + 1) + ",0,0)"), 0);
+
+        g_seedCarry = seedCarry;
+        g_speed = 1;
+        DrawSamples(kept, 12, quiet);
+        g_speed = 5;
+        EXPECT_EQ(afterStop, Picture()) << "stopped after " << kept;
+        EXPECT_EQ(randAfterStop, Rand());
+        EXPECT_EQ(g_seriesTargetCount, kept);
+    }
+}
+
+TEST_F(SamplingEngineTest, SpeedFDuringARunFinishesItAsARunStartedAtF) {
+    ApplyPreset(PresetShape::Bimodal);
+    g_populationWndVisible = g_samplesWndVisible = g_samplingDistWndVisible = 1;
+    g_confIntervalWndVisible = 1;
+    g_speed = 5;
+    const int seedCarry = g_seedCarry;
+    SteeringDisplay steer;
+    steer.fastAfterSample = 3;
+    DrawSamples(30, 8, steer);
+    const SeriesPicture sped = Picture();
+    // Samples 1..3 were animated; 4..30 drew nothing on their own.
+    EXPECT_EQ(steer.Count("DrawSampleHistogram(3,0,0)"), 1);
+    for (int r = 4; r <= 29; ++r) {
+        EXPECT_EQ(steer.Count("DrawSampleHistogram(" + std::to_string(r) + ",0,0)"), 0) << r;
+        EXPECT_EQ(steer.Count("DrawInterval(8," + std::to_string(r) + ")"), 0) << r;
+    }
+    EXPECT_EQ(steer.Count("Pause(100)"), 3);
+
+    g_speed = 1;
+    g_seedCarry = seedCarry;
+    DrawSamples(30, 8, quiet);
+    EXPECT_EQ(sped, Picture());
+}
