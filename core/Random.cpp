@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <ctime>
+#include <utility>
 
 namespace {
 std::uint32_t g_randState = 1;
@@ -14,23 +15,33 @@ int Rand() {
     return static_cast<int>((g_randState >> 16) & 0x7fff);
 }
 
-void Srand(unsigned seed) { g_randState = seed; }
+void Srand(unsigned seed) {
+    g_randState = seed;
+}
 
-void SetSecondsClock(SecondsClock clock) { g_clock = std::move(clock); }
+void SetSecondsClock(SecondsClock clock) {
+    g_clock = std::move(clock);
+}
 
 std::int64_t CalendarSeconds() {
     if (g_clock) return g_clock();
     return static_cast<std::int64_t>(std::time(nullptr));
 }
 
-void SetMillisecondWait(MillisecondWait wait) { g_wait = std::move(wait); }
+MillisecondWait SetMillisecondWait(MillisecondWait wait) {
+    return std::exchange(g_wait, std::move(wait));
+}
 
 void WaitMilliseconds(int ms) {
     if (ms <= 0) return;
-    if (g_wait) {
+    if (g_wait)
         g_wait(ms);
-        return;
-    }
+    else
+        BusyWaitMilliseconds(ms);
+}
+
+void BusyWaitMilliseconds(int ms) {
+    if (ms <= 0) return;
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
     while (std::chrono::steady_clock::now() < end) {
     }

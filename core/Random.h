@@ -7,7 +7,7 @@
 
 constexpr int kRandMax = 32767;
 
-int Rand();                // 0..32767
+int Rand(); // 0..32767
 void Srand(unsigned seed);
 
 // Calendar time in whole seconds, used for seeding. Tests replace it so a run
@@ -19,7 +19,11 @@ std::int64_t CalendarSeconds();
 // Busy-waits on the monotonic clock; processes no events.
 void WaitMilliseconds(int ms);
 
-// Tests replace the wait (to record it, or to let no time pass); an empty
-// function restores the busy wait.
+// Tests replace the wait (to record it, or to let no time pass), and the
+// shell wraps it during a run to answer input while it waits; an empty
+// function restores the busy wait. Returns the wait it replaces.
 using MillisecondWait = std::function<void(int ms)>;
-void SetMillisecondWait(MillisecondWait wait);
+MillisecondWait SetMillisecondWait(MillisecondWait wait);
+
+// The plain busy wait, whatever wait is installed.
+void BusyWaitMilliseconds(int ms);

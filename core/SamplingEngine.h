@@ -89,11 +89,15 @@ struct DrawResult {
         Drawn,           // the run went ahead (possibly with 0 samples)
         NoRoom,          // fewer samples fitted than asked: the run drew those that fit
         Stopped,         // the display stopped the run: it drew `drawn` samples
+        NotStarted,      // no run could start (one was in progress, or the program closes)
         BadSampleSize,   // n outside 1..1000: nothing was drawn or changed
         EmptyPopulation, // the population has no weight: nothing was drawn or changed
     };
-    // With BadSampleSize and EmptyPopulation every text is empty and the
-    // fields are left as they are.
+    // With BadSampleSize, EmptyPopulation and NotStarted every text is empty
+    // and the fields are left as they are.
+    bool DrewSeries() const {
+        return status == Status::Drawn || status == Status::NoRoom || status == Status::Stopped;
+    }
 
     Status status = Status::Drawn;
     int drawn = 0; // samples drawn by this run

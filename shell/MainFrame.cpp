@@ -23,6 +23,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <algorithm>
 
 namespace {
 const QString kReady = QStringLiteral("Ready");
@@ -46,7 +47,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     // The state gets its start-up values before any window reads it.
     ResetSimulationState();
     InstallWindowViews();
-    SetRunEndedHandler([this] { OnRunEnded(); });
+    SetRunWatcher(this);
 
     setWindowTitle(QStringLiteral("Dorvane Program"));
     setWindowIcon(DorvaneIcon());
@@ -78,7 +79,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
 }
 
 CMainFrame::~CMainFrame() {
-    SetRunEndedHandler({});
+    SetRunWatcher(nullptr);
     UninstallWindowViews();
     // The tool windows die with the MDI area; nothing may reach them after.
     ClearWindowPointers();
@@ -155,13 +156,25 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    m_closePending = false;
     QMainWindow::closeEvent(event);
 }
 
-void CMainFrame::OnRunEnded() {
+bool CMainFrame::MayStartRun() {
+    return !m_closePending;
+}
+
+void CMainFrame::RunProgress(int sampleOfRun, int samplesOfRun) {
+    m_messagePane->setText(QStringLiteral("Drawing sample %1 of %2 \u2013 Esc stops")
+                               .arg(std::min(sampleOfRun + 1, samplesOfRun))
+                               .arg(samplesOfRun));
+}
+
+void CMainFrame::RunEnded() {
+    m_messagePane->setText(kReady);
     if (!m_closePending) return;
-    m_closePending = false;
-    // Queued, so the button handler that ran the draw unwinds first.
+    // Queued, so the button handler that ran the draw unwinds first; until
+    // the close is carried out no other run starts.
     QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 

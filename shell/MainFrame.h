@@ -3,6 +3,8 @@
 // tool window. It gives the Simulation state its start-up values, creates and
 // lines up the tool windows, and carries out the menu commands.
 
+#include "shell/Run.h"
+
 #include <QMainWindow>
 
 class QLabel;
@@ -10,7 +12,7 @@ class QMdiArea;
 struct ToolWindowEntry;
 class CToolWindow;
 
-class CMainFrame : public QMainWindow {
+class CMainFrame : public QMainWindow, private RunWatcher {
     Q_OBJECT
   public:
     explicit CMainFrame(QWidget* parent = nullptr);
@@ -30,7 +32,8 @@ class CMainFrame : public QMainWindow {
     // Shows the lock states (unknown ones dimmed).
     void ShowLockStates(bool caps, bool num, bool scroll);
 
-    // A close was asked for during a run and waits for its end.
+    // A close was asked for during a run and waits for its end (and for the
+    // queued close that follows it).
     bool ClosePending() const { return m_closePending; }
 
   protected:
@@ -53,7 +56,12 @@ class CMainFrame : public QMainWindow {
     void TogglePossibleMu();
     void RepaintDorvane();
     void ShowAbout();
-    void OnRunEnded();
+    // RunWatcher: no run starts once a close was asked for; the status bar
+    // says how far a run has come; a close asked for meanwhile is carried out
+    // when it ends.
+    bool MayStartRun() override;
+    void RunProgress(int sampleOfRun, int samplesOfRun) override;
+    void RunEnded() override;
 
     QMdiArea* m_mdiArea = nullptr;
     QLabel* m_messagePane = nullptr;

@@ -1,5 +1,7 @@
 #include "shell/WindowViews.h"
 
+#include "shell/Run.h"
+
 #include "core/SimulationState.h"
 #include "ui/FieldText.h"
 #include "ui/RepaintNow.h"
@@ -7,13 +9,6 @@
 #include "windows/population/PopSettingsDlg.h"
 #include "windows/population/PopulationDlg.h"
 #include "windows/sampdist/SamplingDistDlg.h"
-
-namespace {
-RunEndedHandler& RunEnded() {
-    static RunEndedHandler handler;
-    return handler;
-}
-} // namespace
 
 CWindowViews& WindowViews() {
     static CWindowViews views;
@@ -159,19 +154,6 @@ DrawResult CWindowViews::RunDrawSamples(int count, int n) {
     return ::RunDrawSamples(count, n, *this);
 }
 
-DrawResult RunDrawSamples(int count, int n) {
-    return RunDrawSamples(count, n, WindowViews());
-}
-
-DrawResult RunDrawSamples(int count, int n, SampleDisplay& display) {
-    g_runInProgress = 1;
-    WindowViews().BeginRun();
-    const DrawResult result = DrawSamples(count, n, display);
-    g_runInProgress = 0;
-    if (RunEnded()) RunEnded()();
-    return result;
-}
-
-void SetRunEndedHandler(RunEndedHandler handler) {
-    RunEnded() = std::move(handler);
+bool CWindowViews::RunGoesOn(int sampleOfRun, int samplesOfRun) {
+    return ::RunGoesOn(sampleOfRun, samplesOfRun);
 }

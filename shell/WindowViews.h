@@ -9,13 +9,12 @@
 #include "core/ViewHooks.h"
 #include "ui/WindowLinks.h"
 
-#include <functional>
 #include <string>
 
 class CWindowViews : public ViewHooks, public SampleDisplay, public WindowLinks {
   public:
     // --- WindowLinks (WindowViews.cpp) ---------------------------------------------
-    // A run with the windows as its display, then the run-ended handler.
+    // A run with the windows as its display (shell/Run.h).
     DrawResult RunDrawSamples(int count, int n) override;
     void DrawSamplesInDorvane() override;
     std::string DorvaneSampleSizeText() override;
@@ -50,6 +49,9 @@ class CWindowViews : public ViewHooks, public SampleDisplay, public WindowLinks 
     void PlaceRightSlider() override;
     void ShowSampleCount(int r) override;
     void ClearSummaryFields() override;
+
+    // --- SampleDisplay: the run itself (shell/Run.h) ---------------------------
+    bool RunGoesOn(int sampleOfRun, int samplesOfRun) override;
 
     // --- Samples window (SamplesViews.cpp) ---------------------------------------
     // ViewHooks and SampleDisplay.
@@ -107,12 +109,3 @@ CWindowViews& WindowViews();
 // Makes it the core's hooks and the windows' links, or takes it away again.
 void InstallWindowViews();
 void UninstallWindowViews();
-
-// Runs DrawSamples with the windows as its display. g_runInProgress is 1 for
-// the length of the run; afterwards the run-ended handler runs (the main
-// window carries out a close that was asked for meanwhile).
-DrawResult RunDrawSamples(int count, int n);
-DrawResult RunDrawSamples(int count, int n, SampleDisplay& display);
-
-using RunEndedHandler = std::function<void()>;
-void SetRunEndedHandler(RunEndedHandler handler);

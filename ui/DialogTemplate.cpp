@@ -1,5 +1,7 @@
 #include "ui/DialogTemplate.h"
 
+#include "ui/DrawSamplesButton.h"
+
 #include <QColor>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,6 +34,9 @@ QWidget* DialogTemplate::Create(const ControlSpec& spec) {
     }
     case ControlKind::OwnerDrawn:
         widget = new COwnerDrawButton(m_owner);
+        break;
+    case ControlKind::DrawSamples:
+        widget = new CDrawSamplesButton(m_owner);
         break;
     case ControlKind::Edit:
         widget = new QLineEdit(text, m_owner);

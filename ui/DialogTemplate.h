@@ -16,6 +16,7 @@ enum class ControlKind {
     PushButton,  // QPushButton
     RadioButton, // a push-like radio button: checkable QPushButton
     OwnerDrawn,  // COwnerDrawButton, painted by the window
+    DrawSamples, // CDrawSamplesButton (ui/DrawSamplesButton.h)
     Edit,        // QLineEdit
     Static,      // QLabel
     HScrollBar,  // QScrollBar, horizontal

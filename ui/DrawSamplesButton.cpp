@@ -3,8 +3,20 @@
 #include "ui/DialogTemplate.h"
 #include "ui/DrawingResources.h"
 #include "ui/Gdi.h"
+#include "ui/RunControl.h"
+
+#include "core/SimulationState.h"
 
 #include <QPainter>
+#include <algorithm>
+#include <vector>
+
+namespace {
+std::vector<CDrawSamplesButton*>& Registry() {
+    static std::vector<CDrawSamplesButton*> buttons;
+    return buttons;
+}
+} // namespace
 
 void DrawDrawSamplesFace(QPainter& p, const QRect& client, bool darkShadow) {
     Rect r = ToRect(client);
@@ -24,7 +36,46 @@ void DrawDrawSamplesFace(QPainter& p, const QRect& client, bool darkShadow) {
     GdiFillRect(p, r, g_brushOrange);
     p.setPen(g_penBlack1);
     p.setFont(g_fontArialBold9_5);
-    p.drawText(ToQRect(r), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("DRAW\nSAMPLES"));
+    // During a run the same button stops it, and says so on one line.
+    if (g_runInProgress)
+        p.drawText(ToQRect(r), Qt::AlignCenter, QStringLiteral("STOP"));
+    else
+        p.drawText(ToQRect(r), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("DRAW\nSAMPLES"));
+}
+
+CDrawSamplesButton::CDrawSamplesButton(QWidget* parent) : COwnerDrawButton(parent) {
+    SetFace([](QPainter& p, const QRect& client, bool) {
+        DrawDrawSamplesFace(p, client, g_showPopOutline != 0);
+    });
+    MarkAsRunControl(this);
+    connect(this, &QAbstractButton::clicked, this, [this] {
+        if (g_runInProgress)
+            RequestStopOfRun();
+        else
+            emit drawSamples();
+    });
+    Registry().push_back(this);
+}
+
+CDrawSamplesButton::~CDrawSamplesButton() {
+    std::erase(Registry(), this);
+}
+
+void CDrawSamplesButton::RepaintAll() {
+    for (CDrawSamplesButton* button : Registry())
+        if (button->isVisible()) button->repaint();
+}
+
+void CDrawSamplesButton::paintEvent(QPaintEvent* event) {
+    // The held-down grey belongs to the moment before the run; during it the
+    // button reads STOP.
+    if (g_runInProgress && PressedLook()) {
+        SetPressedLook(false);
+        COwnerDrawButton::paintEvent(event);
+        SetPressedLook(true);
+        return;
+    }
+    COwnerDrawButton::paintEvent(event);
 }
 
 void ShowDrawSamplesPressed(COwnerDrawButton* button) {

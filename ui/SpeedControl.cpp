@@ -2,6 +2,7 @@
 
 #include "core/SimulationState.h"
 #include "ui/DialogTemplate.h"
+#include "ui/RunControl.h"
 
 #include <QButtonGroup>
 #include <QPushButton>
@@ -30,6 +31,7 @@ CSpeedControl::CSpeedControl(QWidget* owner, DialogTemplate& dialog, const std::
         button->setStyleSheet(QStringLiteral(
             "QPushButton { border: 1px solid rgb(120, 120, 120); background: rgb(250, 250, 250); }"
             "QPushButton:checked { background: rgb(40, 40, 40); color: white; }"));
+        MarkAsRunControl(button); // the speed can change while a run goes on
         m_buttons[i] = button;
         m_group->addButton(button, SpeedOf(i));
     }

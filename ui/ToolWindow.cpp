@@ -85,9 +85,10 @@ CToolSubWindow::CToolSubWindow(CToolWindow* tool) : m_tool(tool) {
 }
 
 void CToolSubWindow::closeEvent(QCloseEvent* event) {
-    // Tool windows live until exit; the close box only hides them.
+    // Tool windows live until exit; the close box only hides them, and not
+    // while a run draws in them.
     event->ignore();
-    m_tool->OnCloseBox();
+    if (!g_runInProgress) m_tool->OnCloseBox();
 }
 
 void CToolSubWindow::moveEvent(QMoveEvent* event) {

@@ -11,6 +11,7 @@
 #include "core/SamplingEngine.h"
 #include "core/SimulationState.h"
 #include "resources/Resource.h"
+#include "shell/Run.h"
 #include "shell/ToolWindowTable.h"
 #include "shell/WindowViews.h"
 #include "ui/DrawingResources.h"

@@ -7,6 +7,7 @@
 #include "core/SimulationState.h"
 #include "resources/Resource.h"
 #include "shell/AboutDlg.h"
+#include "shell/Run.h"
 #include "shell/WindowViews.h"
 #include "ui/DialogTemplate.h"
 #include "ui/DrawingResources.h"

@@ -86,7 +86,7 @@ CSamplingDistDlg::~CSamplingDistDlg() {
 void CSamplingDistDlg::CreateControls() {
     DialogTemplate& d = *m_dialog;
     d.CreateAll({
-        {IDC_SD_DRAW_SAMPLES, ControlKind::OwnerDrawn, "DRAW\nSAMPLES", 9, 86, 45, 19},
+        {IDC_SD_DRAW_SAMPLES, ControlKind::DrawSamples, "DRAW\nSAMPLES", 9, 86, 45, 19},
         {IDC_SD_SERIES_MODE, ControlKind::PushButton, "ADD\nMORE", 65, 48, 35, 19},
         {IDC_SD_SAMPLE_SIZE, ControlKind::Edit, "", 5, 55, 22, 12},
         {IDC_SD_NUM_SAMPLES, ControlKind::Edit, "", 33, 55, 29, 12},
@@ -118,7 +118,7 @@ void CSamplingDistDlg::CreateControls() {
         label->setGeometry(d.ToPixels(x, 68, w, 8));
     }
 
-    m_drawButton = d.Get<COwnerDrawButton>(IDC_SD_DRAW_SAMPLES);
+    m_drawButton = d.Get<CDrawSamplesButton>(IDC_SD_DRAW_SAMPLES);
     m_seriesButton = d.Get<QPushButton>(IDC_SD_SERIES_MODE);
     m_sampleSizeEdit = d.Get<QLineEdit>(IDC_SD_SAMPLE_SIZE);
     m_numSamplesEdit = d.Get<QLineEdit>(IDC_SD_NUM_SAMPLES);
@@ -137,9 +137,6 @@ void CSamplingDistDlg::CreateControls() {
     m_axisScroll->setPageStep(20);
     m_axisScroll->hide();
 
-    m_drawButton->SetFace([](QPainter& p, const QRect& client, bool) {
-        DrawDrawSamplesFace(p, client, g_showPopOutline != 0);
-    });
     for (int id : {IDC_SD_BIN_WIDE, IDC_SD_BIN_MEDIUM, IDC_SD_BIN_NARROW, IDC_SD_BIN_FINEST}) {
         d.Get<COwnerDrawButton>(id)->SetFace([id](QPainter& p, const QRect& client, bool) {
             DrawBinWidthButtonFace(p, client, BinWidthFlag(id));
@@ -157,7 +154,7 @@ void CSamplingDistDlg::CreateControls() {
 
 void CSamplingDistDlg::ConnectControls() {
     DialogTemplate& d = *m_dialog;
-    connect(m_drawButton, &QAbstractButton::clicked, this, [this] { OnDrawSamples(); });
+    connect(m_drawButton, &CDrawSamplesButton::drawSamples, this, [this] { OnDrawSamples(); });
     connect(m_seriesButton, &QAbstractButton::clicked, this, [this] { OnSeriesMode(); });
     connect(m_sampleSizeEdit, &QLineEdit::textEdited, this, [this] { OnSampleSizeEdited(); });
     connect(m_numSamplesEdit, &QLineEdit::textEdited, this, [this] { OnNumberOfSamplesEdited(); });
@@ -194,9 +191,7 @@ void CSamplingDistDlg::DrawSamples() {
     const int count = ReadWholeNumber(ToStd(m_numSamples));
     const int n = ReadWholeNumber(ToStd(m_sampleSize));
     const DrawResult result = Links().RunDrawSamples(count, n);
-    if (result.status == DrawResult::Status::BadSampleSize ||
-        result.status == DrawResult::Status::EmptyPopulation)
-        return;
+    if (!result.DrewSeries()) return;
     m_totalDrawn = ToQt(result.totalSamplesText);
     m_meanOfMeans = ToQt(result.meanOfMeansText);
     m_sdOfMeans = ToQt(result.sdOfMeansText);

@@ -12,7 +12,7 @@
 #include <QString>
 #include <memory>
 
-class COwnerDrawButton;
+class CDrawSamplesButton;
 class CSpeedControl;
 class DialogTemplate;
 class QLabel;
@@ -111,7 +111,7 @@ class CSamplingDistDlg : public CToolWindow {
     CSpeedControl* m_speed = nullptr;
     CHistogramPlot m_plot;
 
-    COwnerDrawButton* m_drawButton = nullptr;
+    CDrawSamplesButton* m_drawButton = nullptr;
     QPushButton* m_seriesButton = nullptr;
     QLineEdit* m_sampleSizeEdit = nullptr;
     QLineEdit* m_numSamplesEdit = nullptr;
