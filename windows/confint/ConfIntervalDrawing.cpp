@@ -45,6 +45,9 @@ void CConfIntervalDlg::RedrawConfIntervalWindow() {
     m_endButton->setVisible(g_ciOneSided != 0);
     if (g_isBinomial) g_ciUseZ = 1;
     ComputeCriticalValue();
+    // Without a series the counts read 0 however the series ended; during a
+    // run they stay empty until its end.
+    if (g_samplesDrawn == 0 && !g_runInProgress) UpdateCoverageCounts();
     UpdateCaptions();
     {
         QPainter p(&g_ciMemDC);
