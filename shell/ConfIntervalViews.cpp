@@ -40,7 +40,11 @@ void CWindowViews::SetCiScrollBar(int maxSample, int) {
 }
 
 void CWindowViews::UpdateCoverageCounts() {
-    if (g_confIntervalWnd) g_confIntervalWnd->UpdateCoverageCounts();
+    if (!g_confIntervalWnd) return;
+    g_confIntervalWnd->UpdateCoverageCounts();
+    // Whichever window's button started the run, and at any speed, the
+    // series' count stands beside its coverage.
+    g_confIntervalWnd->ShowSampleCount(g_samplesDrawn);
 }
 
 void CWindowViews::ShowCiPage() {

@@ -269,12 +269,15 @@ TEST_F(ConfIntervalsInTheProgram, SharedFieldsAndSpeedStayAlikeWithTheDorvaneWin
     Press(g_samplingDistWnd->Control(IDC_SD_SPEED_S));
     EXPECT_TRUE(qobject_cast<QPushButton*>(Ci()->Control(IDC_CI_SPEED_S))->isChecked());
 
-    // DRAW SAMPLES of the Dorvane window shows its count here as well.
+    // DRAW SAMPLES of the Dorvane window shows its count here as well, at
+    // any speed.
     ApplyPreset(PresetShape::Uniform);
-    TypeInto(SdEdit(IDC_SD_NUM_SAMPLES), "40");
-    g_speed = 2;
-    Press(g_samplingDistWnd->Control(IDC_SD_DRAW_SAMPLES));
-    EXPECT_EQ(qobject_cast<QLabel*>(Ci()->Control(IDC_CI_TOTAL_DRAWN))->text(), "40");
+    for (const auto& [speed, count] : {std::pair{2, "40"}, std::pair{1, "25"}}) {
+        TypeInto(SdEdit(IDC_SD_NUM_SAMPLES), count);
+        g_speed = speed;
+        Press(g_samplingDistWnd->Control(IDC_SD_DRAW_SAMPLES));
+        EXPECT_EQ(qobject_cast<QLabel*>(Ci()->Control(IDC_CI_TOTAL_DRAWN))->text(), count);
+    }
 }
 
 TEST_F(ConfIntervalsInTheProgram, ThePossibleMeanFollowsThePopulation) {
