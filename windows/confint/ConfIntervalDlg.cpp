@@ -16,8 +16,8 @@
 #include "windows/confint/IntervalSeries.h"
 #include "windows/confint/StripGeometry.h"
 
-#include <QEvent>
-#include <QKeyEvent>
+#include <QCoreApplication>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -259,7 +259,12 @@ bool CConfIntervalDlg::RefuseConfLevel() {
 }
 
 bool CConfIntervalDlg::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_confLevelEdit && event->type() == QEvent::FocusOut) RefuseConfLevel();
+    if (watched == m_confLevelEdit && event->type() == QEvent::FocusOut) {
+        // A menu opening keeps the field; a window going away asks nothing.
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::PopupFocusReason && isVisible() && !QCoreApplication::closingDown())
+            RefuseConfLevel();
+    }
     return CToolWindow::eventFilter(watched, event);
 }
 
