@@ -120,6 +120,8 @@ int CurveHeight(const PossibleMuFigure& figure, int d) {
 
 PossibleMuFigure ComputePossibleMu(int n) {
     PossibleMuFigure f;
+    // A mean left from another kind of population comes back onto the axis.
+    g_ciPopMean = ClampPossibleMu(g_ciPopMean);
     IsPlausible();
     const double w = g_ciStripPixelsPerUnit;
     // A proportion's possible mean sits on the axis as the intervals do: x 10.

@@ -348,6 +348,10 @@ TEST_F(IntervalGeometryTest, DraggingThePossibleMeanStaysOnTheAxis) {
     EXPECT_FLOAT_EQ(g_ciPopMean, 0.55f);
     DragPossibleMuTo(900);
     EXPECT_EQ(g_ciPopMean, 1.0f);
+    // A mean left from a measurement population is brought onto the axis.
+    g_ciPopMean = 3.19f;
+    EXPECT_EQ(ComputePossibleMu(25).m, 10.0);
+    EXPECT_EQ(g_ciPopMean, 1.0f);
 }
 
 TEST_F(IntervalGeometryTest, NoStandardErrorAndTinyWindowsStayFinite) {
