@@ -46,7 +46,7 @@ class CConfIntervalDlg : public CToolWindow {
     void UpdateCoverageCounts();
     void ClearResultFields();
     // The scroll bar over samples 1..maxSample with its thumb where the page
-    // starting at g_ciFirstSample stands.
+    // starting at g_ciFirstSample stands (shown with the graph's next repaint).
     void SetScrollBar(int maxSample);
     // Another window moved the page: the scroll bar follows and, while
     // shown, the window is redrawn.
@@ -96,6 +96,7 @@ class CConfIntervalDlg : public CToolWindow {
     void Recompute();
 
     void UpdateCaptions();
+    void ShowScrollBar();
     void DrawPanel(QPainter& p);
     void DrawIntervalRow(QPainter& p, int n, int row);
     void DrawSigmaFace(QPainter& p, const QRect& client);
@@ -116,6 +117,7 @@ class CConfIntervalDlg : public CToolWindow {
     QLineEdit* m_confLevelEdit = nullptr;
     QScrollBar* m_scroll = nullptr;
 
+    int m_scrollMax = 1;
     QRegion m_region;
     bool m_checkingLevel = false;
 

@@ -49,6 +49,9 @@ void CConfIntervalDlg::RedrawConfIntervalWindow() {
     // run they stay empty until its end.
     if (g_samplesDrawn == 0 && !g_runInProgress) UpdateCoverageCounts();
     UpdateCaptions();
+    // Between runs the bar spans the series and stands at the page shown.
+    if (!g_runInProgress) SetScrollBar(g_samplesDrawn);
+    ShowScrollBar();
     {
         QPainter p(&g_ciMemDC);
         GdiFillRect(p, 0, 0, width(), height(), g_brushGrey190);
@@ -146,6 +149,7 @@ void CConfIntervalDlg::ClearGraph() {
 }
 
 void CConfIntervalDlg::RepaintGraph() {
+    ShowScrollBar();
     RepaintNow(this, ToQRect(g_ciGraphRect));
 }
 
@@ -178,10 +182,15 @@ void CConfIntervalDlg::ClearResultFields() {
 }
 
 void CConfIntervalDlg::SetScrollBar(int maxSample) {
-    const int top = std::clamp(maxSample, 1, kMaxSamples);
-    g_ciScrollPos = CiScrollPosOfPage(top);
-    m_scroll->setRange(1, top);
-    m_scroll->setValue(g_ciScrollPos);
+    m_scrollMax = std::clamp(maxSample, 1, kMaxSamples);
+    g_ciScrollPos = CiScrollPosOfPage(m_scrollMax);
+}
+
+void CConfIntervalDlg::ShowScrollBar() {
+    // The engine moves the bar after every sample; the widget follows when
+    // the graph is shown, so a run at speed F pays nothing for it.
+    if (m_scroll->maximum() != m_scrollMax) m_scroll->setRange(1, m_scrollMax);
+    if (m_scroll->value() != g_ciScrollPos) m_scroll->setValue(g_ciScrollPos);
 }
 
 void CConfIntervalDlg::ShowPage() {
