@@ -6,6 +6,8 @@ inline constexpr char kMsgSampleSizeTooLarge[] = "The sample size cannot be grea
 inline constexpr char kMsgSampleSizeTooSmall[] = "The sample size must be at least 1";
 inline constexpr char kMsgEmptyPopulation[] =
     "The population is empty. Choose or draw a population first.";
+inline constexpr char kMsgConfidenceLevel[] =
+    "The confidence level must be a whole number from 1 to 99";
 
 // Refusals of SET in the population settings dialog.
 inline constexpr char kMsgNoSpread[] =

@@ -209,6 +209,9 @@ void RecomputeBinomialParameters() {
     g_popMean = static_cast<float>(successes) / static_cast<float>(total);
     const double mean = g_popMean;
     g_popSD = SafeSqrt(mean - mean * mean);
+    // The Confidence Intervals window's possible mean follows p, as it
+    // follows a measurement population's mean.
+    g_ciPopMean = g_popMean;
     Views().PlaceHandles();
 }
 

@@ -3,6 +3,7 @@
 #include "core/NumberText.h"
 #include "core/SimulationState.h"
 #include "core/ValueDraw.h"
+#include "core/VectorState.h"
 
 #include <algorithm>
 #include <cmath>
@@ -106,6 +107,8 @@ void DrawOneSample(int r, RunContext& run, SampleDisplay& display) {
     SampleRow& row = g_sampleStore[r];
     std::fill(std::begin(row.columnCounts), std::end(row.columnCounts), 0);
     SampleSums sums;
+    // The windows may have painted since the last sample.
+    ClearUpperVectorState();
 
     g_currentSampleNo = r;
     int j = 1;

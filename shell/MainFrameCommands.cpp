@@ -13,6 +13,7 @@
 #include "shell/WindowViews.h"
 #include "ui/RepaintNow.h"
 #include "ui/ToolWindow.h"
+#include "windows/confint/IntervalGeometry.h"
 #include "windows/population/BinomialPopDlg.h"
 #include "windows/population/PopSettingsDlg.h"
 #include "windows/population/PopulationDlg.h"
@@ -203,6 +204,8 @@ void CMainFrame::TogglePossibleMu() {
     const ToolWindowEntry* ci = FindToolWindow(ID_WINDOW_CONF_INTERVALS);
     CToolWindow* window = ci ? ci->existing() : nullptr;
     if (!window || g_ciWndHeight <= 0) return;
+    // The strip along the window's bottom grows and shrinks with it.
+    g_ciStripRect.bottom += g_possibleMu ? g_possibleMuExtra : -g_possibleMuExtra;
     const QRect frame = window->ToolGeometry();
     const int frameExtra = frame.height() - window->height();
     const int height = g_ciWndHeight + (g_possibleMu ? g_possibleMuExtra : 0);

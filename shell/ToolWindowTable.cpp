@@ -3,6 +3,7 @@
 #include "core/SimulationState.h"
 #include "resources/Resource.h"
 #include "shell/WindowViews.h"
+#include "windows/confint/ConfIntervalDlg.h"
 #include "windows/population/BinomialPopDlg.h"
 #include "windows/population/PopSettingsDlg.h"
 #include "windows/population/PopulationDlg.h"
@@ -48,6 +49,13 @@ CToolWindow* CreateSamplingDist(QMdiArea* area) {
     return Hosted(g_samplingDistWnd, area);
 }
 
+CToolWindow* ConfIntervals() {
+    return g_confIntervalWnd;
+}
+CToolWindow* CreateConfIntervals(QMdiArea* area) {
+    return Hosted(g_confIntervalWnd, area);
+}
+
 CToolWindow* NotYetWritten() {
     return nullptr;
 }
@@ -78,7 +86,8 @@ const ToolWindowEntry kToolWindows[] = {
      .lineUp = true,
      .layoutWidth = &g_ciWndWidth,
      .layoutHeight = &g_ciWndHeight,
-     .existing = NotYetWritten,
+     .existing = ConfIntervals,
+     .create = CreateConfIntervals,
      .afterShow = [] { WindowViews().RedrawConfIntervalWindow(); }},
     {.commandId = ID_WINDOW_POP_SETTINGS,
      .tag = "CONT_SETTINGS",

@@ -1,0 +1,157 @@
+// The Confidence Intervals window's hot paths over a full series: its whole
+// redraw with a selection and Possible Mu on (target 2 ms), one step of its
+// scroll bar (2 ms), the coverage recount (0.5 ms), and a press of DRAW
+// SAMPLES for 10,000 samples of 1000 values at speed F with the windows shown
+// until the last repaint (60 ms).
+
+#include "core/Population.h"
+#include "core/Random.h"
+#include "core/SimulationState.h"
+#include "core/ViewHooks.h"
+#include "resources/Resource.h"
+#include "shell/WindowViews.h"
+#include "windows/confint/ConfIntervalDlg.h"
+#include "windows/confint/IntervalGeometry.h"
+#include "windows/confint/IntervalSeries.h"
+#include "windows/population/PopulationDlg.h"
+#include "windows/sampdist/SamplingDistDlg.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QWindow>
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+// The Population, Dorvane and Confidence Intervals windows, shown and exposed,
+// reached by the shell's own forwards. The Samples window counts as shown.
+struct Windows {
+    std::unique_ptr<CPopulationDlg> population;
+    std::unique_ptr<CSamplingDistDlg> dorvane;
+    std::unique_ptr<CConfIntervalDlg> ci;
+
+    Windows() {
+        ResetSimulationState();
+        SetSecondsClock([] { return std::int64_t{1700000000}; });
+        InstallWindowViews();
+        population = std::make_unique<CPopulationDlg>();
+        population->show();
+        g_populationWndVisible = 1;
+        ApplyPreset(PresetShape::SkewedPlus);
+        dorvane = std::make_unique<CSamplingDistDlg>();
+        dorvane->show();
+        g_samplingDistWndVisible = 1;
+        ci = std::make_unique<CConfIntervalDlg>();
+        ci->show();
+        g_confIntervalWndVisible = 1;
+        g_samplesWndVisible = 1;
+        for (int i = 0;
+             i < 20 && !(Exposed(population.get()) && Exposed(dorvane.get()) && Exposed(ci.get()));
+             ++i)
+            QApplication::processEvents();
+        ci->RedrawConfIntervalWindow();
+    }
+    ~Windows() {
+        ci.reset();
+        dorvane.reset();
+        population.reset();
+        UninstallWindowViews();
+        SetSecondsClock({});
+    }
+    static bool Exposed(QWidget* w) { return w->windowHandle() && w->windowHandle()->isExposed(); }
+
+    void SetFields(int n, int count) {
+        dorvane->SetSampleSizeText(QString::number(n));
+        dorvane->SetNumberOfSamplesText(QString::number(count));
+        ci->SetSampleSizeText(QString::number(n));
+        ci->SetNumberOfSamplesText(QString::number(count));
+        g_speed = 1;
+        g_addMoreMode = 0;
+    }
+    void Press(QWidget* button) { qobject_cast<QAbstractButton*>(button)->click(); }
+    // A full series of n, one interval selected, Possible Mu on as the main
+    // frame switches it.
+    void FullSeriesWithSelectionAndPossibleMu(int n) {
+        SetFields(n, kMaxSamples);
+        Press(dorvane->Control(IDC_SD_DRAW_SAMPLES));
+        const QPoint row(300, RowY(g_ciFirstSample + 50));
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(row), QPointF(ci->mapToGlobal(row)),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(ci.get(), &press);
+        g_possibleMuExtra = 100;
+        g_possibleMu = 1;
+        g_ciStripRect.bottom += g_possibleMuExtra;
+        ci->ResizeClientTo(QSize(kCiDesignWidth, kCiDesignHeight + g_possibleMuExtra));
+        ci->RedrawConfIntervalWindow();
+    }
+};
+
+void BM_RedrawFullSeriesSelectionPossibleMu(benchmark::State& state) {
+    Windows w;
+    w.FullSeriesWithSelectionAndPossibleMu(25);
+    if (!g_sampleSelected || w.ci->AcceptanceRegion().isEmpty())
+        state.SkipWithError("no selection or no possible-mu display");
+    for (auto _ : state)
+        w.ci->RedrawConfIntervalWindow();
+}
+BENCHMARK(BM_RedrawFullSeriesSelectionPossibleMu)->Unit(benchmark::kMillisecond);
+
+// The same with t and sigma unknown, where every redraw searches for t.
+void BM_RedrawFullSeriesT(benchmark::State& state) {
+    Windows w;
+    w.FullSeriesWithSelectionAndPossibleMu(25);
+    g_ciUseZ = 0;
+    g_ciSigmaKnown = 0;
+    for (auto _ : state)
+        w.ci->RedrawConfIntervalWindow();
+}
+BENCHMARK(BM_RedrawFullSeriesT)->Unit(benchmark::kMillisecond);
+
+void BM_ScrollStepFullSeries(benchmark::State& state) {
+    Windows w;
+    w.FullSeriesWithSelectionAndPossibleMu(25);
+    auto* scroll = qobject_cast<QScrollBar*>(w.ci->Control(IDC_CI_SCROLL));
+    int step = 0;
+    for (auto _ : state)
+        scroll->triggerAction((++step % 2) ? QAbstractSlider::SliderSingleStepAdd
+                                           : QAbstractSlider::SliderSingleStepSub);
+}
+BENCHMARK(BM_ScrollStepFullSeries)->Unit(benchmark::kMillisecond);
+
+void BM_UpdateCoverageCountsFullSeries(benchmark::State& state) {
+    Windows w;
+    w.SetFields(25, kMaxSamples);
+    w.Press(w.dorvane->Control(IDC_SD_DRAW_SAMPLES));
+    for (auto _ : state) {
+        const CoverageTexts texts = UpdateCoverageCounts(25);
+        benchmark::DoNotOptimize(texts.numIn);
+    }
+    if (g_ciInCount + g_ciOutCount != kMaxSamples) state.SkipWithError("not every sample counted");
+}
+BENCHMARK(BM_UpdateCoverageCountsFullSeries)->Unit(benchmark::kMicrosecond);
+
+// Argument 0: the Dorvane window's button (1 ms press). Argument 1: this
+// window's button, whose press holds 25 ms before the run.
+void BM_AllWindowsDrawSamplesFullSeriesSpeedF(benchmark::State& state) {
+    Windows w;
+    w.SetFields(1000, kMaxSamples);
+    QWidget* button = state.range(0) ? w.ci->Control(IDC_CI_DRAW_SAMPLES)
+                                     : w.dorvane->Control(IDC_SD_DRAW_SAMPLES);
+    for (auto _ : state) {
+        w.Press(button);
+        benchmark::DoNotOptimize(g_samplesDrawn);
+    }
+    if (g_samplesDrawn != kMaxSamples) state.SkipWithError("the series was not drawn");
+}
+BENCHMARK(BM_AllWindowsDrawSamplesFullSeriesSpeedF)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+
+} // namespace

@@ -1,0 +1,399 @@
+#include "windows/confint/ConfIntervalDlg.h"
+
+#include "core/Random.h"
+#include "core/SeriesControl.h"
+#include "core/SimulationState.h"
+#include "core/ViewHooks.h"
+#include "resources/Resource.h"
+#include "ui/DialogTemplate.h"
+#include "ui/DrawSamplesButton.h"
+#include "ui/DrawingResources.h"
+#include "ui/FieldText.h"
+#include "ui/MessageBox.h"
+#include "ui/SpeedControl.h"
+#include "ui/WindowLinks.h"
+#include "windows/confint/IntervalGeometry.h"
+#include "windows/confint/IntervalSeries.h"
+#include "windows/confint/StripGeometry.h"
+
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+namespace {
+
+constexpr QSize kDesignSize(kCiDesignWidth, kCiDesignHeight);
+constexpr QSize kTemplateSize(291, 270);
+
+// The fields that show results; each gets a sunken edge.
+constexpr int kResultIds[] = {IDC_CI_CRITICAL_VALUE, IDC_CI_TOTAL_DRAWN, IDC_CI_NUM_IN,
+                              IDC_CI_NUM_OUT,        IDC_CI_PCT_IN,      IDC_CI_PCT_OUT};
+
+} // namespace
+
+CConfIntervalDlg::CConfIntervalDlg(QWidget* parent)
+    : CToolWindow("CI", QStringLiteral("Confidence Intervals"), kDesignSize, parent),
+      m_dialog(std::make_unique<DialogTemplate>(this, kTemplateSize, kDesignSize)) {
+    setFont(MakeFont("Arial", 8.0));
+    g_confIntervalWnd = this;
+
+    // The possible mean starts in the middle of the axis, the selected ends
+    // at the axis' ends, nothing dragged.
+    m_region = QRegion();
+    g_ciPopMean = 5.0f;
+    ResetIntervalSettings();
+    g_ciDragging = 0;
+    g_ciDragLastX = 0;
+    SetConfIntervalLayout(width(), height());
+
+    g_ciScrollPos = 1;
+    g_sortByMeans = 0;
+    g_ciInCount = g_ciOutCount = 0;
+    g_selectedSampleNo = 1;
+    g_ciFirstSample = 1;
+
+    CreateControls();
+    m_scroll->setRange(1, 1);
+    m_scroll->setValue(1);
+    m_sampleSize = ToQt(Links().DorvaneSampleSizeText());
+    m_numSamples = ToQt(Links().DorvaneNumberOfSamplesText());
+    m_confLevel = QStringLiteral("95");
+    ShowFields();
+    ConnectControls();
+    RedrawConfIntervalWindow();
+    m_speed->SyncToSpeed();
+}
+
+CConfIntervalDlg::~CConfIntervalDlg() {
+    if (g_confIntervalWnd == this) g_confIntervalWnd = nullptr;
+}
+
+void CConfIntervalDlg::CreateControls() {
+    DialogTemplate& d = *m_dialog;
+    d.CreateAll({
+        {IDC_CI_SAMPLE_SIZE, ControlKind::Edit, "", 3, 16, 32, 12},
+        {IDC_CI_NUM_SAMPLES, ControlKind::Edit, "", 49, 16, 35, 12},
+        {IDC_CI_SERIES_MODE, ControlKind::PushButton, "NEW SERIES", 18, 31, 53, 12},
+        {IDC_CI_CONF_LEVEL, ControlKind::Edit, "95", 5, 49, 17, 12},
+        {IDC_CI_SIDES, ControlKind::PushButton, "Two Sided", 5, 66, 44, 10},
+        {IDC_CI_END, ControlKind::PushButton, "High End", 55, 66, 38, 10},
+        {IDC_CI_SIGMA, ControlKind::OwnerDrawn, "", 5, 78, 44, 10},
+        {IDC_CI_Z_OR_T, ControlKind::PushButton, "z Value", 5, 90, 44, 13},
+        {IDC_CI_CRITICAL_VALUE, ControlKind::Static, "", 55, 91, 34, 12},
+        {IDC_CI_DRAW_SAMPLES, ControlKind::OwnerDrawn, "DRAW\nSAMPLES", 2, 118, 45, 19},
+        {IDC_CI_TOTAL_DRAWN, ControlKind::Static, "", 53, 126, 36, 11},
+        {IDC_CI_NUM_IN, ControlKind::Static, "", 32, 167, 28, 12},
+        {IDC_CI_NUM_OUT, ControlKind::Static, "", 68, 167, 29, 12},
+        {IDC_CI_PCT_IN, ControlKind::Static, "", 32, 183, 29, 12},
+        {IDC_CI_PCT_OUT, ControlKind::Static, "", 68, 183, 29, 12},
+        {IDC_CI_SCROLL, ControlKind::VScrollBar, "", 281, 0, 10, 228},
+    });
+    m_speed = new CSpeedControl(
+        this, d, {IDC_CI_SPEED_S, IDC_CI_SPEED_2, IDC_CI_SPEED_3, IDC_CI_SPEED_4, IDC_CI_SPEED_F},
+        {2, 11, 21, 30, 39}, 109);
+
+    // Sort By Sample Averages: two plain radio buttons whose checks follow
+    // g_sortByMeans; the window sets them, a click only asks for a flip.
+    m_sortOn = new QRadioButton(QStringLiteral("ON"), this);
+    m_sortOff = new QRadioButton(QStringLiteral("OFF"), this);
+    m_sortOn->setGeometry(d.ToPixels(58, 203, 21, 8));
+    m_sortOff->setGeometry(d.ToPixels(58, 215, 26, 8));
+    for (QRadioButton* radio : {m_sortOn, m_sortOff}) {
+        radio->setAutoExclusive(false);
+        radio->setFocusPolicy(Qt::NoFocus);
+    }
+    m_sortOn->setObjectName(QStringLiteral("id%1").arg(IDC_CI_SORT_ON));
+    m_sortOff->setObjectName(QStringLiteral("id%1").arg(IDC_CI_SORT_OFF));
+
+    m_drawButton = d.Get<COwnerDrawButton>(IDC_CI_DRAW_SAMPLES);
+    m_sigmaButton = d.Get<COwnerDrawButton>(IDC_CI_SIGMA);
+    m_seriesButton = d.Get<QPushButton>(IDC_CI_SERIES_MODE);
+    m_sidesButton = d.Get<QPushButton>(IDC_CI_SIDES);
+    m_endButton = d.Get<QPushButton>(IDC_CI_END);
+    m_zOrTButton = d.Get<QPushButton>(IDC_CI_Z_OR_T);
+    m_sampleSizeEdit = d.Get<QLineEdit>(IDC_CI_SAMPLE_SIZE);
+    m_numSamplesEdit = d.Get<QLineEdit>(IDC_CI_NUM_SAMPLES);
+    m_confLevelEdit = d.Get<QLineEdit>(IDC_CI_CONF_LEVEL);
+    m_scroll = d.Get<QScrollBar>(IDC_CI_SCROLL);
+
+    for (QLineEdit* edit : {m_sampleSizeEdit, m_numSamplesEdit, m_confLevelEdit})
+        edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    for (int id : kResultIds) {
+        auto* label = d.Get<QLabel>(id);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setLineWidth(1);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setContentsMargins(0, 0, 2, 0);
+        label->setAutoFillBackground(true);
+    }
+    m_confLevelEdit->installEventFilter(this);
+    m_scroll->setSingleStep(1);
+    m_scroll->setPageStep(200);
+
+    m_drawButton->SetFace([](QPainter& p, const QRect& client, bool) {
+        DrawDrawSamplesFace(p, client, g_showPopOutline != 0);
+    });
+    m_sigmaButton->SetFace(
+        [this](QPainter& p, const QRect& client, bool) { DrawSigmaFace(p, client); });
+}
+
+void CConfIntervalDlg::ConnectControls() {
+    connect(m_drawButton, &QAbstractButton::clicked, this, [this] { OnDrawSamples(); });
+    connect(m_seriesButton, &QAbstractButton::clicked, this, [this] { OnSeriesMode(); });
+    for (int id : {IDC_CI_SIDES, IDC_CI_END, IDC_CI_SIGMA, IDC_CI_Z_OR_T})
+        connect(m_dialog->Get<QAbstractButton>(id), &QAbstractButton::clicked, this,
+                [this, id] { OnSetting(id); });
+    for (QRadioButton* radio : {m_sortOn, m_sortOff})
+        connect(radio, &QAbstractButton::clicked, this, [this] { OnSortClicked(); });
+    connect(m_sampleSizeEdit, &QLineEdit::textEdited, this, [this] { OnSampleSizeEdited(); });
+    connect(m_numSamplesEdit, &QLineEdit::textEdited, this, [this] { OnNumberOfSamplesEdited(); });
+    connect(m_confLevelEdit, &QLineEdit::textEdited, this, [this] { OnConfLevelEdited(); });
+    connect(m_confLevelEdit, &QLineEdit::returnPressed, this, [this] { RefuseConfLevel(); });
+    connect(m_scroll, &QAbstractSlider::actionTriggered, this,
+            [this](int action) { OnScrollAction(action); });
+}
+
+QWidget* CConfIntervalDlg::Control(int id) const {
+    if (id == IDC_CI_SORT_ON) return m_sortOn;
+    if (id == IDC_CI_SORT_OFF) return m_sortOff;
+    return m_dialog->Control(id);
+}
+
+// --- Fields -----------------------------------------------------------------------
+
+void CConfIntervalDlg::BringFieldsIn() {
+    m_sampleSize = m_sampleSizeEdit->text();
+    m_numSamples = m_numSamplesEdit->text();
+    m_confLevel = m_confLevelEdit->text();
+}
+
+void CConfIntervalDlg::ShowFields() {
+    // Only changed texts are written, so a field being typed in keeps its cursor.
+    auto put = [](QLineEdit* edit, const QString& text) {
+        if (edit->text() != text) edit->setText(text);
+    };
+    put(m_sampleSizeEdit, m_sampleSize);
+    put(m_numSamplesEdit, m_numSamples);
+    put(m_confLevelEdit, m_confLevel);
+    const QString* texts[] = {&m_criticalValue, &m_totalDrawn, &m_numIn,
+                              &m_numOut,        &m_pctIn,      &m_pctOut};
+    for (std::size_t i = 0; i < std::size(kResultIds); ++i) {
+        auto* label = m_dialog->Get<QLabel>(kResultIds[i]);
+        if (label->text() != *texts[i]) label->setText(*texts[i]);
+    }
+}
+
+int CConfIntervalDlg::FieldSampleSize() {
+    BringFieldsIn();
+    return ReadWholeNumber(ToStd(m_sampleSize));
+}
+
+void CConfIntervalDlg::SetSampleSizeText(const QString& text) {
+    BringFieldsIn();
+    m_sampleSize = text;
+    ShowFields();
+}
+
+void CConfIntervalDlg::SetNumberOfSamplesText(const QString& text) {
+    BringFieldsIn();
+    m_numSamples = text;
+    ShowFields();
+}
+
+// --- Field and button handlers ----------------------------------------------------------
+
+void CConfIntervalDlg::OnSampleSizeEdited() {
+    BringFieldsIn();
+    // The Dorvane window's theoretical figures follow the sample size.
+    Views().RepaintDorvaneWhole();
+    const FieldOutcome outcome = SampleSizeEdited(ToStd(m_sampleSize));
+    if (!outcome.message.empty()) ShowMessage(this, ToQt(outcome.message));
+    if (outcome.corrected) {
+        m_sampleSize = ToQt(outcome.text);
+        ShowFields();
+    }
+    Links().CopySampleSizeText(SeriesWindow::ConfIntervals, outcome.text);
+    // A new sample size ends the series.
+    ResetSeries();
+    RedrawConfIntervalWindow();
+}
+
+void CConfIntervalDlg::OnNumberOfSamplesEdited() {
+    BringFieldsIn();
+    Views().RepaintDorvaneWhole();
+    const FieldOutcome outcome = NumberOfSamplesEdited(ToStd(m_numSamples));
+    if (!outcome.message.empty()) ShowMessage(this, ToQt(outcome.message));
+    if (outcome.corrected) {
+        m_numSamples = ToQt(outcome.text);
+        ShowFields();
+    }
+    Links().CopyNumberOfSamplesText(SeriesWindow::ConfIntervals, outcome.text);
+}
+
+void CConfIntervalDlg::OnConfLevelEdited() {
+    BringFieldsIn();
+    // Typing goes on undisturbed; a level that cannot be used yet changes nothing.
+    if (!ConfidenceLevelUsable(ToStd(m_confLevel))) return;
+    Recompute();
+}
+
+bool CConfIntervalDlg::RefuseConfLevel() {
+    if (m_checkingLevel) return false;
+    BringFieldsIn();
+    const FieldOutcome outcome = CheckConfidenceLevel(ToStd(m_confLevel));
+    if (!outcome.corrected) return false;
+    // The message box takes the focus away from the field: no second refusal.
+    m_checkingLevel = true;
+    ShowMessage(this, ToQt(outcome.message));
+    m_confLevel = ToQt(outcome.text);
+    ShowFields();
+    m_checkingLevel = false;
+    Recompute();
+    return true;
+}
+
+bool CConfIntervalDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_confLevelEdit && event->type() == QEvent::FocusOut) {
+        // A menu opening keeps the field; a window going away asks nothing.
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::PopupFocusReason && isVisible() && !QCoreApplication::closingDown())
+            RefuseConfLevel();
+    }
+    return CToolWindow::eventFilter(watched, event);
+}
+
+void CConfIntervalDlg::Recompute() {
+    ComputeCriticalValue();
+    UpdateCoverageCounts();
+    RedrawConfIntervalWindow();
+}
+
+void CConfIntervalDlg::OnSetting(int id) {
+    switch (id) {
+    case IDC_CI_SIDES:
+        g_ciOneSided = g_ciOneSided ? 0 : 1;
+        break;
+    case IDC_CI_END:
+        g_ciLowEnd = g_ciLowEnd ? 0 : 1;
+        break;
+    case IDC_CI_SIGMA:
+        g_ciSigmaKnown = g_ciSigmaKnown ? 0 : 1;
+        break;
+    case IDC_CI_Z_OR_T:
+        g_ciUseZ = g_ciUseZ ? 0 : 1;
+        break;
+    default:
+        return;
+    }
+    Recompute();
+}
+
+void CConfIntervalDlg::OnSortClicked() {
+    // Either button flips the order, the checked one too; the same sample
+    // stays selected.
+    SetSortByMeans(g_sortByMeans ? 0 : 1);
+    RedrawConfIntervalWindow();
+}
+
+void CConfIntervalDlg::OnSeriesMode() {
+    BringFieldsIn();
+    const FieldOutcome outcome = ToggleSeriesMode(ToStd(m_numSamples), false);
+    if (!outcome.message.empty()) ShowMessage(this, ToQt(outcome.message));
+    if (outcome.corrected) {
+        m_numSamples = ToQt(outcome.text);
+        ShowFields();
+        Links().CopyNumberOfSamplesText(SeriesWindow::ConfIntervals, outcome.text);
+    }
+    RedrawConfIntervalWindow();
+    Views().RedrawSamplesWindow();
+    Views().RepaintDorvaneWhole();
+}
+
+void CConfIntervalDlg::OnDrawSamples() {
+    ShowDrawSamplesPressed(m_drawButton);
+    WaitMilliseconds(25);
+    RefuseConfLevel();
+    BringFieldsIn();
+    const DrawEntry entry = CheckDrawEntry(ToStd(m_numSamples), ToStd(m_sampleSize));
+    if (!entry.message.empty()) ShowMessage(this, ToQt(entry.message));
+    if (entry.corrected) {
+        m_numSamples = ToQt(entry.numberText);
+        ShowFields();
+        Links().CopyNumberOfSamplesText(SeriesWindow::ConfIntervals, entry.numberText);
+    }
+    if (entry.proceed) Links().DrawSamplesInDorvane();
+    m_totalDrawn = QString::number(g_samplesDrawn);
+    ShowFields();
+    EndDrawSamplesPressed(m_drawButton);
+}
+
+void CConfIntervalDlg::OnScrollAction(int action) {
+    CiScrollRequest request = CiScrollRequest::Other;
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepSub:
+        request = CiScrollRequest::LineUp;
+        break;
+    case QAbstractSlider::SliderSingleStepAdd:
+        request = CiScrollRequest::LineDown;
+        break;
+    case QAbstractSlider::SliderPageStepSub:
+        request = CiScrollRequest::PageUp;
+        break;
+    case QAbstractSlider::SliderPageStepAdd:
+        request = CiScrollRequest::PageDown;
+        break;
+    case QAbstractSlider::SliderMove:
+        request = CiScrollRequest::Thumb;
+        break;
+    default:
+        break;
+    }
+    // Qt has moved the slider by its own rule already; the window's rule
+    // decides where it stays.
+    const int position = ScrollCiGraph(request, m_scroll->sliderPosition());
+    m_scroll->setSliderPosition(position);
+    RedrawConfIntervalWindow();
+}
+
+// --- Mouse and window events -------------------------------------------------------------
+
+void CConfIntervalDlg::mousePressEvent(QMouseEvent* event) {
+    MarkActive();
+    g_ciDragging = 0;
+    if (event->button() == Qt::LeftButton) {
+        const QPoint at = event->position().toPoint();
+        if (g_possibleMu && m_region.contains(at)) {
+            g_ciDragLastX = at.x();
+            g_ciDragging = 1;
+        }
+        if (g_ciGraphRect.Contains(at.x(), at.y())) {
+            SelectRowAt(at.y());
+            // The other two windows show the same selection, or none.
+            Links().MarkSelectionInDorvane();
+            if (g_sampleSelected) Links().SyncSamplesToSelection();
+            RedrawConfIntervalWindow();
+            Links().RepaintDorvaneHistogram();
+            Views().RedrawSamplesWindow();
+        }
+    }
+    CToolWindow::mousePressEvent(event);
+}
+
+void CConfIntervalDlg::mouseMoveEvent(QMouseEvent* event) {
+    if (g_ciDragging && LeftButtonAlone(event)) {
+        DragPossibleMuTo(event->position().toPoint().x());
+        RedrawConfIntervalWindow();
+    }
+    CToolWindow::mouseMoveEvent(event);
+}
+
+void CConfIntervalDlg::OnCloseBox() {
+    HideTool();
+    g_confIntervalWndVisible = 0;
+}

@@ -1,0 +1,127 @@
+#pragma once
+// The Confidence Intervals window: on the left the settings of the intervals
+// (confidence level, sides, sigma, z or t), the shared Sample Size and Number
+// of Samples fields with the series mode, DRAW SAMPLES, the Speed control and
+// the coverage counts; on the right one line per sample, 211 to a page, with
+// the true value; along the bottom the selected interval enlarged and, with
+// Possible Mu on, a hypothesised mean's sampling distribution. Everything is
+// composed on g_ciMemDC and paintEvent only copies it.
+
+#include "ui/ToolWindow.h"
+
+#include <QRegion>
+#include <QString>
+#include <memory>
+
+class COwnerDrawButton;
+class CSpeedControl;
+class DialogTemplate;
+class QLabel;
+class QLineEdit;
+class QPainter;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+
+class CConfIntervalDlg : public CToolWindow {
+    Q_OBJECT
+  public:
+    explicit CConfIntervalDlg(QWidget* parent = nullptr);
+    ~CConfIntervalDlg() override;
+
+    // --- What the engine, the shell and the other windows call ------------------
+    // The full redraw: captions, panel, graph, strip, then the screen at once.
+    void RedrawConfIntervalWindow();
+    // The graph part: base line, true value, the page's intervals, axis labels
+    // and, with a selection, the selected interval in the strip.
+    void DrawIntervalGraph();
+    // One interval line of graph row `row` (only while the window is shown).
+    void DrawInterval(int n, int row);
+    // The graph rectangle cleared on the surface, and shown at once.
+    void ClearGraph();
+    void RepaintGraph();
+    // The critical value from the fields into its field; the coverage counts
+    // into the four result fields; the result fields emptied.
+    void ComputeCriticalValue();
+    void UpdateCoverageCounts();
+    void ClearResultFields();
+    // The scroll bar over samples 1..maxSample with its thumb where the page
+    // starting at g_ciFirstSample stands (shown with the graph's next repaint).
+    void SetScrollBar(int maxSample);
+    // Another window moved the page: the scroll bar follows and, while
+    // shown, the window is redrawn.
+    void ShowPage();
+    void ShowSampleCount(int sampleNo);
+
+    // --- Fields -----------------------------------------------------------------
+    QString SampleSizeText() const { return m_sampleSize; }
+    QString NumberOfSamplesText() const { return m_numSamples; }
+    QString ConfLevelText() const { return m_confLevel; }
+    // Programmatic copies from the other windows: no handler runs.
+    void SetSampleSizeText(const QString& text);
+    void SetNumberOfSamplesText(const QString& text);
+
+    // The acceptance region last drawn (empty while Possible Mu is off).
+    const QRegion& AcceptanceRegion() const { return m_region; }
+
+    void OnCloseBox() override;
+    // Controls by id, for the shell and the tests.
+    QWidget* Control(int id) const;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void CreateControls();
+    void CreatePanelControls();
+    void ConnectControls();
+    void BringFieldsIn();
+    void ShowFields();
+    int FieldSampleSize();
+
+    void OnSampleSizeEdited();
+    void OnNumberOfSamplesEdited();
+    void OnConfLevelEdited();
+    // Refuses a level outside 1..99 with its message and the nearer of 1 and
+    // 99 in the field; returns whether it did.
+    bool RefuseConfLevel();
+    void OnSetting(int id);
+    void OnSortClicked();
+    void OnSeriesMode();
+    void OnDrawSamples();
+    void OnScrollAction(int action);
+    void Recompute();
+
+    void UpdateCaptions();
+    void ShowScrollBar();
+    void DrawPanel(QPainter& p);
+    void DrawIntervalRow(QPainter& p, int n, int row);
+    void DrawSigmaFace(QPainter& p, const QRect& client);
+
+    std::unique_ptr<DialogTemplate> m_dialog;
+    CSpeedControl* m_speed = nullptr;
+
+    COwnerDrawButton* m_drawButton = nullptr;
+    COwnerDrawButton* m_sigmaButton = nullptr;
+    QPushButton* m_seriesButton = nullptr;
+    QPushButton* m_sidesButton = nullptr;
+    QPushButton* m_endButton = nullptr;
+    QPushButton* m_zOrTButton = nullptr;
+    QRadioButton* m_sortOn = nullptr;
+    QRadioButton* m_sortOff = nullptr;
+    QLineEdit* m_sampleSizeEdit = nullptr;
+    QLineEdit* m_numSamplesEdit = nullptr;
+    QLineEdit* m_confLevelEdit = nullptr;
+    QScrollBar* m_scroll = nullptr;
+
+    int m_scrollMax = 1;
+    QRegion m_region;
+    bool m_checkingLevel = false;
+
+    // Texts of the fields and results.
+    QString m_sampleSize, m_numSamples, m_confLevel, m_criticalValue, m_totalDrawn, m_numIn,
+        m_numOut, m_pctIn, m_pctOut;
+};

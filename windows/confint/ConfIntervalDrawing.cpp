@@ -1,0 +1,233 @@
+// The Confidence Intervals window's drawing and the operations the engine and
+// the shell call. The window's own file builds the controls and handles what
+// the student does; it calls in here, never the other way.
+#include "windows/confint/ConfIntervalDlg.h"
+
+#include "core/SeriesControl.h"
+#include "core/SimulationState.h"
+#include "resources/Resource.h"
+#include "ui/DialogTemplate.h"
+#include "ui/DrawingResources.h"
+#include "ui/FieldText.h"
+#include "ui/Gdi.h"
+#include "ui/RepaintNow.h"
+#include "windows/confint/IntervalGeometry.h"
+#include "windows/confint/IntervalSeries.h"
+#include "windows/confint/IntervalStrip.h"
+#include "windows/confint/StripGeometry.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+namespace {
+const QColor kPanelGrey(190, 190, 190);
+
+// A label of the left panel centred over the design columns left..right.
+void PanelLabel(QPainter& p, double left, double right, double top, const char* text) {
+    const QString lines = QString::fromUtf8(text);
+    int y = CiY(top);
+    const int lineHeight = QFontMetrics(g_fontArialBold7_5).height();
+    for (const QString& line : lines.split(QLatin1Char('\n'))) {
+        CiTextCentred(p, (CiX(left) + CiX(right)) / 2, y, line, g_fontArialBold7_5, kPanelGrey);
+        y += lineHeight;
+    }
+}
+} // namespace
+
+// --- The full redraw --------------------------------------------------------------------
+
+void CConfIntervalDlg::RedrawConfIntervalWindow() {
+    m_endButton->setVisible(g_ciOneSided != 0);
+    if (g_isBinomial) g_ciUseZ = 1;
+    ComputeCriticalValue();
+    // Without a series the counts read 0 however the series ended; during a
+    // run they stay empty until its end.
+    if (g_samplesDrawn == 0 && !g_runInProgress) UpdateCoverageCounts();
+    UpdateCaptions();
+    // Between runs the bar spans the series and stands at the page shown.
+    if (!g_runInProgress) SetScrollBar(g_samplesDrawn);
+    ShowScrollBar();
+    {
+        QPainter p(&g_ciMemDC);
+        GdiFillRect(p, 0, 0, width(), height(), g_brushGrey190);
+        GdiFillRect(p, g_ciGraphRect, g_brushWhite);
+        GdiFillRect(p, g_ciStripRect, g_brushWhite);
+        DrawPanel(p);
+        GdiFrameRect(p, g_ciGraphRect.left, g_ciGraphRect.top, g_ciGraphRect.right,
+                     g_ciGraphRect.bottom, g_penBlack1);
+    }
+    DrawIntervalGraph();
+    m_region = QRegion();
+    if (g_possibleMu) {
+        QPainter p(&g_ciMemDC);
+        m_region = DrawPossibleMu(p, FieldSampleSize());
+    }
+    RepaintNow(this);
+}
+
+void CConfIntervalDlg::UpdateCaptions() {
+    auto caption = [](QAbstractButton* button, const char* text) {
+        const QString wanted = QString::fromLatin1(text);
+        if (button->text() != wanted) button->setText(wanted);
+    };
+    caption(m_seriesButton, g_addMoreMode ? "ADD MORE" : "NEW SERIES");
+    caption(m_zOrTButton, g_ciUseZ ? "z-value =" : "t-value =");
+    caption(m_endButton, g_ciLowEnd ? "Low End" : "High End");
+    caption(m_sidesButton, g_ciOneSided ? "One Sided" : "Two Sided");
+    m_sigmaButton->update();
+    m_sortOn->setChecked(g_sortByMeans != 0);
+    m_sortOff->setChecked(g_sortByMeans == 0);
+}
+
+void CConfIntervalDlg::DrawPanel(QPainter& p) {
+    PanelLabel(p, 0, 66, 4, "Sample\nSize");
+    PanelLabel(p, 76, 156, 4, "Number of\nSamples");
+    CiText(p, CiX(42), CiY(104), QStringLiteral("% Confidence Level"), g_fontArialBold7_5,
+           kPanelGrey);
+    PanelLabel(p, 84, 170, 222, "Total Samples\nDrawn");
+    PanelLabel(p, 0, 180, 284, "Population Mean is:");
+    PanelLabel(p, 50, 108, 302, "In the\nInterval");
+    PanelLabel(p, 112, 176, 302, "Not In the\nInterval");
+    CiText(p, CiX(4), CiY(340), QStringLiteral("Number"), g_fontArialBold7_5, kPanelGrey);
+    CiText(p, CiX(4), CiY(372), QStringLiteral("Percent"), g_fontArialBold7_5, kPanelGrey);
+    PanelLabel(p, 0, 96, 405, "Sort By\nSample\nAverages");
+    for (int y : {90, 210, 280, 396, 454})
+        GdiLine(p, 0, CiY(y), g_ciGraphRect.left, CiY(y), g_penBlack1);
+}
+
+// --- The graph --------------------------------------------------------------------------
+
+void CConfIntervalDlg::DrawIntervalGraph() {
+    QPainter p(&g_ciMemDC);
+    const Rect& graph = g_ciGraphRect;
+    GdiLine(p, graph.left + 1, CiY(433), graph.right - 1, CiY(433), g_penBlack2);
+    const int trueX = GraphX(TrueValue());
+    GdiLine(p, trueX, CiY(432), trueX, CiY(5), g_penBlue1);
+
+    const int n = FieldSampleSize();
+    for (int row = g_ciFirstSample; row <= LastRowOnPage(); ++row)
+        DrawIntervalRow(p, n, row);
+
+    for (int i = 0; i <= 10; ++i)
+        CiTextCentred(p, GraphLabelX(i), CiY(435), ToQt(AxisLabelText(i)), g_fontArial7_5);
+
+    if (g_sampleSelected) DrawSelectedInterval(p, n);
+}
+
+void CConfIntervalDlg::DrawInterval(int n, int row) {
+    if (!g_confIntervalWndVisible) return;
+    QPainter p(&g_ciMemDC);
+    DrawIntervalRow(p, n, row);
+}
+
+void CConfIntervalDlg::DrawIntervalRow(QPainter& p, int n, int row) {
+    if (!g_confIntervalWndVisible) return;
+    const Interval interval = IntervalOf(n, row);
+    const RowLine line = LineOfRow(interval, row);
+    // The selected row stands out only while a sample is selected.
+    const bool selected = g_sampleSelected && row == g_selectedSampleNo;
+    if (line.drawLine) {
+        const QPen& pen = interval.contains ? (selected ? g_penBlack2 : g_penBlack1)
+                                            : (selected ? g_penRed2 : g_penRed1);
+        GdiLine(p, line.xLow, line.y, line.xHigh, line.y, pen);
+    }
+    GdiLine(p, line.xCentre - 1, line.y, line.xCentre + 1, line.y,
+            selected ? g_penYellow1 : g_penYellow1Alt);
+}
+
+void CConfIntervalDlg::ClearGraph() {
+    QPainter p(&g_ciMemDC);
+    const Rect& graph = g_ciGraphRect;
+    GdiFillRect(p, graph, g_brushWhite);
+    // The frame belongs to the graph's picture through the run as well.
+    GdiFrameRect(p, graph.left, graph.top, graph.right, graph.bottom, g_penBlack1);
+}
+
+void CConfIntervalDlg::RepaintGraph() {
+    ShowScrollBar();
+    RepaintNow(this, ToQRect(g_ciGraphRect));
+}
+
+// --- Fields the engine writes -----------------------------------------------------------------
+
+void CConfIntervalDlg::ComputeCriticalValue() {
+    BringFieldsIn();
+    m_criticalValue = ToQt(::ComputeCriticalValue(ToStd(m_sampleSize), ToStd(m_confLevel)));
+    ShowFields();
+}
+
+void CConfIntervalDlg::UpdateCoverageCounts() {
+    const CoverageTexts texts = ::UpdateCoverageCounts(FieldSampleSize());
+    m_numIn = ToQt(texts.numIn);
+    m_numOut = ToQt(texts.numOut);
+    m_pctIn = ToQt(texts.pctIn);
+    m_pctOut = ToQt(texts.pctOut);
+    ShowFields();
+}
+
+void CConfIntervalDlg::ClearResultFields() {
+    BringFieldsIn();
+    m_numIn.clear();
+    m_numOut.clear();
+    m_pctIn.clear();
+    m_pctOut.clear();
+    ShowFields();
+    for (int id : {IDC_CI_NUM_IN, IDC_CI_NUM_OUT, IDC_CI_PCT_IN, IDC_CI_PCT_OUT})
+        RepaintNow(Control(id));
+}
+
+void CConfIntervalDlg::SetScrollBar(int maxSample) {
+    m_scrollMax = std::clamp(maxSample, 1, kMaxSamples);
+    g_ciScrollPos = CiScrollPosOfPage(m_scrollMax);
+}
+
+void CConfIntervalDlg::ShowScrollBar() {
+    // The engine moves the bar after every sample; the widget follows when
+    // the graph is shown, so a run at speed F pays nothing for it.
+    if (m_scroll->maximum() != m_scrollMax) m_scroll->setRange(1, m_scrollMax);
+    if (m_scroll->value() != g_ciScrollPos) m_scroll->setValue(g_ciScrollPos);
+}
+
+void CConfIntervalDlg::ShowPage() {
+    SetScrollBar(g_samplesDrawn);
+    if (g_confIntervalWndVisible) RedrawConfIntervalWindow();
+}
+
+void CConfIntervalDlg::ShowSampleCount(int sampleNo) {
+    BringFieldsIn();
+    m_totalDrawn = QString::number(sampleNo);
+    ShowFields();
+    // The run holds the only thread: the count reaches the screen only if
+    // painted now.
+    RepaintNow(Control(IDC_CI_TOTAL_DRAWN));
+}
+
+// --- Faces and paint ------------------------------------------------------------------------
+
+void CConfIntervalDlg::DrawSigmaFace(QPainter& p, const QRect& client) {
+    const Rect r = ToRect(client);
+    GdiFillRect(p, r, g_brushGrey190);
+    const QString sigma = QStringLiteral("\u03c3");
+    CiText(p, r.left + 3, r.top - 1, sigma, g_fontSymbol10, kPanelGrey);
+    CiText(p, r.left + CiTextWidth(sigma, g_fontSymbol10) + 7, r.top + 3,
+           g_ciSigmaKnown ? QStringLiteral("Known") : QStringLiteral("Unknown"), g_fontArial7_5,
+           kPanelGrey);
+    // A raised edge two pixels wide: light above and left, dark below and right.
+    for (int i = 0; i < 2; ++i) {
+        GdiLine(p, r.left + i, r.top + i, r.right - i, r.top + i, g_penWhite1);
+        GdiLine(p, r.left + i, r.top + i, r.left + i, r.bottom - i, g_penWhite1);
+        GdiLine(p, r.left + i, r.bottom - 1 - i, r.right - i, r.bottom - 1 - i, g_penBlack1);
+        GdiLine(p, r.right - 1 - i, r.top + i, r.right - 1 - i, r.bottom - i, g_penBlack1);
+    }
+}
+
+void CConfIntervalDlg::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    const QRect r = event->rect();
+    p.drawImage(r, g_ciMemDC, r);
+}

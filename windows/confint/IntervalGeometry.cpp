@@ -1,0 +1,131 @@
+#include "windows/confint/IntervalGeometry.h"
+
+#include "core/NumberText.h"
+#include "core/SimulationState.h"
+
+#include <algorithm>
+#include <cmath>
+
+float g_ciScaleX = 1.0f;
+float g_ciScaleY = 1.0f;
+Rect g_ciGraphRect{180, 0, 489, 456};
+Rect g_ciStripRect{0, 456, 509, 540};
+int g_ciAxisLeft = 190;
+int g_ciAxisRight = 479;
+float g_ciPixelsPerUnit = 28.9f;
+int g_ciStripPixelsPerUnit = 40;
+
+namespace {
+int Drawn() {
+    return std::clamp(g_samplesDrawn, 0, kMaxSamples);
+}
+} // namespace
+
+int TruncPixel(double value) {
+    if (std::isnan(value)) return 0;
+    if (value > 1e9) return 1000000000;
+    if (value < -1e9) return -1000000000;
+    return static_cast<int>(value);
+}
+
+void SetConfIntervalLayout(int clientWidth, int clientHeight) {
+    g_ciScaleX = static_cast<float>(clientWidth * 0.0019646366);
+    g_ciScaleY = static_cast<float>(clientHeight * 0.0018518518);
+    g_ciGraphRect = Rect{CiX(180), 0, clientWidth - CiX(20), CiY(456)};
+    g_ciStripRect = Rect{0, CiY(456), clientWidth, clientHeight};
+    g_ciAxisLeft = g_ciGraphRect.left + CiX(10);
+    g_ciAxisRight = g_ciGraphRect.right - CiX(10);
+    g_ciPixelsPerUnit =
+        static_cast<float>((g_ciGraphRect.right - 10.0 * g_ciScaleX - g_ciAxisLeft) * 0.1);
+    g_ciStripPixelsPerUnit = TruncPixel((g_ciAxisRight - g_ciAxisLeft) * 0.14);
+}
+
+// --- The interval graph ------------------------------------------------------------------
+
+int LastRowOnPage() {
+    return std::min(g_ciFirstSample + kRowsPerPage - 1, Drawn());
+}
+
+int RowY(int row) {
+    return TruncPixel((2.0 * (g_ciFirstSample - row) + 430.0) * g_ciScaleY);
+}
+
+int GraphX(float value) {
+    return g_ciAxisLeft + TruncPixel(static_cast<double>(g_ciPixelsPerUnit) * value);
+}
+
+RowLine LineOfRow(const Interval& interval, int row) {
+    RowLine line;
+    line.y = RowY(row);
+    line.xCentre = GraphX(interval.centre);
+    line.drawLine = interval.hasEnds;
+    if (!interval.hasEnds) return line;
+    line.xLow = GraphX(interval.low);
+    if (line.xLow < g_ciAxisLeft || (g_ciOneSided && !g_ciLowEnd)) line.xLow = g_ciAxisLeft;
+    line.xHigh = GraphX(interval.high);
+    const int axisEnd = g_ciGraphRect.right - CiX(10);
+    if (line.xHigh > axisEnd || (g_ciOneSided && g_ciLowEnd)) line.xHigh = axisEnd;
+    return line;
+}
+
+int RowAtY(int y) {
+    const double rowHeight = 2.0 * g_ciScaleY;
+    if (!(rowHeight > 0.0)) return g_ciFirstSample;
+    return g_ciFirstSample + TruncPixel((430.0 * g_ciScaleY - y) / rowHeight);
+}
+
+bool SelectRowAt(int y) {
+    g_sampleSelected = 0;
+    int row = RowAtY(y);
+    if (row < 0 || row > Drawn()) return false;
+    if (row == 0) row = 1;
+    if (Drawn() < 1) return false;
+    SelectRow(row);
+    return true;
+}
+
+int GraphLabelX(int i) {
+    return GraphX(static_cast<float>(i));
+}
+
+std::string AxisLabelText(int i) {
+    const double value = g_isBinomial ? i * 0.1 : ShownValue(static_cast<float>(i));
+    return FormatNumber("%.1f", value);
+}
+
+// --- The scroll bar -------------------------------------------------------------------------
+
+int CiScrollPosOfPage(int drawn) {
+    drawn = std::min(drawn, kMaxSamples);
+    if (drawn < 1) return 1;
+    return std::clamp(drawn - g_ciFirstSample + 1, 1, drawn);
+}
+
+int ScrollCiGraph(CiScrollRequest request, int thumbPos) {
+    int pos = g_ciScrollPos;
+    switch (request) {
+    case CiScrollRequest::LineUp:
+        pos -= 1;
+        break;
+    case CiScrollRequest::LineDown:
+        pos += 1;
+        break;
+    case CiScrollRequest::PageUp:
+        pos -= 200;
+        break;
+    case CiScrollRequest::PageDown:
+        pos += 200;
+        break;
+    case CiScrollRequest::Thumb:
+        pos = thumbPos;
+        break;
+    case CiScrollRequest::Other:
+        break;
+    }
+    const int drawn = Drawn();
+    pos = std::clamp(pos, 1, std::max(drawn, 1));
+    g_ciScrollPos = pos;
+    // With no samples the page stays at the start.
+    g_ciFirstSample = drawn > 0 ? drawn - pos + 1 : 1;
+    return pos;
+}

@@ -1,0 +1,93 @@
+#pragma once
+// Where the Confidence Intervals window puts things, computed outside the
+// painting so a test can check every pixel figure and the painting and the
+// mouse use the same numbers: the window's scales and rectangles, the rows of
+// the interval graph with their clipped ends, the row under a click, the
+// scroll bar's page, and the axis labels.
+//
+// Design units: the client area is 509 x 540 at scale 1; a design length d
+// becomes trunc(d x scale) pixels, each term on its own.
+
+#include "core/Geometry.h"
+#include "windows/confint/IntervalSeries.h"
+
+// --- Layout (program-wide, set once when the window is created) ---------------
+
+extern float g_ciScaleX;
+extern float g_ciScaleY;
+extern Rect g_ciGraphRect;         // the interval graph
+extern Rect g_ciStripRect;         // the bottom strip; its bottom moves with Possible Mu
+extern int g_ciAxisLeft;           // pixel x of the value 0 on the graph
+extern int g_ciAxisRight;          // right end of the graph's axis
+extern float g_ciPixelsPerUnit;    // graph pixels per internal value unit
+extern int g_ciStripPixelsPerUnit; // strip pixels per internal value unit (W)
+
+constexpr int kCiDesignWidth = 509;
+constexpr int kCiDesignHeight = 540;
+
+// Scales from the client area and every rectangle above.
+void SetConfIntervalLayout(int clientWidth, int clientHeight);
+
+inline int CiX(double designUnits) {
+    return Px(g_ciScaleX, designUnits);
+}
+inline int CiY(double designUnits) {
+    return Px(g_ciScaleY, designUnits);
+}
+
+// Truncation toward zero held inside the pixel range, for any value.
+int TruncPixel(double value);
+
+// --- The interval graph ----------------------------------------------------------
+
+constexpr int kRowsPerPage = 211; // rows g_ciFirstSample .. g_ciFirstSample + 210
+
+// Last row the page shows: min(first + 210, N); below first when N < first.
+int LastRowOnPage();
+
+// Pixel y of a row: the first at 430 design units, each later one 2 higher.
+int RowY(int row);
+
+// Pixel x of an internal value on the graph's axis.
+int GraphX(float value);
+
+// The line and centre mark of one row.
+struct RowLine {
+    int y = 0;
+    bool drawLine = false; // false: no interval, only the centre mark
+    int xLow = 0;          // clipped to the axis; the open end of a one-sided
+    int xHigh = 0;         //   interval runs to the axis' end
+    int xCentre = 0;
+};
+RowLine LineOfRow(const Interval& interval, int row);
+
+// The row a press at pixel y stands for: first + trunc((430 sy - y) / (2 sy)).
+int RowAtY(int y);
+
+// A press in the graph at pixel y: drops the selection, then selects the row
+// under it when 0 <= row <= N (row 0 counts as 1). Returns whether a row was
+// selected.
+bool SelectRowAt(int y);
+
+// Pixel x where axis label i (0..10) is centred: where the value i is drawn.
+int GraphLabelX(int i);
+
+// Text of axis label i: the shown value of i ("%.1f"), a proportion when binomial.
+std::string AxisLabelText(int i);
+
+// --- The scroll bar ------------------------------------------------------------------
+
+enum class CiScrollRequest { LineUp, LineDown, PageUp, PageDown, Thumb, Other };
+
+// A scroll action from the position in force (thumb: the position dragged
+// to). The position is held to 1..N and the page follows it: the thumb at
+// the top (1) shows the newest sample at the bottom row, at the bottom (N)
+// the first sample. Sets g_ciScrollPos and g_ciFirstSample; returns the
+// position.
+int ScrollCiGraph(CiScrollRequest request, int thumbPos);
+
+// The scroll position that shows the page starting at g_ciFirstSample in a
+// series of `drawn` samples, by the same rule (drawn - first + 1, held to
+// 1..drawn). The engine moves the page while it draws, before the series'
+// count has grown, so the count comes in.
+int CiScrollPosOfPage(int drawn);

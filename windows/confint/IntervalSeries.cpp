@@ -1,0 +1,237 @@
+#include "windows/confint/IntervalSeries.h"
+
+#include "core/Distributions.h"
+#include "core/Messages.h"
+#include "core/NumberText.h"
+#include "core/Selection.h"
+#include "core/SimulationState.h"
+#include "windows/confint/NormalTable.h"
+
+#include <algorithm>
+#include <cmath>
+
+int g_ciConfLevel = 95;
+int g_ciSampleSize = 0;
+int g_ciUseZ = 1;
+int g_ciOneSided = 0;
+int g_ciLowEnd = 0;
+int g_ciSigmaKnown = 1;
+float g_ciAlpha = 0.025f;
+int g_ciPercentile = 9750;
+int g_ciDegreesOfFreedom = 0;
+float g_ciCriticalValue = 1.96f;
+float g_ciSelLow = 0.0f;
+float g_ciSelHigh = 10.0f;
+int g_ciSelHasEnds = 1;
+int g_ciPlausible = 1;
+
+void ResetIntervalSettings() {
+    g_ciConfLevel = 95;
+    g_ciSampleSize = 0;
+    g_ciUseZ = 1;
+    g_ciOneSided = 0;
+    g_ciLowEnd = 0;
+    g_ciSigmaKnown = 1;
+    g_ciAlpha = 0.025f;
+    g_ciPercentile = 9750;
+    g_ciDegreesOfFreedom = 0;
+    g_ciCriticalValue = 1.96f;
+    g_ciSelLow = 0.0f;
+    g_ciSelHigh = 10.0f;
+    g_ciSelHasEnds = 1;
+    g_ciPlausible = 1;
+}
+
+// --- The critical value -------------------------------------------------------------
+
+bool ConfidenceLevelUsable(const std::string& confLevelText) {
+    const int level = ReadWholeNumber(confLevelText);
+    return level >= kConfLevelLow && level <= kConfLevelHigh;
+}
+
+FieldOutcome CheckConfidenceLevel(const std::string& confLevelText) {
+    FieldOutcome outcome{confLevelText, {}, false};
+    if (ConfidenceLevelUsable(confLevelText)) return outcome;
+    // Nothing (an empty field, letters) reads 0 and so becomes 1.
+    const int level = ReadWholeNumber(confLevelText);
+    outcome.text = FormatInt(level > kConfLevelHigh ? kConfLevelHigh : kConfLevelLow);
+    outcome.message = kMsgConfidenceLevel;
+    outcome.corrected = true;
+    return outcome;
+}
+
+namespace {
+
+int ZPercentile(int level) {
+    if (!g_ciOneSided) return static_cast<int>(((100 - level) * 0.5 + level) * 100);
+    return level >= 50 ? 100 * level : 100 * (100 - level);
+}
+
+float TAlpha(int level) {
+    if (!g_ciOneSided) return static_cast<float>((100 - level) * 0.005);
+    return static_cast<float>(level < 50 ? level * 0.01 : (100 - level) * 0.01);
+}
+
+} // namespace
+
+std::string ComputeCriticalValue(const std::string& sampleSizeText,
+                                 const std::string& confLevelText) {
+    g_ciSampleSize = ReadWholeNumber(sampleSizeText);
+    // While the field is being typed and reads no usable level, the level in
+    // force stays, and with it every interval.
+    if (ConfidenceLevelUsable(confLevelText)) g_ciConfLevel = ReadWholeNumber(confLevelText);
+    const int level = std::clamp(g_ciConfLevel, kConfLevelLow, kConfLevelHigh);
+
+    if (g_isBinomial) g_ciUseZ = 1; // a proportion's interval always uses z
+    if (g_ciUseZ) {
+        g_ciPercentile = ZPercentile(level);
+        g_ciCriticalValue = ZFromPercentile(g_ciPercentile);
+    } else if (g_ciSampleSize > 1) {
+        g_ciDegreesOfFreedom = g_ciSampleSize - 1;
+        g_ciAlpha = TAlpha(level);
+        g_ciCriticalValue = CriticalT(g_ciAlpha, g_ciDegreesOfFreedom);
+    }
+
+    float shown = g_ciOneSided && g_ciLowEnd ? -g_ciCriticalValue : g_ciCriticalValue;
+    if (shown == 0.0f) shown = 0.0f; // no "-0.000"
+    return FormatNumber("%.3f", shown);
+}
+
+// --- One interval -----------------------------------------------------------------------
+
+namespace {
+
+// Everything an interval needs that does not depend on the sample, taken once
+// so a recount over the series repeats only the sample's own arithmetic.
+struct IntervalRule {
+    int n;
+    double rootN;
+    float mu;
+    float critical;
+    bool binomial, sigmaKnown, oneSided, lowEnd;
+    float popSD;
+
+    explicit IntervalRule(int sampleSize)
+        : n(sampleSize), rootN(std::sqrt(static_cast<double>(std::max(sampleSize, 0)))),
+          mu(TrueValue()), critical(g_ciCriticalValue), binomial(g_isBinomial != 0),
+          sigmaKnown(g_ciSigmaKnown != 0), oneSided(g_ciOneSided != 0), lowEnd(g_ciLowEnd != 0),
+          popSD(g_popSD) {}
+
+    Interval Of(float mean, float sd) const {
+        Interval iv;
+        iv.centre = binomial ? mean * 10.0f : mean;
+        iv.low = iv.high = iv.centre;
+        // A sample of one value has no s, and without a sample size there is
+        // no standard error: no interval, which counts as missing the mean.
+        if (n < 1 || (!binomial && !sigmaKnown && sd < 0.0f)) return iv;
+
+        double sigma = sigmaKnown ? popSD : sd;
+        if (binomial)
+            sigma = std::sqrt(std::max(0.0, static_cast<double>(mean) - double(mean) * mean));
+        float se = static_cast<float>(sigma / rootN);
+        if (binomial) se *= 10.0f;
+        const float half = se * critical;
+        iv.low = iv.centre - half;
+        iv.high = iv.centre + half;
+        iv.hasEnds = true;
+        if (!oneSided)
+            iv.contains = iv.low <= mu && mu <= iv.high;
+        else if (lowEnd)
+            iv.contains = mu >= iv.low; // reaches up without limit
+        else
+            iv.contains = mu <= iv.high; // reaches down without limit
+        return iv;
+    }
+};
+
+} // namespace
+
+float TrueValue() {
+    return g_isBinomial ? g_popMean * 10.0f : g_popMean;
+}
+
+Interval IntervalOfSample(int n, float mean, float sd) {
+    return IntervalRule(n).Of(mean, sd);
+}
+
+int SampleOfRow(int row) {
+    if (row < 1 || row > kMaxSamples) return 0;
+    return g_sortByMeans ? g_sortedMeanSampleNo[row] : row;
+}
+
+Interval IntervalOf(int n, int row) {
+    const int sample = SampleOfRow(row);
+    if (sample < 1 || sample > kMaxSamples) return Interval{};
+    const float mean = g_sortByMeans ? g_sortedMeans[row] : g_sampleStore[sample].mean;
+    return IntervalOfSample(n, mean, g_sampleStore[sample].sd);
+}
+
+// --- Coverage ---------------------------------------------------------------------------
+
+CoverageTexts UpdateCoverageCounts(int n) {
+    g_ciInCount = g_ciOutCount = 0;
+    const int drawn = std::clamp(g_samplesDrawn, 0, kMaxSamples);
+    const IntervalRule rule(n);
+    for (int row = 1; row <= drawn; ++row) {
+        const SampleRow& sample = g_sampleStore[row];
+        if (rule.Of(sample.mean, sample.sd).contains)
+            ++g_ciInCount;
+        else
+            ++g_ciOutCount;
+    }
+    double inPct = 0.0, outPct = 0.0;
+    if (drawn > 0) {
+        inPct = static_cast<double>(g_ciInCount) / drawn * 100.0;
+        outPct = static_cast<double>(g_ciOutCount) / drawn * 100.0;
+    }
+    return CoverageTexts{FormatInt(g_ciInCount), FormatInt(g_ciOutCount),
+                         FormatNumber("%.0f%%", inPct), FormatNumber("%.0f%%", outPct)};
+}
+
+// --- Row order and selection ----------------------------------------------------------------
+
+void SetSortByMeans(int sorted) {
+    sorted = sorted ? 1 : 0;
+    if (sorted == g_sortByMeans) return;
+    g_sortByMeans = sorted;
+    // g_selectedPos names the sample in the sorted order whatever the rows show.
+    if (sorted)
+        g_selectedSampleNo = g_selectedPos;
+    else
+        g_selectedSampleNo = (g_selectedPos >= 1 && g_selectedPos <= kMaxSamples)
+                                 ? g_sortedMeanSampleNo[g_selectedPos]
+                                 : 0;
+}
+
+void SelectRow(int row) {
+    g_selectedSampleNo = row;
+    g_selectedPos = g_sortByMeans ? row : SortedPositionOfSample(row);
+    g_sampleSelected = 1;
+}
+
+bool SelectedRowValid() {
+    return g_sampleSelected && g_selectedSampleNo >= 1 &&
+           g_selectedSampleNo <= std::min(g_samplesDrawn, kMaxSamples);
+}
+
+// --- The possible mean ----------------------------------------------------------------------
+
+void IsPlausible() {
+    const float m = ShownValue(g_ciPopMean);
+    bool inside;
+    if (!g_ciSelHasEnds)
+        inside = false; // a sample without an interval contains nothing
+    else if (!g_ciOneSided)
+        inside = g_ciSelLow <= m && m <= g_ciSelHigh;
+    else if (g_ciLowEnd)
+        inside = m >= g_ciSelLow;
+    else
+        inside = m <= g_ciSelHigh;
+    g_ciPlausible = inside ? 1 : 0;
+}
+
+float ClampPossibleMu(float m) {
+    const float top = g_isBinomial ? 1.0f : 10.0f;
+    if (std::isnan(m)) return 0.0f;
+    return std::clamp(m, 0.0f, top);
+}

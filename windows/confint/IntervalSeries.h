@@ -1,0 +1,110 @@
+#pragma once
+// The arithmetic of the Confidence Intervals window without its drawing: the
+// critical value from the window's settings, the interval of every sample,
+// the coverage counts, the order of the graph's rows with the selection
+// mapped between the two orders, and the plausibility of a possible mean.
+//
+// Intervals are computed on the internal scale 0..10. For a binomial
+// population every proportion is multiplied by 10 on the way in (the sample
+// proportion, its standard error and the true p), so the graph's axis 0..10
+// stands for the proportions 0..1. Everything here works on the Simulation
+// state; the window passes the texts of its fields and gets back numbers and
+// the texts to show.
+
+#include "core/SeriesControl.h"
+
+#include <string>
+
+// --- Settings and derived values (program-wide, owned by this window) --------
+
+extern int g_ciConfLevel;        // confidence level in whole percent, 1..99
+extern int g_ciSampleSize;       // n as last read from the Sample Size field
+extern int g_ciUseZ;             // 1: z from the normal table, 0: Student's t
+extern int g_ciOneSided;         // 0: two-sided, 1: one-sided
+extern int g_ciLowEnd;           // one-sided: 0 = high end only, 1 = low end only
+extern int g_ciSigmaKnown;       // 1: the population's sigma, 0: each sample's s
+extern float g_ciAlpha;          // tail probability handed to CriticalT
+extern int g_ciPercentile;       // cumulative probability x 10000 for ZFromPercentile
+extern int g_ciDegreesOfFreedom; // n - 1 of the t search
+extern float g_ciCriticalValue;  // in use; kept when none can be computed
+extern float g_ciSelLow;         // shown ends of the selected interval
+extern float g_ciSelHigh;
+extern int g_ciSelHasEnds; // 0 while the selected sample has no interval
+extern int g_ciPlausible;  // the possible mean lies in the selected interval
+
+// The settings as the window starts them: 95 %, z, two-sided with a high
+// end, sigma known, critical value 1.96, no selected ends (0 and 10).
+void ResetIntervalSettings();
+
+// --- The critical value ---------------------------------------------------------
+
+constexpr int kConfLevelLow = 1;
+constexpr int kConfLevelHigh = 99;
+
+// A level the series can use: 1..99 as the field's leading digits read.
+bool ConfidenceLevelUsable(const std::string& confLevelText);
+
+// The check when the field is left or DRAW SAMPLES is pressed: a level
+// outside 1..99 is refused with its message and the field becomes the nearer
+// of 1 and 99.
+FieldOutcome CheckConfidenceLevel(const std::string& confLevelText);
+
+// Reads n and the level, sets g_ciCriticalValue (z from the table or t from
+// the critical-t search, z always for a binomial population) and returns the
+// text of the critical-value field ("%.3f", negative for a low end). A level
+// outside 1..99 leaves the level in force; t with n <= 1 keeps the value in use.
+std::string ComputeCriticalValue(const std::string& sampleSizeText,
+                                 const std::string& confLevelText);
+
+// --- One interval ---------------------------------------------------------------
+
+struct Interval {
+    bool hasEnds = false; // false: no interval (a sample of one value with sigma
+                          // unknown, or no sample size): only its centre
+    float centre = 0.0f;  // internal scale, binomial x 10
+    float low = 0.0f;
+    float high = 0.0f;
+    bool contains = false; // the true value lies in it, both ends inside
+};
+
+// The true value on the internal scale (binomial: p x 10).
+float TrueValue();
+
+// The interval of a sample with this mean and sd (sd -1: one value).
+Interval IntervalOfSample(int n, float mean, float sd);
+
+// The sample graph row `row` stands for: row itself, or the row-th smallest
+// mean's sample when the rows are sorted.
+int SampleOfRow(int row);
+
+// The interval of graph row `row` in the current order.
+Interval IntervalOf(int n, int row);
+
+// --- Coverage ---------------------------------------------------------------------
+
+struct CoverageTexts {
+    std::string numIn, numOut, pctIn, pctOut;
+};
+
+// Recounts rows 1..g_samplesDrawn into g_ciInCount and g_ciOutCount and
+// returns the four result texts ("%i", "%i", "%.0f%", "%.0f%").
+CoverageTexts UpdateCoverageCounts(int n);
+
+// --- Row order and selection ---------------------------------------------------------
+
+// Sort By Sample Averages switched: the same sample stays selected.
+void SetSortByMeans(int sorted);
+
+// The rows' selected sample is row `row` of the current order (1..N).
+void SelectRow(int row);
+
+// The selected row names a sample of the series.
+bool SelectedRowValid();
+
+// --- The possible mean ------------------------------------------------------------------
+
+// g_ciPlausible from the shown value of g_ciPopMean and the selected ends.
+void IsPlausible();
+
+// Where the possible mean may go: the axis, 0..10 (binomial 0..1).
+float ClampPossibleMu(float m);

@@ -1,0 +1,101 @@
+#include "windows/confint/IntervalStrip.h"
+
+#include "ui/DrawingResources.h"
+#include "ui/FieldText.h"
+#include "ui/Gdi.h"
+#include "windows/confint/IntervalGeometry.h"
+#include "windows/confint/StripGeometry.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPolygon>
+
+void CiText(QPainter& p, int left, int top, const QString& text, const QFont& font,
+            const QColor& background) {
+    p.save();
+    p.setFont(font);
+    p.setPen(Qt::black);
+    p.setBackgroundMode(Qt::OpaqueMode);
+    p.setBackground(QBrush(background));
+    p.drawText(QPoint(left, top + QFontMetrics(font).ascent()), text);
+    p.restore();
+}
+
+void CiTextCentred(QPainter& p, int x, int top, const QString& text, const QFont& font,
+                   const QColor& background) {
+    CiText(p, x - CiTextWidth(text, font) / 2, top, text, font, background);
+}
+
+int CiTextWidth(const QString& text, const QFont& font) {
+    return QFontMetrics(font).horizontalAdvance(text);
+}
+
+void DrawSelectedInterval(QPainter& p, int n) {
+    const SelectedStrip s = ComputeSelectedStrip(n);
+    if (!s.shown) return;
+
+    // The two ends, each text beside its end.
+    if (s.showLow) {
+        const QString text = ToQt(s.lowText);
+        CiText(p, LowTextLeft(s, CiTextWidth(text, g_fontArial9_5)), s.endTextY, text,
+               g_fontArial9_5);
+    }
+    if (s.showHigh) {
+        const QString text = ToQt(s.highText);
+        CiText(p, HighTextLeft(s, CiTextWidth(text, g_fontArial9_5)), s.endTextY, text,
+               g_fontArial9_5);
+    }
+
+    GdiLine(p, s.trueX, s.baseY - CiY(15), s.trueX, s.baseY - CiY(30), g_penBlue1);
+    if (s.interval.hasEnds)
+        GdiLine(p, s.barLeft, s.barY, s.barRight, s.barY,
+                s.interval.contains ? g_penBlack4 : g_penRed4);
+    GdiLine(p, s.xCentre - s.centreMarkHalf, s.barY, s.xCentre + s.centreMarkHalf, s.barY,
+            g_penYellow4);
+    const QString centre = ToQt(s.centreText);
+    CiText(p, CentreTextLeft(s, CiTextWidth(centre, g_fontArial9_5)), s.centreTextY, centre,
+           g_fontArial9_5);
+
+    GdiLine(p, s.axisLeft, s.axisY, s.axisRight, s.axisY, g_penBlack1);
+    for (int i = 0; i <= 10; ++i)
+        CiTextCentred(p, StripLabelX(i), s.labelTop, ToQt(AxisLabelText(i)), g_fontArial7_5);
+    CiText(p, s.sTextX, s.sTextY, ToQt(s.sText), g_fontArial9_5);
+}
+
+QRegion DrawPossibleMu(QPainter& p, int n) {
+    const PossibleMuFigure f = ComputePossibleMu(n);
+    QRegion region;
+    if (f.hasCurve) {
+        QPolygon outline;
+        for (const PixelPoint& point : f.outline)
+            outline << QPoint(point.x, point.y);
+        // The filled area is the one the mouse can grab.
+        region = QRegion(outline);
+        p.save();
+        p.setClipRegion(region);
+        p.fillRect(region.boundingRect(), g_ciPlausible ? g_brushBlue : g_brushRed);
+        p.restore();
+
+        QPolygon curve;
+        for (const PixelPoint& point : f.curve)
+            curve << QPoint(point.x, point.y);
+        p.save();
+        p.setPen(g_penBlack2);
+        p.setBrush(Qt::NoBrush);
+        p.drawPolyline(curve);
+        p.restore();
+    }
+    GdiLine(p, f.xCentre, f.peakY, f.xCentre, f.baseY, g_penBlack2);
+    GdiLine(p, f.leftBoundX, f.leftBoundTop, f.leftBoundX, f.boundBottom, g_penPurple2);
+    GdiLine(p, f.rightBoundX, f.rightBoundTop, f.rightBoundX, f.boundBottom, g_penPurple2);
+
+    CiTextCentred(p, f.xCentre, f.muTextTop, ToQt(f.muText), g_fontSymbol10);
+
+    const QString third = QString::fromLatin1(f.textLines[2]);
+    const int width = CiTextWidth(third, g_fontArial9_5);
+    const int left = PlausibilityColumnLeft(f, width);
+    for (int i = 0; i < 3; ++i)
+        CiTextCentred(p, left + width / 2, f.textLineY[i], QString::fromLatin1(f.textLines[i]),
+                      g_fontArial9_5);
+    return region;
+}

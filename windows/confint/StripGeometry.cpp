@@ -1,0 +1,193 @@
+#include "windows/confint/StripGeometry.h"
+
+#include "core/NumberText.h"
+#include "core/SimulationState.h"
+#include "windows/confint/IntervalGeometry.h"
+
+#include <algorithm>
+#include <cmath>
+
+int g_ciDragging = 0;
+int g_ciDragLastX = 0;
+
+namespace {
+// The peak of the possible-mean curve, in design units above its base.
+constexpr double kCurvePeak = 75.0;
+
+// Shown value of an internal value on the strip: a proportion when binomial.
+double StripShown(float value) {
+    return g_isBinomial ? ShownValue(value) * 0.1 : ShownValue(value);
+}
+const char* EndFormat() {
+    return g_isBinomial ? "%.3f" : "%.2f";
+}
+int AxisEnd() {
+    return g_ciGraphRect.right - CiX(10);
+}
+} // namespace
+
+int StripX(double value) {
+    return CiX(70) + TruncPixel(g_ciStripPixelsPerUnit * value);
+}
+
+int StripShift() {
+    return g_possibleMu ? g_possibleMuExtra : 0;
+}
+
+int StripLabelX(int i) {
+    return StripX(i);
+}
+
+// --- The selected interval ----------------------------------------------------------------
+
+SelectedStrip ComputeSelectedStrip(int n) {
+    SelectedStrip s;
+    const int bottom = g_ciStripRect.bottom;
+    s.baseY = bottom - CiY(15);
+    s.endTextY = g_ciGraphRect.bottom + CiY(5) + StripShift();
+    s.centreTextY = g_ciGraphRect.bottom + CiY(22) + StripShift();
+    s.barY = s.baseY - CiY(25);
+    s.centreMarkHalf = CiX(3);
+    s.trueX = StripX(TrueValue());
+    s.axisLeft = StripX(0);
+    s.axisRight = AxisEnd();
+    s.axisY = s.baseY - CiY(15);
+    s.labelTop = s.baseY - CiY(5);
+    s.sTextX = CiX(5);
+    s.sTextY = bottom - CiY(40);
+    if (!SelectedRowValid()) return s;
+
+    s.shown = true;
+    const int row = g_selectedSampleNo;
+    const Interval& iv = s.interval = IntervalOf(n, row);
+    const float sd = g_sampleStore[SampleOfRow(row)].sd;
+    s.xCentre = StripX(iv.centre);
+    s.centreText = FormatNumber(EndFormat(), StripShown(iv.centre));
+    // A sample of one value has no standard deviation to show.
+    s.sText =
+        sd < 0.0f ? "s =" : "s = " + FormatNumber("%.2f", g_isBinomial ? sd : g_dispScale * sd);
+
+    g_ciSelHasEnds = iv.hasEnds ? 1 : 0;
+    if (!iv.hasEnds) return s;
+
+    s.showLow = !g_ciOneSided || g_ciLowEnd;
+    s.showHigh = !g_ciOneSided || !g_ciLowEnd;
+    s.xLow = StripX(iv.low);
+    s.xHigh = StripX(iv.high);
+    if (s.showLow) {
+        g_ciSelLow = static_cast<float>(StripShown(iv.low));
+        s.lowText = "low = " + FormatNumber(EndFormat(), g_ciSelLow);
+    }
+    if (s.showHigh) {
+        g_ciSelHigh = static_cast<float>(StripShown(iv.high));
+        s.highText = "high = " + FormatNumber(EndFormat(), g_ciSelHigh);
+    }
+
+    s.barLeft =
+        iv.low < 0.0f
+            ? CiX(70)
+            : CiX(70) + TruncPixel(g_ciStripPixelsPerUnit * double(iv.low) + 2.0 * g_ciScaleX);
+    s.barRight = iv.high > 10.0f ? AxisEnd() : s.xHigh;
+    if (g_ciOneSided && g_ciLowEnd) s.barRight = AxisEnd(); // reaches up without limit
+    if (g_ciOneSided && !g_ciLowEnd) s.barLeft = CiX(70);   // reaches down without limit
+    return s;
+}
+
+int LowTextLeft(const SelectedStrip& strip, int textWidth) {
+    if (strip.interval.low < 0.0f) return 2;
+    return strip.xLow - CiX(2) - textWidth;
+}
+
+int HighTextLeft(const SelectedStrip& strip, int textWidth) {
+    const int start = strip.xHigh;
+    if (strip.interval.high > 10.0f || start + textWidth + CiX(10) > g_ciGraphRect.right - CiX(2))
+        return g_ciGraphRect.right - CiX(12) - textWidth;
+    return start;
+}
+
+int CentreTextLeft(const SelectedStrip& strip, int textWidth) {
+    return strip.xCentre - TruncPixel(textWidth / 2.0 + 3.0 * g_ciScaleX);
+}
+
+// --- The possible mean ----------------------------------------------------------------------
+
+int CurveHeight(const PossibleMuFigure& figure, int d) {
+    if (!figure.hasCurve) return 0;
+    const double a = figure.sePixels;
+    const double dd = static_cast<double>(d);
+    return TruncPixel(kCurvePeak * std::exp(-dd * dd / (2.0 * a * a)) * g_ciScaleY);
+}
+
+PossibleMuFigure ComputePossibleMu(int n) {
+    PossibleMuFigure f;
+    // A mean left from another kind of population comes back onto the axis.
+    g_ciPopMean = ClampPossibleMu(g_ciPopMean);
+    IsPlausible();
+    const double w = g_ciStripPixelsPerUnit;
+    // A proportion's possible mean sits on the axis as the intervals do: x 10.
+    const double unit = g_isBinomial ? 10.0 : 1.0;
+    f.m = g_ciPopMean * unit;
+    f.xCentre = TruncPixel(w * f.m + 70.0 * g_ciScaleX);
+    f.baseY = g_ciStripRect.top + CiY(80);
+    // The sampling distribution under the possible mean has the population's
+    // spread whatever the sigma setting.
+    const double se = n >= 1 ? unit * g_popSD / std::sqrt(static_cast<double>(n)) : 0.0;
+    const double critical = g_ciCriticalValue;
+    f.sePixels = w * se;
+    f.hasCurve = f.sePixels > 0.0 && std::isfinite(f.sePixels);
+    f.halfWidth = TruncPixel(w * critical * se);
+    // Steps of at least one pixel, however small the window.
+    f.regionStep = std::max(1, TruncPixel(w / 20.0));
+    f.curveStep = std::max(1, TruncPixel(w / 10.0));
+    f.peakY = f.baseY - (f.hasCurve ? CurveHeight(f, 0) : CiY(kCurvePeak));
+
+    if (f.hasCurve) {
+        const int first = f.xCentre - f.halfWidth;
+        f.outline.push_back({first, f.baseY});
+        int last = first;
+        for (int x = first; x <= f.xCentre + f.halfWidth; x += f.regionStep) {
+            f.outline.push_back({x, f.baseY - CurveHeight(f, x - f.xCentre)});
+            last = x;
+        }
+        f.outline.push_back({last, f.baseY});
+        for (int x = g_ciStripRect.left + 1; x <= g_ciStripRect.right - 1; x += f.curveStep)
+            f.curve.push_back({x, f.baseY - CurveHeight(f, x - f.xCentre)});
+    }
+
+    f.leftBoundX = f.xCentre - f.halfWidth;
+    f.rightBoundX = f.xCentre + TruncPixel(w * critical * se + 2.0 * g_ciScaleX);
+    f.leftBoundTop = f.baseY - CurveHeight(f, f.leftBoundX - f.xCentre) + CiY(3);
+    f.rightBoundTop = f.baseY - CurveHeight(f, f.rightBoundX - f.xCentre) + CiY(3);
+    f.boundBottom = g_ciStripRect.bottom - CiY(32);
+
+    // The label reads in the units of the axis below it.
+    const double shown = g_isBinomial ? g_ciPopMean : ShownValue(g_ciPopMean);
+    f.muText = "\u03bc = " + FormatNumber("%.2f", shown);
+    f.muTextTop = f.baseY + CiY(1);
+
+    const int top = g_ciGraphRect.bottom;
+    f.textLineY[0] = top + CiY(10);
+    f.textLineY[1] = top + CiY(25);
+    f.textLineY[2] = top + CiY(40);
+    static const char* const kPlausible[3] = {"PLAUSIBLE", "SAMPLING", "DISTRIBUTION"};
+    static const char* const kNotPlausible[3] = {"SAMPLING", "DISTRIBUTION", "NOT PLAUSIBLE"};
+    for (int i = 0; i < 3; ++i)
+        f.textLines[i] = g_ciPlausible ? kPlausible[i] : kNotPlausible[i];
+    return f;
+}
+
+int PlausibilityColumnLeft(const PossibleMuFigure& figure, int thirdLineWidth) {
+    const int reach = TruncPixel(2.0 * figure.sePixels);
+    const int left = figure.xCentre - reach - thirdLineWidth;
+    if (left > CiX(5)) return left;
+    return figure.xCentre + reach;
+}
+
+void DragPossibleMuTo(int x) {
+    const int w = g_ciStripPixelsPerUnit;
+    if (w < 1) return;
+    const double unit = g_isBinomial ? 10.0 : 1.0;
+    const double moved = static_cast<double>(x - g_ciDragLastX) / (w * unit);
+    g_ciPopMean = ClampPossibleMu(static_cast<float>(g_ciPopMean + moved));
+    g_ciDragLastX = x;
+}
