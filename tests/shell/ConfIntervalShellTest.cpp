@@ -9,6 +9,7 @@
 #include "core/SamplingEngine.h"
 #include "core/SimulationState.h"
 #include "resources/Resource.h"
+#include "shell/Run.h"
 #include "shell/WindowViews.h"
 #include "ui/DrawingResources.h"
 #include "windows/confint/ConfIntervalDlg.h"

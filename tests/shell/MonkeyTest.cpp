@@ -333,12 +333,12 @@ class Monkey {
                                             QRegularExpression::CaseInsensitiveOption);
         for (QMdiSubWindow* frame : m_frame.MdiArea()->subWindowList()) {
             QWidget* window = frame->widget();
+            // An editable field holds what the student typed (and its copies
+            // in the other windows); what the program writes itself stands in
+            // the readouts, the buttons and read-only fields.
             for (auto* field : window->findChildren<QLineEdit*>())
-                if (bad.match(field->text()).hasMatch()) {
-                    // A field may hold what was typed; only what the program
-                    // wrote there itself counts, so typed "nan" is allowed.
-                    if (!field->isModified()) return field->text();
-                }
+                if (field->isReadOnly() && bad.match(field->text()).hasMatch())
+                    return field->text();
             for (auto* label : window->findChildren<QLabel*>())
                 if (bad.match(label->text()).hasMatch()) return label->text();
             for (auto* button : window->findChildren<QAbstractButton*>())

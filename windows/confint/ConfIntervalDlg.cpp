@@ -86,7 +86,7 @@ void CConfIntervalDlg::CreateControls() {
         {IDC_CI_SIGMA, ControlKind::OwnerDrawn, "", 5, 78, 44, 10},
         {IDC_CI_Z_OR_T, ControlKind::PushButton, "z Value", 5, 90, 44, 13},
         {IDC_CI_CRITICAL_VALUE, ControlKind::Static, "", 55, 91, 34, 12},
-        {IDC_CI_DRAW_SAMPLES, ControlKind::OwnerDrawn, "DRAW\nSAMPLES", 2, 118, 45, 19},
+        {IDC_CI_DRAW_SAMPLES, ControlKind::DrawSamples, "DRAW\nSAMPLES", 2, 118, 45, 19},
         {IDC_CI_TOTAL_DRAWN, ControlKind::Static, "", 53, 126, 36, 11},
         {IDC_CI_NUM_IN, ControlKind::Static, "", 32, 167, 28, 12},
         {IDC_CI_NUM_OUT, ControlKind::Static, "", 68, 167, 29, 12},
@@ -111,7 +111,7 @@ void CConfIntervalDlg::CreateControls() {
     m_sortOn->setObjectName(QStringLiteral("id%1").arg(IDC_CI_SORT_ON));
     m_sortOff->setObjectName(QStringLiteral("id%1").arg(IDC_CI_SORT_OFF));
 
-    m_drawButton = d.Get<COwnerDrawButton>(IDC_CI_DRAW_SAMPLES);
+    m_drawButton = d.Get<CDrawSamplesButton>(IDC_CI_DRAW_SAMPLES);
     m_sigmaButton = d.Get<COwnerDrawButton>(IDC_CI_SIGMA);
     m_seriesButton = d.Get<QPushButton>(IDC_CI_SERIES_MODE);
     m_sidesButton = d.Get<QPushButton>(IDC_CI_SIDES);
@@ -136,15 +136,12 @@ void CConfIntervalDlg::CreateControls() {
     m_scroll->setSingleStep(1);
     m_scroll->setPageStep(200);
 
-    m_drawButton->SetFace([](QPainter& p, const QRect& client, bool) {
-        DrawDrawSamplesFace(p, client, g_showPopOutline != 0);
-    });
     m_sigmaButton->SetFace(
         [this](QPainter& p, const QRect& client, bool) { DrawSigmaFace(p, client); });
 }
 
 void CConfIntervalDlg::ConnectControls() {
-    connect(m_drawButton, &QAbstractButton::clicked, this, [this] { OnDrawSamples(); });
+    connect(m_drawButton, &CDrawSamplesButton::drawSamples, this, [this] { OnDrawSamples(); });
     connect(m_seriesButton, &QAbstractButton::clicked, this, [this] { OnSeriesMode(); });
     for (int id : {IDC_CI_SIDES, IDC_CI_END, IDC_CI_SIGMA, IDC_CI_Z_OR_T})
         connect(m_dialog->Get<QAbstractButton>(id), &QAbstractButton::clicked, this,

@@ -14,6 +14,7 @@
 #include <memory>
 
 class COwnerDrawButton;
+class CDrawSamplesButton;
 class CSpeedControl;
 class DialogTemplate;
 class QLabel;
@@ -104,7 +105,7 @@ class CConfIntervalDlg : public CToolWindow {
     std::unique_ptr<DialogTemplate> m_dialog;
     CSpeedControl* m_speed = nullptr;
 
-    COwnerDrawButton* m_drawButton = nullptr;
+    CDrawSamplesButton* m_drawButton = nullptr;
     COwnerDrawButton* m_sigmaButton = nullptr;
     QPushButton* m_seriesButton = nullptr;
     QPushButton* m_sidesButton = nullptr;
