@@ -7,6 +7,7 @@
 #include "windows/population/PopSettingsDlg.h"
 #include "windows/population/PopulationDlg.h"
 #include "windows/sampdist/SamplingDistDlg.h"
+#include "windows/samples/SamplesDlg.h"
 
 #include <QMdiArea>
 
@@ -48,6 +49,13 @@ CToolWindow* CreateSamplingDist(QMdiArea* area) {
     return Hosted(g_samplingDistWnd, area);
 }
 
+CToolWindow* Samples() {
+    return g_samplesWnd;
+}
+CToolWindow* CreateSamples(QMdiArea* area) {
+    return Hosted(g_samplesWnd, area);
+}
+
 CToolWindow* NotYetWritten() {
     return nullptr;
 }
@@ -71,7 +79,8 @@ const ToolWindowEntry kToolWindows[] = {
      .tag = "SAMPLE",
      .visibleFlag = &g_samplesWndVisible,
      .lineUp = true,
-     .existing = NotYetWritten},
+     .existing = Samples,
+     .create = CreateSamples},
     {.commandId = ID_WINDOW_CONF_INTERVALS,
      .tag = "CI",
      .visibleFlag = &g_confIntervalWndVisible,
