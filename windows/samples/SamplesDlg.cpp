@@ -48,11 +48,6 @@ SamplesScrollRequest RequestOf(int action) {
     }
 }
 
-// The limits can be grabbed only where they are drawn.
-bool LimitsShown() {
-    return g_samplesHistogramView && g_samplesExist && !g_isBinomial;
-}
-
 } // namespace
 
 CSamplesDlg::CSamplesDlg(QWidget* parent)
@@ -230,12 +225,16 @@ void CSamplesDlg::OnScrollAction(int action) {
 }
 
 void CSamplesDlg::SetScrollBar(int maxSample, int position) {
+    // At speed F a run shows nothing per sample, so the bar takes only the
+    // run's last sample; 10,000 repaints of it would cost more than the run.
+    const bool quietRun = g_runInProgress && g_speed <= 1;
+    if (quietRun && maxSample < g_seriesTargetCount) return;
     const SamplesScrollBar bar = SamplesScrollBarFor(maxSample, position);
     m_scroll->setRange(1, bar.maximum);
     m_scroll->setValue(bar.position);
-    // While a run holds the only thread the bar shows its new place only if
-    // painted now.
-    if (g_runInProgress) RepaintNow(m_scroll);
+    // While an animated run holds the only thread the bar shows its new place
+    // only if painted now; otherwise the window's repaint takes it along.
+    if (g_runInProgress && !quietRun) RepaintNow(m_scroll);
 }
 
 void CSamplesDlg::SyncToSelection() {
@@ -254,6 +253,7 @@ void CSamplesDlg::mousePressEvent(QMouseEvent* event) {
         g_draggingLowerLimit = g_draggingUpperLimit = 0;
         const QPoint at = event->position().toPoint();
         SelectSampleAt(at.x(), at.y());
+        // The limits can be grabbed only where they are drawn.
         if (LimitsShown()) {
             if (g_lowerLimitRect.Contains(at.x(), at.y())) g_draggingLowerLimit = 1;
             if (g_upperLimitRect.Contains(at.x(), at.y())) g_draggingUpperLimit = 1;

@@ -40,7 +40,7 @@ void CSamplesDlg::RedrawSamplesWindow() {
         DrawStrip(p);
     }
     m_seriesButton->setText(ToQt(g_seriesModeLabel));
-    if (g_samplesHistogramView && g_samplesExist && !g_isBinomial) DrawLimits();
+    if (LimitsShown()) DrawLimits();
 
     if (g_samplesStripOnly) {
         g_samplesStripOnly = 0;

@@ -91,6 +91,12 @@ SamplesScrollBar SamplesScrollBarFor(int maxSample, int position) {
 
 // --- Limits --------------------------------------------------------------------------
 
+bool LimitsShown() {
+    // g_samplesExist outlives a run that drew nothing; a series without a
+    // sample has no share to show.
+    return g_samplesHistogramView && g_samplesExist && DrawnRows() >= 1 && !g_isBinomial;
+}
+
 float LimitValueAtPixel(int x) {
     if (!(g_samplesScaleX > 0.0f)) return 0.0f;
     return static_cast<float>((x - SmX(35)) / (22.0 * g_samplesScaleX));

@@ -62,6 +62,10 @@ SamplesScrollBar SamplesScrollBarFor(int maxSample, int position);
 
 // --- Limits -----------------------------------------------------------------
 
+// The limits are drawn, and can be grabbed, in the histogram view of a
+// measurement series that holds samples.
+bool LimitsShown();
+
 // Value on the internal scale of a pixel x on the histogram's axis.
 float LimitValueAtPixel(int x);
 // One drag step of a limit marker to pixel x: x is held between the axis

@@ -192,6 +192,16 @@ TEST_F(SamplesWindow, NoSampleGivesABlankGraphWithoutLimits) {
     EXPECT_EQ(g_sampleSelected, 0);
 }
 
+TEST_F(SamplesWindow, ARunThatDrawsNothingLeavesABlankGraph) {
+    Draw(5, 10);
+    Draw(5, 0);
+    EXPECT_EQ(Scroll()->maximum(), 1);
+    EXPECT_EQ(Scroll()->value(), 1);
+    EXPECT_EQ(CountPixels(Rect{0, 0, 299, 342}, kWhite), 299 * 342);
+    QTest::mouseClick(samples.get(), Qt::LeftButton, Qt::NoModifier, QPoint(150, 150));
+    EXPECT_EQ(g_sampleSelected, 0);
+}
+
 TEST_F(SamplesWindow, DrawShowsTheLastSampleWithItsLimitsAndShare) {
     Draw(25, 400);
     EXPECT_EQ(dorvane->NumberOfSamplesText(), "400"); // the typing reached the Dorvane window
@@ -220,6 +230,13 @@ TEST_F(SamplesWindow, DrawShowsTheLastSampleWithItsLimitsAndShare) {
     ASSERT_LT(row.mean, 7.6f);
     EXPECT_TRUE(TextDrawnAt(xm + 2, 243, QString::asprintf("  s = %.2f", row.sd), g_fontArial7_5,
                             QColor(250, 0, 0)));
+
+    // A Sample Size of 0 copied in from another window: the limits stay, a
+    // share of no values is not shown.
+    samples->SetSampleSizeText("0");
+    samples->RedrawSamplesWindow();
+    EXPECT_EQ(Pixel(34, 265), kPurple);
+    EXPECT_EQ(CountPixels(Rect{0, 282, 299, 325}, kWhite), 299 * 43);
 }
 
 TEST_F(SamplesWindow, DraggedLimitsShowTheirValuesAndCountTheShareBetween) {

@@ -306,6 +306,18 @@ TEST_F(SamplesModel, LimitsFollowADragWithinTheAxisAndNeverCross) {
     EXPECT_EQ(g_lowerLimit, 0.0f);
 }
 
+TEST_F(SamplesModel, LimitsStandOnlyOverAMeasurementSampleInTheHistogramView) {
+    g_samplesExist = 1;          // a run asked for samples ...
+    EXPECT_FALSE(LimitsShown()); // ... but drew none
+    Series(3);
+    EXPECT_TRUE(LimitsShown());
+    g_samplesHistogramView = 0;
+    EXPECT_FALSE(LimitsShown());
+    g_samplesHistogramView = 1;
+    g_isBinomial = 1;
+    EXPECT_FALSE(LimitsShown());
+}
+
 TEST_F(SamplesModel, LimitLabelsShowTheShownValue) {
     g_lowerLimit = 2.5f;
     g_upperLimit = 7.126f;
