@@ -141,7 +141,7 @@ HistogramLayout PaintSampleHistogram(QPainter& p, int row, bool withMarker, int 
     return layout;
 }
 
-void PaintSampleGrid(QPainter& p, int clientWidth) {
+void DrawSampleGrid(QPainter& p, int clientWidth) {
     GdiFillRect(p, SamplesGraphArea(clientWidth), g_brushWhite);
     const SampleScale scale = ChooseGridScale(LargestColumnCountOfSeries());
     GridCell cells[kGridCells];

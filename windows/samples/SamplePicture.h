@@ -22,7 +22,7 @@ HistogramLayout PaintSampleHistogram(QPainter& p, int row, bool withMarker, int 
 // The grid view: samples from GridFirstSample() in six cells, their
 // rectangles stored in g_sampleCellRects, the selected one framed (and
 // remembered in g_samplesSelectionFrame).
-void PaintSampleGrid(QPainter& p, int clientWidth);
+void DrawSampleGrid(QPainter& p, int clientWidth);
 
 // One step of the falling block: the block of count j of a bar, green with
 // a black frame, after erasing the block it stood on before (empty: none).

@@ -33,9 +33,8 @@ class CSamplesDlg : public CToolWindow {
     void RedrawSamplesWindow();
     // The histogram view of a sample, whatever view is on. animate = 1: one
     // value of tally column `column` is about to be counted and falls into
-    // its bar.
+    // its bar. (The grid view is drawn by the redraw, DrawSampleGrid.)
     void DrawSampleHistogram(int sampleNo, int animate, int column);
-    void DrawSampleGrid();
     // The two limit markers with their values and the percentage sentence.
     void DrawLimits();
     // Shows the selected sample and moves the scroll bar to it.

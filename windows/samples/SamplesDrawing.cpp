@@ -35,7 +35,7 @@ void CSamplesDlg::RedrawSamplesWindow() {
                 g_samplesSelectionFrame = frame;
             }
         } else {
-            PaintSampleGrid(p, w);
+            DrawSampleGrid(p, w);
         }
         DrawStrip(p);
     }
@@ -86,14 +86,6 @@ void CSamplesDlg::LetBlockFall(const HistogramLayout& layout, int sampleNo, int 
         Pause(FallPauseForSpeed(g_speed));
         previous = block;
     }
-}
-
-void CSamplesDlg::DrawSampleGrid() {
-    {
-        QPainter p(&g_samplesMemDC);
-        PaintSampleGrid(p, width());
-    }
-    RepaintNow(this, ToQRect(SamplesGraphArea(width())));
 }
 
 void CSamplesDlg::DrawLimits() {

@@ -310,7 +310,14 @@ TEST_F(SamplesWindow, FieldsHoldTheirLimitsAndCopyTheCorrectedText) {
 
     Draw(1, 9000);
     messages.clear();
+    PaintRecorder painted;
+    samples->installEventFilter(&painted);
     Click(IDC_SAMPLES_SERIES_MODE); // ADD MORE: 9000 more would not fit
+    samples->removeEventFilter(&painted);
+    // Only the caption changed: only the control strip is shown anew.
+    ASSERT_FALSE(painted.rects.empty());
+    for (const QRect& r : painted.rects)
+        EXPECT_GE(r.top(), 342);
     EXPECT_EQ(qobject_cast<QPushButton*>(samples->Control(IDC_SAMPLES_SERIES_MODE))->text(), "ADD");
     EXPECT_EQ(g_addMoreMode, 1);
     EXPECT_EQ(messages, QStringList(kMsgTooManySamples));
