@@ -238,11 +238,7 @@ void CSamplesDlg::SetScrollBar(int maxSample, int position) {
 }
 
 void CSamplesDlg::SyncToSelection() {
-    ShowScrollPosition(::SyncToSelection());
-}
-
-void CSamplesDlg::ShowScrollPosition(int position) {
-    m_scroll->setValue(position);
+    m_scroll->setValue(::SyncToSelection());
 }
 
 // --- Mouse and window events ------------------------------------------------------------

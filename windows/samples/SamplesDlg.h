@@ -81,7 +81,6 @@ class CSamplesDlg : public CToolWindow {
     void DrawStrip(QPainter& p);
     void DrawViewToggleFace(QPainter& p, const QRect& client) const;
     void LetBlockFall(const HistogramLayout& layout, int sampleNo, int column);
-    void ShowScrollPosition(int position);
     static void Pause(int ms);
 
     std::unique_ptr<DialogTemplate> m_dialog;

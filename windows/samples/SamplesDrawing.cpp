@@ -15,7 +15,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <algorithm>
 
 namespace {
 const QColor kLimitPurple(160, 2, 190);
