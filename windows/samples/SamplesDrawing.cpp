@@ -24,7 +24,10 @@ void CSamplesDlg::RedrawSamplesWindow() {
     const int w = width();
     {
         QPainter p(&g_samplesMemDC);
-        GdiFillRect(p, 0, 0, w, height(), g_brushGrey190);
+        // The client area grey; the graph area is filled white by either picture.
+        const Rect graph = SamplesGraphArea(w);
+        GdiFillRect(p, graph.right, 0, w, graph.bottom, g_brushGrey190);
+        GdiFillRect(p, 0, graph.bottom, w, height(), g_brushGrey190);
         if (g_samplesHistogramView) {
             // With no sample in the series the graph stays blank.
             PaintSampleHistogram(p, g_samplesDrawn >= 1 ? g_currentSampleNo : 0, true, w);
@@ -153,6 +156,8 @@ void CSamplesDlg::DrawViewToggleFace(QPainter& p, const QRect& client) const {
 
 void CSamplesDlg::paintEvent(QPaintEvent* event) {
     QPainter p(this);
+    // The surface is opaque: a plain copy, no blending.
+    p.setCompositionMode(QPainter::CompositionMode_Source);
     const QRect r = event->rect();
     p.drawImage(r, g_samplesMemDC, r);
 }
