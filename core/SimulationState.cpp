@@ -52,6 +52,7 @@ float g_sdScaleX, g_sdScaleY;
 int g_sampleSelected, g_selectedPos, g_selectedSampleNo;
 Rect g_sdSelectionRect;
 int g_sortByMeans;
+Rect g_sampleCellRects[kSampleCells];
 
 int g_ciFirstSample, g_ciScrollPos, g_ciInCount, g_ciOutCount;
 
@@ -146,6 +147,7 @@ void ResetSimulationState() {
     g_sampleSelected = g_selectedPos = g_selectedSampleNo = 0;
     g_sdSelectionRect = Rect{};
     g_sortByMeans = 0;
+    std::fill(std::begin(g_sampleCellRects), std::end(g_sampleCellRects), Rect{});
 
     g_ciFirstSample = g_ciScrollPos = g_ciInCount = g_ciOutCount = 0;
 

@@ -137,6 +137,10 @@ extern int g_selectedPos;
 extern int g_selectedSampleNo;
 extern Rect g_sdSelectionRect;
 extern int g_sortByMeans;
+// The Samples window's grid cells, written by its grid view and read by its
+// clicks; an empty rectangle holds no sample.
+constexpr int kSampleCells = 6;
+extern Rect g_sampleCellRects[kSampleCells];
 
 // --- Confidence Intervals series --------------------------------------------
 extern int g_ciFirstSample;

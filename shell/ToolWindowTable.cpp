@@ -8,6 +8,7 @@
 #include "windows/population/PopSettingsDlg.h"
 #include "windows/population/PopulationDlg.h"
 #include "windows/sampdist/SamplingDistDlg.h"
+#include "windows/samples/SamplesDlg.h"
 
 #include <QMdiArea>
 
@@ -49,15 +50,18 @@ CToolWindow* CreateSamplingDist(QMdiArea* area) {
     return Hosted(g_samplingDistWnd, area);
 }
 
+CToolWindow* Samples() {
+    return g_samplesWnd;
+}
+CToolWindow* CreateSamples(QMdiArea* area) {
+    return Hosted(g_samplesWnd, area);
+}
+
 CToolWindow* ConfIntervals() {
     return g_confIntervalWnd;
 }
 CToolWindow* CreateConfIntervals(QMdiArea* area) {
     return Hosted(g_confIntervalWnd, area);
-}
-
-CToolWindow* NotYetWritten() {
-    return nullptr;
 }
 
 const ToolWindowEntry kToolWindows[] = {
@@ -79,7 +83,8 @@ const ToolWindowEntry kToolWindows[] = {
      .tag = "SAMPLE",
      .visibleFlag = &g_samplesWndVisible,
      .lineUp = true,
-     .existing = NotYetWritten},
+     .existing = Samples,
+     .create = CreateSamples},
     {.commandId = ID_WINDOW_CONF_INTERVALS,
      .tag = "CI",
      .visibleFlag = &g_confIntervalWndVisible,

@@ -1,0 +1,197 @@
+#include "windows/samples/SamplePicture.h"
+
+#include "core/NumberText.h"
+#include "core/SimulationState.h"
+#include "ui/DrawingResources.h"
+#include "ui/FieldText.h"
+#include "ui/Gdi.h"
+#include "windows/samples/SamplesModel.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPolygon>
+
+namespace {
+
+const QColor kMeanBlue(0, 0, 250);
+const QColor kSdRed(250, 0, 0);
+
+// Where the mean marker of one picture stands: the value 0 of its axis, the
+// reference height its parts are measured from, and their offsets below it.
+struct MarkerFrame {
+    SampleView view;
+    int axisX;
+    int ref;
+    int lineTop, lineBottom, textTop; // design units below ref
+    const QFont* font;
+};
+
+void DrawMeanMarker(QPainter& p, const MarkerFrame& f, const SampleRow& row) {
+    const QString meanText = ToQt(MeanText(row.mean));
+    const int meanWidth = TextWidth(*f.font, meanText);
+    const int xm = MeanPixel(f.view, f.axisX, row.mean);
+    const bool left = MeanTextOnLeft(f.axisX, xm, meanWidth);
+    const int top = f.ref + SmY(f.textTop);
+    const int foot = f.ref + SmY(f.lineBottom);
+
+    GdiLine(p, xm, f.ref + SmY(f.lineTop), xm, foot, g_penBlue1);
+    GdiLine(p, xm, foot, left ? xm - SmX(3) : xm + SmX(3), foot, g_penBlue1);
+    const int textLeft = left ? xm - SmX(5) - meanWidth : xm + SmX(5);
+    TextAt(p, textLeft, top, meanText, *f.font, kMeanBlue, TextAlign::Left, kGraphWhite);
+    // The stroke that makes the first letter an x-bar or a p-hat.
+    if (g_isBinomial) {
+        p.save();
+        p.setPen(g_penBlue1);
+        p.drawPolyline(
+            QPolygon({QPoint(textLeft, top + SmY(3)), QPoint(textLeft + SmX(2), top + SmY(1)),
+                      QPoint(textLeft + SmX(5), top + SmY(4))}));
+        p.restore();
+    } else {
+        GdiLine(p, textLeft, top + SmY(3), textLeft + SmX(5), top + SmY(3), g_penBlue1);
+    }
+
+    const QFont& font = *f.font;
+    const TextPlacement sd =
+        SdTextPlacement(f.view, row.mean, row.sd, xm, left, meanWidth,
+                        [&font](const std::string& text) { return TextWidth(font, ToQt(text)); });
+    if (!sd.text.empty())
+        TextAt(p, sd.x, top, ToQt(sd.text), font, kSdRed,
+               sd.rightAligned ? TextAlign::Right : TextAlign::Left, kGraphWhite);
+}
+
+void Bar(QPainter& p, int left, int top, int right, int bottom) {
+    if (top < bottom) GdiRectangle(p, left, top, right, bottom, g_penBlack1, g_brushGreen);
+}
+
+// Count labels "step" .. "5 step" right-aligned beside the vertical axis,
+// each a little above the height it names.
+void CountLabels(QPainter& p, int axisX, int baseline, float h, int step, int above,
+                 const QFont& font) {
+    for (int k = 1; k <= 5; ++k)
+        TextAt(p, axisX - SmX(2), CountLevel(baseline, h, k * step) - SmY(above),
+               QString::number(k * step), font, Qt::black, TextAlign::Right, kGraphWhite);
+}
+
+void PaintGridCell(QPainter& p, const GridCell& cell, const SampleScale& scale) {
+    const SampleRow& row = g_sampleStore[cell.sampleNo];
+    const float h = scale.height * g_samplesScaleY;
+    const int x = cell.x, y = cell.y;
+    if (g_isBinomial) {
+        const int x1 = x + SmX(50);
+        Bar(p, x, CountLevel(y, h, row.columnCounts[1]), x + SmX(5), y);
+        Bar(p, x1 + SmX(47), CountLevel(y, h, row.columnCounts[2]), x1 + SmX(52), y);
+        TextAt(p, x + SmX(1), y + SmY(1), QStringLiteral("0"), g_fontArial6, Qt::black,
+               TextAlign::Left, kGraphWhite);
+        TextAt(p, x1 + SmX(48), y + SmY(1), QStringLiteral("1"), g_fontArial6, Qt::black,
+               TextAlign::Left, kGraphWhite);
+    } else {
+        for (int k = 0; k < kTallyColumns; ++k) {
+            const int left = GridBarLeft(x, k);
+            Bar(p, left, CountLevel(y, h, row.columnCounts[k + 1]), left + SmX(5), y);
+        }
+        for (int k = 0; k <= 20; k += 4)
+            TextAt(p, GridBarLeft(x, k) - SmX(3), y + SmY(1),
+                   ToQt(FormatNumber("%.0f", ShownValue(k / 2.0f))), g_fontArial6, Qt::black,
+                   TextAlign::Left, kGraphWhite);
+    }
+
+    GdiLine(p, x - 1, y - SmY(80), x - 1, y, g_penBlack1);
+    GdiLine(p, x - 1, y, x + SmX(105), y, g_penBlack1);
+    TextAt(p, x + SmX(15), y - SmY(83), QStringLiteral("Sample %1").arg(cell.sampleNo),
+           g_fontArial6_5, Qt::black, TextAlign::Left, kGraphWhite);
+    CountLabels(p, x, y, h, scale.step, 4, g_fontArial6_5);
+    DrawMeanMarker(p, MarkerFrame{SampleView::Grid, x, y - SmY(9), 12, 25, 20, &g_fontArial6_5},
+                   row);
+}
+
+} // namespace
+
+HistogramLayout PaintSampleHistogram(QPainter& p, int row, bool withMarker, int clientWidth) {
+    GdiFillRect(p, SamplesGraphArea(clientWidth), g_brushWhite);
+    const bool hasRow = row >= 1 && row <= kMaxSamples;
+    const HistogramLayout layout = LayoutHistogram(LargestColumnCount(row), clientWidth);
+    if (!hasRow) return layout;
+    const SampleRow& sample = g_sampleStore[row];
+    const int x0 = layout.x0, y0 = layout.y0;
+
+    for (int c = 1; c <= layout.bars; ++c) {
+        const BarSpan bar = HistogramBarSpan(layout, c);
+        Bar(p, bar.left, CountLevel(y0, layout.h, sample.columnCounts[c]), bar.right, y0);
+    }
+    if (g_isBinomial) {
+        TextAt(p, x0 + SmX(3), y0 + SmY(1), QStringLiteral("0"), g_fontArial6, Qt::black,
+               TextAlign::Left, kGraphWhite);
+        TextAt(p, x0 + SmX(197), y0 + SmY(1), QStringLiteral("1"), g_fontArial6, Qt::black,
+               TextAlign::Left, kGraphWhite);
+    } else {
+        for (int k = 0; k <= 20; k += 4)
+            TextAt(p, HistogramBarSpan(layout, k + 1).left, y0 + SmY(1),
+                   ToQt(FormatNumber("%.1f", ShownValue(k / 2.0f))), g_fontArial6, Qt::black,
+                   TextAlign::Centre, kGraphWhite);
+    }
+
+    GdiLine(p, x0 - 1, layout.axisTop, x0 - 1, y0, g_penBlack1);
+    GdiLine(p, x0 - 1, y0, layout.axisRight, y0, g_penBlack1);
+    TextAt(p, x0 + SmX(15), y0 - SmY(180), QStringLiteral("Sample %1").arg(row), g_fontArial7_5,
+           Qt::black, TextAlign::Left, kGraphWhite);
+    CountLabels(p, x0, y0, layout.h, layout.step, 8, g_fontArial6);
+    if (withMarker)
+        DrawMeanMarker(p, MarkerFrame{SampleView::Histogram, x0, y0, 2, 19, 13, &g_fontArial7_5},
+                       sample);
+    return layout;
+}
+
+void DrawSampleGrid(QPainter& p, int clientWidth) {
+    GdiFillRect(p, SamplesGraphArea(clientWidth), g_brushWhite);
+    const SampleScale scale = ChooseGridScale(LargestColumnCountOfSeries());
+    GridCell cells[kGridCells];
+    LayoutGrid(cells);
+    for (int i = 0; i < kGridCells; ++i) {
+        g_sampleCellRects[i] = cells[i].rect;
+        if (!cells[i].sampleNo) continue;
+        PaintGridCell(p, cells[i], scale);
+        if (IsSelectedSample(cells[i].sampleNo)) {
+            const Rect& r = cells[i].rect;
+            GdiFrameRect(p, r.left, r.top, r.right, r.bottom, g_penBlack1);
+            g_samplesSelectionFrame = r;
+        }
+    }
+}
+
+void PaintFallingBlock(QPainter& p, const Rect& erased, const Rect& block) {
+    GdiFillRect(p, erased, g_brushWhite);
+    Bar(p, block.left, block.top, block.right, block.bottom);
+}
+
+// --- Text ---------------------------------------------------------------------------
+
+int TextWidth(const QFont& font, const QString& text) {
+    return QFontMetrics(font).horizontalAdvance(text);
+}
+
+void TextAt(QPainter& p, int x, int top, const QString& text, const QFont& font,
+            const QColor& colour, TextAlign align, const QColor& background) {
+    if (text.isEmpty()) return;
+    const QFontMetrics metrics(font);
+    const int width = metrics.horizontalAdvance(text);
+    if (align == TextAlign::Right) x -= width;
+    if (align == TextAlign::Centre) x -= width / 2;
+    p.save();
+    p.setFont(font);
+    p.setPen(colour);
+    p.setBackgroundMode(Qt::OpaqueMode);
+    p.setBackground(QBrush(background));
+    p.drawText(QPoint(x, top + metrics.ascent()), text);
+    p.restore();
+}
+
+void CentredLines(QPainter& p, const Rect& r, const QString& text, const QFont& font,
+                  const QColor& colour, const QColor& background) {
+    const int lineHeight = QFontMetrics(font).height();
+    const int centre = (r.left + r.right) / 2;
+    int top = r.top;
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        TextAt(p, centre, top, line, font, colour, TextAlign::Centre, background);
+        top += lineHeight;
+    }
+}

@@ -1,0 +1,194 @@
+#include "windows/samples/SamplePictureModel.h"
+
+#include "core/NumberText.h"
+#include "core/SimulationState.h"
+#include "windows/samples/SamplesModel.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+struct ScaleRow {
+    int limit; // of the ratio maxCount / 5; also the count step
+    float height;
+};
+// One step spans 32 design units whatever the step.
+constexpr ScaleRow kScaleTable[] = {{1, 32.0f},  {2, 16.0f},   {3, 10.666667f}, {4, 8.0f},
+                                    {5, 6.4f},   {10, 3.2f},   {20, 1.6f},      {25, 1.28f},
+                                    {50, 0.64f}, {100, 0.32f}, {200, 0.16f}};
+// The grid view's cells are half as high.
+constexpr float kGridHeights[] = {16.0f, 8.0f,  5.333333f, 4.0f,  3.2f, 1.6f,
+                                  0.8f,  0.64f, 0.32f,     0.16f, 0.08f};
+
+int ScaleRowIndex(int maxCount) {
+    // ratio = 32 / (160 / maxCount) is maxCount / 5; compared in whole
+    // numbers, so no float ratio can land a hair beside a limit.
+    constexpr int rows = static_cast<int>(std::size(kScaleTable));
+    for (int i = 0; i < rows; ++i)
+        if (5 * kScaleTable[i].limit >= maxCount) return i;
+    return rows - 1;
+}
+
+int DrawnRows() {
+    return std::clamp(g_samplesDrawn, 0, kMaxSamples);
+}
+
+// Truncation toward zero that stays inside the pixel range for any input.
+int TruncPixel(double value) {
+    if (std::isnan(value)) return 0;
+    return static_cast<int>(std::clamp(value, -1.0e9, 1.0e9));
+}
+
+} // namespace
+
+// --- Vertical scale -----------------------------------------------------------------
+
+SampleScale ChooseSampleScale(int maxCount) {
+    const ScaleRow& row = kScaleTable[ScaleRowIndex(maxCount)];
+    return SampleScale{row.limit, row.height};
+}
+
+SampleScale ChooseGridScale(int maxCount) {
+    const int i = ScaleRowIndex(maxCount);
+    return SampleScale{kScaleTable[i].limit, kGridHeights[i]};
+}
+
+int LargestColumnCount(int row) {
+    if (row < 1 || row > kMaxSamples) return 0;
+    const int* counts = g_sampleStore[row].columnCounts;
+    return *std::max_element(counts + 1, counts + kTallyColumns + 1);
+}
+
+int LargestColumnCountOfSeries() {
+    int largest = 0;
+    for (int row = 1, drawn = DrawnRows(); row <= drawn; ++row)
+        largest = std::max(largest, LargestColumnCount(row));
+    return largest;
+}
+
+// --- The histogram view ---------------------------------------------------------------
+
+HistogramLayout LayoutHistogram(int maxCount, int clientWidth) {
+    const SampleScale scale = ChooseSampleScale(maxCount);
+    HistogramLayout layout;
+    layout.x0 = SmX(35);
+    layout.y0 = SmY(230);
+    layout.h = scale.height * g_samplesScaleY;
+    layout.step = scale.step;
+    layout.bars = g_isBinomial ? 2 : kTallyColumns;
+    layout.axisTop = layout.y0 - SmY(160);
+    layout.axisRight = clientWidth - SmX(21) - SmX(25);
+    return layout;
+}
+
+BarSpan HistogramBarSpan(const HistogramLayout& layout, int column) {
+    if (g_isBinomial) {
+        if (column <= 1) return BarSpan{layout.x0, layout.x0 + SmX(10)};
+        return BarSpan{layout.x0 + SmX(195), layout.x0 + SmX(205)};
+    }
+    const int left = layout.x0 + (column - 1) * SmX(11);
+    return BarSpan{left, left + SmX(11)};
+}
+
+int CountLevel(int baseline, float h, int count) {
+    // In single precision like the heights themselves: 15 counts of 10.666667
+    // are exactly the 160 units of the axis.
+    return TruncPixel(static_cast<float>(baseline) - static_cast<float>(count) * h);
+}
+
+int FallSteps(const HistogramLayout& layout, int count) {
+    if (!(layout.h > 0.0f)) return 0;
+    const int barTop = CountLevel(layout.y0, layout.h, count);
+    const float axisTop = 230.0f * g_samplesScaleY - 160.0f * g_samplesScaleY;
+    const int steps = TruncPixel((barTop - axisTop) / layout.h);
+    return std::clamp(steps, 0, 5);
+}
+
+Rect BlockRect(const HistogramLayout& layout, int column, int j) {
+    const BarSpan bar = HistogramBarSpan(layout, column);
+    return Rect{bar.left, CountLevel(layout.y0, layout.h, j), bar.right,
+                CountLevel(layout.y0, layout.h, j - 1)};
+}
+
+int FallPauseForSpeed(int speed) {
+    return 25 * (std::clamp(speed, 1, 5) - 1);
+}
+
+// --- Mean marker and "s =" text --------------------------------------------------------
+
+std::string MeanText(float mean) {
+    if (g_isBinomial) return "p = " + FormatNumber("%.2f", mean);
+    return "x = " + FormatNumber("%.2f", ShownValue(mean));
+}
+
+int MeanPixel(SampleView view, int x, float mean) {
+    // Design units per unit of value; a proportion 0..1 spans what 0..10 would.
+    const bool histogram = view == SampleView::Histogram;
+    const float perUnit =
+        g_isBinomial ? (histogram ? 200.0f : 100.0f) : (histogram ? 22.0f : 10.0f);
+    return x + TruncPixel(g_samplesScaleX * mean * perUnit);
+}
+
+bool MeanTextOnLeft(int axisStart, int meanX, int meanTextWidth) {
+    return axisStart <= meanX - meanTextWidth - SmX(5);
+}
+
+TextPlacement SdTextPlacement(SampleView view, float mean, float sd, int meanX, bool meanLeft,
+                              int meanTextWidth, const MeasureText& textWidth) {
+    // A sample of one value has no standard deviation (sd is -1).
+    if (!(sd >= 0.0f)) return {};
+    const double shown = g_isBinomial ? sd : static_cast<double>(sd) * g_dispScale;
+    const std::string value = FormatNumber("%.2f", shown);
+    if (value.empty()) return {};
+    // Where the mean sits decides the side; proportions use the same points
+    // of the axis as means (0.76 of it, 0.24 of it).
+    const float high = g_isBinomial ? 0.76f : 7.6f;
+    const float low = g_isBinomial ? 0.24f : 2.4f;
+
+    if (view == SampleView::Grid) {
+        if (meanLeft) {
+            if (mean < high) return {"  s = " + value, meanX + SmX(2), false};
+            return {"  s = " + value, meanX - SmX(8) - meanTextWidth, true};
+        }
+        if (mean > low) return {"s = " + value, meanX - SmX(5), true};
+        return {"s = " + value, meanX + SmX(8) + meanTextWidth, false};
+    }
+
+    if (meanLeft) {
+        if (mean < high) return {"  s = " + value, meanX + SmX(2), false};
+        return {"s = " + value + "   ", meanX - SmX(5) - meanTextWidth, true};
+    }
+    TextPlacement left{(mean > low ? "s = " : "    s = ") + value + "  ", meanX - SmX(5), true};
+    // Right-aligned left of a mean close to the axis start, the text would
+    // run off the window's edge; it then follows the mean text, as in a cell.
+    const std::string visible = left.text.substr(left.text.find_first_not_of(' '));
+    if (left.x - textWidth(visible) < 0)
+        return {"s = " + value, meanX + SmX(8) + meanTextWidth, false};
+    return left;
+}
+
+// --- The grid view ----------------------------------------------------------------------
+
+int GridFirstSample() {
+    return std::max(1, g_currentSampleNo);
+}
+
+void LayoutGrid(GridCell cells[kGridCells]) {
+    const int first = GridFirstSample();
+    const int last = std::min(first + 5, DrawnRows());
+    for (int i = 0; i < kGridCells; ++i) {
+        const int column = i % 2, row = i / 2;
+        GridCell& cell = cells[i];
+        cell.x = SmX(35) + SmX(145 * column);
+        cell.y = SmY(90) + SmY(127 * row);
+        cell.sampleNo = first + i <= last ? first + i : 0;
+        cell.rect = cell.sampleNo ? Rect{cell.x - SmX(20), cell.y - SmY(85), cell.x + SmX(115),
+                                         cell.y + SmY(25)}
+                                  : Rect{};
+    }
+}
+
+int GridBarLeft(int cellX, int k) {
+    return cellX + k * SmX(5);
+}

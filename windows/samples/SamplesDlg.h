@@ -1,0 +1,97 @@
+#pragma once
+// The Samples window: the samples of the current series one at a time as a
+// histogram (the values of a run falling into place as it draws) or six at a
+// time in a grid, two limits with the share of the shown sample between them,
+// and its own copies of the series fields, the series-mode button, DRAW
+// SAMPLES and the Speed control. Everything it shows is composed on
+// g_samplesMemDC; paintEvent only copies it.
+
+#include "ui/ToolWindow.h"
+#include "windows/samples/SamplePictureModel.h"
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+class COwnerDrawButton;
+class CDrawSamplesButton;
+class CSpeedControl;
+class DialogTemplate;
+class QLineEdit;
+class QPainter;
+class QPushButton;
+class QScrollBar;
+
+class CSamplesDlg : public CToolWindow {
+    Q_OBJECT
+  public:
+    explicit CSamplesDlg(QWidget* parent = nullptr);
+    ~CSamplesDlg() override;
+
+    // --- What the engine, the shell and the other windows call -------------------
+    // The whole window composed anew and shown (only the control strip when
+    // g_samplesStripOnly is set).
+    void RedrawSamplesWindow();
+    // The histogram view of a sample, whatever view is on. animate = 1: one
+    // value of tally column `column` is about to be counted and falls into
+    // its bar. (The grid view is drawn by the redraw, DrawSampleGrid.)
+    void DrawSampleHistogram(int sampleNo, int animate, int column);
+    // The two limit markers with their values and the percentage sentence.
+    void DrawLimits();
+    // Shows the selected sample and moves the scroll bar to it.
+    void SyncToSelection();
+    // The engine's scroll bar: range 1..maxSample, thumb at position.
+    void SetScrollBar(int maxSample, int position);
+
+    // --- Fields -----------------------------------------------------------------
+    // Programmatic copies from the other windows: no handler runs.
+    QString SampleSizeText() const { return m_sampleSize; }
+    QString NumberOfSamplesText() const { return m_numSamples; }
+    void SetSampleSizeText(const QString& text);
+    void SetNumberOfSamplesText(const QString& text);
+
+    void OnCloseBox() override;
+    QWidget* Control(int id) const;
+
+    // The pauses of this window (the held-down DRAW SAMPLES button and each
+    // step of a falling block): a busy wait unless replaced (tests and
+    // benchmarks); an empty function restores the wait.
+    using PauseFunction = std::function<void(int ms)>;
+    static void SetPause(PauseFunction pause);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void CreateControls();
+    void ConnectControls();
+    void BringFieldsIn();
+    void ShowFields();
+
+    void OnDrawSamples();
+    void OnSeriesMode();
+    void OnViewToggle();
+    void OnSampleSizeEdited();
+    void OnNumberOfSamplesEdited();
+    void OnScrollAction(int action);
+    void SelectSampleAt(int x, int y);
+
+    void DrawStrip(QPainter& p);
+    void DrawViewToggleFace(QPainter& p, const QRect& client) const;
+    void LetBlockFall(const HistogramLayout& layout, int sampleNo, int column);
+    static void Pause(int ms);
+
+    std::unique_ptr<DialogTemplate> m_dialog;
+    CSpeedControl* m_speed = nullptr;
+    CDrawSamplesButton* m_drawButton = nullptr;
+    COwnerDrawButton* m_viewButton = nullptr;
+    QPushButton* m_seriesButton = nullptr;
+    QLineEdit* m_sampleSizeEdit = nullptr;
+    QLineEdit* m_numSamplesEdit = nullptr;
+    QScrollBar* m_scroll = nullptr;
+
+    QString m_sampleSize, m_numSamples;
+};

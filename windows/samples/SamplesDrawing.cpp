@@ -1,0 +1,163 @@
+// The Samples window's drawing and the operations the engine and the shell
+// call: the whole redraw, the two pictures with the falling block, the
+// limits with their sentence, the control strip and the view-toggle face.
+// The window's own file builds the controls and handles the student's input.
+#include "windows/samples/SamplesDlg.h"
+
+#include "core/SimulationState.h"
+#include "ui/DrawingResources.h"
+#include "ui/FieldText.h"
+#include "ui/Gdi.h"
+#include "ui/RepaintNow.h"
+#include "windows/samples/SamplePicture.h"
+#include "windows/samples/SamplesModel.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+const QColor kLimitPurple(160, 2, 190);
+} // namespace
+
+void CSamplesDlg::RedrawSamplesWindow() {
+    const int w = width();
+    {
+        QPainter p(&g_samplesMemDC);
+        // The client area grey; the graph area is filled white by either picture.
+        const Rect graph = SamplesGraphArea(w);
+        GdiFillRect(p, graph.right, 0, w, graph.bottom, g_brushGrey190);
+        GdiFillRect(p, 0, graph.bottom, w, height(), g_brushGrey190);
+        if (g_samplesHistogramView) {
+            // With no sample in the series the graph stays blank.
+            PaintSampleHistogram(p, g_samplesDrawn >= 1 ? g_currentSampleNo : 0, true, w);
+            if (IsSelectedSample(g_currentSampleNo)) {
+                const Rect frame = HistogramSelectionFrame(w);
+                GdiFrameRect(p, frame.left, frame.top, frame.right, frame.bottom, g_penBlack1);
+                g_samplesSelectionFrame = frame;
+            }
+        } else {
+            DrawSampleGrid(p, w);
+        }
+        DrawStrip(p);
+    }
+    m_seriesButton->setText(ToQt(g_seriesModeLabel));
+    if (LimitsShown()) DrawLimits();
+
+    if (g_samplesStripOnly) {
+        g_samplesStripOnly = 0;
+        RepaintNow(this, QRect(0, SamplesStripTop(), w, height() - SamplesStripTop()));
+    } else {
+        RepaintNow(this);
+    }
+}
+
+void CSamplesDlg::DrawStrip(QPainter& p) {
+    CentredLines(p, Rect{SmX(4), SmY(345), SmX(34), SmY(360)}, QStringLiteral("view"),
+                 g_fontArial7_5, Qt::black, kStripGrey);
+    CentredLines(p, Rect{SmX(102), SmY(350), SmX(160), SmY(376)}, QStringLiteral("Sample\nSize"),
+                 g_fontArial6, Qt::black, kStripGrey);
+    CentredLines(p, Rect{SmX(160), SmY(350), SmX(220), SmY(376)},
+                 QStringLiteral("Number of\nSamples"), g_fontArial6, Qt::black, kStripGrey);
+}
+
+void CSamplesDlg::DrawSampleHistogram(int sampleNo, int animate, int column) {
+    HistogramLayout layout;
+    {
+        QPainter p(&g_samplesMemDC);
+        layout = PaintSampleHistogram(p, sampleNo, animate == 0, width());
+    }
+    // The finished picture reaches the screen in one copy.
+    RepaintNow(this, ToQRect(SamplesGraphArea(width())));
+    if (animate) LetBlockFall(layout, sampleNo, column);
+}
+
+void CSamplesDlg::LetBlockFall(const HistogramLayout& layout, int sampleNo, int column) {
+    if (sampleNo < 1 || sampleNo > kMaxSamples || column < 1 || column > layout.bars) return;
+    const int count = g_sampleStore[sampleNo].columnCounts[column];
+    // From the top of the free space down onto its bar, one count at a time;
+    // each step shows only the two blocks that changed.
+    Rect previous;
+    for (int i = FallSteps(layout, count); i >= 1; --i) {
+        const Rect block = BlockRect(layout, column, count + i);
+        {
+            QPainter p(&g_samplesMemDC);
+            PaintFallingBlock(p, previous, block);
+        }
+        RepaintNow(this, ToQRect(previous).united(ToQRect(block)));
+        Pause(FallPauseForSpeed(g_speed));
+        previous = block;
+    }
+}
+
+void CSamplesDlg::DrawLimits() {
+    QPainter p(&g_samplesMemDC);
+    const QFont& font = g_fontArial7_5;
+
+    const Rect& lower = g_lowerLimitRect;
+    const QString lowerText = ToQt(LowerLimitText());
+    const int lowerWidth = TextWidth(font, lowerText);
+    GdiFillRect(p, lower.left - SmX(1) - lowerWidth, lower.bottom - SmY(6), lower.right,
+                lower.bottom, g_brushWhite);
+    GdiLine(p, lower.right - 2, lower.top, lower.right - 2, lower.bottom - 2, g_penPurple2);
+    GdiLine(p, lower.right - 2, lower.bottom - 2, lower.left, lower.bottom - 2, g_penPurple2);
+    TextAt(p, lower.left - SmX(1), lower.bottom - SmY(10), lowerText, font, kLimitPurple,
+           TextAlign::Right, kGraphWhite);
+
+    const Rect& upper = g_upperLimitRect;
+    const QString upperText = ToQt(UpperLimitText());
+    const int upperWidth = TextWidth(font, upperText);
+    GdiFillRect(p, upper.left, upper.bottom - SmY(6), upper.right + SmX(1) + upperWidth,
+                upper.bottom, g_brushWhite);
+    GdiLine(p, upper.left + 2, upper.top, upper.left + 2, upper.bottom - 2, g_penPurple2);
+    GdiLine(p, upper.left + 2, upper.bottom - 2, upper.right, upper.bottom - 2, g_penPurple2);
+    TextAt(p, upper.right + SmX(4), upper.bottom - SmY(10), upperText, font, kLimitPurple,
+           TextAlign::Left, kGraphWhite);
+
+    BringFieldsIn();
+    const QString percent = ToQt(ShareBetweenLimitsText(ToStd(m_sampleSize)));
+    if (percent.isEmpty()) return; // no values, no share
+    // "of observed values fall" starts straight above "between the two limits".
+    const int indent = SmX(85);
+    const int shift = TextWidth(g_fontArial9_5, percent + QStringLiteral("% "));
+    TextAt(p, indent - shift, SmY(285), percent + QStringLiteral("% of observed values fall"),
+           g_fontArial9_5, Qt::black, TextAlign::Left, kGraphWhite);
+    TextAt(p, indent, SmY(304), QStringLiteral("between the two limits"), g_fontArial9_5, Qt::black,
+           TextAlign::Left, kGraphWhite);
+}
+
+void CSamplesDlg::DrawViewToggleFace(QPainter& p, const QRect& client) const {
+    const Rect r = ToRect(client);
+    GdiFillRect(p, r, g_brushWhite);
+    GdiFrameRect(p, r.left, r.top, r.right, r.bottom, g_penBlack1);
+    const Rect in{r.left + SmX(3), r.top + SmY(8), r.right - SmX(3), r.bottom - SmY(7)};
+    GdiFrameRect(p, in.left, in.top, in.right, in.bottom, g_penBlack1);
+    if (g_samplesHistogramView) {
+        // A small bar chart: one sample.
+        const int heights[] = {12, 6, 18, 15, 10, 4, 6, 9, 7};
+        for (int i = 0; i < 9; ++i) {
+            const int x = in.left + SmX(5 + 2 * i);
+            GdiLine(p, x, in.bottom - SmY(3), x, in.bottom - SmY(heights[i]), g_penGreen2);
+        }
+        return;
+    }
+    // Six tiny histograms, two to a row, as the grid shows its samples.
+    const int heights[6][4] = {{2, 4, 5, 2}, {3, 5, 3, 1}, {1, 3, 5, 4},
+                               {4, 5, 2, 1}, {2, 5, 4, 3}, {3, 4, 5, 2}};
+    for (int cell = 0; cell < 6; ++cell) {
+        const int left = in.left + SmX(2 + 10 * (cell % 2));
+        const int base = in.top + SmY(7 + 7 * (cell / 2));
+        for (int k = 0; k < 4; ++k) {
+            const int x = left + SmX(2 * k);
+            GdiLine(p, x, base, x, base - SmY(heights[cell][k]), g_penGreen1);
+        }
+    }
+}
+
+void CSamplesDlg::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    // The surface is opaque: a plain copy, no blending.
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    const QRect r = event->rect();
+    p.drawImage(r, g_samplesMemDC, r);
+}

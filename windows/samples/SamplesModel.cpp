@@ -1,0 +1,193 @@
+#include "windows/samples/SamplesModel.h"
+
+#include "core/NumberText.h"
+#include "core/Selection.h"
+#include "core/SeriesControl.h"
+#include "core/SimulationState.h"
+#include "windows/samples/SamplePictureModel.h"
+
+#include <algorithm>
+
+int g_samplesHistogramView;
+float g_lowerLimit, g_upperLimit;
+Rect g_lowerLimitRect, g_upperLimitRect;
+int g_draggingLowerLimit, g_draggingUpperLimit;
+int g_samplesStripOnly;
+Rect g_samplesSelectionFrame;
+float g_samplesScaleX, g_samplesScaleY;
+
+namespace {
+
+int DrawnRows() {
+    return std::clamp(g_samplesDrawn, 0, kMaxSamples);
+}
+
+// Held between lo and hi; a range that has closed up keeps lo.
+int HoldBetween(int x, int lo, int hi) {
+    return std::max(lo, std::min(x, hi));
+}
+
+} // namespace
+
+void InitSamplesWindowState(int clientWidth, int clientHeight) {
+    // Single-precision products: at the design size both come out exactly 1.
+    g_samplesScaleX = static_cast<float>(clientWidth) * 0.003125f;
+    g_samplesScaleY = static_cast<float>(clientHeight) * 0.0024875621f;
+    g_lowerLimit = 0.0f;
+    g_upperLimit = 10.0f;
+    g_lowerLimitRect = Rect{SmX(30), SmY(260), SmX(36), SmY(278)};
+    g_upperLimitRect = Rect{SmX(255), SmY(260), SmX(261), SmY(278)};
+    g_samplesHistogramView = 1;
+    g_draggingLowerLimit = g_draggingUpperLimit = 0;
+    g_samplesStripOnly = 0;
+    g_samplesSelectionFrame = Rect{};
+    g_currentSampleNo = 1;
+}
+
+Rect SamplesGraphArea(int clientWidth) {
+    return Rect{0, 0, clientWidth - SmX(21), SamplesStripTop()};
+}
+
+int SamplesStripTop() {
+    return SmY(342);
+}
+
+// --- Scrolling ------------------------------------------------------------------
+
+int ScrollSamples(SamplesScrollRequest request, int thumbPos) {
+    const bool grid = !g_samplesHistogramView;
+    long long s = g_currentSampleNo;
+    switch (request) {
+    case SamplesScrollRequest::LineUp:
+        s -= grid ? 2 : 1;
+        break;
+    case SamplesScrollRequest::LineDown:
+        s += grid ? 2 : 1;
+        break;
+    case SamplesScrollRequest::PageUp:
+        s -= grid ? 18 : 3;
+        break;
+    case SamplesScrollRequest::PageDown:
+        s += grid ? 18 : 3;
+        break;
+    case SamplesScrollRequest::Thumb:
+        s = thumbPos;
+        break;
+    case SamplesScrollRequest::Other:
+        break;
+    }
+    // The grid shows six samples from the first, so it stops six before the end.
+    const int last = DrawnRows() - (grid ? 5 : 0);
+    if (s > last) s = last;
+    if (s < 1) s = 1;
+    g_currentSampleNo = static_cast<int>(s);
+    return g_currentSampleNo;
+}
+
+SamplesScrollBar SamplesScrollBarFor(int maxSample, int position) {
+    const int maximum = std::max(1, maxSample);
+    return SamplesScrollBar{maximum, std::clamp(position, 1, maximum)};
+}
+
+// --- Limits --------------------------------------------------------------------------
+
+bool LimitsShown() {
+    // g_samplesExist outlives a run that drew nothing; a series without a
+    // sample has no share to show.
+    return g_samplesHistogramView && g_samplesExist && DrawnRows() >= 1 && !g_isBinomial;
+}
+
+float LimitValueAtPixel(int x) {
+    if (!(g_samplesScaleX > 0.0f)) return 0.0f;
+    return static_cast<float>((x - SmX(35)) / (22.0 * g_samplesScaleX));
+}
+
+void DragLowerLimitTo(int x) {
+    x = HoldBetween(x, SmX(35), g_upperLimitRect.left);
+    if (g_isBinomial) return;
+    g_lowerLimit = LimitValueAtPixel(x);
+    g_lowerLimitRect = Rect{x - SmX(4), SmY(260), x + SmX(2), SmY(278)};
+}
+
+void DragUpperLimitTo(int x) {
+    x = HoldBetween(x, g_lowerLimitRect.right, SmX(255));
+    if (g_isBinomial) return;
+    g_upperLimit = LimitValueAtPixel(x);
+    g_upperLimitRect = Rect{x - SmX(2), SmY(260), x + SmX(4), SmY(278)};
+}
+
+namespace {
+// "%.0f" for the whole number at an end of the axis, else two decimals. The
+// end itself is written as a plain number, so no "-0" can appear.
+std::string LimitText(float limit, float end) {
+    const float shown = ShownValue(limit);
+    if (shown == end) return FormatInt(static_cast<int>(end));
+    return FormatNumber("%.2f", shown);
+}
+} // namespace
+
+std::string LowerLimitText() {
+    return LimitText(g_lowerLimit, 0.0f);
+}
+
+std::string UpperLimitText() {
+    return LimitText(g_upperLimit, 10.0f);
+}
+
+int CountBetweenLimits(int row, int n) {
+    if (row < 1 || row > kMaxSamples) return 0;
+    n = std::clamp(n, 0, kMaxSampleSize);
+    const float* values = g_sampleStore[row].values;
+    int count = 0;
+    for (int j = 1; j <= n; ++j)
+        count += g_lowerLimit <= values[j] && values[j] <= g_upperLimit;
+    return count;
+}
+
+std::string ShareBetweenLimitsText(const std::string& sampleSizeText) {
+    const int n = ReadWholeNumber(sampleSizeText);
+    if (n < 1) return {};
+    const int count = CountBetweenLimits(g_currentSampleNo, n);
+    return FormatNumber("%.0f", static_cast<double>(count) / n * 100.0);
+}
+
+// --- Selection ---------------------------------------------------------------------------
+
+Rect HistogramClickArea(int clientWidth) {
+    return Rect{SmX(7), SmY(40), clientWidth - SmX(20), SmY(260)};
+}
+
+Rect HistogramSelectionFrame(int clientWidth) {
+    return Rect{SmX(2), SmY(40), clientWidth - SmX(20), SmY(260)};
+}
+
+int SampleAtPoint(int x, int y, int clientWidth) {
+    const int drawn = DrawnRows();
+    if (drawn < 1) return 0;
+    if (g_samplesHistogramView) {
+        if (!HistogramClickArea(clientWidth).Contains(x, y)) return 0;
+        return g_currentSampleNo >= 1 && g_currentSampleNo <= drawn ? g_currentSampleNo : 0;
+    }
+    // The cells as the grid view last drew them: the one under the pointer
+    // says which sample it shows.
+    GridCell cells[kGridCells];
+    LayoutGrid(cells);
+    for (int i = 0; i < kGridCells; ++i) {
+        if (!g_sampleCellRects[i].Contains(x, y)) continue;
+        return cells[i].rect == g_sampleCellRects[i] ? cells[i].sampleNo : 0;
+    }
+    return 0;
+}
+
+bool IsSelectedSample(int s) {
+    return g_sampleSelected && s >= 1 && SelectedSampleRow() == s;
+}
+
+int SyncToSelection() {
+    const int drawn = DrawnRows();
+    if (drawn >= 1) {
+        const int pos = std::clamp(g_selectedPos, 0, kMaxSamples);
+        g_currentSampleNo = std::clamp(g_sortedMeanSampleNo[pos], 1, drawn);
+    }
+    return SamplesScrollBarFor(drawn, g_currentSampleNo).position;
+}

@@ -1,0 +1,110 @@
+#pragma once
+// The Samples window's logic without its drawing: its program-wide fields,
+// the scroll bar's steps and clamps, the two limits (value and marker of a
+// drag, their labels, the share of the shown sample between them), and which
+// sample a click selects. The window turns what comes back into pixels and
+// texts; nothing here draws.
+
+#include "core/Geometry.h"
+
+#include <string>
+
+// The window's design size: 320 x 402 design units, twice its template.
+constexpr int kSamplesDesignWidth = 320;
+constexpr int kSamplesDesignHeight = 402;
+
+// --- The window's program-wide fields ---------------------------------------
+extern int g_samplesHistogramView; // 1 = one sample as a histogram, 0 = six in a grid
+extern float g_lowerLimit;         // the limits on the internal value scale 0..10
+extern float g_upperLimit;
+extern Rect g_lowerLimitRect; // pixel rectangles of the two limit markers
+extern Rect g_upperLimitRect;
+extern int g_draggingLowerLimit;
+extern int g_draggingUpperLimit;
+extern int g_samplesStripOnly;       // the next full redraw shows only the control strip
+extern Rect g_samplesSelectionFrame; // the rectangle last framed around the selected sample
+extern float g_samplesScaleX;        // client width / 320 and height / 402
+extern float g_samplesScaleY;
+
+// Design lengths to pixels on the Samples grid, truncated term by term.
+inline int SmX(double x) {
+    return Px(g_samplesScaleX, x);
+}
+inline int SmY(double y) {
+    return Px(g_samplesScaleY, y);
+}
+
+// The window's initialisation: both scales from the client area, the limits
+// at 0 and 10 with their markers, the histogram view, no drag, no strip-only
+// redraw, g_currentSampleNo 1.
+void InitSamplesWindowState(int clientWidth, int clientHeight);
+
+// The graph area (0, 0)-(client right - 21, 342); the control strip lies below it.
+Rect SamplesGraphArea(int clientWidth);
+int SamplesStripTop();
+
+// --- Scrolling --------------------------------------------------------------
+
+enum class SamplesScrollRequest { LineUp, LineDown, PageUp, PageDown, Thumb, Other };
+
+// One scroll bar action: steps of 1 and 3 samples in the histogram view, 2
+// and 18 in the grid view, or the thumb's position; then held to 1..N (grid
+// view: 1..N - 5). Sets g_currentSampleNo and returns it.
+int ScrollSamples(SamplesScrollRequest request, int thumbPos);
+
+// The scroll bar's range 1..maximum and position when the engine asks for
+// 1..maxSample at position: never a range below 1..1.
+struct SamplesScrollBar {
+    int maximum;
+    int position;
+};
+SamplesScrollBar SamplesScrollBarFor(int maxSample, int position);
+
+// --- Limits -----------------------------------------------------------------
+
+// The limits are drawn, and can be grabbed, in the histogram view of a
+// measurement series that holds samples.
+bool LimitsShown();
+
+// Value on the internal scale of a pixel x on the histogram's axis.
+float LimitValueAtPixel(int x);
+// One drag step of a limit marker to pixel x: x is held between the axis
+// start (or the lower marker) and the upper marker (or the axis end); for a
+// measurement population the limit and its marker follow. A binomial
+// population's limits do not move.
+void DragLowerLimitTo(int x);
+void DragUpperLimitTo(int x);
+
+// The labels: the shown value with two decimals, "0" for a shown lower limit
+// of exactly 0 and "10" for a shown upper limit of exactly 10.
+std::string LowerLimitText();
+std::string UpperLimitText();
+
+// Values 1..n of a row with lower <= v <= upper (both limits count). n is
+// held to the row's 1000 slots.
+int CountBetweenLimits(int row, int n);
+
+// The percentage sentence's number: "%.0f" of the share of sample
+// g_currentSampleNo between the limits, n read from the Sample Size field.
+// Empty when n < 1: there is no share of no values.
+std::string ShareBetweenLimitsText(const std::string& sampleSizeText);
+
+// --- Selection --------------------------------------------------------------
+
+// Where a press selects the shown sample in the histogram view, and the frame
+// drawn around it when it is the selected one.
+Rect HistogramClickArea(int clientWidth);
+Rect HistogramSelectionFrame(int clientWidth);
+
+// The sample a press at (x, y) selects: in the histogram view the shown one
+// inside the click area, in the grid view the one drawn in the cell under the
+// pointer (cells as DrawSampleGrid last laid them out). 0: none.
+int SampleAtPoint(int x, int y, int clientWidth);
+
+// Whether sample s is the one selected (g_sortedMeanSampleNo[g_selectedPos]
+// while a selection stands).
+bool IsSelectedSample(int s);
+
+// Shows the selected sample: g_currentSampleNo = its row, held to 1..N.
+// Returns the scroll bar's new position.
+int SyncToSelection();
