@@ -10,6 +10,8 @@
 #include "ui/DrawingResources.h"
 #include "ui/FieldText.h"
 #include "ui/MessageBox.h"
+#include "ui/ScrollRequestOf.h"
+#include "ui/SeriesFields.h"
 #include "ui/SpeedControl.h"
 #include "ui/WindowLinks.h"
 #include "windows/confint/IntervalGeometry.h"
@@ -209,13 +211,8 @@ void CConfIntervalDlg::OnSampleSizeEdited() {
     BringFieldsIn();
     // The Dorvane window's theoretical figures follow the sample size.
     Views().RepaintDorvaneWhole();
-    const FieldOutcome outcome = SampleSizeEdited(ToStd(m_sampleSize));
-    if (!outcome.message.empty()) ShowMessage(this, ToQt(outcome.message));
-    if (outcome.corrected) {
-        m_sampleSize = ToQt(outcome.text);
-        ShowFields();
-    }
-    Links().CopySampleSizeText(SeriesWindow::ConfIntervals, outcome.text);
+    m_sampleSize = SampleSizeEditedIn(this, SeriesWindow::ConfIntervals, m_sampleSize);
+    ShowFields();
     // A new sample size ends the series.
     ResetSeries();
     RedrawConfIntervalWindow();
@@ -224,13 +221,8 @@ void CConfIntervalDlg::OnSampleSizeEdited() {
 void CConfIntervalDlg::OnNumberOfSamplesEdited() {
     BringFieldsIn();
     Views().RepaintDorvaneWhole();
-    const FieldOutcome outcome = NumberOfSamplesEdited(ToStd(m_numSamples));
-    if (!outcome.message.empty()) ShowMessage(this, ToQt(outcome.message));
-    if (outcome.corrected) {
-        m_numSamples = ToQt(outcome.text);
-        ShowFields();
-    }
-    Links().CopyNumberOfSamplesText(SeriesWindow::ConfIntervals, outcome.text);
+    m_numSamples = NumberOfSamplesEditedIn(this, SeriesWindow::ConfIntervals, m_numSamples);
+    ShowFields();
 }
 
 void CConfIntervalDlg::OnConfLevelEdited() {
@@ -300,13 +292,8 @@ void CConfIntervalDlg::OnSortClicked() {
 
 void CConfIntervalDlg::OnSeriesMode() {
     BringFieldsIn();
-    const FieldOutcome outcome = ToggleSeriesMode(ToStd(m_numSamples), false);
-    if (!outcome.message.empty()) ShowMessage(this, ToQt(outcome.message));
-    if (outcome.corrected) {
-        m_numSamples = ToQt(outcome.text);
-        ShowFields();
-        Links().CopyNumberOfSamplesText(SeriesWindow::ConfIntervals, outcome.text);
-    }
+    m_numSamples = ToggleSeriesModeIn(this, SeriesWindow::ConfIntervals, m_numSamples);
+    ShowFields();
     RedrawConfIntervalWindow();
     Views().RedrawSamplesWindow();
     Views().RepaintDorvaneWhole();
@@ -317,40 +304,16 @@ void CConfIntervalDlg::OnDrawSamples() {
     WaitMilliseconds(25);
     RefuseConfLevel();
     BringFieldsIn();
-    const DrawEntry entry = CheckDrawEntry(ToStd(m_numSamples), ToStd(m_sampleSize));
-    if (!entry.message.empty()) ShowMessage(this, ToQt(entry.message));
-    if (entry.corrected) {
-        m_numSamples = ToQt(entry.numberText);
-        ShowFields();
-        Links().CopyNumberOfSamplesText(SeriesWindow::ConfIntervals, entry.numberText);
-    }
-    if (entry.proceed) Links().DrawSamplesInDorvane();
+    const bool proceed = DrawEntryIn(this, SeriesWindow::ConfIntervals, m_numSamples, m_sampleSize);
+    ShowFields();
+    if (proceed) Links().DrawSamplesInDorvane();
     m_totalDrawn = QString::number(g_samplesDrawn);
     ShowFields();
     EndDrawSamplesPressed(m_drawButton);
 }
 
 void CConfIntervalDlg::OnScrollAction(int action) {
-    CiScrollRequest request = CiScrollRequest::Other;
-    switch (action) {
-    case QAbstractSlider::SliderSingleStepSub:
-        request = CiScrollRequest::LineUp;
-        break;
-    case QAbstractSlider::SliderSingleStepAdd:
-        request = CiScrollRequest::LineDown;
-        break;
-    case QAbstractSlider::SliderPageStepSub:
-        request = CiScrollRequest::PageUp;
-        break;
-    case QAbstractSlider::SliderPageStepAdd:
-        request = CiScrollRequest::PageDown;
-        break;
-    case QAbstractSlider::SliderMove:
-        request = CiScrollRequest::Thumb;
-        break;
-    default:
-        break;
-    }
+    const ScrollRequest request = ScrollRequestOf(action);
     // Qt has moved the slider by its own rule already; the window's rule
     // decides where it stays.
     const int position = ScrollCiGraph(request, m_scroll->sliderPosition());

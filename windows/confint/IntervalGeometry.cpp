@@ -101,25 +101,25 @@ int CiScrollPosOfPage(int drawn) {
     return std::clamp(drawn - g_ciFirstSample + 1, 1, drawn);
 }
 
-int ScrollCiGraph(CiScrollRequest request, int thumbPos) {
+int ScrollCiGraph(ScrollRequest request, int thumbPos) {
     int pos = g_ciScrollPos;
     switch (request) {
-    case CiScrollRequest::LineUp:
+    case ScrollRequest::LineBack:
         pos -= 1;
         break;
-    case CiScrollRequest::LineDown:
+    case ScrollRequest::LineForward:
         pos += 1;
         break;
-    case CiScrollRequest::PageUp:
+    case ScrollRequest::PageBack:
         pos -= 200;
         break;
-    case CiScrollRequest::PageDown:
+    case ScrollRequest::PageForward:
         pos += 200;
         break;
-    case CiScrollRequest::Thumb:
+    case ScrollRequest::Thumb:
         pos = thumbPos;
         break;
-    case CiScrollRequest::Other:
+    case ScrollRequest::Other:
         break;
     }
     const int drawn = Drawn();

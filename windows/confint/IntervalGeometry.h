@@ -9,6 +9,7 @@
 // becomes trunc(d x scale) pixels, each term on its own.
 
 #include "core/Geometry.h"
+#include "core/ScrollRequest.h"
 #include "windows/confint/IntervalSeries.h"
 
 // --- Layout (program-wide, set once when the window is created) ---------------
@@ -77,14 +78,12 @@ std::string AxisLabelText(int i);
 
 // --- The scroll bar ------------------------------------------------------------------
 
-enum class CiScrollRequest { LineUp, LineDown, PageUp, PageDown, Thumb, Other };
-
 // A scroll action from the position in force (thumb: the position dragged
 // to). The position is held to 1..N and the page follows it: the thumb at
 // the top (1) shows the newest sample at the bottom row, at the bottom (N)
 // the first sample. Sets g_ciScrollPos and g_ciFirstSample; returns the
 // position.
-int ScrollCiGraph(CiScrollRequest request, int thumbPos);
+int ScrollCiGraph(ScrollRequest request, int thumbPos);
 
 // The scroll position that shows the page starting at g_ciFirstSample in a
 // series of `drawn` samples, by the same rule (drawn - first + 1, held to

@@ -251,26 +251,26 @@ AxisScrollBarState ChooseBinWidth(BinWidth width, int scrollPos,
     return state;
 }
 
-int ScrollAxis(AxisScrollRequest request, int thumbPos, int currentPos) {
+int ScrollAxis(ScrollRequest request, int thumbPos, int currentPos) {
     const int maxPos = std::max(1, g_sdScrollMax);
     int pos = currentPos;
     switch (request) {
-    case AxisScrollRequest::LineLeft:
+    case ScrollRequest::LineBack:
         if (pos > 1) pos -= 1;
         break;
-    case AxisScrollRequest::LineRight:
+    case ScrollRequest::LineForward:
         if (pos < maxPos) pos += 1;
         break;
-    case AxisScrollRequest::PageLeft:
+    case ScrollRequest::PageBack:
         if (pos > 1) pos -= 20;
         break;
-    case AxisScrollRequest::PageRight:
+    case ScrollRequest::PageForward:
         if (pos < maxPos) pos += 20;
         break;
-    case AxisScrollRequest::Thumb:
+    case ScrollRequest::Thumb:
         pos = thumbPos;
         break;
-    case AxisScrollRequest::Other:
+    case ScrollRequest::Other:
         break;
     }
     pos = std::clamp(pos, 1, maxPos);

@@ -21,6 +21,7 @@
 // engine filled.
 
 #include "core/Geometry.h"
+#include "core/ScrollRequest.h"
 
 #include <string>
 
@@ -103,12 +104,10 @@ struct AxisScrollBarState {
 // paints whole, repaints and refreshes its panel.
 AxisScrollBarState ChooseBinWidth(BinWidth width, int scrollPos, const std::string& sampleSizeText);
 
-enum class AxisScrollRequest { LineLeft, LineRight, PageLeft, PageRight, Thumb, Other };
-
 // The axis scroll bar: returns the new position (1..g_sdScrollMax; always 1
 // at the fixed widths) and moves g_sdSelectionRect with the columns. The
 // window sets the position, paints whole and repaints the histogram.
-int ScrollAxis(AxisScrollRequest request, int thumbPos, int currentPos);
+int ScrollAxis(ScrollRequest request, int thumbPos, int currentPos);
 
 // --- Sliders ----------------------------------------------------------------
 

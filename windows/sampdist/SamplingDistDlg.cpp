@@ -13,6 +13,8 @@
 #include "ui/Gdi.h"
 #include "ui/MessageBox.h"
 #include "ui/RepaintNow.h"
+#include "ui/ScrollRequestOf.h"
+#include "ui/SeriesFields.h"
 #include "ui/SpeedControl.h"
 #include "ui/WindowLinks.h"
 #include "windows/sampdist/SampDistModel.h"
@@ -175,14 +177,9 @@ void CSamplingDistDlg::OnDrawSamples() {
     ShowDrawSamplesPressed(m_drawButton);
     WaitMilliseconds(1);
     BringFieldsIn();
-    const DrawEntry entry = CheckDrawEntry(ToStd(m_numSamples), ToStd(m_sampleSize));
-    if (!entry.message.empty()) ShowMessage(this, ToQt(entry.message));
-    if (entry.corrected) {
-        m_numSamples = ToQt(entry.numberText);
-        ShowFields();
-        Links().CopyNumberOfSamplesText(SeriesWindow::Dorvane, entry.numberText);
-    }
-    if (entry.proceed) DrawSamples();
+    const bool proceed = DrawEntryIn(this, SeriesWindow::Dorvane, m_numSamples, m_sampleSize);
+    ShowFields();
+    if (proceed) DrawSamples();
     EndDrawSamplesPressed(m_drawButton);
 }
 
@@ -212,13 +209,8 @@ void CSamplingDistDlg::OnSampleSizeEdited() {
     BringFieldsIn();
     RepaintWindow();
     RefreshPanel();
-    const FieldOutcome outcome = SampleSizeEdited(ToStd(m_sampleSize));
-    if (!outcome.message.empty()) ShowMessage(this, ToQt(outcome.message));
-    if (outcome.corrected) {
-        m_sampleSize = ToQt(outcome.text);
-        ShowFields();
-    }
-    Links().CopySampleSizeText(SeriesWindow::Dorvane, outcome.text);
+    m_sampleSize = SampleSizeEditedIn(this, SeriesWindow::Dorvane, m_sampleSize);
+    ShowFields();
     // A new sample size ends the series; ResetSeries repaints this window.
     ResetSeries();
     Views().RedrawConfIntervalWindow();
@@ -228,26 +220,17 @@ void CSamplingDistDlg::OnNumberOfSamplesEdited() {
     BringFieldsIn();
     PlaceSliders();
     BringUpToDate();
-    const FieldOutcome outcome = NumberOfSamplesEdited(ToStd(m_numSamples));
-    if (!outcome.message.empty()) ShowMessage(this, ToQt(outcome.message));
-    if (outcome.corrected) {
-        m_numSamples = ToQt(outcome.text);
-        ShowFields();
-        // The preview curve follows the number that stands in the field.
-        BringUpToDate();
-    }
-    Links().CopyNumberOfSamplesText(SeriesWindow::Dorvane, outcome.text);
+    const QString typed = m_numSamples;
+    m_numSamples = NumberOfSamplesEditedIn(this, SeriesWindow::Dorvane, m_numSamples);
+    ShowFields();
+    // The preview curve follows the number that stands in the field.
+    if (m_numSamples != typed) BringUpToDate();
 }
 
 void CSamplingDistDlg::OnSeriesMode() {
     BringFieldsIn();
-    const FieldOutcome outcome = ToggleSeriesMode(ToStd(m_numSamples), true);
-    if (!outcome.message.empty()) ShowMessage(this, ToQt(outcome.message));
-    if (outcome.corrected) {
-        m_numSamples = ToQt(outcome.text);
-        ShowFields();
-        Links().CopyNumberOfSamplesText(SeriesWindow::Dorvane, outcome.text);
-    }
+    m_numSamples = ToggleSeriesModeIn(this, SeriesWindow::Dorvane, m_numSamples);
+    ShowFields();
     BringUpToDate();
     Views().RedrawSamplesWindow();
     Views().RedrawConfIntervalWindow();
@@ -291,26 +274,7 @@ void CSamplingDistDlg::OnPopulationOutline() {
 }
 
 void CSamplingDistDlg::OnAxisScrollAction(int action) {
-    AxisScrollRequest request = AxisScrollRequest::Other;
-    switch (action) {
-    case QAbstractSlider::SliderSingleStepSub:
-        request = AxisScrollRequest::LineLeft;
-        break;
-    case QAbstractSlider::SliderSingleStepAdd:
-        request = AxisScrollRequest::LineRight;
-        break;
-    case QAbstractSlider::SliderPageStepSub:
-        request = AxisScrollRequest::PageLeft;
-        break;
-    case QAbstractSlider::SliderPageStepAdd:
-        request = AxisScrollRequest::PageRight;
-        break;
-    case QAbstractSlider::SliderMove:
-        request = AxisScrollRequest::Thumb;
-        break;
-    default:
-        break;
-    }
+    const ScrollRequest request = ScrollRequestOf(action);
     // The slider has already moved by Qt's own rule; the window's rule
     // decides where it stays.
     const int position = ScrollAxis(request, m_axisScroll->sliderPosition(), m_scrollPos);

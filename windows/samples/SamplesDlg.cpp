@@ -12,6 +12,8 @@
 #include "ui/FieldText.h"
 #include "ui/MessageBox.h"
 #include "ui/RepaintNow.h"
+#include "ui/ScrollRequestOf.h"
+#include "ui/SeriesFields.h"
 #include "ui/SpeedControl.h"
 #include "ui/WindowLinks.h"
 #include "windows/samples/SamplesModel.h"
@@ -29,23 +31,6 @@ constexpr QSize kTemplateSize(160, 201);
 CSamplesDlg::PauseFunction& PauseHook() {
     static CSamplesDlg::PauseFunction pause;
     return pause;
-}
-
-SamplesScrollRequest RequestOf(int action) {
-    switch (action) {
-    case QAbstractSlider::SliderSingleStepSub:
-        return SamplesScrollRequest::LineUp;
-    case QAbstractSlider::SliderSingleStepAdd:
-        return SamplesScrollRequest::LineDown;
-    case QAbstractSlider::SliderPageStepSub:
-        return SamplesScrollRequest::PageUp;
-    case QAbstractSlider::SliderPageStepAdd:
-        return SamplesScrollRequest::PageDown;
-    case QAbstractSlider::SliderMove:
-        return SamplesScrollRequest::Thumb;
-    default:
-        return SamplesScrollRequest::Other;
-    }
 }
 
 } // namespace
@@ -145,14 +130,9 @@ void CSamplesDlg::OnDrawSamples() {
     ShowDrawSamplesPressed(m_drawButton);
     Pause(25);
     BringFieldsIn();
-    const DrawEntry entry = CheckDrawEntry(ToStd(m_numSamples), ToStd(m_sampleSize));
-    if (!entry.message.empty()) ShowMessage(this, ToQt(entry.message));
-    if (entry.corrected) {
-        m_numSamples = ToQt(entry.numberText);
-        ShowFields();
-        Links().CopyNumberOfSamplesText(SeriesWindow::Samples, entry.numberText);
-    }
-    if (entry.proceed) {
+    const bool proceed = DrawEntryIn(this, SeriesWindow::Samples, m_numSamples, m_sampleSize);
+    ShowFields();
+    if (proceed) {
         Links().DrawSamplesInDorvane();
         Links().RepaintDorvaneHistogram();
     }
@@ -161,13 +141,8 @@ void CSamplesDlg::OnDrawSamples() {
 
 void CSamplesDlg::OnSeriesMode() {
     BringFieldsIn();
-    const FieldOutcome outcome = ToggleSeriesMode(ToStd(m_numSamples), false);
-    if (!outcome.message.empty()) ShowMessage(this, ToQt(outcome.message));
-    if (outcome.corrected) {
-        m_numSamples = ToQt(outcome.text);
-        ShowFields();
-        Links().CopyNumberOfSamplesText(SeriesWindow::Samples, outcome.text);
-    }
+    m_numSamples = ToggleSeriesModeIn(this, SeriesWindow::Samples, m_numSamples);
+    ShowFields();
     // Only the button's caption changed here.
     g_samplesStripOnly = 1;
     RedrawSamplesWindow();
@@ -185,13 +160,8 @@ void CSamplesDlg::OnSampleSizeEdited() {
     // The Dorvane window's panel follows first (only while it is shown).
     Views().RepaintDorvaneWhole();
     BringFieldsIn();
-    const FieldOutcome outcome = SampleSizeEdited(ToStd(m_sampleSize));
-    if (!outcome.message.empty()) ShowMessage(this, ToQt(outcome.message));
-    if (outcome.corrected) {
-        m_sampleSize = ToQt(outcome.text);
-        ShowFields();
-    }
-    Links().CopySampleSizeText(SeriesWindow::Samples, outcome.text);
+    m_sampleSize = SampleSizeEditedIn(this, SeriesWindow::Samples, m_sampleSize);
+    ShowFields();
     // A new sample size ends the series; ResetSeries redraws this window.
     ResetSeries();
     Views().RedrawConfIntervalWindow();
@@ -199,13 +169,8 @@ void CSamplesDlg::OnSampleSizeEdited() {
 
 void CSamplesDlg::OnNumberOfSamplesEdited() {
     BringFieldsIn();
-    const FieldOutcome outcome = NumberOfSamplesEdited(ToStd(m_numSamples));
-    if (!outcome.message.empty()) ShowMessage(this, ToQt(outcome.message));
-    if (outcome.corrected) {
-        m_numSamples = ToQt(outcome.text);
-        ShowFields();
-    }
-    Links().CopyNumberOfSamplesText(SeriesWindow::Samples, outcome.text);
+    m_numSamples = NumberOfSamplesEditedIn(this, SeriesWindow::Samples, m_numSamples);
+    ShowFields();
     // After the copy, so the Dorvane window's preview shows the number just typed.
     if (g_samplingDistWndVisible) {
         Views().RepaintDorvaneWhole();
@@ -216,7 +181,7 @@ void CSamplesDlg::OnNumberOfSamplesEdited() {
 void CSamplesDlg::OnScrollAction(int action) {
     // The slider has already moved by Qt's own step; the window's rule
     // decides where it stays.
-    const int position = ScrollSamples(RequestOf(action), m_scroll->sliderPosition());
+    const int position = ScrollSamples(ScrollRequestOf(action), m_scroll->sliderPosition());
     m_scroll->setSliderPosition(position);
     RedrawSamplesWindow();
 }

@@ -54,26 +54,26 @@ int SamplesStripTop() {
 
 // --- Scrolling ------------------------------------------------------------------
 
-int ScrollSamples(SamplesScrollRequest request, int thumbPos) {
+int ScrollSamples(ScrollRequest request, int thumbPos) {
     const bool grid = !g_samplesHistogramView;
     long long s = g_currentSampleNo;
     switch (request) {
-    case SamplesScrollRequest::LineUp:
+    case ScrollRequest::LineBack:
         s -= grid ? 2 : 1;
         break;
-    case SamplesScrollRequest::LineDown:
+    case ScrollRequest::LineForward:
         s += grid ? 2 : 1;
         break;
-    case SamplesScrollRequest::PageUp:
+    case ScrollRequest::PageBack:
         s -= grid ? 18 : 3;
         break;
-    case SamplesScrollRequest::PageDown:
+    case ScrollRequest::PageForward:
         s += grid ? 18 : 3;
         break;
-    case SamplesScrollRequest::Thumb:
+    case ScrollRequest::Thumb:
         s = thumbPos;
         break;
-    case SamplesScrollRequest::Other:
+    case ScrollRequest::Other:
         break;
     }
     // The grid shows six samples from the first, so it stops six before the end.

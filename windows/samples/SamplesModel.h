@@ -6,6 +6,7 @@
 // texts; nothing here draws.
 
 #include "core/Geometry.h"
+#include "core/ScrollRequest.h"
 
 #include <string>
 
@@ -45,12 +46,10 @@ int SamplesStripTop();
 
 // --- Scrolling --------------------------------------------------------------
 
-enum class SamplesScrollRequest { LineUp, LineDown, PageUp, PageDown, Thumb, Other };
-
 // One scroll bar action: steps of 1 and 3 samples in the histogram view, 2
 // and 18 in the grid view, or the thumb's position; then held to 1..N (grid
 // view: 1..N - 5). Sets g_currentSampleNo and returns it.
-int ScrollSamples(SamplesScrollRequest request, int thumbPos);
+int ScrollSamples(ScrollRequest request, int thumbPos);
 
 // The scroll bar's range 1..maximum and position when the engine asks for
 // 1..maxSample at position: never a range below 1..1.

@@ -129,23 +129,23 @@ TEST_F(IntervalGeometryTest, ScrollBarPagesThroughTheSeries) {
     g_samplesDrawn = 1000;
     g_ciScrollPos = 5;
     // The top of the bar shows the newest sample at the bottom row.
-    EXPECT_EQ(ScrollCiGraph(CiScrollRequest::Thumb, 1), 1);
+    EXPECT_EQ(ScrollCiGraph(ScrollRequest::Thumb, 1), 1);
     EXPECT_EQ(g_ciFirstSample, 1000);
-    EXPECT_EQ(ScrollCiGraph(CiScrollRequest::Thumb, 1000), 1000);
+    EXPECT_EQ(ScrollCiGraph(ScrollRequest::Thumb, 1000), 1000);
     EXPECT_EQ(g_ciFirstSample, 1);
-    const std::pair<CiScrollRequest, int> steps[] = {
-        {CiScrollRequest::LineUp, 999},   {CiScrollRequest::PageUp, 799},
-        {CiScrollRequest::LineDown, 800}, {CiScrollRequest::PageDown, 1000},
-        {CiScrollRequest::Other, 1000},   {CiScrollRequest::PageDown, 1000}};
+    const std::pair<ScrollRequest, int> steps[] = {
+        {ScrollRequest::LineBack, 999},    {ScrollRequest::PageBack, 799},
+        {ScrollRequest::LineForward, 800}, {ScrollRequest::PageForward, 1000},
+        {ScrollRequest::Other, 1000},      {ScrollRequest::PageForward, 1000}};
     for (const auto& [request, pos] : steps) {
         EXPECT_EQ(ScrollCiGraph(request, 0), pos);
         EXPECT_EQ(g_ciFirstSample, 1000 - pos + 1);
     }
-    ScrollCiGraph(CiScrollRequest::Thumb, -50);
+    ScrollCiGraph(ScrollRequest::Thumb, -50);
     EXPECT_EQ(g_ciFirstSample, 1000);
     // No samples: the page stays at the start.
     g_samplesDrawn = 0;
-    EXPECT_EQ(ScrollCiGraph(CiScrollRequest::LineDown, 0), 1);
+    EXPECT_EQ(ScrollCiGraph(ScrollRequest::LineForward, 0), 1);
     EXPECT_EQ(g_ciFirstSample, 1);
 
     // The thumb for a page the engine or another window moved to.

@@ -242,21 +242,21 @@ TEST_F(SamplesModel, GridShowsSixSamplesFromTheCurrentOneTwoToARow) {
 TEST_F(SamplesModel, ScrollingStepsAndStopsAtBothEnds) {
     struct Case {
         int histogramView, drawn, from;
-        SamplesScrollRequest request;
+        ScrollRequest request;
         int thumb, to;
     };
-    using R = SamplesScrollRequest;
+    using R = ScrollRequest;
     const Case cases[] = {
-        {1, 50, 10, R::LineDown, 0, 11}, {1, 50, 10, R::LineUp, 0, 9},
-        {1, 50, 10, R::PageDown, 0, 13}, {1, 50, 10, R::PageUp, 0, 7},
-        {1, 50, 50, R::LineDown, 0, 50}, {1, 50, 49, R::PageDown, 0, 50},
-        {1, 50, 1, R::LineUp, 0, 1},     {1, 50, 2, R::PageUp, 0, 1},
-        {1, 50, 10, R::Thumb, 33, 33},   {1, 50, 10, R::Other, 40, 10},
-        {0, 50, 10, R::LineDown, 0, 12}, {0, 50, 10, R::PageDown, 0, 28},
-        {0, 50, 40, R::PageDown, 0, 45}, {0, 50, 44, R::LineDown, 0, 45},
-        {0, 50, 10, R::PageUp, 0, 1},    {0, 50, 10, R::Thumb, 50, 45},
-        {0, 3, 1, R::LineDown, 0, 1}, // fewer than six samples: the grid stays at 1
-        {1, 0, 1, R::LineDown, 0, 1},    {1, 0, 1, R::Thumb, 5, 1},
+        {1, 50, 10, R::LineForward, 0, 11}, {1, 50, 10, R::LineBack, 0, 9},
+        {1, 50, 10, R::PageForward, 0, 13}, {1, 50, 10, R::PageBack, 0, 7},
+        {1, 50, 50, R::LineForward, 0, 50}, {1, 50, 49, R::PageForward, 0, 50},
+        {1, 50, 1, R::LineBack, 0, 1},      {1, 50, 2, R::PageBack, 0, 1},
+        {1, 50, 10, R::Thumb, 33, 33},      {1, 50, 10, R::Other, 40, 10},
+        {0, 50, 10, R::LineForward, 0, 12}, {0, 50, 10, R::PageForward, 0, 28},
+        {0, 50, 40, R::PageForward, 0, 45}, {0, 50, 44, R::LineForward, 0, 45},
+        {0, 50, 10, R::PageBack, 0, 1},     {0, 50, 10, R::Thumb, 50, 45},
+        {0, 3, 1, R::LineForward, 0, 1}, // fewer than six samples: the grid stays at 1
+        {1, 0, 1, R::LineForward, 0, 1},    {1, 0, 1, R::Thumb, 5, 1},
     };
     for (const Case& c : cases) {
         g_samplesHistogramView = c.histogramView;

@@ -1,0 +1,25 @@
+#pragma once
+// What the three series windows (Dorvane, Samples, Confidence Intervals) do
+// with their Sample Size and Number of Samples fields, the series-mode button
+// and DRAW SAMPLES: the core's rule decides, the window that was used owns the
+// message, and an accepted text is copied into the other two windows' fields.
+// Each returns the text the window's field holds afterwards.
+
+#include "core/SeriesControl.h"
+#include "ui/WindowLinks.h"
+
+#include <QString>
+
+class QWidget;
+
+QString SampleSizeEditedIn(QWidget* owner, SeriesWindow window, const QString& text);
+QString NumberOfSamplesEditedIn(QWidget* owner, SeriesWindow window, const QString& text);
+
+// The series-mode button: flips the mode (the Dorvane window names it
+// "ADD\nMORE", the others "ADD"), holding the Number of Samples to what fits.
+QString ToggleSeriesModeIn(QWidget* owner, SeriesWindow window, const QString& numberText);
+
+// The check of a DRAW SAMPLES press before the run; `number` becomes the
+// Number of Samples to draw with. False: no run may start.
+bool DrawEntryIn(QWidget* owner, SeriesWindow window, QString& number,
+                 const QString& sampleSizeText);
