@@ -513,11 +513,12 @@ TEST_F(SampDistSelectionTest, SelectionFollowsABinWidthChange) {
     SelectColumnSample(429, 388); // 5.0, the second sample of bin 26
     ASSERT_EQ(g_selectedSampleNo, 3);
 
-    // At 0.1, 4.95 drops to bin 50 and 5.0 is the first of bin 51.
+    // At 0.1, 4.95 lies on the lower edge of bin 51 and so belongs to it:
+    // 5.0 is the second sample of bin 51.
     ChooseBinWidth(BinWidth::Narrow, 31, "4");
     LayoutHistogramColumns(31);
     ReplaceSelectionAfterRebin(31);
-    EXPECT_EQ(g_sdSelectionRect, (Rect{392, 389, 398, 393})); // slot 21, bin 51
+    EXPECT_EQ(g_sdSelectionRect, (Rect{392, 385, 398, 389})); // slot 21, bin 51
 
     // At 0.05 from position 1 its bin 101 is out of view: no highlight, and
     // the next paint tries again.
