@@ -83,8 +83,9 @@ TEST_F(SampDistModelTest, SliderHandlesFollowTheMouseWithinTheAxisOrHide) {
     EXPECT_EQ(g_leftSliderRect, (Rect{460, 394, 466, 412}));
     SetSliderFromPixel(100, true, 1, "4", width); // past the start: stops there
     EXPECT_FLOAT_EQ(g_leftSliderZ, -5.0f);
-    // Shown from one unit left of the axis start to its far end.
-    for (auto [z, hidden] : {std::pair{-6.0f, 0}, {5.2f, 0}, {5.3f, 1}}) {
+    // Shown from one unit left of the axis start to the value under the axis'
+    // right end, 365 / 35 = 10.43, where a drag stops.
+    for (auto [z, hidden] : {std::pair{-6.0f, 0}, {5.2f, 0}, {5.4f, 0}, {5.5f, 1}}) {
         g_leftSliderZ = z;
         PlaceLeftSlider(1);
         EXPECT_EQ(g_leftSliderHidden, hidden) << z;
@@ -412,7 +413,7 @@ TEST_F(SampDistModelTest, VerticalScaleFitsTheTallestColumn) {
     EXPECT_EQ(LargestBinCount(), 7);
     g_binWidthMedium = 0;
     g_binWidthFinest = 1;
-    ChooseHistogramScale();
+    ChooseHistogramScale("4", "");
     EXPECT_EQ(g_histTickStep, 100);
 }
 
