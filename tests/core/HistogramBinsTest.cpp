@@ -14,6 +14,7 @@
 
 #include <cmath>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -151,6 +152,11 @@ struct SmoothCase {
     std::vector<double> expected; // columns firstColumn, firstColumn + 1, ...
     double chiSquareLimit;
 };
+
+// The case by its name in the test listing.
+void PrintTo(const SmoothCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class SmoothHistogram : public HistogramBins, public ::testing::WithParamInterface<SmoothCase> {};
 
