@@ -12,6 +12,8 @@ inline constexpr char kMsgConfidenceLevel[] =
 // Refusals of SET in the population settings dialog.
 inline constexpr char kMsgNoSpread[] =
     "The population has no spread, so its standard deviation cannot be set.";
+inline constexpr char kMsgNegativeSD[] =
+    "A standard deviation cannot be negative. Type 0 or a positive number.";
 inline constexpr char kMsgSettingsNotNumbers[] =
     "Type a number for the mean and a number for the standard deviation.";
 inline constexpr char kMsgSettingsTooLarge[] =

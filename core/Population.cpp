@@ -159,7 +159,12 @@ void RecomputeMeasurementParameters() {
         total += ColumnWeight(c);
     g_popWeightTotal = static_cast<float>(total);
     g_popMean = 0.0f;
-    if (total <= 0) return;
+    if (total <= 0) {
+        // However it became empty (a clear, or every handle dragged down), an
+        // empty population has no spread and no quartiles to show.
+        g_popSD = g_popMedian = g_popQ1 = g_popQ3 = 0.0f;
+        return;
+    }
 
     const int columns = ColumnCount();
     long double running = 0, mean = 0, secondMoment = 0;
@@ -200,7 +205,7 @@ void RecomputeBinomialParameters() {
     const int total = failures + successes;
     g_popWeightTotal = static_cast<float>(total);
     if (total <= 0) {
-        g_popMean = 0.0f;
+        g_popMean = g_popSD = 0.0f;
         Views().PlaceHandles();
         return;
     }

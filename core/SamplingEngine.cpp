@@ -282,34 +282,46 @@ float HistogramStatistic(float mean, float sd, int n) {
     return static_cast<float>(t * g_standardError + g_popMean);
 }
 
+double StatisticTolerance() {
+    return g_isBinomial ? 0.005e-4 : 0.05e-4;
+}
+
 int HistogramBin(float x) {
     if (!std::isfinite(x)) return 0;
     const double xd = x;
     // Bins as the widths' flags give them; a later flag overrides an earlier
     // one, and medium stands when none is set.
     double scaled = (xd + 0.1) * 5;
+    double perUnit = 5;
     if (g_isBinomial) {
-        scaled = (xd + 0.01) * 50;
-        if (g_binWidthWide) scaled = (xd + 0.025) * 20;
-        if (g_binWidthMedium) scaled = (xd + 0.01) * 50;
-        if (g_binWidthNarrow) scaled = (xd + 0.005) * 100;
-        if (g_binWidthFinest) scaled = (xd + 0.0025) * 200;
+        scaled = (xd + 0.01) * 50, perUnit = 50;
+        if (g_binWidthWide) scaled = (xd + 0.025) * 20, perUnit = 20;
+        if (g_binWidthMedium) scaled = (xd + 0.01) * 50, perUnit = 50;
+        if (g_binWidthNarrow) scaled = (xd + 0.005) * 100, perUnit = 100;
+        if (g_binWidthFinest) scaled = (xd + 0.0025) * 200, perUnit = 200;
     } else {
-        if (g_binWidthWide) scaled = (xd + 0.25) * 2;
-        if (g_binWidthMedium) scaled = (xd + 0.1) * 5;
-        if (g_binWidthNarrow) scaled = (xd + 0.05) * 10;
-        if (g_binWidthFinest) scaled = (xd + 0.025) * 20;
+        if (g_binWidthWide) scaled = (xd + 0.25) * 2, perUnit = 2;
+        if (g_binWidthMedium) scaled = (xd + 0.1) * 5, perUnit = 5;
+        if (g_binWidthNarrow) scaled = (xd + 0.05) * 10, perUnit = 10;
+        if (g_binWidthFinest) scaled = (xd + 0.025) * 20, perUnit = 20;
     }
-    // trunc lands in 0..201 exactly when scaled lies in (-1, 202).
-    if (!(scaled > -1.0 && scaled < kHistogramBins)) return 0;
+    // Means of whole values (k / n) and proportions often lie exactly on an
+    // edge, but arrive a hair to either side of it as floats; put them on it,
+    // or the rounding of each mean picks its column and the histogram saws.
+    const double edge = std::round(scaled);
+    if (std::fabs(scaled - edge) <= StatisticTolerance() * perUnit) scaled = edge;
+    // Below the first edge there is no bin: truncation toward zero would give
+    // the first bin a second width's worth of statistics from below it.
+    if (!(scaled >= 0.0 && scaled < kHistogramBins)) return 0;
     return 1 + static_cast<int>(scaled);
 }
 
 void FitLatestColumn(SampleDisplay& display) {
     const int count = g_meanHistogram[g_lastMeanBin];
     // The drawn column is count x g_histCountScale high, but the test also
-    // multiplies by the window's vertical scale.
-    const double height = static_cast<double>(count) * g_sdScaleY * g_histCountScale;
+    // multiplies by the window's vertical scale. Like every pixel height it is
+    // truncated toward zero before it is compared.
+    const double height = std::trunc(static_cast<double>(count) * g_sdScaleY * g_histCountScale);
     if (height > g_histMaxHeight) {
         g_histOverflowed = 1;
         g_histNeedsRescale = 1;
@@ -357,11 +369,14 @@ DrawResult DrawSamples(int count, int n, SampleDisplay& display) {
         result.status = DrawResult::Status::NoRoom;
     }
 
+    // Set before the first paint of the run: the normal curve and the
+    // population outline stand for the series the run is drawing.
+    g_seriesTargetCount = g_samplesDrawn + count;
+
     g_drawFinished = 0;
     display.DrawHistogramGraph();
     display.InvalidateHistogram();
 
-    g_seriesTargetCount = g_samplesDrawn + count;
     if (!g_addMoreMode) g_ciFirstSample = 1;
 
     display.ComputeCriticalValue();

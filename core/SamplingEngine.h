@@ -124,8 +124,14 @@ void FitLatestColumn(SampleDisplay& display);
 // --- Pieces of the run that the windows share --------------------------------
 
 // Histogram bin of a statistic x at the chosen bin width for the current kind,
-// or 0 when x has no bin (not finite, or outside bins 1..202).
+// or 0 when x has no bin (not finite, or outside bins 1..202). Bin k holds
+// the statistics from its lower edge up to, not including, its upper edge; a
+// statistic on an edge up to float rounding belongs to the bin above it.
 int HistogramBin(float x);
+
+// How far apart two statistics may lie and still be one value that float
+// rounding has split: a ten-thousandth of the finest bin width.
+double StatisticTolerance();
 
 // The statistic a sample contributes to the histogram: its mean, or with t
 // values shown (not binomial) its t value placed on the scale of the means.

@@ -15,11 +15,12 @@ CToolWindow::CToolWindow(const char* tag, const QString& caption, QSize designSi
 
 void CToolWindow::HostIn(QMdiArea* area) {
     if (m_frame || !area) return;
-    m_frame = new CToolSubWindow(this);
+    auto* frame = new CToolSubWindow(this);
+    m_frame = frame;
     area->addSubWindow(m_frame);
     // Only inside the area does the frame have a title bar; size it again so
     // the whole client area shows below it.
-    m_frame->adjustSize();
+    frame->FitToClient();
     m_frame->hide();
 }
 
@@ -62,7 +63,7 @@ void CToolWindow::MoveToolTo(const QPoint& topLeft) {
 
 void CToolWindow::ResizeClientTo(const QSize& clientSize) {
     setFixedSize(clientSize);
-    if (m_frame) m_frame->adjustSize();
+    if (auto* frame = qobject_cast<CToolSubWindow*>(m_frame)) frame->FitToClient();
 }
 
 void CToolWindow::MarkActive() {
@@ -81,7 +82,16 @@ CToolSubWindow::CToolSubWindow(CToolWindow* tool) : m_tool(tool) {
     setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose, false);
+    FitToClient();
+}
+
+void CToolSubWindow::FitToClient() {
+    // The picture is drawn for one client size: the frame holds exactly that
+    // and cannot be dragged larger or smaller.
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     adjustSize();
+    setFixedSize(size());
 }
 
 void CToolSubWindow::closeEvent(QCloseEvent* event) {

@@ -50,14 +50,16 @@ class CToolWindow : public QWidget {
 // button, no modifier key.
 bool LeftButtonAlone(const QMouseEvent* event);
 
-// The MDI frame of a tool window: the close box hides instead of closing, and
-// moves are reported to the window.
+// The MDI frame of a tool window: the close box hides instead of closing,
+// moves are reported to the window, and its size is fixed around the client.
 class CToolSubWindow : public QMdiSubWindow {
     Q_OBJECT
   public:
     explicit CToolSubWindow(CToolWindow* tool);
     // Set while the program itself moves the frame, so only user moves count.
     void SetProgrammaticMove(bool on) { m_programmaticMove = on; }
+    // Sizes the frame around the tool's fixed client area and fixes it there.
+    void FitToClient();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,5 +1,4 @@
 #include "core/Population.h"
-#include "core/PresetTables.h"
 #include "core/ShapeRamps.h"
 #include "core/SimulationState.h"
 #include "core/ViewHooks.h"
@@ -33,18 +32,83 @@ class RecordingViews : public ViewHooks {
     std::string meanText = "untouched", sdText = "untouched";
 };
 
-// Heights at scale 1.0 of the two computed continuous shapes.
-const std::vector<int> kNormal = {2,   4,   7,   10,  13,  17,  22,  28,  35,  42,  50,  59,  69,
-                                  80,  90,  101, 112, 123, 134, 143, 152, 160, 166, 170, 173, 174,
-                                  173, 170, 166, 160, 152, 143, 134, 123, 112, 101, 90,  80,  69,
-                                  59,  50,  42,  35,  28,  22,  17,  13,  10,  7,   4,   2};
-const std::vector<int> kUShaped = {223, 183, 150, 123, 101, 82, 68, 55,  45,  37,  31,  25, 21,
-                                   17,  14,  12,  10,  8,   7,  5,  5,   4,   3,   3,   2,  2,
-                                   2,   3,   3,   4,   5,   5,  7,  8,   10,  12,  14,  17, 21,
-                                   25,  31,  37,  45,  55,  68, 82, 101, 123, 150, 183, 223};
+// Heights of the presets in design units (pixels at scale 1.0), written out
+// here once from the shapes' description, not read from the program's tables.
+using Heights = std::vector<int>;
+const Heights kNormal = {2,   4,   7,   10,  13,  17,  22,  28,  35,  42,  50,  59,  69,
+                         80,  90,  101, 112, 123, 134, 143, 152, 160, 166, 170, 173, 174,
+                         173, 170, 166, 160, 152, 143, 134, 123, 112, 101, 90,  80,  69,
+                         59,  50,  42,  35,  28,  22,  17,  13,  10,  7,   4,   2};
+const Heights kUShaped = {223, 183, 150, 123, 101, 82, 68, 55,  45,  37,  31,  25, 21,
+                          17,  14,  12,  10,  8,   7,  5,  5,   4,   3,   3,   2,  2,
+                          2,   3,   3,   4,   5,   5,  7,  8,   10,  12,  14,  17, 21,
+                          25,  31,  37,  45,  55,  68, 82, 101, 123, 150, 183, 223};
+const Heights kBimodal = {20,  28,  39,  54,  74,  100, 130, 158, 188, 197, 200, 198, 192,
+                          175, 158, 143, 129, 116, 105, 94,  84,  76,  68,  65,  63,  62,
+                          63,  65,  68,  76,  84,  94,  105, 116, 129, 143, 158, 175, 192,
+                          198, 200, 197, 188, 158, 130, 100, 74,  54,  39,  28,  20};
+const Heights kTrimodal = {16,  21,  31,  47,  71,  104, 125, 140, 151, 157, 160, 153, 141,
+                           63,  51,  44,  45,  46,  49,  53,  58,  113, 152, 178, 194, 202,
+                           198, 191, 179, 161, 136, 101, 76,  59,  49,  44,  48,  55,  67,
+                           85,  110, 116, 120, 123, 125, 126, 120, 108, 34,  22,  16};
+const Heights kSkewPlus = {19,  27,  39,  56,  78,  107, 137, 166, 199, 208, 208, 207, 201,
+                           183, 165, 149, 135, 121, 109, 98,  88,  79,  70,  63,  56,  50,
+                           45,  40,  36,  33,  30,  27,  25,  23,  21,  20,  19,  18,  17,
+                           17,  16,  16,  16,  16,  16,  16,  16,  16,  16,  16,  15};
+const Heights kSkewMinus = {16,  16,  16,  16,  16,  16,  16,  16,  16,  16,  16,  17,  17,
+                            18,  19,  20,  21,  23,  25,  27,  30,  33,  37,  41,  45,  51,
+                            56,  63,  71,  79,  88,  98,  110, 122, 135, 150, 166, 184, 202,
+                            208, 209, 209, 200, 167, 138, 108, 79,  57,  40,  28,  15};
+const Heights kPicture[4] = {
+    {28,  37,  54, 82, 125, 184, 196, 205, 211, 214, 216, 213, 206, 196, 180, 158, 137,
+     117, 100, 84, 70, 60,  51,  43,  36,  30,  27,  25,  24,  23,  23,  25,  28,  33,
+     40,  51,  76, 93, 105, 112, 116, 114, 110, 104, 94,  81,  56,  38,  26,  19,  15},
+    {16,  25,  41,  141, 157, 166, 162, 156, 144, 128, 104, 103, 102, 99,  98, 96,  79,
+     64,  50,  37,  26,  21,  18,  16,  15,  14,  15,  16,  18,  21,  26,  71, 103, 124,
+     137, 144, 140, 133, 91,  84,  80,  87,  100, 182, 195, 202, 192, 172, 52, 32,  22},
+    {2,  14,  38,  182, 206, 218, 209, 193, 166, 125, 68,  53,  42,  35,  30, 28, 34,
+     44, 110, 120, 126, 122, 114, 101, 81,  54,  49,  45,  42,  41,  40,  43, 48, 80,
+     85, 88,  85,  78,  38,  31,  28,  36,  52,  146, 162, 170, 162, 146, 52, 36, 28},
+    {90, 86, 77, 27, 18, 14, 22, 38, 136, 152, 160, 155, 144, 127, 102, 66, 54,
+     44, 34, 26, 18, 13, 9,  6,  5,  4,   5,   6,   7,   10,  14,  26,  35, 41,
+     44, 46, 43, 38, 8,  3,  0,  11, 33,  165, 187, 198, 188, 169, 53,  34, 24}};
 
-std::vector<int> Table(const int* table, int columns) {
-    return std::vector<int>(table, table + columns);
+const Heights kDiscreteBimodal = {20, 118, 240, 130, 85, 50, 85, 130, 240, 118, 20};
+const Heights kDiscreteTrimodal = {16, 104, 160, 44, 58, 202, 136, 44, 110, 126, 16};
+const Heights kDiscreteSkewPlus = {20, 118, 240, 130, 85, 50, 30, 20, 10, 10, 10};
+const Heights kDiscreteSkewMinus = {10, 10, 10, 20, 30, 50, 85, 130, 240, 118, 20};
+const Heights kDiscreteNormal = {5, 20, 57, 120, 188, 218, 188, 120, 57, 20, 5};
+const Heights kDiscreteUShaped = {223, 82, 31, 12, 5, 2, 5, 12, 31, 82, 223};
+const Heights kDiscretePicture[4] = {{28, 184, 216, 158, 86, 33, 50, 68, 119, 70, 15},
+                                     {16, 166, 104, 96, 26, 14, 26, 144, 80, 202, 22},
+                                     {2, 218, 68, 28, 126, 54, 40, 88, 28, 144, 28},
+                                     {90, 14, 160, 66, 18, 4, 14, 46, 0, 198, 24}};
+
+// At one and a half times the design size (450 x 648, baseline 405) the two
+// rules part: the height rule gives trunc(1.5 h), the top rule 405 -
+// trunc(1.5 (270 - h)), one pixel more for every odd h. The computed shapes
+// there, from their formulas (pi as 3.1415926545):
+const Heights kNormalAt1_5 = {4,   7,   10,  15,  20,  26,  34,  43,  52,  64,  76,  89,  104,
+                              120, 136, 152, 169, 185, 201, 215, 229, 240, 249, 256, 260, 261,
+                              260, 256, 249, 240, 229, 215, 201, 185, 169, 152, 136, 120, 104,
+                              89,  76,  64,  52,  43,  34,  26,  20,  15,  10,  7,   4};
+const Heights kUShapedAt1_5 = {334, 274, 224, 184, 151, 123, 101, 83,  68,  56,  46,  38, 31,
+                               25,  21,  17,  14,  12,  10,  8,   7,   6,   5,   4,   3,  3,
+                               3,   4,   5,   6,   7,   8,   10,  12,  14,  17,  21,  25, 31,
+                               38,  46,  56,  68,  83,  101, 123, 151, 184, 224, 274, 334};
+const Heights kDiscreteUShapedAt1_5 = {334, 123, 46, 17, 7, 3, 7, 17, 46, 123, 334};
+
+Heights ByHeightRule(const Heights& h) {
+    Heights out;
+    for (int v : h)
+        out.push_back(3 * v / 2);
+    return out;
+}
+Heights ByTopRule(const Heights& h) {
+    Heights out;
+    for (int v : h)
+        out.push_back(405 - 3 * (270 - v) / 2);
+    return out;
 }
 
 void UseKind(bool discrete) {
@@ -73,37 +137,16 @@ class PopulationTest : public ::testing::Test {
     RecordingViews views;
 };
 
-TEST_F(PopulationTest, PresetsOfBothKindsAtScale1) {
-    struct Case {
-        PresetShape shape;
-        const char* name;
-        std::vector<int> continuous, discrete;
-    };
-    std::vector<Case> cases = {
-        {PresetShape::Normal, "NORMAL", kNormal, Table(kDiscreteNormalHeights, 11)},
-        {PresetShape::UShaped, "U-SHAPED", kUShaped, {223, 82, 31, 12, 5, 2, 5, 12, 31, 82, 223}},
-        {PresetShape::Uniform, "UNIFORM", std::vector<int>(51, 150), std::vector<int>(11, 150)},
-        {PresetShape::Bimodal, "BIMODAL", Table(kContinuousBimodalHeights, 51),
-         Table(kDiscreteBimodalHeights, 11)},
-        {PresetShape::SkewedPlus, "SKEWED +", Table(kContinuousSkewPlusHeights, 51),
-         Table(kDiscreteSkewPlusHeights, 11)},
-        {PresetShape::SkewedMinus,
-         "SKEWED -",
-         Table(kContinuousSkewMinusHeights, 51),
-         {10, 10, 10, 20, 30, 50, 85, 130, 240, 118, 20}},
-        {PresetShape::Trimodal,
-         "TRIMODAL",
-         Table(kContinuousTrimodalHeights, 51),
-         {16, 104, 160, 44, 58, 202, 136, 44, 110, 126, 16}},
-    };
-    const PresetShape pictures[] = {PresetShape::Picture1003, PresetShape::Picture1002,
-                                    PresetShape::Picture1004, PresetShape::Picture1005};
-    for (int i = 0; i < 4; ++i)
-        cases.push_back({pictures[i], "DISTRIBUTION", Table(kContinuousPictureHeights[i], 51),
-                         Table(kDiscretePictureHeights[i], 11)});
-    EXPECT_EQ(kContinuousBimodalHeights[25], 62);
-    EXPECT_EQ(kContinuousPictureHeights[3][40], 0); // 1005 has an empty column
-    for (const Case& c : cases) {
+struct PresetCase {
+    PresetShape shape;
+    const char* name;
+    Heights continuous, discrete;
+    int continuousSlack = 0; // pixels the continuous shape may differ by
+};
+
+// Applies every preset of both kinds and compares the column heights.
+void ExpectPresets(const std::vector<PresetCase>& cases) {
+    for (const PresetCase& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_STREQ(PresetName(c.shape), c.name);
         UseKind(false);
@@ -114,9 +157,56 @@ TEST_F(PopulationTest, PresetsOfBothKindsAtScale1) {
             EXPECT_EQ(ColumnWeight(col), col < 11 ? c.discrete[col] : 0) << "discrete " << col;
         UseKind(false);
         ApplyPreset(c.shape);
-        for (int col = 0; col <= 51; ++col)
-            EXPECT_EQ(ColumnWeight(col), col < 51 ? c.continuous[col] : 0) << "continuous " << col;
+        for (int col = 0; col < 51; ++col)
+            EXPECT_NEAR(ColumnWeight(col), c.continuous[col], c.continuousSlack)
+                << "continuous " << col;
+        EXPECT_EQ(ColumnWeight(51), 0);
     }
+}
+
+TEST_F(PopulationTest, PresetsOfBothKindsAtScale1) {
+    std::vector<PresetCase> cases = {
+        {PresetShape::Normal, "NORMAL", kNormal, kDiscreteNormal},
+        {PresetShape::UShaped, "U-SHAPED", kUShaped, kDiscreteUShaped},
+        {PresetShape::Uniform, "UNIFORM", Heights(51, 150), Heights(11, 150)},
+        {PresetShape::Bimodal, "BIMODAL", kBimodal, kDiscreteBimodal},
+        {PresetShape::SkewedPlus, "SKEWED +", kSkewPlus, kDiscreteSkewPlus},
+        {PresetShape::SkewedMinus, "SKEWED -", kSkewMinus, kDiscreteSkewMinus},
+        {PresetShape::Trimodal, "TRIMODAL", kTrimodal, kDiscreteTrimodal},
+    };
+    const PresetShape pictures[] = {PresetShape::Picture1003, PresetShape::Picture1002,
+                                    PresetShape::Picture1004, PresetShape::Picture1005};
+    for (int i = 0; i < 4; ++i)
+        cases.push_back({pictures[i], "DISTRIBUTION", kPicture[i], kDiscretePicture[i]});
+    ExpectPresets(cases);
+}
+
+TEST_F(PopulationTest, PresetsAtOneAndAHalfTimesTheDesignSize) {
+    SetPopulationGeometry(450, 648);
+    ASSERT_EQ(g_popBaseline, 405);
+    // TRIMODAL column 1 (21 high) shows the rules apart: 32 by the top rule,
+    // where the height rule would give 31.
+    std::vector<PresetCase> cases = {
+        {PresetShape::Normal, "NORMAL", kNormalAt1_5, ByHeightRule(kDiscreteNormal)},
+        {PresetShape::UShaped, "U-SHAPED", kUShapedAt1_5, kDiscreteUShapedAt1_5},
+        // Continuous UNIFORM keeps its 150 pixels; discrete UNIFORM scales.
+        {PresetShape::Uniform, "UNIFORM", Heights(51, 150), Heights(11, 225)},
+        // The continuous ramps are exact at scale 1.0 and within 2 pixels elsewhere.
+        {PresetShape::Bimodal, "BIMODAL", ByHeightRule(kBimodal), ByHeightRule(kDiscreteBimodal),
+         2},
+        {PresetShape::SkewedPlus, "SKEWED +", ByHeightRule(kSkewPlus),
+         ByHeightRule(kDiscreteSkewPlus), 2},
+        {PresetShape::SkewedMinus, "SKEWED -", ByHeightRule(kSkewMinus),
+         ByHeightRule(kDiscreteSkewMinus), 2},
+        {PresetShape::Trimodal, "TRIMODAL", ByTopRule(kTrimodal), ByTopRule(kDiscreteTrimodal)},
+    };
+    ASSERT_EQ(cases.back().continuous[1], 32);
+    const PresetShape pictures[] = {PresetShape::Picture1003, PresetShape::Picture1002,
+                                    PresetShape::Picture1004, PresetShape::Picture1005};
+    for (int i = 0; i < 4; ++i)
+        cases.push_back(
+            {pictures[i], "DISTRIBUTION", ByTopRule(kPicture[i]), ByTopRule(kDiscretePicture[i])});
+    ExpectPresets(cases);
 }
 
 TEST_F(PopulationTest, DiscreteNormalParameters) {
@@ -165,6 +255,36 @@ TEST_F(PopulationTest, ColumnZeroReachingTheQuartilePointsAndSingleColumns) {
     SetDiscreteWeights({0, 0, 0, 37});
     EXPECT_EQ(g_popSD, 0.0f);
     EXPECT_FLOAT_EQ(g_popQ3, 3.0f);
+}
+
+TEST_F(PopulationTest, APopulationEmptiedColumnByColumnHasTheZeroParameters) {
+    // A bump at 3.8, 4.0 and 4.2 (or 3, 4, 5), then every column back down
+    // to the baseline, as dragging does.
+    for (bool discrete : {false, true}) {
+        SCOPED_TRACE(discrete ? "discrete" : "continuous");
+        UseKind(discrete);
+        ClearPopulation();
+        const int first = discrete ? 3 : 19;
+        for (int c = first; c < first + 3; ++c)
+            g_popCurve[c + 1] = g_popBaseline - (c == first + 1 ? 100 : 50);
+        RecomputePopulationParameters();
+        ASSERT_GT(g_popSD, 0.0f);
+        ASSERT_GT(g_popQ1, 0.0f);
+        for (int c = first; c < first + 3; ++c) {
+            g_popCurve[c + 1] = g_popBaseline;
+            RecomputePopulationParameters();
+        }
+        for (float p : {g_popWeightTotal, g_popMean, g_popSD, g_popMedian, g_popQ1, g_popQ3})
+            EXPECT_EQ(p, 0.0f);
+    }
+    // The same for the two binomial bars.
+    g_isContinuous = g_isDiscrete = 0;
+    g_isBinomial = 1;
+    SetBinomialP(0.3f);
+    ASSERT_GT(g_popSD, 0.0f);
+    g_popCurve[1] = g_popCurve[2] = g_popBaseline;
+    RecomputePopulationParameters();
+    EXPECT_EQ(g_popMean + g_popSD, 0.0f);
 }
 
 TEST_F(PopulationTest, ClearAndPresetRunTheChangeSequence) {

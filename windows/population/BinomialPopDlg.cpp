@@ -189,6 +189,16 @@ void CBinomialPopDlg::mousePressEvent(QMouseEvent* event) {
     }
 }
 
+void CBinomialPopDlg::leaveEvent(QEvent* event) {
+    // The pointer left the window: no handle is under it any more.
+    if (m_hover != 0) {
+        m_hover = m_previousHover = 0;
+        DrawBinomialPicture();
+        RepaintPlotBand();
+    }
+    CToolWindow::leaveEvent(event);
+}
+
 void CBinomialPopDlg::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
     const QPoint at = event->position().toPoint();

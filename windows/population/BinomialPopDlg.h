@@ -45,6 +45,7 @@ class CBinomialPopDlg : public CToolWindow {
     void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
   private:
     void OnProportionButton(int id);

@@ -8,6 +8,7 @@
 #include "ui/DialogTemplate.h"
 #include "ui/DrawingResources.h"
 #include "ui/MessageBox.h"
+#include "windows/population/PopulationDlg.h"
 #include "windows/population/PopulationPicture.h"
 
 #include <QLineEdit>
@@ -22,6 +23,7 @@ namespace {
 
 constexpr int kDesignWidth = 280;
 constexpr int kDesignHeight = 136;
+constexpr int kPopulationDesignWidth = 300;
 // Beyond this the shown values would leave the range of a float.
 constexpr double kLargestSetting = 1.0e30;
 
@@ -42,16 +44,25 @@ Parse ParseSetting(const QString& text, double& value) {
     }
     if (*first == '+' && last - first > 1 && first[1] != '-') ++first;
     const auto [end, error] = std::from_chars(first, last, value);
-    if (error == std::errc::result_out_of_range) return Parse::TooLarge;
+    if (error == std::errc::result_out_of_range) {
+        // Out of a double's range either way: too large, or so small that it
+        // is 0 (1e-400).
+        long double wide = 0;
+        std::from_chars(first, last, wide);
+        if (std::fabs(wide) < 1.0L) {
+            value = 0.0;
+            return Parse::Number;
+        }
+        return Parse::TooLarge;
+    }
     if (error != std::errc() || end == first || !std::isfinite(value)) return Parse::NotANumber;
     if (std::fabs(value) > kLargestSetting) return Parse::TooLarge;
     return Parse::Number;
 }
 
-bool AllFinite(std::initializer_list<float> values) {
-    for (float v : values)
-        if (!std::isfinite(v)) return false;
-    return true;
+// The population window's width, which the labels must fit.
+int PopulationWindowWidth() {
+    return g_populationWnd ? g_populationWnd->width() : Px(g_scaleX, kPopulationDesignWidth);
 }
 
 } // namespace
@@ -118,6 +129,10 @@ void CPopSettingsDlg::OnSet() {
         ShowMessage(this, QString::fromLatin1(kMsgSettingsNotNumbers));
         return;
     }
+    if (sdParse == Parse::Number && sd < 0.0) {
+        ShowMessage(this, QString::fromLatin1(kMsgNegativeSD));
+        return;
+    }
     // With no spread there is nothing to scale: the transform stays as it is.
     if (g_popSD == 0.0f) {
         ShowMessage(this, QString::fromLatin1(kMsgNoSpread));
@@ -127,11 +142,15 @@ void CPopSettingsDlg::OnSet() {
         ShowMessage(this, QString::fromLatin1(kMsgSettingsTooLarge));
         return;
     }
-    const float m = static_cast<float>(mean), s = static_cast<float>(sd);
-    const float scale = s / g_popSD;
-    const bool showable = AllFinite(
-        {scale, (0.0f - g_popMean) * scale + m, (10.0f - g_popMean) * scale + m, g_popSD * scale});
-    if (!showable || !SetDisplayTarget(m, s)) {
+    // Tried on the picture first: numbers whose axis or parameter labels
+    // would not fit the Population window are refused, the transform kept.
+    const float before[] = {g_dispToMean, g_dispFromMean, g_dispShift, g_dispScale};
+    const bool set = SetDisplayTarget(static_cast<float>(mean), static_cast<float>(sd));
+    if (!set || !PictureLabelsFit(PopulationWindowWidth())) {
+        g_dispToMean = before[0];
+        g_dispFromMean = before[1];
+        g_dispShift = before[2];
+        g_dispScale = before[3];
         ShowMessage(this, QString::fromLatin1(kMsgSettingsTooLarge));
         return;
     }

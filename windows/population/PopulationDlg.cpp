@@ -257,6 +257,15 @@ void CPopulationDlg::mousePressEvent(QMouseEvent* event) {
     if (g_samplingDistWndVisible) Views().RefreshDorvaneForPopulation();
 }
 
+void CPopulationDlg::leaveEvent(QEvent* event) {
+    // The pointer left the window: no handle is under it any more.
+    if (g_isDiscrete && m_hover != 0) {
+        m_hover = m_previousHover = 0;
+        RedrawCurve();
+    }
+    CToolWindow::leaveEvent(event);
+}
+
 void CPopulationDlg::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
     const QPoint at = event->position().toPoint();

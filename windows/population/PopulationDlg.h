@@ -57,6 +57,7 @@ class CPopulationDlg : public CToolWindow {
     void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
   private:
     void CreateControls();

@@ -54,15 +54,22 @@ struct MarkerLabel {
 void Place(std::vector<LabelPiece>& out, const MarkerLabel& l, int limit) {
     const QFont& font = *l.font;
     const int numberWidth = TextWidth(font, l.number);
-    bool left = l.side == Side::AlwaysLeft;
-    if (l.side == Side::Auto) left = l.rightStart + TextWidth(font, l.word) + numberWidth > limit;
+    const int wordWidth = TextWidth(font, l.word);
+    const int numberX =
+        l.numberAfterWord ? l.rightStart + wordWidth : l.rightStart + numberWidth + l.gap;
+    // A side fits when the label as it would be drawn there does: on the
+    // right up to the limit, measured to the end of the number where it is
+    // put; on the left from the window's edge.
+    const bool fitsRight = std::max(l.rightStart + wordWidth, numberX + numberWidth) <= limit;
+    const int mirroredX = l.leftEnd - TextWidth(font, l.mirroredWord);
+    const bool fitsLeft = mirroredX - numberWidth >= 0;
+    bool left = !fitsRight;
+    if (l.side == Side::AlwaysLeft) left = fitsLeft || !fitsRight;
+    if (l.side == Side::AlwaysRight) left = !fitsRight && fitsLeft;
     if (left) {
-        const int wordX = l.leftEnd - TextWidth(font, l.mirroredWord);
-        out.push_back({l.mirroredWord, wordX, l.top, l.colour, &font});
-        out.push_back({l.number, wordX - numberWidth, l.top, l.colour, &font});
+        out.push_back({l.mirroredWord, mirroredX, l.top, l.colour, &font});
+        out.push_back({l.number, mirroredX - numberWidth, l.top, l.colour, &font});
     } else {
-        const int numberX = l.numberAfterWord ? l.rightStart + TextWidth(font, l.word)
-                                              : l.rightStart + numberWidth + l.gap;
         out.push_back({l.word, l.rightStart, l.top, l.colour, &font});
         out.push_back({l.number, numberX, l.top, l.colour, &font});
     }
@@ -100,10 +107,14 @@ std::vector<LabelPiece> MeasurementMarkerLabels(int clientWidth) {
     median.font = &g_fontArial7_5;
     Place(out, median, limit);
 
+    // The quartiles keep to their sides (Q1 left, Q3 right) unless the label
+    // would leave the window there.
     MarkerLabel q1;
+    q1.word = QStringLiteral("Q1 = ");
     q1.mirroredWord = QStringLiteral(" = Q1");
     q1.number = NumberText("%.2f", ShownValue(g_popQ1));
-    q1.leftEnd = XOfValue(g_popQ1);
+    q1.rightStart = q1.leftEnd = XOfValue(g_popQ1);
+    q1.gap = Px(sx, 6);
     q1.top = Row(56);
     q1.colour = black;
     q1.font = &g_fontArial7_5;
@@ -112,8 +123,9 @@ std::vector<LabelPiece> MeasurementMarkerLabels(int clientWidth) {
 
     MarkerLabel q3;
     q3.word = QStringLiteral("Q3 = ");
+    q3.mirroredWord = QStringLiteral(" = Q3");
     q3.number = NumberText("%.2f", ShownValue(g_popQ3));
-    q3.rightStart = XOfValue(g_popQ3);
+    q3.rightStart = q3.leftEnd = XOfValue(g_popQ3);
     q3.gap = Px(sx, 6);
     q3.top = Row(56);
     q3.colour = black;
@@ -244,6 +256,24 @@ std::vector<LabelPiece> BinomialAxisLabels() {
 
 std::vector<LabelPiece> MarkerLabels(int clientWidth) {
     return g_isBinomial ? BinomialMarkerLabels(clientWidth) : MeasurementMarkerLabels(clientWidth);
+}
+
+bool PictureLabelsFit(int clientWidth) {
+    // A number too large for its format shows as no text at all: that does not fit either.
+    auto inside = [clientWidth](const LabelPiece& l) {
+        return !l.text.isEmpty() && l.x >= 0 && l.x + TextWidth(*l.font, l.text) <= clientWidth;
+    };
+    const std::vector<LabelPiece> axis =
+        g_isBinomial ? BinomialAxisLabels() : MeasurementAxisLabels();
+    for (std::size_t k = 0; k < axis.size(); ++k) {
+        if (!inside(axis[k])) return false;
+        // Neighbouring axis labels keep a clear gap, or they read as one number.
+        if (k > 0 && axis[k - 1].x + TextWidth(*axis[k - 1].font, axis[k - 1].text) + 2 > axis[k].x)
+            return false;
+    }
+    for (const LabelPiece& l : MarkerLabels(clientWidth))
+        if (!inside(l)) return false;
+    return true;
 }
 
 void DrawLabels(QPainter& p, const std::vector<LabelPiece>& labels) {

@@ -41,6 +41,11 @@ std::vector<LabelPiece> BinomialAxisLabels();
 // order, placed by the rules for a window clientWidth pixels wide.
 std::vector<LabelPiece> MarkerLabels(int clientWidth);
 
+// The axis labels and the marker labels of the current kind and display
+// transform all lie inside a window clientWidth pixels wide, and the axis
+// labels stand apart from each other.
+bool PictureLabelsFit(int clientWidth);
+
 // Writes the pieces with their opaque background of 250.
 void DrawLabels(QPainter& p, const std::vector<LabelPiece>& labels);
 

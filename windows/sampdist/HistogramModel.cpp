@@ -84,9 +84,47 @@ int LargestBinCount() {
     return largest;
 }
 
-void ChooseHistogramScale() {
-    const HistogramScale scale =
-        ComputeHistogramScale(LargestBinCount(), g_histMaxHeight, g_sdScaleY);
+double SeriesCountForCurves(const std::string& numberOfSamplesText) {
+    if (g_samplesExist) return std::max(g_seriesTargetCount, 0);
+    // A negative Number of Samples asks for none.
+    return std::max(ReadWholeNumber(numberOfSamplesText), 0);
+}
+
+double OutlineWidthFactor() {
+    if (!g_isContinuous) return 1.0;
+    const BinWidthInfo info = CurrentBinWidthInfo();
+    const double span = CurrentBinWidth() == BinWidth::Wide ? 0.4 : 0.2;
+    return info.width / span;
+}
+
+double PopulationOutlinePeak(const std::string& numberOfSamplesText) {
+    const int columns = g_isBinomial ? 2 : g_isDiscrete ? 11 : 51;
+    const bool merged = g_isContinuous && CurrentBinWidth() == BinWidth::Wide;
+    double largest = 0.0;
+    for (int c = 0; c < columns; c += merged ? 2 : 1) {
+        double q = PopulationColumnShare(c);
+        if (merged && c + 1 < columns) q += PopulationColumnShare(c + 1);
+        largest = std::max(largest, q);
+    }
+    return largest * OutlineWidthFactor() * SeriesCountForCurves(numberOfSamplesText);
+}
+
+double PopulationColumnShare(int column) {
+    if (column < 0 || column + 1 >= kCurveSlots) return 0.0;
+    return std::max(0.0, static_cast<double>(g_popCumShare[column + 1]) - g_popCumShare[column]);
+}
+
+void ChooseHistogramScale(const std::string& sampleSizeText,
+                          const std::string& numberOfSamplesText) {
+    // The curves shown over the columns are part of the picture: the scale
+    // leaves room for them too, before the first sample and while a run grows
+    // its columns into them.
+    double tallest = LargestBinCount();
+    if (g_showNormalOutline)
+        tallest = std::max(tallest, NormalCurvePeak(sampleSizeText, numberOfSamplesText));
+    if (g_showPopOutline) tallest = std::max(tallest, PopulationOutlinePeak(numberOfSamplesText));
+    const int cmax = static_cast<int>(std::ceil(std::min(tallest, 1.0e8)));
+    const HistogramScale scale = ComputeHistogramScale(cmax, g_histMaxHeight, g_sdScaleY);
     g_histTickStep = scale.tickStep;
     g_histTickCount = scale.tickCount;
     g_histCountScale = scale.countScale;
@@ -201,26 +239,44 @@ std::string SelectedSampleText() {
     return text;
 }
 
+namespace {
+
+// Share of a normal distribution that falls into the central column, or
+// false when there is no curve (no spread, or a binomial sample of no values).
+bool CentralColumnShare(const std::string& sampleSizeText, double& area) {
+    const int n = ReadWholeNumber(sampleSizeText);
+    const double se = g_standardError;
+    if (!(se > 0.0) || (g_isBinomial && n < 1)) return false;
+    // Half-width of the central bin in standard errors; small binomial samples
+    // take the continuity half-width 1/(2n) instead.
+    const BinWidthInfo info = CurrentBinWidthInfo();
+    const double halfWidth = (g_isBinomial ? info.width * 10.0 : info.width) / 2.0;
+    double c = halfWidth / se;
+    if (g_isBinomial && n < 45) c = (1.0 / (2.0 * n)) / (se * 0.1);
+    area = 1.0 - BetaAI(2500.0f, 0.5f, static_cast<float>(5000.0 / (5000.0 + c * c)));
+    return std::isfinite(area);
+}
+
+} // namespace
+
+double NormalCurvePeak(const std::string& sampleSizeText, const std::string& numberOfSamplesText) {
+    double area = 0.0;
+    if (!CentralColumnShare(sampleSizeText, area)) return 0.0;
+    return std::max(0.0, area * SeriesCountForCurves(numberOfSamplesText));
+}
+
 NormalCurve ComputeNormalCurve(const std::string& sampleSizeText,
                                const std::string& numberOfSamplesText, int scrollPos) {
     NormalCurve curve{false, 0.0f, 0.0, 0.0, 0, 0};
     g_normalCurveFactor = 0.0f;
-    const int n = ReadWholeNumber(sampleSizeText);
     const double se = g_standardError;
     const BinWidthInfo info = CurrentBinWidthInfo();
     const int P = g_sdScaleX > 0.0f ? TruncPixel(info.zoom * g_pixelsPerUnit / g_sdScaleX) : 0;
+    double area = 0.0;
     // No spread, no pixels, or a binomial sample of no values: no curve.
-    if (!(se > 0.0) || P <= 0 || (g_isBinomial && n < 1)) return curve;
+    if (P <= 0 || !CentralColumnShare(sampleSizeText, area)) return curve;
 
-    // Half-width of the central bin in standard errors; small binomial samples
-    // take the continuity half-width 1/(2n) instead.
-    const double halfWidth = (g_isBinomial ? info.width * 10.0 : info.width) / 2.0;
-    double c = halfWidth / se;
-    if (g_isBinomial && n < 45) c = (1.0 / (2.0 * n)) / (se * 0.1);
-    const double area = 1.0 - BetaAI(2500.0f, 0.5f, static_cast<float>(5000.0 / (5000.0 + c * c)));
-
-    const double count =
-        g_samplesExist ? g_seriesTargetCount : ReadWholeNumber(numberOfSamplesText);
+    const double count = SeriesCountForCurves(numberOfSamplesText);
     const double k = count * area * g_histCountScale;
     const double d = 1.0 / (std::sqrt(2.0 * kPi) * se * P);
     const double factor = d > 0.0 ? std::floor(k / d) : 1.0;

@@ -21,10 +21,10 @@ const QColor kPlotWhite(250, 250, 250);
 enum class Align { Left, Right, Centre };
 
 // Text with its top at y, placed by its left edge, right edge or centre at x,
-// on an opaque background as the plot's text cells are.
-void TextAt(QPainter& p, int x, int y, const QString& text, const QFont& font, const QColor& colour,
+// on an opaque background as the plot's text cells are. Returns the cell.
+Rect TextAt(QPainter& p, int x, int y, const QString& text, const QFont& font, const QColor& colour,
             Align align, const QColor& background = kPlotWhite) {
-    if (text.isEmpty()) return;
+    if (text.isEmpty()) return Rect{};
     const QFontMetrics metrics(font);
     const int width = metrics.horizontalAdvance(text);
     if (align == Align::Right) x -= width;
@@ -36,39 +36,26 @@ void TextAt(QPainter& p, int x, int y, const QString& text, const QFont& font, c
     p.setBackground(QBrush(background));
     p.drawText(QPoint(x, y + metrics.ascent()), text);
     p.restore();
+    return Rect{x, y, x + width, y + metrics.height()};
 }
 
-// The bin a slider's threshold falls in at the current width (the window's
-// own binning rule, 1 + trunc(M x t + 0.5)), held to a range that cannot
-// overflow; a threshold that is not a number lies below every bin.
-int SliderBin(float z) {
-    const double threshold = SliderThreshold(z);
-    if (!std::isfinite(threshold)) return 0;
-    const double scaled = CurrentBinWidthInfo().multiplier * threshold + 0.5;
-    return 1 + static_cast<int>(std::clamp(scaled, -1.0e6, 1.0e6));
+// A pixel offset from a height that may be anything: truncated toward zero
+// and held far outside the picture at both ends, so no conversion overflows.
+int ClampPixel(double v) {
+    if (!(v == v)) return 0;
+    return static_cast<int>(std::clamp(v, -1.0e6, 1.0e6));
 }
 
-int SumOfBins(int from, int to) {
-    from = std::max(from, 1);
-    to = std::min(to, kHistogramBins);
-    int sum = 0;
-    for (int k = from; k <= to; ++k)
-        sum += g_meanHistogram[k];
-    return sum;
-}
-
-// Part of a column in red, from its bottom or from its top: the share of its
-// samples that are counted, never more than the whole column.
-void FillColumnPart(QPainter& p, const Rect& column, int counted, int inColumn, bool fromTop) {
-    if (counted <= 0 || inColumn <= 0) return;
-    const int height = column.Height();
-    const int red =
-        static_cast<int>(static_cast<long long>(height) * std::min(counted, inColumn) / inColumn);
-    if (red <= 0) return;
-    if (fromTop)
-        GdiFillRect(p, column.left, column.top, column.right, column.top + red, g_brushRed);
-    else
-        GdiFillRect(p, column.left, column.bottom - red, column.right, column.bottom, g_brushRed);
+// The part of a column holding its samples from..to (counted from the bottom,
+// the samples of a column in the order of their statistic) filled red.
+void FillColumnSpan(QPainter& p, const Rect& column, int from, int to, int inColumn) {
+    from = std::clamp(from, 0, inColumn);
+    to = std::clamp(to, 0, inColumn);
+    if (to <= from || inColumn <= 0) return;
+    const long long height = column.Height();
+    const int bottom = column.bottom - static_cast<int>(height * from / inColumn);
+    const int top = column.bottom - static_cast<int>(height * to / inColumn);
+    if (top < bottom) GdiFillRect(p, column.left, top, column.right, bottom, g_brushRed);
 }
 
 // The painted column of a slot: its stored rectangle ends one pixel below
@@ -84,8 +71,7 @@ QPainterPath AreaUnderCurve(const NormalCurve& curve, int from, int to) {
     QPainterPath path;
     if (to <= from) return path;
     auto yAt = [&](int x) {
-        const double y = NormalCurveHeight(curve, x) * g_sdScaleY;
-        return g_sdAxisY - static_cast<int>(std::min(y, 1.0e6));
+        return g_sdAxisY - ClampPixel(NormalCurveHeight(curve, x) * g_sdScaleY);
     };
     const int step = std::max(1, Px(g_sdScaleX, 5));
     QPolygon outline;
@@ -103,14 +89,21 @@ QPainterPath AreaUnderCurve(const NormalCurve& curve, int from, int to) {
 
 } // namespace
 
-void DrawLetterMark(QPainter& p, int x, int top, char letter) {
-    const float sx = g_sdScaleX, sy = g_sdScaleY;
-    if (letter == 'x') {
-        GdiLine(p, x, top + Px(sy, 2), x + Px(sx, 5), top + Px(sy, 2), g_penBlack1);
-    } else if (letter == 'p') {
+void DrawLetterMark(QPainter& p, const QFont& font, int glyphLeft, int textTop, QChar letter) {
+    // The stroke is placed on the letter's own ink, as the font measures it,
+    // with one clear pixel row between them.
+    const QFontMetrics metrics(font);
+    const QRect ink = metrics.boundingRect(letter);
+    const int left = glyphLeft + ink.left();
+    const int right = glyphLeft + ink.left() + ink.width() - 1;
+    const int inkTop = textTop + metrics.ascent() + ink.top();
+    if (letter == QLatin1Char('x')) {
+        GdiLine(p, left, inkTop - 2, right + 1, inkTop - 2, g_penBlack1);
+    } else if (letter == QLatin1Char('p')) {
+        // A hat: up from the left of the letter to its middle, down to its right.
         SdPolyline(p,
-                   QPolygon({QPoint(x, top + Px(sy, 4)), QPoint(x + Px(sx, 2), top + Px(sy, 2)),
-                             QPoint(x + Px(sx, 5), top + Px(sy, 5))}),
+                   QPolygon({QPoint(left, inkTop - 2), QPoint((left + right) / 2, inkTop - 4),
+                             QPoint(right, inkTop - 2)}),
                    g_penBlack1);
     }
 }
@@ -129,15 +122,20 @@ void CHistogramPlot::DrawHistogramGraph(QPainter& p, const PlotFields& fields) {
         GdiLine(p, 0, SdY(y), g_histRect.left, SdY(y), g_penBlack2);
     GdiLine(p, SdX(115), 0, SdX(115), SdY(75), g_penBlack2);
 
-    ChooseHistogramScale();
+    ChooseHistogramScale(fields.sampleSize, fields.numberOfSamples);
     const int columns = LayoutHistogramColumns(pos);
     DrawColumns(p, columns);
-    if (g_drawFinished) RecolourCountedColumns(p, columns, pos);
+    // One pass over the series serves the red columns and the marks of the
+    // samples beyond the axis, as it serves the readouts.
+    SliderSplit split;
+    SplitBySliders(split);
+    if (g_drawFinished) RecolourCountedColumns(p, columns, split);
+    DrawOffPlotMarks(p, split);
 
     DrawFrequencyScale(p);
 
     if (g_showNormalOutline) DrawNormalCurve(p, fields, g_samplesDrawn < 1);
-    if (g_showPopOutline) DrawPopulationOutline(p, pos);
+    if (g_showPopOutline) DrawPopulationOutline(p, fields);
 
     if (g_binWidthChanged) ReplaceSelectionAfterRebin(pos);
     if (g_sdSelectionRect.left > g_sdAxisLeft) GdiFillRect(p, g_sdSelectionRect, g_brushBlack);
@@ -151,67 +149,55 @@ void CHistogramPlot::DrawColumns(QPainter& p, int count) {
         GdiFillRect(p, PaintedColumn(slot), g_brushGreen);
 }
 
-void CHistogramPlot::RecolourCountedColumns(QPainter& p, int count, int scrollPos) {
-    const int drawn = std::clamp(g_samplesDrawn, 0, kMaxSamples);
-    if (drawn < 1 || count < 1) return;
-    const int first = FirstVisibleBin(scrollPos);
-    const int last = g_sdColumnBin[count];
-    // Counted afresh, so a column split by a slider that has just moved
-    // matches the readouts written after this paint.
-    const int leftCount = CountAtOrBelow(g_leftSliderZ);
-    const int leftBin = SliderBin(g_leftSliderZ);
-
-    auto forEachSlot = [&](auto&& paint) {
-        for (int slot = 1; slot <= count; ++slot) {
-            const int bin = g_sdColumnBin[slot];
-            paint(PaintedColumn(slot), bin, g_meanHistogram[bin]);
-        }
-    };
-
-    if (g_oneSlider) {
-        if (g_proportionAbove) {
-            if (leftBin >= last) return;
-            const int above = drawn - leftCount - SumOfBins(leftBin + 1, kHistogramBins);
-            forEachSlot([&](const Rect& column, int bin, int inBin) {
-                if (bin > leftBin) GdiFillRect(p, column, g_brushRed);
-                if (bin == leftBin) FillColumnPart(p, column, above, inBin, true);
-            });
+void CHistogramPlot::RecolourCountedColumns(QPainter& p, int count, const SliderSplit& split) {
+    if (split.total < 1) return;
+    // A column stacks its samples in the order of their statistic: those at
+    // or below the left slider at the bottom, then those up to the right one,
+    // then the rest. The counted stretches of that stack are red.
+    for (int slot = 1; slot <= count; ++slot) {
+        const int bin = g_sdColumnBin[slot];
+        const int inColumn = g_meanHistogram[bin];
+        if (inColumn <= 0) continue;
+        const Rect column = PaintedColumn(slot);
+        const int left = split.atOrBelowLeft[bin];
+        const int right = split.atOrBelowRight[bin];
+        if (g_oneSlider) {
+            if (g_proportionAbove)
+                FillColumnSpan(p, column, left, inColumn, inColumn);
+            else
+                FillColumnSpan(p, column, 0, left, inColumn);
+        } else if (g_proportionAbove) {
+            FillColumnSpan(p, column, 0, left, inColumn);
+            FillColumnSpan(p, column, right, inColumn, inColumn);
         } else {
-            if (leftBin - 1 <= first) return;
-            const int below = leftCount - SumOfBins(1, leftBin - 1);
-            forEachSlot([&](const Rect& column, int bin, int inBin) {
-                if (bin < leftBin) GdiFillRect(p, column, g_brushRed);
-                if (bin == leftBin) FillColumnPart(p, column, below, inBin, false);
-            });
+            FillColumnSpan(p, column, left, right, inColumn);
         }
-        return;
     }
+}
 
-    const int rightCount = CountAtOrBelow(g_rightSliderZ);
-    const int rightBin = SliderBin(g_rightSliderZ);
-    if (!g_proportionAbove) {
-        // Between: above the left slider and at or below the right one.
-        forEachSlot([&](const Rect& column, int bin, int inBin) {
-            if (bin > leftBin && bin < rightBin) GdiFillRect(p, column, g_brushRed);
-            if (bin == leftBin && bin == rightBin) {
-                FillColumnPart(p, column, rightCount - leftCount, inBin, false);
-            } else if (bin == leftBin) {
-                FillColumnPart(p, column, SumOfBins(1, bin) - leftCount, inBin, true);
-            } else if (bin == rightBin) {
-                FillColumnPart(p, column, rightCount - SumOfBins(1, bin - 1), inBin, false);
-            }
-        });
-        return;
+void CHistogramPlot::DrawOffPlotMarks(QPainter& p, const SliderSplit& split) {
+    // Samples whose statistic lies beyond the columns the axis can show are
+    // in the counts; an arrow at that end of the plot says how many there
+    // are, red as far as the readouts count them.
+    const int top = g_sdPlotTop + SdY(2);
+    auto number = [](const OffPlot& side) {
+        if (side.counted > 0 && side.counted < side.samples)
+            return QStringLiteral("%1 of %2").arg(side.counted).arg(side.samples);
+        return QString::number(side.samples);
+    };
+    auto colour = [](const OffPlot& side) { return side.counted > 0 ? Qt::red : Qt::black; };
+    m_offPlotMarks[0] = m_offPlotMarks[1] = Rect{};
+    if (split.below.samples > 0) {
+        const QString label =
+            QStringLiteral("\u25c4 ") + number(split.below) + QStringLiteral(" further left");
+        m_offPlotMarks[0] = TextAt(p, g_sdAxisLeft + SdX(4), top, label, g_fontArial7_5,
+                                   colour(split.below), Align::Left);
     }
-    // Outside: at or below the left slider, and above the right one.
-    forEachSlot([&](const Rect& column, int bin, int inBin) {
-        if (bin < leftBin || bin > rightBin) GdiFillRect(p, column, g_brushRed);
-        if (bin == leftBin)
-            FillColumnPart(p, column, leftCount - SumOfBins(1, bin - 1), inBin, false);
-        if (bin == rightBin)
-            FillColumnPart(p, column, drawn - rightCount - SumOfBins(bin + 1, kHistogramBins),
-                           inBin, true);
-    });
+    if (split.beyond.samples > 0) {
+        const QString label = number(split.beyond) + QStringLiteral(" further right \u25ba");
+        m_offPlotMarks[1] = TextAt(p, g_sdAxisRight - SdX(4), top, label, g_fontArial7_5,
+                                   colour(split.beyond), Align::Right);
+    }
 }
 
 void CHistogramPlot::DrawFrequencyScale(QPainter& p) {
@@ -225,7 +211,7 @@ void CHistogramPlot::DrawFrequencyScale(QPainter& p) {
     const int right = g_sdAxisLeft - SdX(2) - SdX(3);
     for (int k = 1; k <= g_histTickCount; ++k) {
         const double height = static_cast<double>(k) * g_histTickStep * g_histCountScale;
-        const int top = g_sdAxisY - static_cast<int>(std::min(height, 1.0e6)) + SdY(4);
+        const int top = g_sdAxisY - ClampPixel(height) + SdY(4);
         TextAt(p, right, top, QString::number(k * g_histTickStep), g_fontArial7_5, Qt::black,
                Align::Right);
     }
@@ -271,8 +257,7 @@ void CHistogramPlot::DrawNormalCurve(QPainter& p, const PlotFields& fields, bool
     QPoint previous;
     bool started = false;
     for (int x = g_sdAxisLeft + 1; x < end; x += step) {
-        const double y = std::min(NormalCurveHeight(curve, x) * g_sdScaleY, 1.0e6);
-        const QPoint point(x, g_sdAxisY - static_cast<int>(y));
+        const QPoint point(x, g_sdAxisY - ClampPixel(NormalCurveHeight(curve, x) * g_sdScaleY));
         if (started && x <= g_sdAxisRight + 1)
             GdiLine(p, previous.x(), previous.y(), point.x(), point.y(), g_penBlue2);
         previous = point;
@@ -281,15 +266,15 @@ void CHistogramPlot::DrawNormalCurve(QPainter& p, const PlotFields& fields, bool
     p.restore();
 }
 
-void CHistogramPlot::DrawPopulationOutline(QPainter& p, int scrollPos) {
+void CHistogramPlot::DrawPopulationOutline(QPainter& p, const PlotFields& fields) {
+    const int scrollPos = fields.scrollPos;
     const int columns = g_isBinomial ? 2 : g_isDiscrete ? 11 : 51;
-    const double perSample = static_cast<double>(g_seriesTargetCount) * g_histCountScale;
-    auto share = [](int c) {
-        return std::max(0.0, static_cast<double>(g_popCumShare[c + 1]) - g_popCumShare[c]);
-    };
-    auto top = [&](double q) {
-        return g_sdAxisY - static_cast<int>(std::min(q * perSample, 1.0e6));
-    };
+    // Pixels per unit of share: the population as the columns of the series
+    // now being shown would stand at this width.
+    const double perShare =
+        SeriesCountForCurves(fields.numberOfSamples) * OutlineWidthFactor() * g_histCountScale;
+    auto share = [](int c) { return PopulationColumnShare(c); };
+    auto top = [&](double q) { return g_sdAxisY - ClampPixel(q * perShare); };
     p.save();
     p.setClipRect(QRect(g_histRect.left + 1, g_histRect.top + 1, g_histRect.Width() - 2,
                         g_histRect.Height() - 2));
@@ -325,7 +310,7 @@ void CHistogramPlot::DrawSelectedSample(QPainter& p) {
     if (text.isEmpty()) return;
     const int x = g_histRect.left + SdX(5), top = g_histRect.top + SdY(2);
     TextAt(p, x, top, text, g_fontArial7_5, Qt::black, Align::Left);
-    DrawLetterMark(p, x, top, g_isBinomial ? 'p' : 'x');
+    DrawLetterMark(p, g_fontArial7_5, x, top, QLatin1Char(g_isBinomial ? 'p' : 'x'));
 }
 
 void CHistogramPlot::DrawAxisScale(QPainter& p, int scrollPos) {
@@ -375,7 +360,7 @@ void CHistogramPlot::DrawAxisScale(QPainter& p, int scrollPos) {
     GdiLine(p, g_sdAxisLeft, g_sdAxisY, g_sdAxisLeft, g_sdPlotTop, g_penBlack1);
 }
 
-void CHistogramPlot::DrawSliderHandle(QPainter& p, int x, bool left) {
+void CHistogramPlot::DrawSliderHandle(QPainter& p, int x, bool left, bool letterOnly) {
     Rect& handle = left ? g_leftSliderRect : g_rightSliderRect;
     const float z = left ? g_leftSliderZ : g_rightSliderZ;
     const QPen& pen = left ? g_penRed2 : g_penBlue2;
@@ -383,15 +368,14 @@ void CHistogramPlot::DrawSliderHandle(QPainter& p, int x, bool left) {
     const int halfLeft = SdX(2), halfRight = SdX(4);
     Rect r{x - halfLeft, g_sdAxisY + 1, x + halfRight, g_sdAxisY + 1 + SdY(18)};
 
-    const bool letterOnly = left ? (g_leftSliderHidden || x < g_sdAxisLeft) : x >= g_histRect.right;
     // Keep the handle inside reach: left of the axis start it stops a little
-    // before the axis, at the right it stops at the frame.
+    // before the axis, and it never crosses the plot's frame.
     if (left && r.right < g_sdAxisLeft - 5 && r.right < g_sdAxisLeft - SdX(10)) {
         const int shift = g_sdAxisLeft - SdX(10) - r.right;
         r.left += shift;
         r.right += shift;
     }
-    if (!left && r.right > g_histRect.right - 1) {
+    if (r.right > g_histRect.right - 1) {
         const int shift = r.right - (g_histRect.right - 1);
         r.left -= shift;
         r.right -= shift;
@@ -409,19 +393,28 @@ void CHistogramPlot::DrawSliderHandle(QPainter& p, int x, bool left) {
     p.restore();
     GdiFillRect(p, tip - 1, r.top + headHeight, tip + 1, r.bottom, brush);
 
+    // The label box hangs beside the handle, the left slider's on its left and
+    // the right one's on its right; where that side would leave the plot it
+    // goes to the other side, so the label is always whole and inside the
+    // plot, which a drag repaints.
     const QString label = QString::fromStdString(SliderLabelText(z, letterOnly));
     const QFontMetrics metrics(g_fontArial7_5);
     const int boxWidth = metrics.horizontalAdvance(label) + SdX(6);
-    const int boxTop = r.top + SdY(4);
-    const int boxBottom = boxTop + metrics.height() + SdY(2);
-    const int boxLeft = left ? r.left - boxWidth : r.right;
+    const int boxTop = r.top + SdY(3);
+    const int boxBottom = boxTop + metrics.height() + SdY(4);
+    const int inLeft = g_histRect.left + 1, inRight = g_histRect.right - 1;
+    int boxLeft = left ? r.left - boxWidth : r.right;
+    if (boxLeft < inLeft) boxLeft = r.right;
+    if (boxLeft + boxWidth > inRight) boxLeft = r.left - boxWidth;
+    boxLeft = std::max(inLeft, std::min(boxLeft, inRight - boxWidth));
+    m_labelBox[left ? 0 : 1] = Rect{boxLeft, boxTop, boxLeft + boxWidth, boxBottom};
     GdiFillRect(p, boxLeft, boxTop, boxLeft + boxWidth, boxBottom, g_brushWhite);
     GdiFrameRect(p, boxLeft, boxTop, boxLeft + boxWidth, boxBottom, QPen(pen.color()));
     const int textLeft = boxLeft + SdX(3);
-    const int textTop = boxTop + SdY(1);
+    const int textTop = boxTop + SdY(2);
     TextAt(p, textLeft, textTop, label, g_fontArial7_5, Qt::black, Align::Left);
     if (!g_showZValues && !g_showTValues)
-        DrawLetterMark(p, textLeft, textTop, g_isBinomial ? 'p' : 'x');
+        DrawLetterMark(p, g_fontArial7_5, textLeft, textTop, QLatin1Char(g_isBinomial ? 'p' : 'x'));
 }
 
 void CHistogramPlot::GrowLatestColumn(QImage& surface, int scrollPos,
@@ -444,8 +437,7 @@ void CHistogramPlot::GrowLatestColumn(QImage& surface, int scrollPos,
         repaint(m_latestColumn);
     }
 
-    const int height = static_cast<int>(
-        std::min(static_cast<double>(g_meanHistogram[bin]) * g_histCountScale, 1.0e6));
+    const int height = ClampPixel(static_cast<double>(g_meanHistogram[bin]) * g_histCountScale);
     const Rect& slotRect = g_sdColumnRect[slot];
     const Rect column{slotRect.left, g_sdAxisY - height, slotRect.right, g_sdAxisY};
     {

@@ -13,6 +13,9 @@
 
 class QPainter;
 class QImage;
+class QFont;
+class QChar;
+struct SliderSplit;
 
 // The window's own inputs to a paint of the plot.
 struct PlotFields {
@@ -31,9 +34,16 @@ class CHistogramPlot {
     // Axis line and labels, title, mean and median marks.
     void DrawAxisScale(QPainter& p, int scrollPos);
 
-    // One slider pointer under the axis at pixel x with its label box; moves
-    // the handle rectangle in from the plot's edges where it would leave it.
-    void DrawSliderHandle(QPainter& p, int x, bool left);
+    // One slider pointer under the axis at pixel x with its label box (only
+    // the slider's letter when letterOnly); moves the handle rectangle in
+    // from the plot's edges where it would leave it, and the box to the
+    // handle's other side where it would leave the plot.
+    void DrawSliderHandle(QPainter& p, int x, bool left, bool letterOnly);
+    // The label box last drawn beside the left (or right) slider.
+    const Rect& SliderLabelBox(bool left) const { return m_labelBox[left ? 0 : 1]; }
+    // The marks of samples beyond the axis last drawn at its left and right
+    // end (empty when there were none).
+    const Rect& OffPlotMark(bool leftEnd) const { return m_offPlotMarks[leftEnd ? 0 : 1]; }
 
     // During a draw: the previous latest column turns green again and the
     // column of the latest sample is drawn black. Paints on the surface and
@@ -47,15 +57,19 @@ class CHistogramPlot {
 
   private:
     void DrawColumns(QPainter& p, int count);
-    void RecolourCountedColumns(QPainter& p, int count, int scrollPos);
+    void RecolourCountedColumns(QPainter& p, int count, const SliderSplit& split);
+    void DrawOffPlotMarks(QPainter& p, const SliderSplit& split);
     void DrawFrequencyScale(QPainter& p);
     void DrawNormalCurve(QPainter& p, const PlotFields& fields, bool withTailFill);
-    void DrawPopulationOutline(QPainter& p, int scrollPos);
+    void DrawPopulationOutline(QPainter& p, const PlotFields& fields);
     void DrawSelectedSample(QPainter& p);
 
     Rect m_latestColumn;
+    Rect m_labelBox[2];
+    Rect m_offPlotMarks[2];
 };
 
-// A one-pixel stroke over the first letter of a text drawn at (x, top): a bar
-// for "x" (x-bar), a hat for "p" (p-hat).
-void DrawLetterMark(QPainter& p, int x, int top, char letter);
+// A one-pixel stroke over a letter of a text drawn with its top at textTop,
+// the letter's glyph starting at glyphLeft: a bar for "x" (x-bar), a hat for
+// "p" (p-hat), each on the letter's measured ink with a clear row between.
+void DrawLetterMark(QPainter& p, const QFont& font, int glyphLeft, int textTop, QChar letter);

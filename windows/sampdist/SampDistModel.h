@@ -22,6 +22,7 @@
 
 #include "core/Geometry.h"
 #include "core/ScrollRequest.h"
+#include "core/SimulationState.h"
 
 #include <string>
 
@@ -131,6 +132,20 @@ void PlaceSliders(int scrollPos);
 void SetSliderFromPixel(int x, bool left, int scrollPos, const std::string& sampleSizeText,
                         std::string& intervalWidthText);
 
+// A slider stands on the axis: one whose threshold lies before its start or
+// past the end of the whole axis (the last scroll position included) at the
+// current width, after a change of population, sample size, statistic or
+// width, is put back on the nearer end, values recomputed. Tandem sliders
+// stay mirrored. Every whole paint runs it first.
+void KeepSlidersOnAxis();
+
+// Where a slider's pointer is drawn: at its handle, or, scrolled out of view,
+// at the end of the axis it lies beyond.
+int SliderPointerX(bool left, int scrollPos);
+// The slider lies outside the visible stretch of the axis and its label
+// shows only its letter.
+bool SliderShowsLetterOnly(bool left, int scrollPos);
+
 // Options menu: the slider modes with their rules; the shell repaints after.
 void OneSlider();
 void TwoSlidersSeparate();
@@ -145,8 +160,36 @@ std::string SliderLabelText(float z, bool letterOnly);
 // The statistic of sample r (1-based) as the window bins it, with n =
 // g_sdSampleSize; not finite when the sample has none (t of an SD of 0 or -1).
 float SampleStatistic(int r);
-// Samples 1..g_samplesDrawn whose statistic is at or below the threshold of z.
+
+// The threshold of a slider at z as its label shows it: the label's number
+// read back onto the scale of the statistic. A sample exactly at the number
+// the label reads counts as at or below the slider.
+double CountingThreshold(float z);
+// A statistic at or below a threshold, up to float rounding.
+bool AtOrBelow(float statistic, double threshold);
+// Samples 1..g_samplesDrawn whose statistic is at or below the slider at z.
 int CountAtOrBelow(float z);
+
+// Samples whose statistic lies beyond the columns the axis can show at the
+// current width, on one side, and how many of them the readouts count.
+struct OffPlot {
+    int samples = 0;
+    int counted = 0;
+};
+
+// The series split by the sliders: one pass that both the readouts and the
+// red columns use. Per bin of the width's range (1..21, 51, 101 or 201) the
+// samples at or below each slider; the samples below the first column and
+// beyond the last; and the totals over every sample with a statistic.
+struct SliderSplit {
+    int atOrBelowLeft[kHistogramBins + 1] = {};
+    int atOrBelowRight[kHistogramBins + 1] = {}; // with one slider, as the left
+    OffPlot below, beyond;
+    int total = 0;   // samples with a statistic
+    int counted = 0; // of those, on the counted side (above, below, between, outside)
+    int leftCount = 0, rightCount = 0;
+};
+void SplitBySliders(SliderSplit& split);
 
 struct SliderReadouts {
     std::string actualNumber;     // 1027
@@ -175,9 +218,24 @@ struct HistogramScale {
 HistogramScale ComputeHistogramScale(int maxCount, int maxHeight, float scaleY);
 // Largest count in bins 1..lastBin of the current width.
 int LargestBinCount();
-// ComputeHistogramScale for the current histogram, stored into
-// g_histTickStep, g_histTickCount and g_histCountScale.
-void ChooseHistogramScale();
+// ComputeHistogramScale for the current histogram and the curves shown over
+// it (the normal curve's central column, the population outline's tallest
+// vertex), stored into g_histTickStep, g_histTickCount and g_histCountScale.
+void ChooseHistogramScale(const std::string& sampleSizeText,
+                          const std::string& numberOfSamplesText);
+
+// The number of samples the curves stand for: the series being drawn once
+// samples exist, else the Number of Samples field; never below 0.
+double SeriesCountForCurves(const std::string& numberOfSamplesText);
+// Share of population column c (difference of its cumulative shares).
+double PopulationColumnShare(int column);
+// A population column's share becomes an expected column count by this
+// factor times the series: the bin width over the width the outline's vertex
+// stands for (continuous columns are 0.2 wide, merged pairs at width 0.5
+// are 0.4); a discrete or binomial value falls whole into one column.
+double OutlineWidthFactor();
+// Tallest vertex or bar of the population outline, in samples.
+double PopulationOutlinePeak(const std::string& numberOfSamplesText);
 
 // Geometry of the visible columns: g_sdColumnRect[1..count] (bottom one pixel
 // below the axis) and g_sdColumnBin[1..count]; later slots are emptied.
@@ -222,6 +280,9 @@ struct NormalCurve {
 // size and scroll position (N from the series or the Number of Samples text).
 NormalCurve ComputeNormalCurve(const std::string& sampleSizeText,
                                const std::string& numberOfSamplesText, int scrollPos);
+// Expected count of the normal curve's central column, in samples; 0 when
+// there is no curve.
+double NormalCurvePeak(const std::string& sampleSizeText, const std::string& numberOfSamplesText);
 // Height y above the axis, before the vertical scale, at pixel x: the window
 // draws at (x, g_sdAxisY - trunc(y x g_sdScaleY)).
 double NormalCurveHeight(const NormalCurve& curve, int x);

@@ -65,6 +65,8 @@ class CSamplingDistDlg : public CToolWindow {
     void SetSampleSizeText(const QString& text);
     void SetNumberOfSamplesText(const QString& text);
     int AxisScrollPos() const { return m_scrollPos; }
+    // The plot as last drawn (its slider labels and marks), for the tests.
+    const CHistogramPlot& Plot() const { return m_plot; }
 
     // The close box only hides the window.
     void OnCloseBox() override;
@@ -96,6 +98,8 @@ class CSamplingDistDlg : public CToolWindow {
     void OnAxisScrollAction(int action);
 
     void ReadSampleSize();
+    // Total Samples Drawn and the four summary fields emptied while no series exists.
+    void EmptyFiguresOfDiscardedSeries();
     void UpdateSliderReadouts(QPainter& p);
     void RedrawBinWidthButtons();
     void DragSliderTo(int x, bool left);

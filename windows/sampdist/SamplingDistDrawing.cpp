@@ -81,6 +81,9 @@ void CSamplingDistDlg::PaintWhole() {
     for (int id : {IDC_SD_NORMAL_OUTLINE, IDC_SD_POP_OUTLINE, IDC_SD_DRAW_SAMPLES})
         Control(id)->update();
     ReadSampleSize();
+    // A new population, sample size or width can leave a slider off the axis.
+    KeepSlidersOnAxis();
+    EmptyFiguresOfDiscardedSeries();
 
     QPainter p(&g_sdMemDC);
     // Each readout sits in a sunken edge: dark above and left, light below
@@ -115,10 +118,13 @@ void CSamplingDistDlg::UpdateSliderReadouts(QPainter& p) {
     const SliderReadouts readouts =
         ::UpdateSliderReadouts(ToStd(m_sampleSize), ToStd(m_numSamples));
     m_plot.DrawAxisScale(p, m_scrollPos);
-    if (!g_oneSlider && !g_rightSliderHidden)
-        m_plot.DrawSliderHandle(p, g_rightSliderRect.right - SdX(4), false);
-    m_plot.DrawSliderHandle(p, g_leftSliderHidden ? g_sdAxisLeft : g_leftSliderRect.right - SdX(4),
-                            true);
+    // A slider scrolled out of view still shows, by its letter, at the end of
+    // the axis it lies beyond.
+    if (!g_oneSlider)
+        m_plot.DrawSliderHandle(p, SliderPointerX(false, m_scrollPos), false,
+                                SliderShowsLetterOnly(false, m_scrollPos));
+    m_plot.DrawSliderHandle(p, SliderPointerX(true, m_scrollPos), true,
+                            SliderShowsLetterOnly(true, m_scrollPos));
     m_actualNumber = ToQt(readouts.actualNumber);
     m_actualProportion = ToQt(readouts.actualProportion);
     m_zNumber = ToQt(readouts.normalNumber);
@@ -140,6 +146,16 @@ void CSamplingDistDlg::RefreshPanel() {
     for (int id : {IDC_SD_NORMAL_OUTLINE, IDC_SD_POP_OUTLINE})
         Control(id)->update();
     ReadSampleSize();
+    EmptyFiguresOfDiscardedSeries();
+}
+
+void CSamplingDistDlg::EmptyFiguresOfDiscardedSeries() {
+    // The figures of a series go with it: once it is discarded (a new
+    // population, sample size or measurement kind), they describe nothing.
+    if (g_samplesDrawn > 0) return;
+    for (QString* figure : {&m_totalDrawn, &m_meanOfMeans, &m_sdOfMeans, &m_meanOfSDs, &m_sdOfSDs})
+        figure->clear();
+    ShowFields();
 }
 
 void CSamplingDistDlg::DrawHistogramGraph() {

@@ -2,6 +2,7 @@
 
 #include "ui/DrawingResources.h"
 #include "ui/Gdi.h"
+#include "windows/sampdist/HistogramPlot.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -116,24 +117,36 @@ void DrawStandardErrorFormula(QPainter& p) {
 }
 
 void DrawAxisTitle(QPainter& p, int clientBottom) {
-    QString title;
-    if (g_showZValues)
+    // The letter that carries a bar (x-bar) or a hat (p-hat), with the text
+    // before it, so the mark lands on the letter as drawn.
+    QString title, beforeLetter;
+    QChar letter;
+    if (g_showZValues) {
         title = QStringLiteral("Sample z-Values");
-    else if (g_showTValues)
+    } else if (g_showTValues) {
         title = QStringLiteral("Sample t-Values");
-    else if (g_isBinomial)
-        title = QStringLiteral("Values of Sample Proportions ( p )");
-    else
-        title = QStringLiteral("Values of Sample Means ( x )");
+    } else if (g_isBinomial) {
+        beforeLetter = QStringLiteral("Values of Sample Proportions ( ");
+        letter = QLatin1Char('p');
+        title = beforeLetter + letter + QStringLiteral(" )");
+    } else {
+        beforeLetter = QStringLiteral("Values of Sample Means ( ");
+        letter = QLatin1Char('x');
+        title = beforeLetter + letter + QStringLiteral(" )");
+    }
     const Rect r{g_histRect.left, g_histRect.bottom, g_histRect.right, clientBottom};
-    DrawCentredText(p, r, title, g_fontArialBold9_5, Qt::black, kPanelGrey);
-    if (g_showZValues || g_showTValues) return;
-    // The bar over the letter makes it read as x-bar, or p-hat for proportions.
-    const int width = QFontMetrics(g_fontArialBold9_5).horizontalAdvance(title);
-    const int centre = (r.left + r.right) / 2;
-    const int x = centre + width / 2 - SdX(20) - (g_isBinomial ? 1 : 0);
-    const int y = r.top + SdY(3);
-    GdiLine(p, x, y, x + SdX(10), y, g_penBlack1);
+    const QFont& font = g_fontArialBold9_5;
+    const QFontMetrics metrics(font);
+    const int left = (r.left + r.right) / 2 - metrics.horizontalAdvance(title) / 2;
+    p.save();
+    p.setFont(font);
+    p.setPen(Qt::black);
+    p.setBackgroundMode(Qt::OpaqueMode);
+    p.setBackground(QBrush(kPanelGrey));
+    p.drawText(QPoint(left, r.top + metrics.ascent()), title);
+    p.restore();
+    if (!letter.isNull())
+        DrawLetterMark(p, font, left + metrics.horizontalAdvance(beforeLetter), r.top, letter);
 }
 
 void DrawBinWidthButtonFace(QPainter& p, const QRect& client, bool selected) {

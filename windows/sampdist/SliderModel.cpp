@@ -5,12 +5,14 @@
 
 #include "core/Distributions.h"
 #include "core/NumberText.h"
+#include "core/SamplingEngine.h"
 #include "core/SeriesControl.h"
 #include "core/SimulationState.h"
 #include "windows/sampdist/SampDistText.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 using sampdist::PlainZero;
 using sampdist::TruncPixel;
@@ -23,23 +25,27 @@ double StatisticSE() {
     return g_isBinomial ? g_standardError * 0.1 : g_standardError;
 }
 
-void PlaceSlider(float z, int scrollPos, int& hidden, Rect& rect) {
-    const BinWidthInfo info = CurrentBinWidthInfo();
+// The stretch of the statistic a slider may stand on at this scroll position:
+// from one unit left of the axis start (where only its letter shows) to the
+// value under the axis' right end, which a drag can reach.
+bool SliderOnVisibleAxis(float z, int scrollPos) {
+    if (!std::isfinite(z)) return false;
+    const double unit = g_isBinomial ? 0.1 : 1.0;
     const double lo = VisibleAxisStart(scrollPos);
-    const double hi = lo + 51.0 * info.scrollStep;
-    bool visible = false;
-    if (std::isfinite(z)) {
-        if (g_standardError > 0.0f) {
-            const double factor = g_isBinomial ? 10.0 : 1.0;
-            const double zLow = (lo - 1.0 - g_popMean) / g_standardError * factor;
-            const double zHigh = (hi - g_popMean) / g_standardError * factor;
-            visible = z >= zLow && z <= zHigh;
-        } else {
-            // Without a standard error every z stands at the mean.
-            const double threshold = SliderThreshold(z);
-            visible = threshold >= lo - 1.0 && threshold <= hi;
-        }
+    const double hi = AxisPixelToValue(g_sdAxisRight, scrollPos);
+    if (g_standardError > 0.0f) {
+        const double se = StatisticSE();
+        const double zLow = (lo - unit - g_popMean) / se;
+        const double zHigh = (hi - g_popMean) / se;
+        return z >= zLow && z <= zHigh;
     }
+    // Without a standard error every z stands at the mean.
+    const double threshold = SliderThreshold(z);
+    return threshold >= lo - unit && threshold <= hi;
+}
+
+void PlaceSlider(float z, int scrollPos, int& hidden, Rect& rect) {
+    const bool visible = SliderOnVisibleAxis(z, scrollPos);
     if (!visible) {
         // Off the axis: nothing to grab until the window draws it again.
         hidden = 1;
@@ -50,6 +56,21 @@ void PlaceSlider(float z, int scrollPos, int& hidden, Rect& rect) {
     const int x = ValueToAxisPixel(SliderThreshold(z), scrollPos) + 1;
     rect = Rect{x - Px(g_sdScaleX, 2), g_sdAxisY + 1, x + Px(g_sdScaleX, 4),
                 g_sdAxisY + 1 + Px(g_sdScaleY, 18)};
+}
+
+// The number a slider's label shows, as text: z or t with two decimals, a
+// proportion with three, a shown value with two.
+std::string SliderLabelNumber(float z) {
+    if (g_showZValues || g_showTValues) return FormatNumber("%.2f", PlainZero(z));
+    if (g_isBinomial)
+        return FormatNumber("%.3f", ShownValue(static_cast<float>(g_popMean + z * StatisticSE())));
+    return FormatNumber("%.2f", ShownValue(SliderThreshold(z)));
+}
+
+bool IsCounted(bool atOrBelowLeft, bool atOrBelowRight) {
+    if (g_oneSlider) return g_proportionAbove ? !atOrBelowLeft : atOrBelowLeft;
+    if (g_proportionAbove) return atOrBelowLeft || !atOrBelowRight;
+    return !atOrBelowLeft && atOrBelowRight;
 }
 
 // Tail probability that TailProb gives, or NaN when it has none (-1).
@@ -141,6 +162,50 @@ void SetSliderFromPixel(int x, bool left, int scrollPos, const std::string& samp
     RecomputeSliderValues();
 }
 
+void KeepSlidersOnAxis() {
+    // Without a standard error every slider stands at the mean, on the axis.
+    if (!(g_standardError > 0.0f)) return;
+    const BinWidthInfo info = CurrentBinWidthInfo();
+    const int lastPos = info.scrolls ? info.scrollMax : 1;
+    const double se = StatisticSE();
+    const float zLow = static_cast<float>((0.0 - g_popMean) / se);
+    const float zHigh =
+        static_cast<float>((AxisPixelToValue(g_sdAxisRight, lastPos) - g_popMean) / se);
+    if (!std::isfinite(zLow) || !std::isfinite(zHigh) || zLow > zHigh) return;
+    auto onAxis = [&](float z) { return z >= zLow && z <= zHigh ? z : z > zHigh ? zHigh : zLow; };
+
+    float left = onAxis(g_leftSliderZ);
+    float right = g_oneSlider ? g_rightSliderZ : onAxis(g_rightSliderZ);
+    if (!g_oneSlider && g_slidersTandem) {
+        // The pair stays mirrored about the mean, as far out as both ends allow.
+        const float reach =
+            std::min({std::fabs(g_leftSliderZ), -std::min(zLow, 0.0f), std::max(zHigh, 0.0f)});
+        left = PlainZero(-reach);
+        right = reach;
+    }
+    if (left == g_leftSliderZ && right == g_rightSliderZ) return;
+    g_leftSliderZ = left;
+    g_rightSliderZ = right;
+    RecomputeSliderValues();
+}
+
+int SliderPointerX(bool left, int scrollPos) {
+    const float z = left ? g_leftSliderZ : g_rightSliderZ;
+    const Rect& handle = left ? g_leftSliderRect : g_rightSliderRect;
+    if (SliderOnVisibleAxis(z, scrollPos) && !handle.IsEmpty())
+        return handle.right - Px(g_sdScaleX, 4);
+    // Scrolled out of view: at the end of the axis it lies beyond.
+    const bool beyondRight = std::isfinite(z) && SliderThreshold(z) > VisibleAxisStart(scrollPos);
+    return beyondRight ? g_sdAxisRight : g_sdAxisLeft;
+}
+
+bool SliderShowsLetterOnly(bool left, int scrollPos) {
+    const float z = left ? g_leftSliderZ : g_rightSliderZ;
+    if (!SliderOnVisibleAxis(z, scrollPos)) return true;
+    // Left of the axis start its pointer stands short of the axis.
+    return SliderThreshold(z) < VisibleAxisStart(scrollPos) - StatisticTolerance();
+}
+
 void OneSlider() {
     g_oneSlider = 1;
     g_slidersTandem = 0;
@@ -172,58 +237,91 @@ std::string SliderLabelText(float z, bool letterOnly) {
     } else if (g_isBinomial) {
         letter = "p";
     }
-    std::string text;
-    if (g_showZValues || g_showTValues) {
-        text = FormatNumber("%.2f", PlainZero(z));
-    } else if (g_isBinomial) {
-        text = FormatNumber("%.3f", ShownValue(static_cast<float>(g_popMean + z * StatisticSE())));
-    } else {
-        text = FormatNumber("%.2f", ShownValue(SliderThreshold(z)));
-    }
+    const std::string text = SliderLabelNumber(z);
     if (letterOnly || text.empty()) return letter;
     return std::string(letter) + " = " + text;
 }
 
+double CountingThreshold(float z) {
+    const double exact = SliderThreshold(z);
+    // The label's own number, read back: a slider whose label reads 0.100
+    // counts the samples at 0.1, though the pixel it came from lies a hair
+    // below. Without a usable label the slider's own position serves.
+    const std::string label = SliderLabelNumber(z);
+    if (label.empty()) return exact;
+    const double number = std::strtod(label.c_str(), nullptr);
+    double threshold = exact;
+    if (g_showZValues || g_showTValues) {
+        threshold = g_popMean + number * StatisticSE();
+    } else if (g_dispScale != 0.0f) {
+        threshold = (number - g_dispToMean) / static_cast<double>(g_dispScale) + g_dispFromMean;
+    }
+    return std::isfinite(threshold) ? threshold : exact;
+}
+
+bool AtOrBelow(float statistic, double threshold) {
+    return statistic <= threshold + StatisticTolerance();
+}
+
 int CountAtOrBelow(float z) {
-    const float threshold = SliderThreshold(z);
-    const int drawn = std::min(g_samplesDrawn, kMaxSamples);
+    const double threshold = CountingThreshold(z);
+    const int drawn = std::clamp(g_samplesDrawn, 0, kMaxSamples);
     int count = 0;
     for (int r = 1; r <= drawn; ++r)
-        if (SampleStatistic(r) <= threshold) ++count;
+        if (AtOrBelow(SampleStatistic(r), threshold)) ++count;
     return count;
+}
+
+void SplitBySliders(SliderSplit& split) {
+    split = SliderSplit{};
+    const int drawn = std::clamp(g_samplesDrawn, 0, kMaxSamples);
+    const int lastBin = std::min(CurrentBinWidthInfo().lastBin, kHistogramBins);
+    const double left = CountingThreshold(g_leftSliderZ);
+    const double right = g_oneSlider ? left : CountingThreshold(g_rightSliderZ);
+    for (int r = 1; r <= drawn; ++r) {
+        const float x = SampleStatistic(r);
+        // A sample without a statistic (a t value of a sample with no spread)
+        // is in no column and in no count.
+        if (!std::isfinite(x)) continue;
+        const bool belowLeft = AtOrBelow(x, left);
+        const bool belowRight = AtOrBelow(x, right);
+        const bool counted = IsCounted(belowLeft, belowRight);
+        ++split.total;
+        split.leftCount += belowLeft;
+        split.rightCount += belowRight;
+        split.counted += counted;
+        const int bin = HistogramBin(x);
+        if (bin >= 1 && bin <= lastBin) {
+            split.atOrBelowLeft[bin] += belowLeft;
+            split.atOrBelowRight[bin] += belowRight;
+            continue;
+        }
+        // Beyond the columns the axis can show: below the first edge or past
+        // the last column of the width.
+        OffPlot& side = bin == 0 && x < 0.0f ? split.below : split.beyond;
+        ++side.samples;
+        side.counted += counted;
+    }
 }
 
 SliderReadouts UpdateSliderReadouts(const std::string& sampleSizeText,
                                     const std::string& numberOfSamplesText) {
     g_sdSampleSize = ReadWholeNumber(sampleSizeText);
-    const int asked = ReadWholeNumber(numberOfSamplesText);
+    // A negative Number of Samples asks for none.
+    const int asked = std::max(0, ReadWholeNumber(numberOfSamplesText));
     const int drawn = std::clamp(g_samplesDrawn, 0, kMaxSamples);
 
-    // One pass over the series. A sample without a statistic (a t value of a
-    // sample with no spread) is in no column, so it is left out here too.
-    const float leftThreshold = SliderThreshold(g_leftSliderZ);
-    const float rightThreshold = SliderThreshold(g_rightSliderZ);
-    int counted = 0;
-    int leftCount = 0;
-    int rightCount = 0;
-    for (int r = 1; r <= drawn; ++r) {
-        const float x = SampleStatistic(r);
-        if (!std::isfinite(x)) continue;
-        ++counted;
-        if (x <= leftThreshold) ++leftCount;
-        if (x <= rightThreshold) ++rightCount;
-    }
-    g_leftCount = leftCount;
-    if (!g_oneSlider) g_rightCount = rightCount;
+    // One pass over the series, the same one that colours the columns, so
+    // the numbers and the red columns always agree.
+    SliderSplit split;
+    SplitBySliders(split);
+    const int counted = split.total;
+    g_leftCount = split.leftCount;
+    if (!g_oneSlider) g_rightCount = split.rightCount;
 
     SliderReadouts out;
     if (counted > 0) {
-        int number = 0;
-        if (g_oneSlider) {
-            number = g_proportionAbove ? counted - leftCount : leftCount;
-        } else {
-            number = g_proportionAbove ? leftCount - rightCount + counted : rightCount - leftCount;
-        }
+        const int number = split.counted;
         out.actualNumber = FormatInt(number);
         const float proportion = static_cast<float>(number) / static_cast<float>(counted);
         out.actualProportion = FormatNumber(proportion == 1.0f ? "%.3f" : "%.4f", proportion);

@@ -83,8 +83,9 @@ TEST_F(SampDistModelTest, SliderHandlesFollowTheMouseWithinTheAxisOrHide) {
     EXPECT_EQ(g_leftSliderRect, (Rect{460, 394, 466, 412}));
     SetSliderFromPixel(100, true, 1, "4", width); // past the start: stops there
     EXPECT_FLOAT_EQ(g_leftSliderZ, -5.0f);
-    // Shown from one unit left of the axis start to its far end.
-    for (auto [z, hidden] : {std::pair{-6.0f, 0}, {5.2f, 0}, {5.3f, 1}}) {
+    // Shown from one unit left of the axis start to the value under the axis'
+    // right end, 365 / 35 = 10.43, where a drag stops.
+    for (auto [z, hidden] : {std::pair{-6.0f, 0}, {5.2f, 0}, {5.4f, 0}, {5.5f, 1}}) {
         g_leftSliderZ = z;
         PlaceLeftSlider(1);
         EXPECT_EQ(g_leftSliderHidden, hidden) << z;
@@ -412,7 +413,7 @@ TEST_F(SampDistModelTest, VerticalScaleFitsTheTallestColumn) {
     EXPECT_EQ(LargestBinCount(), 7);
     g_binWidthMedium = 0;
     g_binWidthFinest = 1;
-    ChooseHistogramScale();
+    ChooseHistogramScale("4", "");
     EXPECT_EQ(g_histTickStep, 100);
 }
 
@@ -513,11 +514,12 @@ TEST_F(SampDistSelectionTest, SelectionFollowsABinWidthChange) {
     SelectColumnSample(429, 388); // 5.0, the second sample of bin 26
     ASSERT_EQ(g_selectedSampleNo, 3);
 
-    // At 0.1, 4.95 drops to bin 50 and 5.0 is the first of bin 51.
+    // At 0.1, 4.95 lies on the lower edge of bin 51 and so belongs to it:
+    // 5.0 is the second sample of bin 51.
     ChooseBinWidth(BinWidth::Narrow, 31, "4");
     LayoutHistogramColumns(31);
     ReplaceSelectionAfterRebin(31);
-    EXPECT_EQ(g_sdSelectionRect, (Rect{392, 389, 398, 393})); // slot 21, bin 51
+    EXPECT_EQ(g_sdSelectionRect, (Rect{392, 385, 398, 389})); // slot 21, bin 51
 
     // At 0.05 from position 1 its bin 101 is out of view: no highlight, and
     // the next paint tries again.
