@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QtMath>
 #include <cmath>
 
 QPen g_penRed1, g_penGreen1, g_penBlue1, g_penPurple1, g_penBlack1, g_penWhite1, g_penGrey150,
@@ -81,11 +82,17 @@ void CreateFonts() {
     g_fontArialBold9_5 = MakeFont("Arial", 9.5, true);
 }
 
-void CreateOffscreenSurfaces() {
+void CreateOffscreenSurfaces(qreal devicePixelRatio) {
     QSize size(1024, 768);
-    if (QScreen* screen = QGuiApplication::primaryScreen()) size = size.expandedTo(screen->size());
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen) size = size.expandedTo(screen->size());
+    if (devicePixelRatio <= 0) devicePixelRatio = screen ? screen->devicePixelRatio() : 1.0;
+    // The size in design pixels stays; the bitmap has the device's pixels.
+    const QSize pixels(qCeil(size.width() * devicePixelRatio),
+                       qCeil(size.height() * devicePixelRatio));
     for (QImage* surface : {&g_popMemDC, &g_sdMemDC, &g_samplesMemDC, &g_ciMemDC}) {
-        *surface = QImage(size, QImage::Format_ARGB32_Premultiplied);
+        *surface = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        surface->setDevicePixelRatio(devicePixelRatio);
         surface->fill(kBackgroundWhite);
     }
 }

@@ -229,5 +229,5 @@ void CConfIntervalDlg::DrawSigmaFace(QPainter& p, const QRect& client) {
 void CConfIntervalDlg::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     const QRect r = event->rect();
-    p.drawImage(r, g_ciMemDC, r);
+    GdiCopy(p, r, g_ciMemDC);
 }

@@ -229,5 +229,5 @@ void CSamplingDistDlg::RebinForOptions() {
 void CSamplingDistDlg::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     const QRect r = event->rect();
-    p.drawImage(r, g_sdMemDC, r);
+    GdiCopy(p, r, g_sdMemDC);
 }
