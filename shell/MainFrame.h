@@ -38,12 +38,14 @@ class CMainFrame : public QMainWindow, private RunWatcher {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void CreateStatusBar();
     void PlaceOnScreen();
+    void KeepOnScreen();
     void CreateToolWindows();
     void LineUpToolWindows();
     void ShowToolWindow(const ToolWindowEntry& entry);
@@ -70,4 +72,5 @@ class CMainFrame : public QMainWindow, private RunWatcher {
     QLabel* m_scrollPane = nullptr;
     int m_openMenus = 0;
     bool m_closePending = false;
+    bool m_placed = false;
 };
