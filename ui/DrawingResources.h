@@ -36,6 +36,18 @@ void CreateFonts();
 // device-pixel ratio given (0: the primary screen's).
 void CreateOffscreenSurfaces(qreal devicePixelRatio = 0);
 
+// Colours that carry a meaning: counted against not counted, an interval that
+// misses the mean, a possible mean that is or is not plausible. The program's
+// own are red against green or blue. While g_colourBlindSafe is set they are
+// Okabe and Ito's orange (230, 159, 0) against their sky blue (86, 180, 233),
+// a pair people with red-green colour blindness tell apart.
+const QBrush& ColumnBrush();    // a column of the sampling distribution
+const QBrush& CountedBrush();   // its counted share, and the curve's
+QColor CountedColour();         // text about counted samples
+const QPen& MissPen(int width); // an interval that misses the mean: 1, 2 or 4 pixels
+const QBrush& PlausibleBrush();
+const QBrush& ImplausibleBrush();
+
 // A font of the given face and size in points, sized in pixels at 96 dpi so a
 // picture is the same on every screen.
 QFont MakeFont(const char* face, double points, bool bold = false);

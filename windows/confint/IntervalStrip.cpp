@@ -49,7 +49,7 @@ void DrawSelectedInterval(QPainter& p, int n) {
     GdiLine(p, s.trueX, s.baseY - CiY(15), s.trueX, s.baseY - CiY(30), g_penBlue1);
     if (s.interval.hasEnds)
         GdiLine(p, s.barLeft, s.barY, s.barRight, s.barY,
-                s.interval.contains ? g_penBlack4 : g_penRed4);
+                s.interval.contains ? g_penBlack4 : MissPen(4));
     GdiLine(p, s.xCentre - s.centreMarkHalf, s.barY, s.xCentre + s.centreMarkHalf, s.barY,
             g_penYellow4);
     const QString centre = ToQt(s.centreText);
@@ -72,7 +72,7 @@ QRegion DrawPossibleMu(QPainter& p, int n) {
         // The filled area is the one the mouse can grab. Finer than design
         // pixels the fill follows the outline itself, not the region's steps.
         region = QRegion(outline);
-        const QBrush& fill = g_ciPlausible ? g_brushBlue : g_brushRed;
+        const QBrush& fill = g_ciPlausible ? PlausibleBrush() : ImplausibleBrush();
         p.save();
         if (AtDesignScale(p)) {
             p.setClipRegion(region);
