@@ -13,6 +13,7 @@
 #include <QPoint>
 #include <cmath>
 #include <functional>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -46,6 +47,9 @@ struct Figure {
     const char* name;
     std::function<void(QPainter&)> draw;
 };
+void PrintTo(const Figure& figure, std::ostream* out) {
+    *out << figure.name;
+}
 
 QPen Pen(int width) {
     QPen pen = g_penBlack1;
