@@ -15,6 +15,7 @@ float g_scaleX, g_scaleY;
 int g_popBaseline, g_plotLeft, g_plotRight, g_binTop;
 
 int g_showZValues, g_showTValues, g_proportionAbove, g_oneSlider, g_slidersTandem, g_possibleMu;
+int g_colourBlindSafe;
 int g_binWidthWide, g_binWidthMedium, g_binWidthNarrow, g_binWidthFinest;
 
 float g_leftSliderZ, g_rightSliderZ, g_leftSliderValue, g_rightSliderValue;
@@ -106,6 +107,7 @@ void ResetSimulationState() {
     g_showZValues = g_showTValues = g_proportionAbove = 0;
     g_oneSlider = 1;
     g_slidersTandem = g_possibleMu = 0;
+    g_colourBlindSafe = 0;
     g_binWidthWide = 0;
     g_binWidthMedium = 1;
     g_binWidthNarrow = g_binWidthFinest = 0;

@@ -69,6 +69,9 @@ extern int g_binWidthWide;
 extern int g_binWidthMedium;
 extern int g_binWidthNarrow;
 extern int g_binWidthFinest;
+// The colour-blind safe pair instead of red and green where they carry a
+// meaning (ui/DrawingResources.h); for the session only.
+extern int g_colourBlindSafe;
 
 // --- Slider positions -------------------------------------------------------
 extern float g_leftSliderZ;

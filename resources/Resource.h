@@ -27,6 +27,10 @@ constexpr int ID_OPTIONS_ONE_SLIDER = 32794;
 constexpr int ID_OPTIONS_TWO_SLIDERS_SEPARATE = 32795;
 constexpr int ID_OPTIONS_TWO_SLIDERS_TANDEM = 32796;
 constexpr int ID_OPTIONS_POSSIBLE_MU = 32797;
+// For the classroom: a picture for handouts, the whole screen, colours for every eye.
+constexpr int ID_EDIT_COPY_PICTURE = 32800;
+constexpr int ID_WINDOW_FULL_SCREEN = 32801;
+constexpr int ID_OPTIONS_COLOUR_BLIND = 32802;
 
 // Pop-up shape menu of the Population window.
 constexpr int ID_SHAPE_CLEAR = 32780;

@@ -41,6 +41,10 @@ QLabel* MakeIndicator(const QString& text, QWidget* parent) {
     label->setEnabled(false); // state unknown until a key event tells it
     return label;
 }
+QRect AvailableScreen() {
+    if (QScreen* primary = QGuiApplication::primaryScreen()) return primary->availableGeometry();
+    return QRect(0, 0, 1024, 768);
+}
 } // namespace
 
 CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
@@ -52,7 +56,9 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(QStringLiteral("Dorvane Program"));
     setWindowIcon(DorvaneIcon());
 
-    m_mdiArea = new QMdiArea(this);
+    // When the tool windows do not fit, as at a large scale factor, the
+    // workspace scrolls rather than the frame growing past the screen.
+    m_mdiArea = new CToolArea(this);
     m_mdiArea->setBackground(QBrush(QColor(171, 171, 171)));
     setCentralWidget(m_mdiArea);
 
@@ -108,10 +114,26 @@ void CMainFrame::ShowLockStates(bool caps, bool num, bool scroll) {
 }
 
 void CMainFrame::PlaceOnScreen() {
-    QRect screen(0, 0, 1024, 768);
-    if (QScreen* primary = QGuiApplication::primaryScreen()) screen = primary->availableGeometry();
+    const QRect screen = AvailableScreen();
     resize(screen.width(), screen.height() - kScreenHeightReserve);
     move(screen.topLeft());
+}
+
+void CMainFrame::KeepOnScreen() {
+    // Once shown the frame's border is known: the frame with its border fits
+    // the screen (the workspace scrolls to windows that do not fit in it).
+    const QRect screen = AvailableScreen();
+    const QSize border = frameGeometry().size() - size();
+    resize(std::min(width(), screen.width() - border.width()),
+           std::min(height(), screen.height() - border.height()));
+    move(screen.topLeft());
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (m_placed) return;
+    m_placed = true;
+    KeepOnScreen();
 }
 
 void CMainFrame::CreateToolWindows() {

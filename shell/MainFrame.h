@@ -23,6 +23,10 @@ class CMainFrame : public QMainWindow, private RunWatcher {
     QAction* CommandAction(int commandId) const;
     // Carries out a menu command.
     void OnCommand(int commandId);
+    // The window Edit > Copy Picture copies: the one used last (as Close
+    // Window names it) while it is shown, else the one whose title bar is
+    // lit; null when no tool window is shown.
+    CToolWindow* PictureWindow() const;
 
     // Status bar panes: the message pane and the CAP, NUM and SCRL indicators.
     QLabel* MessagePane() const { return m_messagePane; }
@@ -38,12 +42,14 @@ class CMainFrame : public QMainWindow, private RunWatcher {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void CreateStatusBar();
     void PlaceOnScreen();
+    void KeepOnScreen();
     void CreateToolWindows();
     void LineUpToolWindows();
     void ShowToolWindow(const ToolWindowEntry& entry);
@@ -54,6 +60,9 @@ class CMainFrame : public QMainWindow, private RunWatcher {
     void RedrawPopulationWindow();
     void SetShownStatistic(int z, int t);
     void TogglePossibleMu();
+    void CopyPicture();
+    void ToggleFullScreen();
+    void ToggleColourBlindSafe();
     void RepaintDorvane();
     void ShowAbout();
     // RunWatcher: no run starts once a close was asked for; the status bar
@@ -70,4 +79,5 @@ class CMainFrame : public QMainWindow, private RunWatcher {
     QLabel* m_scrollPane = nullptr;
     int m_openMenus = 0;
     bool m_closePending = false;
+    bool m_placed = false;
 };

@@ -1,6 +1,7 @@
 // The main frame's menu commands: the Window and Measurement commands, the
-// Options, Close Window and About. The frame's own file calls in here (the
-// start-up runs the Window commands); nothing here calls back into it.
+// Options, Close Window, Copy Picture, Full Screen and About. The frame's own
+// file calls in here (the start-up runs the Window commands); nothing here
+// calls back into it.
 #include "shell/MainFrame.h"
 
 #include "core/Population.h"
@@ -19,7 +20,13 @@
 #include "windows/population/PopulationDlg.h"
 #include "windows/sampdist/SampDistModel.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPixmap>
 
 void CMainFrame::OnCommand(int commandId) {
     if (const ToolWindowEntry* entry = FindToolWindow(commandId)) {
@@ -73,6 +80,15 @@ void CMainFrame::OnCommand(int commandId) {
             break;
         case ID_OPTIONS_POSSIBLE_MU:
             TogglePossibleMu();
+            break;
+        case ID_OPTIONS_COLOUR_BLIND:
+            ToggleColourBlindSafe();
+            break;
+        case ID_EDIT_COPY_PICTURE:
+            CopyPicture();
+            break;
+        case ID_WINDOW_FULL_SCREEN:
+            ToggleFullScreen();
             break;
         default:
             break; // print items are never enabled; the two sample-display items have
@@ -212,4 +228,37 @@ void CMainFrame::TogglePossibleMu() {
     window->ResizeClientTo(QSize(window->width(), height - frameExtra));
     WindowViews().RedrawConfIntervalWindow();
     RepaintNow(window);
+}
+
+CToolWindow* CMainFrame::PictureWindow() const {
+    for (const ToolWindowEntry& entry : ToolWindows()) {
+        if (g_activeWindowTag != entry.tag) continue;
+        CToolWindow* window = entry.existing();
+        if (window && window->IsToolVisible()) return window;
+    }
+    QMdiSubWindow* current = m_mdiArea->currentSubWindow();
+    if (!current || !current->isVisible()) return nullptr;
+    return qobject_cast<CToolWindow*>(current->widget());
+}
+
+void CMainFrame::CopyPicture() {
+    CToolWindow* window = PictureWindow();
+    if (!window) return;
+    // The window as it stands, controls and all, rendered at the screen's
+    // device-pixel ratio: a picture as sharp as the screen for a handout or
+    // a slide. It goes to the clipboard only.
+    QGuiApplication::clipboard()->setImage(window->grab().toImage());
+}
+
+void CMainFrame::ToggleFullScreen() {
+    // Maximised or not, the frame returns to what it was.
+    setWindowState(windowState() ^ Qt::WindowFullScreen);
+}
+
+void CMainFrame::ToggleColourBlindSafe() {
+    g_colourBlindSafe = g_colourBlindSafe ? 0 : 1;
+    // The two pictures that show the pairs; a hidden Dorvane window paints
+    // itself when shown again.
+    RepaintDorvane();
+    WindowViews().RedrawConfIntervalWindow();
 }

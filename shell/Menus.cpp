@@ -4,6 +4,7 @@
 #include "resources/Resource.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -17,6 +18,8 @@ struct MenuItemSpec {
     // Prompt in the status bar while the item is highlighted; only the
     // framework-style items have one.
     const char* prompt = nullptr;
+    // The key that chooses the item from anywhere in the frame, or none.
+    const char* keys = nullptr;
 };
 
 struct MenuSpec {
@@ -28,7 +31,8 @@ const MenuItemSpec kSep{nullptr, kSeparator};
 
 // The main menu. Print stays in the menu for the familiar layout but is never
 // enabled: there is no document to print. New, Open, Save and the editing keys
-// are not bound for the same reason.
+// are not bound for the same reason; Ctrl+C copies the picture of a window
+// (a text field that has the focus keeps the key for its text).
 const MenuSpec kMainMenu[] = {
     {"&File",
      {
@@ -37,6 +41,10 @@ const MenuSpec kMainMenu[] = {
          {"P&rint Setup...", ID_FILE_PRINT_SETUP, "Change the printer and printing options"},
          kSep,
          {"E&xit", ID_APP_EXIT, "Quit the application"},
+     }},
+    {"&Edit",
+     {
+         {"&Copy Picture", ID_EDIT_COPY_PICTURE, nullptr, "Ctrl+C"},
      }},
     {"&Window",
      {
@@ -48,6 +56,8 @@ const MenuSpec kMainMenu[] = {
          {"Population &Settings", ID_WINDOW_POP_SETTINGS},
          kSep,
          {"&Close Window", ID_WINDOW_CLOSE},
+         kSep,
+         {"&Full Screen", ID_WINDOW_FULL_SCREEN, nullptr, "F11"},
      }},
     {"&Measurement",
      {
@@ -72,6 +82,8 @@ const MenuSpec kMainMenu[] = {
          {"Two Sliders Tandem", ID_OPTIONS_TWO_SLIDERS_TANDEM},
          kSep,
          {"Possible Mu", ID_OPTIONS_POSSIBLE_MU},
+         kSep,
+         {"Colour-Blind Safe &Colours", ID_OPTIONS_COLOUR_BLIND},
      }},
     {"&Help",
      {
@@ -97,7 +109,7 @@ MenuItemState Checked(const QString& text, bool on) {
 
 } // namespace
 
-MenuItemState MenuItemStateFor(int id) {
+MenuItemState MenuItemStateFor(int id, const FrameState& frame) {
     const MenuItemSpec* spec = FindSpec(id);
     const QString text = spec ? QString::fromLatin1(spec->text) : QString();
     MenuItemState state;
@@ -142,15 +154,21 @@ MenuItemState MenuItemStateFor(int id) {
         return Checked(text, g_slidersTandem && !g_oneSlider);
     case ID_OPTIONS_POSSIBLE_MU:
         return Checked(text, g_possibleMu);
+    case ID_OPTIONS_COLOUR_BLIND:
+        return Checked(text, g_colourBlindSafe);
+    case ID_WINDOW_FULL_SCREEN:
+        return Checked(text, frame.fullScreen);
     default:
         return state;
     }
 }
 
 void UpdateMenuItems(QMenu* menu) {
+    FrameState frame;
+    if (const QWidget* bar = menu->parentWidget()) frame.fullScreen = bar->window()->isFullScreen();
     for (QAction* action : menu->actions()) {
         if (action->isSeparator() || action->menu()) continue;
-        const MenuItemState state = MenuItemStateFor(action->data().toInt());
+        const MenuItemState state = MenuItemStateFor(action->data().toInt(), frame);
         action->setEnabled(state.enabled);
         action->setCheckable(state.checkable);
         action->setChecked(state.checked);
@@ -174,6 +192,7 @@ void BuildMainMenu(QMenuBar* bar) {
             QAction* action = menu->addAction(QString::fromLatin1(item.text));
             action->setData(item.id);
             if (item.prompt) action->setStatusTip(QString::fromLatin1(item.prompt));
+            if (item.keys) action->setShortcut(QKeySequence(QString::fromLatin1(item.keys)));
         }
         QObject::connect(menu, &QMenu::aboutToShow, menu, [menu] { UpdateMenuItems(menu); });
         UpdateMenuItems(menu);

@@ -19,15 +19,22 @@ struct MenuItemState {
     QString text;
 };
 
+// What the rules read of the main frame itself rather than of the state.
+struct FrameState {
+    bool fullScreen = false;
+};
+
 // The state of the item with this command id; text is the item's table text
 // unless a rule changes it.
-MenuItemState MenuItemStateFor(int commandId);
+MenuItemState MenuItemStateFor(int commandId, const FrameState& frame = {});
 
-// Builds the five menus on the bar. Every item's action carries its command id
-// (QAction::data) and the rules are applied when its menu is about to show.
+// Builds the six menus on the bar. Every item's action carries its command id
+// (QAction::data) and its key, if it has one, and the rules are applied when
+// its menu is about to show.
 void BuildMainMenu(QMenuBar* bar);
 
-// Applies the rules to every item of one menu, or of every menu on the bar.
+// Applies the rules to every item of one menu, or of every menu on the bar;
+// the frame is the window the bar belongs to.
 void UpdateMenuItems(QMenu* menu);
 void UpdateMenuBar(QMenuBar* bar);
 

@@ -1,7 +1,10 @@
 #include "ui/DrawingResources.h"
 
+#include "core/SimulationState.h"
+
 #include <QGuiApplication>
 #include <QScreen>
+#include <QtMath>
 #include <cmath>
 
 QPen g_penRed1, g_penGreen1, g_penBlue1, g_penPurple1, g_penBlack1, g_penWhite1, g_penGrey150,
@@ -17,6 +20,10 @@ QFont g_fontArial6, g_fontArial6_5, g_fontArial7_5, g_fontArial9_5, g_fontSymbol
 QImage g_popMemDC, g_sdMemDC, g_samplesMemDC, g_ciMemDC;
 
 namespace {
+// The colour-blind safe pair and the pens of its orange.
+QBrush g_safeOrange, g_safeSkyBlue;
+QPen g_safeOrange1, g_safeOrange2, g_safeOrange4;
+
 QPen SolidPen(int r, int g, int b, int width) {
     QPen pen(QColor(r, g, b));
     pen.setWidth(width);
@@ -59,6 +66,33 @@ void CreatePensAndBrushes() {
     g_brushGrey210 = SolidBrush(210, 210, 210);
     g_brushGrey190 = SolidBrush(190, 190, 190);
     g_brushGrey150 = SolidBrush(150, 150, 150);
+
+    g_safeOrange = SolidBrush(230, 159, 0);
+    g_safeSkyBlue = SolidBrush(86, 180, 233);
+    g_safeOrange1 = SolidPen(230, 159, 0, 1);
+    g_safeOrange2 = SolidPen(230, 159, 0, 2);
+    g_safeOrange4 = SolidPen(230, 159, 0, 4);
+}
+
+const QBrush& ColumnBrush() {
+    return g_colourBlindSafe ? g_safeSkyBlue : g_brushGreen;
+}
+const QBrush& CountedBrush() {
+    return g_colourBlindSafe ? g_safeOrange : g_brushRed;
+}
+QColor CountedColour() {
+    return CountedBrush().color();
+}
+const QPen& MissPen(int width) {
+    if (width >= 4) return g_colourBlindSafe ? g_safeOrange4 : g_penRed4;
+    if (width == 2) return g_colourBlindSafe ? g_safeOrange2 : g_penRed2;
+    return g_colourBlindSafe ? g_safeOrange1 : g_penRed1;
+}
+const QBrush& PlausibleBrush() {
+    return g_colourBlindSafe ? g_safeSkyBlue : g_brushBlue;
+}
+const QBrush& ImplausibleBrush() {
+    return g_colourBlindSafe ? g_safeOrange : g_brushRed;
 }
 
 QFont MakeFont(const char* face, double points, bool bold) {
@@ -81,11 +115,17 @@ void CreateFonts() {
     g_fontArialBold9_5 = MakeFont("Arial", 9.5, true);
 }
 
-void CreateOffscreenSurfaces() {
+void CreateOffscreenSurfaces(qreal devicePixelRatio) {
     QSize size(1024, 768);
-    if (QScreen* screen = QGuiApplication::primaryScreen()) size = size.expandedTo(screen->size());
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen) size = size.expandedTo(screen->size());
+    if (devicePixelRatio <= 0) devicePixelRatio = screen ? screen->devicePixelRatio() : 1.0;
+    // The size in design pixels stays; the bitmap has the device's pixels.
+    const QSize pixels(qCeil(size.width() * devicePixelRatio),
+                       qCeil(size.height() * devicePixelRatio));
     for (QImage* surface : {&g_popMemDC, &g_sdMemDC, &g_samplesMemDC, &g_ciMemDC}) {
-        *surface = QImage(size, QImage::Format_ARGB32_Premultiplied);
+        *surface = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        surface->setDevicePixelRatio(devicePixelRatio);
         surface->fill(kBackgroundWhite);
     }
 }

@@ -19,7 +19,9 @@ extern QFont g_fontArial6, g_fontArial6_5, g_fontArial7_5, g_fontArial9_5, g_fon
     g_fontSymbol10, g_fontArialBold7_5, g_fontArialBold9_5;
 
 // One surface per window; each window composes its picture here and its
-// paintEvent only copies it.
+// paintEvent only copies it. A surface has the device-pixel ratio of the
+// screen it was made for and is drawn on in design pixels (ui/Gdi.h), so at
+// 1.5 or 2 its lines and text have the screen's full resolution.
 extern QImage g_popMemDC, g_sdMemDC, g_samplesMemDC, g_ciMemDC;
 
 // The background white of every window and plot.
@@ -30,8 +32,21 @@ inline const QColor kBackgroundWhite(250, 250, 250);
 void CreatePensAndBrushes();
 // Fonts, made when the Population window is created.
 void CreateFonts();
-// The four surfaces, at least the screen's size, cleared to white.
-void CreateOffscreenSurfaces();
+// The four surfaces, at least the screen's size, cleared to white, at the
+// device-pixel ratio given (0: the primary screen's).
+void CreateOffscreenSurfaces(qreal devicePixelRatio = 0);
+
+// Colours that carry a meaning: counted against not counted, an interval that
+// misses the mean, a possible mean that is or is not plausible. The program's
+// own are red against green or blue. While g_colourBlindSafe is set they are
+// Okabe and Ito's orange (230, 159, 0) against their sky blue (86, 180, 233),
+// a pair people with red-green colour blindness tell apart.
+const QBrush& ColumnBrush();    // a column of the sampling distribution
+const QBrush& CountedBrush();   // its counted share, and the curve's
+QColor CountedColour();         // text about counted samples
+const QPen& MissPen(int width); // an interval that misses the mean: 1, 2 or 4 pixels
+const QBrush& PlausibleBrush();
+const QBrush& ImplausibleBrush();
 
 // A font of the given face and size in points, sized in pixels at 96 dpi so a
 // picture is the same on every screen.

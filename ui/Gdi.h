@@ -3,12 +3,21 @@
 // (l, t, r, b) covers columns l..r-1 and rows t..b-1, and a line stops one
 // pixel short of its end point. Qt's own calls include both edges, so every
 // window draws through these.
+//
+// The rules hold in design pixels at any device-pixel ratio r: design pixel d
+// covers device pixels round(d * r) to round((d + 1) * r) - 1, so at 2 it is a
+// 2 x 2 block and a one-pixel line is two device pixels wide, and at 1.5 it is
+// one or two device pixels. Axis-parallel lines and frames are filled
+// rectangles and land exactly so; slanted lines and polylines are stroked at
+// full resolution along the course of the design-scale line.
 
 #include "core/Geometry.h"
 
 #include <QBrush>
+#include <QImage>
 #include <QPainter>
 #include <QPen>
+#include <QPoint>
 #include <QRect>
 
 inline QRect ToQRect(const Rect& r) {
@@ -17,6 +26,10 @@ inline QRect ToQRect(const Rect& r) {
 inline Rect ToRect(const QRect& r) {
     return Rect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
+
+// True when one design pixel is one device pixel (the painter only
+// translates): there Qt's own aliased strokes are the design's pixels.
+bool AtDesignScale(const QPainter& p);
 
 // Fills l..r-1 x t..b-1 with the brush; no outline.
 void GdiFillRect(QPainter& p, int l, int t, int r, int b, const QBrush& brush);
@@ -29,3 +42,10 @@ void GdiRectangle(QPainter& p, int l, int t, int r, int b, const QPen& pen, cons
 void GdiFrameRect(QPainter& p, int l, int t, int r, int b, const QPen& pen);
 // A line from (x1, y1) towards (x2, y2), the end pixel left out.
 void GdiLine(QPainter& p, int x1, int y1, int x2, int y2, const QPen& pen);
+// Connected lines through the points, the very last pixel left out.
+void GdiPolyline(QPainter& p, const QPoint* points, int count, const QPen& pen);
+
+// Copies the part of a surface under the design rectangle to the painter's
+// device, pixel for pixel when both have the same device-pixel ratio (the
+// rectangle is widened to whole device pixels).
+void GdiCopy(QPainter& p, const QRect& rect, const QImage& surface);

@@ -3,7 +3,6 @@
 #include "core/SimulationState.h"
 
 #include <QCloseEvent>
-#include <QMdiArea>
 #include <QMouseEvent>
 
 CToolWindow::CToolWindow(const char* tag, const QString& caption, QSize designSize, QWidget* parent)
@@ -103,7 +102,20 @@ void CToolSubWindow::closeEvent(QCloseEvent* event) {
 
 void CToolSubWindow::moveEvent(QMoveEvent* event) {
     QMdiSubWindow::moveEvent(event);
-    if (!m_programmaticMove && isVisible()) m_tool->OnMoved();
+    const auto* area = qobject_cast<const CToolArea*>(mdiArea());
+    const bool scrolled = area && area->Scrolling();
+    if (!m_programmaticMove && !scrolled && isVisible()) m_tool->OnMoved();
+}
+
+CToolArea::CToolArea(QWidget* parent) : QMdiArea(parent) {
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
+
+void CToolArea::scrollContentsBy(int dx, int dy) {
+    m_scrolling = true;
+    QMdiArea::scrollContentsBy(dx, dy);
+    m_scrolling = false;
 }
 
 bool LeftButtonAlone(const QMouseEvent* event) {

@@ -4,12 +4,11 @@
 // close box only hides it. Without a frame (in tests) it is a plain top-level
 // widget.
 
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QSize>
 #include <QString>
 #include <QWidget>
-
-class QMdiArea;
 
 class CToolWindow : public QWidget {
     Q_OBJECT
@@ -49,6 +48,21 @@ class CToolWindow : public QWidget {
 // A drag follows a move only while the left button alone is held: no other
 // button, no modifier key.
 bool LeftButtonAlone(const QMouseEvent* event);
+
+// The workspace of the main frame. Where the tool windows do not fit it
+// scrolls; a scroll moves every frame in it, which is no move of the user's.
+class CToolArea : public QMdiArea {
+    Q_OBJECT
+  public:
+    explicit CToolArea(QWidget* parent = nullptr);
+    bool Scrolling() const { return m_scrolling; }
+
+  protected:
+    void scrollContentsBy(int dx, int dy) override;
+
+  private:
+    bool m_scrolling = false;
+};
 
 // The MDI frame of a tool window: the close box hides instead of closing,
 // moves are reported to the window, and its size is fixed around the client.

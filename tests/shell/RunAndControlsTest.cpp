@@ -4,6 +4,7 @@
 #include "tests/shell/ShellTestSupport.h"
 
 #include "core/Population.h"
+#include "core/SamplingEngine.h"
 #include "core/SimulationState.h"
 #include "resources/Resource.h"
 #include "shell/AboutDlg.h"
@@ -23,7 +24,9 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
+#include <vector>
 
 using CloseAndAbout = ShellTest;
 
@@ -88,6 +91,29 @@ TEST_F(RunDisplayTest, RunLeavesThePopulationPictureWithoutMarks) {
         RunDrawSamples(3, 5);
         EXPECT_EQ(g_popMemDC.copy(0, 0, 300, 345), before) << "speed " << speed;
     }
+}
+
+// t values are binned with the standard error of the series' sample size,
+// also when the Dorvane window was hidden while the population was made.
+TEST_F(RunDisplayTest, TValuesOfARunWithTheDorvaneWindowHiddenUseTheirStandardError) {
+    ASSERT_TRUE(Choose(ID_OPTIONS_T_VALUES));
+    ASSERT_TRUE(Choose(ID_WINDOW_SAMPLING_DIST));
+    ASSERT_TRUE(Choose(ID_WINDOW_CLOSE));
+    ASSERT_EQ(g_samplingDistWndVisible, 0);
+    ApplyPreset(PresetShape::SkewedPlus);
+    g_samplingDistWnd->SetSampleSizeText(QStringLiteral("16"));
+    g_samplingDistWnd->SetNumberOfSamplesText(QStringLiteral("200"));
+    g_speed = 1;
+    g_samplingDistWnd->DrawSamples();
+    ASSERT_EQ(g_samplesDrawn, 200);
+    EXPECT_FLOAT_EQ(g_standardError, g_popSD / 4.0f);
+    std::vector<int> bins(kHistogramBins + 1, 0);
+    for (int row = 1; row <= g_samplesDrawn; ++row) {
+        const SampleRow& sample = g_sampleStore[row];
+        const int bin = HistogramBin(HistogramStatistic(sample.mean, sample.sd, 16));
+        if (bin > 0) ++bins[bin];
+    }
+    EXPECT_TRUE(std::equal(bins.begin() + 1, bins.end(), g_meanHistogram + 1));
 }
 
 namespace {

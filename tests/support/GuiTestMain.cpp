@@ -18,6 +18,10 @@ void FailOnWarnings(QtMsgType type, const QMessageLogContext&, const QString& me
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+#ifdef DORVANE_TEST_SCALE_FACTOR
+    // The scaled tests see the screen that a projector setting makes.
+    qputenv("QT_SCALE_FACTOR", DORVANE_TEST_SCALE_FACTOR);
+#endif
     QLocale::setDefault(QLocale::c());
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication app(argc, argv);

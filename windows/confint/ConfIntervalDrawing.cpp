@@ -132,8 +132,8 @@ void CConfIntervalDlg::DrawIntervalRow(QPainter& p, int n, int row) {
     // The selected row stands out only while a sample is selected.
     const bool selected = g_sampleSelected && row == g_selectedSampleNo;
     if (line.drawLine) {
-        const QPen& pen = interval.contains ? (selected ? g_penBlack2 : g_penBlack1)
-                                            : (selected ? g_penRed2 : g_penRed1);
+        const QPen& pen =
+            interval.contains ? (selected ? g_penBlack2 : g_penBlack1) : MissPen(selected ? 2 : 1);
         GdiLine(p, line.xLow, line.y, line.xHigh, line.y, pen);
     }
     GdiLine(p, line.xCentre - 1, line.y, line.xCentre + 1, line.y,
@@ -229,5 +229,5 @@ void CConfIntervalDlg::DrawSigmaFace(QPainter& p, const QRect& client) {
 void CConfIntervalDlg::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     const QRect r = event->rect();
-    p.drawImage(r, g_ciMemDC, r);
+    GdiCopy(p, r, g_ciMemDC);
 }

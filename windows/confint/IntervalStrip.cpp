@@ -49,7 +49,7 @@ void DrawSelectedInterval(QPainter& p, int n) {
     GdiLine(p, s.trueX, s.baseY - CiY(15), s.trueX, s.baseY - CiY(30), g_penBlue1);
     if (s.interval.hasEnds)
         GdiLine(p, s.barLeft, s.barY, s.barRight, s.barY,
-                s.interval.contains ? g_penBlack4 : g_penRed4);
+                s.interval.contains ? g_penBlack4 : MissPen(4));
     GdiLine(p, s.xCentre - s.centreMarkHalf, s.barY, s.xCentre + s.centreMarkHalf, s.barY,
             g_penYellow4);
     const QString centre = ToQt(s.centreText);
@@ -69,21 +69,25 @@ QRegion DrawPossibleMu(QPainter& p, int n) {
         QPolygon outline;
         for (const PixelPoint& point : f.outline)
             outline << QPoint(point.x, point.y);
-        // The filled area is the one the mouse can grab.
+        // The filled area is the one the mouse can grab. Finer than design
+        // pixels the fill follows the outline itself, not the region's steps.
         region = QRegion(outline);
+        const QBrush& fill = g_ciPlausible ? PlausibleBrush() : ImplausibleBrush();
         p.save();
-        p.setClipRegion(region);
-        p.fillRect(region.boundingRect(), g_ciPlausible ? g_brushBlue : g_brushRed);
+        if (AtDesignScale(p)) {
+            p.setClipRegion(region);
+            p.fillRect(region.boundingRect(), fill);
+        } else {
+            p.setPen(Qt::NoPen);
+            p.setBrush(fill);
+            p.drawPolygon(outline, Qt::OddEvenFill);
+        }
         p.restore();
 
         QPolygon curve;
         for (const PixelPoint& point : f.curve)
             curve << QPoint(point.x, point.y);
-        p.save();
-        p.setPen(g_penBlack2);
-        p.setBrush(Qt::NoBrush);
-        p.drawPolyline(curve);
-        p.restore();
+        GdiPolyline(p, curve.constData(), static_cast<int>(curve.size()), g_penBlack2);
     }
     GdiLine(p, f.xCentre, f.peakY, f.xCentre, f.baseY, g_penBlack2);
     GdiLine(p, f.leftBoundX, f.leftBoundTop, f.leftBoundX, f.boundBottom, g_penPurple2);

@@ -167,7 +167,7 @@ void CBinomialPopDlg::OnClear() {
 void CBinomialPopDlg::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     const QRect area = event->rect();
-    p.drawImage(area, g_popMemDC, area);
+    GdiCopy(p, area, g_popMemDC);
 }
 
 void CBinomialPopDlg::showEvent(QShowEvent* event) {

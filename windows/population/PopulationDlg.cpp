@@ -77,7 +77,7 @@ CPopulationDlg::CPopulationDlg(QWidget* parent)
 
     // The shared fonts and all four surfaces are made here, once.
     CreateFonts();
-    CreateOffscreenSurfaces();
+    CreateOffscreenSurfaces(devicePixelRatioF());
     m_hover = m_previousHover = 0;
 
     CreateControls();
@@ -224,7 +224,7 @@ void CPopulationDlg::OnMoved() {
 void CPopulationDlg::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     const QRect area = event->rect();
-    p.drawImage(area, g_popMemDC, area);
+    GdiCopy(p, area, g_popMemDC);
 }
 
 void CPopulationDlg::showEvent(QShowEvent* event) {

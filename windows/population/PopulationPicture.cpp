@@ -314,10 +314,9 @@ void DrawContinuousOutline(QPainter& p) {
     p.setBrush(g_brushGrey210);
     p.drawPolygon(outline, kContinuousColumns + 2);
     p.setBrush(Qt::NoBrush);
-    // The top edge again, in black, over the fill. A flat-capped 1-pixel
-    // polyline leaves out only its very last pixel, as the geometry expects.
-    p.setPen(g_penBlack1);
-    p.drawPolyline(outline + 1, kContinuousColumns);
+    // The top edge again, in black, over the fill, its very last pixel left
+    // out as the geometry expects.
+    GdiPolyline(p, outline + 1, kContinuousColumns, g_penBlack1);
 }
 
 void DrawDiscreteBars(QPainter& p) {
@@ -425,6 +424,5 @@ void DrawPictureButtonFace(QPainter& p, const QRect& client, int buttonId, bool 
     for (int k = 1; k <= 25; ++k)
         line[k] =
             QPoint(x0 + static_cast<int>(0.04 * k * innerWidth), Px(sy, sketch->line[k - 1]) + 1);
-    p.setPen(g_penRed1);
-    p.drawPolyline(line, 26);
+    GdiPolyline(p, line, 26, g_penRed1);
 }

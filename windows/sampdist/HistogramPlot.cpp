@@ -55,7 +55,7 @@ void FillColumnSpan(QPainter& p, const Rect& column, int from, int to, int inCol
     const long long height = column.Height();
     const int bottom = column.bottom - static_cast<int>(height * from / inColumn);
     const int top = column.bottom - static_cast<int>(height * to / inColumn);
-    if (top < bottom) GdiFillRect(p, column.left, top, column.right, bottom, g_brushRed);
+    if (top < bottom) GdiFillRect(p, column.left, top, column.right, bottom, CountedBrush());
 }
 
 // The painted column of a slot: its stored rectangle ends one pixel below
@@ -146,7 +146,7 @@ void CHistogramPlot::DrawHistogramGraph(QPainter& p, const PlotFields& fields) {
 
 void CHistogramPlot::DrawColumns(QPainter& p, int count) {
     for (int slot = 1; slot <= count; ++slot)
-        GdiFillRect(p, PaintedColumn(slot), g_brushGreen);
+        GdiFillRect(p, PaintedColumn(slot), ColumnBrush());
 }
 
 void CHistogramPlot::RecolourCountedColumns(QPainter& p, int count, const SliderSplit& split) {
@@ -185,7 +185,9 @@ void CHistogramPlot::DrawOffPlotMarks(QPainter& p, const SliderSplit& split) {
             return QStringLiteral("%1 of %2").arg(side.counted).arg(side.samples);
         return QString::number(side.samples);
     };
-    auto colour = [](const OffPlot& side) { return side.counted > 0 ? Qt::red : Qt::black; };
+    auto colour = [](const OffPlot& side) {
+        return side.counted > 0 ? CountedColour() : QColor(Qt::black);
+    };
     m_offPlotMarks[0] = m_offPlotMarks[1] = Rect{};
     if (split.below.samples > 0) {
         const QString label =
@@ -249,7 +251,7 @@ void CHistogramPlot::DrawNormalCurve(QPainter& p, const PlotFields& fields, bool
         clip.addRect(g_sdAxisLeft, g_sdPlotTop, g_sdAxisRight - g_sdAxisLeft,
                      g_sdAxisY - g_sdPlotTop);
         fill = fill.intersected(clip);
-        if (!fill.isEmpty()) p.fillPath(fill, g_brushRed);
+        if (!fill.isEmpty()) p.fillPath(fill, CountedBrush());
     }
 
     const int step = std::max(1, SdX(5));
@@ -432,7 +434,7 @@ void CHistogramPlot::GrowLatestColumn(QImage& surface, int scrollPos,
     if (!m_latestColumn.IsEmpty()) {
         {
             QPainter p(&surface);
-            GdiFillRect(p, m_latestColumn, g_brushGreen);
+            GdiFillRect(p, m_latestColumn, ColumnBrush());
         }
         repaint(m_latestColumn);
     }

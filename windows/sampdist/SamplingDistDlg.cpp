@@ -184,7 +184,9 @@ void CSamplingDistDlg::OnDrawSamples() {
 }
 
 void CSamplingDistDlg::DrawSamples() {
-    BringFieldsIn();
+    // t values are binned with the standard error of this sample size; a
+    // hidden window has not read it since the population last changed.
+    ReadSampleSize();
     const int count = ReadWholeNumber(ToStd(m_numSamples));
     const int n = ReadWholeNumber(ToStd(m_sampleSize));
     const DrawResult result = Links().RunDrawSamples(count, n);

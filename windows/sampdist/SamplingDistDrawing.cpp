@@ -97,12 +97,13 @@ void CSamplingDistDlg::PaintWhole() {
         GdiFillRect(p, r.right - 1, r.top + 1, r.right, r.bottom, light);
     }
     // The standard deviation of the means and the standard error share blue,
-    // the proportions red and the numbers purple.
+    // the proportions the colour of what they count and the numbers purple.
+    const QBrush* counted = &CountedBrush();
     const std::pair<int, const QBrush*> frames[] = {
-        {IDC_SD_SD_OF_MEANS, &g_brushBlue},      {IDC_SD_INTERVAL_WIDTH, &g_brushBlue},
-        {IDC_SD_ACTUAL_PROPORTION, &g_brushRed}, {IDC_SD_Z_PROPORTION, &g_brushRed},
-        {IDC_SD_T_PROPORTION, &g_brushRed},      {IDC_SD_ACTUAL_NUMBER, &g_brushPurple},
-        {IDC_SD_Z_NUMBER, &g_brushPurple},       {IDC_SD_T_NUMBER, &g_brushPurple}};
+        {IDC_SD_SD_OF_MEANS, &g_brushBlue},  {IDC_SD_INTERVAL_WIDTH, &g_brushBlue},
+        {IDC_SD_ACTUAL_PROPORTION, counted}, {IDC_SD_Z_PROPORTION, counted},
+        {IDC_SD_T_PROPORTION, counted},      {IDC_SD_ACTUAL_NUMBER, &g_brushPurple},
+        {IDC_SD_Z_NUMBER, &g_brushPurple},   {IDC_SD_T_NUMBER, &g_brushPurple}};
     for (const auto& [id, brush] : frames) {
         const QRect r = Control(id)->geometry();
         GdiFrameRect(p, r.left() - 2, r.top() - 2, r.left() + r.width() + 2,
@@ -229,5 +230,5 @@ void CSamplingDistDlg::RebinForOptions() {
 void CSamplingDistDlg::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     const QRect r = event->rect();
-    p.drawImage(r, g_sdMemDC, r);
+    GdiCopy(p, r, g_sdMemDC);
 }

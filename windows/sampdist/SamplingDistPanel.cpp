@@ -39,11 +39,7 @@ void ButtonFrame(QPainter& p, const QRect& client, const QPen& inner, const QBru
 // A connected polyline through the points. Drawn in one stroke, so the short
 // steep steps of a small curve leave no gaps between them.
 void SdPolyline(QPainter& p, const QPolygon& points, const QPen& pen) {
-    p.save();
-    p.setPen(pen);
-    p.setBrush(Qt::NoBrush);
-    p.drawPolyline(points);
-    p.restore();
+    GdiPolyline(p, points.constData(), static_cast<int>(points.size()), pen);
 }
 
 void DrawCentredText(QPainter& p, const Rect& r, const QString& text, const QFont& font,

@@ -40,12 +40,10 @@ void DrawMeanMarker(QPainter& p, const MarkerFrame& f, const SampleRow& row) {
     TextAt(p, textLeft, top, meanText, *f.font, kMeanBlue, TextAlign::Left, kGraphWhite);
     // The stroke that makes the first letter an x-bar or a p-hat.
     if (g_isBinomial) {
-        p.save();
-        p.setPen(g_penBlue1);
-        p.drawPolyline(
-            QPolygon({QPoint(textLeft, top + SmY(3)), QPoint(textLeft + SmX(2), top + SmY(1)),
-                      QPoint(textLeft + SmX(5), top + SmY(4))}));
-        p.restore();
+        const QPoint hat[] = {QPoint(textLeft, top + SmY(3)),
+                              QPoint(textLeft + SmX(2), top + SmY(1)),
+                              QPoint(textLeft + SmX(5), top + SmY(4))};
+        GdiPolyline(p, hat, 3, g_penBlue1);
     } else {
         GdiLine(p, textLeft, top + SmY(3), textLeft + SmX(5), top + SmY(3), g_penBlue1);
     }

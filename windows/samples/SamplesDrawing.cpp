@@ -159,5 +159,5 @@ void CSamplesDlg::paintEvent(QPaintEvent* event) {
     // The surface is opaque: a plain copy, no blending.
     p.setCompositionMode(QPainter::CompositionMode_Source);
     const QRect r = event->rect();
-    p.drawImage(r, g_samplesMemDC, r);
+    GdiCopy(p, r, g_samplesMemDC);
 }

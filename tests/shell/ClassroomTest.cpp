@@ -1,0 +1,199 @@
+// What a teacher in front of a class asks of the main frame: a window's
+// picture on the clipboard (from the Edit menu, and from Ctrl+C unless a text
+// field wants the key), the whole screen and back, the colour-blind safe pair
+// instead of red and green and back, and a frame that stays on the screen
+// with a workspace that scrolls to windows that do not fit.
+#include "tests/shell/ShellTestSupport.h"
+
+#include "core/Population.h"
+#include "core/SimulationState.h"
+#include "resources/Resource.h"
+#include "ui/DrawingResources.h"
+#include "ui/ToolWindow.h"
+#include "windows/confint/ConfIntervalDlg.h"
+#include "windows/confint/IntervalGeometry.h"
+#include "windows/confint/IntervalSeries.h"
+#include "windows/confint/StripGeometry.h"
+#include "windows/sampdist/SamplingDistDlg.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMimeData>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTest>
+
+namespace {
+
+const QRgb kRed = Rgb(255, 0, 0), kGreen = Rgb(0, 255, 100), kBlue = Rgb(0, 0, 255);
+const QRgb kSafeOrange = Rgb(230, 159, 0), kSafeSkyBlue = Rgb(86, 180, 233);
+
+class Classroom : public ShellTest {
+  protected:
+    static CConfIntervalDlg* Ci() { return g_confIntervalWnd; }
+    static void Press(QWidget* w) {
+        QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
+    }
+    // A series of 1000 samples of 25 drawn at speed F from the Confidence
+    // Intervals window, and the Dorvane window's slider dragged to the middle
+    // of the columns, so those on its left are counted.
+    void Draw() {
+        ApplyPreset(PresetShape::SkewedPlus);
+        Press(Ci()->Control(IDC_CI_SPEED_F));
+        TypeInto(qobject_cast<QLineEdit*>(Ci()->Control(IDC_CI_SAMPLE_SIZE)), "25");
+        TypeInto(qobject_cast<QLineEdit*>(Ci()->Control(IDC_CI_NUM_SAMPLES)), "1000");
+        Press(Ci()->Control(IDC_CI_DRAW_SAMPLES));
+        ASSERT_EQ(g_samplesDrawn, 1000);
+        int first = 0, last = 0;
+        for (int slot = 1; slot <= kSdColumnSlots; ++slot)
+            if (!g_sdColumnRect[slot].IsEmpty() && g_sdColumnRect[slot].top < g_sdAxisY - 1)
+                last = slot, first = first ? first : slot;
+        ASSERT_GT(last, first);
+        const int x = (g_sdColumnRect[first].left + g_sdColumnRect[last].right) / 2;
+        CSamplingDistDlg* dorvane = g_samplingDistWnd;
+        const QPoint grip = Centre(g_leftSliderRect);
+        QTest::mousePress(dorvane, Qt::LeftButton, Qt::NoModifier, grip);
+        SendMove(dorvane, QPoint(x, grip.y()), Qt::LeftButton);
+        QTest::mouseRelease(dorvane, Qt::LeftButton, Qt::NoModifier, QPoint(x, grip.y()));
+    }
+    // A point on the axis's bottom row of a column whose colour is the given
+    // one, or (-1, -1).
+    static QPoint ColumnOfColour(QRgb colour) {
+        for (int slot = 1; slot <= kSdColumnSlots; ++slot) {
+            const Rect& r = g_sdColumnRect[slot];
+            if (r.IsEmpty() || r.top >= g_sdAxisY - 1) continue;
+            const QPoint at((r.left + r.right) / 2, g_sdAxisY - 1);
+            if (PixelOf(g_sdMemDC, at.x(), at.y()) == colour) return at;
+        }
+        return QPoint(-1, -1);
+    }
+    // The left end of the first interval on the page that misses the mean.
+    static QPoint MissedInterval() {
+        for (int row = g_ciFirstSample; row <= LastRowOnPage(); ++row) {
+            const Interval interval = IntervalOf(25, row);
+            if (interval.contains) continue;
+            const RowLine line = LineOfRow(interval, row);
+            if (line.drawLine) return QPoint(line.xLow, line.y);
+        }
+        return QPoint(-1, -1);
+    }
+    static QImage ClipboardImage() { return QGuiApplication::clipboard()->image(); }
+};
+
+TEST_F(Classroom, CopyPictureCopiesTheWindowUsedLastAtItsResolution) {
+    Draw();
+    QGuiApplication::clipboard()->clear();
+    ASSERT_TRUE(Choose(ID_WINDOW_SAMPLING_DIST)); // used last
+    ASSERT_TRUE(Choose(ID_EDIT_COPY_PICTURE));
+    const QImage picture = ClipboardImage();
+    const qreal ratio = g_samplingDistWnd->devicePixelRatioF();
+    EXPECT_EQ(picture.size(), QSize(624, 446) * ratio);
+    // The plot as the window shows it: its frame black, its columns and
+    // counted columns as on the window's surface.
+    EXPECT_EQ(PixelOf(picture, g_histRect.left, g_histRect.top + 20), Rgb(0, 0, 0));
+    const QPoint counted = ColumnOfColour(kRed);
+    ASSERT_NE(counted.x(), -1);
+    EXPECT_EQ(PixelOf(picture, counted.x(), counted.y()), kRed);
+    int differ = 0;
+    for (int y = g_histRect.top; y < g_histRect.bottom; ++y)
+        for (int x = g_histRect.left; x < g_histRect.right; ++x)
+            differ += PixelOf(picture, x, y) != PixelOf(g_sdMemDC, x, y);
+    EXPECT_EQ(differ, 0);
+
+    // A hidden window is never copied.
+    ASSERT_TRUE(Choose(ID_WINDOW_CLOSE));
+    const CToolWindow* shown = Frame().PictureWindow();
+    EXPECT_NE(shown, g_samplingDistWnd);
+    EXPECT_TRUE(!shown || shown->IsToolVisible());
+}
+
+TEST_F(Classroom, CtrlCCopiesThePictureUnlessATextFieldHasTheKey) {
+    QApplication::setActiveWindow(&Frame());
+    ASSERT_TRUE(Choose(ID_WINDOW_CONF_INTERVALS));
+    QGuiApplication::clipboard()->clear();
+    Ci()->Control(IDC_CI_SPEED_F)->setFocus();
+    QTest::keyClick(Ci()->Control(IDC_CI_SPEED_F), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(ClipboardImage().size(), Ci()->size() * Ci()->devicePixelRatioF());
+
+    // In a field Ctrl+C copies the field's text, and only that.
+    QGuiApplication::clipboard()->clear();
+    auto* field = qobject_cast<QLineEdit*>(Ci()->Control(IDC_CI_CONF_LEVEL));
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), field->text());
+    EXPECT_FALSE(QGuiApplication::clipboard()->mimeData()->hasImage());
+}
+
+TEST_F(Classroom, ColourBlindSafeColoursSwapThePairsAndBack) {
+    Draw();
+    const QPoint counted = ColumnOfColour(kRed), column = ColumnOfColour(kGreen);
+    const QPoint missed = MissedInterval();
+    ASSERT_NE(counted.x(), -1);
+    ASSERT_NE(column.x(), -1);
+    ASSERT_NE(missed.x(), -1);
+    EXPECT_FALSE(ItemWhenOpened(ID_OPTIONS_COLOUR_BLIND)->isChecked());
+
+    struct Look {
+        QRgb counted, column, missed;
+        bool checked;
+    };
+    const Look looks[] = {{kSafeOrange, kSafeSkyBlue, kSafeOrange, true},
+                          {kRed, kGreen, kRed, false}};
+    for (const Look& look : looks) {
+        ASSERT_TRUE(Choose(ID_OPTIONS_COLOUR_BLIND));
+        EXPECT_EQ(ItemWhenOpened(ID_OPTIONS_COLOUR_BLIND)->isChecked(), look.checked);
+        EXPECT_EQ(PixelOf(g_sdMemDC, counted.x(), counted.y()), look.counted);
+        EXPECT_EQ(PixelOf(g_sdMemDC, column.x(), column.y()), look.column);
+        EXPECT_EQ(PixelOf(g_ciMemDC, missed.x(), missed.y()), look.missed);
+        SaveSnapshot(Frame().grab().toImage(),
+                     look.checked ? "classroom-colour-blind-safe" : "classroom-program-colours");
+    }
+
+    // The possible-mu fill takes the pair too.
+    QTest::mouseClick(Ci(), Qt::LeftButton, Qt::NoModifier, QPoint(250, RowY(900)));
+    ASSERT_EQ(g_sampleSelected, 1);
+    ASSERT_TRUE(Choose(ID_OPTIONS_POSSIBLE_MU));
+    const QPoint fill(StripX(g_ciPopMean) + 1, g_ciStripRect.top + 75);
+    const QRgb programFill = PixelOf(g_ciMemDC, fill.x(), fill.y());
+    ASSERT_TRUE(programFill == kBlue || programFill == kRed);
+    ASSERT_TRUE(Choose(ID_OPTIONS_COLOUR_BLIND));
+    EXPECT_EQ(PixelOf(g_ciMemDC, fill.x(), fill.y()),
+              programFill == kBlue ? kSafeSkyBlue : kSafeOrange);
+}
+
+TEST_F(Classroom, FullScreenAndBack) {
+    const QRect normal = Frame().geometry();
+    EXPECT_FALSE(ItemWhenOpened(ID_WINDOW_FULL_SCREEN)->isChecked());
+    EXPECT_EQ(ItemWhenOpened(ID_WINDOW_FULL_SCREEN)->shortcut(), QKeySequence(Qt::Key_F11));
+    ASSERT_TRUE(Choose(ID_WINDOW_FULL_SCREEN));
+    EXPECT_TRUE(Frame().isFullScreen());
+    EXPECT_TRUE(ItemWhenOpened(ID_WINDOW_FULL_SCREEN)->isChecked());
+    ASSERT_TRUE(Choose(ID_WINDOW_FULL_SCREEN));
+    EXPECT_FALSE(Frame().isFullScreen());
+    EXPECT_FALSE(ItemWhenOpened(ID_WINDOW_FULL_SCREEN)->isChecked());
+    EXPECT_EQ(Frame().geometry(), normal);
+}
+
+TEST_F(Classroom, TheFrameFitsTheScreenAndTheWorkspaceScrolls) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(Frame().frameGeometry())) << Frame().frameGeometry().width();
+    // The Dorvane window reaches past the workspace's right edge on this
+    // screen; the workspace scrolls to it, and scrolling moves no window in
+    // the student's sense: the window used last stays the same.
+    QScrollBar* bar = Frame().MdiArea()->horizontalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    g_activeWindowTag = "POP";
+    const QRect before = g_samplingDistWnd->ToolGeometry();
+    bar->setValue(bar->maximum());
+    EXPECT_EQ(g_samplingDistWnd->ToolGeometry().x(), before.x() - bar->maximum());
+    EXPECT_EQ(g_activeWindowTag, "POP");
+    EXPECT_LE(g_samplingDistWnd->ToolGeometry().right(),
+              Frame().MdiArea()->viewport()->width() + 1);
+}
+
+} // namespace
