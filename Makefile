@@ -25,14 +25,14 @@ run: build
 	./$(BUILD)/dorvane
 
 test: build
-	ctest --test-dir $(BUILD) --output-on-failure
+	ctest --test-dir $(BUILD) --output-on-failure -j2
 
 # The whole test suite again in a Debug tree built with AddressSanitizer and
 # UndefinedBehaviorSanitizer.
 check: deps
 	@cmake -S . -B $(CHECK_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DDORVANE_SANITIZE=ON >/dev/null
 	@$(SANITIZER_ENV) cmake --build $(CHECK_BUILD)
-	$(SANITIZER_ENV) ctest --test-dir $(CHECK_BUILD) --output-on-failure
+	$(SANITIZER_ENV) ctest --test-dir $(CHECK_BUILD) --output-on-failure -j2
 
 bench: build
 	./$(BUILD)/bench/dorvane_bench
