@@ -4,6 +4,7 @@
 // SAMPLES for 10,000 samples of 1000 values at speed F with the windows shown
 // until the last repaint (60 ms).
 
+#include "bench/BenchWindows.h"
 #include "core/Population.h"
 #include "core/Random.h"
 #include "core/SimulationState.h"
@@ -28,51 +29,10 @@
 
 namespace {
 
-// The Population, Dorvane and Confidence Intervals windows, shown and exposed,
-// reached by the shell's own forwards. The Samples window counts as shown.
-struct Windows {
-    std::unique_ptr<CPopulationDlg> population;
-    std::unique_ptr<CSamplingDistDlg> dorvane;
-    std::unique_ptr<CConfIntervalDlg> ci;
-
-    Windows() {
-        ResetSimulationState();
-        SetSecondsClock([] { return std::int64_t{1700000000}; });
-        InstallWindowViews();
-        population = std::make_unique<CPopulationDlg>();
-        population->show();
-        g_populationWndVisible = 1;
-        ApplyPreset(PresetShape::SkewedPlus);
-        dorvane = std::make_unique<CSamplingDistDlg>();
-        dorvane->show();
-        g_samplingDistWndVisible = 1;
-        ci = std::make_unique<CConfIntervalDlg>();
-        ci->show();
-        g_confIntervalWndVisible = 1;
-        g_samplesWndVisible = 1;
-        for (int i = 0;
-             i < 20 && !(Exposed(population.get()) && Exposed(dorvane.get()) && Exposed(ci.get()));
-             ++i)
-            QApplication::processEvents();
-        ci->RedrawConfIntervalWindow();
-    }
-    ~Windows() {
-        ci.reset();
-        dorvane.reset();
-        population.reset();
-        UninstallWindowViews();
-        SetSecondsClock({});
-    }
-    static bool Exposed(QWidget* w) { return w->windowHandle() && w->windowHandle()->isExposed(); }
-
-    void SetFields(int n, int count) {
-        dorvane->SetSampleSizeText(QString::number(n));
-        dorvane->SetNumberOfSamplesText(QString::number(count));
-        ci->SetSampleSizeText(QString::number(n));
-        ci->SetNumberOfSamplesText(QString::number(count));
-        g_speed = 1;
-        g_addMoreMode = 0;
-    }
+// All four windows, as the student has them.
+struct Windows : BenchWindows {
+    Windows() : BenchWindows(true, true) { ci->RedrawConfIntervalWindow(); }
+    void SetFields(int n, int count) { BenchWindows::SetFields(n, count, 1); }
     void Press(QWidget* button) { qobject_cast<QAbstractButton*>(button)->click(); }
     // A full series of n, one interval selected, Possible Mu on as the main
     // frame switches it.
@@ -135,8 +95,7 @@ void BM_UpdateCoverageCountsFullSeries(benchmark::State& state) {
 }
 BENCHMARK(BM_UpdateCoverageCountsFullSeries)->Unit(benchmark::kMicrosecond);
 
-// Argument 0: the Dorvane window's button (1 ms press). Argument 1: this
-// window's button, whose press holds 25 ms before the run.
+// Argument 0: the Dorvane window's button. Argument 1: this window's button.
 void BM_AllWindowsDrawSamplesFullSeriesSpeedF(benchmark::State& state) {
     Windows w;
     w.SetFields(1000, kMaxSamples);

@@ -9,6 +9,7 @@
 // pause after each step of a falling block) are waits, not work: they are
 // replaced by nothing here, as the engine's are by its benchmark display.
 
+#include "bench/BenchWindows.h"
 #include "core/Population.h"
 #include "core/Random.h"
 #include "core/SimulationState.h"
@@ -28,54 +29,9 @@
 
 namespace {
 
-// The three windows a student watches, shown and exposed, reached by the
-// shell's own forwards.
-struct ThreeWindows {
-    std::unique_ptr<CPopulationDlg> population;
-    std::unique_ptr<CSamplingDistDlg> dorvane;
-    std::unique_ptr<CSamplesDlg> samples;
-
-    ThreeWindows() {
-        ResetSimulationState();
-        SetSecondsClock([] { return std::int64_t{1700000000}; });
-        CSamplesDlg::SetPause([](int) {});
-        InstallWindowViews();
-        population = std::make_unique<CPopulationDlg>();
-        population->show();
-        g_populationWndVisible = 1;
-        ApplyPreset(PresetShape::SkewedPlus);
-        dorvane = std::make_unique<CSamplingDistDlg>();
-        dorvane->show();
-        g_samplingDistWndVisible = 1;
-        samples = std::make_unique<CSamplesDlg>();
-        samples->show();
-        g_samplesWndVisible = 1;
-        // Repaints reach the screen only once the windows are exposed.
-        for (int i = 0; i < 20 && !(Exposed(population.get()) && Exposed(dorvane.get()) &&
-                                    Exposed(samples.get()));
-             ++i)
-            QApplication::processEvents();
-        dorvane->BringUpToDate();
-    }
-    ~ThreeWindows() {
-        samples.reset();
-        dorvane.reset();
-        population.reset();
-        UninstallWindowViews();
-        CSamplesDlg::SetPause({});
-        SetSecondsClock({});
-    }
-    static bool Exposed(QWidget* w) { return w->windowHandle() && w->windowHandle()->isExposed(); }
-
-    // The fields as typed in the Samples window (copied into the other two).
-    void SetFields(int n, int count, int speed) {
-        samples->SetSampleSizeText(QString::number(n));
-        samples->SetNumberOfSamplesText(QString::number(count));
-        dorvane->SetSampleSizeText(QString::number(n));
-        dorvane->SetNumberOfSamplesText(QString::number(count));
-        g_speed = speed;
-        g_addMoreMode = 0;
-    }
+// The Population, Dorvane and Samples windows.
+struct ThreeWindows : BenchWindows {
+    ThreeWindows() : BenchWindows(true, false) {}
     void PressDrawSamples() {
         qobject_cast<QAbstractButton*>(samples->Control(IDC_SAMPLES_DRAW_SAMPLES))->click();
     }

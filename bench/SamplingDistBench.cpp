@@ -4,6 +4,7 @@
 // drag step over 10,000 samples (5 ms), and an animated run at speed "4",
 // reported per sample.
 
+#include "bench/BenchWindows.h"
 #include "core/Population.h"
 #include "core/Random.h"
 #include "core/SimulationState.h"
@@ -24,42 +25,8 @@
 
 namespace {
 
-// The two windows a student watches, shown and exposed, reached by the
-// shell's own forwards.
-struct Windows {
-    std::unique_ptr<CPopulationDlg> population;
-    std::unique_ptr<CSamplingDistDlg> dorvane;
-
-    Windows() {
-        ResetSimulationState();
-        SetSecondsClock([] { return std::int64_t{1700000000}; });
-        InstallWindowViews();
-        population = std::make_unique<CPopulationDlg>();
-        population->show();
-        g_populationWndVisible = 1;
-        ApplyPreset(PresetShape::SkewedPlus);
-        dorvane = std::make_unique<CSamplingDistDlg>();
-        dorvane->show();
-        g_samplingDistWndVisible = 1;
-        // Repaints reach the screen only once the windows are exposed.
-        for (int i = 0; i < 20 && !(Exposed(population.get()) && Exposed(dorvane.get())); ++i)
-            QApplication::processEvents();
-        dorvane->BringUpToDate();
-    }
-    ~Windows() {
-        dorvane.reset();
-        population.reset();
-        UninstallWindowViews();
-        SetSecondsClock({});
-    }
-    static bool Exposed(QWidget* w) { return w->windowHandle() && w->windowHandle()->isExposed(); }
-
-    void SetFields(int n, int count, int speed) {
-        dorvane->SetSampleSizeText(QString::number(n));
-        dorvane->SetNumberOfSamplesText(QString::number(count));
-        g_speed = speed;
-        g_addMoreMode = 0;
-    }
+// The Population and Dorvane windows.
+struct Windows : BenchWindows {
     void PressDrawSamples() {
         qobject_cast<QAbstractButton*>(dorvane->Control(IDC_SD_DRAW_SAMPLES))->click();
     }

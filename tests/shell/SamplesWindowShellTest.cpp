@@ -6,6 +6,7 @@
 
 #include "core/Population.h"
 #include "core/SamplingEngine.h"
+#include "core/Random.h"
 #include "core/SimulationState.h"
 #include "resources/Resource.h"
 #include "shell/Run.h"
@@ -30,10 +31,9 @@ class SamplesInFrame : public ShellTest {
   protected:
     void SetUp() override {
         ShellTest::SetUp();
-        CSamplesDlg::SetPause([this](int) { calls.push_back("Fall"); });
+        SetMillisecondWait([this](int) { calls.push_back("Fall"); });
     }
     void TearDown() override {
-        CSamplesDlg::SetPause({});
         ShellTest::TearDown();
     }
     static CSamplesDlg* Samples() { return g_samplesWnd; }

@@ -28,11 +28,6 @@ namespace {
 constexpr QSize kDesignSize(kSamplesDesignWidth, kSamplesDesignHeight);
 constexpr QSize kTemplateSize(160, 201);
 
-CSamplesDlg::PauseFunction& PauseHook() {
-    static CSamplesDlg::PauseFunction pause;
-    return pause;
-}
-
 } // namespace
 
 CSamplesDlg::CSamplesDlg(QWidget* parent)
@@ -128,7 +123,7 @@ void CSamplesDlg::SetNumberOfSamplesText(const QString& text) {
 
 void CSamplesDlg::OnDrawSamples() {
     ShowDrawSamplesPressed(m_drawButton);
-    Pause(25);
+    WaitMilliseconds(25);
     BringFieldsIn();
     const bool proceed = DrawEntryIn(this, SeriesWindow::Samples, m_numSamples, m_sampleSize);
     ShowFields();
@@ -249,18 +244,4 @@ void CSamplesDlg::showEvent(QShowEvent* event) {
 void CSamplesDlg::OnCloseBox() {
     HideTool();
     g_samplesWndVisible = 0;
-}
-
-// --- Pauses ---------------------------------------------------------------------------------
-
-void CSamplesDlg::SetPause(PauseFunction pause) {
-    PauseHook() = std::move(pause);
-}
-
-void CSamplesDlg::Pause(int ms) {
-    if (ms <= 0) return;
-    if (PauseHook())
-        PauseHook()(ms);
-    else
-        WaitMilliseconds(ms);
 }

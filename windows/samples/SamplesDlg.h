@@ -53,12 +53,6 @@ class CSamplesDlg : public CToolWindow {
     void OnCloseBox() override;
     QWidget* Control(int id) const;
 
-    // The pauses of this window (the held-down DRAW SAMPLES button and each
-    // step of a falling block): a busy wait unless replaced (tests and
-    // benchmarks); an empty function restores the wait.
-    using PauseFunction = std::function<void(int ms)>;
-    static void SetPause(PauseFunction pause);
-
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -82,7 +76,6 @@ class CSamplesDlg : public CToolWindow {
     void DrawStrip(QPainter& p);
     void DrawViewToggleFace(QPainter& p, const QRect& client) const;
     void LetBlockFall(const HistogramLayout& layout, int sampleNo, int column);
-    static void Pause(int ms);
 
     std::unique_ptr<DialogTemplate> m_dialog;
     CSpeedControl* m_speed = nullptr;

@@ -4,6 +4,7 @@
 // The window's own file builds the controls and handles the student's input.
 #include "windows/samples/SamplesDlg.h"
 
+#include "core/Random.h"
 #include "core/SimulationState.h"
 #include "ui/DrawingResources.h"
 #include "ui/FieldText.h"
@@ -85,7 +86,7 @@ void CSamplesDlg::LetBlockFall(const HistogramLayout& layout, int sampleNo, int 
             PaintFallingBlock(p, previous, block);
         }
         RepaintNow(this, ToQRect(previous).united(ToQRect(block)));
-        Pause(FallPauseForSpeed(g_speed));
+        WaitMilliseconds(FallPauseForSpeed(g_speed));
         previous = block;
     }
 }

@@ -5,6 +5,7 @@
 // a binomial series; checked on the pixels of the window's surface.
 #include "core/Messages.h"
 #include "core/Population.h"
+#include "core/Random.h"
 #include "core/SimulationState.h"
 #include "resources/Resource.h"
 #include "shell/WindowViews.h"
@@ -48,7 +49,7 @@ class SamplesWindow : public GuiTest {
     void SetUp() override {
         GuiTest::SetUp();
         // The window's pauses are recorded, never waited.
-        CSamplesDlg::SetPause([this](int ms) { pauses.push_back(ms); });
+        SetMillisecondWait([this](int ms) { pauses.push_back(ms); });
         InstallWindowViews();
         population = std::make_unique<CPopulationDlg>();
         population->show();
@@ -66,7 +67,6 @@ class SamplesWindow : public GuiTest {
         samples.reset();
         dorvane.reset();
         population.reset();
-        CSamplesDlg::SetPause({});
         GuiTest::TearDown();
     }
 
