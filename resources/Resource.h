@@ -27,6 +27,12 @@ constexpr int ID_OPTIONS_ONE_SLIDER = 32794;
 constexpr int ID_OPTIONS_TWO_SLIDERS_SEPARATE = 32795;
 constexpr int ID_OPTIONS_TWO_SLIDERS_TANDEM = 32796;
 constexpr int ID_OPTIONS_POSSIBLE_MU = 32797;
+// Speed menu: the speed buttons' S, 2, 3, 4, F from any window (Ctrl+1 .. Ctrl+5).
+constexpr int ID_SPEED_S = 32811;
+constexpr int ID_SPEED_2 = 32812;
+constexpr int ID_SPEED_3 = 32813;
+constexpr int ID_SPEED_4 = 32814;
+constexpr int ID_SPEED_F = 32815;
 
 // Pop-up shape menu of the Population window.
 constexpr int ID_SHAPE_CLEAR = 32780;

@@ -3,14 +3,18 @@
 #include "core/SimulationState.h"
 
 #include <QCloseEvent>
+#include <QHelpEvent>
 #include <QMdiArea>
 #include <QMouseEvent>
+#include <QToolTip>
 
 CToolWindow::CToolWindow(const char* tag, const QString& caption, QSize designSize, QWidget* parent)
     : QWidget(parent), m_tag(tag) {
     setWindowTitle(caption);
     setFixedSize(designSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The cursor changes over what can be dragged or clicked in the picture.
+    setMouseTracking(true);
 }
 
 void CToolWindow::HostIn(QMdiArea* area) {
@@ -73,6 +77,43 @@ void CToolWindow::MarkActive() {
 void CToolWindow::mousePressEvent(QMouseEvent* event) {
     MarkActive();
     QWidget::mousePressEvent(event);
+}
+
+bool CToolWindow::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QString tip = HoverAt(help->pos()).tip;
+        if (tip.isEmpty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            QToolTip::showText(help->globalPos(), tip, this);
+        }
+        return true;
+    }
+    const bool handled = QWidget::event(event);
+    switch (event->type()) {
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease: {
+        // After the window's own handling, so a drag that began or ended
+        // counts; a drag keeps its cursor wherever the pointer goes.
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const bool dragging =
+            event->type() == QEvent::MouseMove && mouse->buttons() != Qt::NoButton;
+        if (dragging && testAttribute(Qt::WA_SetCursor)) break;
+        const Qt::CursorShape shape = HoverAt(mouse->position().toPoint()).cursor;
+        if (shape == Qt::ArrowCursor) {
+            if (testAttribute(Qt::WA_SetCursor)) unsetCursor();
+        } else if (!testAttribute(Qt::WA_SetCursor) || cursor().shape() != shape) {
+            setCursor(shape);
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return handled;
 }
 
 CToolSubWindow::CToolSubWindow(CToolWindow* tool) : m_tool(tool) {

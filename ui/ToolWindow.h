@@ -11,6 +11,14 @@
 
 class QMdiArea;
 
+// What the pointer is over in a window's picture: the cursor that says what
+// a press there does (a resize cursor over what drags, a pointing hand over
+// what a click chooses) and the tooltip that says it in words.
+struct HoverHint {
+    Qt::CursorShape cursor = Qt::ArrowCursor;
+    QString tip;
+};
+
 class CToolWindow : public QWidget {
     Q_OBJECT
   public:
@@ -40,6 +48,13 @@ class CToolWindow : public QWidget {
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
+    // The hint at a point of the window (a drag in progress keeps its
+    // cursor wherever the pointer goes); the plain arrow by default.
+    virtual HoverHint HoverAt(QPoint at) const {
+        (void)at;
+        return {};
+    }
 
   private:
     const char* m_tag;
