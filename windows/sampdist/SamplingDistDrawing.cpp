@@ -111,6 +111,7 @@ void CSamplingDistDlg::PaintWhole() {
     m_plot.DrawHistogramGraph(p, Fields());
     PlaceSliders();
     UpdateSliderReadouts(p);
+    PlaceFocusSpots();
 }
 
 void CSamplingDistDlg::UpdateSliderReadouts(QPainter& p) {
