@@ -46,15 +46,6 @@ void TakeFocusByTab(QWidget* control) {
     if (qobject_cast<QAbstractButton*>(control)) control->installEventFilter(EnterPressesButton());
 }
 
-void ChainTabOrder(std::initializer_list<QWidget*> controls) {
-    QWidget* previous = nullptr;
-    for (QWidget* control : controls) {
-        if (!control) continue;
-        if (previous) QWidget::setTabOrder(previous, control);
-        previous = control;
-    }
-}
-
 DialogTemplate::DialogTemplate(QWidget* owner, QSize templateDU, QSize designPx)
     : m_owner(owner), m_kx(double(designPx.width()) / templateDU.width()),
       m_ky(double(designPx.height()) / templateDU.height()) {}

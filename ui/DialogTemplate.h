@@ -63,9 +63,6 @@ class DialogTemplate {
 // presses a focused button, as Space does.
 void TakeFocusByTab(QWidget* control);
 
-// Puts the controls into this Tab order; hidden ones are passed by.
-void ChainTabOrder(std::initializer_list<QWidget*> controls);
-
 // A button whose face the owning window draws.
 class COwnerDrawButton : public QAbstractButton {
     Q_OBJECT

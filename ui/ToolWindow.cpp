@@ -2,6 +2,9 @@
 
 #include "core/SimulationState.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QHelpEvent>
 #include <QMdiArea>
@@ -38,6 +41,58 @@ void CToolWindow::ShowTool() {
         show();
         raise();
     }
+    // Shown again, the window keeps the control the student left it at.
+    if (!m_focusedOnce) {
+        m_focusedOnce = true;
+        FocusFirstControl();
+    }
+}
+
+void CToolWindow::SetTabOrder(const std::vector<QWidget*>& controls) {
+    m_tabOrder.clear();
+    QWidget* previous = nullptr;
+    for (QWidget* control : controls) {
+        if (!control) continue;
+        m_tabOrder.emplace_back(control);
+        // Qt's own chain too, which screen readers and Qt's helpers follow.
+        if (previous) QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
+bool CToolWindow::IsTabStop(const QWidget* control) const {
+    if (!control || !control->isVisibleTo(this) || !control->isEnabled() ||
+        !(control->focusPolicy() & Qt::TabFocus))
+        return false;
+    const auto* button = qobject_cast<const QAbstractButton*>(control);
+    const QButtonGroup* group = button ? button->group() : nullptr;
+    return !(group && group->exclusive() && group->checkedButton() && !button->isChecked());
+}
+
+void CToolWindow::FocusFirstControl() {
+    for (const QPointer<QWidget>& control : m_tabOrder) {
+        if (!IsTabStop(control)) continue;
+        control->setFocus(Qt::TabFocusReason);
+        return;
+    }
+}
+
+bool CToolWindow::focusNextPrevChild(bool next) {
+    const int count = static_cast<int>(m_tabOrder.size());
+    if (count == 0) return QWidget::focusNextPrevChild(next);
+    int at = -1;
+    const QWidget* focus = QApplication::focusWidget();
+    for (int i = 0; i < count; ++i)
+        if (m_tabOrder[i] == focus) at = i;
+    // From a control outside the order (a field over a label) Tab starts over.
+    if (at < 0) at = next ? count - 1 : 0;
+    for (int step = 1; step <= count; ++step) {
+        QWidget* candidate = m_tabOrder[((at + (next ? step : -step)) % count + count) % count];
+        if (!IsTabStop(candidate)) continue;
+        candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+    return QWidget::focusNextPrevChild(next);
 }
 
 void CToolWindow::HideTool() {

@@ -15,6 +15,7 @@ constexpr int kExtraHeight = 6;
 
 CValueEditor::CValueEditor(QWidget* window) : QLineEdit(window) {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setAccessibleName(QStringLiteral("Typed value"));
     setToolTip(QStringLiteral("Type a value: Enter moves it there, Esc leaves it as it is"));
     hide();
 }

@@ -80,11 +80,11 @@ void CConfIntervalDlg::CreateFocusSpots() {
     m_editor = new CValueEditor(this);
 
     // The left panel top to bottom, then the graph, its scroll bar and the strip.
-    ChainTabOrder({m_sampleSizeEdit, m_numSamplesEdit, m_seriesButton, m_confLevelEdit,
-                   m_sidesButton, m_endButton, m_sigmaButton, m_zOrTButton,
-                   d.Control(IDC_CI_SPEED_S), d.Control(IDC_CI_SPEED_2), d.Control(IDC_CI_SPEED_3),
-                   d.Control(IDC_CI_SPEED_4), d.Control(IDC_CI_SPEED_F), m_drawButton, m_sortOn,
-                   m_sortOff, m_graphSpot, m_scroll, m_muSpot});
+    SetTabOrder({m_sampleSizeEdit, m_numSamplesEdit, m_seriesButton, m_confLevelEdit, m_sidesButton,
+                 m_endButton, m_sigmaButton, m_zOrTButton, d.Control(IDC_CI_SPEED_S),
+                 d.Control(IDC_CI_SPEED_2), d.Control(IDC_CI_SPEED_3), d.Control(IDC_CI_SPEED_4),
+                 d.Control(IDC_CI_SPEED_F), m_drawButton, m_sortOn, m_sortOff, m_graphSpot,
+                 m_scroll, m_muSpot});
 }
 
 void CConfIntervalDlg::PlaceFocusSpots() {

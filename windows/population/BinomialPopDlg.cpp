@@ -21,6 +21,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -69,11 +70,12 @@ CBinomialPopDlg::CBinomialPopDlg(QWidget* parent)
     m_barSpot = new CFocusSpot(this, QStringLiteral("Binomial bars"),
                                QString::fromLatin1(kBarTip) + QString::fromLatin1(kBarKeysTip),
                                [this](const QKeyEvent& e) { return OnBarKey(e); });
-    // The picture, then the proportions in their columns, then CLEAR.
-    QWidget::setTabOrder(m_barSpot, Button(IDC_BINOMIAL_P_FIRST));
-    for (int id = IDC_BINOMIAL_P_FIRST; id < IDC_BINOMIAL_P_LAST; ++id)
-        QWidget::setTabOrder(Button(id), Button(id + 1));
-    QWidget::setTabOrder(Button(IDC_BINOMIAL_P_LAST), Button(IDC_BINOMIAL_CLEAR));
+    // The picture, then the proportions column by column, then CLEAR.
+    std::vector<QWidget*> order{m_barSpot};
+    for (int id = IDC_BINOMIAL_P_FIRST; id <= IDC_BINOMIAL_P_LAST; ++id)
+        order.push_back(Button(id));
+    order.push_back(Button(IDC_BINOMIAL_CLEAR));
+    SetTabOrder(order);
     PlaceFocusSpot();
 }
 

@@ -15,11 +15,13 @@
 #include "ui/ToolWindow.h"
 #include "windows/population/PopulationPicture.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPointer>
 #include <algorithm>
 
 namespace {
@@ -155,9 +157,9 @@ void CPopulationDlg::CreateFocusSpots() {
                                        return true;
                                    });
     // Top to bottom: the picture, the name box, the example buttons.
-    ChainTabOrder({m_handleSpot, m_nameBoxSpot, PictureButton(IDC_POP_PICTURE_1003),
-                   PictureButton(IDC_POP_PICTURE_1002), PictureButton(IDC_POP_PICTURE_1004),
-                   PictureButton(IDC_POP_PICTURE_1005)});
+    SetTabOrder({m_handleSpot, m_nameBoxSpot, PictureButton(IDC_POP_PICTURE_1003),
+                 PictureButton(IDC_POP_PICTURE_1002), PictureButton(IDC_POP_PICTURE_1004),
+                 PictureButton(IDC_POP_PICTURE_1005)});
 }
 
 void CPopulationDlg::PlaceFocusSpots() {
@@ -215,7 +217,11 @@ bool CPopulationDlg::OnHandleKey(const QKeyEvent& event) {
 }
 
 void CPopulationDlg::OpenShapeMenu(QPoint globalAt) {
+    // The keys come back to where they were when the menu closes, also where
+    // the platform does not see to it.
+    const QPointer<QWidget> focus = QApplication::focusWidget();
     m_shapeMenu->exec(globalAt);
+    if (focus && !QApplication::focusWidget()) focus->setFocus(Qt::PopupFocusReason);
 }
 
 void CPopulationDlg::GrabHandle(int j) {

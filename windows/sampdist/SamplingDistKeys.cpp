@@ -93,13 +93,13 @@ void CSamplingDistDlg::CreateFocusSpots() {
     m_editor = new CValueEditor(this);
 
     // The left panel top to bottom, then the picture.
-    ChainTabOrder({d.Control(IDC_SD_NORMAL_OUTLINE), d.Control(IDC_SD_POP_OUTLINE),
-                   d.Control(IDC_SD_BIN_WIDE), d.Control(IDC_SD_BIN_MEDIUM),
-                   d.Control(IDC_SD_BIN_NARROW), d.Control(IDC_SD_BIN_FINEST), m_sampleSizeEdit,
-                   m_numSamplesEdit, m_seriesButton, d.Control(IDC_SD_SPEED_S),
-                   d.Control(IDC_SD_SPEED_2), d.Control(IDC_SD_SPEED_3), d.Control(IDC_SD_SPEED_4),
-                   d.Control(IDC_SD_SPEED_F), m_drawButton, m_columnsSpot, m_leftSpot, m_rightSpot,
-                   m_axisScroll});
+    SetTabOrder({d.Control(IDC_SD_NORMAL_OUTLINE), d.Control(IDC_SD_POP_OUTLINE),
+                 d.Control(IDC_SD_BIN_WIDE), d.Control(IDC_SD_BIN_MEDIUM),
+                 d.Control(IDC_SD_BIN_NARROW), d.Control(IDC_SD_BIN_FINEST), m_sampleSizeEdit,
+                 m_numSamplesEdit, m_seriesButton, d.Control(IDC_SD_SPEED_S),
+                 d.Control(IDC_SD_SPEED_2), d.Control(IDC_SD_SPEED_3), d.Control(IDC_SD_SPEED_4),
+                 d.Control(IDC_SD_SPEED_F), m_drawButton, m_columnsSpot, m_leftSpot, m_rightSpot,
+                 m_axisScroll});
 }
 
 void CSamplingDistDlg::PlaceFocusSpots() {

@@ -74,10 +74,10 @@ void CSamplesDlg::CreateFocusSpots() {
     m_editor = new CValueEditor(this);
 
     // The picture with its limits and scroll bar, then the strip left to right.
-    ChainTabOrder({m_pictureSpot, m_lowerSpot, m_upperSpot, m_scroll, m_viewButton, m_seriesButton,
-                   m_sampleSizeEdit, m_numSamplesEdit, d.Control(IDC_SAMPLES_SPEED_S),
-                   d.Control(IDC_SAMPLES_SPEED_2), d.Control(IDC_SAMPLES_SPEED_3),
-                   d.Control(IDC_SAMPLES_SPEED_4), d.Control(IDC_SAMPLES_SPEED_F), m_drawButton});
+    SetTabOrder({m_pictureSpot, m_lowerSpot, m_upperSpot, m_scroll, m_viewButton, m_seriesButton,
+                 m_sampleSizeEdit, m_numSamplesEdit, d.Control(IDC_SAMPLES_SPEED_S),
+                 d.Control(IDC_SAMPLES_SPEED_2), d.Control(IDC_SAMPLES_SPEED_3),
+                 d.Control(IDC_SAMPLES_SPEED_4), d.Control(IDC_SAMPLES_SPEED_F), m_drawButton});
 }
 
 Rect CSamplesDlg::LimitLabelRect(bool lower) const {
