@@ -190,9 +190,13 @@ bool CPopulationDlg::OnHandleKey(const QKeyEvent& event) {
     if (event.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) return false;
     switch (event.key()) {
     case Qt::Key_Left:
-    case Qt::Key_Right: {
-        const int j =
-            std::clamp(m_keyHandle + (event.key() == Qt::Key_Left ? -1 : 1), 1, kEditHandles);
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End: {
+        const int step = event.key() == Qt::Key_Left ? -1 : event.key() == Qt::Key_Right ? 1 : 0;
+        int j = std::clamp(m_keyHandle + step, 1, kEditHandles);
+        if (event.key() == Qt::Key_Home) j = 1;
+        if (event.key() == Qt::Key_End) j = kEditHandles;
         if (j != m_keyHandle) {
             m_keyHandle = j;
             // A discrete column shows its handle only when chosen, as under the pointer.
