@@ -22,9 +22,13 @@ class CFocusRing : public QWidget {
     }
 
     // Around the control, in its parent's coordinates; only the frame is ours.
+    // Where the window's edge would cut it off, it runs just inside the
+    // control instead, so all four sides show.
     void Frame(const QWidget* control) {
-        const QRect outer = control->geometry().adjusted(-kFocusRingOutset, -kFocusRingOutset,
-                                                         kFocusRingOutset, kFocusRingOutset);
+        const QRect outer =
+            control->geometry()
+                .adjusted(-kFocusRingOutset, -kFocusRingOutset, kFocusRingOutset, kFocusRingOutset)
+                .intersected(parentWidget()->rect());
         setGeometry(outer);
         const QRect all(QPoint(0, 0), outer.size());
         const QRect hole =

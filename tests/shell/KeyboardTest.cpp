@@ -241,8 +241,22 @@ TEST_F(Keyboard, TheFocusedControlWearsARingThatReadsOnAnyGround) {
                                     QPoint(x, r.top() - 1), QPoint(x, r.bottom() + 1)})
             EXPECT_EQ(PixelOf(window, light.x(), light.y()), Rgb(255, 255, 255));
     }
+    // A picture that reaches the window's edge has its ring just inside there.
+    ASSERT_TRUE(Choose(ID_WINDOW_SAMPLES));
+    QWidget* picture = g_samplesWnd->PictureSpot();
+    picture->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(picture->geometry().topLeft(), QPoint(0, 0));
+    const QImage samples = g_samplesWnd->grab().toImage();
+    const int y = picture->geometry().center().y();
+    EXPECT_EQ(PixelOf(samples, 0, y), Rgb(20, 20, 20));
+    EXPECT_EQ(PixelOf(samples, 1, y), Rgb(20, 20, 20));
+    EXPECT_EQ(PixelOf(samples, 2, y), Rgb(255, 255, 255));
+    EXPECT_EQ(PixelOf(samples, 150, 0), Rgb(20, 20, 20));
+
     // The ring follows a slider the keys move.
+    ASSERT_TRUE(Choose(ID_WINDOW_SAMPLING_DIST));
     QWidget* slider = Dorvane()->SliderSpot(true);
+    slider->setFocus(Qt::TabFocusReason);
     const int before = SliderAxisPixel(true, 1);
     QTest::keyClick(slider, Qt::Key_Right, Qt::ShiftModifier);
     EXPECT_EQ(SliderAxisPixel(true, 1), before + 10);
