@@ -96,6 +96,8 @@ CPopSettingsDlg::CPopSettingsDlg(QWidget* parent)
          "Show the population with this mean and standard deviation "
          "(Enter)"},
     });
+    SetTabOrder({MeanField(), SdField(), Button(IDC_SETTINGS_DEFAULT), Button(IDC_SETTINGS_CANCEL),
+                 Button(IDC_SETTINGS_SET)});
     m_dialog->Get<QLabel>(IDC_SETTINGS_MEAN_LABEL)->setBuddy(MeanField());
     m_dialog->Get<QLabel>(IDC_SETTINGS_SD_LABEL)->setBuddy(SdField());
     connect(Button(IDC_SETTINGS_SET), &QPushButton::clicked, this, [this] { OnSet(); });
