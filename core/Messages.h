@@ -18,3 +18,6 @@ inline constexpr char kMsgSettingsNotNumbers[] =
     "Type a number for the mean and a number for the standard deviation.";
 inline constexpr char kMsgSettingsTooLarge[] =
     "These numbers are too large to show. Type a smaller mean or standard deviation.";
+
+// A value typed over a slider's, a limit's or the possible mean's label.
+inline constexpr char kMsgTypedNotANumber[] = "Type a number, such as 5.5 or -1.96.";

@@ -19,3 +19,12 @@ inline std::string FormatInt(int value) {
     std::snprintf(buffer, sizeof buffer, "%i", value);
     return buffer;
 }
+
+// A count as the program writes it in sentences: "1,000", "10,000".
+inline std::string FormatGroupedInt(int value) {
+    const long long wide = value;
+    std::string digits = std::to_string(wide < 0 ? -wide : wide);
+    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
+        digits.insert(static_cast<std::size_t>(at), 1, ',');
+    return value < 0 ? "-" + digits : digits;
+}

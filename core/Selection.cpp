@@ -22,6 +22,14 @@ void SelectSampleNo(int sample) {
     g_sampleSelected = 1;
 }
 
+int SteppedSortedPosition(int step) {
+    const int drawn = DrawnRows();
+    if (drawn < 1) return 0;
+    if (!g_sampleSelected || SelectedSampleRow() == 0) return (drawn + 1) / 2;
+    const long long pos = static_cast<long long>(g_selectedPos) + step;
+    return static_cast<int>(std::clamp<long long>(pos, 1, drawn));
+}
+
 int SelectedSampleRow() {
     if (g_selectedPos < 1 || g_selectedPos > DrawnRows()) return 0;
     return g_sortedMeanSampleNo[g_selectedPos];

@@ -13,6 +13,11 @@ int SortedPositionOfSample(int sample);
 // g_sampleSelected.
 void SelectSampleNo(int sample);
 
+// The sorted position a key moves the selection to: `step` positions on
+// from the selected sample in the order of the means, held to 1..N, or the
+// middle one while none is selected. 0 when the series is empty.
+int SteppedSortedPosition(int step);
+
 // The sample the selection stands for (g_sortedMeanSampleNo[g_selectedPos]),
 // or 0 when nothing valid is selected.
 int SelectedSampleRow();

@@ -80,6 +80,11 @@ float ShownValue(float x) {
     return static_cast<float>((x - g_dispFromMean) * g_dispScale + g_dispToMean);
 }
 
+double InternalValue(double shown) {
+    if (g_dispScale == 0.0f) return g_dispFromMean;
+    return (shown - g_dispToMean) / static_cast<double>(g_dispScale) + g_dispFromMean;
+}
+
 void ClearWindowPointers() {
     g_populationWnd = nullptr;
     g_binomialWnd = nullptr;

@@ -187,3 +187,6 @@ void ClearWindowPointers();
 
 // Shown value of an internal value x under the display transform.
 float ShownValue(float x);
+// The internal value a shown value stands for (a typed one); with a display
+// scale of 0 every internal value shows alike, and the mean stands for all.
+double InternalValue(double shown);

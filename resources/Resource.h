@@ -31,6 +31,12 @@ constexpr int ID_OPTIONS_POSSIBLE_MU = 32797;
 constexpr int ID_EDIT_COPY_PICTURE = 32800;
 constexpr int ID_WINDOW_FULL_SCREEN = 32801;
 constexpr int ID_OPTIONS_COLOUR_BLIND = 32802;
+// Speed menu: the speed buttons' S, 2, 3, 4, F from any window (Ctrl+1 .. Ctrl+5).
+constexpr int ID_SPEED_S = 32811;
+constexpr int ID_SPEED_2 = 32812;
+constexpr int ID_SPEED_3 = 32813;
+constexpr int ID_SPEED_4 = 32814;
+constexpr int ID_SPEED_F = 32815;
 
 // Pop-up shape menu of the Population window.
 constexpr int ID_SHAPE_CLEAR = 32780;

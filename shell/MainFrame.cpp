@@ -7,6 +7,7 @@
 #include "shell/Menus.h"
 #include "shell/ToolWindowTable.h"
 #include "shell/WindowViews.h"
+#include "ui/FocusRing.h"
 #include "ui/ToolWindow.h"
 #include "windows/population/PopulationDlg.h"
 
@@ -81,6 +82,8 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     CreateStatusBar();
     PlaceOnScreen();
     CreateToolWindows();
+    // Whatever has the keyboard focus in a tool window shows it clearly.
+    InstallFocusRing();
     qApp->installEventFilter(this);
 }
 

@@ -13,6 +13,7 @@
 #include "shell/ToolWindowTable.h"
 #include "shell/WindowViews.h"
 #include "ui/RepaintNow.h"
+#include "ui/SpeedControl.h"
 #include "ui/ToolWindow.h"
 #include "windows/confint/IntervalGeometry.h"
 #include "windows/population/BinomialPopDlg.h"
@@ -31,6 +32,8 @@
 void CMainFrame::OnCommand(int commandId) {
     if (const ToolWindowEntry* entry = FindToolWindow(commandId)) {
         ShowToolWindow(*entry);
+    } else if (const int speed = SpeedOfCommand(commandId)) {
+        CSpeedControl::SetSpeed(speed);
     } else {
         switch (commandId) {
         case ID_APP_EXIT:

@@ -2,6 +2,7 @@
 
 #include "core/SimulationState.h"
 #include "resources/Resource.h"
+#include "ui/SpeedControl.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -20,6 +21,8 @@ struct MenuItemSpec {
     const char* prompt = nullptr;
     // The key that chooses the item from anywhere in the frame, or none.
     const char* keys = nullptr;
+    // The speed items answer their keys in every window of the program.
+    int speed = 0;
 };
 
 struct MenuSpec {
@@ -64,6 +67,14 @@ const MenuSpec kMainMenu[] = {
          {"&Binomial", ID_MEASUREMENT_BINOMIAL},
          {"&Discrete", ID_MEASUREMENT_DISCRETE},
          {"&Continuous", ID_MEASUREMENT_CONTINUOUS},
+     }},
+    {"&Speed",
+     {
+         {"&S  Slowest\tCtrl+1", ID_SPEED_S, nullptr, nullptr, 5},
+         {"&2\tCtrl+2", ID_SPEED_2, nullptr, nullptr, 4},
+         {"&3\tCtrl+3", ID_SPEED_3, nullptr, nullptr, 3},
+         {"&4\tCtrl+4", ID_SPEED_4, nullptr, nullptr, 2},
+         {"&F  Fastest\tCtrl+5", ID_SPEED_F, nullptr, nullptr, 1},
      }},
     {"&Options",
      {
@@ -114,6 +125,7 @@ MenuItemState MenuItemStateFor(int id, const FrameState& frame) {
     const QString text = spec ? QString::fromLatin1(spec->text) : QString();
     MenuItemState state;
     state.text = text;
+    if (spec && spec->speed) return Checked(text, g_speed == spec->speed);
     switch (id) {
     case ID_FILE_PRINT:
     case ID_FILE_PRINT_PREVIEW:
@@ -193,6 +205,10 @@ void BuildMainMenu(QMenuBar* bar) {
             action->setData(item.id);
             if (item.prompt) action->setStatusTip(QString::fromLatin1(item.prompt));
             if (item.keys) action->setShortcut(QKeySequence(QString::fromLatin1(item.keys)));
+            if (item.speed) {
+                action->setShortcut(SpeedShortcut(item.speed));
+                action->setShortcutContext(Qt::ApplicationShortcut);
+            }
         }
         QObject::connect(menu, &QMenu::aboutToShow, menu, [menu] { UpdateMenuItems(menu); });
         UpdateMenuItems(menu);
@@ -207,4 +223,9 @@ QAction* FindCommandAction(QMenuBar* bar, int id) {
             if (!action->isSeparator() && action->data().toInt() == id) return action;
     }
     return nullptr;
+}
+
+int SpeedOfCommand(int commandId) {
+    const MenuItemSpec* spec = FindSpec(commandId);
+    return spec ? spec->speed : 0;
 }

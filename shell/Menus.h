@@ -38,5 +38,8 @@ void BuildMainMenu(QMenuBar* bar);
 void UpdateMenuItems(QMenu* menu);
 void UpdateMenuBar(QMenuBar* bar);
 
+// The speed a Speed menu command sets, or 0 for any other command.
+int SpeedOfCommand(int commandId);
+
 // The action that carries a command id, or nullptr.
 QAction* FindCommandAction(QMenuBar* bar, int commandId);

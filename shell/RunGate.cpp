@@ -1,11 +1,13 @@
 #include "shell/RunGate.h"
 
 #include "ui/RunControl.h"
+#include "ui/SpeedControl.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMdiSubWindow>
+#include <QShortcutEvent>
 #include <QWidget>
 
 namespace {
@@ -43,6 +45,10 @@ bool IsMouse(QEvent::Type type) {
     return type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
            type == QEvent::MouseButtonDblClick || type == QEvent::MouseMove;
 }
+
+bool IsKey(QEvent::Type type) {
+    return type == QEvent::KeyPress || type == QEvent::KeyRelease;
+}
 } // namespace
 
 CRunGate::CRunGate() {
@@ -63,6 +69,9 @@ void CRunGate::Pump(bool force) {
 
 bool CRunGate::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
+    // A menu key reaches its action, not a widget: only the speed keys act.
+    if (type == QEvent::Shortcut)
+        return SpeedOfShortcut(static_cast<QShortcutEvent*>(event)->key()) == 0;
     // Input reaches a window first and is then handed to the widget under it;
     // the widget decides.
     auto* widget = qobject_cast<QWidget*>(watched);
@@ -77,5 +86,7 @@ bool CRunGate::eventFilter(QObject* watched, QEvent* event) {
         // and raised (its close box waits: the frame refuses during a run).
         if (IsRunControl(widget) || qobject_cast<QMdiSubWindow*>(widget)) return false;
     }
+    // A focused speed button or STOP answers its keys (Space, Enter, arrows).
+    if (IsKey(type) && IsRunControl(widget)) return false;
     return true;
 }

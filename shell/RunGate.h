@@ -1,9 +1,10 @@
 #pragma once
 // While a run is in progress the program lets through only what may act
-// during it: the speed buttons, STOP (a DRAW SAMPLES button, or Esc) and
-// moving or raising windows. Every other input is dropped, not queued to act
-// afterwards; paints and the like pass. The gate exists for the length of one
-// run and lets pending events through when it is pumped.
+// during it: the speed buttons (clicked, or by their keys Ctrl+1 .. Ctrl+5),
+// STOP (a DRAW SAMPLES button, or Esc) and moving or raising windows. Every
+// other input is dropped, not queued to act afterwards; paints and the like
+// pass. The gate exists for the length of one run and lets pending events
+// through when it is pumped.
 
 #include <QObject>
 #include <chrono>

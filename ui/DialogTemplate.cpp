@@ -3,11 +3,48 @@
 #include "ui/DrawSamplesButton.h"
 
 #include <QColor>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
+
+namespace {
+
+// Enter presses the focused button: Qt's buttons take only Space outside a
+// dialog box.
+class CEnterPressesButton : public QObject {
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (!enter || (key->modifiers() & ~Qt::KeypadModifier) || key->isAutoRepeat()) return false;
+        auto* button = qobject_cast<QAbstractButton*>(watched);
+        if (!button || !button->isEnabled()) return false;
+        button->click();
+        return true;
+    }
+};
+
+QObject* EnterPressesButton() {
+    static CEnterPressesButton* filter = [] {
+        auto* f = new CEnterPressesButton;
+        // Lives as long as the application, like the buttons it serves.
+        if (QCoreApplication::instance()) f->setParent(QCoreApplication::instance());
+        return f;
+    }();
+    return filter;
+}
+
+} // namespace
+
+void TakeFocusByTab(QWidget* control) {
+    control->setFocusPolicy(Qt::TabFocus);
+    if (qobject_cast<QAbstractButton*>(control)) control->installEventFilter(EnterPressesButton());
+}
 
 DialogTemplate::DialogTemplate(QWidget* owner, QSize templateDU, QSize designPx)
     : m_owner(owner), m_kx(double(designPx.width()) / templateDU.width()),
@@ -57,8 +94,7 @@ QWidget* DialogTemplate::Create(const ControlSpec& spec) {
     widget->setGeometry(ToPixels(spec.x, spec.y, spec.w, spec.h));
     widget->setObjectName(QStringLiteral("id%1").arg(spec.id));
     widget->setProperty("controlId", spec.id);
-    if (spec.kind != ControlKind::Static && spec.kind != ControlKind::Edit)
-        widget->setFocusPolicy(Qt::NoFocus);
+    if (spec.kind != ControlKind::Static && spec.kind != ControlKind::Edit) TakeFocusByTab(widget);
     m_controls.insert(spec.id, widget);
     return widget;
 }
@@ -66,6 +102,15 @@ QWidget* DialogTemplate::Create(const ControlSpec& spec) {
 void DialogTemplate::CreateAll(std::initializer_list<ControlSpec> specs) {
     for (const ControlSpec& spec : specs)
         Create(spec);
+}
+
+void DialogTemplate::DescribeAll(std::initializer_list<ControlWords> words) {
+    for (const ControlWords& w : words) {
+        QWidget* control = Control(w.id);
+        if (!control) continue;
+        control->setAccessibleName(QString::fromUtf8(w.name));
+        if (w.tip) control->setToolTip(QString::fromUtf8(w.tip));
+    }
 }
 
 COwnerDrawButton::COwnerDrawButton(QWidget* parent) : QAbstractButton(parent) {}

@@ -30,6 +30,14 @@ struct ControlSpec {
     int x, y, w, h;   // dialog units
 };
 
+// What a control is called for a screen reader, and the tooltip that says
+// what it does (none for a readout, whose name says what it shows).
+struct ControlWords {
+    int id;
+    const char* name;
+    const char* tip;
+};
+
 class DialogTemplate {
   public:
     // templateDU: the template's size in dialog units; designPx: the window's
@@ -39,6 +47,8 @@ class DialogTemplate {
     QRect ToPixels(int x, int y, int w, int h) const;
     QWidget* Create(const ControlSpec& spec);
     void CreateAll(std::initializer_list<ControlSpec> specs);
+    // Accessible names and tooltips of the controls with these ids.
+    void DescribeAll(std::initializer_list<ControlWords> words);
     template <class T> T* Get(int id) const { return qobject_cast<T*>(m_controls.value(id)); }
     QWidget* Control(int id) const { return m_controls.value(id); }
 
@@ -47,6 +57,11 @@ class DialogTemplate {
     double m_kx, m_ky;
     QHash<int, QWidget*> m_controls;
 };
+
+// Buttons and scroll bars take the focus by Tab, as fields do by Tab and by
+// click; a click on a button leaves the focus where the typing was. Enter
+// presses a focused button, as Space does.
+void TakeFocusByTab(QWidget* control);
 
 // A button whose face the owning window draws.
 class COwnerDrawButton : public QAbstractButton {

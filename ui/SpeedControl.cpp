@@ -5,6 +5,8 @@
 #include "ui/RunControl.h"
 
 #include <QButtonGroup>
+#include <QFocusEvent>
+#include <QKeySequence>
 #include <QPushButton>
 #include <vector>
 
@@ -14,6 +16,12 @@ std::vector<CSpeedControl*>& Registry() {
     return controls;
 }
 const char* const kLabels[5] = {"S", "2", "3", "4", "F"};
+const char* const kNames[5] = {"Speed S, slowest", "Speed 2", "Speed 3", "Speed 4",
+                               "Speed F, fastest"};
+const char* const kTips[5] = {"Slowest: every value of a sample falls into place (Ctrl+1)",
+                              "Drawing speed 2 (Ctrl+2)", "Drawing speed 3 (Ctrl+3)",
+                              "Drawing speed 4 (Ctrl+4)",
+                              "Fastest: only the finished series is shown (Ctrl+5)"};
 // Button i from the left stands for speed 5 - i.
 int SpeedOf(int index) {
     return 5 - index;
@@ -32,13 +40,13 @@ CSpeedControl::CSpeedControl(QWidget* owner, DialogTemplate& dialog, const std::
             "QPushButton { border: 1px solid rgb(120, 120, 120); background: rgb(250, 250, 250); }"
             "QPushButton:checked { background: rgb(40, 40, 40); color: white; }"));
         MarkAsRunControl(button); // the speed can change while a run goes on
+        button->setAccessibleName(QString::fromLatin1(kNames[i]));
+        button->setToolTip(QString::fromLatin1(kTips[i]));
         m_buttons[i] = button;
         m_group->addButton(button, SpeedOf(i));
+        button->installEventFilter(this);
     }
-    connect(m_group, &QButtonGroup::idClicked, this, [](int speed) {
-        g_speed = speed;
-        SyncAll();
-    });
+    connect(m_group, &QButtonGroup::idClicked, this, [](int speed) { SetSpeed(speed); });
     Registry().push_back(this);
     SyncToSpeed();
 }
@@ -58,4 +66,32 @@ void CSpeedControl::SyncToSpeed() {
 void CSpeedControl::SyncAll() {
     for (CSpeedControl* control : Registry())
         control->SyncToSpeed();
+}
+
+bool CSpeedControl::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        QPushButton* pressed = Button(g_speed);
+        if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) && pressed &&
+            watched != pressed)
+            pressed->setFocus(reason);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void CSpeedControl::SetSpeed(int speed) {
+    if (speed < 1 || speed > 5) return;
+    g_speed = speed;
+    SyncAll();
+}
+
+QKeySequence SpeedShortcut(int speed) {
+    if (speed < 1 || speed > 5) return {};
+    return QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + (5 - speed)));
+}
+
+int SpeedOfShortcut(const QKeySequence& keys) {
+    for (int speed = 1; speed <= 5; ++speed)
+        if (keys == SpeedShortcut(speed)) return speed;
+    return 0;
 }

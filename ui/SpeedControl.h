@@ -7,6 +7,7 @@
 #include <array>
 
 class QButtonGroup;
+class QKeySequence;
 class QPushButton;
 class DialogTemplate;
 
@@ -25,8 +26,21 @@ class CSpeedControl : public QObject {
 
     // Brings every control in the program into line with g_speed.
     static void SyncAll();
+    // Sets g_speed (1..5) as a press of its button does.
+    static void SetSpeed(int speed);
+
+  protected:
+    // Tab enters the five buttons at the one pressed in, as radio buttons
+    // are entered; the arrow keys then choose another.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     QButtonGroup* m_group;
     std::array<QPushButton*, 5> m_buttons{}; // "S", "2", "3", "4", "F"
 };
+
+// The keys that set the speed from any window, even during a run: Ctrl+1 to
+// Ctrl+5 stand for the buttons from the left, "S" (speed 5) to "F" (speed 1).
+QKeySequence SpeedShortcut(int speed);
+// The speed a key sequence sets, or 0.
+int SpeedOfShortcut(const QKeySequence& keys);

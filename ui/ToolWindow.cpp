@@ -2,14 +2,22 @@
 
 #include "core/SimulationState.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QButtonGroup>
 #include <QCloseEvent>
+#include <QHelpEvent>
+#include <QMdiArea>
 #include <QMouseEvent>
+#include <QToolTip>
 
 CToolWindow::CToolWindow(const char* tag, const QString& caption, QSize designSize, QWidget* parent)
     : QWidget(parent), m_tag(tag) {
     setWindowTitle(caption);
     setFixedSize(designSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The cursor changes over what can be dragged or clicked in the picture.
+    setMouseTracking(true);
 }
 
 void CToolWindow::HostIn(QMdiArea* area) {
@@ -33,6 +41,58 @@ void CToolWindow::ShowTool() {
         show();
         raise();
     }
+    // Shown again, the window keeps the control the student left it at.
+    if (!m_focusedOnce) {
+        m_focusedOnce = true;
+        FocusFirstControl();
+    }
+}
+
+void CToolWindow::SetTabOrder(const std::vector<QWidget*>& controls) {
+    m_tabOrder.clear();
+    QWidget* previous = nullptr;
+    for (QWidget* control : controls) {
+        if (!control) continue;
+        m_tabOrder.emplace_back(control);
+        // Qt's own chain too, which screen readers and Qt's helpers follow.
+        if (previous) QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
+bool CToolWindow::IsTabStop(const QWidget* control) const {
+    if (!control || !control->isVisibleTo(this) || !control->isEnabled() ||
+        !(control->focusPolicy() & Qt::TabFocus))
+        return false;
+    const auto* button = qobject_cast<const QAbstractButton*>(control);
+    const QButtonGroup* group = button ? button->group() : nullptr;
+    return !(group && group->exclusive() && group->checkedButton() && !button->isChecked());
+}
+
+void CToolWindow::FocusFirstControl() {
+    for (const QPointer<QWidget>& control : m_tabOrder) {
+        if (!IsTabStop(control)) continue;
+        control->setFocus(Qt::TabFocusReason);
+        return;
+    }
+}
+
+bool CToolWindow::focusNextPrevChild(bool next) {
+    const int count = static_cast<int>(m_tabOrder.size());
+    if (count == 0) return QWidget::focusNextPrevChild(next);
+    int at = -1;
+    const QWidget* focus = QApplication::focusWidget();
+    for (int i = 0; i < count; ++i)
+        if (m_tabOrder[i] == focus) at = i;
+    // From a control outside the order (a field over a label) Tab starts over.
+    if (at < 0) at = next ? count - 1 : 0;
+    for (int step = 1; step <= count; ++step) {
+        QWidget* candidate = m_tabOrder[((at + (next ? step : -step)) % count + count) % count];
+        if (!IsTabStop(candidate)) continue;
+        candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+    return QWidget::focusNextPrevChild(next);
 }
 
 void CToolWindow::HideTool() {
@@ -72,6 +132,43 @@ void CToolWindow::MarkActive() {
 void CToolWindow::mousePressEvent(QMouseEvent* event) {
     MarkActive();
     QWidget::mousePressEvent(event);
+}
+
+bool CToolWindow::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QString tip = HoverAt(help->pos()).tip;
+        if (tip.isEmpty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            QToolTip::showText(help->globalPos(), tip, this);
+        }
+        return true;
+    }
+    const bool handled = QWidget::event(event);
+    switch (event->type()) {
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease: {
+        // After the window's own handling, so a drag that began or ended
+        // counts; a drag keeps its cursor wherever the pointer goes.
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const bool dragging =
+            event->type() == QEvent::MouseMove && mouse->buttons() != Qt::NoButton;
+        if (dragging && testAttribute(Qt::WA_SetCursor)) break;
+        const Qt::CursorShape shape = HoverAt(mouse->position().toPoint()).cursor;
+        if (shape == Qt::ArrowCursor) {
+            if (testAttribute(Qt::WA_SetCursor)) unsetCursor();
+        } else if (!testAttribute(Qt::WA_SetCursor) || cursor().shape() != shape) {
+            setCursor(shape);
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return handled;
 }
 
 CToolSubWindow::CToolSubWindow(CToolWindow* tool) : m_tool(tool) {

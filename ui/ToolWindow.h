@@ -6,9 +6,19 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QSize>
 #include <QString>
 #include <QWidget>
+#include <vector>
+
+// What the pointer is over in a window's picture: the cursor that says what
+// a press there does (a resize cursor over what drags, a pointing hand over
+// what a click chooses) and the tooltip that says it in words.
+struct HoverHint {
+    Qt::CursorShape cursor = Qt::ArrowCursor;
+    QString tip;
+};
 
 class CToolWindow : public QWidget {
     Q_OBJECT
@@ -37,12 +47,32 @@ class CToolWindow : public QWidget {
     // Sets g_activeWindowTag to this window's tag.
     void MarkActive();
 
+    // The order Tab and Shift+Tab go through the controls, round and round;
+    // hidden and disabled ones are passed by, and of a group of radio-like
+    // buttons only the one pressed in is a stop. The first control has the
+    // focus when the window is shown for the first time.
+    void SetTabOrder(const std::vector<QWidget*>& controls);
+    // Gives the focus to the first control that can take it.
+    void FocusFirstControl();
+
   protected:
     void mousePressEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    // The hint at a point of the window (a drag in progress keeps its
+    // cursor wherever the pointer goes); the plain arrow by default.
+    virtual HoverHint HoverAt(QPoint at) const {
+        (void)at;
+        return {};
+    }
 
   private:
+    bool IsTabStop(const QWidget* control) const;
+
     const char* m_tag;
     QMdiSubWindow* m_frame = nullptr;
+    std::vector<QPointer<QWidget>> m_tabOrder;
+    bool m_focusedOnce = false;
 };
 
 // A drag follows a move only while the left button alone is held: no other

@@ -108,7 +108,7 @@ void CConfIntervalDlg::CreateControls() {
     m_sortOff->setGeometry(d.ToPixels(58, 215, 26, 8));
     for (QRadioButton* radio : {m_sortOn, m_sortOff}) {
         radio->setAutoExclusive(false);
-        radio->setFocusPolicy(Qt::NoFocus);
+        TakeFocusByTab(radio);
     }
     m_sortOn->setObjectName(QStringLiteral("id%1").arg(IDC_CI_SORT_ON));
     m_sortOff->setObjectName(QStringLiteral("id%1").arg(IDC_CI_SORT_OFF));
@@ -140,6 +140,7 @@ void CConfIntervalDlg::CreateControls() {
 
     m_sigmaButton->SetFace(
         [this](QPainter& p, const QRect& client, bool) { DrawSigmaFace(p, client); });
+    CreateFocusSpots();
 }
 
 void CConfIntervalDlg::ConnectControls() {
@@ -152,6 +153,9 @@ void CConfIntervalDlg::ConnectControls() {
         connect(radio, &QAbstractButton::clicked, this, [this] { OnSortClicked(); });
     connect(m_sampleSizeEdit, &QLineEdit::textEdited, this, [this] { OnSampleSizeEdited(); });
     connect(m_numSamplesEdit, &QLineEdit::textEdited, this, [this] { OnNumberOfSamplesEdited(); });
+    // Enter in either field draws, as the button does.
+    for (QLineEdit* edit : {m_sampleSizeEdit, m_numSamplesEdit})
+        connect(edit, &QLineEdit::returnPressed, this, [this] { OnDrawSamples(); });
     connect(m_confLevelEdit, &QLineEdit::textEdited, this, [this] { OnConfLevelEdited(); });
     connect(m_confLevelEdit, &QLineEdit::returnPressed, this, [this] { RefuseConfLevel(); });
     connect(m_scroll, &QAbstractSlider::actionTriggered, this,
@@ -334,15 +338,19 @@ void CConfIntervalDlg::mousePressEvent(QMouseEvent* event) {
         }
         if (g_ciGraphRect.Contains(at.x(), at.y())) {
             SelectRowAt(at.y());
-            // The other two windows show the same selection, or none.
-            Links().MarkSelectionInDorvane();
-            if (g_sampleSelected) Links().SyncSamplesToSelection();
-            RedrawConfIntervalWindow();
-            Links().RepaintDorvaneHistogram();
-            Views().RedrawSamplesWindow();
+            ShowRowSelected();
         }
     }
     CToolWindow::mousePressEvent(event);
+}
+
+void CConfIntervalDlg::ShowRowSelected() {
+    // The other two windows show the same selection, or none.
+    Links().MarkSelectionInDorvane();
+    if (g_sampleSelected) Links().SyncSamplesToSelection();
+    RedrawConfIntervalWindow();
+    Links().RepaintDorvaneHistogram();
+    Views().RedrawSamplesWindow();
 }
 
 void CConfIntervalDlg::mouseMoveEvent(QMouseEvent* event) {

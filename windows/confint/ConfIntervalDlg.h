@@ -7,6 +7,7 @@
 // Possible Mu on, a hypothesised mean's sampling distribution. Everything is
 // composed on g_ciMemDC and paintEvent only copies it.
 
+#include "core/Geometry.h"
 #include "ui/ToolWindow.h"
 
 #include <QRegion>
@@ -15,8 +16,11 @@
 
 class COwnerDrawButton;
 class CDrawSamplesButton;
+class CFocusSpot;
 class CSpeedControl;
+class CValueEditor;
 class DialogTemplate;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPainter;
@@ -68,15 +72,32 @@ class CConfIntervalDlg : public CToolWindow {
     void OnCloseBox() override;
     // Controls by id, for the shell and the tests.
     QWidget* Control(int id) const;
+    // The keyboard's way into the pictures: the interval rows, the possible
+    // mean, and the field that opens over its label.
+    CFocusSpot* GraphSpot() const { return m_graphSpot; }
+    CFocusSpot* PossibleMuSpot() const { return m_muSpot; }
+    CValueEditor* ValueEditor() const { return m_editor; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    HoverHint HoverAt(QPoint at) const override;
 
   private:
     void CreateControls();
+    void CreateFocusSpots();
+    // The spots follow the pictures: the graph, the possible mean and its
+    // label as drawn, and the words for both.
+    void PlaceFocusSpots();
+    bool OnGraphKey(const QKeyEvent& event);
+    bool OnPossibleMuKey(const QKeyEvent& event);
+    void OpenPossibleMuEditor();
+    // A click on a row, or a key: its sample becomes the selected one in all
+    // three windows.
+    void ShowRowSelected();
     void CreatePanelControls();
     void ConnectControls();
     void BringFieldsIn();
@@ -120,6 +141,10 @@ class CConfIntervalDlg : public CToolWindow {
 
     int m_scrollMax = 1;
     QRegion m_region;
+    CFocusSpot* m_graphSpot = nullptr;
+    CFocusSpot* m_muSpot = nullptr;
+    CValueEditor* m_editor = nullptr;
+    Rect m_muLabel; // the possible mean's label as last drawn
     bool m_checkingLevel = false;
 
     // Texts of the fields and results.

@@ -67,6 +67,7 @@ void CConfIntervalDlg::RedrawConfIntervalWindow() {
         QPainter p(&g_ciMemDC);
         m_region = DrawPossibleMu(p, FieldSampleSize());
     }
+    PlaceFocusSpots();
     RepaintNow(this);
 }
 

@@ -84,6 +84,14 @@ bool SelectRowAt(int y) {
     return true;
 }
 
+int SteppedRow(int step) {
+    const int drawn = Drawn();
+    if (drawn < 1) return 0;
+    if (!SelectedRowValid()) return std::clamp(g_ciFirstSample, 1, drawn);
+    const long long row = static_cast<long long>(g_selectedSampleNo) + step;
+    return static_cast<int>(std::clamp<long long>(row, 1, drawn));
+}
+
 int GraphLabelX(int i) {
     return GraphX(static_cast<float>(i));
 }

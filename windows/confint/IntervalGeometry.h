@@ -70,6 +70,11 @@ int RowAtY(int y);
 // selected.
 bool SelectRowAt(int y);
 
+// The row a key moves the selection to: `step` rows on from the selected
+// one, held to 1..N, or the first row of the page while none is selected.
+// 0 when the series is empty.
+int SteppedRow(int step);
+
 // Pixel x where axis label i (0..10) is centred: where the value i is drawn.
 int GraphLabelX(int i);
 

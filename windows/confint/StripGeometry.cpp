@@ -2,6 +2,7 @@
 
 #include "core/NumberText.h"
 #include "core/SimulationState.h"
+#include "core/TypedNumber.h"
 #include "windows/confint/IntervalGeometry.h"
 
 #include <algorithm>
@@ -184,10 +185,50 @@ int PlausibilityColumnLeft(const PossibleMuFigure& figure, int thirdLineWidth) {
 }
 
 void DragPossibleMuTo(int x) {
+    if (g_ciStripPixelsPerUnit < 1) return;
+    MovePossibleMuByPixels(x - g_ciDragLastX);
+    g_ciDragLastX = x;
+}
+
+void MovePossibleMuByPixels(int pixels) {
     const int w = g_ciStripPixelsPerUnit;
     if (w < 1) return;
     const double unit = g_isBinomial ? 10.0 : 1.0;
-    const double moved = static_cast<double>(x - g_ciDragLastX) / (w * unit);
+    const double moved = static_cast<double>(pixels) / (w * unit);
     g_ciPopMean = ClampPossibleMu(static_cast<float>(g_ciPopMean + moved));
-    g_ciDragLastX = x;
+}
+
+bool SetPossibleMuFromTyped(const std::string& typed) {
+    const std::optional<double> shown = ReadTypedNumber(typed);
+    if (!shown) return false;
+    // A proportion's label reads the proportion itself.
+    const double mean = g_isBinomial ? *shown : InternalValue(*shown);
+    const float top = g_isBinomial ? 1.0f : 10.0f;
+    g_ciPopMean = ClampPossibleMu(static_cast<float>(std::clamp(mean, 0.0, double(top))));
+    return true;
+}
+
+std::string PossibleMuNumberText() {
+    return FormatNumber("%.2f", g_isBinomial ? g_ciPopMean : ShownValue(g_ciPopMean));
+}
+
+Rect PossibleMuGrabRect(const PossibleMuFigure& figure) {
+    if (figure.hasCurve && !figure.outline.empty()) {
+        Rect r{figure.outline.front().x, figure.outline.front().y, figure.outline.front().x,
+               figure.outline.front().y};
+        for (const PixelPoint& point : figure.outline) {
+            r.left = std::min(r.left, point.x);
+            r.right = std::max(r.right, point.x + 1);
+            r.top = std::min(r.top, point.y);
+            r.bottom = std::max(r.bottom, point.y + 1);
+        }
+        if (!r.IsEmpty()) return r;
+    }
+    return Rect{figure.xCentre - CiX(3), figure.peakY, figure.xCentre + CiX(3) + 1, figure.baseY};
+}
+
+Rect PossibleMuLabelRect(const PossibleMuFigure& figure, int textWidth, int textHeight) {
+    // Centred on the curve's centre, as the window writes it.
+    const int left = figure.xCentre - textWidth / 2;
+    return Rect{left, figure.muTextTop, left + textWidth, figure.muTextTop + textHeight};
 }

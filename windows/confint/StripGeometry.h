@@ -8,6 +8,7 @@
 // Strip axis: x(v) = trunc(70 sx) + trunc(W x v) for an internal value v,
 // W = g_ciStripPixelsPerUnit.
 
+#include "core/Geometry.h"
 #include "windows/confint/IntervalSeries.h"
 
 #include <string>
@@ -105,3 +106,18 @@ int PlausibilityColumnLeft(const PossibleMuFigure& figure, int thirdLineWidth);
 
 // One drag step of the possible mean to pixel x (it stays on the axis).
 void DragPossibleMuTo(int x);
+
+// --- The possible mean by the keyboard --------------------------------------------
+
+// A move by whole pixels of the strip's axis, as a drag by as many: a key
+// step moves it by one (ten with Shift).
+void MovePossibleMuByPixels(int pixels);
+// A number typed on the scale its label shows, held to the axis and put
+// there exactly. False, and nothing moves, when the text is no number.
+bool SetPossibleMuFromTyped(const std::string& typed);
+// The number of its label ("5.00").
+std::string PossibleMuNumberText();
+// Where the mouse grabs it (the acceptance region, or the centre line when
+// there is no curve), and where its label of textWidth x textHeight stands.
+Rect PossibleMuGrabRect(const PossibleMuFigure& figure);
+Rect PossibleMuLabelRect(const PossibleMuFigure& figure, int textWidth, int textHeight);

@@ -1,22 +1,27 @@
 #include "windows/population/BinomialPopDlg.h"
 
 #include "core/Population.h"
+#include "core/PopulationDescription.h"
 #include "core/SeriesControl.h"
 #include "core/SimulationState.h"
 #include "core/ViewHooks.h"
 #include "resources/Resource.h"
 #include "ui/DialogTemplate.h"
 #include "ui/DrawingResources.h"
+#include "ui/FieldText.h"
+#include "ui/FocusSpot.h"
 #include "ui/Gdi.h"
 #include "ui/RepaintNow.h"
 #include "ui/ToolWindow.h"
 #include "windows/population/PopulationPicture.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -26,6 +31,10 @@ constexpr int kDesignHeight = 430;
 const char* const kProportionTexts[] = {".05", ".10", ".15", ".20", ".25", ".30", ".35",
                                         ".40", ".45", ".50", ".55", ".60", ".65", ".70",
                                         ".75", ".80", ".85", ".90", ".95", "1.00"};
+
+const char kBarTip[] = "Drag the top of a bar up or down to set the proportion p";
+const char kBarKeysTip[] = "; with the keyboard, Left and Right choose a bar and Up and Down "
+                           "move its top (with Shift ten pixels at a time)";
 
 } // namespace
 
@@ -50,6 +59,24 @@ CBinomialPopDlg::CBinomialPopDlg(QWidget* parent)
     }
     connect(Button(IDC_BINOMIAL_CLEAR), &QPushButton::clicked, this, [this] { OnClear(); });
     setMouseTracking(true); // the hovered bar top turns black
+
+    Button(IDC_BINOMIAL_CLEAR)->setAccessibleName(QStringLiteral("Clear"));
+    Button(IDC_BINOMIAL_CLEAR)->setToolTip(QStringLiteral("Empty both bars: no proportion is set"));
+    for (int id = IDC_BINOMIAL_P_FIRST; id <= IDC_BINOMIAL_P_LAST; ++id) {
+        const QString p = QString::number(0.05 * (id - 1), 'f', 2);
+        Button(id)->setAccessibleName(QStringLiteral("p = ") + p);
+        Button(id)->setToolTip(QStringLiteral("Set the proportion of successes to ") + p);
+    }
+    m_barSpot = new CFocusSpot(this, QStringLiteral("Binomial bars"),
+                               QString::fromLatin1(kBarTip) + QString::fromLatin1(kBarKeysTip),
+                               [this](const QKeyEvent& e) { return OnBarKey(e); });
+    // The picture, then the proportions column by column, then CLEAR.
+    std::vector<QWidget*> order{m_barSpot};
+    for (int id = IDC_BINOMIAL_P_FIRST; id <= IDC_BINOMIAL_P_LAST; ++id)
+        order.push_back(Button(id));
+    order.push_back(Button(IDC_BINOMIAL_CLEAR));
+    SetTabOrder(order);
+    PlaceFocusSpot();
 }
 
 CBinomialPopDlg::~CBinomialPopDlg() {
@@ -99,6 +126,47 @@ void CBinomialPopDlg::DrawBinomialPicture() {
         GdiFillRect(p, BarLeft(j), g_popCurve[j], BarRight(j), barBottom, g_brushGrey150);
     if (m_hover == 1 || m_hover == 2) GdiFillRect(p, m_handles[m_hover], g_brushBlack);
     DrawMarkers(p, width());
+    PlaceFocusSpot();
+}
+
+void CBinomialPopDlg::PlaceFocusSpot() {
+    if (!m_barSpot) return;
+    m_barSpot->Place(g_isBinomial ? m_handles[m_keyBar] : Rect{});
+    m_barSpot->Describe(ToQt(PopulationDescription({})) +
+                        (m_keyBar == 1 ? QStringLiteral(". The failures bar is chosen.")
+                                       : QStringLiteral(". The successes bar is chosen.")));
+}
+
+HoverHint CBinomialPopDlg::HoverAt(QPoint at) const {
+    for (int j = 1; j <= 2; ++j)
+        if (m_handles[j].Contains(at.x(), at.y()))
+            return {Qt::SizeVerCursor, QString::fromLatin1(kBarTip)};
+    return {};
+}
+
+bool CBinomialPopDlg::OnBarKey(const QKeyEvent& event) {
+    if (!g_isBinomial) return false;
+    if (event.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) return false;
+    switch (event.key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        m_keyBar = event.key() == Qt::Key_Left ? 1 : 2;
+        // The chosen bar's top shows black, as under the pointer.
+        m_hover = m_previousHover = m_keyBar;
+        RedrawBinomial();
+        return true;
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        // A press on the bar's top and a drag of one pixel (ten with Shift).
+        const int pixels = event.modifiers() & Qt::ShiftModifier ? 10 : 1;
+        m_grabbedHandle = m_keyBar;
+        ResetSeries();
+        DragStep(g_popCurve[m_keyBar] + (event.key() == Qt::Key_Up ? -pixels : pixels));
+        return true;
+    }
+    default:
+        return false;
+    }
 }
 
 void CBinomialPopDlg::RepaintPlotBand() {

@@ -8,7 +8,9 @@
 #include "core/ShapeRamps.h"
 #include "ui/ToolWindow.h"
 
+class CFocusSpot;
 class DialogTemplate;
+class QKeyEvent;
 class QPushButton;
 
 class CBinomialPopDlg : public CToolWindow {
@@ -39,6 +41,9 @@ class CBinomialPopDlg : public CToolWindow {
     int HoverIndex() const { return m_hover; }
     bool IsDragging() const { return m_dragging; }
     QPushButton* Button(int id) const;
+    // The bar top the arrow keys move (1 failures, 2 successes).
+    CFocusSpot* BarSpot() const { return m_barSpot; }
+    int KeyBar() const { return m_keyBar; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -46,8 +51,11 @@ class CBinomialPopDlg : public CToolWindow {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    HoverHint HoverAt(QPoint at) const override;
 
   private:
+    void PlaceFocusSpot();
+    bool OnBarKey(const QKeyEvent& event);
     void OnProportionButton(int id);
     void OnClear();
     void DragStep(int y);
@@ -67,4 +75,6 @@ class CBinomialPopDlg : public CToolWindow {
     // right whether the store is updated before or after each mark.
     int m_markSampleNo = -1;
     int m_markCounts[3] = {};
+    CFocusSpot* m_barSpot = nullptr;
+    int m_keyBar = 2; // the successes: p itself
 };

@@ -11,6 +11,8 @@
 #include "windows/population/PopulationDlg.h"
 #include "windows/population/PopulationPicture.h"
 
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPaintEvent>
 #include <QPainter>
@@ -68,8 +70,8 @@ int PopulationWindowWidth() {
 } // namespace
 
 CPopSettingsDlg::CPopSettingsDlg(QWidget* parent)
-    : CToolWindow("CONT_SETTINGS", QStringLiteral("Dialog"), QSize(kDesignWidth, kDesignHeight),
-                  parent) {
+    : CToolWindow("CONT_SETTINGS", QStringLiteral("Population Settings"),
+                  QSize(kDesignWidth, kDesignHeight), parent) {
     g_popSettingsWnd = this;
     setFont(MakeFont("Arial", 8.0));
     m_dialog = new DialogTemplate(this, QSize(140, 68), QSize(kDesignWidth, kDesignHeight));
@@ -82,6 +84,22 @@ CPopSettingsDlg::CPopSettingsDlg(QWidget* parent)
         {IDC_SETTINGS_CANCEL, ControlKind::PushButton, "CANCEL", 52, 47, 36, 14},
         {IDC_SETTINGS_SET, ControlKind::PushButton, "SET", 96, 47, 37, 14},
     });
+    m_dialog->DescribeAll({
+        {IDC_SETTINGS_MEAN, "Population mean to show",
+         "The mean the population is to show; Enter sets it"},
+        {IDC_SETTINGS_SD, "Standard deviation to show",
+         "The standard deviation the population is to show; Enter sets it"},
+        {IDC_SETTINGS_DEFAULT, "Default",
+         "Back to the mean and standard deviation of the shape as drawn"},
+        {IDC_SETTINGS_CANCEL, "Cancel", "Put back the values in force (Esc)"},
+        {IDC_SETTINGS_SET, "Set",
+         "Show the population with this mean and standard deviation "
+         "(Enter)"},
+    });
+    SetTabOrder({MeanField(), SdField(), Button(IDC_SETTINGS_DEFAULT), Button(IDC_SETTINGS_CANCEL),
+                 Button(IDC_SETTINGS_SET)});
+    m_dialog->Get<QLabel>(IDC_SETTINGS_MEAN_LABEL)->setBuddy(MeanField());
+    m_dialog->Get<QLabel>(IDC_SETTINGS_SD_LABEL)->setBuddy(SdField());
     connect(Button(IDC_SETTINGS_SET), &QPushButton::clicked, this, [this] { OnSet(); });
     connect(Button(IDC_SETTINGS_DEFAULT), &QPushButton::clicked, this, [this] { OnDefault(); });
     connect(Button(IDC_SETTINGS_CANCEL), &QPushButton::clicked, this, [this] { OnCancel(); });
@@ -106,6 +124,21 @@ void CPopSettingsDlg::paintEvent(QPaintEvent* event) {
     // A plain dialog ground: nothing of its own is drawn here.
     QPainter p(this);
     p.fillRect(event->rect(), palette().window());
+}
+
+void CPopSettingsDlg::keyPressEvent(QKeyEvent* event) {
+    // As in a dialog box: Enter sets (a focused button takes its own Enter
+    // first), Esc cancels.
+    const bool plain = !(event->modifiers() & ~Qt::KeypadModifier);
+    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        OnSet();
+        return;
+    }
+    if (plain && event->key() == Qt::Key_Escape) {
+        OnCancel();
+        return;
+    }
+    CToolWindow::keyPressEvent(event);
 }
 
 void CPopSettingsDlg::SetFieldTexts(const QString& mean, const QString& sd) {

@@ -1,7 +1,7 @@
 #pragma once
 // The population settings dialog: the mean and standard deviation a
 // continuous population is to show. It sets the display transform only; the
-// shape stays as it is.
+// shape stays as it is. Enter sets, Esc cancels.
 
 #include "ui/ToolWindow.h"
 
@@ -32,6 +32,7 @@ class CPopSettingsDlg : public CToolWindow {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void OnSet();

@@ -1,21 +1,28 @@
 #include "windows/population/PopulationDlg.h"
 
 #include "core/Population.h"
+#include "core/PopulationDescription.h"
 #include "core/SeriesControl.h"
 #include "core/SimulationState.h"
 #include "core/ViewHooks.h"
 #include "resources/Resource.h"
 #include "ui/DialogTemplate.h"
 #include "ui/DrawingResources.h"
+#include "ui/FieldText.h"
+#include "ui/FocusSpot.h"
 #include "ui/Gdi.h"
 #include "ui/RepaintNow.h"
 #include "ui/ToolWindow.h"
 #include "windows/population/PopulationPicture.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPointer>
+#include <algorithm>
 
 namespace {
 
@@ -59,6 +66,23 @@ QRect Union(const Rect& a, const Rect& b) {
     return ToQRect(a).united(ToQRect(b));
 }
 
+const char kNameBoxTip[] = "Click for preset shapes";
+const char kContinuousHandleTip[] = "Drag up or down to reshape the population";
+const char kDiscreteHandleTip[] = "Drag up or down to change how common this value is";
+const char kHandleKeysTip[] = "; with the keyboard, Left and Right choose a handle and Up and "
+                              "Down move it (with Shift ten pixels at a time)";
+
+const char* HandleTip() {
+    return g_isDiscrete ? kDiscreteHandleTip : kContinuousHandleTip;
+}
+
+// The preset a name box names, in words a screen reader says well; none for
+// a drawn shape or an example picture.
+std::string ShapeWords(const QString& populationName) {
+    if (populationName == QLatin1String("DISTRIBUTION")) return {};
+    return populationName.toLower().toStdString();
+}
+
 } // namespace
 
 CPopulationDlg::CPopulationDlg(QWidget* parent)
@@ -82,6 +106,7 @@ CPopulationDlg::CPopulationDlg(QWidget* parent)
 
     CreateControls();
     CreateShapeMenu();
+    CreateFocusSpots();
     setMouseTracking(true); // the discrete hover handle follows the pointer
     ComposePicture();
 }
@@ -106,6 +131,110 @@ void CPopulationDlg::CreateControls() {
         });
         connect(button, &QAbstractButton::clicked, this, [this, id] { OnPictureButton(id); });
     }
+    m_dialog->DescribeAll({
+        {IDC_POP_PICTURE_1003, "Example: two peaks",
+         "Example population with two peaks, the larger at the low end"},
+        {IDC_POP_PICTURE_1002, "Example: three peaks",
+         "Example population with three peaks, the tallest at the high end"},
+        {IDC_POP_PICTURE_1004, "Example: four peaks",
+         "Example population with four peaks, the tallest at the low end"},
+        {IDC_POP_PICTURE_1005, "Example: peaks near both ends",
+         "Example population with a tall peak at the high end and a smaller one at the low end"},
+    });
+}
+
+void CPopulationDlg::CreateFocusSpots() {
+    m_handleSpot = new CFocusSpot(this, QStringLiteral("Population shape handle"), QString(),
+                                  [this](const QKeyEvent& e) { return OnHandleKey(e); });
+    m_nameBoxSpot = new CFocusSpot(this, QStringLiteral("Preset shapes"),
+                                   QString::fromLatin1(kNameBoxTip), [this](const QKeyEvent& e) {
+                                       const bool opens = IsEnterKey(e) ||
+                                                          e.key() == Qt::Key_Space ||
+                                                          e.key() == Qt::Key_Down;
+                                       if (!opens || g_isBinomial) return false;
+                                       const QPoint below(m_nameBox.left, m_nameBox.bottom);
+                                       OpenShapeMenu(mapToGlobal(below));
+                                       return true;
+                                   });
+    // Top to bottom: the picture, the name box, the example buttons.
+    SetTabOrder({m_handleSpot, m_nameBoxSpot, PictureButton(IDC_POP_PICTURE_1003),
+                 PictureButton(IDC_POP_PICTURE_1002), PictureButton(IDC_POP_PICTURE_1004),
+                 PictureButton(IDC_POP_PICTURE_1005)});
+}
+
+void CPopulationDlg::PlaceFocusSpots() {
+    if (!m_handleSpot) return;
+    m_handleSpot->Place(g_isBinomial ? Rect{} : m_handles[m_keyHandle]);
+    m_nameBoxSpot->Place(g_isBinomial ? Rect{} : m_nameBox);
+    const QString population = ToQt(PopulationDescription(ShapeWords(m_populationName)));
+    // Handle j stands on the value j - 1 in both kinds.
+    m_handleSpot->Describe(population +
+                           QStringLiteral(". The handle at %1 is chosen.").arg(m_keyHandle - 1));
+    m_handleSpot->setToolTip(QString::fromLatin1(HandleTip()) +
+                             QString::fromLatin1(kHandleKeysTip));
+    m_nameBoxSpot->Describe(population);
+}
+
+HoverHint CPopulationDlg::HoverAt(QPoint at) const {
+    if (g_isBinomial) return {};
+    for (int j = 1; j <= kEditHandles; ++j)
+        if (m_handles[j].Contains(at.x(), at.y()))
+            return {Qt::SizeVerCursor, QString::fromLatin1(HandleTip())};
+    if (m_nameBox.Contains(at.x(), at.y()))
+        return {Qt::PointingHandCursor, QString::fromLatin1(kNameBoxTip)};
+    return {};
+}
+
+bool CPopulationDlg::OnHandleKey(const QKeyEvent& event) {
+    if (g_isBinomial) return false;
+    if (event.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) return false;
+    switch (event.key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End: {
+        const int step = event.key() == Qt::Key_Left ? -1 : event.key() == Qt::Key_Right ? 1 : 0;
+        int j = std::clamp(m_keyHandle + step, 1, kEditHandles);
+        if (event.key() == Qt::Key_Home) j = 1;
+        if (event.key() == Qt::Key_End) j = kEditHandles;
+        if (j != m_keyHandle) {
+            m_keyHandle = j;
+            // A discrete column shows its handle only when chosen, as under the pointer.
+            if (g_isDiscrete) m_hover = m_previousHover = j;
+            RedrawCurve();
+        }
+        return true;
+    }
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        // A press on the handle and a drag of one pixel (ten with Shift).
+        const int pixels = event.modifiers() & Qt::ShiftModifier ? 10 : 1;
+        const int slot = g_isDiscrete ? m_keyHandle : kHandleSpacing * (m_keyHandle - 1) + 1;
+        const int y = g_popCurve[slot] + (event.key() == Qt::Key_Up ? -pixels : pixels);
+        GrabHandle(m_keyHandle);
+        DragStep(y);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void CPopulationDlg::OpenShapeMenu(QPoint globalAt) {
+    // The keys come back to where they were when the menu closes, also where
+    // the platform does not see to it.
+    const QPointer<QWidget> focus = QApplication::focusWidget();
+    m_shapeMenu->exec(globalAt);
+    if (focus && !QApplication::focusWidget()) focus->setFocus(Qt::PopupFocusReason);
+}
+
+void CPopulationDlg::GrabHandle(int j) {
+    m_grabbedHandle = j;
+    // The series ends once, when a handle is grabbed, not on every move.
+    ResetSeries();
+    m_populationName = QStringLiteral("DISTRIBUTION");
+    ComposeNameBox();
+    RepaintNow(this, ToQRect(m_nameBox));
 }
 
 void CPopulationDlg::CreateShapeMenu() {
@@ -141,6 +270,7 @@ void CPopulationDlg::DrawParameterMarkers(QPainter& p) {
 void CPopulationDlg::SetPopulationName(const QString& name) {
     m_populationName = name;
     ComposeNameBox();
+    PlaceFocusSpots();
 }
 
 void CPopulationDlg::ComposeNameBox() {
@@ -173,6 +303,7 @@ void CPopulationDlg::ComposePicture() {
             GdiFillRect(p, m_handles[j], g_brushRed);
         DrawParameterMarkers(p);
     }
+    PlaceFocusSpots();
 }
 
 void CPopulationDlg::RedrawCurve() {
@@ -243,17 +374,12 @@ void CPopulationDlg::mousePressEvent(QMouseEvent* event) {
     for (int j = 1; j <= kEditHandles; ++j) {
         if (!m_handles[j].Contains(at.x(), at.y())) continue;
         m_dragging = true;
-        m_grabbedHandle = j;
-        // The series ends once, when a handle is grabbed, not on every move.
-        ResetSeries();
-        m_populationName = QStringLiteral("DISTRIBUTION");
-        ComposeNameBox();
-        RepaintNow(this, ToQRect(m_nameBox));
+        GrabHandle(j);
     }
     const bool inPlot = m_plotRect.Contains(at.x(), at.y());
     const bool inNameBox = m_nameBox.Contains(at.x(), at.y());
     if (!inPlot && !inNameBox) RedrawCurve();
-    if (inNameBox) m_shapeMenu->exec(mapToGlobal(at));
+    if (inNameBox) OpenShapeMenu(mapToGlobal(at));
     if (g_samplingDistWndVisible) Views().RefreshDorvaneForPopulation();
 }
 

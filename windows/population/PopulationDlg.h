@@ -10,8 +10,10 @@
 
 #include <QString>
 
+class CFocusSpot;
 class COwnerDrawButton;
 class DialogTemplate;
+class QKeyEvent;
 class QMenu;
 class QPainter;
 
@@ -51,6 +53,10 @@ class CPopulationDlg : public CToolWindow {
     COwnerDrawButton* PictureButton(int id) const;
     // The preset menu; it is open (inside exec) while the student chooses.
     QMenu* ShapeMenu() const { return m_shapeMenu; }
+    // The keyboard's way in: the handle the arrow keys move, and the name box.
+    CFocusSpot* HandleSpot() const { return m_handleSpot; }
+    CFocusSpot* NameBoxSpot() const { return m_nameBoxSpot; }
+    int KeyHandle() const { return m_keyHandle; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -58,10 +64,20 @@ class CPopulationDlg : public CToolWindow {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    HoverHint HoverAt(QPoint at) const override;
 
   private:
     void CreateControls();
     void CreateShapeMenu();
+    void CreateFocusSpots();
+    // The spots follow the picture: the chosen handle, the name box, and the
+    // words that describe the population.
+    void PlaceFocusSpots();
+    bool OnHandleKey(const QKeyEvent& event);
+    void OpenShapeMenu(QPoint globalAt);
+    // What a press on handle j does before it is dragged: the series ends
+    // and the shape is no preset any more.
+    void GrabHandle(int j);
     // Draws the whole picture of the current kind into the surface.
     void ComposePicture();
     void ComposeNameBox();
@@ -80,4 +96,7 @@ class CPopulationDlg : public CToolWindow {
     int m_previousHover = 0;
     bool m_dragging = false;
     int m_grabbedHandle = 0;
+    CFocusSpot* m_handleSpot = nullptr;
+    CFocusSpot* m_nameBoxSpot = nullptr;
+    int m_keyHandle = 1; // the handle the arrow keys move
 };

@@ -125,6 +125,13 @@ float AxisPixelToValue(int x, int scrollPos) {
     return static_cast<float>(units + lo);
 }
 
+double AxisPositionOfValue(double value, int scrollPos) {
+    const BinWidthInfo info = CurrentBinWidthInfo();
+    double units = value - VisibleAxisStart(scrollPos);
+    if (g_isBinomial) units *= 10.0;
+    return g_sdAxisLeft + units * 35.0 * g_sdScaleX * info.zoom;
+}
+
 int AxisMarkX(float value, int scrollPos) {
     const BinWidthInfo info = CurrentBinWidthInfo();
     const int pos = EffectiveScrollPos(scrollPos);

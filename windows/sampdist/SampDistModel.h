@@ -68,6 +68,9 @@ float VisibleAxisStart(int scrollPos);
 // Pixel x of a statistic value on the axis, truncated, and back.
 int ValueToAxisPixel(float value, int scrollPos);
 float AxisPixelToValue(int x, int scrollPos);
+// The exact inverse of AxisPixelToValue: where on the axis a value lies, in
+// pixels with their fraction.
+double AxisPositionOfValue(double value, int scrollPos);
 // Pixel x of the mean and median marks (their own 3-pixel offset).
 int AxisMarkX(float value, int scrollPos);
 // First and last bin drawn as a column.
@@ -145,6 +148,28 @@ int SliderPointerX(bool left, int scrollPos);
 // The slider lies outside the visible stretch of the axis and its label
 // shows only its letter.
 bool SliderShowsLetterOnly(bool left, int scrollPos);
+
+// --- Sliders by the keyboard ---------------------------------------------------
+// A key moves a slider as a drag by one pixel (ten with Shift) does, from the
+// pixel it stands on; a typed number moves it as a drag to that number does.
+
+// The slider's place on the axis to the nearest pixel, where a key step
+// starts, so that steps of one pixel never stick on a truncation.
+int SliderAxisPixel(bool left, int scrollPos);
+// A number on the scale the sliders' labels show (an observed value, a
+// proportion, or z or t) as a value of the statistic on the axis.
+double StatisticOfShownNumber(double shown);
+// The number the slider's label shows, without its letter ("5.50").
+std::string SliderNumberText(bool left);
+// A drag of the slider to a value of the statistic: SetSliderFromPixel
+// without the pixel.
+void SetSliderToValue(double value, bool left, int scrollPos, const std::string& sampleSizeText,
+                      std::string& intervalWidthText);
+// A typed number: read on the shown scale, held to the visible stretch of
+// the axis and applied as a drag there. False, and nothing moves, when the
+// text is no number.
+bool SetSliderFromTyped(const std::string& typed, bool left, int scrollPos,
+                        const std::string& sampleSizeText, std::string& intervalWidthText);
 
 // Options menu: the slider modes with their rules; the shell repaints after.
 void OneSlider();
@@ -264,6 +289,14 @@ void ReplaceSelectionAfterRebin(int scrollPos);
 // "x = 5.12, s = 1.30" (binomial "p = 0.40, s = 0.49") of the selected sample;
 // "" when none is selected.
 std::string SelectedSampleText();
+
+// --- The picture in words -----------------------------------------------------
+
+// For a screen reader: "Histogram of 1,000 sample means: mean 5.01, SD
+// 0.361", then what the sliders count ("; 51 of them (0.0510) lie above
+// x = 5.50"). countedNumber and countedProportion are the window's readouts.
+std::string HistogramDescription(const std::string& countedNumber,
+                                 const std::string& countedProportion);
 
 // --- Normal curve -----------------------------------------------------------
 

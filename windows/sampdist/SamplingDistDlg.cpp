@@ -69,6 +69,7 @@ CSamplingDistDlg::CSamplingDistDlg(QWidget* parent)
 
     SetSamplingDistLayout(width(), height());
     CreateControls();
+    CreateFocusSpots();
     m_intervalWidth = ToQt(InitSamplingDistState());
     CSpeedControl::SyncAll();
     m_sampleSize = m_numSamples = QStringLiteral("1");
@@ -160,6 +161,9 @@ void CSamplingDistDlg::ConnectControls() {
     connect(m_seriesButton, &QAbstractButton::clicked, this, [this] { OnSeriesMode(); });
     connect(m_sampleSizeEdit, &QLineEdit::textEdited, this, [this] { OnSampleSizeEdited(); });
     connect(m_numSamplesEdit, &QLineEdit::textEdited, this, [this] { OnNumberOfSamplesEdited(); });
+    // Enter in either field draws, as the button does.
+    for (QLineEdit* edit : {m_sampleSizeEdit, m_numSamplesEdit})
+        connect(edit, &QLineEdit::returnPressed, this, [this] { OnDrawSamples(); });
     for (int id : {IDC_SD_BIN_WIDE, IDC_SD_BIN_MEDIUM, IDC_SD_BIN_NARROW, IDC_SD_BIN_FINEST})
         connect(d.Get<COwnerDrawButton>(id), &QAbstractButton::clicked, this,
                 [this, id] { OnBinWidth(id); });
@@ -325,6 +329,10 @@ void CSamplingDistDlg::DragSliderTo(int x, bool left) {
     BringFieldsIn();
     std::string intervalWidth;
     SetSliderFromPixel(x, left, m_scrollPos, ToStd(m_sampleSize), intervalWidth);
+    ShowSliderMoved(intervalWidth);
+}
+
+void CSamplingDistDlg::ShowSliderMoved(const std::string& intervalWidth) {
     m_intervalWidth = ToQt(intervalWidth);
     ShowFields();
     PaintWhole();

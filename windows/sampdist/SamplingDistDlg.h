@@ -13,8 +13,11 @@
 #include <memory>
 
 class CDrawSamplesButton;
+class CFocusSpot;
 class CSpeedControl;
+class CValueEditor;
 class DialogTemplate;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -73,17 +76,34 @@ class CSamplingDistDlg : public CToolWindow {
 
     // Controls by id, for the shell and the tests.
     QWidget* Control(int id) const;
+    // The keyboard's way into the picture: the columns a sample is chosen
+    // in, the two sliders, and the field that opens over a slider's label.
+    CFocusSpot* ColumnsSpot() const { return m_columnsSpot; }
+    CFocusSpot* SliderSpot(bool left) const { return left ? m_leftSpot : m_rightSpot; }
+    CValueEditor* ValueEditor() const { return m_editor; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+
+    HoverHint HoverAt(QPoint at) const override;
 
   private:
     void CreateControls();
     void ConnectControls();
+    void CreateFocusSpots();
+    // The spots follow the picture: sliders and label boxes as last drawn,
+    // the words for the histogram.
+    void PlaceFocusSpots();
+    bool OnColumnsKey(const QKeyEvent& event);
+    bool OnSliderKey(const QKeyEvent& event, bool left);
+    void OpenSliderEditor(bool left);
+    // After a slider moved: its Interval Width text shown, the plot redrawn.
+    void ShowSliderMoved(const std::string& intervalWidth);
 
     // Control texts in and out, as whole strings.
     void BringFieldsIn();
@@ -121,6 +141,10 @@ class CSamplingDistDlg : public CToolWindow {
     QLineEdit* m_numSamplesEdit = nullptr;
     QScrollBar* m_axisScroll = nullptr;
     int m_scrollPos = 1;
+    CFocusSpot* m_columnsSpot = nullptr;
+    CFocusSpot* m_leftSpot = nullptr;
+    CFocusSpot* m_rightSpot = nullptr;
+    CValueEditor* m_editor = nullptr;
 
     // Texts of the fields and readouts.
     QString m_sampleSize, m_numSamples, m_totalDrawn, m_meanOfMeans, m_sdOfMeans, m_meanOfSDs,

@@ -112,6 +112,7 @@ void CSamplingDistDlg::PaintWhole() {
     m_plot.DrawHistogramGraph(p, Fields());
     PlaceSliders();
     UpdateSliderReadouts(p);
+    PlaceFocusSpots();
 }
 
 void CSamplingDistDlg::UpdateSliderReadouts(QPainter& p) {

@@ -8,6 +8,7 @@
 #include "core/SamplingEngine.h"
 #include "core/SeriesControl.h"
 #include "core/SimulationState.h"
+#include "core/TypedNumber.h"
 #include "windows/sampdist/SampDistText.h"
 
 #include <algorithm>
@@ -132,9 +133,14 @@ void PlaceSliders(int scrollPos) {
 
 void SetSliderFromPixel(int x, bool left, int scrollPos, const std::string& sampleSizeText,
                         std::string& intervalWidthText) {
-    ReadSampleSize(sampleSizeText, intervalWidthText);
     x = std::clamp(x, g_sdAxisLeft, std::max(g_sdAxisLeft, g_sdAxisRight));
-    const float value = AxisPixelToValue(x, scrollPos);
+    SetSliderToValue(AxisPixelToValue(x, scrollPos), left, scrollPos, sampleSizeText,
+                     intervalWidthText);
+}
+
+void SetSliderToValue(double value, bool left, int scrollPos, const std::string& sampleSizeText,
+                      std::string& intervalWidthText) {
+    ReadSampleSize(sampleSizeText, intervalWidthText);
     float z = 0.0f;
     if (g_standardError > 0.0f) {
         const double factor = g_isBinomial ? 10.0 : 1.0;
@@ -160,6 +166,35 @@ void SetSliderFromPixel(int x, bool left, int scrollPos, const std::string& samp
     }
     PlaceSliders(scrollPos);
     RecomputeSliderValues();
+}
+
+int SliderAxisPixel(bool left, int scrollPos) {
+    const float z = left ? g_leftSliderZ : g_rightSliderZ;
+    const double position = AxisPositionOfValue(SliderThreshold(z), scrollPos);
+    return TruncPixel(std::floor(position + 0.5));
+}
+
+double StatisticOfShownNumber(double shown) {
+    if (g_showZValues || g_showTValues) return g_popMean + shown * StatisticSE();
+    return g_isBinomial ? shown : InternalValue(shown);
+}
+
+std::string SliderNumberText(bool left) {
+    return SliderLabelNumber(left ? g_leftSliderZ : g_rightSliderZ);
+}
+
+bool SetSliderFromTyped(const std::string& typed, bool left, int scrollPos,
+                        const std::string& sampleSizeText, std::string& intervalWidthText) {
+    const std::optional<double> shown = ReadTypedNumber(typed);
+    if (!shown) return false;
+    // The standard error of the sample size in the field, before z is read.
+    ReadSampleSize(sampleSizeText, intervalWidthText);
+    const double lo = AxisPixelToValue(g_sdAxisLeft, scrollPos);
+    const double hi = AxisPixelToValue(std::max(g_sdAxisLeft, g_sdAxisRight), scrollPos);
+    double value = StatisticOfShownNumber(*shown);
+    if (!std::isfinite(value)) value = *shown < 0.0 ? lo : hi;
+    SetSliderToValue(std::clamp(value, lo, hi), left, scrollPos, sampleSizeText, intervalWidthText);
+    return true;
 }
 
 void KeepSlidersOnAxis() {

@@ -38,6 +38,7 @@ CSamplesDlg::CSamplesDlg(QWidget* parent)
 
     InitSamplesWindowState(width(), height());
     CreateControls();
+    CreateFocusSpots();
     m_scroll->setRange(1, 1);
     m_scroll->setValue(1);
     m_sampleSize = ToQt(Links().DorvaneSampleSizeText());
@@ -88,6 +89,9 @@ void CSamplesDlg::ConnectControls() {
     connect(m_viewButton, &QAbstractButton::clicked, this, [this] { OnViewToggle(); });
     connect(m_sampleSizeEdit, &QLineEdit::textEdited, this, [this] { OnSampleSizeEdited(); });
     connect(m_numSamplesEdit, &QLineEdit::textEdited, this, [this] { OnNumberOfSamplesEdited(); });
+    // Enter in either field draws, as the button does.
+    for (QLineEdit* edit : {m_sampleSizeEdit, m_numSamplesEdit})
+        connect(edit, &QLineEdit::returnPressed, this, [this] { OnDrawSamples(); });
     connect(m_scroll, &QAbstractSlider::actionTriggered, this,
             [this](int action) { OnScrollAction(action); });
 }
@@ -218,6 +222,10 @@ void CSamplesDlg::mousePressEvent(QMouseEvent* event) {
 void CSamplesDlg::SelectSampleAt(int x, int y) {
     const int sample = SampleAtPoint(x, y, width());
     if (sample < 1) return; // a press beside the samples leaves the selection alone
+    SelectShownSample(sample);
+}
+
+void CSamplesDlg::SelectShownSample(int sample) {
     SelectSampleNo(sample);
     RedrawSamplesWindow();
     Links().MarkSelectionInDorvane();

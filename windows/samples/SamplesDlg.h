@@ -15,8 +15,11 @@
 
 class COwnerDrawButton;
 class CDrawSamplesButton;
+class CFocusSpot;
 class CSpeedControl;
+class CValueEditor;
 class DialogTemplate;
+class QKeyEvent;
 class QLineEdit;
 class QPainter;
 class QPushButton;
@@ -52,16 +55,34 @@ class CSamplesDlg : public CToolWindow {
 
     void OnCloseBox() override;
     QWidget* Control(int id) const;
+    // The keyboard's way into the picture: the samples, the two limits, and
+    // the field that opens over a limit's label.
+    CFocusSpot* PictureSpot() const { return m_pictureSpot; }
+    CFocusSpot* LimitSpot(bool lower) const { return lower ? m_lowerSpot : m_upperSpot; }
+    CValueEditor* ValueEditor() const { return m_editor; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    HoverHint HoverAt(QPoint at) const override;
 
   private:
     void CreateControls();
     void ConnectControls();
+    void CreateFocusSpots();
+    // The spots follow the picture: the limits and their labels as drawn,
+    // the words for the sample shown.
+    void PlaceFocusSpots();
+    bool OnPictureKey(const QKeyEvent& event);
+    bool OnLimitKey(const QKeyEvent& event, bool lower);
+    void OpenLimitEditor(bool lower);
+    Rect LimitLabelRect(bool lower) const;
+    // A click on a sample, or Space on the picture: it becomes the selected
+    // one in all three windows.
+    void SelectShownSample(int sample);
     void BringFieldsIn();
     void ShowFields();
 
@@ -85,6 +106,10 @@ class CSamplesDlg : public CToolWindow {
     QLineEdit* m_sampleSizeEdit = nullptr;
     QLineEdit* m_numSamplesEdit = nullptr;
     QScrollBar* m_scroll = nullptr;
+    CFocusSpot* m_pictureSpot = nullptr;
+    CFocusSpot* m_lowerSpot = nullptr;
+    CFocusSpot* m_upperSpot = nullptr;
+    CValueEditor* m_editor = nullptr;
 
     QString m_sampleSize, m_numSamples;
 };

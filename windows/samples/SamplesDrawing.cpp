@@ -44,6 +44,7 @@ void CSamplesDlg::RedrawSamplesWindow() {
     }
     m_seriesButton->setText(ToQt(g_seriesModeLabel));
     if (LimitsShown()) DrawLimits();
+    PlaceFocusSpots();
 
     if (g_samplesStripOnly) {
         g_samplesStripOnly = 0;

@@ -4,9 +4,11 @@
 #include "core/Selection.h"
 #include "core/SeriesControl.h"
 #include "core/SimulationState.h"
+#include "core/TypedNumber.h"
 #include "windows/samples/SamplePictureModel.h"
 
 #include <algorithm>
+#include <cmath>
 
 int g_samplesHistogramView;
 float g_lowerLimit, g_upperLimit;
@@ -102,18 +104,79 @@ float LimitValueAtPixel(int x) {
     return static_cast<float>((x - SmX(35)) / (22.0 * g_samplesScaleX));
 }
 
-void DragLowerLimitTo(int x) {
-    x = HoldBetween(x, SmX(35), g_upperLimitRect.left);
-    if (g_isBinomial) return;
-    g_lowerLimit = LimitValueAtPixel(x);
+namespace {
+
+// Where a drag may take each limit: the axis, and not past the other marker.
+int LowerLimitLeast() {
+    return SmX(35);
+}
+int LowerLimitMost() {
+    return g_upperLimitRect.left;
+}
+int UpperLimitLeast() {
+    return g_lowerLimitRect.right;
+}
+int UpperLimitMost() {
+    return SmX(255);
+}
+
+void PlaceLowerLimit(float value, int x) {
+    g_lowerLimit = value;
     g_lowerLimitRect = Rect{x - SmX(4), SmY(260), x + SmX(2), SmY(278)};
+}
+void PlaceUpperLimit(float value, int x) {
+    g_upperLimit = value;
+    g_upperLimitRect = Rect{x - SmX(2), SmY(260), x + SmX(4), SmY(278)};
+}
+
+// The pixel of a limit's value, to the nearest: a drag to x gives back x.
+int LimitPixelOfValue(double value) {
+    return static_cast<int>(std::floor(SmX(35) + value * 22.0 * g_samplesScaleX + 0.5));
+}
+
+// A typed number put where a drag between least and most could put it: the
+// value itself inside that stretch, else the value at its nearer end.
+bool PlaceTypedLimit(const std::string& typed, int least, int most,
+                     void (*place)(float value, int x)) {
+    const std::optional<double> shown = ReadTypedNumber(typed);
+    if (!shown) return false;
+    if (g_isBinomial) return true;
+    const double lowest = LimitValueAtPixel(least);
+    const double highest = LimitValueAtPixel(HoldBetween(most, least, most));
+    const double value = std::max(lowest, std::min(InternalValue(*shown), highest));
+    const int x = HoldBetween(LimitPixelOfValue(value), least, most);
+    place(static_cast<float>(value), x);
+    return true;
+}
+
+} // namespace
+
+void DragLowerLimitTo(int x) {
+    x = HoldBetween(x, LowerLimitLeast(), LowerLimitMost());
+    if (g_isBinomial) return;
+    PlaceLowerLimit(LimitValueAtPixel(x), x);
 }
 
 void DragUpperLimitTo(int x) {
-    x = HoldBetween(x, g_lowerLimitRect.right, SmX(255));
+    x = HoldBetween(x, UpperLimitLeast(), UpperLimitMost());
     if (g_isBinomial) return;
-    g_upperLimit = LimitValueAtPixel(x);
-    g_upperLimitRect = Rect{x - SmX(2), SmY(260), x + SmX(4), SmY(278)};
+    PlaceUpperLimit(LimitValueAtPixel(x), x);
+}
+
+int LowerLimitPixel() {
+    return LimitPixelOfValue(g_lowerLimit);
+}
+
+int UpperLimitPixel() {
+    return LimitPixelOfValue(g_upperLimit);
+}
+
+bool SetLowerLimitFromTyped(const std::string& typed) {
+    return PlaceTypedLimit(typed, LowerLimitLeast(), LowerLimitMost(), PlaceLowerLimit);
+}
+
+bool SetUpperLimitFromTyped(const std::string& typed) {
+    return PlaceTypedLimit(typed, UpperLimitLeast(), UpperLimitMost(), PlaceUpperLimit);
 }
 
 namespace {
@@ -132,6 +195,18 @@ std::string LowerLimitText() {
 
 std::string UpperLimitText() {
     return LimitText(g_upperLimit, 10.0f);
+}
+
+Rect LowerLimitLabelRect(int textWidth, int textHeight) {
+    const int right = g_lowerLimitRect.left - SmX(1);
+    const int top = g_lowerLimitRect.bottom - SmY(10);
+    return Rect{right - textWidth, top, right, top + textHeight};
+}
+
+Rect UpperLimitLabelRect(int textWidth, int textHeight) {
+    const int left = g_upperLimitRect.right + SmX(4);
+    const int top = g_upperLimitRect.bottom - SmY(10);
+    return Rect{left, top, left + textWidth, top + textHeight};
 }
 
 int CountBetweenLimits(int row, int n) {
@@ -190,4 +265,36 @@ int SyncToSelection() {
         g_currentSampleNo = std::clamp(g_sortedMeanSampleNo[pos], 1, drawn);
     }
     return SamplesScrollBarFor(drawn, g_currentSampleNo).position;
+}
+
+// --- The picture in words -------------------------------------------------------------
+
+std::string SamplesPictureDescription(const std::string& sampleSizeText) {
+    const int drawn = DrawnRows();
+    if (drawn < 1) return "No samples drawn yet";
+    const std::string of = " of " + FormatGroupedInt(drawn);
+    if (!g_samplesHistogramView) {
+        const int first = std::clamp(g_currentSampleNo, 1, drawn);
+        const int last = std::min(first + kGridCells - 1, drawn);
+        return "Samples " + FormatGroupedInt(first) + " to " + FormatGroupedInt(last) + of +
+               ", each as a small histogram";
+    }
+    const int s = std::clamp(g_currentSampleNo, 1, drawn);
+    const SampleRow& row = g_sampleStore[s];
+    std::string text = "Sample " + FormatGroupedInt(s) + of + " as a histogram of its " +
+                       FormatGroupedInt(g_seriesSampleSize) + " values";
+    if (g_isBinomial) {
+        text += ": proportion of successes " + FormatNumber("%.2f", row.mean);
+    } else {
+        text += ": mean " + FormatNumber("%.2f", ShownValue(row.mean));
+        // A sample of one value has no standard deviation.
+        if (row.sd >= 0.0f)
+            text += ", SD " + FormatNumber("%.2f", static_cast<double>(g_dispScale) * row.sd);
+    }
+    const std::string share = LimitsShown() ? ShareBetweenLimitsText(sampleSizeText) : "";
+    if (!share.empty())
+        text += "; " + share + "% of the values lie between the limits " + LowerLimitText() +
+                " and " + UpperLimitText();
+    if (IsSelectedSample(s)) text += "; it is the selected sample";
+    return text;
 }

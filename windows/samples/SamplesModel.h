@@ -79,6 +79,26 @@ void DragUpperLimitTo(int x);
 std::string LowerLimitText();
 std::string UpperLimitText();
 
+// Where a label of textWidth x textHeight pixels stands beside its marker,
+// as DrawLimits writes it: the lower one ends left of its marker, the upper
+// one starts right of its marker.
+Rect LowerLimitLabelRect(int textWidth, int textHeight);
+Rect UpperLimitLabelRect(int textWidth, int textHeight);
+
+// --- Limits by the keyboard -------------------------------------------------
+// A key moves a limit as a drag by one pixel (ten with Shift) does; a typed
+// number moves it as a drag to that number does.
+
+// The pixel a limit's value stands on (a drag to x gives back x), where a
+// key step starts.
+int LowerLimitPixel();
+int UpperLimitPixel();
+// A number typed on the shown scale: held where a drag could take the limit
+// (the axis and the other limit) and put there exactly. False, and nothing
+// moves, when the text is no number; a binomial population's limits stay.
+bool SetLowerLimitFromTyped(const std::string& typed);
+bool SetUpperLimitFromTyped(const std::string& typed);
+
 // Values 1..n of a row with lower <= v <= upper (both limits count). n is
 // held to the row's 1000 slots.
 int CountBetweenLimits(int row, int n);
@@ -107,3 +127,10 @@ bool IsSelectedSample(int s);
 // Shows the selected sample: g_currentSampleNo = its row, held to 1..N.
 // Returns the scroll bar's new position.
 int SyncToSelection();
+
+// --- The picture in words -----------------------------------------------------
+
+// For a screen reader: the sample shown with its size, mean and SD, the
+// share between the limits and whether it is the selected one; or the
+// samples of the grid; or that none has been drawn.
+std::string SamplesPictureDescription(const std::string& sampleSizeText);

@@ -1,0 +1,35 @@
+#include "core/TypedNumber.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace {
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+} // namespace
+
+std::optional<double> ReadTypedNumber(const std::string& text) {
+    const char* first = text.data();
+    const char* last = text.data() + text.size();
+    while (first != last && IsBlank(*first))
+        ++first;
+    while (last != first && IsBlank(last[-1]))
+        --last;
+    if (first == last) return std::nullopt;
+    // from_chars takes a minus but no plus; "+-5" stays refused.
+    if (*first == '+' && last - first > 1 && first[1] != '-') ++first;
+
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (end != last) return std::nullopt;
+    if (error == std::errc::result_out_of_range) {
+        // Either far beyond any axis or so small that it is 0 (1e-400).
+        long double wide = 0;
+        const auto [wideEnd, wideError] = std::from_chars(first, last, wide);
+        if (wideError == std::errc() && wideEnd == last && std::fabs(wide) < 1.0L) return 0.0;
+        return std::nullopt;
+    }
+    if (error != std::errc() || !std::isfinite(value)) return std::nullopt;
+    return value;
+}

@@ -1,0 +1,118 @@
+#include "ui/FocusRing.h"
+
+#include "ui/ToolWindow.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QRegion>
+
+namespace {
+
+const QColor kDark(20, 20, 20);
+const QColor kLight(255, 255, 255);
+
+class CFocusRing : public QWidget {
+  public:
+    explicit CFocusRing(QWidget* parent) : QWidget(parent) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        hide();
+    }
+
+    // Around the control, in its parent's coordinates; only the frame is ours.
+    // Where the window's edge would cut it off, it runs just inside the
+    // control instead, so all four sides show.
+    void Frame(const QWidget* control) {
+        const QRect outer =
+            control->geometry()
+                .adjusted(-kFocusRingOutset, -kFocusRingOutset, kFocusRingOutset, kFocusRingOutset)
+                .intersected(parentWidget()->rect());
+        setGeometry(outer);
+        const QRect all(QPoint(0, 0), outer.size());
+        const QRect hole =
+            all.adjusted(kFocusRingOutset, kFocusRingOutset, -kFocusRingOutset, -kFocusRingOutset);
+        setMask(QRegion(all).subtracted(QRegion(hole)));
+        raise();
+        show();
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.fillRect(rect(), kDark);
+        const QRect light =
+            rect().adjusted(kFocusRingDark, kFocusRingDark, -kFocusRingDark, -kFocusRingDark);
+        p.fillRect(light, kLight);
+    }
+};
+
+// Follows the control that has the focus: its moves, its size, its showing
+// and hiding.
+class CRingFollower : public QObject {
+  public:
+    void FocusChanged(QWidget* now) {
+        if (m_control) m_control->removeEventFilter(this);
+        m_control = ToolControl(now) ? now : nullptr;
+        if (m_control) m_control->installEventFilter(this);
+        Update();
+    }
+
+    QWidget* Shown() const { return m_ring && m_ring->isVisible() ? m_ring.data() : nullptr; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::Show:
+        case QEvent::Hide:
+            if (watched == m_control) Update();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+  private:
+    // Controls of the tool windows have a ring; the frame's own widgets,
+    // menus and message boxes keep their platform look.
+    static bool ToolControl(const QWidget* widget) {
+        return widget && qobject_cast<const CToolWindow*>(widget->parentWidget());
+    }
+
+    void Update() {
+        if (!m_control || !m_control->isVisible()) {
+            if (m_ring) m_ring->hide();
+            return;
+        }
+        QWidget* window = m_control->parentWidget();
+        if (!m_ring || m_ring->parentWidget() != window) {
+            delete m_ring;
+            m_ring = new CFocusRing(window);
+        }
+        m_ring->Frame(m_control);
+    }
+
+    QPointer<QWidget> m_control;
+    QPointer<CFocusRing> m_ring;
+};
+
+CRingFollower* g_follower = nullptr;
+
+} // namespace
+
+void InstallFocusRing() {
+    if (g_follower) return;
+    g_follower = new CRingFollower;
+    g_follower->setParent(qApp);
+    QObject::connect(qApp, &QApplication::focusChanged, g_follower,
+                     [](QWidget*, QWidget* now) { g_follower->FocusChanged(now); });
+    g_follower->FocusChanged(QApplication::focusWidget());
+}
+
+QWidget* ShownFocusRing() {
+    return g_follower ? g_follower->Shown() : nullptr;
+}

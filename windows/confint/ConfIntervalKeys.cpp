@@ -1,0 +1,185 @@
+// The Confidence Intervals window by the keyboard and in words: the spots
+// laid over the interval graph and the possible mean, their keys, the field
+// that opens over the possible mean's label, the hints under the pointer and
+// the names and tooltips of the controls. Every key goes the road the mouse
+// goes: a row chosen by a key is selected as a click on it selects it, a
+// step of the possible mean is a drag by one pixel.
+#include "windows/confint/ConfIntervalDlg.h"
+
+#include "core/Messages.h"
+#include "core/Selection.h"
+#include "core/SimulationState.h"
+#include "resources/Resource.h"
+#include "ui/DialogTemplate.h"
+#include "ui/DrawSamplesButton.h"
+#include "ui/DrawingResources.h"
+#include "ui/FieldText.h"
+#include "ui/FocusSpot.h"
+#include "ui/MessageBox.h"
+#include "ui/ValueEditor.h"
+#include "windows/confint/ConfIntervalDescription.h"
+#include "windows/confint/IntervalGeometry.h"
+#include "windows/confint/IntervalSeries.h"
+#include "windows/confint/StripGeometry.h"
+
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+namespace {
+
+const char kGraphTip[] = "Click an interval to select its sample in every window; with the "
+                         "keyboard, Up and Down select the next or previous sample";
+const char kMuTip[] = "Drag to try another possible mean";
+const char kMuKeysTip[] = "; with the keyboard, Left and Right move it a pixel (Shift: ten) and "
+                          "Enter types its value";
+const char kLabelTip[] = "Double-click to type a value";
+
+} // namespace
+
+void CConfIntervalDlg::CreateFocusSpots() {
+    DialogTemplate& d = *m_dialog;
+    d.DescribeAll({
+        {IDC_CI_SAMPLE_SIZE, "Sample size", "Values in each sample, 1 to 1000; Enter draws"},
+        {IDC_CI_NUM_SAMPLES, "Number of samples",
+         "Samples to draw, at most 10,000 in a series; Enter draws"},
+        {IDC_CI_SERIES_MODE, "Series mode",
+         "Switch between starting a new series with each draw and adding more samples to it"},
+        {IDC_CI_CONF_LEVEL, "Confidence level", "The confidence level in percent, 1 to 99"},
+        {IDC_CI_SIDES, "Sides", "Switch between two-sided and one-sided intervals"},
+        {IDC_CI_END, "End", "Which end a one-sided interval has: the high or the low one"},
+        {IDC_CI_SIGMA, "Sigma known or unknown",
+         "Whether the population's σ is known, or each sample's s stands in for it"},
+        {IDC_CI_Z_OR_T, "z or t", "Switch between critical values of z and of t"},
+        {IDC_CI_CRITICAL_VALUE, "Critical value", nullptr},
+        {IDC_CI_DRAW_SAMPLES, "Draw samples",
+         "Draw the samples (Enter in a field does the same); during a run it reads STOP and "
+         "stops it, as Esc does"},
+        {IDC_CI_TOTAL_DRAWN, "Total samples drawn", nullptr},
+        {IDC_CI_NUM_IN, "Number of intervals that contain the population mean", nullptr},
+        {IDC_CI_NUM_OUT, "Number of intervals that miss the population mean", nullptr},
+        {IDC_CI_PCT_IN, "Percent of intervals that contain the population mean", nullptr},
+        {IDC_CI_PCT_OUT, "Percent of intervals that miss the population mean", nullptr},
+        {IDC_CI_SCROLL, "Intervals scroll bar", "Go through the pages of intervals"},
+    });
+    m_sortOn->setAccessibleName(QStringLiteral("Sort by sample averages: on"));
+    m_sortOn->setToolTip(QStringLiteral("Put the intervals in the order of their sample means"));
+    m_sortOff->setAccessibleName(QStringLiteral("Sort by sample averages: off"));
+    m_sortOff->setToolTip(QStringLiteral("Put the intervals in the order they were drawn"));
+
+    m_graphSpot = new CFocusSpot(this, QStringLiteral("Confidence intervals graph"),
+                                 QString::fromLatin1(kGraphTip),
+                                 [this](const QKeyEvent& e) { return OnGraphKey(e); });
+    m_muSpot = new CFocusSpot(this, QStringLiteral("Possible mean"),
+                              QString::fromLatin1(kMuTip) + QString::fromLatin1(kMuKeysTip),
+                              [this](const QKeyEvent& e) { return OnPossibleMuKey(e); });
+    m_editor = new CValueEditor(this);
+
+    // The left panel top to bottom, then the graph, its scroll bar and the strip.
+    SetTabOrder({m_sampleSizeEdit, m_numSamplesEdit, m_seriesButton, m_confLevelEdit, m_sidesButton,
+                 m_endButton, m_sigmaButton, m_zOrTButton, d.Control(IDC_CI_SPEED_S),
+                 d.Control(IDC_CI_SPEED_2), d.Control(IDC_CI_SPEED_3), d.Control(IDC_CI_SPEED_4),
+                 d.Control(IDC_CI_SPEED_F), m_drawButton, m_sortOn, m_sortOff, m_graphSpot,
+                 m_scroll, m_muSpot});
+}
+
+void CConfIntervalDlg::PlaceFocusSpots() {
+    if (!m_graphSpot) return;
+    const int n = FieldSampleSize();
+    m_graphSpot->Place(g_ciGraphRect);
+    m_graphSpot->Describe(ToQt(IntervalGraphDescription(n)));
+    m_muLabel = Rect{};
+    if (!g_possibleMu) {
+        m_muSpot->Place(Rect{});
+        return;
+    }
+    const PossibleMuFigure figure = ComputePossibleMu(n);
+    const Rect grab = PossibleMuGrabRect(figure);
+    const QFontMetrics metrics(g_fontSymbol10);
+    const Rect label = m_muLabel = PossibleMuLabelRect(
+        figure, metrics.horizontalAdvance(ToQt(figure.muText)), metrics.height());
+    m_muSpot->Place(Rect{std::min(grab.left, label.left), std::min(grab.top, label.top),
+                         std::max(grab.right, label.right), std::max(grab.bottom, label.bottom)});
+    m_muSpot->Describe(ToQt(PossibleMuDescription(n)));
+}
+
+HoverHint CConfIntervalDlg::HoverAt(QPoint at) const {
+    if (g_possibleMu) {
+        if (m_region.contains(at)) return {Qt::SizeHorCursor, QString::fromLatin1(kMuTip)};
+        if (m_muLabel.Contains(at.x(), at.y()))
+            return {Qt::PointingHandCursor, QString::fromLatin1(kLabelTip)};
+    }
+    if (g_samplesDrawn > 0 && g_ciGraphRect.Contains(at.x(), at.y()))
+        return {Qt::PointingHandCursor, QStringLiteral("Click an interval to select its sample")};
+    return {};
+}
+
+bool CConfIntervalDlg::OnGraphKey(const QKeyEvent& event) {
+    if (event.modifiers() & ~Qt::KeypadModifier) return false;
+    int step = 0;
+    switch (event.key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Right:
+        step = 1; // later samples stand higher
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+        step = -1;
+        break;
+    case Qt::Key_Home:
+        step = -kMaxSamples;
+        break;
+    case Qt::Key_End:
+        step = kMaxSamples;
+        break;
+    default:
+        return false;
+    }
+    const int row = SteppedRow(step);
+    if (row < 1) return true;
+    SelectRow(row);
+    BringSelectionIntoCiPage();
+    ShowRowSelected();
+    return true;
+}
+
+bool CConfIntervalDlg::OnPossibleMuKey(const QKeyEvent& event) {
+    if (!g_possibleMu) return false;
+    if (IsEnterKey(event)) {
+        OpenPossibleMuEditor();
+        return true;
+    }
+    const int step = HorizontalStep(event);
+    if (step == 0) return false;
+    MovePossibleMuByPixels(step);
+    RedrawConfIntervalWindow();
+    return true;
+}
+
+void CConfIntervalDlg::OpenPossibleMuEditor() {
+    if (!g_possibleMu) return;
+    m_editor->Open(
+        m_muLabel, ToQt(PossibleMuNumberText()), QStringLiteral("Possible mean value"),
+        [this](const QString& typed) {
+            if (!SetPossibleMuFromTyped(ToStd(typed))) {
+                ShowMessage(this, QString::fromLatin1(kMsgTypedNotANumber));
+                return false;
+            }
+            RedrawConfIntervalWindow();
+            return true;
+        },
+        m_muSpot);
+}
+
+void CConfIntervalDlg::mouseDoubleClickEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    if (event->button() == Qt::LeftButton && g_possibleMu && m_muLabel.Contains(at.x(), at.y())) {
+        OpenPossibleMuEditor();
+        return;
+    }
+    CToolWindow::mouseDoubleClickEvent(event);
+}

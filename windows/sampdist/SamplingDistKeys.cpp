@@ -1,0 +1,224 @@
+// The Dorvane window by the keyboard and in words: the spots laid over the
+// columns and the two sliders, their keys, the field that opens over a
+// slider's label, the hints under the pointer and the names and tooltips of
+// the controls. Every key goes the road the mouse goes: a slider step is a
+// drag by one pixel, a chosen sample is selected as a click selects it.
+#include "windows/sampdist/SamplingDistDlg.h"
+
+#include "core/Messages.h"
+#include "core/Selection.h"
+#include "core/SimulationState.h"
+#include "resources/Resource.h"
+#include "ui/DialogTemplate.h"
+#include "ui/DrawSamplesButton.h"
+#include "ui/FieldText.h"
+#include "ui/FocusSpot.h"
+#include "ui/MessageBox.h"
+#include "ui/ValueEditor.h"
+#include "ui/WindowLinks.h"
+#include "windows/sampdist/SampDistModel.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace {
+
+const char kColumnsTip[] = "Click a column to select one of its samples; with the keyboard, "
+                           "Left and Right select the next smaller or larger mean";
+const char kSliderTip[] = "Drag along the axis to count the samples beyond it";
+const char kSliderKeysTip[] = "; with the keyboard, Left and Right move it a pixel (Shift: ten) "
+                              "and Enter types its value";
+const char kLabelTip[] = "Double-click to type a value";
+
+const int kBinWidthIds[] = {IDC_SD_BIN_WIDE, IDC_SD_BIN_MEDIUM, IDC_SD_BIN_NARROW,
+                            IDC_SD_BIN_FINEST};
+const BinWidth kBinWidths[] = {BinWidth::Wide, BinWidth::Medium, BinWidth::Narrow,
+                               BinWidth::Finest};
+
+Rect United(const Rect& a, const Rect& b) {
+    if (a.IsEmpty()) return b;
+    if (b.IsEmpty()) return a;
+    return Rect{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+                std::max(a.bottom, b.bottom)};
+}
+
+QString SliderName(bool left) {
+    if (g_oneSlider) return QStringLiteral("Slider");
+    return left ? QStringLiteral("Left slider") : QStringLiteral("Right slider");
+}
+
+} // namespace
+
+void CSamplingDistDlg::CreateFocusSpots() {
+    DialogTemplate& d = *m_dialog;
+    d.DescribeAll({
+        {IDC_SD_DRAW_SAMPLES, "Draw samples",
+         "Draw the samples (Enter in a field does the same); during a run it reads STOP and "
+         "stops it, as Esc does"},
+        {IDC_SD_SERIES_MODE, "Series mode",
+         "Switch between starting a new series with each draw and adding more samples to it"},
+        {IDC_SD_SAMPLE_SIZE, "Sample size", "Values in each sample, 1 to 1000; Enter draws"},
+        {IDC_SD_NUM_SAMPLES, "Number of samples",
+         "Samples to draw, at most 10,000 in a series; Enter draws"},
+        {IDC_SD_NORMAL_OUTLINE, "Normal curve outline",
+         "Show or hide the normal curve that the sample means follow"},
+        {IDC_SD_POP_OUTLINE, "Population outline",
+         "Show or hide the population's shape over the histogram"},
+        {IDC_SD_TOTAL_DRAWN, "Total samples drawn", nullptr},
+        {IDC_SD_MEAN_OF_MEANS, "Mean of the sample means", nullptr},
+        {IDC_SD_SD_OF_MEANS, "Standard deviation of the sample means", nullptr},
+        {IDC_SD_MEAN_OF_SDS, "Mean of the sample SDs", nullptr},
+        {IDC_SD_SD_OF_SDS, "Standard deviation of the sample SDs", nullptr},
+        {IDC_SD_INTERVAL_WIDTH, "Standard error", nullptr},
+        {IDC_SD_ACTUAL_NUMBER, "Actual number counted", nullptr},
+        {IDC_SD_ACTUAL_PROPORTION, "Actual proportion counted", nullptr},
+        {IDC_SD_Z_NUMBER, "Number expected from the z distribution", nullptr},
+        {IDC_SD_Z_PROPORTION, "Proportion expected from the z distribution", nullptr},
+        {IDC_SD_T_NUMBER, "Number expected from the t distribution", nullptr},
+        {IDC_SD_T_PROPORTION, "Proportion expected from the t distribution", nullptr},
+        {IDC_SD_AXIS_SCROLL, "Axis scroll bar", "Scroll along the axis"},
+    });
+
+    m_columnsSpot = new CFocusSpot(this, QStringLiteral("Sampling distribution histogram"),
+                                   QString::fromLatin1(kColumnsTip),
+                                   [this](const QKeyEvent& e) { return OnColumnsKey(e); });
+    const QString sliderTip = QString::fromLatin1(kSliderTip) + QString::fromLatin1(kSliderKeysTip);
+    m_leftSpot = new CFocusSpot(this, SliderName(true), sliderTip,
+                                [this](const QKeyEvent& e) { return OnSliderKey(e, true); });
+    m_rightSpot = new CFocusSpot(this, SliderName(false), sliderTip,
+                                 [this](const QKeyEvent& e) { return OnSliderKey(e, false); });
+    m_editor = new CValueEditor(this);
+
+    // The left panel top to bottom, then the picture.
+    SetTabOrder({d.Control(IDC_SD_NORMAL_OUTLINE), d.Control(IDC_SD_POP_OUTLINE),
+                 d.Control(IDC_SD_BIN_WIDE), d.Control(IDC_SD_BIN_MEDIUM),
+                 d.Control(IDC_SD_BIN_NARROW), d.Control(IDC_SD_BIN_FINEST), m_sampleSizeEdit,
+                 m_numSamplesEdit, m_seriesButton, d.Control(IDC_SD_SPEED_S),
+                 d.Control(IDC_SD_SPEED_2), d.Control(IDC_SD_SPEED_3), d.Control(IDC_SD_SPEED_4),
+                 d.Control(IDC_SD_SPEED_F), m_drawButton, m_columnsSpot, m_leftSpot, m_rightSpot,
+                 m_axisScroll});
+}
+
+void CSamplingDistDlg::PlaceFocusSpots() {
+    if (!m_columnsSpot) return;
+    m_columnsSpot->Place(Rect{g_sdAxisLeft, g_histRect.top, g_histRect.right, g_sdAxisY});
+    m_columnsSpot->Describe(
+        ToQt(HistogramDescription(ToStd(m_actualNumber), ToStd(m_actualProportion))));
+    // Each slider with its label box, as the plot last drew them.
+    m_leftSpot->Place(United(g_leftSliderRect, m_plot.SliderLabelBox(true)));
+    m_rightSpot->Place(g_oneSlider ? Rect{}
+                                   : United(g_rightSliderRect, m_plot.SliderLabelBox(false)));
+    for (const bool left : {true, false}) {
+        CFocusSpot* spot = SliderSpot(left);
+        if (spot->accessibleName() != SliderName(left)) spot->setAccessibleName(SliderName(left));
+        spot->Describe(ToQt(SliderLabelText(left ? g_leftSliderZ : g_rightSliderZ, false)));
+    }
+    // The interval widths in the units of the kind shown.
+    for (int i = 0; i < 4; ++i) {
+        const QString width = QString::number(BinWidthInfoFor(kBinWidths[i]).width, 'g', 3);
+        QWidget* button = Control(kBinWidthIds[i]);
+        const QString name = QStringLiteral("Interval width ") + width;
+        if (button->accessibleName() != name) {
+            button->setAccessibleName(name);
+            button->setToolTip(QStringLiteral("Columns ") + width + QStringLiteral(" wide"));
+        }
+    }
+}
+
+HoverHint CSamplingDistDlg::HoverAt(QPoint at) const {
+    for (const bool left : {true, false}) {
+        if (!left && g_oneSlider) continue;
+        const Rect& handle = left ? g_leftSliderRect : g_rightSliderRect;
+        if (handle.Contains(at.x(), at.y()))
+            return {Qt::SizeHorCursor, QString::fromLatin1(kSliderTip)};
+        if (m_plot.SliderLabelBox(left).Contains(at.x(), at.y()))
+            return {Qt::PointingHandCursor, QString::fromLatin1(kLabelTip)};
+    }
+    const Rect columns{g_sdAxisLeft, g_histRect.top, g_histRect.right, g_sdAxisY};
+    if (g_samplesDrawn > 0 && columns.Contains(at.x(), at.y()))
+        return {Qt::PointingHandCursor,
+                QStringLiteral("Click a column to select one of its samples")};
+    return {};
+}
+
+bool CSamplingDistDlg::OnColumnsKey(const QKeyEvent& event) {
+    if (event.modifiers() & ~Qt::KeypadModifier) return false;
+    int step = 0;
+    switch (event.key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Down:
+        step = -1;
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+        step = 1;
+        break;
+    case Qt::Key_Home:
+        step = -kMaxSamples;
+        break;
+    case Qt::Key_End:
+        step = kMaxSamples;
+        break;
+    default:
+        return false;
+    }
+    const int pos = SteppedSortedPosition(step);
+    if (pos < 1) return true;
+    // As a click on the sample's column: selected here, shown in the other
+    // two windows, the interval graph moved to it.
+    SelectSampleNo(g_sortedMeanSampleNo[pos]);
+    g_binWidthChanged = 1; // the highlight is placed anew in the columns
+    BringSelectionIntoCiPage();
+    PaintWhole();
+    RepaintWindow();
+    Links().SyncSamplesToSelection();
+    Links().ShowCiPage();
+    return true;
+}
+
+bool CSamplingDistDlg::OnSliderKey(const QKeyEvent& event, bool left) {
+    if (IsEnterKey(event)) {
+        OpenSliderEditor(left);
+        return true;
+    }
+    const int step = HorizontalStep(event);
+    if (step == 0) return false;
+    DragSliderTo(SliderAxisPixel(left, m_scrollPos) + step, left);
+    return true;
+}
+
+void CSamplingDistDlg::OpenSliderEditor(bool left) {
+    if (!left && g_oneSlider) return;
+    const Rect label = m_plot.SliderLabelBox(left);
+    m_editor->Open(
+        label.IsEmpty() ? (left ? g_leftSliderRect : g_rightSliderRect) : label,
+        ToQt(SliderNumberText(left)), SliderName(left) + QStringLiteral(" value"),
+        [this, left](const QString& text) {
+            BringFieldsIn();
+            std::string intervalWidth;
+            if (!SetSliderFromTyped(ToStd(text), left, m_scrollPos, ToStd(m_sampleSize),
+                                    intervalWidth)) {
+                ShowMessage(this, QString::fromLatin1(kMsgTypedNotANumber));
+                return false;
+            }
+            ShowSliderMoved(intervalWidth);
+            return true;
+        },
+        SliderSpot(left));
+}
+
+void CSamplingDistDlg::mouseDoubleClickEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    if (event->button() == Qt::LeftButton) {
+        for (const bool left : {true, false}) {
+            if (!left && g_oneSlider) continue;
+            if (!m_plot.SliderLabelBox(left).Contains(at.x(), at.y())) continue;
+            OpenSliderEditor(left);
+            return;
+        }
+    }
+    CToolWindow::mouseDoubleClickEvent(event);
+}

@@ -1,0 +1,198 @@
+// The Samples window by the keyboard and in words: the spots laid over the
+// picture and the two limits, their keys, the field that opens over a
+// limit's label, the hints under the pointer and the names and tooltips of
+// the controls. Every key goes the road the mouse goes: a limit step is a
+// drag by one pixel, the scroll keys are the scroll bar's steps, Space
+// selects the sample as a click on it does.
+#include "windows/samples/SamplesDlg.h"
+
+#include "core/Messages.h"
+#include "core/SimulationState.h"
+#include "resources/Resource.h"
+#include "ui/DialogTemplate.h"
+#include "ui/DrawSamplesButton.h"
+#include "ui/DrawingResources.h"
+#include "ui/FieldText.h"
+#include "ui/FocusSpot.h"
+#include "ui/MessageBox.h"
+#include "ui/ValueEditor.h"
+#include "windows/samples/SamplesModel.h"
+
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace {
+
+const char kPictureTip[] =
+    "Click the sample to select it in every window; with the keyboard, the arrow keys, Page Up "
+    "and Page Down go through the samples and Space selects the one shown";
+const char kLimitTip[] = "Drag to move the limit";
+const char kLimitKeysTip[] = "; with the keyboard, Left and Right move it a pixel (Shift: ten) "
+                             "and Enter types its value";
+const char kLabelTip[] = "Double-click to type a value";
+
+Rect United(const Rect& a, const Rect& b) {
+    if (a.IsEmpty()) return b;
+    if (b.IsEmpty()) return a;
+    return Rect{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+                std::max(a.bottom, b.bottom)};
+}
+
+QString LimitName(bool lower) {
+    return lower ? QStringLiteral("Lower limit") : QStringLiteral("Upper limit");
+}
+
+} // namespace
+
+void CSamplesDlg::CreateFocusSpots() {
+    DialogTemplate& d = *m_dialog;
+    d.DescribeAll({
+        {IDC_SAMPLES_DRAW_SAMPLES, "Draw samples",
+         "Draw the samples (Enter in a field does the same); during a run it reads STOP and "
+         "stops it, as Esc does"},
+        {IDC_SAMPLES_SERIES_MODE, "Series mode",
+         "Switch between starting a new series with each draw and adding more samples to it"},
+        {IDC_SAMPLES_VIEW_TOGGLE, "View",
+         "Switch between one sample as a histogram and six samples in a grid"},
+        {IDC_SAMPLES_SAMPLE_SIZE, "Sample size", "Values in each sample, 1 to 1000; Enter draws"},
+        {IDC_SAMPLES_NUM_SAMPLES, "Number of samples",
+         "Samples to draw, at most 10,000 in a series; Enter draws"},
+        {IDC_SAMPLES_SCROLL, "Samples scroll bar", "Go through the samples of the series"},
+    });
+    m_pictureSpot =
+        new CFocusSpot(this, QStringLiteral("Samples picture"), QString::fromLatin1(kPictureTip),
+                       [this](const QKeyEvent& e) { return OnPictureKey(e); });
+    const QString limitTip = QString::fromLatin1(kLimitTip) + QString::fromLatin1(kLimitKeysTip);
+    m_lowerSpot = new CFocusSpot(this, LimitName(true), limitTip,
+                                 [this](const QKeyEvent& e) { return OnLimitKey(e, true); });
+    m_upperSpot = new CFocusSpot(this, LimitName(false), limitTip,
+                                 [this](const QKeyEvent& e) { return OnLimitKey(e, false); });
+    m_editor = new CValueEditor(this);
+
+    // The picture with its limits and scroll bar, then the strip left to right.
+    SetTabOrder({m_pictureSpot, m_lowerSpot, m_upperSpot, m_scroll, m_viewButton, m_seriesButton,
+                 m_sampleSizeEdit, m_numSamplesEdit, d.Control(IDC_SAMPLES_SPEED_S),
+                 d.Control(IDC_SAMPLES_SPEED_2), d.Control(IDC_SAMPLES_SPEED_3),
+                 d.Control(IDC_SAMPLES_SPEED_4), d.Control(IDC_SAMPLES_SPEED_F), m_drawButton});
+}
+
+Rect CSamplesDlg::LimitLabelRect(bool lower) const {
+    const QFontMetrics metrics(g_fontArial7_5);
+    const QString text = ToQt(lower ? LowerLimitText() : UpperLimitText());
+    const int width = metrics.horizontalAdvance(text), height = metrics.height();
+    return lower ? LowerLimitLabelRect(width, height) : UpperLimitLabelRect(width, height);
+}
+
+void CSamplesDlg::PlaceFocusSpots() {
+    if (!m_pictureSpot) return;
+    m_pictureSpot->Place(SamplesGraphArea(width()));
+    m_pictureSpot->Describe(ToQt(SamplesPictureDescription(ToStd(m_sampleSize))));
+    const bool shown = LimitsShown();
+    m_lowerSpot->Place(shown ? United(g_lowerLimitRect, LimitLabelRect(true)) : Rect{});
+    m_upperSpot->Place(shown ? United(g_upperLimitRect, LimitLabelRect(false)) : Rect{});
+    m_lowerSpot->Describe(ToQt(LowerLimitText()));
+    m_upperSpot->Describe(ToQt(UpperLimitText()));
+}
+
+HoverHint CSamplesDlg::HoverAt(QPoint at) const {
+    if (LimitsShown()) {
+        for (const bool lower : {true, false}) {
+            const Rect& marker = lower ? g_lowerLimitRect : g_upperLimitRect;
+            if (marker.Contains(at.x(), at.y()))
+                return {Qt::SizeHorCursor, QString::fromLatin1(kLimitTip)};
+            if (LimitLabelRect(lower).Contains(at.x(), at.y()))
+                return {Qt::PointingHandCursor, QString::fromLatin1(kLabelTip)};
+        }
+    }
+    if (SampleAtPoint(at.x(), at.y(), width()) >= 1)
+        return {Qt::PointingHandCursor, QStringLiteral("Click to select this sample")};
+    return {};
+}
+
+bool CSamplesDlg::OnPictureKey(const QKeyEvent& event) {
+    if (event.modifiers() & ~Qt::KeypadModifier) return false;
+    if (event.key() == Qt::Key_Space || IsEnterKey(event)) {
+        const int drawn = std::min(g_samplesDrawn, kMaxSamples);
+        if (drawn >= 1) SelectShownSample(std::clamp(g_currentSampleNo, 1, drawn));
+        return true;
+    }
+    // The scroll bar's own steps, and its ends.
+    ScrollRequest request = ScrollRequest::Other;
+    int thumb = m_scroll->value();
+    switch (event.key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        request = ScrollRequest::LineBack;
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        request = ScrollRequest::LineForward;
+        break;
+    case Qt::Key_PageUp:
+        request = ScrollRequest::PageBack;
+        break;
+    case Qt::Key_PageDown:
+        request = ScrollRequest::PageForward;
+        break;
+    case Qt::Key_Home:
+        request = ScrollRequest::Thumb, thumb = 1;
+        break;
+    case Qt::Key_End:
+        request = ScrollRequest::Thumb, thumb = std::max(1, g_samplesDrawn);
+        break;
+    default:
+        return false;
+    }
+    m_scroll->setValue(ScrollSamples(request, thumb));
+    RedrawSamplesWindow();
+    return true;
+}
+
+bool CSamplesDlg::OnLimitKey(const QKeyEvent& event, bool lower) {
+    if (IsEnterKey(event)) {
+        OpenLimitEditor(lower);
+        return true;
+    }
+    const int step = HorizontalStep(event);
+    if (step == 0) return false;
+    if (lower)
+        DragLowerLimitTo(LowerLimitPixel() + step);
+    else
+        DragUpperLimitTo(UpperLimitPixel() + step);
+    RedrawSamplesWindow();
+    return true;
+}
+
+void CSamplesDlg::OpenLimitEditor(bool lower) {
+    if (!LimitsShown()) return;
+    const QString text = ToQt(lower ? LowerLimitText() : UpperLimitText());
+    m_editor->Open(
+        LimitLabelRect(lower), text, LimitName(lower) + QStringLiteral(" value"),
+        [this, lower](const QString& typed) {
+            const bool taken =
+                lower ? SetLowerLimitFromTyped(ToStd(typed)) : SetUpperLimitFromTyped(ToStd(typed));
+            if (!taken) {
+                ShowMessage(this, QString::fromLatin1(kMsgTypedNotANumber));
+                return false;
+            }
+            RedrawSamplesWindow();
+            return true;
+        },
+        LimitSpot(lower));
+}
+
+void CSamplesDlg::mouseDoubleClickEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    if (event->button() == Qt::LeftButton && LimitsShown()) {
+        for (const bool lower : {true, false}) {
+            if (!LimitLabelRect(lower).Contains(at.x(), at.y())) continue;
+            OpenLimitEditor(lower);
+            return;
+        }
+    }
+    CToolWindow::mouseDoubleClickEvent(event);
+}
