@@ -10,6 +10,7 @@
 // three longer ones under the sanitizers.
 #include "tests/shell/ShellTestSupport.h"
 
+#include "core/Random.h"
 #include "core/SamplingEngine.h"
 #include "core/SeriesControl.h"
 #include "core/SimulationState.h"
@@ -93,10 +94,22 @@ class Monkey {
                 actions[m_popupChoice]->trigger();
             menu->close();
         });
+        // A long animated run that KeepRunShort could not foresee (a count
+        // copied between windows, a key that starts the run) is hurried along
+        // as a student would: F pressed while it runs.
+        m_outerWait = SetMillisecondWait([this](int) {
+            if (++m_waitsThisAction == kWaitsBeforeHurrying && g_speed != 1) {
+                Note("speed F during the run");
+                g_speed = 1;
+                CSpeedControl::SyncAll();
+            }
+        });
     }
+    ~Monkey() { SetMillisecondWait(m_outerWait); }
 
     // One random action; returns its description.
     void Act() {
+        m_waitsThisAction = 0;
         CloseStrayPopups();
         const int kind = Pick(100);
         if (kind < 30)
@@ -355,6 +368,9 @@ class Monkey {
     std::deque<std::string> m_trail;
     QTimer m_popupChooser;
     int m_popupChoice = 0;
+    static constexpr int kWaitsBeforeHurrying = 400;
+    int m_waitsThisAction = 0;
+    MillisecondWait m_outerWait;
 };
 
 class MonkeyTest : public ShellTest, public ::testing::WithParamInterface<unsigned> {
