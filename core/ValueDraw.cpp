@@ -1,12 +1,17 @@
 #include "core/ValueDraw.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 // A random result of the program's generator can be one of only 32,768
 // numbers, so at the start of a run the column each of them falls into is
 // worked out once. Drawing a value is then a table look-up instead of a scan
 // over the cumulative shares, with exactly the same outcome.
-std::int8_t g_columnOfRand[kRandMax + 1];
+// Three spare bytes at the end let a vector gather read four bytes at any
+// entry (core/SampleBatch).
+std::int8_t g_columnOfRand[kRandMax + 1 + 3];
 
 // Fills g_columnOfRand for the current population. A number u falls into
 // column m when S[m] < u <= S[m+1]; the shares only grow, so walking them
@@ -61,6 +66,9 @@ void BuildColumnTable(Kind kind) {
 void PrepareValueTables(Kind kind, ValueTables& tables) {
     BuildColumnTable(kind);
     tables.columnOfRand = g_columnOfRand;
+    const std::int8_t* const first = g_columnOfRand;
+    const std::int8_t* const last = first + kRandMax + 1;
+    tables.hasColumnZero = std::find(first, last, std::int8_t{0}) != last;
     if (kind != Kind::Discrete) return;
     for (int m = 0; m <= 10; ++m) {
         float v = static_cast<float>(g_discreteValue[m]);

@@ -44,8 +44,8 @@ struct RunStream {
     std::uint32_t state;
 
     int Next() {
-        state = state * 214013u + 2531011u;
-        return static_cast<int>((state >> 16) & 0x7fff);
+        state = RandStep(state);
+        return RandOutput(state);
     }
 };
 
@@ -58,6 +58,7 @@ inline int TallyColumn(float v) {
 // number, and the value and tally column of every discrete column.
 struct ValueTables {
     const std::int8_t* columnOfRand = nullptr;
+    bool hasColumnZero = false; // some number falls into column 0
     float discreteValue[11] = {};
     int discreteColumn[11] = {};
 };
@@ -103,4 +104,30 @@ inline float DrawValue(Kind kind, const ValueTables& tables, RunStream& stream, 
     const float v = ContinuousValue(column, stream);
     c = TallyColumn(v);
     return v;
+}
+
+// The running sums of one sample, single precision as stored.
+struct SampleSums {
+    float sum = 0.0f;
+    float sumSq = 0.0f;
+};
+
+inline void AddValue(SampleRow& row, SampleSums& sums, int j, float v, int c) {
+    sums.sum = static_cast<float>(static_cast<double>(sums.sum) + v);
+    sums.sumSq = static_cast<float>(static_cast<double>(sums.sumSq) +
+                                    static_cast<double>(v) * static_cast<double>(v));
+    row.columnCounts[c] += 1;
+    row.values[j] = v;
+}
+
+// The values of one sample with no drawing per value (hidden Samples window
+// or speed F): one loop per kind so the kind test stays out of it.
+template <Kind kKind>
+void DrawValuesQuietly(SampleRow& row, SampleSums& sums, int from, int n, const ValueTables& tables,
+                       RunStream& stream) {
+    for (int j = from; j <= n; ++j) {
+        int c;
+        const float v = DrawValue(kKind, tables, stream, c);
+        AddValue(row, sums, j, v, c);
+    }
 }
