@@ -15,39 +15,45 @@ namespace {
 
 constexpr int kLongestSample = 4 * kMaxSampleSize; // numbers of the generator
 
-// Every jump a batch needs, 0 .. kLongestSample + 3 steps, made once.
+// Every jump a batch needs, 0 .. kLongestSample + 3 steps and a block of
+// eight values past the end (the scan looks that far), made once; and the
+// same jumps by thirds (every third one from 0, 1 or 2 steps on), multipliers
+// and increments apart, for the column-0 scan to load eight at a time.
+constexpr int kJumps = kLongestSample + 32;
+constexpr int kThirds = kJumps / 3 + 1;
 struct JumpTable {
-    RandJump jumps[kLongestSample + 4];
+    RandJump jumps[kJumps];
+    std::uint32_t thirdMultipliers[3][kThirds];
+    std::uint32_t thirdIncrements[3][kThirds];
     JumpTable() {
         RandJump jump;
-        for (RandJump& entry : jumps) {
-            entry = jump;
+        for (int k = 0; k < 3 * kThirds; ++k) {
+            if (k < kJumps) jumps[k] = jump;
+            thirdMultipliers[k % 3][k / 3] = jump.multiplier;
+            thirdIncrements[k % 3][k / 3] = jump.increment;
             jump = {jump.multiplier * kRandMultiplier,
                     jump.increment * kRandMultiplier + kRandIncrement};
         }
     }
 };
-const RandJump* Jumps() {
+const JumpTable& Jumps() {
     static const JumpTable table;
-    return table.jumps;
+    return table;
 }
 
-// The values of a continuous sample that fall into column 0. Value j's column
-// is the second number after the value's start, and starts follow each other
-// by three numbers, four after a value of column 0. A block of values is
-// tested at once on the assumption that none of them is of column 0; the
-// first that is ends the block, and the next block starts one number later.
-int ColumnZeroValues(std::uint32_t start, int n, const std::int8_t* columnOfRand) {
-    const RandJump* jumps = Jumps();
+// The values of a continuous sample that fall into column 0, whose numbers
+// are 0..zeroLast. Value j's column is the second number after the value's
+// start, and starts follow each other by three numbers, four after a value of
+// column 0. A block of eight values is tested at once on the assumption that
+// none of them is of column 0; the first that is ends the block, and the next
+// block starts one number later. hitsOf(offset) gives the block's hits as
+// bits, value i's number being jump offset + 3 i + 2 from the start.
+template <class HitsOf> int CountColumnZero(int n, HitsOf hitsOf) {
     int zeros = 0;
     int offset = 0; // numbers taken before value j
     for (int j = 0; j < n;) {
         const int block = std::min(8, n - j);
-        unsigned hits = 0;
-        for (int i = 0; i < block; ++i) {
-            const std::uint32_t state = jumps[offset + 3 * i + 2].Apply(start);
-            hits |= static_cast<unsigned>(columnOfRand[RandOutput(state)] == 0) << i;
-        }
+        const unsigned hits = hitsOf(offset) & ((1u << block) - 1);
         if (hits == 0) {
             j += block;
             offset += 3 * block;
@@ -59,6 +65,18 @@ int ColumnZeroValues(std::uint32_t start, int n, const std::int8_t* columnOfRand
         ++zeros;
     }
     return zeros;
+}
+
+int ColumnZeroValues(std::uint32_t start, int n, int zeroLast) {
+    const JumpTable& table = Jumps();
+    return CountColumnZero(n, [&](int offset) {
+        unsigned hits = 0;
+        for (int i = 0; i < 8; ++i) {
+            const std::uint32_t state = table.jumps[offset + 3 * i + 2].Apply(start);
+            hits |= static_cast<unsigned>(RandOutput(state) <= zeroLast) << i;
+        }
+        return hits;
+    });
 }
 
 #ifdef DORVANE_BATCH_AVX2
@@ -206,6 +224,24 @@ DORVANE_AVX2 void DrawBatch(Kind kind, SampleRow* const rows[], SampleSums sums[
         sums[s] = SampleSums{sumOut[s], sumSqOut[s]};
 }
 
+// Which of the eight values from jump offset are of column 0, as bits.
+DORVANE_AVX2 unsigned ColumnZeroHits(std::uint32_t start, int zeroLast, int offset) {
+    const JumpTable& table = Jumps();
+    const int third = (offset + 2) % 3, first = (offset + 2) / 3;
+    const __m256i multipliers = _mm256_loadu_si256(
+        reinterpret_cast<const __m256i*>(table.thirdMultipliers[third] + first));
+    const __m256i increments = _mm256_loadu_si256(
+        reinterpret_cast<const __m256i*>(table.thirdIncrements[third] + first));
+    const __m256i state = _mm256_add_epi32(
+        _mm256_mullo_epi32(_mm256_set1_epi32(int(start)), multipliers), increments);
+    const __m256i hit = _mm256_cmpgt_epi32(_mm256_set1_epi32(zeroLast + 1), Output(state));
+    return static_cast<unsigned>(_mm256_movemask_ps(_mm256_castsi256_ps(hit)));
+}
+
+int ColumnZeroValues(std::uint32_t start, int n, int zeroLast) {
+    return CountColumnZero(n, [&](int offset) { return ColumnZeroHits(start, zeroLast, offset); });
+}
+
 #undef DORVANE_AVX2
 } // namespace avx2
 
@@ -262,12 +298,15 @@ void DrawBatchOf(SampleRow* const rows[], SampleSums sums[], const std::uint32_t
 
 int SampleStreamLength(std::uint32_t start, int n, Kind kind, const ValueTables& tables) {
     if (kind != Kind::Continuous) return 2 * n;
-    if (!tables.hasColumnZero) return 3 * n;
-    return 3 * n + ColumnZeroValues(start, n, tables.columnOfRand);
+    if (tables.columnZeroLast < 0) return 3 * n;
+#ifdef DORVANE_BATCH_AVX2
+    if (HasAvx2()) return 3 * n + avx2::ColumnZeroValues(start, n, tables.columnZeroLast);
+#endif
+    return 3 * n + ColumnZeroValues(start, n, tables.columnZeroLast);
 }
 
 std::uint32_t JumpAhead(std::uint32_t state, int steps) {
-    return Jumps()[steps].Apply(state);
+    return Jumps().jumps[steps].Apply(state);
 }
 
 void DrawSampleBatch(SampleRow* const rows[], SampleSums sums[], const std::uint32_t starts[],

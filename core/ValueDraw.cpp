@@ -1,8 +1,5 @@
 #include "core/ValueDraw.h"
 
-#include <algorithm>
-#include <iterator>
-
 namespace {
 
 // A random result of the program's generator can be one of only 32,768
@@ -66,9 +63,12 @@ void BuildColumnTable(Kind kind) {
 void PrepareValueTables(Kind kind, ValueTables& tables) {
     BuildColumnTable(kind);
     tables.columnOfRand = g_columnOfRand;
-    const std::int8_t* const first = g_columnOfRand;
-    const std::int8_t* const last = first + kRandMax + 1;
-    tables.hasColumnZero = std::find(first, last, std::int8_t{0}) != last;
+    tables.columnZeroLast = -1;
+    while (tables.columnZeroLast < kRandMax && g_columnOfRand[tables.columnZeroLast + 1] == 0)
+        ++tables.columnZeroLast;
+    tables.columnZeroScattered = false;
+    for (int r = tables.columnZeroLast + 2; r <= kRandMax; ++r)
+        if (g_columnOfRand[r] == 0) tables.columnZeroScattered = true;
     if (kind != Kind::Discrete) return;
     for (int m = 0; m <= 10; ++m) {
         float v = static_cast<float>(g_discreteValue[m]);

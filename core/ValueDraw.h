@@ -58,7 +58,12 @@ inline int TallyColumn(float v) {
 // number, and the value and tally column of every discrete column.
 struct ValueTables {
     const std::int8_t* columnOfRand = nullptr;
-    bool hasColumnZero = false; // some number falls into column 0
+    // Numbers 0..columnZeroLast fall into column 0 of a continuous
+    // population (-1: none does); the columns only grow with the number.
+    int columnZeroLast = -1;
+    // Rounding could in principle scatter column 0 beyond that stretch; the
+    // engine then draws one sample at a time.
+    bool columnZeroScattered = false;
     float discreteValue[11] = {};
     int discreteColumn[11] = {};
 };

@@ -158,4 +158,17 @@ TEST(SampleBatch, AStreamLengthIsTheNumbersASampleTakes) {
     }
 }
 
+TEST(SampleBatch, ColumnZeroIsOneStretchOfNumbersForEveryPreset) {
+    // The scan for values of column 0 tests a number against the stretch's
+    // end; the column table only grows with the number, so it is one stretch.
+    ResetSimulationState();
+    SetPopulationGeometry(300, 432);
+    for (int shape = 0; shape <= static_cast<int>(PresetShape::Picture1005); ++shape) {
+        ApplyPreset(static_cast<PresetShape>(shape));
+        ValueTables tables;
+        PrepareValueTables(Kind::Continuous, tables);
+        EXPECT_FALSE(tables.columnZeroScattered) << "shape " << shape;
+        EXPECT_EQ(tables.columnZeroLast >= 0, g_popCumShare[1] > 0.0f) << "shape " << shape;
+    }
+}
 } // namespace
