@@ -13,6 +13,10 @@
 
 constexpr int kSampleBatch = 8;
 
+// Drawing side by side beats one sample at a time here: the processor has the
+// vector kernel (AVX-512) and the population's columns suit it.
+bool SideBySidePays(const ValueTables& tables);
+
 // How many numbers of the generator a sample of n values takes from state
 // `start`: two a value (discrete, binomial), three a continuous value and one
 // more for each value of column 0.

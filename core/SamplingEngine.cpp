@@ -415,7 +415,7 @@ DrawResult DrawSamples(int count, int n, SampleDisplay& display) {
     if (count > 0) PrepareValueTables(kind, run.tables);
     while (done < count && !run.stopped) {
         const int r = g_samplesDrawn + done + 1;
-        if (g_speed == 1 && count - done > 1 && !run.tables.columnZeroScattered) {
+        if (g_speed == 1 && count - done > 1 && SideBySidePays(run.tables)) {
             done += DrawBatchQuietly(r, std::min(kSampleBatch, count - done), done, run, display);
             continue;
         }

@@ -6,9 +6,7 @@ namespace {
 // numbers, so at the start of a run the column each of them falls into is
 // worked out once. Drawing a value is then a table look-up instead of a scan
 // over the cumulative shares, with exactly the same outcome.
-// Three spare bytes at the end let a vector gather read four bytes at any
-// entry (core/SampleBatch).
-std::int8_t g_columnOfRand[kRandMax + 1 + 3];
+std::int8_t g_columnOfRand[kRandMax + 1];
 
 // Fills g_columnOfRand for the current population. A number u falls into
 // column m when S[m] < u <= S[m+1]; the shares only grow, so walking them
@@ -63,12 +61,16 @@ void BuildColumnTable(Kind kind) {
 void PrepareValueTables(Kind kind, ValueTables& tables) {
     BuildColumnTable(kind);
     tables.columnOfRand = g_columnOfRand;
-    tables.columnZeroLast = -1;
-    while (tables.columnZeroLast < kRandMax && g_columnOfRand[tables.columnZeroLast + 1] == 0)
-        ++tables.columnZeroLast;
-    tables.columnZeroScattered = false;
-    for (int r = tables.columnZeroLast + 2; r <= kRandMax; ++r)
-        if (g_columnOfRand[r] == 0) tables.columnZeroScattered = true;
+    tables.columnsInOrder = true;
+    int bounded = 0; // columns below this one have their bound
+    for (int r = 0; r <= kRandMax; ++r) {
+        const int column = g_columnOfRand[r];
+        if (column < bounded) tables.columnsInOrder = false;
+        for (; bounded < column; ++bounded)
+            tables.columnBounds[bounded] = static_cast<std::uint16_t>(r);
+    }
+    for (; bounded < 64; ++bounded)
+        tables.columnBounds[bounded] = 0xffff;
     if (kind != Kind::Discrete) return;
     for (int m = 0; m <= 10; ++m) {
         float v = static_cast<float>(g_discreteValue[m]);

@@ -58,12 +58,12 @@ inline int TallyColumn(float v) {
 // number, and the value and tally column of every discrete column.
 struct ValueTables {
     const std::int8_t* columnOfRand = nullptr;
-    // Numbers 0..columnZeroLast fall into column 0 of a continuous
-    // population (-1: none does); the columns only grow with the number.
-    int columnZeroLast = -1;
-    // Rounding could in principle scatter column 0 beyond that stretch; the
-    // engine then draws one sample at a time.
-    bool columnZeroScattered = false;
+    // The columns grow with the number (the table is built that way). Then
+    // columnBounds[k] is the first number of a column above k (0xffff: none),
+    // and a number's column is how many bounds are at most the number: a
+    // search the vector lanes can do without the byte table.
+    bool columnsInOrder = false;
+    std::uint16_t columnBounds[64] = {};
     float discreteValue[11] = {};
     int discreteColumn[11] = {};
 };

@@ -158,17 +158,34 @@ TEST(SampleBatch, AStreamLengthIsTheNumbersASampleTakes) {
     }
 }
 
-TEST(SampleBatch, ColumnZeroIsOneStretchOfNumbersForEveryPreset) {
-    // The scan for values of column 0 tests a number against the stretch's
-    // end; the column table only grows with the number, so it is one stretch.
+TEST(SampleBatch, TheColumnBoundsGiveEveryNumbersColumn) {
+    // The vector kernel finds a number's column by searching the bounds. For
+    // every preset, continuous and discrete, and for a binomial population
+    // that must be the table's column, for each of the 32,768 numbers.
     ResetSimulationState();
     SetPopulationGeometry(300, 432);
-    for (int shape = 0; shape <= static_cast<int>(PresetShape::Picture1005); ++shape) {
-        ApplyPreset(static_cast<PresetShape>(shape));
+    const auto check = [](Kind kind, const char* what) {
         ValueTables tables;
-        PrepareValueTables(Kind::Continuous, tables);
-        EXPECT_FALSE(tables.columnZeroScattered) << "shape " << shape;
-        EXPECT_EQ(tables.columnZeroLast >= 0, g_popCumShare[1] > 0.0f) << "shape " << shape;
+        PrepareValueTables(kind, tables);
+        ASSERT_TRUE(tables.columnsInOrder) << what;
+        for (int r = 0; r <= kRandMax; ++r) {
+            const auto below =
+                std::count_if(std::begin(tables.columnBounds), std::end(tables.columnBounds),
+                              [r](std::uint16_t bound) { return bound <= r; });
+            ASSERT_EQ(below, tables.columnOfRand[r]) << what << " number " << r;
+        }
+    };
+    for (int shape = 0; shape <= static_cast<int>(PresetShape::Picture1005); ++shape) {
+        g_isContinuous = 1, g_isDiscrete = 0, g_isBinomial = 0;
+        ApplyPreset(static_cast<PresetShape>(shape));
+        check(Kind::Continuous, "continuous");
+        g_isContinuous = 0, g_isDiscrete = 1;
+        ApplyPreset(static_cast<PresetShape>(shape));
+        check(Kind::Discrete, "discrete");
     }
+    g_isDiscrete = 0, g_isBinomial = 1;
+    SetBinomialP(0.3);
+    check(Kind::Binomial, "binomial");
 }
+
 } // namespace
