@@ -127,12 +127,18 @@ inline void AddValue(SampleRow& row, SampleSums& sums, int j, float v, int c) {
 
 // The values of one sample with no drawing per value (hidden Samples window
 // or speed F): one loop per kind so the kind test stays out of it.
+// The state and the sums are copied in and out: the row's stores might alias
+// them, which would put both long chains through memory at every value.
 template <Kind kKind>
 void DrawValuesQuietly(SampleRow& row, SampleSums& sums, int from, int n, const ValueTables& tables,
                        RunStream& stream) {
+    RunStream local = stream;
+    SampleSums running = sums;
     for (int j = from; j <= n; ++j) {
         int c;
-        const float v = DrawValue(kKind, tables, stream, c);
-        AddValue(row, sums, j, v, c);
+        const float v = DrawValue(kKind, tables, local, c);
+        AddValue(row, running, j, v, c);
     }
+    stream = local;
+    sums = running;
 }
