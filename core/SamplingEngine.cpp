@@ -29,6 +29,38 @@ void InsertSortedMean(float mean, int r) {
     g_sortedMeanSampleNo[k] = r;
 }
 
+// The means of rows first..first+count-1 put into the sorted means of rows
+// 1..first-1 exactly as InsertSortedMean would put them one row after
+// another, moving the old means once instead of once a row.
+void InsertSortedMeans(int first, int count) {
+    // The new rows in their final order: by mean, and since each goes before
+    // the equal ones already there, a later row before an earlier one.
+    int rows[kSampleBatch];
+    for (int i = 0; i < count; ++i)
+        rows[i] = first + i;
+    std::sort(rows, rows + count, [](int a, int b) {
+        const float ma = g_sampleStore[a].mean, mb = g_sampleStore[b].mean;
+        return ma < mb || (!(mb < ma) && a > b);
+    });
+    // From the largest new mean down: the old means not smaller than it
+    // move up past it and every new mean still to place.
+    int last = first - 1; // the last old mean not moved yet
+    for (int i = count - 1; i >= 0; --i) {
+        const float mean = g_sampleStore[rows[i]].mean;
+        const int k = static_cast<int>(
+            std::lower_bound(g_sortedMeans + 1, g_sortedMeans + last + 1, mean) - g_sortedMeans);
+        const std::size_t moved = static_cast<std::size_t>(last + 1 - k);
+        if (moved > 0) {
+            std::memmove(g_sortedMeans + k + i + 1, g_sortedMeans + k, moved * sizeof(float));
+            std::memmove(g_sortedMeanSampleNo + k + i + 1, g_sortedMeanSampleNo + k,
+                         moved * sizeof(int));
+        }
+        g_sortedMeans[k + i] = mean;
+        g_sortedMeanSampleNo[k + i] = rows[i];
+        last = k - 1;
+    }
+}
+
 void StartNewSeries(int n) {
     g_seriesSampleSize = n;
     g_samplesDrawn = 0;
@@ -74,7 +106,7 @@ void DrawQuietly(SampleRow& row, SampleSums& sums, int from, RunContext& run) {
 }
 
 void FinishSample(int r, const SampleSums& sums, bool animate, bool showValues, RunContext& run,
-                  SampleDisplay& display);
+                  SampleDisplay& display, bool sortMean = true);
 
 void DrawOneSample(int r, RunContext& run, SampleDisplay& display) {
     const int n = run.n;
@@ -114,9 +146,10 @@ void DrawOneSample(int r, RunContext& run, SampleDisplay& display) {
 }
 
 // What follows the values of sample r: its statistics, its place among the
-// sorted means and in the histogram, and what the windows show of it.
+// sorted means (unless the caller sorts several in at once) and in the
+// histogram, and what the windows show of it.
 void FinishSample(int r, const SampleSums& sums, bool animate, bool showValues, RunContext& run,
-                  SampleDisplay& display) {
+                  SampleDisplay& display, bool sortMean) {
     const int n = run.n;
     SampleRow& row = g_sampleStore[r];
     g_currentSampleNo = r;
@@ -134,7 +167,7 @@ void FinishSample(int r, const SampleSums& sums, bool animate, bool showValues, 
     row.mean = sums.sum / static_cast<float>(n);
     g_sumOfMeans += row.mean;
 
-    InsertSortedMean(row.mean, r);
+    if (sortMean) InsertSortedMean(row.mean, r);
 
     g_lastMeanBin = HistogramBin(HistogramStatistic(row.mean, row.sd, n));
     if (g_lastMeanBin > 0) g_meanHistogram[g_lastMeanBin] += 1;
@@ -198,17 +231,23 @@ int DrawBatchQuietly(int firstRow, int count, int doneBefore, RunContext& run,
     ClearUpperVectorState();
     DrawSampleBatch(rows, sums, starts, count, run.n, run.kind, run.tables);
 
-    for (int s = 0; s < count; ++s) {
-        FinishSample(firstRow + s, sums[s], false, false, run, display);
+    // The batch's means are sorted in together when it is finished or stopped.
+    // Until the run ends the windows count only the series before it, and
+    // during a run their sorted slots were shifting either way.
+    int finished = 0;
+    while (finished < count) {
+        FinishSample(firstRow + finished, sums[finished], false, false, run, display, false);
+        ++finished;
         // The stream goes on after the last sample finished.
-        run.stream.state = starts[s + 1];
-        const int done = doneBefore + s + 1;
+        run.stream.state = starts[finished];
+        const int done = doneBefore + finished;
         if (done < run.asked && !display.RunGoesOn(done, run.asked)) {
             run.stopped = true;
-            return s + 1;
+            break;
         }
     }
-    return count;
+    InsertSortedMeans(firstRow, finished);
+    return finished;
 }
 
 void FinishRun(int count, const RunContext& run, SampleDisplay& display, DrawResult& result) {
