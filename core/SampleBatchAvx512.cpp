@@ -1,24 +1,10 @@
 #include "core/SampleBatchAvx512.h"
 
-#if defined(__GNUC__) && defined(__x86_64__)
+#include "core/Avx512.h"
 
-// GCC 12's AVX-512 header returns self-initialised placeholders for lanes an
-// operation leaves undefined, and -Wuninitialized reports them wherever they
-// are inlined (GCC bug 105593).
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wuninitialized"
-#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
-#include <immintrin.h>
-#pragma GCC diagnostic pop
+#ifdef DORVANE_HAS_AVX512
 
 #include <algorithm>
-#include <bit>
-
-// Every step is the scalar one of core/ValueDraw in each lane, in the same
-// single and double precision. The core library is built without contraction
-// of multiply and add (the target below has fused multiply-adds, which round
-// once where the scalar code rounds twice).
-#define DORVANE_AVX512 __attribute__((target("avx512f,avx512bw,avx512vl")))
 
 bool HasAvx512() {
     static const bool has = __builtin_cpu_supports("avx512f") &&
@@ -141,7 +127,7 @@ DORVANE_AVX512 inline __m256i Words(__m256i low, __m256i high) {
                                    _mm256_cvtepi32_epi16(high), 1);
 }
 
-template <Kind kKind>
+template <Kind kKind, bool kCommonZero>
 DORVANE_AVX512 inline void Prepare(BlockStart& block, __m256i& state, __m512i boundsLow,
                                    __m512i boundsHigh, __m256i zeroEnd) {
     constexpr RandJump two = RandJumpOf(2), three = RandJumpOf(3), four = RandJumpOf(4);
@@ -157,7 +143,10 @@ DORVANE_AVX512 inline void Prepare(BlockStart& block, __m256i& state, __m512i bo
         // A value of column 0 takes one number more.
         const __mmask8 zero = _mm256_cmpgt_epi32_mask(zeroEnd, numbers[i]);
         const __m256i next = Jump(state, three);
-        state = zero ? _mm256_mask_blend_epi32(zero, next, Jump(state, four)) : next;
+        if (kCommonZero || zero)
+            state = _mm256_mask_blend_epi32(zero, next, Jump(state, four));
+        else
+            state = next;
     }
     for (int half = 0; half < 2; ++half) {
         const __m256i* quarter = numbers + 4 * half;
@@ -169,6 +158,7 @@ DORVANE_AVX512 inline void Prepare(BlockStart& block, __m256i& state, __m512i bo
 }
 
 // ContinuousValue in every lane, from the value's starting state.
+template <bool kCommonZero>
 DORVANE_AVX512 inline __m256 ContinuousValues(__m256i column, __m256i start) {
     constexpr RandJump three = RandJumpOf(3), four = RandJumpOf(4);
     const __m512d fifth = _mm512_set1_pd(0.2);
@@ -179,7 +169,7 @@ DORVANE_AVX512 inline __m256 ContinuousValues(__m256i column, __m256i start) {
         _mm512_mul_pd(_mm512_add_pd(_mm512_cvtepi32_pd(column), _mm512_set1_pd(0.5)), fifth);
     __m512d value = _mm512_sub_pd(centre, _mm512_mul_pd(u, fifth));
     const __mmask8 zero = _mm256_cmpeq_epi32_mask(column, _mm256_setzero_si256());
-    if (zero) {
+    if (kCommonZero || zero) {
         const __m512d u4 = Unit(Jump(start, four));
         const __mmask8 low = _mm512_cmp_pd_mask(u, _mm512_set1_pd(0.8), _CMP_LT_OQ);
         const __m512d base = _mm512_mask_blend_pd(low, _mm512_set1_pd(0.2), tenth);
@@ -191,7 +181,9 @@ DORVANE_AVX512 inline __m256 ContinuousValues(__m256i column, __m256i start) {
     return _mm256_min_ps(_mm256_set1_ps(10.0f), _mm256_max_ps(_mm256_setzero_ps(), single));
 }
 
-template <Kind kKind>
+// kCommonZero: column 0 is common enough that a branch on it would often
+// go the wrong way, so both ways are worked out and blended.
+template <Kind kKind, bool kCommonZero = false>
 DORVANE_AVX512 void Draw(SampleRow* const rows[], SampleSums sums[], const std::uint32_t starts[],
                          int n, const ValueTables& tables) {
     const __m512i boundsLow = _mm512_loadu_si512(tables.columnBounds);
@@ -213,11 +205,12 @@ DORVANE_AVX512 void Draw(SampleRow* const rows[], SampleSums sums[], const std::
     __m512d sumSq = _mm512_setzero_pd();
     TallyCounter counter;
     BlockStart current, next;
-    Prepare<kKind>(next, state, boundsLow, boundsHigh, zeroEnd);
+    Prepare<kKind, kCommonZero>(next, state, boundsLow, boundsHigh, zeroEnd);
     for (int first = 1; first <= n; first += kBlock) {
         current = next;
         const int size = std::min(kBlock, n - first + 1);
-        if (first + kBlock <= n) Prepare<kKind>(next, state, boundsLow, boundsHigh, zeroEnd);
+        if (first + kBlock <= n)
+            Prepare<kKind, kCommonZero>(next, state, boundsLow, boundsHigh, zeroEnd);
         __m256 values[kBlock];
         __m256i marks[kBlock];
         for (int i = 0; i < kBlock; ++i)
@@ -228,7 +221,7 @@ DORVANE_AVX512 void Draw(SampleRow* const rows[], SampleSums sums[], const std::
             __m256 v;
             __m256i tally;
             if (kKind == Kind::Continuous) {
-                v = ContinuousValues(column, current.states[i]);
+                v = ContinuousValues<kCommonZero>(column, current.states[i]);
                 // TallyColumn: 2 v is exact and v >= 0, so trunc(2 v + 1) is
                 // trunc(2 v) + 1.
                 tally = _mm256_add_epi32(_mm256_cvttps_epi32(_mm256_add_ps(v, v)), one);
@@ -274,31 +267,18 @@ DORVANE_AVX512 void Draw(SampleRow* const rows[], SampleSums sums[], const std::
         sums[s] = SampleSums{sumOut[s], sumSqOut[s]};
 }
 
-// Jumps to the column numbers of 16 values in a row (3 i + 2 numbers on).
-struct ColumnJumps {
-    DORVANE_AVX512 __m512i StatesFrom(std::uint32_t state) const {
-        return _mm512_add_epi32(
-            _mm512_mullo_epi32(_mm512_set1_epi32(int(state)), _mm512_load_si512(multipliers)),
-            _mm512_load_si512(increments));
-    }
-    alignas(64) std::uint32_t multipliers[16];
-    alignas(64) std::uint32_t increments[16];
-    ColumnJumps() {
-        for (int i = 0; i < 16; ++i) {
-            const RandJump jump = RandJumpOf(3 * i + 2);
-            multipliers[i] = jump.multiplier;
-            increments[i] = jump.increment;
-        }
-    }
-};
-
 } // namespace
 
 void DrawBatch(Kind kind, SampleRow* const rows[], SampleSums sums[], const std::uint32_t starts[],
                int n, const ValueTables& tables) {
     switch (kind) {
     case Kind::Continuous:
-        Draw<Kind::Continuous>(rows, sums, starts, n, tables);
+        // One value in 64 or more of column 0: one step in eight or more has
+        // one among its eight lanes.
+        if (tables.columnBounds[0] >= (kRandMax + 1) / 64)
+            Draw<Kind::Continuous, true>(rows, sums, starts, n, tables);
+        else
+            Draw<Kind::Continuous>(rows, sums, starts, n, tables);
         break;
     case Kind::Discrete:
         Draw<Kind::Discrete>(rows, sums, starts, n, tables);
@@ -307,37 +287,6 @@ void DrawBatch(Kind kind, SampleRow* const rows[], SampleSums sums[], const std:
         Draw<Kind::Binomial>(rows, sums, starts, n, tables);
         break;
     }
-}
-
-// Sixteen values are tested at once on the assumption that none before is of
-// column 0; the first that is ends the block, and the next block starts one
-// number later than the assumption put it.
-DORVANE_AVX512 int ColumnZeroValues(std::uint32_t start, int n, int zeroEnd) {
-    static const ColumnJumps table;
-    constexpr RandJump sixteen = RandJumpOf(48);
-    const __m512i end = _mm512_set1_epi32(zeroEnd);
-    int zeros = 0;
-    std::uint32_t state = start; // before value j
-    __m512i states = table.StatesFrom(state);
-    for (int j = 0; j < n;) {
-        const __m512i numbers = _mm512_srli_epi32(_mm512_slli_epi32(states, 1), 17);
-        unsigned hits = _mm512_cmplt_epi32_mask(numbers, end);
-        if (n - j < 16) hits &= (1u << (n - j)) - 1;
-        if (hits == 0) {
-            j += 16;
-            state = sixteen.Apply(state);
-            states = _mm512_add_epi32(
-                _mm512_mullo_epi32(states, _mm512_set1_epi32(int(sixteen.multiplier))),
-                _mm512_set1_epi32(int(sixteen.increment)));
-            continue;
-        }
-        const int before = std::countr_zero(hits);
-        ++zeros;
-        j += before + 1;
-        state = RandJumpOf(3 * (before + 1) + 1).Apply(state);
-        states = table.StatesFrom(state);
-    }
-    return zeros;
 }
 
 } // namespace avx512
@@ -351,9 +300,6 @@ bool HasAvx512() {
 namespace avx512 {
 void DrawBatch(Kind, SampleRow* const[], SampleSums[], const std::uint32_t[], int,
                const ValueTables&) {}
-int ColumnZeroValues(std::uint32_t, int, int) {
-    return 0;
-}
 } // namespace avx512
 
 #endif

@@ -19,7 +19,8 @@ void DrawBatch(Kind kind, SampleRow* const rows[], SampleSums sums[], const std:
                int n, const ValueTables& tables);
 
 // The values of column 0 in a continuous sample of n values from `start`,
-// column 0 being the numbers below zeroEnd (columns in order).
+// column 0 being the numbers below zeroEnd (columns in order); in
+// core/ColumnZeroScanAvx512.cpp.
 int ColumnZeroValues(std::uint32_t start, int n, int zeroEnd);
 
 } // namespace avx512
