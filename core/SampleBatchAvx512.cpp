@@ -113,11 +113,12 @@ struct TallyCounter {
     }
 };
 
-// The generator's side of a block: each value's starting state and its
-// column. A block is worked out one block ahead of its values, so the
-// latency of the column search hides behind the values before it.
+// The generator's side of a block: each value's column and (continuous) the
+// state of its first uniform number. A block is worked out one block ahead
+// of its values, so the latency of the column search hides behind the
+// values before it.
 struct BlockStart {
-    __m256i states[kBlock];
+    __m256i unitStates[kBlock];
     alignas(64) std::uint16_t columns[kBlock * kLanes];
 };
 
@@ -133,7 +134,6 @@ DORVANE_AVX512 inline void Prepare(BlockStart& block, __m256i& state, __m512i bo
     constexpr RandJump two = RandJumpOf(2), three = RandJumpOf(3), four = RandJumpOf(4);
     __m256i numbers[kBlock];
     for (int i = 0; i < kBlock; ++i) {
-        block.states[i] = state;
         const __m256i columnState = Jump(state, two); // after the thrown-away number
         numbers[i] = Number(columnState);
         if (kKind != Kind::Continuous) {
@@ -143,6 +143,7 @@ DORVANE_AVX512 inline void Prepare(BlockStart& block, __m256i& state, __m512i bo
         // A value of column 0 takes one number more.
         const __mmask8 zero = _mm256_cmpgt_epi32_mask(zeroEnd, numbers[i]);
         const __m256i next = Jump(state, three);
+        block.unitStates[i] = next;
         if (kCommonZero || zero)
             state = _mm256_mask_blend_epi32(zero, next, Jump(state, four));
         else
@@ -157,20 +158,21 @@ DORVANE_AVX512 inline void Prepare(BlockStart& block, __m256i& state, __m512i bo
     }
 }
 
-// ContinuousValue in every lane, from the value's starting state.
+// ContinuousValue in every lane, from the state of the value's first uniform
+// number.
 template <bool kCommonZero>
-DORVANE_AVX512 inline __m256 ContinuousValues(__m256i column, __m256i start) {
-    constexpr RandJump three = RandJumpOf(3), four = RandJumpOf(4);
+DORVANE_AVX512 inline __m256 ContinuousValues(__m256i column, __m256i unitState) {
+    constexpr RandJump one = RandJumpOf(1);
     const __m512d fifth = _mm512_set1_pd(0.2);
     const __m512d tenth = _mm512_set1_pd(0.1);
-    const __m512d u = Unit(Jump(start, three));
+    const __m512d u = Unit(unitState);
     // (column + 1 - 0.5) is exact in double, as column + 0.5.
     const __m512d centre =
         _mm512_mul_pd(_mm512_add_pd(_mm512_cvtepi32_pd(column), _mm512_set1_pd(0.5)), fifth);
     __m512d value = _mm512_sub_pd(centre, _mm512_mul_pd(u, fifth));
     const __mmask8 zero = _mm256_cmpeq_epi32_mask(column, _mm256_setzero_si256());
     if (kCommonZero || zero) {
-        const __m512d u4 = Unit(Jump(start, four));
+        const __m512d u4 = Unit(Jump(unitState, one));
         const __mmask8 low = _mm512_cmp_pd_mask(u, _mm512_set1_pd(0.8), _CMP_LT_OQ);
         const __m512d base = _mm512_mask_blend_pd(low, _mm512_set1_pd(0.2), tenth);
         value = _mm512_mask_blend_pd(zero, value, _mm512_sub_pd(base, _mm512_mul_pd(u4, tenth)));
@@ -221,7 +223,7 @@ DORVANE_AVX512 void Draw(SampleRow* const rows[], SampleSums sums[], const std::
             __m256 v;
             __m256i tally;
             if (kKind == Kind::Continuous) {
-                v = ContinuousValues<kCommonZero>(column, current.states[i]);
+                v = ContinuousValues<kCommonZero>(column, current.unitStates[i]);
                 // TallyColumn: 2 v is exact and v >= 0, so trunc(2 v + 1) is
                 // trunc(2 v) + 1.
                 tally = _mm256_add_epi32(_mm256_cvttps_epi32(_mm256_add_ps(v, v)), one);
