@@ -88,9 +88,9 @@ DORVANE_AVX512 int ByMarks(std::uint32_t start, int n, int zeroEnd) {
         __m512i states = table.StatesFrom(RandJumpOf(o).Apply(start));
         for (int w = 0; w < words; ++w) {
             std::uint64_t word = 0;
-            for (int part = 0; part < 4; ++part) {
+            for (int quarter = 0; quarter < 4; ++quarter) {
                 const __m512i numbers = _mm512_srli_epi32(_mm512_slli_epi32(states, 1), 17);
-                word |= std::uint64_t{_mm512_cmplt_epi32_mask(numbers, end)} << (16 * part);
+                word |= std::uint64_t{_mm512_cmplt_epi32_mask(numbers, end)} << (16 * quarter);
                 states = _mm512_add_epi32(_mm512_mullo_epi32(states, multiplier), increment);
             }
             marks[o][w] = word;
