@@ -11,9 +11,11 @@ MillisecondWait g_wait;
 } // namespace
 
 int Rand() {
-    g_randState = g_randState * 214013u + 2531011u;
-    return static_cast<int>((g_randState >> 16) & 0x7fff);
+    g_randState = RandStep(g_randState);
+    return RandOutput(g_randState);
 }
+
+std::uint32_t RandState() { return g_randState; }
 
 void Srand(unsigned seed) {
     g_randState = seed;

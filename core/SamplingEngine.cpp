@@ -1,6 +1,7 @@
 #include "core/SamplingEngine.h"
 
 #include "core/NumberText.h"
+#include "core/SampleBatch.h"
 #include "core/SimulationState.h"
 #include "core/ValueDraw.h"
 #include "core/VectorState.h"
@@ -12,31 +13,6 @@
 #include <limits>
 
 namespace {
-
-struct SampleSums {
-    float sum = 0.0f;
-    float sumSq = 0.0f;
-};
-
-inline void AddValue(SampleRow& row, SampleSums& sums, int j, float v, int c) {
-    sums.sum = static_cast<float>(static_cast<double>(sums.sum) + v);
-    sums.sumSq = static_cast<float>(static_cast<double>(sums.sumSq) +
-                                    static_cast<double>(v) * static_cast<double>(v));
-    row.columnCounts[c] += 1;
-    row.values[j] = v;
-}
-
-// The values of one sample with no drawing per value (hidden Samples window
-// or speed F): one loop per kind so the kind test stays out of it.
-template <Kind kKind>
-void DrawValuesQuietly(SampleRow& row, SampleSums& sums, int from, int n, const ValueTables& tables,
-                       RunStream& stream) {
-    for (int j = from; j <= n; ++j) {
-        int c;
-        const float v = DrawValue(kKind, tables, stream, c);
-        AddValue(row, sums, j, v, c);
-    }
-}
 
 // Puts mean into the sorted means of rows 1..r-1 before the first one that is
 // not smaller, so a new mean goes before equal ones.
@@ -51,6 +27,38 @@ void InsertSortedMean(float mean, int r) {
     }
     g_sortedMeans[k] = mean;
     g_sortedMeanSampleNo[k] = r;
+}
+
+// The means of rows first..first+count-1 put into the sorted means of rows
+// 1..first-1 exactly as InsertSortedMean would put them one row after
+// another, moving the old means once instead of once a row.
+void InsertSortedMeans(int first, int count) {
+    // The new rows in their final order: by mean, and since each goes before
+    // the equal ones already there, a later row before an earlier one.
+    int rows[kSampleBatch];
+    for (int i = 0; i < count; ++i)
+        rows[i] = first + i;
+    std::sort(rows, rows + count, [](int a, int b) {
+        const float ma = g_sampleStore[a].mean, mb = g_sampleStore[b].mean;
+        return ma < mb || (!(mb < ma) && a > b);
+    });
+    // From the largest new mean down: the old means not smaller than it
+    // move up past it and every new mean still to place.
+    int last = first - 1; // the last old mean not moved yet
+    for (int i = count - 1; i >= 0; --i) {
+        const float mean = g_sampleStore[rows[i]].mean;
+        const int k = static_cast<int>(
+            std::lower_bound(g_sortedMeans + 1, g_sortedMeans + last + 1, mean) - g_sortedMeans);
+        const std::size_t moved = static_cast<std::size_t>(last + 1 - k);
+        if (moved > 0) {
+            std::memmove(g_sortedMeans + k + i + 1, g_sortedMeans + k, moved * sizeof(float));
+            std::memmove(g_sortedMeanSampleNo + k + i + 1, g_sortedMeanSampleNo + k,
+                         moved * sizeof(int));
+        }
+        g_sortedMeans[k + i] = mean;
+        g_sortedMeanSampleNo[k + i] = rows[i];
+        last = k - 1;
+    }
 }
 
 void StartNewSeries(int n) {
@@ -97,6 +105,9 @@ void DrawQuietly(SampleRow& row, SampleSums& sums, int from, RunContext& run) {
     }
 }
 
+void FinishSample(int r, const SampleSums& sums, bool animate, bool showValues, RunContext& run,
+                  SampleDisplay& display, bool sortMean = true);
+
 void DrawOneSample(int r, RunContext& run, SampleDisplay& display) {
     const int n = run.n;
     const bool animate = g_speed > 1;
@@ -131,6 +142,17 @@ void DrawOneSample(int r, RunContext& run, SampleDisplay& display) {
         }
     }
     if (j <= n) DrawQuietly(row, sums, j, run);
+    FinishSample(r, sums, animate, showValues, run, display);
+}
+
+// What follows the values of sample r: its statistics, its place among the
+// sorted means (unless the caller sorts several in at once) and in the
+// histogram, and what the windows show of it.
+void FinishSample(int r, const SampleSums& sums, bool animate, bool showValues, RunContext& run,
+                  SampleDisplay& display, bool sortMean) {
+    const int n = run.n;
+    SampleRow& row = g_sampleStore[r];
+    g_currentSampleNo = r;
     display.RedrawCurve(); // clears the marks, also while the window is hidden
 
     float ss = static_cast<float>(static_cast<double>(sums.sumSq) -
@@ -145,7 +167,7 @@ void DrawOneSample(int r, RunContext& run, SampleDisplay& display) {
     row.mean = sums.sum / static_cast<float>(n);
     g_sumOfMeans += row.mean;
 
-    InsertSortedMean(row.mean, r);
+    if (sortMean) InsertSortedMean(row.mean, r);
 
     g_lastMeanBin = HistogramBin(HistogramStatistic(row.mean, row.sd, n));
     if (g_lastMeanBin > 0) g_meanHistogram[g_lastMeanBin] += 1;
@@ -187,6 +209,45 @@ void DrawOneSample(int r, RunContext& run, SampleDisplay& display) {
         display.DrawInterval(n, r);
         display.InvalidateCiGraph();
     }
+}
+
+// At speed F up to kSampleBatch samples from row firstRow are drawn side by
+// side (core/SampleBatch), then finished one after another exactly as they
+// would be one at a time. doneBefore samples of the run come before them.
+// Returns how many were finished: fewer when the run was stopped between them.
+int DrawBatchQuietly(int firstRow, int count, int doneBefore, RunContext& run,
+                     SampleDisplay& display) {
+    std::uint32_t starts[kSampleBatch + 1];
+    SampleRow* rows[kSampleBatch];
+    SampleSums sums[kSampleBatch];
+    starts[0] = run.stream.state;
+    for (int s = 0; s < count; ++s) {
+        const int length = SampleStreamLength(starts[s], run.n, run.kind, run.tables);
+        starts[s + 1] = JumpAhead(starts[s], length);
+        rows[s] = &g_sampleStore[firstRow + s];
+        std::fill(std::begin(rows[s]->columnCounts), std::end(rows[s]->columnCounts), 0);
+    }
+    // The windows may have painted since the last sample.
+    ClearUpperVectorState();
+    DrawSampleBatch(rows, sums, starts, count, run.n, run.kind, run.tables);
+
+    // The batch's means are sorted in together when it is finished or stopped.
+    // Until the run ends the windows count only the series before it, and
+    // during a run their sorted slots were shifting either way.
+    int finished = 0;
+    while (finished < count) {
+        FinishSample(firstRow + finished, sums[finished], false, false, run, display, false);
+        ++finished;
+        // The stream goes on after the last sample finished.
+        run.stream.state = starts[finished];
+        const int done = doneBefore + finished;
+        if (done < run.asked && !display.RunGoesOn(done, run.asked)) {
+            run.stopped = true;
+            break;
+        }
+    }
+    InsertSortedMeans(firstRow, finished);
+    return finished;
 }
 
 void FinishRun(int count, const RunContext& run, SampleDisplay& display, DrawResult& result) {
@@ -389,17 +450,21 @@ DrawResult DrawSamples(int count, int n, SampleDisplay& display) {
 
     run.firstRow = g_samplesDrawn + 1;
     run.asked = count;
-    if (count > 0) {
-        PrepareValueTables(kind, run.tables);
-        for (int i = 1; i <= count; ++i) {
-            DrawOneSample(g_samplesDrawn + i, run, display);
-            if (i == count) break;
-            if (!run.stopped) run.stopped = !display.RunGoesOn(i, count);
-            if (run.stopped) {
-                count = i;
-                result.status = DrawResult::Status::Stopped;
-            }
+    int done = 0;
+    if (count > 0) PrepareValueTables(kind, run.tables);
+    while (done < count && !run.stopped) {
+        const int r = g_samplesDrawn + done + 1;
+        if (g_speed == 1 && count - done > 1 && SideBySidePays(run.tables)) {
+            done += DrawBatchQuietly(r, std::min(kSampleBatch, count - done), done, run, display);
+            continue;
         }
+        DrawOneSample(r, run, display);
+        ++done;
+        if (done < count && !run.stopped) run.stopped = !display.RunGoesOn(done, count);
+    }
+    if (done < count) {
+        count = done;
+        result.status = DrawResult::Status::Stopped;
     }
     result.drawn = count;
     Srand(run.stream.state);

@@ -61,6 +61,16 @@ void BuildColumnTable(Kind kind) {
 void PrepareValueTables(Kind kind, ValueTables& tables) {
     BuildColumnTable(kind);
     tables.columnOfRand = g_columnOfRand;
+    tables.columnsInOrder = true;
+    int bounded = 0; // columns below this one have their bound
+    for (int r = 0; r <= kRandMax; ++r) {
+        const int column = g_columnOfRand[r];
+        if (column < bounded) tables.columnsInOrder = false;
+        for (; bounded < column; ++bounded)
+            tables.columnBounds[bounded] = static_cast<std::uint16_t>(r);
+    }
+    for (; bounded < 64; ++bounded)
+        tables.columnBounds[bounded] = 0xffff;
     if (kind != Kind::Discrete) return;
     for (int m = 0; m <= 10; ++m) {
         float v = static_cast<float>(g_discreteValue[m]);

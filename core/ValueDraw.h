@@ -44,8 +44,8 @@ struct RunStream {
     std::uint32_t state;
 
     int Next() {
-        state = state * 214013u + 2531011u;
-        return static_cast<int>((state >> 16) & 0x7fff);
+        state = RandStep(state);
+        return RandOutput(state);
     }
 };
 
@@ -58,6 +58,12 @@ inline int TallyColumn(float v) {
 // number, and the value and tally column of every discrete column.
 struct ValueTables {
     const std::int8_t* columnOfRand = nullptr;
+    // The columns grow with the number (the table is built that way). Then
+    // columnBounds[k] is the first number of a column above k (0xffff: none),
+    // and a number's column is how many bounds are at most the number: a
+    // search the vector lanes can do without the byte table.
+    bool columnsInOrder = false;
+    std::uint16_t columnBounds[64] = {};
     float discreteValue[11] = {};
     int discreteColumn[11] = {};
 };
@@ -103,4 +109,36 @@ inline float DrawValue(Kind kind, const ValueTables& tables, RunStream& stream, 
     const float v = ContinuousValue(column, stream);
     c = TallyColumn(v);
     return v;
+}
+
+// The running sums of one sample, single precision as stored.
+struct SampleSums {
+    float sum = 0.0f;
+    float sumSq = 0.0f;
+};
+
+inline void AddValue(SampleRow& row, SampleSums& sums, int j, float v, int c) {
+    sums.sum = static_cast<float>(static_cast<double>(sums.sum) + v);
+    sums.sumSq = static_cast<float>(static_cast<double>(sums.sumSq) +
+                                    static_cast<double>(v) * static_cast<double>(v));
+    row.columnCounts[c] += 1;
+    row.values[j] = v;
+}
+
+// The values of one sample with no drawing per value (hidden Samples window
+// or speed F): one loop per kind so the kind test stays out of it.
+// The state and the sums are copied in and out: the row's stores might alias
+// them, which would put both long chains through memory at every value.
+template <Kind kKind>
+void DrawValuesQuietly(SampleRow& row, SampleSums& sums, int from, int n, const ValueTables& tables,
+                       RunStream& stream) {
+    RunStream local = stream;
+    SampleSums running = sums;
+    for (int j = from; j <= n; ++j) {
+        int c;
+        const float v = DrawValue(kKind, tables, local, c);
+        AddValue(row, running, j, v, c);
+    }
+    stream = local;
+    sums = running;
 }

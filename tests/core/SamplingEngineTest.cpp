@@ -704,3 +704,41 @@ TEST_F(SamplingEngineTest, SpeedFDuringARunFinishesItAsARunStartedAtF) {
     DrawSamples(30, 8, quiet);
     EXPECT_EQ(sped, Picture());
 }
+
+TEST_F(SamplingEngineTest, AStopAmongSamplesDrawnSideBySideKeepsTheFinishedOnes) {
+    // At F the samples of a batch are finished one by one, their means sorted
+    // in together: a stop inside the second batch of eight keeps eleven.
+    ApplyPreset(PresetShape::SkewedPlus);
+    g_speed = 1;
+    const int seedCarry = g_seedCarry;
+    SteeringDisplay steer;
+    steer.stopAfterSample = 11;
+    const DrawResult stopped = DrawSamples(40, 12, steer);
+    EXPECT_EQ(stopped.drawn, 11);
+    const SeriesPicture afterStop = Picture();
+    const int randAfterStop = Rand();
+
+    g_seedCarry = seedCarry;
+    g_speed = 2; // one sample at a time, every window hidden
+    DrawSamples(11, 12, quiet);
+    EXPECT_EQ(afterStop, Picture());
+    EXPECT_EQ(randAfterStop, Rand());
+}
+
+TEST(Random, AJumpOfKStepsIsKSingleSteps) {
+    // From a few states, every jump up to 5000 steps and some far ones land
+    // where stepping one at a time does.
+    for (std::uint32_t start : {0u, 1u, 12345u, 0xdeadbeefu, 0xffffffffu}) {
+        std::uint32_t stepped = start;
+        for (int k = 0; k <= 5000; ++k) {
+            ASSERT_EQ(RandJumpOf(k).Apply(start), stepped) << "start " << start << ", k " << k;
+            stepped = RandStep(stepped);
+        }
+    }
+    Srand(7);
+    for (int i = 0; i < 1'000'000; ++i)
+        Rand();
+    EXPECT_EQ(RandJumpOf(1'000'000).Apply(7u), RandState());
+    // The period is 2^32: a full turn comes back to the start.
+    EXPECT_EQ(RandJumpOf(std::uint64_t{1} << 32).Apply(99u), 99u);
+}
