@@ -89,6 +89,16 @@ struct RunContext {
     int asked = 0;        // samples the run was asked for
     bool stopped = false; // the display asked to stop after this sample
     float sdTotal = 0.0f; // this run's share of g_sumOfSDs
+    // Squares of the means and SDs of rows 1.. so far, summed in row order
+    // as each sample is finished: the rows are not read again at the end.
+    float sumMeanSq = 0.0f;
+    float sumSdSq = 0.0f;
+
+    // The fold the spreads of the means and SDs take, a row at a time.
+    void AddSquares(double mean, double sd) {
+        sumMeanSq = static_cast<float>(sumMeanSq + mean * mean);
+        sumSdSq = static_cast<float>(sumSdSq + sd * sd);
+    }
 };
 
 void DrawQuietly(SampleRow& row, SampleSums& sums, int from, RunContext& run) {
@@ -166,6 +176,7 @@ void FinishSample(int r, const SampleSums& sums, bool animate, bool showValues, 
     }
     row.mean = sums.sum / static_cast<float>(n);
     g_sumOfMeans += row.mean;
+    run.AddSquares(row.mean, row.sd);
 
     if (sortMean) InsertSortedMean(row.mean, r);
 
@@ -276,22 +287,14 @@ void FinishRun(int count, const RunContext& run, SampleDisplay& display, DrawRes
     }
 
     if (total > 1) {
-        float sumMeanSq = 0.0f;
-        float sumSdSq = 0.0f;
-        for (int row = 1; row <= total; ++row) {
-            const double mean = g_sampleStore[row].mean;
-            const double sd = g_sampleStore[row].sd;
-            sumMeanSq = static_cast<float>(sumMeanSq + mean * mean);
-            sumSdSq = static_cast<float>(sumSdSq + sd * sd);
-        }
         // Rounding can leave a hair below zero when every sample is alike.
         const double meanVar =
-            (sumMeanSq - total * static_cast<double>(g_meanOfMeans) * g_meanOfMeans) / (total - 1);
+            (run.sumMeanSq - total * static_cast<double>(g_meanOfMeans) * g_meanOfMeans) / (total - 1);
         g_sdOfMeans = static_cast<float>(std::sqrt(std::max(0.0, meanVar)));
         result.sdOfMeansText = FormatNumber("%.3f", static_cast<double>(g_dispScale) * g_sdOfMeans);
         if (n > 1) {
             const double sdVar =
-                (sumSdSq - total * static_cast<double>(g_meanOfSDs) * g_meanOfSDs) / (total - 1);
+                (run.sumSdSq - total * static_cast<double>(g_meanOfSDs) * g_meanOfSDs) / (total - 1);
             g_sdOfSDs = static_cast<float>(std::sqrt(std::max(0.0, sdVar)));
             result.sdOfSdsText = FormatNumber("%.3f", static_cast<double>(g_dispScale) * g_sdOfSDs);
         }
@@ -448,6 +451,9 @@ DrawResult DrawSamples(int count, int n, SampleDisplay& display) {
     g_sortByMeans = 0;
     if (g_confIntervalWndVisible) display.RedrawConfIntervalWindow();
 
+    // The rows the series keeps lead the sums of squares (none in a new series).
+    for (int row = 1; row <= g_samplesDrawn; ++row)
+        run.AddSquares(g_sampleStore[row].mean, g_sampleStore[row].sd);
     run.firstRow = g_samplesDrawn + 1;
     run.asked = count;
     int done = 0;

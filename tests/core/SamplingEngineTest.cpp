@@ -725,6 +725,47 @@ TEST_F(SamplingEngineTest, AStopAmongSamplesDrawnSideBySideKeepsTheFinishedOnes)
     EXPECT_EQ(randAfterStop, Rand());
 }
 
+TEST_F(SamplingEngineTest, SpreadsFoldTheSquaresOfEveryRowOfTheSeriesInOrder) {
+    // The spreads of the means and of the SDs come from float sums of squares
+    // taken row after row. A run gathers its own rows' squares as it finishes
+    // them, after those of the rows the series keeps: the figures must be
+    // those of one pass over the stored rows, whether the run was stopped,
+    // went on with ADD MORE, ran at F or a sample at a time.
+    const auto expectOnePass = [] {
+        const int total = g_samplesDrawn;
+        float sumMeanSq = 0.0f, sumSdSq = 0.0f;
+        for (int r = 1; r <= total; ++r) {
+            const double mean = g_sampleStore[r].mean, sd = g_sampleStore[r].sd;
+            sumMeanSq = static_cast<float>(sumMeanSq + mean * mean);
+            sumSdSq = static_cast<float>(sumSdSq + sd * sd);
+        }
+        const auto spread = [total](float sumSq, float mean) {
+            const double var = (sumSq - total * static_cast<double>(mean) * mean) / (total - 1);
+            return static_cast<float>(std::sqrt(std::max(0.0, var)));
+        };
+        EXPECT_EQ(g_sdOfMeans, spread(sumMeanSq, g_meanOfMeans)) << total << " rows";
+        EXPECT_EQ(g_sdOfSDs, spread(sumSdSq, g_meanOfSDs)) << total << " rows";
+    };
+    ApplyPreset(PresetShape::SkewedPlus);
+    g_speed = 1;
+    SteeringDisplay steer;
+    steer.stopAfterSample = 21; // inside the second batch
+    ASSERT_EQ(DrawSamples(40, 12, steer).drawn, 21);
+    expectOnePass();
+    g_addMoreMode = 1;
+    ASSERT_EQ(DrawSamples(37, 12, quiet).drawn, 37);
+    expectOnePass();
+    g_speed = 2;
+    ASSERT_EQ(DrawSamples(5, 12, quiet).drawn, 5);
+    expectOnePass();
+    EXPECT_EQ(g_samplesDrawn, 63);
+    // A new series leaves the old rows out.
+    g_addMoreMode = 0;
+    g_speed = 1;
+    ASSERT_EQ(DrawSamples(20, 12, quiet).drawn, 20);
+    expectOnePass();
+}
+
 TEST(Random, AJumpOfKStepsIsKSingleSteps) {
     // From a few states, every jump up to 5000 steps and some far ones land
     // where stepping one at a time does.
