@@ -4,7 +4,7 @@
 #include "core/SampleBatchAvx512.h"
 #include "core/SimulationState.h"
 
-static_assert(kSampleBatch == avx512::kLanes, "a batch fills the kernel's lanes");
+static_assert(kSampleBatch % avx512::kLanes == 0, "a batch is whole groups of the kernel's lanes");
 
 namespace {
 
@@ -66,12 +66,13 @@ std::uint32_t JumpAhead(std::uint32_t state, int steps) {
 
 void DrawSampleBatch(SampleRow* const rows[], SampleSums sums[], const std::uint32_t starts[],
                      int count, int n, Kind kind, const ValueTables& tables) {
-    if (count == kSampleBatch && VectorKernel(tables)) {
-        avx512::DrawBatch(kind, rows, sums, starts, n, tables);
-        return;
+    int s = 0;
+    if (VectorKernel(tables)) {
+        for (; s + avx512::kLanes <= count; s += avx512::kLanes)
+            avx512::DrawBatch(kind, rows + s, sums + s, starts + s, n, tables);
     }
-    // A short batch, or no vector kernel: one sample after another.
-    for (int s = 0; s < count; ++s) {
+    // The rest of a batch, or no vector kernel: one sample after another.
+    for (; s < count; ++s) {
         RunStream stream{starts[s]};
         switch (kind) {
         case Kind::Continuous:

@@ -11,7 +11,10 @@
 
 #include <cstdint>
 
-constexpr int kSampleBatch = 8;
+// Two groups of the vector kernel's eight lanes, drawn one after the other.
+// The engine sorts a batch's means in at once, so the longer the batch the
+// fewer times the old means move.
+constexpr int kSampleBatch = 16;
 
 // Drawing side by side beats one sample at a time here: the processor has the
 // vector kernel (AVX-512) and the population's columns suit it.

@@ -707,20 +707,20 @@ TEST_F(SamplingEngineTest, SpeedFDuringARunFinishesItAsARunStartedAtF) {
 
 TEST_F(SamplingEngineTest, AStopAmongSamplesDrawnSideBySideKeepsTheFinishedOnes) {
     // At F the samples of a batch are finished one by one, their means sorted
-    // in together: a stop inside the second batch of eight keeps eleven.
+    // in together: a stop inside the second batch of sixteen keeps nineteen.
     ApplyPreset(PresetShape::SkewedPlus);
     g_speed = 1;
     const int seedCarry = g_seedCarry;
     SteeringDisplay steer;
-    steer.stopAfterSample = 11;
+    steer.stopAfterSample = 19;
     const DrawResult stopped = DrawSamples(40, 12, steer);
-    EXPECT_EQ(stopped.drawn, 11);
+    EXPECT_EQ(stopped.drawn, 19);
     const SeriesPicture afterStop = Picture();
     const int randAfterStop = Rand();
 
     g_seedCarry = seedCarry;
     g_speed = 2; // one sample at a time, every window hidden
-    DrawSamples(11, 12, quiet);
+    DrawSamples(19, 12, quiet);
     EXPECT_EQ(afterStop, Picture());
     EXPECT_EQ(randAfterStop, Rand());
 }
