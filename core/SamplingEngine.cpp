@@ -289,12 +289,14 @@ void FinishRun(int count, const RunContext& run, SampleDisplay& display, DrawRes
     if (total > 1) {
         // Rounding can leave a hair below zero when every sample is alike.
         const double meanVar =
-            (run.sumMeanSq - total * static_cast<double>(g_meanOfMeans) * g_meanOfMeans) / (total - 1);
+            (run.sumMeanSq - total * static_cast<double>(g_meanOfMeans) * g_meanOfMeans) /
+            (total - 1);
         g_sdOfMeans = static_cast<float>(std::sqrt(std::max(0.0, meanVar)));
         result.sdOfMeansText = FormatNumber("%.3f", static_cast<double>(g_dispScale) * g_sdOfMeans);
         if (n > 1) {
             const double sdVar =
-                (run.sumSdSq - total * static_cast<double>(g_meanOfSDs) * g_meanOfSDs) / (total - 1);
+                (run.sumSdSq - total * static_cast<double>(g_meanOfSDs) * g_meanOfSDs) /
+                (total - 1);
             g_sdOfSDs = static_cast<float>(std::sqrt(std::max(0.0, sdVar)));
             result.sdOfSdsText = FormatNumber("%.3f", static_cast<double>(g_dispScale) * g_sdOfSDs);
         }
