@@ -1,5 +1,6 @@
 #include "ui/FocusSpot.h"
 
+#include "core/SimulationState.h"
 #include "ui/Gdi.h"
 
 #include <QKeyEvent>
@@ -54,6 +55,24 @@ int HorizontalStep(const QKeyEvent& event) {
         return 0;
     }
     return event.modifiers() & Qt::ShiftModifier ? 10 * step : step;
+}
+
+int SampleStep(const QKeyEvent& event) {
+    if (event.modifiers() & ~Qt::KeypadModifier) return 0;
+    switch (event.key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Down:
+        return -1;
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+        return 1;
+    case Qt::Key_Home:
+        return -kMaxSamples;
+    case Qt::Key_End:
+        return kMaxSamples;
+    default:
+        return 0;
+    }
 }
 
 bool IsEnterKey(const QKeyEvent& event) {

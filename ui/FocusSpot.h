@@ -38,5 +38,9 @@ class CFocusSpot : public QWidget {
 // The step of an arrow key on a horizontal scale: -1 for Left and Down, +1
 // for Right and Up, ten times that with Shift; 0 for any other key.
 int HorizontalStep(const QKeyEvent& event);
+// The step of a key through the samples of a series, one at a time: -1 for
+// Left and Down, +1 for Right and Up, to the first or last for Home and End
+// (kMaxSamples either way); 0 for any other key or with a modifier.
+int SampleStep(const QKeyEvent& event);
 // Enter or Return, with no modifier but the keypad's.
 bool IsEnterKey(const QKeyEvent& event);

@@ -119,26 +119,8 @@ HoverHint CConfIntervalDlg::HoverAt(QPoint at) const {
 }
 
 bool CConfIntervalDlg::OnGraphKey(const QKeyEvent& event) {
-    if (event.modifiers() & ~Qt::KeypadModifier) return false;
-    int step = 0;
-    switch (event.key()) {
-    case Qt::Key_Up:
-    case Qt::Key_Right:
-        step = 1; // later samples stand higher
-        break;
-    case Qt::Key_Down:
-    case Qt::Key_Left:
-        step = -1;
-        break;
-    case Qt::Key_Home:
-        step = -kMaxSamples;
-        break;
-    case Qt::Key_End:
-        step = kMaxSamples;
-        break;
-    default:
-        return false;
-    }
+    const int step = SampleStep(event); // later samples stand higher
+    if (step == 0) return false;
     const int row = SteppedRow(step);
     if (row < 1) return true;
     SelectRow(row);

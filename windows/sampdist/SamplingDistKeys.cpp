@@ -145,26 +145,8 @@ HoverHint CSamplingDistDlg::HoverAt(QPoint at) const {
 }
 
 bool CSamplingDistDlg::OnColumnsKey(const QKeyEvent& event) {
-    if (event.modifiers() & ~Qt::KeypadModifier) return false;
-    int step = 0;
-    switch (event.key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Down:
-        step = -1;
-        break;
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-        step = 1;
-        break;
-    case Qt::Key_Home:
-        step = -kMaxSamples;
-        break;
-    case Qt::Key_End:
-        step = kMaxSamples;
-        break;
-    default:
-        return false;
-    }
+    const int step = SampleStep(event);
+    if (step == 0) return false;
     const int pos = SteppedSortedPosition(step);
     if (pos < 1) return true;
     // As a click on the sample's column: selected here, shown in the other
