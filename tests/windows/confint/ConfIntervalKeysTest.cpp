@@ -8,6 +8,7 @@
 #include "resources/Resource.h"
 #include "shell/WindowViews.h"
 #include "tests/support/GuiTestSupport.h"
+#include "tests/windows/NeighbourWindows.h"
 #include "ui/DrawingResources.h"
 #include "ui/FocusSpot.h"
 #include "ui/Gdi.h"
@@ -27,18 +28,12 @@
 
 namespace {
 
-class ConfIntervalKeys : public GuiTest {
+class ConfIntervalKeys : public GuiTest, protected NeighbourWindows {
   protected:
     void SetUp() override {
         GuiTest::SetUp();
         InstallWindowViews();
-        population = std::make_unique<CPopulationDlg>();
-        population->show();
-        g_populationWndVisible = 1;
-        ApplyPreset(PresetShape::Normal);
-        dorvane = std::make_unique<CSamplingDistDlg>();
-        dorvane->show();
-        g_samplingDistWndVisible = 1;
+        ShowNeighbours(PresetShape::Normal);
         ci = std::make_unique<CConfIntervalDlg>();
         ci->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(ci.get()));
@@ -47,8 +42,7 @@ class ConfIntervalKeys : public GuiTest {
     }
     void TearDown() override {
         ci.reset();
-        dorvane.reset();
-        population.reset();
+        CloseNeighbours();
         GuiTest::TearDown();
     }
     QLineEdit* Edit(int id) const { return qobject_cast<QLineEdit*>(ci->Control(id)); }
@@ -66,8 +60,6 @@ class ConfIntervalKeys : public GuiTest {
         ci->RedrawConfIntervalWindow();
     }
 
-    std::unique_ptr<CPopulationDlg> population;
-    std::unique_ptr<CSamplingDistDlg> dorvane;
     std::unique_ptr<CConfIntervalDlg> ci;
 };
 

@@ -11,6 +11,7 @@
 #include "resources/Resource.h"
 #include "shell/WindowViews.h"
 #include "tests/support/GuiTestSupport.h"
+#include "tests/windows/NeighbourWindows.h"
 #include "ui/DrawingResources.h"
 #include "windows/confint/ConfIntervalDlg.h"
 #include "windows/confint/IntervalGeometry.h"
@@ -51,19 +52,13 @@ class RecordingViews : public CWindowViews {
     }
 };
 
-class ConfIntervalWindow : public GuiTest {
+class ConfIntervalWindow : public GuiTest, protected NeighbourWindows {
   protected:
     void SetUp() override {
         GuiTest::SetUp();
         SetViewHooks(&views);
         SetWindowLinks(&views);
-        population = std::make_unique<CPopulationDlg>();
-        population->show();
-        g_populationWndVisible = 1;
-        ApplyPreset(PresetShape::SkewedPlus);
-        dorvane = std::make_unique<CSamplingDistDlg>();
-        dorvane->show();
-        g_samplingDistWndVisible = 1;
+        ShowNeighbours(PresetShape::SkewedPlus);
         ci = std::make_unique<CConfIntervalDlg>();
         ci->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(ci.get()));
@@ -72,8 +67,7 @@ class ConfIntervalWindow : public GuiTest {
     }
     void TearDown() override {
         ci.reset();
-        dorvane.reset();
-        population.reset();
+        CloseNeighbours();
         GuiTest::TearDown();
     }
 
@@ -125,8 +119,6 @@ class ConfIntervalWindow : public GuiTest {
     }
 
     RecordingViews views;
-    std::unique_ptr<CPopulationDlg> population;
-    std::unique_ptr<CSamplingDistDlg> dorvane;
     std::unique_ptr<CConfIntervalDlg> ci;
 };
 

@@ -9,6 +9,7 @@
 #include "resources/Resource.h"
 #include "shell/WindowViews.h"
 #include "tests/support/GuiTestSupport.h"
+#include "tests/windows/NeighbourWindows.h"
 #include "ui/DrawingResources.h"
 #include "ui/FocusSpot.h"
 #include "ui/Gdi.h"
@@ -26,18 +27,12 @@
 
 namespace {
 
-class SamplesKeys : public GuiTest {
+class SamplesKeys : public GuiTest, protected NeighbourWindows {
   protected:
     void SetUp() override {
         GuiTest::SetUp();
         InstallWindowViews();
-        population = std::make_unique<CPopulationDlg>();
-        population->show();
-        g_populationWndVisible = 1;
-        ApplyPreset(PresetShape::Uniform);
-        dorvane = std::make_unique<CSamplingDistDlg>();
-        dorvane->show();
-        g_samplingDistWndVisible = 1;
+        ShowNeighbours(PresetShape::Uniform);
         samples = std::make_unique<CSamplesDlg>();
         samples->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(samples.get()));
@@ -46,8 +41,7 @@ class SamplesKeys : public GuiTest {
     }
     void TearDown() override {
         samples.reset();
-        dorvane.reset();
-        population.reset();
+        CloseNeighbours();
         GuiTest::TearDown();
     }
     QLineEdit* Edit(int id) const { return qobject_cast<QLineEdit*>(samples->Control(id)); }
@@ -58,8 +52,6 @@ class SamplesKeys : public GuiTest {
         QTest::keyClick(Edit(IDC_SAMPLES_NUM_SAMPLES), Qt::Key_Return);
     }
 
-    std::unique_ptr<CPopulationDlg> population;
-    std::unique_ptr<CSamplingDistDlg> dorvane;
     std::unique_ptr<CSamplesDlg> samples;
 };
 

@@ -10,6 +10,7 @@
 #include "resources/Resource.h"
 #include "shell/WindowViews.h"
 #include "tests/support/GuiTestSupport.h"
+#include "tests/windows/NeighbourWindows.h"
 #include "ui/DrawingResources.h"
 #include "windows/population/PopulationDlg.h"
 #include "windows/sampdist/SamplingDistDlg.h"
@@ -44,20 +45,14 @@ struct PaintRecorder : QObject {
     }
 };
 
-class SamplesWindow : public GuiTest {
+class SamplesWindow : public GuiTest, protected NeighbourWindows {
   protected:
     void SetUp() override {
         GuiTest::SetUp();
         // The window's pauses are recorded, never waited.
         SetMillisecondWait([this](int ms) { pauses.push_back(ms); });
         InstallWindowViews();
-        population = std::make_unique<CPopulationDlg>();
-        population->show();
-        g_populationWndVisible = 1;
-        ApplyPreset(PresetShape::SkewedPlus);
-        dorvane = std::make_unique<CSamplingDistDlg>();
-        dorvane->show();
-        g_samplingDistWndVisible = 1;
+        ShowNeighbours(PresetShape::SkewedPlus);
         samples = std::make_unique<CSamplesDlg>();
         samples->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(samples.get()));
@@ -65,8 +60,7 @@ class SamplesWindow : public GuiTest {
     }
     void TearDown() override {
         samples.reset();
-        dorvane.reset();
-        population.reset();
+        CloseNeighbours();
         GuiTest::TearDown();
     }
 
@@ -107,8 +101,6 @@ class SamplesWindow : public GuiTest {
     QImage Client() const { return g_samplesMemDC.copy(0, 0, 320, 402); }
 
     std::vector<int> pauses;
-    std::unique_ptr<CPopulationDlg> population;
-    std::unique_ptr<CSamplingDistDlg> dorvane;
     std::unique_ptr<CSamplesDlg> samples;
 };
 
