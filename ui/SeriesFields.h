@@ -12,6 +12,16 @@
 
 class QWidget;
 
+// What the series controls say of themselves, alike in the three windows.
+inline constexpr char kSampleSizeTip[] = "Values in each sample, 1 to 1000; Enter draws";
+inline constexpr char kNumberOfSamplesTip[] =
+    "Samples to draw, at most 10,000 in a series; Enter draws";
+inline constexpr char kSeriesModeTip[] =
+    "Switch between starting a new series with each draw and adding more samples to it";
+inline constexpr char kDrawSamplesTip[] =
+    "Draw the samples (Enter in a field does the same); during a run it reads STOP and "
+    "stops it, as Esc does";
+
 QString SampleSizeEditedIn(QWidget* owner, SeriesWindow window, const QString& text);
 QString NumberOfSamplesEditedIn(QWidget* owner, SeriesWindow window, const QString& text);
 

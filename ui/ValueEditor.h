@@ -10,6 +10,12 @@
 #include <QLineEdit>
 #include <functional>
 
+// The tip of a label that opens the editor, and what a tip of a thing that
+// moves along an axis adds for the keyboard.
+inline constexpr char kTypeValueTip[] = "Double-click to type a value";
+inline constexpr char kMoveByKeysTip[] =
+    "; with the keyboard, Left and Right move it a pixel (Shift: ten) and Enter types its value";
+
 class CValueEditor : public QLineEdit {
     Q_OBJECT
   public:

@@ -16,6 +16,7 @@
 #include "ui/FieldText.h"
 #include "ui/FocusSpot.h"
 #include "ui/MessageBox.h"
+#include "ui/SeriesFields.h"
 #include "ui/ValueEditor.h"
 #include "windows/confint/ConfIntervalDescription.h"
 #include "windows/confint/IntervalGeometry.h"
@@ -35,20 +36,15 @@ namespace {
 const char kGraphTip[] = "Click an interval to select its sample in every window; with the "
                          "keyboard, Up and Down select the next or previous sample";
 const char kMuTip[] = "Drag to try another possible mean";
-const char kMuKeysTip[] = "; with the keyboard, Left and Right move it a pixel (Shift: ten) and "
-                          "Enter types its value";
-const char kLabelTip[] = "Double-click to type a value";
 
 } // namespace
 
 void CConfIntervalDlg::CreateFocusSpots() {
     DialogTemplate& d = *m_dialog;
     d.DescribeAll({
-        {IDC_CI_SAMPLE_SIZE, "Sample size", "Values in each sample, 1 to 1000; Enter draws"},
-        {IDC_CI_NUM_SAMPLES, "Number of samples",
-         "Samples to draw, at most 10,000 in a series; Enter draws"},
-        {IDC_CI_SERIES_MODE, "Series mode",
-         "Switch between starting a new series with each draw and adding more samples to it"},
+        {IDC_CI_SAMPLE_SIZE, "Sample size", kSampleSizeTip},
+        {IDC_CI_NUM_SAMPLES, "Number of samples", kNumberOfSamplesTip},
+        {IDC_CI_SERIES_MODE, "Series mode", kSeriesModeTip},
         {IDC_CI_CONF_LEVEL, "Confidence level", "The confidence level in percent, 1 to 99"},
         {IDC_CI_SIDES, "Sides", "Switch between two-sided and one-sided intervals"},
         {IDC_CI_END, "End", "Which end a one-sided interval has: the high or the low one"},
@@ -56,9 +52,7 @@ void CConfIntervalDlg::CreateFocusSpots() {
          "Whether the population's σ is known, or each sample's s stands in for it"},
         {IDC_CI_Z_OR_T, "z or t", "Switch between critical values of z and of t"},
         {IDC_CI_CRITICAL_VALUE, "Critical value", nullptr},
-        {IDC_CI_DRAW_SAMPLES, "Draw samples",
-         "Draw the samples (Enter in a field does the same); during a run it reads STOP and "
-         "stops it, as Esc does"},
+        {IDC_CI_DRAW_SAMPLES, "Draw samples", kDrawSamplesTip},
         {IDC_CI_TOTAL_DRAWN, "Total samples drawn", nullptr},
         {IDC_CI_NUM_IN, "Number of intervals that contain the population mean", nullptr},
         {IDC_CI_NUM_OUT, "Number of intervals that miss the population mean", nullptr},
@@ -75,7 +69,7 @@ void CConfIntervalDlg::CreateFocusSpots() {
                                  QString::fromLatin1(kGraphTip),
                                  [this](const QKeyEvent& e) { return OnGraphKey(e); });
     m_muSpot = new CFocusSpot(this, QStringLiteral("Possible mean"),
-                              QString::fromLatin1(kMuTip) + QString::fromLatin1(kMuKeysTip),
+                              QString::fromLatin1(kMuTip) + QString::fromLatin1(kMoveByKeysTip),
                               [this](const QKeyEvent& e) { return OnPossibleMuKey(e); });
     m_editor = new CValueEditor(this);
 
@@ -111,7 +105,7 @@ HoverHint CConfIntervalDlg::HoverAt(QPoint at) const {
     if (g_possibleMu) {
         if (m_region.contains(at)) return {Qt::SizeHorCursor, QString::fromLatin1(kMuTip)};
         if (m_muLabel.Contains(at.x(), at.y()))
-            return {Qt::PointingHandCursor, QString::fromLatin1(kLabelTip)};
+            return {Qt::PointingHandCursor, QString::fromLatin1(kTypeValueTip)};
     }
     if (g_samplesDrawn > 0 && g_ciGraphRect.Contains(at.x(), at.y()))
         return {Qt::PointingHandCursor, QStringLiteral("Click an interval to select its sample")};

@@ -14,6 +14,7 @@
 #include "ui/FieldText.h"
 #include "ui/FocusSpot.h"
 #include "ui/MessageBox.h"
+#include "ui/SeriesFields.h"
 #include "ui/ValueEditor.h"
 #include "ui/WindowLinks.h"
 #include "windows/sampdist/SampDistModel.h"
@@ -29,21 +30,11 @@ namespace {
 const char kColumnsTip[] = "Click a column to select one of its samples; with the keyboard, "
                            "Left and Right select the next smaller or larger mean";
 const char kSliderTip[] = "Drag along the axis to count the samples beyond it";
-const char kSliderKeysTip[] = "; with the keyboard, Left and Right move it a pixel (Shift: ten) "
-                              "and Enter types its value";
-const char kLabelTip[] = "Double-click to type a value";
 
 const int kBinWidthIds[] = {IDC_SD_BIN_WIDE, IDC_SD_BIN_MEDIUM, IDC_SD_BIN_NARROW,
                             IDC_SD_BIN_FINEST};
 const BinWidth kBinWidths[] = {BinWidth::Wide, BinWidth::Medium, BinWidth::Narrow,
                                BinWidth::Finest};
-
-Rect United(const Rect& a, const Rect& b) {
-    if (a.IsEmpty()) return b;
-    if (b.IsEmpty()) return a;
-    return Rect{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-                std::max(a.bottom, b.bottom)};
-}
 
 QString SliderName(bool left) {
     if (g_oneSlider) return QStringLiteral("Slider");
@@ -55,14 +46,10 @@ QString SliderName(bool left) {
 void CSamplingDistDlg::CreateFocusSpots() {
     DialogTemplate& d = *m_dialog;
     d.DescribeAll({
-        {IDC_SD_DRAW_SAMPLES, "Draw samples",
-         "Draw the samples (Enter in a field does the same); during a run it reads STOP and "
-         "stops it, as Esc does"},
-        {IDC_SD_SERIES_MODE, "Series mode",
-         "Switch between starting a new series with each draw and adding more samples to it"},
-        {IDC_SD_SAMPLE_SIZE, "Sample size", "Values in each sample, 1 to 1000; Enter draws"},
-        {IDC_SD_NUM_SAMPLES, "Number of samples",
-         "Samples to draw, at most 10,000 in a series; Enter draws"},
+        {IDC_SD_DRAW_SAMPLES, "Draw samples", kDrawSamplesTip},
+        {IDC_SD_SERIES_MODE, "Series mode", kSeriesModeTip},
+        {IDC_SD_SAMPLE_SIZE, "Sample size", kSampleSizeTip},
+        {IDC_SD_NUM_SAMPLES, "Number of samples", kNumberOfSamplesTip},
         {IDC_SD_NORMAL_OUTLINE, "Normal curve outline",
          "Show or hide the normal curve that the sample means follow"},
         {IDC_SD_POP_OUTLINE, "Population outline",
@@ -85,7 +72,7 @@ void CSamplingDistDlg::CreateFocusSpots() {
     m_columnsSpot = new CFocusSpot(this, QStringLiteral("Sampling distribution histogram"),
                                    QString::fromLatin1(kColumnsTip),
                                    [this](const QKeyEvent& e) { return OnColumnsKey(e); });
-    const QString sliderTip = QString::fromLatin1(kSliderTip) + QString::fromLatin1(kSliderKeysTip);
+    const QString sliderTip = QString::fromLatin1(kSliderTip) + QString::fromLatin1(kMoveByKeysTip);
     m_leftSpot = new CFocusSpot(this, SliderName(true), sliderTip,
                                 [this](const QKeyEvent& e) { return OnSliderKey(e, true); });
     m_rightSpot = new CFocusSpot(this, SliderName(false), sliderTip,
@@ -135,7 +122,7 @@ HoverHint CSamplingDistDlg::HoverAt(QPoint at) const {
         if (handle.Contains(at.x(), at.y()))
             return {Qt::SizeHorCursor, QString::fromLatin1(kSliderTip)};
         if (m_plot.SliderLabelBox(left).Contains(at.x(), at.y()))
-            return {Qt::PointingHandCursor, QString::fromLatin1(kLabelTip)};
+            return {Qt::PointingHandCursor, QString::fromLatin1(kTypeValueTip)};
     }
     const Rect columns{g_sdAxisLeft, g_histRect.top, g_histRect.right, g_sdAxisY};
     if (g_samplesDrawn > 0 && columns.Contains(at.x(), at.y()))

@@ -15,6 +15,7 @@
 #include "ui/FieldText.h"
 #include "ui/FocusSpot.h"
 #include "ui/MessageBox.h"
+#include "ui/SeriesFields.h"
 #include "ui/ValueEditor.h"
 #include "windows/samples/SamplesModel.h"
 
@@ -31,16 +32,6 @@ const char kPictureTip[] =
     "Click the sample to select it in every window; with the keyboard, the arrow keys, Page Up "
     "and Page Down go through the samples and Space selects the one shown";
 const char kLimitTip[] = "Drag to move the limit";
-const char kLimitKeysTip[] = "; with the keyboard, Left and Right move it a pixel (Shift: ten) "
-                             "and Enter types its value";
-const char kLabelTip[] = "Double-click to type a value";
-
-Rect United(const Rect& a, const Rect& b) {
-    if (a.IsEmpty()) return b;
-    if (b.IsEmpty()) return a;
-    return Rect{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-                std::max(a.bottom, b.bottom)};
-}
 
 QString LimitName(bool lower) {
     return lower ? QStringLiteral("Lower limit") : QStringLiteral("Upper limit");
@@ -51,22 +42,18 @@ QString LimitName(bool lower) {
 void CSamplesDlg::CreateFocusSpots() {
     DialogTemplate& d = *m_dialog;
     d.DescribeAll({
-        {IDC_SAMPLES_DRAW_SAMPLES, "Draw samples",
-         "Draw the samples (Enter in a field does the same); during a run it reads STOP and "
-         "stops it, as Esc does"},
-        {IDC_SAMPLES_SERIES_MODE, "Series mode",
-         "Switch between starting a new series with each draw and adding more samples to it"},
+        {IDC_SAMPLES_DRAW_SAMPLES, "Draw samples", kDrawSamplesTip},
+        {IDC_SAMPLES_SERIES_MODE, "Series mode", kSeriesModeTip},
         {IDC_SAMPLES_VIEW_TOGGLE, "View",
          "Switch between one sample as a histogram and six samples in a grid"},
-        {IDC_SAMPLES_SAMPLE_SIZE, "Sample size", "Values in each sample, 1 to 1000; Enter draws"},
-        {IDC_SAMPLES_NUM_SAMPLES, "Number of samples",
-         "Samples to draw, at most 10,000 in a series; Enter draws"},
+        {IDC_SAMPLES_SAMPLE_SIZE, "Sample size", kSampleSizeTip},
+        {IDC_SAMPLES_NUM_SAMPLES, "Number of samples", kNumberOfSamplesTip},
         {IDC_SAMPLES_SCROLL, "Samples scroll bar", "Go through the samples of the series"},
     });
     m_pictureSpot =
         new CFocusSpot(this, QStringLiteral("Samples picture"), QString::fromLatin1(kPictureTip),
                        [this](const QKeyEvent& e) { return OnPictureKey(e); });
-    const QString limitTip = QString::fromLatin1(kLimitTip) + QString::fromLatin1(kLimitKeysTip);
+    const QString limitTip = QString::fromLatin1(kLimitTip) + QString::fromLatin1(kMoveByKeysTip);
     m_lowerSpot = new CFocusSpot(this, LimitName(true), limitTip,
                                  [this](const QKeyEvent& e) { return OnLimitKey(e, true); });
     m_upperSpot = new CFocusSpot(this, LimitName(false), limitTip,
@@ -105,7 +92,7 @@ HoverHint CSamplesDlg::HoverAt(QPoint at) const {
             if (marker.Contains(at.x(), at.y()))
                 return {Qt::SizeHorCursor, QString::fromLatin1(kLimitTip)};
             if (LimitLabelRect(lower).Contains(at.x(), at.y()))
-                return {Qt::PointingHandCursor, QString::fromLatin1(kLabelTip)};
+                return {Qt::PointingHandCursor, QString::fromLatin1(kTypeValueTip)};
         }
     }
     if (SampleAtPoint(at.x(), at.y(), width()) >= 1)
