@@ -96,6 +96,13 @@ int GraphLabelX(int i) {
     return GraphX(static_cast<float>(i));
 }
 
+int GraphLabelLeft(int i, int textWidth) {
+    const int centred = GraphLabelX(i) - textWidth / 2;
+    const int lowest = g_ciGraphRect.left + 2;
+    const int highest = g_ciGraphRect.right - 2 - textWidth; // the frame is right - 1
+    return std::max(lowest, std::min(centred, highest));
+}
+
 std::string AxisLabelText(int i) {
     const double value = g_isBinomial ? i * 0.1 : ShownValue(static_cast<float>(i));
     return FormatNumber("%.1f", value);

@@ -77,6 +77,9 @@ int SteppedRow(int step);
 
 // Pixel x where axis label i (0..10) is centred: where the value i is drawn.
 int GraphLabelX(int i);
+// Left edge of axis label i, textWidth wide: centred on its value, moved in
+// where it would reach the graph's frame, so the frame never cuts it.
+int GraphLabelLeft(int i, int textWidth);
 
 // Text of axis label i: the shown value of i ("%.1f"), a proportion when binomial.
 std::string AxisLabelText(int i);
