@@ -65,6 +65,12 @@ RowLine LineOfRow(const Interval& interval, int row) {
     line.xHigh = GraphX(interval.high);
     const int axisEnd = g_ciGraphRect.right - CiX(10);
     if (line.xHigh > axisEnd || (g_ciOneSided && g_ciLowEnd)) line.xHigh = axisEnd;
+    // A line no longer than its centre mark (a very low level) would vanish
+    // under it: it reaches a pixel past the mark either side, so its colour shows.
+    if (line.xHigh - line.xLow < 4) {
+        line.xLow = std::min(line.xLow, line.xCentre - 2);
+        line.xHigh = std::max(line.xHigh, line.xCentre + 2);
+    }
     return line;
 }
 

@@ -57,7 +57,8 @@ struct RowLine {
     int y = 0;
     bool drawLine = false; // false: no interval, only the centre mark
     int xLow = 0;          // clipped to the axis; the open end of a one-sided
-    int xHigh = 0;         //   interval runs to the axis' end
+    int xHigh = 0;         //   interval runs to the axis' end; never shorter
+                           //   than its centre mark
     int xCentre = 0;
 };
 RowLine LineOfRow(const Interval& interval, int row);

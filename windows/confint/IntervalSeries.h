@@ -70,8 +70,8 @@ struct Interval {
     float centre = 0.0f;  // internal scale, binomial x 10
     float low = 0.0f;
     float high = 0.0f;
-    float se = 0.0f;       // the standard error the ends stand on, same scale
     bool contains = false; // the true value lies in it, both ends inside
+    float se = 0.0f;       // the standard error the ends stand on, same scale
 };
 
 // The true value on the internal scale (binomial: p x 10).

@@ -326,6 +326,7 @@ TEST_F(ConfIntervalWindow, AClickSelectsAnIntervalAndTellsTheOtherWindows) {
     const SelectedStrip tiny = ComputeSelectedStrip(25);
     EXPECT_EQ(Pixel(tiny.xCentre, tiny.barY), recount::Covers(row, 25, 0.01, true) ? kBlack : kRed);
     EXPECT_EQ(Pixel(tiny.xCentre - 3, tiny.barY), kYellow);
+    ExpectPageAsRecounted(25, 0.01, true); // every row's colour shows on the graph too
 
     // Above the last row of the page the selection is dropped.
     views.requests.clear();

@@ -92,6 +92,10 @@ TEST_F(IntervalGeometryTest, RowsStandTwoUnitsApartWithClippedEnds) {
     line = LineOfRow(iv, 1);
     EXPECT_EQ(line.xLow, 190);
     EXPECT_EQ(line.xHigh, 479);
+    // Shorter than the centre mark: a pixel past it either side.
+    line = LineOfRow(Interval{true, 5.0f, 4.999f, 5.001f, false}, 1);
+    EXPECT_EQ(line.xLow, 334 - 2);
+    EXPECT_EQ(line.xHigh, 334 + 2);
 }
 
 TEST_F(IntervalGeometryTest, AClickSelectsTheRowUnderItOrDropsTheSelection) {
