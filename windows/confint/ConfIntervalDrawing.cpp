@@ -114,8 +114,8 @@ void CConfIntervalDlg::DrawIntervalGraph() {
     for (int row = g_ciFirstSample; row <= LastRowOnPage(); ++row)
         DrawIntervalRow(p, n, row);
 
-    for (int i = 0; i <= 10; ++i)
-        CiTextCentred(p, GraphLabelX(i), CiY(435), ToQt(AxisLabelText(i)), g_fontArial7_5);
+    for (const AxisTick& tick : GraphAxisTicks(CiLabelWidth))
+        CiTextCentred(p, static_cast<int>(tick.x), CiY(435), ToQt(tick.text), g_fontArial7_5);
 
     if (g_sampleSelected) DrawSelectedInterval(p, n);
 }

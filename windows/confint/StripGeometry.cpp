@@ -19,8 +19,10 @@ constexpr double kCurvePeak = 75.0;
 double StripShown(float value) {
     return g_isBinomial ? ShownValue(value) * 0.1 : ShownValue(value);
 }
-const char* EndFormat() {
-    return g_isBinomial ? "%.3f" : "%.2f";
+// An interval's end or centre: a proportion with three decimals, a mean
+// with two, fewer once it is large.
+std::string EndText(double value) {
+    return FormatFitted(value, g_isBinomial ? 3 : 2, kShownValueChars);
 }
 int AxisEnd() {
     return g_ciGraphRect.right - CiX(10);
@@ -33,10 +35,6 @@ int StripX(double value) {
 
 int StripShift() {
     return g_possibleMu ? g_possibleMuExtra : 0;
-}
-
-int StripLabelX(int i) {
-    return StripX(i);
 }
 
 // --- The selected interval ----------------------------------------------------------------
@@ -63,10 +61,11 @@ SelectedStrip ComputeSelectedStrip(int n) {
     const Interval& iv = s.interval = IntervalOf(n, row);
     const float sd = g_sampleStore[SampleOfRow(row)].sd;
     s.xCentre = StripX(iv.centre);
-    s.centreText = FormatNumber(EndFormat(), StripShown(iv.centre));
+    s.centreText = EndText(StripShown(iv.centre));
     // A sample of one value has no standard deviation to show.
-    s.sText =
-        sd < 0.0f ? "s =" : "s = " + FormatNumber("%.2f", g_isBinomial ? sd : g_dispScale * sd);
+    s.sText = sd < 0.0f ? "s ="
+                        : "s = " + FormatFitted(g_isBinomial ? sd : g_dispScale * sd, 2,
+                                                kShownValueChars);
 
     g_ciSelHasEnds = iv.hasEnds ? 1 : 0;
     if (!iv.hasEnds) return s;
@@ -77,11 +76,11 @@ SelectedStrip ComputeSelectedStrip(int n) {
     s.xHigh = StripX(iv.high);
     if (s.showLow) {
         g_ciSelLow = static_cast<float>(StripShown(iv.low));
-        s.lowText = "low = " + FormatNumber(EndFormat(), g_ciSelLow);
+        s.lowText = "low = " + EndText(g_ciSelLow);
     }
     if (s.showHigh) {
         g_ciSelHigh = static_cast<float>(StripShown(iv.high));
-        s.highText = "high = " + FormatNumber(EndFormat(), g_ciSelHigh);
+        s.highText = "high = " + EndText(g_ciSelHigh);
     }
 
     s.barLeft =
@@ -95,8 +94,10 @@ SelectedStrip ComputeSelectedStrip(int n) {
 }
 
 int LowTextLeft(const SelectedStrip& strip, int textWidth) {
+    // Beside its end, but never out of the window's left edge: a long number
+    // would lose its first digits there.
     if (strip.interval.low < 0.0f) return 2;
-    return strip.xLow - CiX(2) - textWidth;
+    return std::max(2, strip.xLow - CiX(2) - textWidth);
 }
 
 int HighTextLeft(const SelectedStrip& strip, int textWidth) {
@@ -163,7 +164,7 @@ PossibleMuFigure ComputePossibleMu(int n) {
 
     // The label reads in the units of the axis below it.
     const double shown = g_isBinomial ? g_ciPopMean : ShownValue(g_ciPopMean);
-    f.muText = "\u03bc = " + FormatNumber("%.2f", shown);
+    f.muText = "\u03bc = " + FormatFitted(shown, 2, kShownValueChars);
     f.muTextTop = f.baseY + CiY(1);
 
     const int top = g_ciGraphRect.bottom;
@@ -209,7 +210,7 @@ bool SetPossibleMuFromTyped(const std::string& typed) {
 }
 
 std::string PossibleMuNumberText() {
-    return FormatNumber("%.2f", g_isBinomial ? g_ciPopMean : ShownValue(g_ciPopMean));
+    return FormatFitted(g_isBinomial ? g_ciPopMean : ShownValue(g_ciPopMean), 2, kShownValueChars);
 }
 
 Rect PossibleMuGrabRect(const PossibleMuFigure& figure) {
