@@ -185,11 +185,15 @@ void ExpectWholeAndApart(const std::vector<QWidget*>& windows, const std::string
                                                            {&g_ciMemDC, g_confIntervalWnd}};
     for (std::size_t i = 0; i < drawn.size(); ++i) {
         const DrawnText& t = drawn[i];
-        for (const auto& [surface, window] : surfaces)
-            if (t.device == surface)
-                EXPECT_TRUE(window->rect().contains(t.rect))
-                    << what << ": \"" << t.text.toStdString() << "\" leaves the window at "
-                    << t.rect.x() << ", " << t.rect.y();
+        for (const auto& [surface, window] : surfaces) {
+            if (t.device != surface) continue;
+            EXPECT_TRUE(window->rect().contains(t.rect))
+                << what << ": \"" << t.text.toStdString() << "\" leaves the window at "
+                << t.rect.x() << ", " << t.rect.y();
+            for (QScrollBar* bar : window->findChildren<QScrollBar*>())
+                EXPECT_FALSE(bar->isVisible() && bar->geometry().intersects(t.rect))
+                    << what << ": \"" << t.text.toStdString() << "\" lies under a scroll bar";
+        }
         for (std::size_t j = i + 1; j < drawn.size(); ++j) {
             const DrawnText& u = drawn[j];
             if (u.device != t.device || u.rect.top() != t.rect.top()) continue;
@@ -239,9 +243,11 @@ TEST_F(Classroom, AnyMeanAndSdShowsWholeNumbersApartInEveryWindow) {
         Press(Ci()->Control(IDC_CI_DRAW_SAMPLES));
         ASSERT_GT(g_samplesDrawn, 0) << what;
         SelectSampleNo(1);
-        // Every window drawn whole, the Dorvane window on each of its axes.
+        // Every window drawn whole, the Dorvane window on each of its axes,
+        // the Samples window in both its views.
         for (int axis : {ID_OPTIONS_OBSERVED, ID_OPTIONS_Z_VALUES, ID_OPTIONS_T_VALUES}) {
             ASSERT_TRUE(Choose(axis));
+            if (axis != ID_OPTIONS_Z_VALUES) Press(g_samplesWnd->Control(IDC_SAMPLES_VIEW_TOGGLE));
             RecordDrawnTexts(true);
             g_populationWnd->RedrawCurve();
             g_samplesWnd->RedrawSamplesWindow();
@@ -250,10 +256,10 @@ TEST_F(Classroom, AnyMeanAndSdShowsWholeNumbersApartInEveryWindow) {
             ExpectWholeAndApart(windows, what);
             RecordDrawnTexts(false);
         }
-        if (std::string(c.mean) == "250000") {
-            SaveSnapshot(g_samplingDistWnd->grab().toImage(), "numbers-dorvane-t-250000");
-            SaveSnapshot(Ci()->grab().toImage(), "numbers-ci-250000");
-        }
+        // The last pictures drawn, the Dorvane window on its t axis.
+        const QString name = QStringLiteral("numbers-%1-%2-").arg(c.mean, c.sd);
+        for (QWidget* w : windows)
+            SaveSnapshot(w->grab().toImage(), name + w->metaObject()->className());
     }
 }
 

@@ -97,8 +97,9 @@ void CSamplesDlg::DrawLimits() {
     QPainter p(&g_samplesMemDC);
     const QFont& font = g_fontArial7_5;
 
-    // Each limit's text stands outside its marker, moved in from the
-    // window's edge when a long number would cross it.
+    // Each limit's text stands outside its marker, moved in from the edge of
+    // the window (or of the graph, beside the scroll bar) when a long number
+    // would cross it.
     const Rect& lower = g_lowerLimitRect;
     const QString lowerText = ToQt(LowerLimitText());
     const int lowerWidth = TextWidth(font, lowerText);
@@ -112,7 +113,8 @@ void CSamplesDlg::DrawLimits() {
     const Rect& upper = g_upperLimitRect;
     const QString upperText = ToQt(UpperLimitText());
     const int upperWidth = TextWidth(font, upperText);
-    const int upperX = std::min(upper.right + SmX(4), width() - 1 - upperWidth);
+    const int upperX =
+        std::min(upper.right + SmX(4), SamplesGraphArea(width()).right - 1 - upperWidth);
     GdiFillRect(p, upper.left, upper.bottom - SmY(6), std::max(upper.right, upperX + upperWidth),
                 upper.bottom, g_brushWhite);
     GdiLine(p, upper.left + 2, upper.top, upper.left + 2, upper.bottom - 2, g_penPurple2);
