@@ -8,7 +8,6 @@ namespace {
 
 constexpr int kMaxBetaIterations = 10000;
 constexpr double kBetaTolerance = 3e-7;
-constexpr int kNormalDegreesOfFreedom = 5000; // a t this wide passes for the normal
 constexpr float kTailCap = 0.9999f;
 // A fine pass normally takes at most eleven steps; this only stops a search
 // that the float rounding of the tail would otherwise keep going.
@@ -90,12 +89,16 @@ float BetaAI(float a, float b, float x) {
     return static_cast<float>(1.0 - bt * BetaCF(b, a, 1.0f - x) / b);
 }
 
+double NormalTail(double z, int lowerTail) {
+    if (std::isnan(z)) return -1.0;
+    // erfc keeps its digits far out in the tail, where 1 - Phi would lose them.
+    return 0.5 * std::erfc((lowerTail ? -z : z) / std::sqrt(2.0));
+}
+
 float TailProb(float t, int lowerTail, int useT, int sampleSize) {
-    int df = kNormalDegreesOfFreedom;
-    if (useT) {
-        if (sampleSize < 2) return -1.0f; // df would be below 1
-        df = sampleSize - 1;
-    }
+    if (!useT) return static_cast<float>(NormalTail(t, lowerTail));
+    if (sampleSize < 2) return -1.0f; // df would be below 1
+    const int df = sampleSize - 1;
     if (std::isnan(t)) return -1.0f;
     const bool negative = t < 0.0f;
     const double tSquared = static_cast<double>(t) * t;

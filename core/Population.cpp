@@ -1,5 +1,7 @@
 #include "core/Population.h"
 
+#include "core/NumberText.h"
+
 #include "core/PresetTables.h"
 #include "core/SeriesControl.h"
 #include "core/SimulationState.h"
@@ -220,11 +222,11 @@ void RecomputeBinomialParameters() {
     Views().PlaceHandles();
 }
 
-std::string FormatSetting(const char* format, float value) {
+// Two spaces, then the value with fewer decimals once it is large, so the
+// field shows it whole.
+std::string FormatSetting(float value, int decimals) {
     if (!std::isfinite(value)) value = 0.0f;
-    char text[64];
-    std::snprintf(text, sizeof text, format, "  ", static_cast<double>(value));
-    return text;
+    return "  " + FormatFitted(value, decimals, kShownValueChars);
 }
 
 } // namespace
@@ -354,9 +356,9 @@ void ResetDisplayTransform() {
 }
 
 std::string SettingsMeanText() {
-    return FormatSetting("%s%.2f", ShownValue(g_popMean));
+    return FormatSetting(ShownValue(g_popMean), 2);
 }
 
 std::string SettingsSDText() {
-    return FormatSetting("%s%.3f", g_popSD * g_dispScale);
+    return FormatSetting(g_popSD * g_dispScale, 3);
 }

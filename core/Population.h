@@ -63,7 +63,8 @@ void RunPopulationChangeSequence(bool emptySettingsFields);
 bool SetDisplayTarget(float mean, float sd);
 void ResetDisplayTransform();
 
-// Settings-dialog texts: two spaces then "%.2f" of the shown mean / "%.3f" of
-// the shown SD (through the display transform, the identity after a preset).
+// Settings-dialog texts: two spaces then the shown mean with two decimals /
+// the shown SD with three (through the display transform, the identity after
+// a preset), fewer decimals once the number is large (FormatFitted).
 std::string SettingsMeanText();
 std::string SettingsSDText();

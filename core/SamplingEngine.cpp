@@ -276,13 +276,13 @@ void FinishRun(int count, const RunContext& run, SampleDisplay& display, DrawRes
     // With no sample in the series there is nothing to average.
     if (total > 0) {
         g_meanOfMeans = g_sumOfMeans / static_cast<float>(total);
-        result.meanOfMeansText = FormatNumber("%.2f", ShownValue(g_meanOfMeans));
+        result.meanOfMeansText = FormatFitted(ShownValue(g_meanOfMeans), 2, kShownValueChars);
 
         if (n > 1) {
             g_sumOfSDs += run.sdTotal;
             g_meanOfSDs = g_sumOfSDs / static_cast<float>(total);
             result.meanOfSdsText =
-                FormatNumber("%.3f", static_cast<double>(g_dispScale) * g_meanOfSDs);
+                FormatFitted(static_cast<double>(g_dispScale) * g_meanOfSDs, 3, kShownValueChars);
         }
     }
 
@@ -292,13 +292,15 @@ void FinishRun(int count, const RunContext& run, SampleDisplay& display, DrawRes
             (run.sumMeanSq - total * static_cast<double>(g_meanOfMeans) * g_meanOfMeans) /
             (total - 1);
         g_sdOfMeans = static_cast<float>(std::sqrt(std::max(0.0, meanVar)));
-        result.sdOfMeansText = FormatNumber("%.3f", static_cast<double>(g_dispScale) * g_sdOfMeans);
+        result.sdOfMeansText =
+            FormatFitted(static_cast<double>(g_dispScale) * g_sdOfMeans, 3, kShownValueChars);
         if (n > 1) {
             const double sdVar =
                 (run.sumSdSq - total * static_cast<double>(g_meanOfSDs) * g_meanOfSDs) /
                 (total - 1);
             g_sdOfSDs = static_cast<float>(std::sqrt(std::max(0.0, sdVar)));
-            result.sdOfSdsText = FormatNumber("%.3f", static_cast<double>(g_dispScale) * g_sdOfSDs);
+            result.sdOfSdsText =
+                FormatFitted(static_cast<double>(g_dispScale) * g_sdOfSDs, 3, kShownValueChars);
         }
         // A stopped run keeps the number asked for, ready to be drawn again.
         result.numberOfSamplesText = FormatInt(run.stopped ? run.asked : count);

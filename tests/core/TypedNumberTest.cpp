@@ -1,5 +1,5 @@
 // Numbers typed over a label: one number and nothing else, or a refusal; and
-// counts written with their thousands.
+// counts written with their thousands; shown values fitted to their room.
 #include "core/TypedNumber.h"
 #include "core/NumberText.h"
 
@@ -57,6 +57,22 @@ TEST(TypedNumber, CountsAreWrittenWithTheirThousands) {
     EXPECT_EQ(FormatGroupedInt(10000), "10,000");
     EXPECT_EQ(FormatGroupedInt(-1234567), "-1,234,567");
     EXPECT_EQ(FormatGroupedInt(-2147483647 - 1), "-2,147,483,648");
+}
+
+TEST(TypedNumber, ShownValuesGiveUpDecimalsNeverDigits) {
+    struct Case {
+        double value;
+        int decimals, chars;
+        const char* text;
+    };
+    const Case cases[] = {
+        {3.19, 2, 7, "3.19"},          {1536.8249, 2, 7, "1536.82"}, {-154.394, 2, 7, "-154.39"},
+        {50007.80, 2, 7, "50007.8"},   {3577.7089, 3, 7, "3577.71"}, {250012.34, 2, 7, "250012"},
+        {-999999.6, 2, 7, "-1000000"}, // too long even whole: every digit stays
+        {-0.001, 2, 7, "0.00"},        {-0.004, 3, 7, "-0.004"},     {NAN, 2, 7, ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FormatFitted(c.value, c.decimals, c.chars), c.text) << c.value;
 }
 
 } // namespace

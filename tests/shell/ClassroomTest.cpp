@@ -6,15 +6,18 @@
 #include "tests/shell/ShellTestSupport.h"
 
 #include "core/Population.h"
+#include "core/Selection.h"
 #include "core/SimulationState.h"
 #include "resources/Resource.h"
 #include "shell/WindowViews.h"
 #include "ui/DrawingResources.h"
+#include "ui/DrawnTexts.h"
 #include "ui/ToolWindow.h"
 #include "windows/confint/ConfIntervalDlg.h"
 #include "windows/confint/IntervalGeometry.h"
 #include "windows/confint/IntervalSeries.h"
 #include "windows/confint/StripGeometry.h"
+#include "windows/population/PopSettingsDlg.h"
 #include "windows/population/PopulationDlg.h"
 #include "windows/sampdist/SamplingDistDlg.h"
 #include "windows/samples/SamplesDlg.h"
@@ -23,6 +26,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -30,6 +34,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTest>
 #include <string>
 #include <vector>
@@ -171,6 +176,96 @@ TEST_F(Classroom, ColourBlindSafeColoursSwapThePairsAndBack) {
     ASSERT_TRUE(Choose(ID_OPTIONS_COLOUR_BLIND));
     EXPECT_EQ(PixelOf(g_ciMemDC, fill.x(), fill.y()),
               programFill == kBlue ? kSafeSkyBlue : kSafeOrange);
+}
+
+// Every text drawn since the record started lies whole on its surface, and no
+// two texts on one row overlap: a number cut at an edge or two labels run
+// into one fail here. Every readout and field shows its whole text.
+void ExpectWholeAndApart(const std::vector<QWidget*>& windows, const std::string& what) {
+    const std::vector<DrawnText>& drawn = DrawnTexts();
+    // Each surface is as large as the screen; its window shows the top left.
+    const std::pair<const QImage*, QWidget*> surfaces[] = {{&g_popMemDC, g_populationWnd},
+                                                           {&g_sdMemDC, g_samplingDistWnd},
+                                                           {&g_samplesMemDC, g_samplesWnd},
+                                                           {&g_ciMemDC, g_confIntervalWnd}};
+    for (std::size_t i = 0; i < drawn.size(); ++i) {
+        const DrawnText& t = drawn[i];
+        for (const auto& [surface, window] : surfaces) {
+            if (t.device != surface) continue;
+            EXPECT_TRUE(window->rect().contains(t.rect))
+                << what << ": \"" << t.text.toStdString() << "\" leaves the window at "
+                << t.rect.x() << ", " << t.rect.y();
+            for (QScrollBar* bar : window->findChildren<QScrollBar*>())
+                EXPECT_FALSE(bar->isVisible() && bar->geometry().intersects(t.rect))
+                    << what << ": \"" << t.text.toStdString() << "\" lies under a scroll bar";
+        }
+        for (std::size_t j = i + 1; j < drawn.size(); ++j) {
+            const DrawnText& u = drawn[j];
+            if (u.device != t.device || u.rect.top() != t.rect.top()) continue;
+            if (u.rect == t.rect && u.text == t.text) continue; // drawn again
+            EXPECT_FALSE(u.rect.intersects(t.rect))
+                << what << ": \"" << t.text.toStdString() << "\" runs into \""
+                << u.text.toStdString() << "\"";
+        }
+    }
+    for (QWidget* window : windows) {
+        for (QLabel* label : window->findChildren<QLabel*>()) {
+            if (!label->isVisible() || label->text().contains(QLatin1Char('\n'))) continue;
+            EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()),
+                      label->contentsRect().width())
+                << what << ": readout \"" << label->text().toStdString() << "\" is cut";
+        }
+        for (QLineEdit* field : window->findChildren<QLineEdit*>()) {
+            if (!field->isVisible()) continue;
+            const int frame = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+            EXPECT_LE(field->fontMetrics().horizontalAdvance(field->text()),
+                      field->width() - 2 * frame - 4)
+                << what << ": field \"" << field->text().toStdString() << "\" is cut";
+        }
+    }
+}
+
+TEST_F(Classroom, AnyMeanAndSdShowsWholeNumbersApartInEveryWindow) {
+    struct Case {
+        const char* mean;
+        const char* sd;
+    };
+    const Case cases[] = {{"250000", "40000"},     {"50000", "8000"},  {"10000", "1500"},
+                          {"2000", "300"},         {"0", "100"},       {"0", "1"},
+                          {"-1000000", "1000000"}, {"1000000", "0.5"}, {"-1000000", "0.5"}};
+    ApplyPreset(PresetShape::SkewedPlus);
+    Press(Ci()->Control(IDC_CI_SPEED_F));
+    TypeInto(qobject_cast<QLineEdit*>(Ci()->Control(IDC_CI_SAMPLE_SIZE)), "25");
+    TypeInto(qobject_cast<QLineEdit*>(Ci()->Control(IDC_CI_NUM_SAMPLES)), "200");
+    const std::vector<QWidget*> windows = {g_populationWnd, g_samplesWnd, g_samplingDistWnd, Ci(),
+                                           g_popSettingsWnd};
+    for (const Case& c : cases) {
+        const std::string what = std::string(c.mean) + " / " + c.sd;
+        g_popSettingsWnd->MeanField()->setText(QString::fromLatin1(c.mean));
+        g_popSettingsWnd->SdField()->setText(QString::fromLatin1(c.sd));
+        QTest::keyClick(g_popSettingsWnd, Qt::Key_Return);
+        ASSERT_TRUE(messages.isEmpty()) << what << ": " << messages.join(' ').toStdString();
+        Press(Ci()->Control(IDC_CI_DRAW_SAMPLES));
+        ASSERT_GT(g_samplesDrawn, 0) << what;
+        SelectSampleNo(1);
+        // Every window drawn whole, the Dorvane window on each of its axes,
+        // the Samples window in both its views.
+        for (int axis : {ID_OPTIONS_OBSERVED, ID_OPTIONS_Z_VALUES, ID_OPTIONS_T_VALUES}) {
+            ASSERT_TRUE(Choose(axis));
+            if (axis != ID_OPTIONS_Z_VALUES) Press(g_samplesWnd->Control(IDC_SAMPLES_VIEW_TOGGLE));
+            RecordDrawnTexts(true);
+            g_populationWnd->RedrawCurve();
+            g_samplesWnd->RedrawSamplesWindow();
+            g_samplingDistWnd->BringUpToDate();
+            Ci()->RedrawConfIntervalWindow();
+            ExpectWholeAndApart(windows, what);
+            RecordDrawnTexts(false);
+        }
+        // The last pictures drawn, the Dorvane window on its t axis.
+        const QString name = QStringLiteral("numbers-%1-%2-").arg(c.mean, c.sd);
+        for (QWidget* w : windows)
+            SaveSnapshot(w->grab().toImage(), name + w->metaObject()->className());
+    }
 }
 
 // Every window as it shows itself, with the option off and on: off, the

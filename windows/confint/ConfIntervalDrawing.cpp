@@ -119,11 +119,8 @@ void CConfIntervalDlg::DrawIntervalGraph() {
     for (int row = g_ciFirstSample; row <= LastRowOnPage(); ++row)
         DrawIntervalRow(p, n, row);
 
-    for (int i = 0; i <= 10; ++i) {
-        const QString label = ToQt(AxisLabelText(i));
-        CiText(p, GraphLabelLeft(i, CiTextWidth(label, g_fontArial7_5)), CiY(435), label,
-               g_fontArial7_5);
-    }
+    for (const AxisTick& tick : GraphAxisTicks(CiLabelWidth))
+        CiTextCentred(p, static_cast<int>(tick.x), CiY(435), ToQt(tick.text), g_fontArial7_5);
 
     if (g_sampleSelected) DrawSelectedInterval(p, n);
 }

@@ -1,5 +1,6 @@
 #include "windows/confint/IntervalGeometry.h"
 
+#include "core/AxisTicks.h"
 #include "core/NumberText.h"
 #include "core/SimulationState.h"
 
@@ -98,20 +99,24 @@ int SteppedRow(int step) {
     return static_cast<int>(std::clamp<long long>(row, 1, drawn));
 }
 
-int GraphLabelX(int i) {
-    return GraphX(static_cast<float>(i));
+std::vector<AxisTick> CiAxisTicks(const std::function<double(double)>& xOf, double minX,
+                                  double maxX,
+                                  const std::function<double(const std::string&)>& widthOf) {
+    AxisLabelRoom room;
+    room.xOf = xOf;
+    room.widthOf = widthOf;
+    room.minX = minX;
+    room.maxX = maxX;
+    room.gap = CiX(4);
+    // Proportions are drawn ten times wider than they are.
+    if (g_isBinomial) return LinearAxisTicks(0.0, 10.0, 0.1, 0.0, room);
+    return ShownAxisTicks(0.0, 10.0, room);
 }
 
-int GraphLabelLeft(int i, int textWidth) {
-    const int centred = GraphLabelX(i) - textWidth / 2;
-    const int lowest = g_ciGraphRect.left + 2;
-    const int highest = g_ciGraphRect.right - 2 - textWidth; // the frame is right - 1
-    return std::max(lowest, std::min(centred, highest));
-}
-
-std::string AxisLabelText(int i) {
-    const double value = g_isBinomial ? i * 0.1 : ShownValue(static_cast<float>(i));
-    return FormatNumber("%.1f", value);
+std::vector<AxisTick> GraphAxisTicks(const std::function<double(const std::string&)>& widthOf) {
+    // Inside the graph's frame, clear of its edges.
+    return CiAxisTicks([](double v) { return g_ciAxisLeft + g_ciPixelsPerUnit * v; },
+                       g_ciGraphRect.left + 2, g_ciGraphRect.right - 2, widthOf);
 }
 
 // --- The scroll bar -------------------------------------------------------------------------

@@ -8,9 +8,14 @@
 // Design units: the client area is 509 x 540 at scale 1; a design length d
 // becomes trunc(d x scale) pixels, each term on its own.
 
+#include "core/AxisTicks.h"
 #include "core/Geometry.h"
 #include "core/ScrollRequest.h"
 #include "windows/confint/IntervalSeries.h"
+
+#include <functional>
+#include <string>
+#include <vector>
 
 // --- Layout (program-wide, set once when the window is created) ---------------
 
@@ -76,14 +81,14 @@ bool SelectRowAt(int y);
 // 0 when the series is empty.
 int SteppedRow(int step);
 
-// Pixel x where axis label i (0..10) is centred: where the value i is drawn.
-int GraphLabelX(int i);
-// Left edge of axis label i, textWidth wide: centred on its value, moved in
-// where it would reach the graph's frame, so the frame never cuts it.
-int GraphLabelLeft(int i, int textWidth);
-
-// Text of axis label i: the shown value of i ("%.1f"), a proportion when binomial.
-std::string AxisLabelText(int i);
+// The labels of an axis over the internal values 0..10 at round shown values
+// (proportions when binomial), each centred on xOf(value), widthOf(text)
+// pixels wide, inside minX..maxX.
+std::vector<AxisTick> CiAxisTicks(const std::function<double(double)>& xOf, double minX,
+                                  double maxX,
+                                  const std::function<double(const std::string&)>& widthOf);
+// The graph's axis labels, inside its frame.
+std::vector<AxisTick> GraphAxisTicks(const std::function<double(const std::string&)>& widthOf);
 
 // --- The scroll bar ------------------------------------------------------------------
 

@@ -251,7 +251,8 @@ bool SelectedRowValid() {
 // --- The possible mean ----------------------------------------------------------------------
 
 std::string ShownEndText(double shown) {
-    return FormatNumber(g_isBinomial ? "%.3f" : "%.2f", shown);
+    // A proportion with three decimals, a mean with two, fewer once it is large.
+    return FormatFitted(shown, g_isBinomial ? 3 : 2, kShownValueChars);
 }
 
 namespace {

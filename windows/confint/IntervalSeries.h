@@ -116,7 +116,8 @@ bool SelectedRowValid();
 void IsPlausible();
 
 // The text of a shown value as the selected interval's ends read: three
-// decimals for a proportion, else two. The verdict reads them so too.
+// decimals for a proportion, else two, fewer once it is large. The verdict
+// reads them so too.
 std::string ShownEndText(double shown);
 
 // Where the possible mean may go: the axis, 0..10 (binomial 0..1).

@@ -1,6 +1,7 @@
 #include "windows/confint/IntervalStrip.h"
 
 #include "ui/DrawingResources.h"
+#include "ui/DrawnTexts.h"
 #include "ui/FieldText.h"
 #include "ui/Gdi.h"
 #include "windows/confint/IntervalGeometry.h"
@@ -18,6 +19,7 @@ void CiText(QPainter& p, int left, int top, const QString& text, const QFont& fo
     p.setBackgroundMode(Qt::OpaqueMode);
     p.setBackground(QBrush(background));
     p.drawText(QPoint(left, top + QFontMetrics(font).ascent()), text);
+    NoteDrawnText(p, QRect(left, top, CiTextWidth(text, font), QFontMetrics(font).height()), text);
     p.restore();
 }
 
@@ -28,6 +30,10 @@ void CiTextCentred(QPainter& p, int x, int top, const QString& text, const QFont
 
 int CiTextWidth(const QString& text, const QFont& font) {
     return QFontMetrics(font).horizontalAdvance(text);
+}
+
+double CiLabelWidth(const std::string& text) {
+    return CiTextWidth(ToQt(text), g_fontArial7_5);
 }
 
 namespace {
@@ -63,8 +69,10 @@ void DrawSelectedInterval(QPainter& p, int n) {
         GdiLine(p, s.xCentre - 1, s.barY, s.xCentre + 2, s.barY, bar);
 
     GdiLine(p, s.axisLeft, s.axisY, s.axisRight, s.axisY, g_penBlack1);
-    for (int i = 0; i <= 10; ++i)
-        CiTextCentred(p, StripLabelX(i), s.labelTop, ToQt(AxisLabelText(i)), g_fontArial7_5);
+    const auto xOf = [](double v) { return CiX(70) + g_ciStripPixelsPerUnit * v; };
+    for (const AxisTick& tick :
+         CiAxisTicks(xOf, g_ciStripRect.left + 2, g_ciStripRect.right - 2, CiLabelWidth))
+        CiTextCentred(p, static_cast<int>(tick.x), s.labelTop, ToQt(tick.text), g_fontArial7_5);
     DrawTexts(p, s);
 }
 

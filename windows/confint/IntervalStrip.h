@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QRegion>
 #include <QString>
+#include <string>
 
 class QFont;
 class QPainter;
@@ -18,6 +19,8 @@ void CiText(QPainter& p, int left, int top, const QString& text, const QFont& fo
 void CiTextCentred(QPainter& p, int x, int top, const QString& text, const QFont& font,
                    const QColor& background = QColor(250, 250, 250));
 int CiTextWidth(const QString& text, const QFont& font);
+// Width of an axis label in its font (Arial 7.5).
+double CiLabelWidth(const std::string& text);
 
 // The selected interval of a Sample Size of n, when a sample of the series
 // is selected.

@@ -32,10 +32,6 @@ int StripShift() {
     return g_possibleMu ? g_possibleMuExtra : 0;
 }
 
-int StripLabelX(int i) {
-    return StripX(i);
-}
-
 // --- The selected interval ----------------------------------------------------------------
 
 SelectedStrip ComputeSelectedStrip(int n) {
@@ -62,8 +58,9 @@ SelectedStrip ComputeSelectedStrip(int n) {
     s.xCentre = StripX(iv.centre);
     s.centreText = ShownEndText(StripShown(iv.centre));
     // A sample of one value has no standard deviation to show.
-    s.sText =
-        sd < 0.0f ? "s =" : "s = " + FormatNumber("%.2f", g_isBinomial ? sd : g_dispScale * sd);
+    s.sText = sd < 0.0f ? "s ="
+                        : "s = " + FormatFitted(g_isBinomial ? sd : g_dispScale * sd, 2,
+                                                kShownValueChars);
 
     g_ciSelHasEnds = iv.hasEnds ? 1 : 0;
     if (!iv.hasEnds) return s;
@@ -94,8 +91,10 @@ SelectedStrip ComputeSelectedStrip(int n) {
 }
 
 int LowTextLeft(const SelectedStrip& strip, int textWidth) {
+    // Beside its end, but never out of the window's left edge: a long number
+    // would lose its first digits there.
     if (strip.interval.low < 0.0f) return 2;
-    return strip.xLow - CiX(2) - textWidth;
+    return std::max(2, strip.xLow - CiX(2) - textWidth);
 }
 
 int HighTextLeft(const SelectedStrip& strip, int textWidth) {
@@ -167,7 +166,7 @@ PossibleMuFigure ComputePossibleMu(int n) {
 
     // The label reads in the units of the axis below it.
     const double shown = g_isBinomial ? g_ciPopMean : ShownValue(g_ciPopMean);
-    f.muText = "\u03bc = " + FormatNumber("%.2f", shown);
+    f.muText = "\u03bc = " + FormatFitted(shown, 2, kShownValueChars);
     f.muTextTop = f.baseY + CiY(1);
 
     const int top = g_ciGraphRect.bottom;
@@ -232,7 +231,7 @@ bool SetPossibleMuFromTyped(const std::string& typed) {
 }
 
 std::string PossibleMuNumberText() {
-    return FormatNumber("%.2f", g_isBinomial ? g_ciPopMean : ShownValue(g_ciPopMean));
+    return FormatFitted(g_isBinomial ? g_ciPopMean : ShownValue(g_ciPopMean), 2, kShownValueChars);
 }
 
 Rect PossibleMuGrabRect(const PossibleMuFigure& figure) {

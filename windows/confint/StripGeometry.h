@@ -63,9 +63,6 @@ int LowTextLeft(const SelectedStrip& strip, int textWidth);
 int HighTextLeft(const SelectedStrip& strip, int textWidth);
 int CentreTextLeft(const SelectedStrip& strip, int textWidth);
 
-// Text of strip axis label i (0..10), as on the graph.
-int StripLabelX(int i);
-
 // --- The possible mean -------------------------------------------------------------
 
 struct PixelPoint {

@@ -26,8 +26,9 @@ namespace {
 constexpr int kDesignWidth = 280;
 constexpr int kDesignHeight = 136;
 constexpr int kPopulationDesignWidth = 300;
-// Beyond this the shown values would leave the range of a float.
-constexpr double kLargestSetting = 1.0e30;
+// Every mean from -1,000,000 to 1,000,000 with any SD up to 1,000,000 is
+// shown whole in every window; beyond that the numbers are refused.
+constexpr double kLargestSetting = 1.0e6;
 
 enum class Parse { Number, NotANumber, TooLarge };
 
@@ -192,15 +193,15 @@ void CPopSettingsDlg::OnSet() {
 
 void CPopSettingsDlg::OnDefault() {
     ResetDisplayTransform();
-    m_meanText = NumberText("%.2f", g_popMean);
-    m_sdText = NumberText("%.3f", g_popSD);
+    m_meanText = ShownText(g_popMean, 2);
+    m_sdText = ShownText(g_popSD, 3);
     PushTexts();
     RefreshWindows();
 }
 
 void CPopSettingsDlg::OnCancel() {
-    m_meanText = NumberText("%.2f", ShownValue(g_popMean));
-    m_sdText = NumberText("%.3f", static_cast<double>(g_popSD) * g_dispScale);
+    m_meanText = ShownText(ShownValue(g_popMean), 2);
+    m_sdText = ShownText(static_cast<double>(g_popSD) * g_dispScale, 3);
     PushTexts();
     RefreshWindows();
 }

@@ -1,8 +1,10 @@
 #include "windows/population/PopulationPicture.h"
 
+#include "core/AxisTicks.h"
 #include "core/NumberText.h"
 #include "core/SimulationState.h"
 #include "ui/DrawingResources.h"
+#include "ui/DrawnTexts.h"
 #include "ui/Gdi.h"
 
 #include <QFontMetrics>
@@ -16,6 +18,7 @@ namespace {
 
 constexpr int kContinuousColumns = 51;
 constexpr int kDiscreteColumns = 11;
+constexpr int kDesignWidth = 300;
 
 int Top(int column) {
     return g_popCurve[column + 1];
@@ -66,12 +69,17 @@ void Place(std::vector<LabelPiece>& out, const MarkerLabel& l, int limit) {
     bool left = !fitsRight;
     if (l.side == Side::AlwaysLeft) left = fitsLeft || !fitsRight;
     if (l.side == Side::AlwaysRight) left = !fitsRight && fitsLeft;
+    // Where neither side fits (a long number near an edge) the label moves
+    // in from the edge it would cross: every digit stays in the window.
     if (left) {
-        out.push_back({l.mirroredWord, mirroredX, l.top, l.colour, &font});
-        out.push_back({l.number, mirroredX - numberWidth, l.top, l.colour, &font});
+        const int shift = std::max(0, numberWidth - mirroredX);
+        out.push_back({l.mirroredWord, mirroredX + shift, l.top, l.colour, &font});
+        out.push_back({l.number, mirroredX - numberWidth + shift, l.top, l.colour, &font});
     } else {
-        out.push_back({l.word, l.rightStart, l.top, l.colour, &font});
-        out.push_back({l.number, numberX, l.top, l.colour, &font});
+        const int end = std::max(l.rightStart + wordWidth, numberX + numberWidth);
+        const int shift = std::max(std::min(0, limit - end), -l.rightStart);
+        out.push_back({l.word, l.rightStart + shift, l.top, l.colour, &font});
+        out.push_back({l.number, numberX + shift, l.top, l.colour, &font});
     }
 }
 
@@ -99,7 +107,7 @@ std::vector<LabelPiece> MeasurementMarkerLabels(int clientWidth) {
     MarkerLabel median;
     median.word = QStringLiteral("M = ");
     median.mirroredWord = QStringLiteral(" = M");
-    median.number = NumberText("%.1f", ShownValue(g_popMedian));
+    median.number = ShownText(ShownValue(g_popMedian), 1);
     median.rightStart = median.leftEnd = xMedian;
     median.gap = Px(sx, 3);
     median.top = Row(42);
@@ -112,7 +120,7 @@ std::vector<LabelPiece> MeasurementMarkerLabels(int clientWidth) {
     MarkerLabel q1;
     q1.word = QStringLiteral("Q1 = ");
     q1.mirroredWord = QStringLiteral(" = Q1");
-    q1.number = NumberText("%.2f", ShownValue(g_popQ1));
+    q1.number = ShownText(ShownValue(g_popQ1), 2);
     q1.rightStart = q1.leftEnd = XOfValue(g_popQ1);
     q1.gap = Px(sx, 6);
     q1.top = Row(56);
@@ -124,7 +132,7 @@ std::vector<LabelPiece> MeasurementMarkerLabels(int clientWidth) {
     MarkerLabel q3;
     q3.word = QStringLiteral("Q3 = ");
     q3.mirroredWord = QStringLiteral(" = Q3");
-    q3.number = NumberText("%.2f", ShownValue(g_popQ3));
+    q3.number = ShownText(ShownValue(g_popQ3), 2);
     q3.rightStart = q3.leftEnd = XOfValue(g_popQ3);
     q3.gap = Px(sx, 6);
     q3.top = Row(56);
@@ -137,7 +145,7 @@ std::vector<LabelPiece> MeasurementMarkerLabels(int clientWidth) {
     MarkerLabel mean;
     mean.word = QStringLiteral("\u03bc = ");
     mean.mirroredWord = QStringLiteral(" = \u03bc");
-    mean.number = NumberText("%.2f", ShownValue(g_popMean));
+    mean.number = ShownText(ShownValue(g_popMean), 2);
     mean.rightStart = mean.leftEnd = xMean;
     mean.gap = Px(sx, 1);
     mean.top = Row(14);
@@ -149,7 +157,7 @@ std::vector<LabelPiece> MeasurementMarkerLabels(int clientWidth) {
     MarkerLabel sd;
     sd.word = QStringLiteral("\u03c3 = ");
     sd.mirroredWord = QStringLiteral(" = \u03c3");
-    sd.number = NumberText("%.3f", static_cast<double>(g_popSD) * g_dispScale);
+    sd.number = ShownText(static_cast<double>(g_popSD) * g_dispScale, 3);
     sd.rightStart = xMean + half + Px(sx, 3);
     sd.leftEnd = xMean - half - Px(sx, 3);
     sd.gap = Px(sx, 1);
@@ -181,7 +189,7 @@ std::vector<LabelPiece> BinomialMarkerLabels(int clientWidth) {
     MarkerLabel sd;
     sd.word = QStringLiteral("\u03c3 = ");
     sd.mirroredWord = QStringLiteral(" = \u03c3");
-    sd.number = NumberText("%.3f", static_cast<double>(g_popSD) * g_dispScale);
+    sd.number = ShownText(static_cast<double>(g_popSD) * g_dispScale, 3);
     sd.rightStart = xp + half + Px(sx, 3);
     sd.leftEnd = xp - half - Px(sx, 3);
     sd.gap = Px(sx, 1);
@@ -227,23 +235,34 @@ int XOfProportion(double p) {
     return g_plotLeft + Px(sx, 10) + static_cast<int>(PlotSpan() * Tame(p));
 }
 
+QString ShownText(double value, int decimals) {
+    return QString::fromStdString(FormatFitted(value, decimals, kShownValueChars));
+}
+
 QString NumberText(const char* format, double value) {
     return QString::fromLatin1(FormatNumber(format, value).c_str());
 }
 
 std::vector<LabelPiece> MeasurementAxisLabels() {
+    // Round shown values wherever they fall on the 0..10 axis; with the
+    // shape's own transform that is the whole numbers 0 to 10.
     const float sx = g_scaleX;
-    const int firstX = g_plotLeft + Px(sx, 10);
-    QStringList texts;
-    const bool identity = g_dispShift == 0.0f && g_dispScale == 1.0f;
-    if (g_isDiscrete || identity) {
-        for (int k = 0; k <= 10; ++k)
-            texts << QString::number(k);
-        return CentredLabels(texts, firstX, Px(sx, 20));
+    AxisLabelRoom room;
+    room.xOf = [](double v) { return XOfValue(v); };
+    room.widthOf = [](const std::string& text) {
+        return TextWidth(g_fontArial7_5, QString::fromStdString(text));
+    };
+    room.minX = 0;
+    room.maxX = Px(sx, kDesignWidth);
+    room.gap = Px(sx, 3);
+    std::vector<LabelPiece> out;
+    const int top = g_popBaseline + Px(g_scaleY, 2);
+    for (const AxisTick& tick : ShownAxisTicks(0.0, 10.0, room)) {
+        const QString text = QString::fromStdString(tick.text);
+        const int x = static_cast<int>(tick.x) - TextWidth(g_fontArial7_5, text) / 2;
+        out.push_back({text, x, top, QColor(0, 0, 0), &g_fontArial7_5});
     }
-    for (int k = 0; k <= 10; k += 2)
-        texts << NumberText("%.1f", ShownValue(static_cast<float>(k)));
-    return CentredLabels(texts, firstX, Px(sx, 40));
+    return out;
 }
 
 std::vector<LabelPiece> BinomialAxisLabels() {
@@ -289,6 +308,9 @@ void DrawLabels(QPainter& p, const std::vector<LabelPiece>& labels) {
         }
         p.setPen(l.colour);
         p.drawText(l.x, l.top + ascent, l.text);
+        NoteDrawnText(p,
+                      QRect(l.x, l.top, TextWidth(*l.font, l.text), QFontMetrics(*l.font).height()),
+                      l.text);
     }
     p.setBackgroundMode(Qt::TransparentMode);
 }

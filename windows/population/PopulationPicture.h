@@ -24,6 +24,10 @@ int XOfProportion(double p);
 // "inf", when the value is not finite.
 QString NumberText(const char* format, double value);
 
+// A shown value with up to `decimals` decimals, fewer when it is large
+// (FormatFitted, core/NumberText.h).
+QString ShownText(double value, int decimals);
+
 // One piece of text placed on the picture: its top-left corner and colours.
 struct LabelPiece {
     QString text;

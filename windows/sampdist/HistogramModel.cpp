@@ -232,9 +232,10 @@ std::string SelectedSampleText() {
         text = "p = " + FormatNumber("%.2f", row.mean);
         if (row.sd > 0.0f) text += ", s = " + FormatNumber("%.2f", row.sd);
     } else {
-        text = "x = " + FormatNumber("%.2f", ShownValue(row.mean));
+        text = "x = " + FormatFitted(ShownValue(row.mean), 2, kShownValueChars);
         // A sample of one value carries -1: it has no standard deviation.
-        if (row.sd >= 0.0f) text += ", s = " + FormatNumber("%.2f", g_dispScale * row.sd);
+        if (row.sd >= 0.0f)
+            text += ", s = " + FormatFitted(g_dispScale * row.sd, 2, kShownValueChars);
     }
     return text;
 }

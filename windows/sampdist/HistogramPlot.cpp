@@ -2,6 +2,7 @@
 
 #include "core/SimulationState.h"
 #include "ui/DrawingResources.h"
+#include "ui/DrawnTexts.h"
 #include "ui/Gdi.h"
 #include "windows/sampdist/SampDistModel.h"
 #include "windows/sampdist/SamplingDistPanel.h"
@@ -35,6 +36,7 @@ Rect TextAt(QPainter& p, int x, int y, const QString& text, const QFont& font, c
     p.setBackgroundMode(Qt::OpaqueMode);
     p.setBackground(QBrush(background));
     p.drawText(QPoint(x, y + metrics.ascent()), text);
+    NoteDrawnText(p, QRect(x, y, width, metrics.height()), text);
     p.restore();
     return Rect{x, y, x + width, y + metrics.height()};
 }
@@ -317,14 +319,12 @@ void CHistogramPlot::DrawSelectedSample(QPainter& p) {
 
 void CHistogramPlot::DrawAxisScale(QPainter& p, int scrollPos) {
     const int pos = EffectiveScrollPos(scrollPos);
-    const int spacing = SdX(35);
-    const int r = (pos - 1) % 5;
-    for (int i = 0; i <= 10; ++i) {
-        const int centre = g_sdAxisLeft + i * spacing + Px(g_sdScaleX, 3.0 - 7.0 * r);
-        if (centre < g_sdAxisLeft - 2 * SdX(3)) continue;
-        TextAt(p, centre, g_sdAxisY + SdY(2), QString::fromStdString(AxisLabelText(i, pos)),
+    const auto width = [](const std::string& text) {
+        return QFontMetrics(g_fontArial7_5).horizontalAdvance(QString::fromStdString(text));
+    };
+    for (const AxisTick& tick : AxisTicksOf(pos, width))
+        TextAt(p, static_cast<int>(tick.x), g_sdAxisY + SdY(2), QString::fromStdString(tick.text),
                g_fontArial7_5, Qt::black, Align::Centre);
-    }
 
     const QString title = g_isBinomial ? QStringLiteral("Distribution of Sample Proportions")
                                        : QStringLiteral("Distribution of Sample Means");

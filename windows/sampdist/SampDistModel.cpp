@@ -3,6 +3,7 @@
 
 #include "windows/sampdist/SampDistModel.h"
 
+#include "core/AxisTicks.h"
 #include "core/NumberText.h"
 #include "core/Random.h"
 #include "core/SamplingEngine.h"
@@ -153,30 +154,35 @@ void ComputeMuPixelX() {
     g_muPixelX = TruncPixel((g_popMean * UnitsToDesignPixels() + 3.0) * g_sdScaleX + g_sdAxisLeft);
 }
 
-std::string AxisLabelText(int i, int scrollPos) {
-    const BinWidth width = CurrentBinWidth();
+std::vector<AxisTick> AxisTicksOf(int scrollPos,
+                                  const std::function<double(const std::string&)>& widthOf) {
+    const BinWidthInfo info = CurrentBinWidthInfo();
     const int pos = EffectiveScrollPos(scrollPos);
-    const int q = (pos - 1) / 5 + i;
-    // The internal value at the label and its format.
-    double value = i;
-    const char* format = "%.1f";
-    if (g_isBinomial) {
-        value = i * 0.1;
-        if (width == BinWidth::Narrow) value = q * 0.05, format = "%.2f";
-        if (width == BinWidth::Finest) value = q * 0.025, format = "%.3f";
-    } else {
-        if (width == BinWidth::Narrow) value = q * 0.5;
-        if (width == BinWidth::Finest) value = q * 0.25, format = "%.2f";
-    }
+    const float sx = g_sdScaleX;
+    if (!(sx > 0.0f)) return {};
+    // Where AxisMarkX puts a value, without its truncation, and back.
+    const double start = (3.0 - 7.0 * (pos - 1)) * sx;
+    const double perUnit = info.zoom * UnitsToDesignPixels() * sx;
+    auto valueAt = [&](double x) { return (x - g_sdAxisLeft - start) / perUnit; };
+    AxisLabelRoom room;
+    room.xOf = [&](double v) { return g_sdAxisLeft + start + perUnit * v; };
+    room.widthOf = widthOf;
+    room.minX = g_histRect.left + Px(sx, 2);
+    room.maxX = g_histRect.right - Px(sx, 2);
+    room.gap = Px(sx, 4);
+    // The values the axis reaches, and no further than its statistic goes.
+    const double top = g_isBinomial ? 1.0 : 10.0;
+    const double lo = std::max(0.0, valueAt(g_sdAxisLeft - 2.0 * Px(sx, 3)));
+    const double hi = std::min(top, valueAt(g_sdAxisRight));
     if (g_showZValues || g_showTValues) {
         // Standard errors from the mean, on the same footing as the sliders'
         // z, so a slider standing on a label shows the label's number.
         const double se = g_isBinomial ? g_standardError * 0.1 : g_standardError;
         if (!(se > 0.0)) return {};
-        return FormatNumber(format, (value - g_popMean) / se);
+        return LinearAxisTicks(lo, hi, 1.0 / se, -g_popMean / se, room);
     }
-    if (g_isBinomial) return FormatNumber(format, value);
-    return FormatNumber(format, ShownValue(static_cast<float>(value)));
+    if (g_isBinomial) return LinearAxisTicks(lo, hi, 1.0, 0.0, room);
+    return ShownAxisTicks(lo, hi, room);
 }
 
 int ReadSampleSize(const std::string& sampleSizeText, std::string& intervalWidthText) {
@@ -184,8 +190,8 @@ int ReadSampleSize(const std::string& sampleSizeText, std::string& intervalWidth
     if (n >= 1) {
         const float se = static_cast<float>(g_popSD / std::sqrt(static_cast<double>(n)));
         g_standardError = g_isBinomial ? 10.0f * se : se;
-        intervalWidthText =
-            g_isBinomial ? FormatNumber("%.4f", se) : FormatNumber("%.3f", g_dispScale * se);
+        intervalWidthText = g_isBinomial ? FormatNumber("%.4f", se)
+                                         : FormatFitted(g_dispScale * se, 3, kShownValueChars);
     } else {
         intervalWidthText.clear();
     }

@@ -20,11 +20,14 @@
 // (core/SamplingEngine.h), so a rebinned histogram always matches the one the
 // engine filled.
 
+#include "core/AxisTicks.h"
 #include "core/Geometry.h"
 #include "core/ScrollRequest.h"
 #include "core/SimulationState.h"
 
+#include <functional>
 #include <string>
+#include <vector>
 
 // --- Creation ---------------------------------------------------------------
 
@@ -78,8 +81,11 @@ int FirstVisibleBin(int scrollPos);
 int LastVisibleBin(int scrollPos);
 // g_muPixelX, the population mean's pixel at zoom 1; every full paint runs it.
 void ComputeMuPixelX();
-// Text of axis label i = 0..10 (observed, z or t values as chosen).
-std::string AxisLabelText(int i, int scrollPos);
+// The labels of the visible axis at round values (observed, z or t values as
+// chosen), each text widthOf(text) pixels wide; none for z or t without a
+// standard error.
+std::vector<AxisTick> AxisTicksOf(int scrollPos,
+                                  const std::function<double(const std::string&)>& widthOf);
 
 // --- Sample size, rebinning, bin-width buttons, scrolling --------------------
 

@@ -1,6 +1,7 @@
 #include "windows/sampdist/SamplingDistPanel.h"
 
 #include "ui/DrawingResources.h"
+#include "ui/DrawnTexts.h"
 #include "ui/Gdi.h"
 #include "windows/sampdist/HistogramPlot.h"
 
@@ -140,6 +141,7 @@ void DrawAxisTitle(QPainter& p, int clientBottom) {
     p.setBackgroundMode(Qt::OpaqueMode);
     p.setBackground(QBrush(kPanelGrey));
     p.drawText(QPoint(left, r.top + metrics.ascent()), title);
+    NoteDrawnText(p, QRect(left, r.top, metrics.horizontalAdvance(title), metrics.height()), title);
     p.restore();
     if (!letter.isNull())
         DrawLetterMark(p, font, left + metrics.horizontalAdvance(beforeLetter), r.top, letter);

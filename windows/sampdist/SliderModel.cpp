@@ -65,7 +65,7 @@ std::string SliderLabelNumber(float z) {
     if (g_showZValues || g_showTValues) return FormatNumber("%.2f", PlainZero(z));
     if (g_isBinomial)
         return FormatNumber("%.3f", ShownValue(static_cast<float>(g_popMean + z * StatisticSE())));
-    return FormatNumber("%.2f", ShownValue(SliderThreshold(z)));
+    return FormatFitted(ShownValue(SliderThreshold(z)), 2, kShownValueChars);
 }
 
 bool IsCounted(bool atOrBelowLeft, bool atOrBelowRight) {
@@ -74,8 +74,13 @@ bool IsCounted(bool atOrBelowLeft, bool atOrBelowRight) {
     return !atOrBelowLeft && atOrBelowRight;
 }
 
-// Tail probability that TailProb gives, or NaN when it has none (-1).
+// Tail probability of the normal (useT clear) or of t, or NaN when there is
+// none (-1). The normal's is taken in double, as it is shown to four decimals.
 double Tail(float z, int lowerTail, int useT, int sampleSize) {
+    if (!useT) {
+        const double normal = NormalTail(z, lowerTail);
+        return normal < 0.0 ? NAN : normal;
+    }
     const float p = TailProb(z, lowerTail, useT, sampleSize);
     return p < 0.0f ? NAN : p;
 }

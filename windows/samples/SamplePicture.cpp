@@ -1,8 +1,10 @@
 #include "windows/samples/SamplePicture.h"
 
+#include "core/AxisTicks.h"
 #include "core/NumberText.h"
 #include "core/SimulationState.h"
 #include "ui/DrawingResources.h"
+#include "ui/DrawnTexts.h"
 #include "ui/FieldText.h"
 #include "ui/Gdi.h"
 #include "windows/samples/SamplesModel.h"
@@ -70,6 +72,20 @@ void CountLabels(QPainter& p, int axisX, int baseline, float h, int step, int ab
                QString::number(k * step), font, Qt::black, TextAlign::Right, kGraphWhite);
 }
 
+// The value axis of a histogram whose value 0 stands at x0 and 10 at x10:
+// labels at round shown values, centred on them, inside minX..maxX.
+void ValueLabels(QPainter& p, int x0, int x10, int top, int minX, int maxX) {
+    AxisLabelRoom room;
+    room.xOf = [x0, x10](double v) { return x0 + (x10 - x0) * v / 10.0; };
+    room.widthOf = [](const std::string& text) { return TextWidth(g_fontArial6, ToQt(text)); };
+    room.minX = minX;
+    room.maxX = maxX;
+    room.gap = SmX(3);
+    for (const AxisTick& tick : ShownAxisTicks(0.0, 10.0, room))
+        TextAt(p, static_cast<int>(tick.x), top, ToQt(tick.text), g_fontArial6, Qt::black,
+               TextAlign::Centre, kGraphWhite);
+}
+
 void PaintGridCell(QPainter& p, const GridCell& cell, const SampleScale& scale) {
     const SampleRow& row = g_sampleStore[cell.sampleNo];
     const float h = scale.height * g_samplesScaleY;
@@ -87,10 +103,8 @@ void PaintGridCell(QPainter& p, const GridCell& cell, const SampleScale& scale) 
             const int left = GridBarLeft(x, k);
             Bar(p, left, CountLevel(y, h, row.columnCounts[k + 1]), left + SmX(5), y);
         }
-        for (int k = 0; k <= 20; k += 4)
-            TextAt(p, GridBarLeft(x, k) - SmX(3), y + SmY(1),
-                   ToQt(FormatNumber("%.0f", ShownValue(k / 2.0f))), g_fontArial6, Qt::black,
-                   TextAlign::Left, kGraphWhite);
+        ValueLabels(p, GridBarLeft(x, 0), GridBarLeft(x, 20), y + SmY(1), cell.rect.left,
+                    cell.rect.right);
     }
 
     GdiLine(p, x - 1, y - SmY(80), x - 1, y, g_penBlack1);
@@ -122,10 +136,9 @@ HistogramLayout PaintSampleHistogram(QPainter& p, int row, bool withMarker, int 
         TextAt(p, x0 + SmX(197), y0 + SmY(1), QStringLiteral("1"), g_fontArial6, Qt::black,
                TextAlign::Left, kGraphWhite);
     } else {
-        for (int k = 0; k <= 20; k += 4)
-            TextAt(p, HistogramBarSpan(layout, k + 1).left, y0 + SmY(1),
-                   ToQt(FormatNumber("%.1f", ShownValue(k / 2.0f))), g_fontArial6, Qt::black,
-                   TextAlign::Centre, kGraphWhite);
+        const Rect area = SamplesGraphArea(clientWidth);
+        ValueLabels(p, HistogramBarSpan(layout, 1).left, HistogramBarSpan(layout, 21).left,
+                    y0 + SmY(1), area.left, area.right);
     }
 
     GdiLine(p, x0 - 1, layout.axisTop, x0 - 1, y0, g_penBlack1);
@@ -180,6 +193,7 @@ void TextAt(QPainter& p, int x, int top, const QString& text, const QFont& font,
     p.setBackgroundMode(Qt::OpaqueMode);
     p.setBackground(QBrush(background));
     p.drawText(QPoint(x, top + metrics.ascent()), text);
+    NoteDrawnText(p, QRect(x, top, width, metrics.height()), text);
     p.restore();
 }
 

@@ -119,7 +119,7 @@ int FallPauseForSpeed(int speed) {
 
 std::string MeanText(float mean) {
     if (g_isBinomial) return "p = " + FormatNumber("%.2f", mean);
-    return "x = " + FormatNumber("%.2f", ShownValue(mean));
+    return "x = " + FormatFitted(ShownValue(mean), 2, kShownValueChars);
 }
 
 int MeanPixel(SampleView view, int x, float mean) {
@@ -151,7 +151,7 @@ TextPlacement SdTextPlacement(SampleView view, float mean, float sd, int meanX, 
     // A sample of one value has no standard deviation (sd is -1).
     if (!(sd >= 0.0f)) return {};
     const double shown = g_isBinomial ? sd : static_cast<double>(sd) * g_dispScale;
-    const std::string value = FormatNumber("%.2f", shown);
+    const std::string value = FormatFitted(shown, 2, kShownValueChars);
     if (value.empty()) return {};
     // Where the mean sits decides the side; proportions use the same points
     // of the axis as means (0.76 of it, 0.24 of it).

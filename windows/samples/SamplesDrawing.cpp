@@ -16,6 +16,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 const QColor kLimitPurple(160, 2, 190);
@@ -96,25 +97,30 @@ void CSamplesDlg::DrawLimits() {
     QPainter p(&g_samplesMemDC);
     const QFont& font = g_fontArial7_5;
 
+    // Each limit's text stands outside its marker, moved in from the edge of
+    // the window (or of the graph, beside the scroll bar) when a long number
+    // would cross it.
     const Rect& lower = g_lowerLimitRect;
     const QString lowerText = ToQt(LowerLimitText());
     const int lowerWidth = TextWidth(font, lowerText);
-    GdiFillRect(p, lower.left - SmX(1) - lowerWidth, lower.bottom - SmY(6), lower.right,
-                lower.bottom, g_brushWhite);
+    const int lowerX = std::max(1, lower.left - SmX(1) - lowerWidth);
+    GdiFillRect(p, lowerX, lower.bottom - SmY(6), lower.right, lower.bottom, g_brushWhite);
     GdiLine(p, lower.right - 2, lower.top, lower.right - 2, lower.bottom - 2, g_penPurple2);
     GdiLine(p, lower.right - 2, lower.bottom - 2, lower.left, lower.bottom - 2, g_penPurple2);
-    TextAt(p, lower.left - SmX(1), lower.bottom - SmY(10), lowerText, font, kLimitPurple,
-           TextAlign::Right, kGraphWhite);
+    TextAt(p, lowerX, lower.bottom - SmY(10), lowerText, font, kLimitPurple, TextAlign::Left,
+           kGraphWhite);
 
     const Rect& upper = g_upperLimitRect;
     const QString upperText = ToQt(UpperLimitText());
     const int upperWidth = TextWidth(font, upperText);
-    GdiFillRect(p, upper.left, upper.bottom - SmY(6), upper.right + SmX(1) + upperWidth,
+    const int upperX =
+        std::min(upper.right + SmX(4), SamplesGraphArea(width()).right - 1 - upperWidth);
+    GdiFillRect(p, upper.left, upper.bottom - SmY(6), std::max(upper.right, upperX + upperWidth),
                 upper.bottom, g_brushWhite);
     GdiLine(p, upper.left + 2, upper.top, upper.left + 2, upper.bottom - 2, g_penPurple2);
     GdiLine(p, upper.left + 2, upper.bottom - 2, upper.right, upper.bottom - 2, g_penPurple2);
-    TextAt(p, upper.right + SmX(4), upper.bottom - SmY(10), upperText, font, kLimitPurple,
-           TextAlign::Left, kGraphWhite);
+    TextAt(p, upperX, upper.bottom - SmY(10), upperText, font, kLimitPurple, TextAlign::Left,
+           kGraphWhite);
 
     BringFieldsIn();
     const QString percent = ToQt(ShareBetweenLimitsText(ToStd(m_sampleSize)));

@@ -186,7 +186,7 @@ namespace {
 std::string LimitText(float limit, float end) {
     const float shown = ShownValue(limit);
     if (shown == end) return FormatInt(static_cast<int>(end));
-    return FormatNumber("%.2f", shown);
+    return FormatFitted(shown, 2, kShownValueChars);
 }
 } // namespace
 

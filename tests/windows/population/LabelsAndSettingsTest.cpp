@@ -103,11 +103,10 @@ TEST_F(PopSettingsTest, SetRefusesWhatThePictureCannotShow) {
     const Case refused[] = {
         {"100", "-15", kMsgNegativeSD},
         {"100", "-0.001", kMsgNegativeSD},
-        // Axis labels such as 111482.8 and 166889.7 would run into each other.
-        {"250000", "50000", kMsgSettingsTooLarge},
-        {"-40000", "3", kMsgSettingsTooLarge},
-        // The parameters' labels would leave the window.
-        {"5", "1e9", kMsgSettingsTooLarge},
+        // Beyond a mean of a million either way or an SD of a million.
+        {"1000000.5", "15", kMsgSettingsTooLarge},
+        {"-2e6", "3", kMsgSettingsTooLarge},
+        {"5", "1000001", kMsgSettingsTooLarge},
     };
     for (const Case& c : refused) {
         messages.clear();
@@ -116,7 +115,12 @@ TEST_F(PopSettingsTest, SetRefusesWhatThePictureCannotShow) {
         EXPECT_EQ(Transform(), set) << c.mean << " " << c.sd;
     }
     // Within what the picture shows: taken, every label whole and apart.
-    for (auto [mean, sd] : {std::pair{"1000", "150"}, {"-250", "20"}, {"0.001", "0.0005"}}) {
+    for (auto [mean, sd] : {std::pair{"1000", "150"},
+                            {"-250", "20"},
+                            {"0.001", "0.0005"},
+                            {"250000", "50000"},
+                            {"-40000", "3"},
+                            {"-1000000", "1000000"}}) {
         messages.clear();
         Set(QString::fromLatin1(mean), QString::fromLatin1(sd));
         EXPECT_TRUE(messages.isEmpty()) << mean << " " << sd;
@@ -125,12 +129,12 @@ TEST_F(PopSettingsTest, SetRefusesWhatThePictureCannotShow) {
         ExpectInside(MarkerLabels(population->width()), population->width(), mean);
     }
     // An SD too small for a double is 0, as an empty field is: every value
-    // shown is the mean.
+    // shown is the mean, labelled once.
     messages.clear();
     Set(QStringLiteral("50"), QStringLiteral("1e-400"));
     EXPECT_TRUE(messages.isEmpty());
     EXPECT_EQ(g_dispScale, 0.0f);
-    EXPECT_EQ(Texts(MeasurementAxisLabels()), QStringList(6, QStringLiteral("50.0")));
+    EXPECT_EQ(Texts(MeasurementAxisLabels()), QStringList(QStringLiteral("50.00")));
     // A negative SD on a population without spread is still a negative SD.
     ASSERT_TRUE(ChooseFromShapeMenu(population.get(), ID_SHAPE_CLEAR));
     messages.clear();

@@ -226,10 +226,13 @@ TEST_F(PopSettingsTest, SetCancelAndDefault) {
                 views.samplesRedraws > 0);
 
     const std::vector<LabelPiece> axis = MeasurementAxisLabels();
-    EXPECT_EQ(Texts(axis).join(' '), QStringLiteral("62.5 77.5 92.5 107.5 122.5 137.5"));
+    // The axis still runs from 62.5 (x = 50) to 137.5 (x = 250); its labels
+    // stand at round tens, each centred under its own value.
+    EXPECT_EQ(Texts(axis).join(' '), QStringLiteral("70 80 90 100 110 120 130"));
     const QFontMetrics metrics(g_fontArial7_5);
-    for (int k = 0; k < 6; ++k) // centred under x(0), x(2), ..., x(10)
-        EXPECT_EQ(axis[k].x + metrics.horizontalAdvance(axis[k].text) / 2, 50 + 40 * k);
+    for (const LabelPiece& l : axis)
+        EXPECT_EQ(l.x + metrics.horizontalAdvance(l.text) / 2,
+                  50 + static_cast<int>(200 * (l.text.toDouble() - 62.5) / 75));
     SaveSnapshot(population->grab().toImage(), "settings-set-100-15");
 
     // CANCEL after typing, without SET, puts back what is shown.
@@ -246,7 +249,7 @@ TEST_F(PopSettingsTest, SetCancelAndDefault) {
     Set(QString::number(g_popMean, 'g', 9), QString::number(g_popSD, 'g', 9));
     EXPECT_EQ(g_dispScale, 1.0f);
     Set(QStringLiteral("50"), QString());
-    EXPECT_EQ(Texts(MeasurementAxisLabels()), QStringList(6, QStringLiteral("50.0")));
+    EXPECT_EQ(Texts(MeasurementAxisLabels()), QStringList(QStringLiteral("50.00")));
     EXPECT_TRUE(messages.isEmpty());
 }
 

@@ -160,20 +160,26 @@ TEST_F(IntervalGeometryTest, ScrollBarPagesThroughTheSeries) {
 }
 
 TEST_F(IntervalGeometryTest, AxisLabelsStandWhereTheirValuesAreDrawn) {
-    EXPECT_EQ(GraphLabelX(0), 190);
-    EXPECT_EQ(GraphLabelX(5), 334);
-    EXPECT_EQ(GraphLabelX(10), 478); // 28.9f x 10 is a hair below 289
-    // Labels keep inside the frame (180 and 488): "10.0" is not cut by it.
-    EXPECT_EQ(GraphLabelLeft(5, 20), 324);
-    EXPECT_EQ(GraphLabelLeft(10, 20), 489 - 2 - 20);
-    EXPECT_EQ(GraphLabelLeft(0, 30), 182);
-    EXPECT_EQ(AxisLabelText(3), "3.0");
+    // Six pixels a character; 28.9 pixels a unit from 190 inside the frame.
+    auto ticks = [] { return GraphAxisTicks([](const std::string& s) { return 6.0 * s.size(); }); };
+    auto texts = [&] {
+        std::string out;
+        for (const AxisTick& t : ticks())
+            out += t.text + " ";
+        return out;
+    };
+    EXPECT_EQ(texts(), "0 1 2 3 4 5 6 7 8 9 10 ");
+    for (const AxisTick& t : ticks())
+        EXPECT_EQ(static_cast<int>(t.x), GraphX(static_cast<float>(t.value))) << t.text;
+    // Shown 50 .. 150: tens are 28.9 px apart, "100" and "110" need 22; a
+    // label that would cross the frame (182..487) is left out: "150" would
+    // end at 488, "0.0" start at 181.
     g_dispFromMean = 5.0f;
     g_dispScale = 10.0f;
     g_dispToMean = 100.0f;
-    EXPECT_EQ(AxisLabelText(3), "80.0");
+    EXPECT_EQ(texts(), "50 60 70 80 90 100 110 120 130 140 ");
     g_isBinomial = 1;
-    EXPECT_EQ(AxisLabelText(3), "0.3");
+    EXPECT_EQ(texts(), "0.1 0.2 0.3 0.4 0.5 0.6 0.7 0.8 0.9 ");
 }
 
 // --- The selected interval --------------------------------------------------------------------
@@ -211,6 +217,15 @@ TEST_F(IntervalGeometryTest, SelectedIntervalEndsTextsAndBar) {
     EXPECT_EQ(LowTextLeft(s, 50), 254 - 2 - 50);
     EXPECT_EQ(HighTextLeft(s, 50), 301);
     EXPECT_EQ(CentreTextLeft(s, 30), 277 - 18);
+    // A long end text with no room left of its end starts at the window's
+    // edge, whole: shown through mean 2000 / SD 300 the end is 1922.40.
+    EXPECT_EQ(LowTextLeft(s, 300), 2);
+    g_dispFromMean = 5.0f;
+    g_dispToMean = 2000.0f;
+    g_dispScale = 200.0f;
+    EXPECT_EQ(ComputeSelectedStrip(25).lowText, "low = 1922.40");
+    g_dispScale = 1.0f;
+    g_dispToMean = 5.0f;
 
     // One-sided: only the drawn end, the bar open to the axis' end.
     g_ciOneSided = 1;

@@ -354,31 +354,53 @@ TEST_F(SampDistModelTest, BinWidthButtonsConvertTheScrollPosition) {
 }
 
 TEST_F(SampDistModelTest, AxisConversionsAndLabelsFollowZoomAndScroll) {
+    // Labels six pixels a character, at the round values that fit: worked
+    // out by hand from 35 pixels a unit at zoom 1 (the axis 251..616).
+    auto texts = [](int pos) {
+        std::vector<std::string> out;
+        for (const AxisTick& t :
+             AxisTicksOf(pos, [](const std::string& s) { return 6.0 * s.size(); }))
+            out.push_back(t.text);
+        return out;
+    };
+    using Texts = std::vector<std::string>;
     // Zoom 1: 35 pixels per unit from the axis start at 251.
     EXPECT_EQ(ValueToAxisPixel(5.0f, 1), 251 + 175);
-    EXPECT_EQ(AxisLabelText(5, 1), "5.0");
-    // Width 0.1 at position 31 starts at 3.0 with 70 pixels per unit.
+    EXPECT_EQ(texts(1), (Texts{"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
+    // Width 0.1 at position 31 starts at 3.0 with 70 pixels per unit: halves.
     ChooseBinWidth(BinWidth::Narrow, 31, "4");
     EXPECT_EQ(ValueToAxisPixel(5.0f, 31), 251 + 140);
     EXPECT_FLOAT_EQ(AxisPixelToValue(251 + 140, 31), 5.0f);
-    EXPECT_EQ(AxisLabelText(1, 31), "3.5");
+    EXPECT_EQ(texts(31),
+              (Texts{"3.0", "3.5", "4.0", "4.5", "5.0", "5.5", "6.0", "6.5", "7.0", "7.5", "8.0"}));
     ChooseBinWidth(BinWidth::Finest, 31, "4"); // one position moves a value by 7 pixels
     EXPECT_EQ(ValueToAxisPixel(5.0f, 90) - ValueToAxisPixel(5.0f, 91), 7);
-    EXPECT_EQ(AxisLabelText(0, 11), "0.50");
+    // 140 pixels a unit from 0.44 to 3.09: fifths.
+    EXPECT_EQ(texts(11), (Texts{"0.6", "0.8", "1.0", "1.2", "1.4", "1.6", "1.8", "2.0", "2.2",
+                                "2.4", "2.6", "2.8", "3.0"}));
 
-    // A display transform changes the observed labels only; z labels count
-    // standard errors from the mean, and have no number without one.
+    // A display transform changes the observed labels only (50 .. 150);
+    // z labels count standard errors from the mean, 0 among them, and have
+    // no number without one.
     ChooseBinWidth(BinWidth::Medium, 1, "4");
     g_dispFromMean = 5.0f;
     g_dispScale = 10.0f;
     g_dispToMean = 100.0f;
-    EXPECT_EQ(AxisLabelText(6, 1), "110.0");
+    EXPECT_EQ(texts(1),
+              (Texts{"50", "60", "70", "80", "90", "100", "110", "120", "130", "140", "150"}));
+    const Texts z{"-5", "-4", "-3", "-2", "-1", "0", "1", "2", "3", "4", "5"};
     g_showZValues = 1;
-    EXPECT_EQ(AxisLabelText(7, 1), "2.0");
-    UseProportions(); // one standard error is 0.1
-    EXPECT_EQ(AxisLabelText(7, 1), "2.0");
+    EXPECT_EQ(texts(1), z);
+    EXPECT_EQ(AxisTicksOf(1, [](const std::string& s) { return 6.0 * s.size(); })[5].x,
+              251 + 3 + 175); // 0 stands at the mean, 5
+    UseProportions();         // one standard error is 0.1
+    EXPECT_EQ(texts(1), z);
+    g_showZValues = 0;
+    EXPECT_EQ(texts(1),
+              (Texts{"0.0", "0.1", "0.2", "0.3", "0.4", "0.5", "0.6", "0.7", "0.8", "0.9", "1.0"}));
+    g_showZValues = 1;
     g_standardError = 0.0f;
-    EXPECT_EQ(AxisLabelText(7, 1), "");
+    EXPECT_TRUE(texts(1).empty());
 }
 
 TEST_F(SampDistModelTest, VerticalScaleFitsTheTallestColumn) {
