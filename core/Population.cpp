@@ -337,22 +337,44 @@ void RunPopulationChangeSequence(bool emptySettingsFields) {
     if (g_samplingDistWndVisible) Views().RefreshDorvaneForPopulation();
 }
 
+namespace {
+
+// The Dorvane sliders hold their place as shown values. A new shown scale
+// carries those values with it, so a slider stays where it stood against
+// the population instead of keeping a number of the old scale.
+void CarrySliderValues(float toMean, float fromMean, float scale) {
+    if (scale == 0.0f) return;
+    auto carry = [&](float& value) {
+        const double inner = (value - static_cast<double>(toMean)) / scale + fromMean;
+        const double shown = (inner - g_dispFromMean) * g_dispScale + g_dispToMean;
+        if (std::isfinite(shown)) value = static_cast<float>(shown);
+    };
+    carry(g_leftSliderValue);
+    carry(g_rightSliderValue);
+}
+
+} // namespace
+
 bool SetDisplayTarget(float mean, float sd) {
     if (g_popSD == 0.0f || !std::isfinite(mean)) return false;
     const float scale = sd / g_popSD;
     if (!std::isfinite(scale)) return false;
+    const float before[] = {g_dispToMean, g_dispFromMean, g_dispScale};
     g_dispToMean = mean;
     g_dispFromMean = g_popMean;
     g_dispShift = mean - g_popMean;
     g_dispScale = scale;
+    CarrySliderValues(before[0], before[1], before[2]);
     return true;
 }
 
 void ResetDisplayTransform() {
+    const float before[] = {g_dispToMean, g_dispFromMean, g_dispScale};
     g_dispToMean = g_popMean;
     g_dispFromMean = g_popMean;
     g_dispShift = 0.0f;
     g_dispScale = 1.0f;
+    CarrySliderValues(before[0], before[1], before[2]);
 }
 
 std::string SettingsMeanText() {

@@ -15,6 +15,8 @@
 inline constexpr char kTypeValueTip[] = "Double-click to type a value";
 inline constexpr char kMoveByKeysTip[] =
     "; with the keyboard, Left and Right move it a pixel (Shift: ten) and Enter types its value";
+// What a label's tip adds for the keyboard.
+inline constexpr char kTypeByKeysTip[] = "; with the keyboard, Tab to it and press Enter";
 
 class CValueEditor : public QLineEdit {
     Q_OBJECT

@@ -103,9 +103,13 @@ void CConfIntervalDlg::PlaceFocusSpots() {
 
 HoverHint CConfIntervalDlg::HoverAt(QPoint at) const {
     if (g_possibleMu) {
-        if (m_region.contains(at)) return {Qt::SizeHorCursor, QString::fromLatin1(kMuTip)};
+        // The keyboard's way too: the focus spot's tip never shows.
+        if (m_region.contains(at))
+            return {Qt::SizeHorCursor,
+                    QString::fromLatin1(kMuTip) + QString::fromLatin1(kMoveByKeysTip)};
         if (m_muLabel.Contains(at.x(), at.y()))
-            return {Qt::PointingHandCursor, QString::fromLatin1(kTypeValueTip)};
+            return {Qt::PointingHandCursor,
+                    QString::fromLatin1(kTypeValueTip) + QString::fromLatin1(kTypeByKeysTip)};
     }
     if (g_samplesDrawn > 0 && g_ciGraphRect.Contains(at.x(), at.y()))
         return {Qt::PointingHandCursor, QStringLiteral("Click an interval to select its sample")};

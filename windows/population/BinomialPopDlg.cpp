@@ -9,6 +9,7 @@
 #include "ui/DialogTemplate.h"
 #include "ui/DrawingResources.h"
 #include "ui/FieldText.h"
+#include "ui/FocusRing.h"
 #include "ui/FocusSpot.h"
 #include "ui/Gdi.h"
 #include "ui/RepaintNow.h"
@@ -131,7 +132,11 @@ void CBinomialPopDlg::DrawBinomialPicture() {
 
 void CBinomialPopDlg::PlaceFocusSpot() {
     if (!m_barSpot) return;
-    m_barSpot->Place(g_isBinomial ? m_handles[m_keyBar] : Rect{});
+    // The chosen bar's whole column, so the focus ring frames the bar and,
+    // however low its top (p = 0 or 1), stays clear of the axis labels.
+    const Rect column{BarLeft(m_keyBar), m_plotRect.top + kFocusRingOutset + 1,
+                      BarRight(m_keyBar), g_popBaseline - kFocusRingOutset};
+    m_barSpot->Place(g_isBinomial ? column : Rect{});
     m_barSpot->Describe(ToQt(PopulationDescription({})) +
                         (m_keyBar == 1 ? QStringLiteral(". The failures bar is chosen.")
                                        : QStringLiteral(". The successes bar is chosen.")));

@@ -178,13 +178,16 @@ void CPopSettingsDlg::OnSet() {
     }
     // Tried on the picture first: numbers whose axis or parameter labels
     // would not fit the Population window are refused, the transform kept.
-    const float before[] = {g_dispToMean, g_dispFromMean, g_dispShift, g_dispScale};
+    const float before[] = {g_dispToMean, g_dispFromMean,    g_dispShift,
+                            g_dispScale,  g_leftSliderValue, g_rightSliderValue};
     const bool set = SetDisplayTarget(static_cast<float>(mean), static_cast<float>(sd));
     if (!set || !PictureLabelsFit(PopulationWindowWidth())) {
         g_dispToMean = before[0];
         g_dispFromMean = before[1];
         g_dispShift = before[2];
         g_dispScale = before[3];
+        g_leftSliderValue = before[4];
+        g_rightSliderValue = before[5];
         ShowMessage(this, QString::fromLatin1(kMsgSettingsTooLarge));
         return;
     }

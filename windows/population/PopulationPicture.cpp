@@ -38,28 +38,27 @@ int TextWidth(const QFont& font, const QString& text) {
 enum class Side { Auto, AlwaysLeft, AlwaysRight };
 
 // A label made of a word and a number. On the right it starts at rightStart,
-// its number placed at the start plus the number's own width plus gap; on
-// the left (mirrored) it ends at leftEnd, number first.
+// the number right after the word; on the left (mirrored) it ends at
+// leftEnd, number first.
 struct MarkerLabel {
     QString word;         // "M = "
     QString mirroredWord; // " = M"
     QString number;
     int rightStart = 0;
     int leftEnd = 0;
-    int gap = 0;
     int top = 0;
     QColor colour;
     const QFont* font = nullptr;
     Side side = Side::Auto;
-    bool numberAfterWord = false; // the number follows the word directly
 };
 
 void Place(std::vector<LabelPiece>& out, const MarkerLabel& l, int limit) {
     const QFont& font = *l.font;
     const int numberWidth = TextWidth(font, l.number);
     const int wordWidth = TextWidth(font, l.word);
-    const int numberX =
-        l.numberAfterWord ? l.rightStart + wordWidth : l.rightStart + numberWidth + l.gap;
+    // The word ends in its space, so the number follows it directly: no gap
+    // that grows with the number, no number run into the word.
+    const int numberX = l.rightStart + wordWidth;
     // A side fits when the label as it would be drawn there does: on the
     // right up to the limit, measured to the end of the number where it is
     // put; on the left from the window's edge.
@@ -109,7 +108,6 @@ std::vector<LabelPiece> MeasurementMarkerLabels(int clientWidth) {
     median.mirroredWord = QStringLiteral(" = M");
     median.number = ShownText(ShownValue(g_popMedian), 1);
     median.rightStart = median.leftEnd = xMedian;
-    median.gap = Px(sx, 3);
     median.top = Row(42);
     median.colour = red;
     median.font = &g_fontArial7_5;
@@ -122,7 +120,6 @@ std::vector<LabelPiece> MeasurementMarkerLabels(int clientWidth) {
     q1.mirroredWord = QStringLiteral(" = Q1");
     q1.number = ShownText(ShownValue(g_popQ1), 2);
     q1.rightStart = q1.leftEnd = XOfValue(g_popQ1);
-    q1.gap = Px(sx, 6);
     q1.top = Row(56);
     q1.colour = black;
     q1.font = &g_fontArial7_5;
@@ -134,12 +131,26 @@ std::vector<LabelPiece> MeasurementMarkerLabels(int clientWidth) {
     q3.mirroredWord = QStringLiteral(" = Q3");
     q3.number = ShownText(ShownValue(g_popQ3), 2);
     q3.rightStart = q3.leftEnd = XOfValue(g_popQ3);
-    q3.gap = Px(sx, 6);
     q3.top = Row(56);
     q3.colour = black;
     q3.font = &g_fontArial7_5;
     q3.side = Side::AlwaysRight;
     Place(out, q3, limit);
+    // Quartiles close together (both 0 in an empty population) would run
+    // into one text: Q3's label moves right, or Q1's left, to keep a gap.
+    const std::size_t q1At = out.size() - 4, q3At = out.size() - 2;
+    auto extent = [&](std::size_t at, bool right) {
+        const LabelPiece& a = out[at];
+        const LabelPiece& b = out[at + 1];
+        return right ? std::max(a.x + TextWidth(*a.font, a.text), b.x + TextWidth(*b.font, b.text))
+                     : std::min(a.x, b.x);
+    };
+    const int overlap = extent(q1At, true) + Px(sx, 6) - extent(q3At, false);
+    if (overlap > 0) {
+        const bool q3Moves = extent(q3At, true) + overlap <= limit;
+        for (std::size_t at = q3Moves ? q3At : q1At, end = at + 2; at < end; ++at)
+            out[at].x += q3Moves ? overlap : -overlap;
+    }
 
     const int xMean = XOfValue(g_popMean);
     MarkerLabel mean;
@@ -147,7 +158,6 @@ std::vector<LabelPiece> MeasurementMarkerLabels(int clientWidth) {
     mean.mirroredWord = QStringLiteral(" = \u03bc");
     mean.number = ShownText(ShownValue(g_popMean), 2);
     mean.rightStart = mean.leftEnd = xMean;
-    mean.gap = Px(sx, 1);
     mean.top = Row(14);
     mean.colour = blue;
     mean.font = &g_fontSymbol8;
@@ -160,7 +170,6 @@ std::vector<LabelPiece> MeasurementMarkerLabels(int clientWidth) {
     sd.number = ShownText(static_cast<double>(g_popSD) * g_dispScale, 3);
     sd.rightStart = xMean + half + Px(sx, 3);
     sd.leftEnd = xMean - half - Px(sx, 3);
-    sd.gap = Px(sx, 1);
     sd.top = Row(27);
     sd.colour = black;
     sd.font = &g_fontSymbol8;
@@ -182,7 +191,6 @@ std::vector<LabelPiece> BinomialMarkerLabels(int clientWidth) {
     p.top = Row(18);
     p.colour = QColor(0, 0, 255);
     p.font = &g_fontArial7_5;
-    p.numberAfterWord = true;
     Place(out, p, limit);
 
     const int half = SdHalfWidth();
@@ -192,7 +200,6 @@ std::vector<LabelPiece> BinomialMarkerLabels(int clientWidth) {
     sd.number = ShownText(static_cast<double>(g_popSD) * g_dispScale, 3);
     sd.rightStart = xp + half + Px(sx, 3);
     sd.leftEnd = xp - half - Px(sx, 3);
-    sd.gap = Px(sx, 1);
     sd.top = Row(33);
     sd.colour = QColor(0, 0, 0);
     sd.font = &g_fontSymbol8;

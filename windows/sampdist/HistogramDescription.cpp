@@ -18,7 +18,37 @@ std::string CountedSide() {
     return "lie above " + left + " and at or below " + right;
 }
 
+// The readouts' name for what the sliders count, as the panel heads them.
+const char* CountedSideWord() {
+    if (g_oneSlider) return g_proportionAbove ? "Above" : "Below";
+    return g_proportionAbove ? "Outside" : "Between";
+}
+
+std::string Samples(int count) {
+    return FormatGroupedInt(count) + (count == 1 ? " sample" : " samples");
+}
+
 } // namespace
+
+std::string OffPlotTip(const OffPlot& side, bool leftEnd) {
+    if (side.samples < 1) return {};
+    std::string text = Samples(side.samples) + (side.samples == 1 ? " lies " : " lie ") +
+                       (leftEnd ? "left" : "right") + " of the part of the axis in view; ";
+    const std::string counted = std::string("counted in Number ") + CountedSideWord();
+    if (side.counted < 1) return text + "none of them is " + counted;
+    if (side.counted >= side.samples)
+        return text + (side.samples == 1 ? "it is " : "all of them are ") + counted + " (red)";
+    return text + FormatGroupedInt(side.counted) + " of them " +
+           (side.counted == 1 ? "is " : "are ") + counted + " (red)";
+}
+
+std::string SamplesWithoutStatisticNote(const SliderSplit& split) {
+    const int drawn = std::clamp(g_samplesDrawn, 0, kMaxSamples);
+    const int without = drawn - split.total;
+    if (without < 1) return {};
+    return Samples(without) + " with s = 0 " + (without == 1 ? "has" : "have") +
+           " no t value;\ncounts and proportions are of the other " + FormatGroupedInt(split.total);
+}
 
 std::string HistogramDescription(const std::string& countedNumber,
                                  const std::string& countedProportion) {

@@ -60,6 +60,19 @@ HistogramScale ComputeHistogramScale(int maxCount, int maxHeight, float scaleY) 
     const double h = maxHeight;
     const double cmax = std::max(maxCount, 0);
 
+    // A small series stands tall, so a slow demonstration of a few samples
+    // is plain to see: ticks of 1, 2, 5 or 10 samples, four to ten of them,
+    // with a step of room over the tallest column. The engine's fit test
+    // multiplies the height by scaleY once more, so the scale leaves it out.
+    if (cmax >= 1) {
+        for (const int smallStep : {1, 2, 5, 10}) {
+            const int ticks = std::max(4, maxCount / smallStep + 2);
+            if (ticks > 10) continue;
+            const double scale = (h + 1) / (static_cast<double>(smallStep) * ticks) / scaleY;
+            return HistogramScale{smallStep, ticks, static_cast<float>(scale)};
+        }
+    }
+
     int step = 25;
     double r = cmax * s0 * scaleY <= h ? s0 : h / cmax;
     double ticks = std::trunc(h / (26.0 * r)) + 1;
@@ -123,6 +136,8 @@ void ChooseHistogramScale(const std::string& sampleSizeText,
     if (g_showNormalOutline)
         tallest = std::max(tallest, NormalCurvePeak(sampleSizeText, numberOfSamplesText));
     if (g_showPopOutline) tallest = std::max(tallest, PopulationOutlinePeak(numberOfSamplesText));
+    // A run about to draw its first sample is scaled for one.
+    if (g_samplesExist && g_seriesTargetCount > 0) tallest = std::max(tallest, 1.0);
     const int cmax = static_cast<int>(std::ceil(std::min(tallest, 1.0e8)));
     const HistogramScale scale = ComputeHistogramScale(cmax, g_histMaxHeight, g_sdScaleY);
     g_histTickStep = scale.tickStep;
@@ -136,6 +151,10 @@ int LayoutHistogramColumns(int scrollPos) {
     const int width = Px(sx, wide ? 16 : 6);
     const int first = FirstVisibleBin(scrollPos);
     const int last = std::min(LastVisibleBin(scrollPos), kHistogramBins);
+    // A wide bin is 17.5 design pixels and centred on its value's mark (3
+    // pixels right of the value), so its column starts 6 pixels before the
+    // grid of 18 and 17; the first one is cut at the axis start.
+    const int wideBack = wide ? Px(sx, 6) : 0;
     int count = 0;
     int x = g_sdAxisLeft + 1;
     for (int k = first; k <= last && count < kSdColumnSlots; ++k) {
@@ -144,7 +163,8 @@ int LayoutHistogramColumns(int scrollPos) {
         ++count;
         // The stored rectangle reaches one pixel below the axis so a click on
         // the axis line still finds its column.
-        g_sdColumnRect[count] = Rect{x, g_sdAxisY - h, x + width, g_sdAxisY + 1};
+        const int left = std::max(x - wideBack, g_sdAxisLeft + 1);
+        g_sdColumnRect[count] = Rect{left, g_sdAxisY - h, x - wideBack + width, g_sdAxisY + 1};
         g_sdColumnBin[count] = k;
         if (wide) {
             // Wide columns stand alternately 18 and 17 design pixels apart.

@@ -4,6 +4,7 @@
 #include "ui/DrawingResources.h"
 #include "ui/DrawnTexts.h"
 #include "ui/Gdi.h"
+#include "ui/LetterMark.h"
 #include "windows/sampdist/SampDistModel.h"
 #include "windows/sampdist/SamplingDistPanel.h"
 
@@ -12,6 +13,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygon>
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
 
@@ -91,25 +93,6 @@ QPainterPath AreaUnderCurve(const NormalCurve& curve, int from, int to) {
 
 } // namespace
 
-void DrawLetterMark(QPainter& p, const QFont& font, int glyphLeft, int textTop, QChar letter) {
-    // The stroke is placed on the letter's own ink, as the font measures it,
-    // with one clear pixel row between them.
-    const QFontMetrics metrics(font);
-    const QRect ink = metrics.boundingRect(letter);
-    const int left = glyphLeft + ink.left();
-    const int right = glyphLeft + ink.left() + ink.width() - 1;
-    const int inkTop = textTop + metrics.ascent() + ink.top();
-    if (letter == QLatin1Char('x')) {
-        GdiLine(p, left, inkTop - 2, right + 1, inkTop - 2, g_penBlack1);
-    } else if (letter == QLatin1Char('p')) {
-        // A hat: up from the left of the letter to its middle, down to its right.
-        SdPolyline(p,
-                   QPolygon({QPoint(left, inkTop - 2), QPoint((left + right) / 2, inkTop - 4),
-                             QPoint(right, inkTop - 2)}),
-                   g_penBlack1);
-    }
-}
-
 void CHistogramPlot::DrawHistogramGraph(QPainter& p, const PlotFields& fields) {
     const int pos = fields.scrollPos;
     // The previous latest column belonged to the picture drawn over now.
@@ -130,7 +113,7 @@ void CHistogramPlot::DrawHistogramGraph(QPainter& p, const PlotFields& fields) {
     // One pass over the series serves the red columns and the marks of the
     // samples beyond the axis, as it serves the readouts.
     SliderSplit split;
-    SplitBySliders(split);
+    SplitBySliders(split, pos);
     if (g_drawFinished) RecolourCountedColumns(p, columns, split);
     DrawOffPlotMarks(p, split);
 
@@ -191,6 +174,8 @@ void CHistogramPlot::DrawOffPlotMarks(QPainter& p, const SliderSplit& split) {
         return side.counted > 0 ? CountedColour() : QColor(Qt::black);
     };
     m_offPlotMarks[0] = m_offPlotMarks[1] = Rect{};
+    m_offPlotTips[0] = OffPlotTip(split.below, true);
+    m_offPlotTips[1] = OffPlotTip(split.beyond, false);
     if (split.below.samples > 0) {
         const QString label =
             QStringLiteral("\u25c4 ") + number(split.below) + QStringLiteral(" further left");
@@ -201,6 +186,18 @@ void CHistogramPlot::DrawOffPlotMarks(QPainter& p, const SliderSplit& split) {
         const QString label = number(split.beyond) + QStringLiteral(" further right \u25ba");
         m_offPlotMarks[1] = TextAt(p, g_sdAxisRight - SdX(4), top, label, g_fontArial7_5,
                                    colour(split.beyond), Align::Right);
+    }
+    // Samples left out of every column and count (no t value) are said
+    // once, under the marks, with the base the readouts stand on.
+    m_noteBox = Rect{};
+    const QStringList note =
+        QString::fromStdString(SamplesWithoutStatisticNote(split)).split(QLatin1Char('\n'));
+    int lineTop = top + SdY(12);
+    for (const QString& line : note) {
+        const Rect cell = TextAt(p, (g_sdAxisLeft + g_sdAxisRight) / 2, lineTop, line,
+                                 g_fontArial7_5, Qt::black, Align::Centre);
+        if (!cell.IsEmpty()) m_noteBox = m_noteBox.IsEmpty() ? cell : United(m_noteBox, cell);
+        lineTop += SdY(12);
     }
 }
 
@@ -403,8 +400,9 @@ void CHistogramPlot::DrawSliderHandle(QPainter& p, int x, bool left, bool letter
     const QString label = QString::fromStdString(SliderLabelText(z, letterOnly));
     const QFontMetrics metrics(g_fontArial7_5);
     const int boxWidth = metrics.horizontalAdvance(label) + SdX(6);
-    const int boxTop = r.top + SdY(3);
-    const int boxBottom = boxTop + metrics.height() + SdY(4);
+    // Under the axis' tick labels, which the box would otherwise hide.
+    const int boxTop = g_sdAxisY + SdY(2) + metrics.height();
+    const int boxBottom = boxTop + metrics.height() + SdY(3);
     const int inLeft = g_histRect.left + 1, inRight = g_histRect.right - 1;
     int boxLeft = left ? r.left - boxWidth : r.right;
     if (boxLeft < inLeft) boxLeft = r.right;

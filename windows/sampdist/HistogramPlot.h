@@ -7,6 +7,7 @@
 // window's model (SampDistModel.h).
 
 #include "core/Geometry.h"
+#include "ui/LetterMark.h"
 
 #include <functional>
 #include <string>
@@ -44,6 +45,10 @@ class CHistogramPlot {
     // The marks of samples beyond the axis last drawn at its left and right
     // end (empty when there were none).
     const Rect& OffPlotMark(bool leftEnd) const { return m_offPlotMarks[leftEnd ? 0 : 1]; }
+    // What such a mark means, in words, for its tooltip.
+    const std::string& OffPlotMarkTip(bool leftEnd) const { return m_offPlotTips[leftEnd ? 0 : 1]; }
+    // The note of samples without a t value last drawn (empty when none).
+    const Rect& NoStatisticNote() const { return m_noteBox; }
 
     // During a draw: the previous latest column turns green again and the
     // column of the latest sample is drawn black. Paints on the surface and
@@ -67,9 +72,6 @@ class CHistogramPlot {
     Rect m_latestColumn;
     Rect m_labelBox[2];
     Rect m_offPlotMarks[2];
+    std::string m_offPlotTips[2];
+    Rect m_noteBox;
 };
-
-// A one-pixel stroke over a letter of a text drawn with its top at textTop,
-// the letter's glyph starting at glyphLeft: a bar for "x" (x-bar), a hat for
-// "p" (p-hat), each on the letter's measured ink with a clear row between.
-void DrawLetterMark(QPainter& p, const QFont& font, int glyphLeft, int textTop, QChar letter);

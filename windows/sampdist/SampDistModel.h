@@ -201,8 +201,9 @@ bool AtOrBelow(float statistic, double threshold);
 // Samples 1..g_samplesDrawn whose statistic is at or below the slider at z.
 int CountAtOrBelow(float z);
 
-// Samples whose statistic lies beyond the columns the axis can show at the
-// current width, on one side, and how many of them the readouts count.
+// Samples whose statistic lies beyond the columns in view (the axis zoomed
+// and scrolled as it stands), on one side, and how many of them the readouts
+// count.
 struct OffPlot {
     int samples = 0;
     int counted = 0;
@@ -210,8 +211,9 @@ struct OffPlot {
 
 // The series split by the sliders: one pass that both the readouts and the
 // red columns use. Per bin of the width's range (1..21, 51, 101 or 201) the
-// samples at or below each slider; the samples below the first column and
-// beyond the last; and the totals over every sample with a statistic.
+// samples at or below each slider; the samples left of the first column in
+// view and right of the last; and the totals over every sample with a
+// statistic.
 struct SliderSplit {
     int atOrBelowLeft[kHistogramBins + 1] = {};
     int atOrBelowRight[kHistogramBins + 1] = {}; // with one slider, as the left
@@ -220,7 +222,7 @@ struct SliderSplit {
     int counted = 0; // of those, on the counted side (above, below, between, outside)
     int leftCount = 0, rightCount = 0;
 };
-void SplitBySliders(SliderSplit& split);
+void SplitBySliders(SliderSplit& split, int scrollPos = 1);
 
 struct SliderReadouts {
     std::string actualNumber;     // 1027
@@ -245,7 +247,9 @@ struct HistogramScale {
     float countScale; // pixels of column height per sample
 };
 
-// The scale for a tallest column of maxCount samples in maxHeight pixels.
+// The scale for a tallest column of maxCount samples in maxHeight pixels:
+// up to 89 samples in ticks of 1, 2, 5 or 10, beyond that in ticks of 25
+// doubled until at most ten fit.
 HistogramScale ComputeHistogramScale(int maxCount, int maxHeight, float scaleY);
 // Largest count in bins 1..lastBin of the current width.
 int LargestBinCount();
@@ -303,6 +307,15 @@ std::string SelectedSampleText();
 // x = 5.50"). countedNumber and countedProportion are the window's readouts.
 std::string HistogramDescription(const std::string& countedNumber,
                                  const std::string& countedProportion);
+
+// The words behind the mark of the samples beyond one end of the view: how
+// many lie there and how many of them the readouts count ("1,305 samples lie
+// right of the part of the axis in view; 20 of them are counted in Number
+// Outside (red)"); "" when there are none.
+std::string OffPlotTip(const OffPlot& side, bool leftEnd);
+// Samples with no statistic (a t value needs s > 0) and the base the counts
+// and proportions then stand on, in two lines; "" when every sample has one.
+std::string SamplesWithoutStatisticNote(const SliderSplit& split);
 
 // --- Normal curve -----------------------------------------------------------
 

@@ -83,10 +83,16 @@ void CSamplingDistDlg::PaintWhole() {
     KeepSlidersOnAxis();
     EmptyFiguresOfDiscardedSeries();
 
+    // Proportions have no t row.
+    auto inTRow = [](int id) { return id == IDC_SD_T_NUMBER || id == IDC_SD_T_PROPORTION; };
+    auto shown = [&](int id) { return !(g_isBinomial && inTRow(id)); };
+    for (int id : {IDC_SD_T_NUMBER, IDC_SD_T_PROPORTION})
+        if (Control(id)->isVisibleTo(this) != shown(id)) Control(id)->setVisible(shown(id));
     QPainter p(&g_sdMemDC);
     // Each readout sits in a sunken edge: dark above and left, light below
     // and right.
     for (int id : kReadoutIds) {
+        if (!shown(id)) continue;
         const Rect r = ToRect(Control(id)->geometry());
         const QBrush dark(QColor(110, 110, 110)), light(QColor(250, 250, 250));
         GdiFillRect(p, r.left, r.top, r.right, r.top + 1, dark);
@@ -103,6 +109,7 @@ void CSamplingDistDlg::PaintWhole() {
         {IDC_SD_T_PROPORTION, counted},      {IDC_SD_ACTUAL_NUMBER, &g_brushPurple},
         {IDC_SD_Z_NUMBER, &g_brushPurple},   {IDC_SD_T_NUMBER, &g_brushPurple}};
     for (const auto& [id, brush] : frames) {
+        if (!shown(id)) continue;
         const QRect r = Control(id)->geometry();
         GdiFrameRect(p, r.left() - 2, r.top() - 2, r.left() + r.width() + 2,
                      r.top() + r.height() + 2, QPen(brush->color()));

@@ -119,11 +119,18 @@ HoverHint CSamplingDistDlg::HoverAt(QPoint at) const {
     for (const bool left : {true, false}) {
         if (!left && g_oneSlider) continue;
         const Rect& handle = left ? g_leftSliderRect : g_rightSliderRect;
+        // The keyboard's way is said where the mouse's is: the focus spot's
+        // own tooltip never shows, as the window takes the pointer's events.
         if (handle.Contains(at.x(), at.y()))
-            return {Qt::SizeHorCursor, QString::fromLatin1(kSliderTip)};
+            return {Qt::SizeHorCursor,
+                    QString::fromLatin1(kSliderTip) + QString::fromLatin1(kMoveByKeysTip)};
         if (m_plot.SliderLabelBox(left).Contains(at.x(), at.y()))
-            return {Qt::PointingHandCursor, QString::fromLatin1(kTypeValueTip)};
+            return {Qt::PointingHandCursor,
+                    QString::fromLatin1(kTypeValueTip) + QString::fromLatin1(kTypeByKeysTip)};
     }
+    for (const bool leftEnd : {true, false})
+        if (m_plot.OffPlotMark(leftEnd).Contains(at.x(), at.y()))
+            return {Qt::ArrowCursor, ToQt(m_plot.OffPlotMarkTip(leftEnd))};
     const Rect columns{g_sdAxisLeft, g_histRect.top, g_histRect.right, g_sdAxisY};
     if (g_samplesDrawn > 0 && columns.Contains(at.x(), at.y()))
         return {Qt::PointingHandCursor,

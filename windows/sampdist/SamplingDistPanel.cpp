@@ -73,12 +73,27 @@ void DrawPanelLabels(QPainter& p) {
     Label(p, 65, 78, 131, 110, "Number of\nSamples", g_fontArialBold7_5);
     Label(p, 76, 216, 120, 248, "Mean\nof", g_fontArialBold7_5);
     Label(p, 130, 216, 194, 248, "Standard\nDev. of", g_fontArialBold7_5);
-    Label(p, 0, 241, 76, 281, "Sample\nMeans", g_fontArialBold7_5);
+    Label(p, 0, 241, 76, 281, g_isBinomial ? "Sample\nProportions" : "Sample\nMeans",
+          g_fontArialBold7_5);
     Label(p, 0, 276, 76, 311, "Sample SD\n(n - 1)", g_fontArialBold7_5);
-    const char* actual = g_showZValues ? "Actual (z)" : g_showTValues ? "Actual (t)" : "Actual (x)";
+    // Proportions are counted as p-hat, and have no t row: the t
+    // distribution belongs to means of measurements.
+    const bool proportions = g_isBinomial && !g_showZValues;
+    const char* actual = g_showZValues                    ? "Actual (z)"
+                         : g_showTValues && !g_isBinomial ? "Actual (t)"
+                         : g_isBinomial                   ? "Actual (p)"
+                                                          : "Actual (x)";
     Label(p, 0, 380, 76, 398, actual, g_fontArialBold7_5);
+    if (proportions) {
+        const QFontMetrics metrics(g_fontArialBold7_5);
+        const QString text = QString::fromLatin1(actual);
+        const int left = (SdX(0) + SdX(76)) / 2 - metrics.horizontalAdvance(text) / 2;
+        DrawLetterMark(p, g_fontArialBold7_5,
+                       left + metrics.horizontalAdvance(QStringLiteral("Actual (")), SdY(380),
+                       QLatin1Char('p'));
+    }
     Label(p, 0, 402, 76, 420, "z Dist.", g_fontArialBold7_5);
-    Label(p, 0, 424, 76, 442, "t Dist.", g_fontArialBold7_5);
+    if (!g_isBinomial) Label(p, 0, 424, 76, 442, "t Dist.", g_fontArialBold7_5);
     const char* side = g_oneSlider ? (g_proportionAbove ? "Above" : "Below")
                                    : (g_proportionAbove ? "Outside" : "Between");
     const QString number = QStringLiteral("Number\n") + QLatin1String(side);

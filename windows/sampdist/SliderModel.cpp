@@ -62,7 +62,7 @@ void PlaceSlider(float z, int scrollPos, int& hidden, Rect& rect) {
 // The number a slider's label shows, as text: z or t with two decimals, a
 // proportion with three, a shown value with two.
 std::string SliderLabelNumber(float z) {
-    if (g_showZValues || g_showTValues) return FormatNumber("%.2f", PlainZero(z));
+    if (g_showZValues || g_showTValues) return FormatFitted(z, 2, kShownValueChars);
     if (g_isBinomial)
         return FormatNumber("%.3f", ShownValue(static_cast<float>(g_popMean + z * StatisticSE())));
     return FormatFitted(ShownValue(SliderThreshold(z)), 2, kShownValueChars);
@@ -312,10 +312,14 @@ int CountAtOrBelow(float z) {
     return count;
 }
 
-void SplitBySliders(SliderSplit& split) {
+void SplitBySliders(SliderSplit& split, int scrollPos) {
     split = SliderSplit{};
     const int drawn = std::clamp(g_samplesDrawn, 0, kMaxSamples);
     const int lastBin = std::min(CurrentBinWidthInfo().lastBin, kHistogramBins);
+    // The columns in view: zoomed in, the rest of the axis is as much out of
+    // sight as what lies beyond its ends.
+    const int firstShown = FirstVisibleBin(scrollPos);
+    const int lastShown = std::min(LastVisibleBin(scrollPos), lastBin);
     const double left = CountingThreshold(g_leftSliderZ);
     const double right = g_oneSlider ? left : CountingThreshold(g_rightSliderZ);
     for (int r = 1; r <= drawn; ++r) {
@@ -331,14 +335,16 @@ void SplitBySliders(SliderSplit& split) {
         split.rightCount += belowRight;
         split.counted += counted;
         const int bin = HistogramBin(x);
-        if (bin >= 1 && bin <= lastBin) {
+        const bool binned = bin >= 1 && bin <= lastBin;
+        if (binned) {
             split.atOrBelowLeft[bin] += belowLeft;
             split.atOrBelowRight[bin] += belowRight;
-            continue;
         }
-        // Beyond the columns the axis can show: below the first edge or past
-        // the last column of the width.
-        OffPlot& side = bin == 0 && x < 0.0f ? split.below : split.beyond;
+        if (binned && bin >= firstShown && bin <= lastShown) continue;
+        // Beyond the columns in view: left of the first or right of the last,
+        // or off the axis altogether.
+        const bool leftOfView = binned ? bin < firstShown : x < 0.0f;
+        OffPlot& side = leftOfView ? split.below : split.beyond;
         ++side.samples;
         side.counted += counted;
     }
@@ -375,8 +381,9 @@ SliderReadouts UpdateSliderReadouts(const std::string& sampleSizeText,
         out.normalProportion = FormatNumber("%.4f", normal);
         out.normalNumber = ExpectedNumberText(base, normal);
     }
-    // No t distribution below a sample size of 2: both t fields stay empty.
-    const double t = TheoreticalProportion(1, g_sdSampleSize);
+    // No t distribution below a sample size of 2, nor for proportions: both
+    // t fields stay empty.
+    const double t = g_isBinomial ? NAN : TheoreticalProportion(1, g_sdSampleSize);
     if (std::isfinite(t)) {
         out.tProportion = FormatNumber("%.4f", t);
         out.tNumber = ExpectedNumberText(base, t);

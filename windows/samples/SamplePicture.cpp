@@ -7,6 +7,7 @@
 #include "ui/DrawnTexts.h"
 #include "ui/FieldText.h"
 #include "ui/Gdi.h"
+#include "ui/LetterMark.h"
 #include "windows/samples/SamplesModel.h"
 
 #include <QFontMetrics>
@@ -40,15 +41,9 @@ void DrawMeanMarker(QPainter& p, const MarkerFrame& f, const SampleRow& row) {
     GdiLine(p, xm, foot, left ? xm - SmX(3) : xm + SmX(3), foot, g_penBlue1);
     const int textLeft = left ? xm - SmX(5) - meanWidth : xm + SmX(5);
     TextAt(p, textLeft, top, meanText, *f.font, kMeanBlue, TextAlign::Left, kGraphWhite);
-    // The stroke that makes the first letter an x-bar or a p-hat.
-    if (g_isBinomial) {
-        const QPoint hat[] = {QPoint(textLeft, top + SmY(3)),
-                              QPoint(textLeft + SmX(2), top + SmY(1)),
-                              QPoint(textLeft + SmX(5), top + SmY(4))};
-        GdiPolyline(p, hat, 3, g_penBlue1);
-    } else {
-        GdiLine(p, textLeft, top + SmY(3), textLeft + SmX(5), top + SmY(3), g_penBlue1);
-    }
+    // The stroke that makes the first letter an x-bar or a p-hat, on the
+    // letter's own ink with a clear row between.
+    DrawLetterMark(p, *f.font, textLeft, top, QLatin1Char(g_isBinomial ? 'p' : 'x'), g_penBlue1);
 
     const QFont& font = *f.font;
     const TextPlacement sd =

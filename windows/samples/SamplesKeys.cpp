@@ -89,10 +89,13 @@ HoverHint CSamplesDlg::HoverAt(QPoint at) const {
     if (LimitsShown()) {
         for (const bool lower : {true, false}) {
             const Rect& marker = lower ? g_lowerLimitRect : g_upperLimitRect;
+            // The keyboard's way too: the focus spot's tip never shows.
             if (marker.Contains(at.x(), at.y()))
-                return {Qt::SizeHorCursor, QString::fromLatin1(kLimitTip)};
+                return {Qt::SizeHorCursor,
+                        QString::fromLatin1(kLimitTip) + QString::fromLatin1(kMoveByKeysTip)};
             if (LimitLabelRect(lower).Contains(at.x(), at.y()))
-                return {Qt::PointingHandCursor, QString::fromLatin1(kTypeValueTip)};
+                return {Qt::PointingHandCursor,
+                        QString::fromLatin1(kTypeValueTip) + QString::fromLatin1(kTypeByKeysTip)};
         }
     }
     if (SampleAtPoint(at.x(), at.y(), width()) >= 1)

@@ -6,6 +6,8 @@
 
 #include <QFontMetrics>
 #include <QTest>
+#include <algorithm>
+#include <string>
 
 namespace {
 
@@ -15,6 +17,31 @@ void ExpectInside(const std::vector<LabelPiece>& pieces, int width, const char* 
         const int textWidth = QFontMetrics(*l.font).horizontalAdvance(l.text);
         EXPECT_GE(l.x, 0) << what << ": " << l.text.toStdString();
         EXPECT_LE(l.x + textWidth, width) << what << ": " << l.text.toStdString();
+    }
+}
+
+// Every label reads as one: its number right against its word (the word
+// carries the space), and labels on one row apart from each other. The
+// pieces come in pairs, word and number.
+void ExpectReadable(const std::vector<LabelPiece>& pieces, const std::string& what) {
+    auto left = [](const LabelPiece& l) { return l.x; };
+    auto right = [](const LabelPiece& l) {
+        return l.x + QFontMetrics(*l.font).horizontalAdvance(l.text);
+    };
+    for (std::size_t i = 0; i + 1 < pieces.size(); i += 2) {
+        const LabelPiece &word = pieces[i], &number = pieces[i + 1];
+        EXPECT_TRUE(left(number) == right(word) || right(number) == left(word))
+            << what << ": " << word.text.toStdString() << "|" << number.text.toStdString();
+        for (std::size_t j = i + 2; j + 1 < pieces.size(); j += 2) {
+            if (pieces[j].top != word.top) continue;
+            const int aLeft = std::min(left(word), left(number)),
+                      aRight = std::max(right(word), right(number));
+            const int bLeft = std::min(left(pieces[j]), left(pieces[j + 1])),
+                      bRight = std::max(right(pieces[j]), right(pieces[j + 1]));
+            EXPECT_TRUE(aRight + 2 <= bLeft || bRight + 2 <= aLeft)
+                << what << ": " << word.text.toStdString() << " meets "
+                << pieces[j].text.toStdString();
+        }
     }
 }
 
@@ -38,8 +65,13 @@ TEST_F(PopulationWindowTest, EveryLabelOfEveryPresetFitsWhereItIsDrawn) {
             const std::string what = (discrete ? "discrete " : "continuous ") +
                                      population->PopulationName().toStdString();
             ExpectInside(MarkerLabels(population->width()), population->width(), what.c_str());
+            ExpectReadable(MarkerLabels(population->width()), what);
         }
     }
+    // The empty population: both quartiles at 0, their labels apart.
+    ASSERT_TRUE(ChooseFromShapeMenu(population.get(), ID_SHAPE_CLEAR));
+    ExpectInside(MarkerLabels(population->width()), population->width(), "empty");
+    ExpectReadable(MarkerLabels(population->width()), "empty");
     // Discrete U-SHAPED has Q3 at 10: its label reads whole, to the left of its line.
     ASSERT_TRUE(ChooseFromShapeMenu(population.get(), ID_SHAPE_U_SHAPED));
     const std::vector<LabelPiece> labels = MarkerLabels(population->width());

@@ -5,6 +5,7 @@
 #include "tests/windows/population/PopulationTestSupport.h"
 
 #include "core/SeriesControl.h"
+#include "ui/FocusRing.h"
 #include "ui/FocusSpot.h"
 #include "ui/Gdi.h"
 
@@ -106,7 +107,22 @@ TEST_F(BinomialKeys, UpAndDownSetPAsADragOfABarTopDoes) {
     const float p = g_popMean;
     QTest::keyClick(bars, Qt::Key_Left);
     EXPECT_EQ(binomial->KeyBar(), 1);
-    EXPECT_EQ(bars->geometry(), ToQRect(binomial->HandleRect(1)));
+    const QRect failures = ToQRect(binomial->HandleRect(1));
+    EXPECT_TRUE(bars->geometry().left() <= failures.left() &&
+                bars->geometry().right() >= failures.right());
+    // At p = 0 the successes bar is empty: its ring still ends above the
+    // axis labels (their tops 2 pixels under the baseline).
+    SetBinomialP(0.0f);
+    binomial->RedrawBinomial();
+    QTest::keyClick(bars, Qt::Key_Right);
+    const QRect ring = bars->geometry().adjusted(-kFocusRingOutset, -kFocusRingOutset,
+                                                 kFocusRingOutset, kFocusRingOutset);
+    EXPECT_LT(ring.bottom(), g_popBaseline + 2);
+    const int successesX = ToQRect(binomial->HandleRect(2)).center().x();
+    EXPECT_TRUE(ring.left() <= successesX && successesX <= ring.right());
+    QTest::keyClick(bars, Qt::Key_Left);
+    SetBinomialP(p);
+    binomial->RedrawBinomial();
     QTest::keyClick(bars, Qt::Key_Up);
     EXPECT_LT(g_popMean, p);
     EXPECT_TRUE(bars->accessibleDescription().startsWith(

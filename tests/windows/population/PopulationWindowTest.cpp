@@ -127,14 +127,15 @@ TEST_F(PopulationWindowTest, DiscreteHoverAndDrag) {
 }
 
 TEST_F(PopulationWindowTest, MarkersLabelsAndSampleMarks) {
-    // Symmetric NORMAL: labels right of their lines, the mean's number at its
-    // x plus its own width plus one pixel.
+    // Symmetric NORMAL: labels right of their lines, the mean's number right
+    // after its word, whose space keeps them apart.
     ASSERT_TRUE(ChooseFromShapeMenu(population.get(), ID_SHAPE_NORMAL));
     const std::vector<LabelPiece> labels = MarkerLabels(population->width());
     const int mean = Texts(labels).indexOf(QString::fromUtf8("\u03bc = "));
     ASSERT_GE(mean, 0);
     EXPECT_EQ(labels[mean].x, 150);
-    EXPECT_EQ(labels[mean + 1].x, 150 + QFontMetrics(g_fontSymbol8).horizontalAdvance("5.00") + 1);
+    EXPECT_EQ(labels[mean + 1].x,
+              150 + QFontMetrics(g_fontSymbol8).horizontalAdvance(QString::fromUtf8("\u03bc = ")));
     EXPECT_TRUE(Texts(labels).contains(QStringLiteral(" = Q1"))); // Q1 always on the left
 
     // Marks of a sample's values, gone at the next redraw; out-of-range ones ignored.

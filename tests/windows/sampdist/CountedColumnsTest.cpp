@@ -6,9 +6,12 @@
 // their samples are counted.
 #include "tests/windows/sampdist/DorvaneTestSupport.h"
 
+#include "core/NumberText.h"
+
 #include <QTest>
 #include <cmath>
 #include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -59,6 +62,11 @@ TEST_F(CountedColumns, ASliderOnAPossibleProportionCountsTheSamplesAtIt) {
     ASSERT_GT(atOrBelow, 1000);
     EXPECT_EQ(Text(IDC_SD_ACTUAL_NUMBER).toInt(), atOrBelow);
     EXPECT_EQ(Text(IDC_SD_ACTUAL_PROPORTION), QString::asprintf("%.4f", atOrBelow / 10000.0));
+    // Proportions have no t row.
+    for (int id : {IDC_SD_T_NUMBER, IDC_SD_T_PROPORTION}) {
+        EXPECT_EQ(Text(id), "") << id;
+        EXPECT_FALSE(dorvane->Control(id)->isVisible()) << id;
+    }
     // The columns of 0.0 and 0.1 (bins 1 and 6 at width 0.02) are red to the
     // top; that of 0.2 (bin 11) is green.
     for (int bin : {1, 6}) {
@@ -191,6 +199,50 @@ TEST_F(CountedColumns, TValuesBeyondThePlotAreCountedMarkedAndNotLumped) {
     EXPECT_FALSE(mark.IsEmpty());
     EXPECT_TRUE(corner.contains(ToQRect(mark)));
     EXPECT_EQ(dorvane->Plot().OffPlotMark(false).IsEmpty(), beyond == 0);
+    // Its tooltip says what it counts, in words.
+    EXPECT_EQ(dorvane->Plot().OffPlotMarkTip(true),
+              std::to_string(below) + " samples lie left of the part of the axis in view; all "
+                                      "of them are counted in Number Outside (red)");
+}
+
+TEST_F(CountedColumns, SamplesWithoutATValueAreSaidAndLeftOutOfTheBase) {
+    // Discrete U-SHAPED, samples of 2: a pair of equal values has s = 0 and
+    // no t value.
+    g_isContinuous = 0;
+    g_isDiscrete = 1;
+    ApplyPreset(PresetShape::UShaped);
+    Draw(2, 10000);
+    g_showTValues = 1;
+    dorvane->RebinForOptions();
+    SliderAtMean();
+    int withoutT = 0, atOrBelow = 0;
+    for (int r = 1; r <= g_samplesDrawn; ++r) {
+        const SampleRow& row = g_sampleStore[r];
+        if (!(row.sd > 0)) {
+            ++withoutT;
+            continue;
+        }
+        atOrBelow += row.mean <= g_popMean;
+    }
+    ASSERT_GT(withoutT, 1000);
+    const int base = 10000 - withoutT;
+    SaveSnapshot(dorvane->grab().toImage(), "sd-u-shaped-t-of-2");
+    EXPECT_EQ(Text(IDC_SD_TOTAL_DRAWN), "10000");
+    EXPECT_EQ(Text(IDC_SD_ACTUAL_NUMBER).toInt(), atOrBelow);
+    EXPECT_EQ(Text(IDC_SD_ACTUAL_PROPORTION), QString::asprintf("%.4f", double(atOrBelow) / base));
+    // The plot says how many have no t value and on what base the rest stand.
+    EXPECT_FALSE(dorvane->Plot().NoStatisticNote().IsEmpty());
+    SliderSplit split;
+    SplitBySliders(split);
+    EXPECT_EQ(SamplesWithoutStatisticNote(split),
+              FormatGroupedInt(withoutT) +
+                  " samples with s = 0 have no t value;\ncounts and proportions are of the other " +
+                  FormatGroupedInt(base));
+    // Observed values leave nobody out.
+    g_showTValues = 0;
+    dorvane->RebinForOptions();
+    dorvane->BringUpToDate();
+    EXPECT_TRUE(dorvane->Plot().NoStatisticNote().IsEmpty());
 }
 
 } // namespace

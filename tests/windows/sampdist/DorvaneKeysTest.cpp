@@ -149,10 +149,12 @@ TEST_F(DorvaneKeys, ThePointerShowsWhatItIsOver) {
         const char* tip;
     };
     const Case cases[] = {
+        // The keyboard's way shows with the mouse's.
         {Centre(g_leftSliderRect), Qt::SizeHorCursor,
-         "Drag along the axis to count the samples beyond it"},
+         "Drag along the axis to count the samples beyond it; with the keyboard, Left and Right "
+         "move it a pixel (Shift: ten) and Enter types its value"},
         {Centre(dorvane->Plot().SliderLabelBox(true)), Qt::PointingHandCursor,
-         "Double-click to type a value"},
+         "Double-click to type a value; with the keyboard, Tab to it and press Enter"},
         {QPoint(g_sdAxisLeft + 5, g_sdAxisY - 5), Qt::PointingHandCursor,
          "Click a column to select one of its samples"},
         {QPoint(10, 420), Qt::ArrowCursor, ""},

@@ -92,6 +92,10 @@ TEST_F(SliderLabels, LabelsStayWholeInsideThePlotWhereverTheSliderGoes) {
         const Rect box = dorvane->Plot().SliderLabelBox(isLeft);
         EXPECT_GT(box.left, g_histRect.left) << isLeft;
         EXPECT_LT(box.right, g_histRect.right) << isLeft;
+        // Below the axis' tick labels (their tops 2 pixels under the axis),
+        // which stay readable, and above the plot's frame.
+        EXPECT_GE(box.top, g_sdAxisY + 2 + QFontMetrics(g_fontArial7_5).height()) << isLeft;
+        EXPECT_LT(box.bottom, g_histRect.bottom) << isLeft;
     }
     // The right label reads its whole number: the box holds all of its text.
     const QString label = QString::fromStdString(SliderLabelText(g_rightSliderZ, false));

@@ -422,12 +422,27 @@ TEST_F(SampDistModelTest, VerticalScaleFitsTheTallestColumn) {
         EXPECT_EQ(s.tickStep % 25, 0) << cmax;
         EXPECT_LE(static_cast<int>(cmax * s.countScale), 373) << cmax;
     }
-    // Fewer than 4 ticks: 3 ticks of 25 at 4 pixels per sample.
-    s = ComputeHistogramScale(10, 200, 1.0f);
+    // A small series fills the height in ticks of 1, 2, 5 or 10 (four to
+    // ten of them, a step of room over the tallest column): 20 samples in a
+    // column of 5 are 62 pixels each, not 4.
+    struct Small {
+        int cmax, height, step, ticks;
+    };
+    for (const Small& c : {Small{1, 373, 1, 4}, Small{5, 373, 1, 7}, Small{10, 200, 2, 7},
+                           Small{20, 373, 5, 6}, Small{89, 373, 10, 10}}) {
+        s = ComputeHistogramScale(c.cmax, c.height, 1.0f);
+        EXPECT_EQ(s.tickStep, c.step) << c.cmax;
+        EXPECT_EQ(s.tickCount, c.ticks) << c.cmax;
+        EXPECT_FLOAT_EQ(s.countScale, (c.height + 1.0f) / (c.step * c.ticks)) << c.cmax;
+        EXPECT_LE(static_cast<int>(c.cmax * s.countScale), c.height) << c.cmax;
+    }
+    s = ComputeHistogramScale(90, 373, 1.0f); // from 90 on: ticks of 25
     EXPECT_EQ(s.tickStep, 25);
+    // No sample yet: ticks of 25; no plotting height: 3 of them at 4 pixels.
+    EXPECT_EQ(ComputeHistogramScale(0, 373, 1.0f).tickStep, 25);
+    s = ComputeHistogramScale(10, 0, 1.0f);
     EXPECT_EQ(s.tickCount, 3);
     EXPECT_FLOAT_EQ(s.countScale, 4.0f);
-    EXPECT_EQ(ComputeHistogramScale(10, 0, 0.0f).tickCount, 3); // no plotting height
 
     // Only the bins of the current width count toward the tallest column.
     g_meanHistogram[10] = 7;
@@ -447,20 +462,36 @@ TEST_F(SampDistModelTest, ColumnsAtEachWidth) {
     EXPECT_EQ(g_sdColumnRect[1], (Rect{252, 385, 258, 394}));
     EXPECT_EQ(g_sdColumnRect[51], (Rect{602, 389, 608, 394}));
 
-    // Width 0.5: 16 pixels wide, alternately 18 and 17 apart; the slots of
-    // the narrower layout before are cleared.
-    g_binWidthMedium = 0;
-    g_binWidthWide = 1;
-    EXPECT_EQ(LayoutHistogramColumns(1), 21);
-    for (int slot = 2; slot <= 4; ++slot)
-        EXPECT_EQ(g_sdColumnRect[slot].left - g_sdColumnRect[slot - 1].left, slot % 2 ? 17 : 18);
-    EXPECT_TRUE(g_sdColumnRect[22].IsEmpty());
-
-    // Width 0.1 at position 31: 52 columns, bins 31 to 82.
-    g_binWidthWide = 0;
-    g_binWidthNarrow = 1;
-    EXPECT_EQ(LayoutHistogramColumns(31), 52);
-    EXPECT_EQ(g_sdColumnBin[52], 82);
+    // At every width a column covers its bin's range on the axis, to a
+    // pixel: bin k holds (k - 1.5) / M up to (k - 0.5) / M, and a value v
+    // stands 3 + 35 Z v - 7 (pos - 1) pixels right of the axis start, as its
+    // label and the mean's mark do.
+    struct Case {
+        int* flag;
+        int multiplier, zoom, pos, columns;
+    };
+    const Case cases[] = {{&g_binWidthWide, 2, 1, 1, 21},
+                          {&g_binWidthMedium, 5, 1, 1, 51},
+                          {&g_binWidthNarrow, 10, 2, 31, 52},
+                          {&g_binWidthFinest, 20, 4, 60, 52}};
+    for (const Case& c : cases) {
+        g_binWidthWide = g_binWidthMedium = g_binWidthNarrow = g_binWidthFinest = 0;
+        *c.flag = 1;
+        ASSERT_EQ(LayoutHistogramColumns(c.pos), c.columns) << c.multiplier;
+        const double binPixels = 35.0 * c.zoom / c.multiplier;
+        for (int slot = 1; slot <= c.columns; ++slot) {
+            const int k = g_sdColumnBin[slot];
+            ASSERT_EQ(k, c.pos + slot - 1);
+            const double centre = g_sdAxisLeft + 3 + binPixels * (k - 1) - 7.0 * (c.pos - 1);
+            const Rect& r = g_sdColumnRect[slot];
+            EXPECT_GE(r.left, std::max<double>(centre - binPixels / 2, g_sdAxisLeft) - 1)
+                << c.multiplier << " bin " << k;
+            EXPECT_LE(r.right, centre + binPixels / 2 + 1) << c.multiplier << " bin " << k;
+            EXPECT_TRUE(r.left <= centre && centre <= r.right) << c.multiplier << " bin " << k;
+        }
+        // The slots of a wider layout before are cleared.
+        EXPECT_TRUE(g_sdColumnRect[c.columns + 1].IsEmpty());
+    }
 }
 
 class SampDistSelectionTest : public SampDistModelTest {

@@ -1,6 +1,7 @@
 // The sliders by the keyboard, Qt-free: a key step is a drag by one pixel
 // from where the slider stands, a typed number is a drag to that number on
 // the shown scale, held to the visible axis; and the histogram in words.
+#include "core/Population.h"
 #include "core/SimulationState.h"
 #include "windows/sampdist/SampDistModel.h"
 
@@ -94,10 +95,12 @@ TEST_F(SliderKeys, ATypedNumberIsReadOnTheShownScale) {
         const char* label;
     };
     // n = 4: one standard error is 1 on the mean's scale.
-    const Case cases[] = {{"6.5", 0, 0, 1.5f, "x = 6.50"},     {" 3.25 ", 0, 0, -1.75f, "x = 3.25"},
-                          {"1.96", 1, 0, 1.96f, "z = 1.96"},   {"-2.5", 0, 1, -2.5f, "t = -2.50"},
-                          {"+4e-1", 1, 0, 0.4f, "z = 0.40"},   {"99", 0, 0, 0.0f, ""},
-                          {"-1e300", 1, 0, -5.0f, "z = -5.00"}};
+    const Case cases[] = {
+        {"6.5", 0, 0, 1.5f, "x = 6.50"},      {" 3.25 ", 0, 0, -1.75f, "x = 3.25"},
+        {"1.96", 1, 0, 1.96f, "z = 1.96"},    {"-2.5", 0, 1, -2.5f, "t = -2.50"},
+        {"+4e-1", 1, 0, 0.4f, "z = 0.40"},    {"99", 0, 0, 0.0f, ""},
+        {"-1e300", 1, 0, -5.0f, "z = -5.00"}, {"-0.001", 1, 0, -0.001f, "z = 0.00"},
+        {"-0.004", 0, 1, -0.004f, "t = 0.00"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
         g_showZValues = c.z;
@@ -119,6 +122,29 @@ TEST_F(SliderKeys, ATypedNumberIsReadOnTheShownScale) {
     ASSERT_TRUE(SetSliderFromTyped("107.5", true, 1, "4", width));
     EXPECT_NEAR(g_leftSliderZ, 1.0f, 1e-5);
     EXPECT_EQ(SliderNumberText(true), "107.50");
+    // A hair below a shown 0 reads 0.00, as any label of it does.
+    g_dispToMean = 0.0f;
+    ASSERT_TRUE(SetSliderFromTyped("-0.003", true, 1, "4", width));
+    EXPECT_EQ(SliderLabelText(g_leftSliderZ, false), "x = 0.00");
+}
+
+TEST_F(SliderKeys, ANewShownScaleLeavesTheSliderWhereItStoodAgainstThePopulation) {
+    ASSERT_TRUE(SetSliderFromTyped("6.5", true, 1, "4", width)); // 1.5 SE above the mean
+    struct Case {
+        float mean, sd;
+        const char* label; // 1.5 shown SEs (sd / 2) above the shown mean
+    };
+    for (const Case& c : {Case{100, 15, "x = 111.25"}, {0, 1, "x = 0.75"}, {50, 10, "x = 57.50"}}) {
+        SCOPED_TRACE(c.label);
+        ASSERT_TRUE(SetDisplayTarget(c.mean, c.sd));
+        ReadSampleSize("4", width);
+        EXPECT_NEAR(g_leftSliderZ, 1.5f, 1e-4);
+        EXPECT_EQ(SliderLabelText(g_leftSliderZ, false), c.label);
+    }
+    ResetDisplayTransform(); // DEFAULT
+    ReadSampleSize("4", width);
+    EXPECT_NEAR(g_leftSliderZ, 1.5f, 1e-4);
+    EXPECT_EQ(SliderLabelText(g_leftSliderZ, false), "x = 6.50");
 }
 
 TEST_F(SliderKeys, ATypedSlipMovesNothing) {

@@ -117,6 +117,14 @@ TEST_F(SlidersOnTheAxis, TheSplitKeepsTheSamplesBeyondTheColumnsApart) {
     Rebin("4");
     EXPECT_EQ(g_meanHistogram[1], 1);
     EXPECT_EQ(UpdateSliderReadouts("4", "8").actualNumber, "5");
+
+    // Zoomed to width 0.1 and scrolled to start at 3 (position 31, columns
+    // from 2.95 to 8.15 in view): -3, -0.2 and 0.05 are out of sight on the
+    // left, 12 on the right, and all four are counted.
+    g_binWidthNarrow = 1;
+    SplitBySliders(split, 31);
+    EXPECT_EQ(split.below.samples + 10 * split.below.counted, 33);
+    EXPECT_EQ(split.beyond.samples + 10 * split.beyond.counted, 11);
 }
 
 } // namespace
