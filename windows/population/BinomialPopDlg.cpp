@@ -9,6 +9,7 @@
 #include "ui/DialogTemplate.h"
 #include "ui/DrawingResources.h"
 #include "ui/FieldText.h"
+#include "ui/FocusRing.h"
 #include "ui/FocusSpot.h"
 #include "ui/Gdi.h"
 #include "ui/RepaintNow.h"
@@ -131,7 +132,11 @@ void CBinomialPopDlg::DrawBinomialPicture() {
 
 void CBinomialPopDlg::PlaceFocusSpot() {
     if (!m_barSpot) return;
-    m_barSpot->Place(g_isBinomial ? m_handles[m_keyBar] : Rect{});
+    // The handle reaches below an empty bar's top; the ring (outside the
+    // spot) stays above the axis line, off its labels.
+    Rect spot = m_handles[m_keyBar];
+    spot.bottom = std::min(spot.bottom, g_popBaseline - kFocusRingOutset);
+    m_barSpot->Place(g_isBinomial ? spot : Rect{});
     m_barSpot->Describe(ToQt(PopulationDescription({})) +
                         (m_keyBar == 1 ? QStringLiteral(". The failures bar is chosen.")
                                        : QStringLiteral(". The successes bar is chosen.")));
