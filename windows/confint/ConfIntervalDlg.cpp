@@ -186,10 +186,8 @@ void CConfIntervalDlg::ShowFields() {
     put(m_confLevelEdit, m_confLevel);
     const QString* texts[] = {&m_criticalValue, &m_totalDrawn, &m_numIn,
                               &m_numOut,        &m_pctIn,      &m_pctOut};
-    for (std::size_t i = 0; i < std::size(kResultIds); ++i) {
-        auto* label = m_dialog->Get<QLabel>(kResultIds[i]);
-        if (label->text() != *texts[i]) label->setText(*texts[i]);
-    }
+    for (std::size_t i = 0; i < std::size(kResultIds); ++i)
+        ShowReadout(m_dialog->Get<QLabel>(kResultIds[i]), *texts[i]);
 }
 
 int CConfIntervalDlg::FieldSampleSize() {
