@@ -31,6 +31,7 @@ constexpr int ID_OPTIONS_POSSIBLE_MU = 32797;
 constexpr int ID_EDIT_COPY_PICTURE = 32800;
 constexpr int ID_WINDOW_FULL_SCREEN = 32801;
 constexpr int ID_OPTIONS_COLOUR_BLIND = 32802;
+constexpr int ID_WINDOW_ARRANGE = 32803;
 // Speed menu: the speed buttons' S, 2, 3, 4, F from any window (Ctrl+1 .. Ctrl+5).
 constexpr int ID_SPEED_S = 32811;
 constexpr int ID_SPEED_2 = 32812;
@@ -120,10 +121,10 @@ constexpr int IDC_CI_SAMPLE_SIZE = 1087;
 constexpr int IDC_CI_NUM_SAMPLES = 1088;
 constexpr int IDC_CI_SERIES_MODE = 1089;
 constexpr int IDC_CI_CONF_LEVEL = 1090;
-constexpr int IDC_CI_SIDES = 1091;    // "Two Sided" / "One Sided"
-constexpr int IDC_CI_END = 1092;      // "High End" / "Low End"
-constexpr int IDC_CI_SIGMA = 1093;    // sigma "Known" / "Unknown"
-constexpr int IDC_CI_Z_OR_T = 1094;   // "z-value =" / "t-value ="
+constexpr int IDC_CI_SIDES = 1091;  // "Two Sided" / "One Sided"
+constexpr int IDC_CI_END = 1092;    // "High End" / "Low End"
+constexpr int IDC_CI_SIGMA = 1093;  // sigma "Known" / "Unknown"
+constexpr int IDC_CI_Z_OR_T = 1094; // "z-value =" / "t-value ="
 constexpr int IDC_CI_DRAW_SAMPLES = 1095;
 constexpr int IDC_CI_SORT_ON = 1100;
 constexpr int IDC_CI_CRITICAL_VALUE = 1101;

@@ -7,7 +7,9 @@
 #include "shell/Menus.h"
 #include "shell/ToolWindowTable.h"
 #include "shell/WindowViews.h"
+#include "ui/FieldFocus.h"
 #include "ui/FocusRing.h"
+#include "ui/RunControl.h"
 #include "ui/ToolWindow.h"
 #include "windows/population/PopulationDlg.h"
 
@@ -17,6 +19,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -84,6 +87,8 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     CreateToolWindows();
     // Whatever has the keyboard focus in a tool window shows it clearly.
     InstallFocusRing();
+    // A field given the focus holds its text selected, so typing replaces it.
+    InstallFieldFocus();
     qApp->installEventFilter(this);
 }
 
@@ -175,9 +180,11 @@ void CMainFrame::LineUpToolWindows() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    // A run holds the windows it draws in; the close waits for its end.
+    // A run holds the windows it draws in: it is stopped, as Esc stops it,
+    // and the close is carried out once it has ended.
     if (g_runInProgress) {
         m_closePending = true;
+        RequestStopOfRun();
         event->ignore();
         return;
     }
@@ -215,6 +222,20 @@ bool CMainFrame::event(QEvent* event) {
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    const bool keyPress = event->type() == QEvent::KeyPress;
+    if ((keyPress || event->type() == QEvent::ShortcutOverride) &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        // A field keeps Ctrl+C only for text the student selected in it; over
+        // the selection that focusing it made, the key copies the picture.
+        // The field is asked first (the override), so the key comes to it as
+        // a key press, and is taken here.
+        const auto* field = qobject_cast<QLineEdit*>(watched);
+        if (field && field->window() == this && !HasStudentSelection(field)) {
+            event->accept();
+            if (keyPress) OnCommand(ID_EDIT_COPY_PICTURE);
+            return true;
+        }
+    }
     if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) &&
         QGuiApplication::platformName() == QLatin1String("xcb")) {
         // X11 reports Caps Lock and Num Lock in the modifier state of every key

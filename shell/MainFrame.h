@@ -61,6 +61,7 @@ class CMainFrame : public QMainWindow, private RunWatcher {
     void SetShownStatistic(int z, int t);
     void TogglePossibleMu();
     void CopyPicture();
+    void ArrangeForScreen();
     void ToggleFullScreen();
     void ToggleColourBlindSafe();
     void RepaintDorvane();

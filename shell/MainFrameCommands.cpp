@@ -7,11 +7,13 @@
 #include "core/Population.h"
 #include "core/SeriesControl.h"
 #include "core/SimulationState.h"
+#include "core/WorkspaceLayout.h"
 #include "resources/Resource.h"
 #include "shell/AboutDlg.h"
 #include "shell/Menus.h"
 #include "shell/ToolWindowTable.h"
 #include "shell/WindowViews.h"
+#include "ui/FocusRing.h"
 #include "ui/RepaintNow.h"
 #include "ui/SpeedControl.h"
 #include "ui/ToolWindow.h"
@@ -24,10 +26,12 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPixmap>
+#include <vector>
 
 void CMainFrame::OnCommand(int commandId) {
     if (const ToolWindowEntry* entry = FindToolWindow(commandId)) {
@@ -92,6 +96,9 @@ void CMainFrame::OnCommand(int commandId) {
             break;
         case ID_WINDOW_FULL_SCREEN:
             ToggleFullScreen();
+            break;
+        case ID_WINDOW_ARRANGE:
+            ArrangeForScreen();
             break;
         default:
             break; // print items are never enabled; the two sample-display items have
@@ -249,8 +256,44 @@ void CMainFrame::CopyPicture() {
     if (!window) return;
     // The window as it stands, controls and all, rendered at the screen's
     // device-pixel ratio: a picture as sharp as the screen for a handout or
-    // a slide. It goes to the clipboard only.
-    QGuiApplication::clipboard()->setImage(window->grab().toImage());
+    // a slide. The focus ring is for the screen, not the handout. It goes to
+    // the clipboard only.
+    QWidget* ring = ShownFocusRing();
+    const bool hideRing = ring && window->isAncestorOf(ring);
+    if (hideRing) ring->hide();
+    const QImage picture = window->grab().toImage();
+    if (hideRing) ring->show();
+    QGuiApplication::clipboard()->setImage(picture);
+    m_messagePane->setText(QStringLiteral("Copied the %1 picture, %2 × %3")
+                               .arg(window->windowTitle())
+                               .arg(picture.width())
+                               .arg(picture.height()));
+}
+
+void CMainFrame::ArrangeForScreen() {
+    // The windows shown, in the table's order (the Population window first).
+    QMdiSubWindow* active = m_mdiArea->activeSubWindow();
+    std::vector<CToolWindow*> windows;
+    std::vector<WindowSize> sizes;
+    int inUse = -1;
+    for (const ToolWindowEntry& entry : ToolWindows()) {
+        CToolWindow* window = entry.existing();
+        if (!window || !window->IsToolVisible()) continue;
+        if (active && window->Frame() == active) inUse = static_cast<int>(windows.size());
+        windows.push_back(window);
+        const QSize size = window->ToolGeometry().size();
+        sizes.push_back({size.width(), size.height()});
+    }
+    const QSize view = m_mdiArea->viewport()->size();
+    const std::vector<Placement> placed = ArrangeWindows(view.width(), view.height(), sizes, inUse);
+    for (std::size_t i = 0; i < windows.size(); ++i)
+        windows[i]->MoveToolTo(QPoint(placed[i].rect.left, placed[i].rect.top));
+    // Those that stand clear lie over those that overlap, so they show whole;
+    // the window in use stays on top.
+    for (const bool clear : {false, true})
+        for (std::size_t i = 0; i < windows.size(); ++i)
+            if (placed[i].clear == clear && windows[i]->Frame()) windows[i]->Frame()->raise();
+    if (active && active->isVisible()) active->raise();
 }
 
 void CMainFrame::ToggleFullScreen() {

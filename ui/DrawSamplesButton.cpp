@@ -89,3 +89,8 @@ void EndDrawSamplesPressed(COwnerDrawButton* button) {
     button->SetPressedLook(false);
     if (button->isVisible()) button->repaint();
 }
+
+void EndAllDrawSamplesPressed() {
+    for (CDrawSamplesButton* button : Registry())
+        if (button->PressedLook()) EndDrawSamplesPressed(button);
+}

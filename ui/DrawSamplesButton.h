@@ -37,3 +37,6 @@ class CDrawSamplesButton : public COwnerDrawButton {
 // the run starts; EndDrawSamplesPressed gives it its face back.
 void ShowDrawSamplesPressed(COwnerDrawButton* button);
 void EndDrawSamplesPressed(COwnerDrawButton* button);
+// Every DRAW SAMPLES button that looks held down gets its face back: a
+// message is about to be shown, so no run is starting now.
+void EndAllDrawSamplesPressed();

@@ -1,5 +1,7 @@
 #include "ui/MessageBox.h"
 
+#include "ui/DrawSamplesButton.h"
+
 #include <QMessageBox>
 
 namespace {
@@ -14,6 +16,8 @@ void SetMessageHandler(MessageHandler handler) {
 }
 
 void ShowMessage(QWidget* owner, const QString& text) {
+    // Behind the box the button shows its words, not a blank grey face.
+    EndAllDrawSamplesPressed();
     if (Handler()) {
         Handler()(owner, text);
         return;

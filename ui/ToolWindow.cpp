@@ -1,15 +1,21 @@
 #include "ui/ToolWindow.h"
 
 #include "core/SimulationState.h"
+#include "core/WorkspaceLayout.h"
+#include "ui/FocusRing.h"
+#include "ui/FocusSpot.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QToolTip>
+#include <algorithm>
 
 CToolWindow::CToolWindow(const char* tag, const QString& caption, QSize designSize, QWidget* parent)
     : QWidget(parent), m_tag(tag) {
@@ -96,10 +102,34 @@ bool CToolWindow::focusNextPrevChild(bool next) {
 }
 
 void CToolWindow::HideTool() {
-    if (m_frame)
-        m_frame->hide();
-    else
+    if (!m_frame) {
         hide();
+        return;
+    }
+    const QWidget* focus = QApplication::focusWidget();
+    const bool hadFocus = focus && m_frame->isAncestorOf(focus);
+    m_frame->hide();
+    QMdiArea* area = m_frame->mdiArea();
+    if (!area || !(hadFocus || area->activeSubWindow() == m_frame)) return;
+    // The keys go on to the window on top of those still shown, so Tab
+    // never lands on nothing.
+    const QList<QMdiSubWindow*> stack = area->subWindowList(QMdiArea::StackingOrder);
+    for (auto it = stack.crbegin(); it != stack.crend(); ++it) {
+        QMdiSubWindow* next = *it;
+        auto* tool = qobject_cast<CToolWindow*>(next->widget());
+        if (next == m_frame || !next->isVisible() || !tool) continue;
+        area->setActiveSubWindow(next);
+        tool->FocusLastControl();
+        return;
+    }
+}
+
+void CToolWindow::FocusLastControl() {
+    QWidget* last = focusWidget();
+    if (last && last != this && last->isVisibleTo(this) && last->isEnabled())
+        last->setFocus(Qt::OtherFocusReason);
+    else
+        FocusFirstControl();
 }
 
 bool CToolWindow::IsToolVisible() const {
@@ -137,7 +167,15 @@ void CToolWindow::mousePressEvent(QMouseEvent* event) {
 bool CToolWindow::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         const auto* help = static_cast<QHelpEvent*>(event);
-        const QString tip = HoverAt(help->pos()).tip;
+        QString tip = HoverAt(help->pos()).tip;
+        // A part the keys can reach says how in its stand-in's tip, which
+        // begins with the words the pointer gets; the stand-in lets the
+        // mouse through, so its tip is given here.
+        for (const CFocusSpot* spot : findChildren<CFocusSpot*>(Qt::FindDirectChildrenOnly)) {
+            if (tip.isEmpty() || spot->isHidden() || !spot->geometry().contains(help->pos()))
+                continue;
+            if (spot->toolTip().startsWith(tip)) tip = spot->toolTip();
+        }
         if (tip.isEmpty()) {
             QToolTip::hideText();
             event->ignore();
@@ -204,9 +242,78 @@ void CToolSubWindow::moveEvent(QMoveEvent* event) {
     if (!m_programmaticMove && !scrolled && isVisible()) m_tool->OnMoved();
 }
 
+namespace {
+// Sees the keys before any control of the frame does, so a focused field or
+// scroll bar does not take Alt with an arrow for itself.
+class CAreaKeys : public QObject {
+  public:
+    explicit CAreaKeys(CToolArea* area) : QObject(area), m_area(area) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    CToolArea* m_area;
+};
+} // namespace
+
 CToolArea::CToolArea(QWidget* parent) : QMdiArea(parent) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && viewport()->isAncestorOf(now)) ShowInView(now);
+    });
+    auto* keys = new CAreaKeys(this);
+    qApp->installEventFilter(keys);
+}
+
+void CToolArea::ShowInView(const QWidget* widget) {
+    // The ring outside the control, and a little ground beyond it.
+    constexpr int kMargin = kFocusRingOutset + 4;
+    const QRect r = QRect(widget->mapTo(viewport(), QPoint(0, 0)), widget->size())
+                        .adjusted(-kMargin, -kMargin, kMargin, kMargin);
+    const QSize view = viewport()->size();
+    if (const int dx = ScrollToShow(r.left(), r.right() + 1, view.width()))
+        horizontalScrollBar()->setValue(horizontalScrollBar()->value() + dx);
+    if (const int dy = ScrollToShow(r.top(), r.bottom() + 1, view.height()))
+        verticalScrollBar()->setValue(verticalScrollBar()->value() + dy);
+}
+
+bool CAreaKeys::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto* widget = qobject_cast<const QWidget*>(watched);
+    if (!widget || widget->window() != m_area->window()) return false;
+    return m_area->ScrollByKey(*static_cast<const QKeyEvent*>(event));
+}
+
+bool CToolArea::ScrollByKey(const QKeyEvent& key) {
+    if ((key.modifiers() & ~Qt::KeypadModifier) != Qt::AltModifier) return false;
+    QScrollBar* across = horizontalScrollBar();
+    QScrollBar* down = verticalScrollBar();
+    const int stepX = std::max(1, viewport()->width() / 8);
+    const int stepY = std::max(1, viewport()->height() / 8);
+    switch (key.key()) {
+    case Qt::Key_Left:
+        across->setValue(across->value() - stepX);
+        return true;
+    case Qt::Key_Right:
+        across->setValue(across->value() + stepX);
+        return true;
+    case Qt::Key_Up:
+        down->setValue(down->value() - stepY);
+        return true;
+    case Qt::Key_Down:
+        down->setValue(down->value() + stepY);
+        return true;
+    case Qt::Key_PageUp:
+        down->setValue(down->value() - std::max(1, viewport()->height() - stepY));
+        return true;
+    case Qt::Key_PageDown:
+        down->setValue(down->value() + std::max(1, viewport()->height() - stepY));
+        return true;
+    default:
+        return false;
+    }
 }
 
 void CToolArea::scrollContentsBy(int dx, int dy) {

@@ -12,6 +12,8 @@
 #include <QWidget>
 #include <vector>
 
+class QKeyEvent;
+
 // What the pointer is over in a window's picture: the cursor that says what
 // a press there does (a resize cursor over what drags, a pointing hand over
 // what a click chooses) and the tooltip that says it in words.
@@ -54,6 +56,9 @@ class CToolWindow : public QWidget {
     void SetTabOrder(const std::vector<QWidget*>& controls);
     // Gives the focus to the first control that can take it.
     void FocusFirstControl();
+    // Gives the focus back to the control the student left the window at,
+    // or to its first control.
+    void FocusLastControl();
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -81,15 +86,25 @@ bool LeftButtonAlone(const QMouseEvent* event);
 
 // The workspace of the main frame. Where the tool windows do not fit it
 // scrolls; a scroll moves every frame in it, which is no move of the user's.
+// The control that takes the focus is scrolled into view, ring and all, and
+// Alt with an arrow (a step) or Page Up / Page Down (a page) scrolls it from
+// the keyboard.
 class CToolArea : public QMdiArea {
     Q_OBJECT
   public:
     explicit CToolArea(QWidget* parent = nullptr);
     bool Scrolling() const { return m_scrolling; }
+    // Scrolls so the widget (inside one of the area's windows) shows whole,
+    // or from its top left corner when it is larger than the view.
+    void ShowInView(const QWidget* widget);
+    // Alt with an arrow or Page Up / Page Down from anywhere in the frame;
+    // true when it scrolled.
+    bool ScrollByKey(const QKeyEvent& key);
 
   protected:
     void scrollContentsBy(int dx, int dy) override;
 
+  private:
   private:
     bool m_scrolling = false;
 };

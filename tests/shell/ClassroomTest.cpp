@@ -1,8 +1,9 @@
 // What a teacher in front of a class asks of the main frame: a window's
 // picture on the clipboard (from the Edit menu, and from Ctrl+C unless a text
-// field wants the key), the whole screen and back, the colour-blind safe pair
+// field holds text the student selected), the whole screen and back, the colour-blind safe pair
 // instead of red and green and back, and a frame that stays on the screen
-// with a workspace that scrolls to windows that do not fit.
+// with a workspace that scrolls to windows that do not fit and lays them out
+// for the screen; a message leaves DRAW SAMPLES readable.
 #include "tests/shell/ShellTestSupport.h"
 
 #include "core/Population.h"
@@ -12,6 +13,8 @@
 #include "shell/WindowViews.h"
 #include "ui/DrawingResources.h"
 #include "ui/DrawnTexts.h"
+#include "ui/FocusRing.h"
+#include "ui/MessageBox.h"
 #include "ui/ToolWindow.h"
 #include "windows/confint/ConfIntervalDlg.h"
 #include "windows/confint/IntervalGeometry.h"
@@ -123,22 +126,82 @@ TEST_F(Classroom, CopyPictureCopiesTheWindowUsedLastAtItsResolution) {
     EXPECT_TRUE(!shown || shown->IsToolVisible());
 }
 
-TEST_F(Classroom, CtrlCCopiesThePictureUnlessATextFieldHasTheKey) {
+TEST_F(Classroom, CtrlCCopiesTheActiveWindowsPictureUnlessTheStudentSelectedText) {
     QApplication::setActiveWindow(&Frame());
-    ASSERT_TRUE(Choose(ID_WINDOW_CONF_INTERVALS));
-    QGuiApplication::clipboard()->clear();
-    Ci()->Control(IDC_CI_SPEED_F)->setFocus();
-    QTest::keyClick(Ci()->Control(IDC_CI_SPEED_F), Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(ClipboardImage().size(), Ci()->size() * Ci()->devicePixelRatioF());
+    QApplication::processEvents();
+    // Raising a window focuses one of its controls (the Confidence Intervals
+    // window's Sample Size field, its text selected for typing over): Ctrl+C
+    // copies that window's picture, says so, and leaves the ring out.
+    struct Step {
+        int command;
+        CToolWindow* (*window)();
+        const char* said;
+    };
+    const Step steps[] = {
+        {ID_WINDOW_SAMPLING_DIST, []() -> CToolWindow* { return g_samplingDistWnd; },
+         "Copied the Dorvane picture, 624 \u00d7 446"},
+        {ID_WINDOW_CONF_INTERVALS, []() -> CToolWindow* { return g_confIntervalWnd; },
+         "Copied the Confidence Intervals picture, 509 \u00d7 540"},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.said);
+        ASSERT_TRUE(Choose(step.command));
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        ASSERT_EQ(focus->parentWidget(), step.window());
+        ASSERT_NE(ShownFocusRing(), nullptr);
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(focus, Qt::Key_C, Qt::ControlModifier);
+        const QImage picture = ClipboardImage();
+        EXPECT_EQ(picture.size(), step.window()->size());
+        EXPECT_EQ(Frame().MessagePane()->text(), QString::fromUtf8(step.said));
+        const QRect r = focus->geometry();
+        for (const QPoint& ring :
+             {QPoint(r.left() - 2, r.center().y()), QPoint(r.center().x(), r.top() - 2)})
+            EXPECT_NE(PixelOf(picture, ring.x(), ring.y()), Rgb(20, 20, 20));
+        EXPECT_NE(ShownFocusRing(), nullptr); // still there on the screen
+    }
+    auto* size = qobject_cast<QLineEdit*>(Ci()->Control(IDC_CI_SAMPLE_SIZE));
+    ASSERT_EQ(QApplication::focusWidget(), size);
+    EXPECT_EQ(size->selectedText(), size->text());
 
-    // In a field Ctrl+C copies the field's text, and only that.
+    // Text the student selects is copied as text, and only that.
     QGuiApplication::clipboard()->clear();
     auto* field = qobject_cast<QLineEdit*>(Ci()->Control(IDC_CI_CONF_LEVEL));
-    field->setFocus();
-    field->selectAll();
+    field->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(field, Qt::Key_End);
+    QTest::keyClick(field, Qt::Key_Home, Qt::ShiftModifier);
     QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), field->text());
     EXPECT_FALSE(QGuiApplication::clipboard()->mimeData()->hasImage());
+    // A field with no selection leaves the key to the picture.
+    QTest::keyClick(field, Qt::Key_End);
+    QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(ClipboardImage().size(), Ci()->size());
+}
+
+TEST_F(Classroom, DrawSamplesKeepsItsFaceBehindAMessage) {
+    // The population is empty: each DRAW SAMPLES says so, and behind the
+    // message the button still reads as itself, orange-red, not grey.
+    const std::vector<QWidget*> buttons = {Ci()->Control(IDC_CI_DRAW_SAMPLES),
+                                           g_samplingDistWnd->Control(IDC_SD_DRAW_SAMPLES),
+                                           g_samplesWnd->Control(IDC_SAMPLES_DRAW_SAMPLES)};
+    for (QWidget* button : buttons) {
+        int orange = -1;
+        SetMessageHandler([&](QWidget*, const QString& text) {
+            messages << text;
+            const QImage face = button->grab().toImage();
+            orange = 0;
+            for (int y = 0; y < face.height(); ++y)
+                for (int x = 0; x < face.width(); ++x)
+                    orange += PixelOf(face, x, y) == Rgb(255, 75, 0);
+        });
+        messages.clear();
+        Press(button);
+        ASSERT_EQ(messages.size(), 1);
+        EXPECT_TRUE(messages[0].contains("empty")) << messages[0].toStdString();
+        EXPECT_GT(orange, button->width() * button->height() / 3);
+    }
 }
 
 TEST_F(Classroom, ColourBlindSafeColoursSwapThePairsAndBack) {
@@ -370,6 +433,13 @@ TEST_F(Classroom, TheFrameFitsTheScreenAndTheWorkspaceScrolls) {
     EXPECT_EQ(g_activeWindowTag, "POP");
     EXPECT_LE(g_samplingDistWnd->ToolGeometry().right(),
               Frame().MdiArea()->viewport()->width() + 1);
+
+    // Laid out for this screen, every window that fits shows whole.
+    bar->setValue(0);
+    ASSERT_TRUE(Choose(ID_WINDOW_POP_SETTINGS));
+    ASSERT_TRUE(Choose(ID_WINDOW_ARRANGE));
+    ExpectArrangedForTheView();
+    SaveSnapshot(Frame().grab().toImage(), "classroom-arranged");
 }
 
 } // namespace

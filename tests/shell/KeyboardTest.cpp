@@ -2,7 +2,8 @@
 // window in its order and comes round again; Space and Enter press buttons;
 // Ctrl+1 to Ctrl+5 set the speed from any window, also during a run, where
 // the focused STOP answers Space and other keys wait; the focused control
-// wears a ring that reads on any ground.
+// wears a ring that reads on any ground; a field given the focus holds its
+// text selected, so typing replaces it; and no key leads to a dead end.
 #include "tests/shell/ShellTestSupport.h"
 
 #include "core/Population.h"
@@ -15,8 +16,10 @@
 #include "ui/ToolWindow.h"
 #include "windows/confint/ConfIntervalDlg.h"
 #include "windows/confint/IntervalSeries.h"
+#include "windows/population/BinomialPopDlg.h"
 #include "windows/population/PopSettingsDlg.h"
 #include "windows/population/PopulationDlg.h"
+#include "windows/population/PopulationPicture.h"
 #include "windows/sampdist/SampDistModel.h"
 #include "windows/sampdist/SamplingDistDlg.h"
 #include "windows/samples/SamplesDlg.h"
@@ -24,6 +27,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
 #include <functional>
 #include <string>
@@ -273,6 +277,97 @@ TEST_F(Keyboard, TheFocusedControlWearsARingThatReadsOnAnyGround) {
     // Away from the tool windows there is none.
     Focused()->clearFocus();
     EXPECT_EQ(ShownFocusRing(), nullptr);
+}
+
+TEST_F(Keyboard, AFieldGivenTheFocusHoldsItsTextSelectedSoTypingReplacesIt) {
+    ApplyPreset(PresetShape::Normal);
+    auto* ciSize = qobject_cast<QLineEdit*>(g_confIntervalWnd->Control(IDC_CI_SAMPLE_SIZE));
+    auto* ciLevel = qobject_cast<QLineEdit*>(g_confIntervalWnd->Control(IDC_CI_CONF_LEVEL));
+    // Each way a field comes to have the focus, and what typing then gives.
+    struct Way {
+        const char* what;
+        std::function<void()> focus;
+        QLineEdit* (*field)();
+        const char* typed;
+    };
+    const Way ways[] = {
+        {"start-up", [] {}, [] { return qobject_cast<QLineEdit*>(Focused()); }, "25"},
+        {"window raised",
+         [&] {
+             ASSERT_TRUE(Choose(ID_WINDOW_SAMPLES));
+             ASSERT_TRUE(Choose(ID_WINDOW_CONF_INTERVALS));
+         },
+         [] { return qobject_cast<QLineEdit*>(Focused()); }, "30"},
+        {"dialog opened", [&] { ASSERT_TRUE(Choose(ID_WINDOW_POP_SETTINGS)); },
+         [] { return g_popSettingsWnd->MeanField(); }, "100"},
+        {"message box closed",
+         [&] {
+             ciLevel->setFocus(Qt::MouseFocusReason);
+             ciLevel->deselect();
+             ciLevel->clearFocus();
+             ciLevel->setFocus(Qt::ActiveWindowFocusReason);
+         },
+         [] { return qobject_cast<QLineEdit*>(Focused()); }, "90"},
+    };
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.what);
+        way.focus();
+        QLineEdit* field = way.field();
+        ASSERT_NE(field, nullptr);
+        ASSERT_EQ(Focused(), field);
+        ASSERT_FALSE(field->text().isEmpty());
+        QTest::keyClicks(field, QString::fromLatin1(way.typed));
+        EXPECT_EQ(field->text(), way.typed);
+    }
+    EXPECT_EQ(ciSize->text(), "30");
+    // The dialog's two fields: 100, Tab, 15, Enter sets the mean to 100.
+    ASSERT_TRUE(Choose(ID_WINDOW_POP_SETTINGS));
+    QWidget* mean = g_popSettingsWnd->MeanField();
+    ASSERT_EQ(Focused(), mean);
+    QTest::keyClicks(mean, "100");
+    Tab();
+    QTest::keyClicks(Focused(), "15");
+    QTest::keyClick(Focused(), Qt::Key_Return);
+    EXPECT_FLOAT_EQ(ShownValue(g_popMean), 100.0f);
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(Keyboard, NoKeyLeadsToADeadEnd) {
+    // Each item of the Window menu has a letter of its own.
+    QMenu* window = qobject_cast<QMenu*>(Frame().CommandAction(ID_WINDOW_CLOSE)->parent());
+    QSet<QChar> letters;
+    for (QAction* item : window->actions()) {
+        if (item->isSeparator()) continue;
+        const QString text = item->text();
+        const int amp = text.indexOf('&');
+        ASSERT_GE(amp, 0) << text.toStdString();
+        const QChar letter = text.at(amp + 1).toLower();
+        EXPECT_FALSE(letters.contains(letter)) << text.toStdString();
+        letters.insert(letter);
+    }
+
+    // Close Window gives the keys to the window then on top; so does Esc in
+    // Population Settings, which closes it.
+    ApplyPreset(PresetShape::Normal);
+    ASSERT_TRUE(Choose(ID_WINDOW_SAMPLES));
+    ASSERT_TRUE(Choose(ID_WINDOW_CLOSE));
+    ASSERT_FALSE(g_samplesWnd->IsToolVisible());
+    ASSERT_NE(Focused(), nullptr);
+    auto* owner = qobject_cast<CToolWindow*>(Focused()->parentWidget());
+    ASSERT_NE(owner, nullptr);
+    EXPECT_TRUE(owner->IsToolVisible());
+    ASSERT_TRUE(Choose(ID_WINDOW_POP_SETTINGS));
+    QTest::keyClick(Focused(), Qt::Key_Escape);
+    EXPECT_FALSE(g_popSettingsWnd->IsToolVisible());
+    ASSERT_NE(Focused(), nullptr);
+    EXPECT_TRUE(qobject_cast<CToolWindow*>(Focused()->parentWidget())->IsToolVisible());
+
+    // The binomial window opens with its ring above the axis labels.
+    ASSERT_TRUE(Choose(ID_MEASUREMENT_BINOMIAL));
+    ASSERT_EQ(Focused(), g_binomialWnd->BarSpot());
+    ASSERT_NE(ShownFocusRing(), nullptr);
+    for (const LabelPiece& label : BinomialAxisLabels())
+        EXPECT_LT(ShownFocusRing()->geometry().bottom(), label.top) << label.text.toStdString();
 }
 
 } // namespace

@@ -129,7 +129,7 @@ void CPopSettingsDlg::paintEvent(QPaintEvent* event) {
 
 void CPopSettingsDlg::keyPressEvent(QKeyEvent* event) {
     // As in a dialog box: Enter sets (a focused button takes its own Enter
-    // first), Esc cancels.
+    // first), Esc cancels and closes it.
     const bool plain = !(event->modifiers() & ~Qt::KeypadModifier);
     if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
         OnSet();
@@ -137,6 +137,7 @@ void CPopSettingsDlg::keyPressEvent(QKeyEvent* event) {
     }
     if (plain && event->key() == Qt::Key_Escape) {
         OnCancel();
+        HideTool();
         return;
     }
     CToolWindow::keyPressEvent(event);

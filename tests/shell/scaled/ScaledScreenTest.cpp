@@ -4,7 +4,8 @@
 // at ratio 2, at twice its design position), text is rendered at the larger
 // size rather than stretched, the window shows its surface pixel for pixel,
 // Copy Picture gives the full resolution, and the frame stays on the screen
-// while the workspace scrolls to the windows that do not fit.
+// while the workspace scrolls to the windows that do not fit: from the
+// keyboard, to the control the focus moves to, and laid out for the screen.
 #include "tests/shell/ShellTestSupport.h"
 
 #include "core/Population.h"
@@ -12,6 +13,7 @@
 #include "resources/Resource.h"
 #include "shell/Run.h"
 #include "ui/DrawingResources.h"
+#include "ui/FocusSpot.h"
 #include "ui/ToolWindow.h"
 #include "windows/sampdist/SamplingDistDlg.h"
 
@@ -21,6 +23,7 @@
 #include <QMdiArea>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTest>
 #include <cmath>
 
 namespace {
@@ -127,6 +130,53 @@ TEST_F(ScaledScreen, TheFrameStaysOnTheScreenAndTheWorkspaceScrolls) {
     const QRect dorvane = g_samplingDistWnd->ToolGeometry();
     EXPECT_LE(dorvane.x() + dorvane.width(), Frame().MdiArea()->viewport()->width() + 1);
     SaveSnapshot(Frame().grab().toImage(), QStringLiteral("scaled-frame-%1").arg(ratio));
+
+    // From the keyboard: Alt with the arrows and pages scrolls the workspace.
+    QApplication::setActiveWindow(&Frame());
+    QApplication::processEvents();
+    struct Scroll {
+        Qt::Key key;
+        QScrollBar* bar;
+        bool forward;
+    };
+    for (const Scroll& s :
+         {Scroll{Qt::Key_Left, across, false}, Scroll{Qt::Key_Up, down, false},
+          Scroll{Qt::Key_Right, across, true}, Scroll{Qt::Key_PageUp, down, false},
+          Scroll{Qt::Key_PageDown, down, true}}) {
+        const int before = s.bar->value();
+        QTest::keyClick(QApplication::focusWidget(), s.key, Qt::AltModifier);
+        EXPECT_TRUE(s.forward ? s.bar->value() > before : s.bar->value() < before) << s.key;
+    }
+    // A control the focus moves to, and the box its value is typed in, come
+    // into view with their ring.
+    const QRect view = Frame().MdiArea()->viewport()->rect();
+    auto inView = [&](const QWidget* w) {
+        const QRect r(w->mapTo(Frame().MdiArea()->viewport(), QPoint(0, 0)), w->size());
+        return view.contains(r.adjusted(-3, -3, 3, 3));
+    };
+    across->setValue(0);
+    down->setValue(0);
+    QWidget* axis = g_samplingDistWnd->Control(IDC_SD_AXIS_SCROLL);
+    ApplyPreset(PresetShape::Normal);
+    ASSERT_TRUE(Choose(ID_WINDOW_SAMPLING_DIST));
+    QWidget* slider = g_samplingDistWnd->SliderSpot(true);
+    for (QWidget* control : {axis, slider}) {
+        if (!control->isVisible()) continue;
+        control->setFocus(Qt::TabFocusReason);
+        ASSERT_EQ(QApplication::focusWidget(), control);
+        EXPECT_TRUE(inView(control)) << control->accessibleName().toStdString();
+    }
+    QTest::keyClick(slider, Qt::Key_Return);
+    QWidget* typed = QApplication::focusWidget();
+    ASSERT_NE(typed, slider);
+    EXPECT_TRUE(inView(typed));
+    QTest::keyClick(typed, Qt::Key_Escape);
+
+    // Laid out for this screen: every window that fits shows whole, the
+    // taller ones from the workspace's top.
+    ASSERT_TRUE(Choose(ID_WINDOW_ARRANGE));
+    ExpectArrangedForTheView();
+    SaveSnapshot(Frame().grab().toImage(), QStringLiteral("scaled-arranged-%1").arg(ratio));
 }
 
 } // namespace

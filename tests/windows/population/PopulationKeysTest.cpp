@@ -137,11 +137,13 @@ TEST_F(PopulationKeys, TheSettingsDialogSetsOnEnterAndCancelsOnEsc) {
     TypeInto(settings->SdField(), "15");
     QTest::keyClick(settings->SdField(), Qt::Key_Return);
     EXPECT_FLOAT_EQ(ShownValue(g_popMean), 100.0f);
-    // Esc puts back the values in force.
+    // Esc puts back the values in force and closes the dialog.
     TypeInto(settings->MeanField(), "7");
     QTest::keyClick(settings->MeanField(), Qt::Key_Escape);
     EXPECT_EQ(settings->MeanField()->text(), "100.00");
     EXPECT_FLOAT_EQ(ShownValue(g_popMean), 100.0f);
+    EXPECT_FALSE(settings->isVisible());
+    settings->show();
     // Enter on a focused button presses that button, not SET.
     QPushButton* byDefault = settings->Button(IDC_SETTINGS_DEFAULT);
     byDefault->setFocus();
