@@ -12,6 +12,7 @@
 #include "shell/Run.h"
 #include "shell/WindowViews.h"
 #include "ui/DrawingResources.h"
+#include "ui/ToolWindow.h"
 #include "windows/confint/ConfIntervalDlg.h"
 #include "windows/confint/IntervalGeometry.h"
 #include "windows/confint/IntervalSeries.h"
@@ -381,7 +382,11 @@ TEST_F(ConfIntervalsInTheProgram, OneSampleStaysSelectedThroughAddMoreAndNoneLea
         showsSampleTen(more == 1 ? "after one ADD MORE" : "after two");
     }
     const QPoint mark = Centre(g_sdSelectionRect);
-    SaveSnapshot(Frame().grab().toImage(), "frame-selection-after-add-more");
+    g_currentSampleNo = 10;
+    g_samplesWnd->RedrawSamplesWindow();
+    for (CToolWindow* w :
+         std::initializer_list<CToolWindow*>{g_samplingDistWnd, g_samplesWnd, Ci()})
+        SaveSnapshot(w->grab().toImage(), QStringLiteral("selection-after-add-more-") + w->Tag());
     QTest::mouseClick(g_samplingDistWnd, Qt::LeftButton, Qt::NoModifier, mark);
     EXPECT_EQ(SelectedSampleText(), std::string("x = ") + meanText + ", s = " + sdText);
 
