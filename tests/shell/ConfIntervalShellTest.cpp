@@ -7,6 +7,7 @@
 
 #include "core/Population.h"
 #include "core/SamplingEngine.h"
+#include "core/Selection.h"
 #include "core/SimulationState.h"
 #include "resources/Resource.h"
 #include "shell/Run.h"
@@ -338,11 +339,15 @@ TEST_F(ConfIntervalsInTheProgram, OneSampleStaysSelectedThroughAddMoreAndNoneLea
     const QRgb black = Rgb(0, 0, 0);
     auto showsSampleTen = [&](const char* when) {
         SCOPED_TRACE(when);
-        // Dorvane: its figures, and its mark is where a click selects it again.
+        // Dorvane: its figures, and its mark is where a click selects it
+        // again (and the arrow keys step on from its place in the means).
         EXPECT_EQ(SelectedSampleText(), std::string("x = ") + meanText + ", s = " + sdText);
+        EXPECT_EQ(g_sortedMeanSampleNo[g_selectedPos], 10);
         ASSERT_FALSE(g_sdSelectionRect.IsEmpty());
         const QPoint mark = Centre(g_sdSelectionRect);
         EXPECT_EQ(PixelOf(g_sdMemDC, mark.x(), mark.y()), black);
+        QTest::mouseClick(g_samplingDistWnd, Qt::LeftButton, Qt::NoModifier, mark);
+        EXPECT_EQ(SelectedSampleRow(), 10);
         // Samples: framed when shown, not another one.
         for (int shown : {10, 11}) {
             g_currentSampleNo = shown;
@@ -387,8 +392,6 @@ TEST_F(ConfIntervalsInTheProgram, OneSampleStaysSelectedThroughAddMoreAndNoneLea
     for (CToolWindow* w :
          std::initializer_list<CToolWindow*>{g_samplingDistWnd, g_samplesWnd, Ci()})
         SaveSnapshot(w->grab().toImage(), QStringLiteral("selection-after-add-more-") + w->Tag());
-    QTest::mouseClick(g_samplingDistWnd, Qt::LeftButton, Qt::NoModifier, mark);
-    EXPECT_EQ(SelectedSampleText(), std::string("x = ") + meanText + ", s = " + sdText);
 
     // Dropped in the Confidence Intervals window (a click above the last
     // row), and gone with its series after NEW SERIES: no mark anywhere.
