@@ -4,6 +4,11 @@
 inline constexpr char kMsgTooManySamples[] = "The total number of samples cannot exceed 10,000";
 inline constexpr char kMsgSampleSizeTooLarge[] = "The sample size cannot be greater than 1000";
 inline constexpr char kMsgSampleSizeTooSmall[] = "The sample size must be at least 1";
+inline constexpr char kMsgSampleSizeNotWhole[] =
+    "The sample size must be a whole number from 1 to 1000";
+inline constexpr char kMsgNumberOfSamplesTooSmall[] = "The number of samples must be at least 1";
+inline constexpr char kMsgNumberOfSamplesNotWhole[] =
+    "The number of samples must be a whole number from 1 to 10,000";
 inline constexpr char kMsgEmptyPopulation[] =
     "The population is empty. Choose or draw a population first.";
 inline constexpr char kMsgConfidenceLevel[] =

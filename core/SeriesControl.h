@@ -11,8 +11,10 @@
 void ResetSeries();
 
 // A whole number as the fields read it: leading blanks, an optional sign,
-// then digits up to the first non-digit; no digits gives 0. Runs of digits
-// too long for an int are held at the int's limits.
+// then the number that starts there (digits, a decimal point, an exponent:
+// "1e9" is a billion, "2.5" reads 2) up to the first character that cannot
+// continue it; no number gives 0. Numbers beyond an int are held at its
+// limits.
 int ReadWholeNumber(const std::string& text);
 
 // What a field should read after a rule ran, and the message to show first
@@ -39,14 +41,19 @@ FieldOutcome ToggleSeriesMode(const std::string& numberText);
 // "ADD\nMORE" or "NEW\nSERIES".
 const char* SeriesModeLabel();
 
-// The check a DRAW SAMPLES button makes before the run. When proceed is
-// false the run must not start; message says why. Otherwise numberText is the
-// Number of Samples to draw with (corrected in ADD MORE mode to what still
-// fits, message then set).
+// The check a DRAW SAMPLES button makes before the run: each field must hold
+// a whole number, the Sample Size 1 to 1000, the Number of Samples 1 to what
+// the series still takes. Too many samples are held to what fits and drawn;
+// any other fault stops the run before anything is discarded, and the field
+// is put right (blank, 0 or a negative number to 1, "2.5" to 2). When proceed
+// is false the run must not start; message says why. numberText and
+// sampleSizeText are what the fields should read afterwards.
 struct DrawEntry {
     bool proceed = true;
     std::string numberText;
     std::string message;
-    bool corrected = false;
+    bool corrected = false; // numberText differs from what was typed
+    std::string sampleSizeText;
+    bool sampleSizeCorrected = false;
 };
 DrawEntry CheckDrawEntry(const std::string& numberText, const std::string& sampleSizeText);

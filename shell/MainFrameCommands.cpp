@@ -264,8 +264,10 @@ void CMainFrame::ToggleFullScreen() {
 
 void CMainFrame::ToggleColourBlindSafe() {
     g_colourBlindSafe = g_colourBlindSafe ? 0 : 1;
-    // The two pictures that show the pairs; a hidden Dorvane window paints
-    // itself when shown again.
+    // Every picture that shows a pair; a hidden window paints itself when
+    // shown again.
+    RedrawPopulationWindow();
     RepaintDorvane();
+    WindowViews().RedrawSamplesWindow();
     WindowViews().RedrawConfIntervalWindow();
 }

@@ -13,6 +13,18 @@
 
 namespace {
 
+// The property that marks a readout label, holding what it shows.
+constexpr char kReadoutName[] = "readoutName";
+
+// Setting the name announces it on the accessibility bus, so a changed
+// number is heard.
+void NameReadout(QLabel* label) {
+    const QString what = label->property(kReadoutName).toString();
+    if (what.isEmpty()) return;
+    const QString text = label->text().trimmed();
+    label->setAccessibleName(text.isEmpty() ? what : what + QStringLiteral(": ") + text);
+}
+
 // Enter presses the focused button: Qt's buttons take only Space outside a
 // dialog box.
 class CEnterPressesButton : public QObject {
@@ -110,7 +122,17 @@ void DialogTemplate::DescribeAll(std::initializer_list<ControlWords> words) {
         if (!control) continue;
         control->setAccessibleName(QString::fromUtf8(w.name));
         if (w.tip) control->setToolTip(QString::fromUtf8(w.tip));
+        if (auto* label = qobject_cast<QLabel*>(control); label && !w.tip) {
+            label->setProperty(kReadoutName, QString::fromUtf8(w.name));
+            NameReadout(label);
+        }
     }
+}
+
+void ShowReadout(QLabel* label, const QString& text) {
+    if (label->text() == text) return;
+    label->setText(text);
+    NameReadout(label);
 }
 
 COwnerDrawButton::COwnerDrawButton(QWidget* parent) : QAbstractButton(parent) {}

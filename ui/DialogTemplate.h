@@ -38,6 +38,13 @@ struct ControlWords {
     const char* tip;
 };
 
+class QLabel;
+
+// Writes a readout's text when it changed. A screen reader hears the number
+// too: the accessible name is what the readout shows and then its text
+// ("Total samples drawn: 1000"), and the change is announced.
+void ShowReadout(QLabel* label, const QString& text);
+
 class DialogTemplate {
   public:
     // templateDU: the template's size in dialog units; designPx: the window's
@@ -47,7 +54,8 @@ class DialogTemplate {
     QRect ToPixels(int x, int y, int w, int h) const;
     QWidget* Create(const ControlSpec& spec);
     void CreateAll(std::initializer_list<ControlSpec> specs);
-    // Accessible names and tooltips of the controls with these ids.
+    // Accessible names and tooltips of the controls with these ids; a label
+    // without a tip is a readout (see ShowReadout).
     void DescribeAll(std::initializer_list<ControlWords> words);
     template <class T> T* Get(int id) const { return qobject_cast<T*>(m_controls.value(id)); }
     QWidget* Control(int id) const { return m_controls.value(id); }

@@ -22,7 +22,7 @@ QImage g_popMemDC, g_sdMemDC, g_samplesMemDC, g_ciMemDC;
 namespace {
 // The colour-blind safe pair and the pens of its orange.
 QBrush g_safeOrange, g_safeSkyBlue;
-QPen g_safeOrange1, g_safeOrange2, g_safeOrange4;
+QPen g_safeOrange1, g_safeOrange2, g_safeOrange4, g_safeSkyBlue1, g_safeSkyBlue2;
 
 QPen SolidPen(int r, int g, int b, int width) {
     QPen pen(QColor(r, g, b));
@@ -72,6 +72,8 @@ void CreatePensAndBrushes() {
     g_safeOrange1 = SolidPen(230, 159, 0, 1);
     g_safeOrange2 = SolidPen(230, 159, 0, 2);
     g_safeOrange4 = SolidPen(230, 159, 0, 4);
+    g_safeSkyBlue1 = SolidPen(86, 180, 233, 1);
+    g_safeSkyBlue2 = SolidPen(86, 180, 233, 2);
 }
 
 const QBrush& ColumnBrush() {
@@ -93,6 +95,22 @@ const QBrush& PlausibleBrush() {
 }
 const QBrush& ImplausibleBrush() {
     return g_colourBlindSafe ? g_safeOrange : g_brushRed;
+}
+const QPen& PairRedPen(int width) {
+    return MissPen(width);
+}
+const QPen& PairGreenPen(int width) {
+    if (width >= 2) return g_colourBlindSafe ? g_safeSkyBlue2 : g_penGreen2;
+    return g_colourBlindSafe ? g_safeSkyBlue1 : g_penGreen1;
+}
+const QBrush& PairRedBrush() {
+    return g_colourBlindSafe ? g_safeOrange : g_brushRed;
+}
+const QBrush& PairGreenBrush() {
+    return ColumnBrush();
+}
+QColor PairRedColour() {
+    return PairRedBrush().color();
 }
 
 QFont MakeFont(const char* face, double points, bool bold) {

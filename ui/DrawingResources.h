@@ -47,6 +47,15 @@ QColor CountedColour();         // text about counted samples
 const QPen& MissPen(int width); // an interval that misses the mean: 1, 2 or 4 pixels
 const QBrush& PlausibleBrush();
 const QBrush& ImplausibleBrush();
+// Red and green that stand beside each other without a meaning of their own
+// (the median between the quartiles, a sample's bars and its spread, the
+// left slider over the counted columns) take the same pair, orange for red
+// and sky blue for green, so no window keeps a red beside a green.
+const QPen& PairRedPen(int width); // 1, 2 or 4 pixels
+const QPen& PairGreenPen(int width);
+const QBrush& PairRedBrush();
+const QBrush& PairGreenBrush();
+QColor PairRedColour();
 
 // A font of the given face and size in points, sized in pixels at 96 dpi so a
 // picture is the same on every screen.

@@ -1,5 +1,6 @@
 #include "ui/FocusRing.h"
 
+#include "ui/FocusSpot.h"
 #include "ui/ToolWindow.h"
 
 #include <QApplication>
@@ -23,29 +24,42 @@ class CFocusRing : public QWidget {
 
     // Around the control, in its parent's coordinates; only the frame is ours.
     // Where the window's edge would cut it off, it runs just inside the
-    // control instead, so all four sides show.
+    // control instead, so all four sides show. A picture that reaches the
+    // edge has black frames of its own near it (the selected sample's): its
+    // ring runs inside all round, two pixels in the focus blue, so it neither
+    // hides those frames nor joins them.
     void Frame(const QWidget* control) {
+        const QRect around = control->geometry().adjusted(-kFocusRingOutset, -kFocusRingOutset,
+                                                          kFocusRingOutset, kFocusRingOutset);
+        m_inside =
+            qobject_cast<const CFocusSpot*>(control) && !parentWidget()->rect().contains(around);
         const QRect outer =
-            control->geometry()
-                .adjusted(-kFocusRingOutset, -kFocusRingOutset, kFocusRingOutset, kFocusRingOutset)
-                .intersected(parentWidget()->rect());
+            (m_inside ? control->geometry() : around).intersected(parentWidget()->rect());
+        const int width = m_inside ? kFocusRingDark : kFocusRingOutset;
         setGeometry(outer);
         const QRect all(QPoint(0, 0), outer.size());
-        const QRect hole =
-            all.adjusted(kFocusRingOutset, kFocusRingOutset, -kFocusRingOutset, -kFocusRingOutset);
+        const QRect hole = all.adjusted(width, width, -width, -width);
         setMask(QRegion(all).subtracted(QRegion(hole)));
         raise();
         show();
+        update();
     }
 
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
+        if (m_inside) {
+            p.fillRect(rect(), kFocusRingInside);
+            return;
+        }
         p.fillRect(rect(), kDark);
         const QRect light =
             rect().adjusted(kFocusRingDark, kFocusRingDark, -kFocusRingDark, -kFocusRingDark);
         p.fillRect(light, kLight);
     }
+
+  private:
+    bool m_inside = false;
 };
 
 // Follows the control that has the focus: its moves, its size, its showing

@@ -30,10 +30,13 @@ QString ToggleSeriesModeIn(QWidget* owner, SeriesWindow window, const QString& n
     return ToQt(outcome.text);
 }
 
-bool DrawEntryIn(QWidget* owner, SeriesWindow window, QString& number,
-                 const QString& sampleSizeText) {
-    const DrawEntry entry = CheckDrawEntry(ToStd(number), ToStd(sampleSizeText));
+bool DrawEntryIn(QWidget* owner, SeriesWindow window, QString& number, QString& sampleSize) {
+    const DrawEntry entry = CheckDrawEntry(ToStd(number), ToStd(sampleSize));
     Tell(owner, entry.message);
+    if (entry.sampleSizeCorrected) {
+        sampleSize = ToQt(entry.sampleSizeText);
+        Links().CopySampleSizeText(window, entry.sampleSizeText);
+    }
     if (entry.corrected) {
         number = ToQt(entry.numberText);
         Links().CopyNumberOfSamplesText(window, entry.numberText);

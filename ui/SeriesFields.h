@@ -29,7 +29,7 @@ QString NumberOfSamplesEditedIn(QWidget* owner, SeriesWindow window, const QStri
 // what fits.
 QString ToggleSeriesModeIn(QWidget* owner, SeriesWindow window, const QString& numberText);
 
-// The check of a DRAW SAMPLES press before the run; `number` becomes the
-// Number of Samples to draw with. False: no run may start.
-bool DrawEntryIn(QWidget* owner, SeriesWindow window, QString& number,
-                 const QString& sampleSizeText);
+// The check of a DRAW SAMPLES press before the run; `number` and
+// `sampleSize` become what the fields should read (the Number of Samples to
+// draw with). False: no run may start, and nothing of the series is lost.
+bool DrawEntryIn(QWidget* owner, SeriesWindow window, QString& number, QString& sampleSize);

@@ -94,6 +94,12 @@ TEST_F(SeriesControlTest, FieldsAreHeldToTheirLimits) {
         {SampleSizeEdited, "99999999999999999999", "1000", kMsgSampleSizeTooLarge},
         {SampleSizeEdited, "1000", "1000", ""},
         {SampleSizeEdited, "0", "0", ""}, // too small is refused when drawing, not while typing
+        // An exponent is read as one: a billion, not 1.
+        {NumberOfSamplesEdited, "1e9", "10000", kMsgTooManySamples},
+        {SampleSizeEdited, "1e9", "1000", kMsgSampleSizeTooLarge},
+        {SampleSizeEdited, "2E3", "1000", kMsgSampleSizeTooLarge},
+        {NumberOfSamplesEdited, "1e", "1e", ""}, // on its way to "1e4"
+        {NumberOfSamplesEdited, "-5", "-5", ""}, // refused when drawing
     };
     for (const Case& c : cases) {
         const FieldOutcome out = c.edited(c.typed);
@@ -140,16 +146,49 @@ TEST_F(SeriesControlTest, DrawEntryRefusesWhatCannotBeDrawn) {
     EXPECT_EQ(entry.message, kMsgEmptyPopulation);
 
     SetBinomialP(0.4f);
-    for (const char* size : {"0", "", "-3", "x", "1001"}) {
-        entry = CheckDrawEntry("10", size);
-        EXPECT_FALSE(entry.proceed) << size;
-        EXPECT_EQ(entry.message,
-                  size == std::string("1001") ? kMsgSampleSizeTooLarge : kMsgSampleSizeTooSmall)
-            << size;
+    // Typed (or copied in) texts: a number the field cannot take stops the
+    // run with a message and the field put right; too many samples are held
+    // to what fits and drawn.
+    struct Case {
+        const char *number, *size;
+        bool proceed;
+        const char *numberAfter, *sizeAfter, *message;
+        int drawn; // the count the run reads from the field
+    };
+    const Case cases[] = {
+        {"10", "1", true, "10", "1", "", 10},
+        {" +10 ", "25", true, " +10 ", "25", "", 10},
+        {"1e3", "25", true, "1e3", "25", "", 1000},
+        {"1e9", "25", true, "10000", "25", kMsgTooManySamples, 10000},
+        {"", "25", false, "1", "25", kMsgNumberOfSamplesTooSmall, 1},
+        {"0", "25", false, "1", "25", kMsgNumberOfSamplesTooSmall, 1},
+        {"-5", "25", false, "1", "25", kMsgNumberOfSamplesTooSmall, 1},
+        {"2.5", "25", false, "2", "25", kMsgNumberOfSamplesNotWhole, 2},
+        {"abc", "25", false, "1", "25", kMsgNumberOfSamplesNotWhole, 1},
+        {"12x", "25", false, "12", "25", kMsgNumberOfSamplesNotWhole, 12},
+        {"10", "0", false, "10", "1", kMsgSampleSizeTooSmall, 10},
+        {"10", "", false, "10", "1", kMsgSampleSizeTooSmall, 10},
+        {"10", "-3", false, "10", "1", kMsgSampleSizeTooSmall, 10},
+        {"10", "x", false, "10", "1", kMsgSampleSizeNotWhole, 10},
+        {"10", "7.9", false, "10", "7", kMsgSampleSizeNotWhole, 10},
+        {"10", "1001", false, "10", "1000", kMsgSampleSizeTooLarge, 10},
+        {"10", "1e9", false, "10", "1000", kMsgSampleSizeTooLarge, 10},
+    };
+    for (const Case& c : cases) {
+        entry = CheckDrawEntry(c.number, c.size);
+        SCOPED_TRACE(std::string(c.number) + " / " + c.size);
+        EXPECT_EQ(entry.proceed, c.proceed);
+        EXPECT_EQ(entry.numberText, c.numberAfter);
+        EXPECT_EQ(entry.sampleSizeText, c.sizeAfter);
+        EXPECT_EQ(entry.message, c.message);
+        EXPECT_EQ(ReadWholeNumber(entry.numberText), c.drawn);
     }
-    entry = CheckDrawEntry("10", "1");
-    EXPECT_TRUE(entry.proceed);
-    EXPECT_EQ(entry.numberText + "|" + entry.message, "10|");
+    // A full series in ADD MORE mode takes no more, and 0 draws nothing.
+    ASSERT_EQ(DrawSamples(10000, 1, quiet).drawn, 10000);
+    g_addMoreMode = 1;
+    entry = CheckDrawEntry("0", "1");
+    EXPECT_FALSE(entry.proceed);
+    EXPECT_EQ(entry.numberText + "|" + entry.message, std::string("0|") + kMsgTooManySamples);
 }
 
 } // namespace

@@ -8,14 +8,18 @@
 #include "core/Population.h"
 #include "core/SimulationState.h"
 #include "resources/Resource.h"
+#include "shell/WindowViews.h"
 #include "ui/DrawingResources.h"
 #include "ui/ToolWindow.h"
 #include "windows/confint/ConfIntervalDlg.h"
 #include "windows/confint/IntervalGeometry.h"
 #include "windows/confint/IntervalSeries.h"
 #include "windows/confint/StripGeometry.h"
+#include "windows/population/PopulationDlg.h"
 #include "windows/sampdist/SamplingDistDlg.h"
+#include "windows/samples/SamplesDlg.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -23,9 +27,12 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -164,6 +171,80 @@ TEST_F(Classroom, ColourBlindSafeColoursSwapThePairsAndBack) {
     ASSERT_TRUE(Choose(ID_OPTIONS_COLOUR_BLIND));
     EXPECT_EQ(PixelOf(g_ciMemDC, fill.x(), fill.y()),
               programFill == kBlue ? kSafeSkyBlue : kSafeOrange);
+}
+
+// Every window as it shows itself, with the option off and on: off, the
+// Population window (median between quartiles), the Samples window (bars and
+// their spread) and the Dorvane window (columns, left slider, median) each
+// hold a red and a green; on, no window holds either.
+TEST_F(Classroom, ColourBlindSafeColoursLeaveNoRedBesideGreen) {
+    Draw();
+    WindowViews().RedrawSamplesWindow();
+    // Pure red and green, give or take a blended edge; not DRAW SAMPLES' orange.
+    auto isRed = [](QRgb c) { return qRed(c) >= 200 && qGreen(c) <= 40 && qBlue(c) <= 60; };
+    auto isGreen = [](QRgb c) { return qGreen(c) >= 200 && qRed(c) <= 60 && qBlue(c) <= 140; };
+    struct Seen {
+        const char* window;
+        bool red, green;
+    };
+    auto look = [&] {
+        std::vector<Seen> seen;
+        const std::pair<const char*, QWidget*> windows[] = {{"Population", g_populationWnd},
+                                                            {"Samples", g_samplesWnd},
+                                                            {"Dorvane", g_samplingDistWnd},
+                                                            {"Confidence Intervals", Ci()}};
+        for (const auto& [name, window] : windows) {
+            const QImage picture = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            Seen s{name, false, false};
+            for (int y = 0; y < picture.height(); ++y)
+                for (int x = 0; x < picture.width(); ++x) {
+                    const QRgb c = picture.pixel(x, y);
+                    s.red = s.red || isRed(c);
+                    s.green = s.green || isGreen(c);
+                }
+            seen.push_back(s);
+        }
+        return seen;
+    };
+    for (const Seen& s : look()) {
+        if (std::string(s.window) != "Confidence Intervals")
+            EXPECT_TRUE(s.red && s.green) << s.window << " should show the program's pair";
+    }
+    ASSERT_TRUE(Choose(ID_OPTIONS_COLOUR_BLIND));
+    for (const Seen& s : look()) {
+        EXPECT_FALSE(s.red) << s.window << " keeps a red";
+        EXPECT_FALSE(s.green) << s.window << " keeps a green";
+    }
+    SaveSnapshot(Frame().grab().toImage(), "classroom-colour-blind-safe-every-window");
+}
+
+// A screen reader hears a readout's number in its name (the bus walk of
+// scripts/check-accessibility hears it change).
+TEST_F(Classroom, ReadoutsTellAScreenReaderTheirNumbers) {
+    Draw();
+    struct Case {
+        QWidget* window;
+        int id;
+        const char* name;
+    };
+    const Case cases[] = {
+        {g_samplingDistWnd, IDC_SD_TOTAL_DRAWN, "Total samples drawn: 1000"},
+        {Ci(), IDC_CI_TOTAL_DRAWN, "Total samples drawn: 1000"},
+        {Ci(), IDC_CI_CRITICAL_VALUE, "Critical value: 1.960"},
+        {g_samplingDistWnd, IDC_SD_MEAN_OF_MEANS, "Mean of the sample means: "},
+        {Ci(), IDC_CI_NUM_IN, "Number of intervals that contain the population mean: "},
+    };
+    for (const Case& c : cases) {
+        QWidget* label = c.window->findChild<QWidget*>(QStringLiteral("id%1").arg(c.id));
+        ASSERT_NE(label, nullptr) << c.name;
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(label);
+        ASSERT_NE(reader, nullptr);
+        const QString heard = reader->text(QAccessible::Name);
+        EXPECT_TRUE(heard.startsWith(QString::fromUtf8(c.name))) << heard.toStdString();
+        // The number itself, not only what it is.
+        EXPECT_TRUE(heard.contains(QRegularExpression(QStringLiteral(": \\d"))))
+            << heard.toStdString();
+    }
 }
 
 TEST_F(Classroom, FullScreenAndBack) {

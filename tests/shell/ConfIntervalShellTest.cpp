@@ -12,6 +12,7 @@
 #include "resources/Resource.h"
 #include "shell/Run.h"
 #include "shell/WindowViews.h"
+#include "tests/windows/confint/IntervalRecount.h"
 #include "ui/DrawingResources.h"
 #include "ui/ToolWindow.h"
 #include "windows/confint/ConfIntervalDlg.h"
@@ -250,7 +251,7 @@ TEST_F(ConfIntervalsInTheProgram, ADorvaneColumnClickScrollsTheGraphToTheSample)
     EXPECT_EQ(scroll->value(), 1000 - g_ciFirstSample + 1);
     // The page shows it, two pixels thick.
     const RowLine line = LineOfRow(IntervalOf(25, sample), sample);
-    const QRgb colour = IntervalOf(25, sample).contains ? Rgb(0, 0, 0) : Rgb(255, 0, 0);
+    const QRgb colour = recount::Covers(sample, 25, 1.959964, true) ? Rgb(0, 0, 0) : Rgb(255, 0, 0);
     EXPECT_EQ(PixelOf(g_ciMemDC, line.xLow, line.y), colour);
     EXPECT_EQ(PixelOf(g_ciMemDC, line.xLow, line.y - 1), colour);
 }

@@ -241,17 +241,26 @@ TEST_F(Keyboard, TheFocusedControlWearsARingThatReadsOnAnyGround) {
                                     QPoint(x, r.top() - 1), QPoint(x, r.bottom() + 1)})
             EXPECT_EQ(PixelOf(window, light.x(), light.y()), Rgb(255, 255, 255));
     }
-    // A picture that reaches the window's edge has its ring just inside there.
+    // A picture that reaches the window's edge has its ring just inside, in
+    // the focus blue: the selected sample's black frame beside it stays whole.
+    CSpeedControl::SetSpeed(1);
+    TypeInto(qobject_cast<QLineEdit*>(Dorvane()->Control(IDC_SD_NUM_SAMPLES)), "5");
+    QTest::mouseClick(Dorvane()->Control(IDC_SD_DRAW_SAMPLES), Qt::LeftButton);
     ASSERT_TRUE(Choose(ID_WINDOW_SAMPLES));
     QWidget* picture = g_samplesWnd->PictureSpot();
     picture->setFocus(Qt::TabFocusReason);
-    ASSERT_EQ(picture->geometry().topLeft(), QPoint(0, 0));
+    QTest::keyClick(picture, Qt::Key_Space); // selects the shown sample: frame (2, 40)-(300, 260)
+    ASSERT_EQ(picture->geometry(), QRect(0, 0, 299, 342));
     const QImage samples = g_samplesWnd->grab().toImage();
-    const int y = picture->geometry().center().y();
-    EXPECT_EQ(PixelOf(samples, 0, y), Rgb(20, 20, 20));
-    EXPECT_EQ(PixelOf(samples, 1, y), Rgb(20, 20, 20));
-    EXPECT_EQ(PixelOf(samples, 2, y), Rgb(255, 255, 255));
-    EXPECT_EQ(PixelOf(samples, 150, 0), Rgb(20, 20, 20));
+    SaveSnapshot(samples, QStringLiteral("focus-ring-samples-picture"));
+    const QRgb blue =
+        Rgb(kFocusRingInside.red(), kFocusRingInside.green(), kFocusRingInside.blue());
+    for (const QPoint& ring : {QPoint(0, 150), QPoint(1, 150), QPoint(297, 150), QPoint(298, 150),
+                               QPoint(150, 0), QPoint(150, 1), QPoint(150, 340), QPoint(150, 341)})
+        EXPECT_EQ(PixelOf(samples, ring.x(), ring.y()), blue) << ring.x() << "," << ring.y();
+    for (const QPoint& frame : {QPoint(2, 150), QPoint(299, 150), QPoint(150, 40)})
+        EXPECT_EQ(PixelOf(samples, frame.x(), frame.y()), Rgb(0, 0, 0))
+            << frame.x() << "," << frame.y();
 
     // The ring follows a slider the keys move.
     ASSERT_TRUE(Choose(ID_WINDOW_SAMPLING_DIST));

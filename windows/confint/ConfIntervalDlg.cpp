@@ -9,6 +9,7 @@
 #include "ui/DrawSamplesButton.h"
 #include "ui/DrawingResources.h"
 #include "ui/FieldText.h"
+#include "ui/FocusSpot.h"
 #include "ui/MessageBox.h"
 #include "ui/ScrollRequestOf.h"
 #include "ui/SeriesFields.h"
@@ -27,6 +28,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 namespace {
 
@@ -156,8 +158,9 @@ void CConfIntervalDlg::ConnectControls() {
     // Enter in either field draws, as the button does.
     for (QLineEdit* edit : {m_sampleSizeEdit, m_numSamplesEdit})
         connect(edit, &QLineEdit::returnPressed, this, [this] { OnDrawSamples(); });
-    connect(m_confLevelEdit, &QLineEdit::textEdited, this, [this] { OnConfLevelEdited(); });
-    connect(m_confLevelEdit, &QLineEdit::returnPressed, this, [this] { RefuseConfLevel(); });
+    // The level is taken when the field is left or Enter is pressed: a level
+    // half typed ("10" on the way to "100") never redraws the intervals.
+    connect(m_confLevelEdit, &QLineEdit::returnPressed, this, [this] { CommitConfLevel(); });
     connect(m_scroll, &QAbstractSlider::actionTriggered, this,
             [this](int action) { OnScrollAction(action); });
 }
@@ -186,10 +189,8 @@ void CConfIntervalDlg::ShowFields() {
     put(m_confLevelEdit, m_confLevel);
     const QString* texts[] = {&m_criticalValue, &m_totalDrawn, &m_numIn,
                               &m_numOut,        &m_pctIn,      &m_pctOut};
-    for (std::size_t i = 0; i < std::size(kResultIds); ++i) {
-        auto* label = m_dialog->Get<QLabel>(kResultIds[i]);
-        if (label->text() != *texts[i]) label->setText(*texts[i]);
-    }
+    for (std::size_t i = 0; i < std::size(kResultIds); ++i)
+        ShowReadout(m_dialog->Get<QLabel>(kResultIds[i]), *texts[i]);
 }
 
 int CConfIntervalDlg::FieldSampleSize() {
@@ -229,26 +230,24 @@ void CConfIntervalDlg::OnNumberOfSamplesEdited() {
     ShowFields();
 }
 
-void CConfIntervalDlg::OnConfLevelEdited() {
-    BringFieldsIn();
-    // Typing goes on undisturbed; a level that cannot be used yet changes nothing.
-    if (!ConfidenceLevelUsable(ToStd(m_confLevel))) return;
-    Recompute();
-}
-
-bool CConfIntervalDlg::RefuseConfLevel() {
+bool CConfIntervalDlg::CommitConfLevel() {
     if (m_checkingLevel) return false;
     BringFieldsIn();
-    const FieldOutcome outcome = CheckConfidenceLevel(ToStd(m_confLevel));
-    if (!outcome.corrected) return false;
-    // The message box takes the focus away from the field: no second refusal.
-    m_checkingLevel = true;
-    ShowMessage(this, ToQt(outcome.message));
-    m_confLevel = ToQt(outcome.text);
-    ShowFields();
-    m_checkingLevel = false;
-    Recompute();
-    return true;
+    const FieldOutcome outcome = CheckConfidenceLevel(ToStd(m_confLevel), g_ciConfLevel);
+    if (outcome.corrected) {
+        // The message box takes the focus away from the field: no second refusal.
+        m_checkingLevel = true;
+        ShowMessage(this, ToQt(outcome.message));
+        m_confLevel = ToQt(outcome.text);
+        ShowFields();
+        m_checkingLevel = false;
+    }
+    const int level = ReadWholeNumber(outcome.text);
+    if (level != g_ciConfLevel) {
+        g_ciConfLevel = level;
+        Recompute();
+    }
+    return outcome.corrected;
 }
 
 bool CConfIntervalDlg::eventFilter(QObject* watched, QEvent* event) {
@@ -256,7 +255,7 @@ bool CConfIntervalDlg::eventFilter(QObject* watched, QEvent* event) {
         // A menu opening keeps the field; a window going away asks nothing.
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::PopupFocusReason && isVisible() && !QCoreApplication::closingDown())
-            RefuseConfLevel();
+            CommitConfLevel();
     }
     return CToolWindow::eventFilter(watched, event);
 }
@@ -306,7 +305,7 @@ void CConfIntervalDlg::OnSeriesMode() {
 void CConfIntervalDlg::OnDrawSamples() {
     ShowDrawSamplesPressed(m_drawButton);
     WaitMilliseconds(25);
-    RefuseConfLevel();
+    CommitConfLevel();
     BringFieldsIn();
     const bool proceed = DrawEntryIn(this, SeriesWindow::ConfIntervals, m_numSamples, m_sampleSize);
     ShowFields();
@@ -337,6 +336,9 @@ void CConfIntervalDlg::mousePressEvent(QMouseEvent* event) {
             g_ciDragging = 1;
         }
         if (g_ciGraphRect.Contains(at.x(), at.y())) {
+            // The keys go where the student clicked: Up and Down then step
+            // through the samples from the one clicked.
+            m_graphSpot->setFocus(Qt::MouseFocusReason);
             SelectRowAt(at.y());
             ShowRowSelected();
         }
@@ -359,6 +361,17 @@ void CConfIntervalDlg::mouseMoveEvent(QMouseEvent* event) {
         RedrawConfIntervalWindow();
     }
     CToolWindow::mouseMoveEvent(event);
+}
+
+void CConfIntervalDlg::wheelEvent(QWheelEvent* event) {
+    // The wheel over the graph turns its scroll bar, by the bar's own steps.
+    const QPoint at = event->position().toPoint();
+    if (g_ciGraphRect.Contains(at.x(), at.y()) && m_scroll->isEnabled()) {
+        QCoreApplication::sendEvent(m_scroll, event);
+        event->accept();
+        return;
+    }
+    CToolWindow::wheelEvent(event);
 }
 
 void CConfIntervalDlg::OnCloseBox() {

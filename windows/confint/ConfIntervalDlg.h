@@ -83,6 +83,7 @@ class CConfIntervalDlg : public CToolWindow {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     HoverHint HoverAt(QPoint at) const override;
 
@@ -106,10 +107,11 @@ class CConfIntervalDlg : public CToolWindow {
 
     void OnSampleSizeEdited();
     void OnNumberOfSamplesEdited();
-    void OnConfLevelEdited();
-    // Refuses a level outside 1..99 with its message and the nearer of 1 and
-    // 99 in the field; returns whether it did.
-    bool RefuseConfLevel();
+    // Takes the level in the field, or refuses it with its message and
+    // corrects the field (a whole number outside 1..99 to the nearer of 1
+    // and 99, anything else back to the level in force); returns whether it
+    // refused.
+    bool CommitConfLevel();
     void OnSetting(int id);
     void OnSortClicked();
     void OnSeriesMode();

@@ -3,6 +3,7 @@
 // the student does; it calls in here, never the other way.
 #include "windows/confint/ConfIntervalDlg.h"
 
+#include "core/NumberText.h"
 #include "core/SeriesControl.h"
 #include "core/SimulationState.h"
 #include "resources/Resource.h"
@@ -69,7 +70,11 @@ void CConfIntervalDlg::RedrawConfIntervalWindow() {
     m_region = QRegion();
     if (g_possibleMu) {
         QPainter p(&g_ciMemDC);
-        m_region = DrawPossibleMu(p, FieldSampleSize());
+        const int n = FieldSampleSize();
+        m_region = DrawPossibleMu(p, n);
+        // Its bounds run down through the selected interval's texts: the
+        // texts go over them, on their white backing.
+        if (g_sampleSelected) DrawSelectedIntervalTexts(p, n);
     }
     PlaceFocusSpots();
     RepaintNow(this);
@@ -118,8 +123,11 @@ void CConfIntervalDlg::DrawIntervalGraph() {
     for (int row = g_ciFirstSample; row <= LastRowOnPage(); ++row)
         DrawIntervalRow(p, n, row);
 
-    for (int i = 0; i <= 10; ++i)
-        CiTextCentred(p, GraphLabelX(i), CiY(435), ToQt(AxisLabelText(i)), g_fontArial7_5);
+    for (int i = 0; i <= 10; ++i) {
+        const QString label = ToQt(AxisLabelText(i));
+        CiText(p, GraphLabelLeft(i, CiTextWidth(label, g_fontArial7_5)), CiY(435), label,
+               g_fontArial7_5);
+    }
 
     if (g_sampleSelected) DrawSelectedInterval(p, n);
 }
@@ -162,7 +170,8 @@ void CConfIntervalDlg::RepaintGraph() {
 
 void CConfIntervalDlg::ComputeCriticalValue() {
     BringFieldsIn();
-    m_criticalValue = ToQt(::ComputeCriticalValue(ToStd(m_sampleSize), ToStd(m_confLevel)));
+    // The level in force, not the field's text, which may be half typed.
+    m_criticalValue = ToQt(::ComputeCriticalValue(ToStd(m_sampleSize), FormatInt(g_ciConfLevel)));
     ShowFields();
 }
 

@@ -66,6 +66,12 @@ RowLine LineOfRow(const Interval& interval, int row) {
     line.xHigh = GraphX(interval.high);
     const int axisEnd = g_ciGraphRect.right - CiX(10);
     if (line.xHigh > axisEnd || (g_ciOneSided && g_ciLowEnd)) line.xHigh = axisEnd;
+    // A line no longer than its centre mark (a very low level) would vanish
+    // under it: it reaches a pixel past the mark either side, so its colour shows.
+    if (line.xHigh - line.xLow < 4) {
+        line.xLow = std::min(line.xLow, line.xCentre - 2);
+        line.xHigh = std::max(line.xHigh, line.xCentre + 2);
+    }
     return line;
 }
 
@@ -97,6 +103,13 @@ int SteppedRow(int step) {
 
 int GraphLabelX(int i) {
     return GraphX(static_cast<float>(i));
+}
+
+int GraphLabelLeft(int i, int textWidth) {
+    const int centred = GraphLabelX(i) - textWidth / 2;
+    const int lowest = g_ciGraphRect.left + 2;
+    const int highest = g_ciGraphRect.right - 2 - textWidth; // the frame is right - 1
+    return std::max(lowest, std::min(centred, highest));
 }
 
 std::string AxisLabelText(int i) {

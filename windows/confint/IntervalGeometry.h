@@ -57,7 +57,8 @@ struct RowLine {
     int y = 0;
     bool drawLine = false; // false: no interval, only the centre mark
     int xLow = 0;          // clipped to the axis; the open end of a one-sided
-    int xHigh = 0;         //   interval runs to the axis' end
+    int xHigh = 0;         //   interval runs to the axis' end; never shorter
+                           //   than its centre mark
     int xCentre = 0;
 };
 RowLine LineOfRow(const Interval& interval, int row);
@@ -77,6 +78,9 @@ int SteppedRow(int step);
 
 // Pixel x where axis label i (0..10) is centred: where the value i is drawn.
 int GraphLabelX(int i);
+// Left edge of axis label i, textWidth wide: centred on its value, moved in
+// where it would reach the graph's frame, so the frame never cuts it.
+int GraphLabelLeft(int i, int textWidth);
 
 // Text of axis label i: the shown value of i ("%.1f"), a proportion when binomial.
 std::string AxisLabelText(int i);

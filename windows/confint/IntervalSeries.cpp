@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <optional>
 
 int g_ciConfLevel = 95;
 int g_ciSampleSize = 0;
@@ -49,14 +51,42 @@ bool ConfidenceLevelUsable(const std::string& confLevelText) {
     return level >= kConfLevelLow && level <= kConfLevelHigh;
 }
 
-FieldOutcome CheckConfidenceLevel(const std::string& confLevelText) {
+namespace {
+
+// The whole number the text holds and nothing else, blanks around it aside;
+// nullopt for a blank, letters, a decimal or a number beyond int.
+std::optional<long long> WholeNumberAlone(const std::string& text) {
+    std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return std::nullopt;
+    const std::size_t last = text.find_last_not_of(" \t");
+    std::size_t i = first;
+    const bool negative = text[i] == '-';
+    if (text[i] == '+' || text[i] == '-') ++i;
+    if (i > last) return std::nullopt;
+    long long value = 0;
+    for (; i <= last; ++i) {
+        if (text[i] < '0' || text[i] > '9') return std::nullopt;
+        value = value * 10 + (text[i] - '0');
+        if (value > 1000000000LL) value = 1000000000LL; // beyond every limit alike
+    }
+    return negative ? -value : value;
+}
+
+} // namespace
+
+FieldOutcome CheckConfidenceLevel(const std::string& confLevelText, int levelInForce) {
     FieldOutcome outcome{confLevelText, {}, false};
-    if (ConfidenceLevelUsable(confLevelText)) return outcome;
-    // Nothing (an empty field, letters) reads 0 and so becomes 1.
-    const int level = ReadWholeNumber(confLevelText);
-    outcome.text = FormatInt(level > kConfLevelHigh ? kConfLevelHigh : kConfLevelLow);
+    const std::optional<long long> level = WholeNumberAlone(confLevelText);
+    if (level && *level >= kConfLevelLow && *level <= kConfLevelHigh) {
+        outcome.text = FormatInt(static_cast<int>(*level));
+        return outcome;
+    }
     outcome.message = kMsgConfidenceLevel;
     outcome.corrected = true;
+    if (level)
+        outcome.text = FormatInt(*level > kConfLevelHigh ? kConfLevelHigh : kConfLevelLow);
+    else // nothing usable was typed: the level in force stays
+        outcome.text = FormatInt(std::clamp(levelInForce, kConfLevelLow, kConfLevelHigh));
     return outcome;
 }
 
@@ -90,6 +120,8 @@ std::string ComputeCriticalValue(const std::string& sampleSizeText,
         g_ciDegreesOfFreedom = g_ciSampleSize - 1;
         g_ciAlpha = TAlpha(level);
         g_ciCriticalValue = CriticalT(g_ciAlpha, g_ciDegreesOfFreedom);
+    } else {
+        return {}; // t needs two values a sample: no critical value to show
     }
 
     float shown = g_ciOneSided && g_ciLowEnd ? -g_ciCriticalValue : g_ciCriticalValue;
@@ -108,28 +140,30 @@ struct IntervalRule {
     double rootN;
     float mu;
     float critical;
-    bool binomial, sigmaKnown, oneSided, lowEnd;
+    bool binomial, sigmaKnown, oneSided, lowEnd, noT;
     float popSD;
 
     explicit IntervalRule(int sampleSize)
         : n(sampleSize), rootN(std::sqrt(static_cast<double>(std::max(sampleSize, 0)))),
           mu(TrueValue()), critical(g_ciCriticalValue), binomial(g_isBinomial != 0),
           sigmaKnown(g_ciSigmaKnown != 0), oneSided(g_ciOneSided != 0), lowEnd(g_ciLowEnd != 0),
-          popSD(g_popSD) {}
+          noT(!binomial && !g_ciUseZ && sampleSize < 2), popSD(g_popSD) {}
 
     Interval Of(float mean, float sd) const {
         Interval iv;
         iv.centre = binomial ? mean * 10.0f : mean;
         iv.low = iv.high = iv.centre;
         // A sample of one value has no s, and without a sample size there is
-        // no standard error: no interval, which counts as missing the mean.
-        if (n < 1 || (!binomial && !sigmaKnown && sd < 0.0f)) return iv;
+        // no standard error, and t has no critical value below two values:
+        // no interval, which counts as missing the mean.
+        if (n < 1 || noT || (!binomial && !sigmaKnown && sd < 0.0f)) return iv;
 
         double sigma = sigmaKnown ? popSD : sd;
         if (binomial)
             sigma = std::sqrt(std::max(0.0, static_cast<double>(mean) - double(mean) * mean));
         float se = static_cast<float>(sigma / rootN);
         if (binomial) se *= 10.0f;
+        iv.se = se;
         const float half = se * critical;
         iv.low = iv.centre - half;
         iv.high = iv.centre + half;
@@ -211,17 +245,30 @@ bool SelectedRowValid() {
 
 // --- The possible mean ----------------------------------------------------------------------
 
+std::string ShownEndText(double shown) {
+    return FormatNumber(g_isBinomial ? "%.3f" : "%.2f", shown);
+}
+
+namespace {
+// A value as it reads on the screen, read back.
+double AsShown(double value) {
+    const std::string text = ShownEndText(value);
+    return text.empty() ? value : std::strtod(text.c_str(), nullptr);
+}
+} // namespace
+
 void IsPlausible() {
-    const float m = ShownValue(g_ciPopMean);
+    const double m = AsShown(ShownValue(g_ciPopMean));
+    const double low = AsShown(g_ciSelLow), high = AsShown(g_ciSelHigh);
     bool inside;
     if (!g_ciSelHasEnds)
         inside = false; // a sample without an interval contains nothing
     else if (!g_ciOneSided)
-        inside = g_ciSelLow <= m && m <= g_ciSelHigh;
+        inside = low <= m && m <= high;
     else if (g_ciLowEnd)
-        inside = m >= g_ciSelLow;
+        inside = m >= low;
     else
-        inside = m <= g_ciSelHigh;
+        inside = m <= high;
     g_ciPlausible = inside ? 1 : 0;
 }
 

@@ -44,15 +44,21 @@ constexpr int kConfLevelHigh = 99;
 // A level the series can use: 1..99 as the field's leading digits read.
 bool ConfidenceLevelUsable(const std::string& confLevelText);
 
-// The check when the field is left or DRAW SAMPLES is pressed: a level
-// outside 1..99 is refused with its message and the field becomes the nearer
-// of 1 and 99.
-FieldOutcome CheckConfidenceLevel(const std::string& confLevelText);
+// The check when the field is left, Enter is pressed or DRAW SAMPLES is
+// pressed; the level only changes then, never while it is being typed. A
+// whole number from 1 to 99 (blanks around it allowed) is taken as it
+// stands. A whole number outside 1..99 is refused with its message and the
+// field becomes the nearer of 1 and 99; anything else (blank, letters, a
+// decimal) is refused with the same message and the field goes back to the
+// level in force. The outcome's text is the level to use.
+FieldOutcome CheckConfidenceLevel(const std::string& confLevelText, int levelInForce);
 
 // Reads n and the level, sets g_ciCriticalValue (z from the table or t from
 // the critical-t search, z always for a binomial population) and returns the
 // text of the critical-value field ("%.3f", negative for a low end). A level
-// outside 1..99 leaves the level in force; t with n <= 1 keeps the value in use.
+// outside 1..99 leaves the level in force. t with n <= 1 has no critical
+// value: the field is empty, the value in use is kept and no sample gets an
+// interval.
 std::string ComputeCriticalValue(const std::string& sampleSizeText,
                                  const std::string& confLevelText);
 
@@ -65,6 +71,7 @@ struct Interval {
     float low = 0.0f;
     float high = 0.0f;
     bool contains = false; // the true value lies in it, both ends inside
+    float se = 0.0f;       // the standard error the ends stand on, same scale
 };
 
 // The true value on the internal scale (binomial: p x 10).
@@ -103,8 +110,14 @@ bool SelectedRowValid();
 
 // --- The possible mean ------------------------------------------------------------------
 
-// g_ciPlausible from the shown value of g_ciPopMean and the selected ends.
+// g_ciPlausible from the shown value of g_ciPopMean and the selected ends,
+// judged as the student reads them: the mean and the ends as ShownEndText
+// writes them, so a shown end typed as the possible mean lies inside.
 void IsPlausible();
+
+// The text of a shown value as the selected interval's ends read: three
+// decimals for a proportion, else two. The verdict reads them so too.
+std::string ShownEndText(double shown);
 
 // Where the possible mean may go: the axis, 0..10 (binomial 0..1).
 float ClampPossibleMu(float m);

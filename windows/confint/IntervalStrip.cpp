@@ -30,10 +30,8 @@ int CiTextWidth(const QString& text, const QFont& font) {
     return QFontMetrics(font).horizontalAdvance(text);
 }
 
-void DrawSelectedInterval(QPainter& p, int n) {
-    const SelectedStrip s = ComputeSelectedStrip(n);
-    if (!s.shown) return;
-
+namespace {
+void DrawTexts(QPainter& p, const SelectedStrip& s) {
     // The two ends, each text beside its end.
     if (s.showLow) {
         const QString text = ToQt(s.lowText);
@@ -45,21 +43,34 @@ void DrawSelectedInterval(QPainter& p, int n) {
         CiText(p, HighTextLeft(s, CiTextWidth(text, g_fontArial9_5)), s.endTextY, text,
                g_fontArial9_5);
     }
-
-    GdiLine(p, s.trueX, s.baseY - CiY(15), s.trueX, s.baseY - CiY(30), g_penBlue1);
-    if (s.interval.hasEnds)
-        GdiLine(p, s.barLeft, s.barY, s.barRight, s.barY,
-                s.interval.contains ? g_penBlack4 : MissPen(4));
-    GdiLine(p, s.xCentre - s.centreMarkHalf, s.barY, s.xCentre + s.centreMarkHalf, s.barY,
-            g_penYellow4);
     const QString centre = ToQt(s.centreText);
     CiText(p, CentreTextLeft(s, CiTextWidth(centre, g_fontArial9_5)), s.centreTextY, centre,
            g_fontArial9_5);
+    CiText(p, s.sTextX, s.sTextY, ToQt(s.sText), g_fontArial9_5);
+}
+} // namespace
+
+void DrawSelectedInterval(QPainter& p, int n) {
+    const SelectedStrip s = ComputeSelectedStrip(n);
+    if (!s.shown) return;
+
+    GdiLine(p, s.trueX, s.baseY - CiY(15), s.trueX, s.baseY - CiY(30), g_penBlue1);
+    const QPen& bar = s.interval.contains ? g_penBlack4 : MissPen(4);
+    if (s.interval.hasEnds) GdiLine(p, s.barLeft, s.barY, s.barRight, s.barY, bar);
+    GdiLine(p, s.xCentre - s.centreMarkHalf, s.barY, s.xCentre + s.centreMarkHalf, s.barY,
+            g_penYellow4);
+    if (s.interval.hasEnds && s.barUnderMark)
+        GdiLine(p, s.xCentre - 1, s.barY, s.xCentre + 2, s.barY, bar);
 
     GdiLine(p, s.axisLeft, s.axisY, s.axisRight, s.axisY, g_penBlack1);
     for (int i = 0; i <= 10; ++i)
         CiTextCentred(p, StripLabelX(i), s.labelTop, ToQt(AxisLabelText(i)), g_fontArial7_5);
-    CiText(p, s.sTextX, s.sTextY, ToQt(s.sText), g_fontArial9_5);
+    DrawTexts(p, s);
+}
+
+void DrawSelectedIntervalTexts(QPainter& p, int n) {
+    const SelectedStrip s = ComputeSelectedStrip(n);
+    if (s.shown) DrawTexts(p, s);
 }
 
 QRegion DrawPossibleMu(QPainter& p, int n) {
@@ -92,8 +103,10 @@ QRegion DrawPossibleMu(QPainter& p, int n) {
         GdiPolyline(p, curve.constData(), static_cast<int>(curve.size()), g_penBlack2);
     }
     GdiLine(p, f.xCentre, f.peakY, f.xCentre, f.baseY, g_penBlack2);
-    GdiLine(p, f.leftBoundX, f.leftBoundTop, f.leftBoundX, f.boundBottom, g_penPurple2);
-    GdiLine(p, f.rightBoundX, f.rightBoundTop, f.rightBoundX, f.boundBottom, g_penPurple2);
+    if (f.hasLeftBound)
+        GdiLine(p, f.leftBoundX, f.leftBoundTop, f.leftBoundX, f.boundBottom, g_penPurple2);
+    if (f.hasRightBound)
+        GdiLine(p, f.rightBoundX, f.rightBoundTop, f.rightBoundX, f.boundBottom, g_penPurple2);
 
     CiTextCentred(p, f.xCentre, f.muTextTop, ToQt(f.muText), g_fontSymbol10);
 

@@ -22,6 +22,8 @@ int CiTextWidth(const QString& text, const QFont& font);
 // The selected interval of a Sample Size of n, when a sample of the series
 // is selected.
 void DrawSelectedInterval(QPainter& p, int n);
+// Its texts alone, drawn again over the possible mean's lines.
+void DrawSelectedIntervalTexts(QPainter& p, int n);
 
 // The possible-mu display for the possible mean g_ciPopMean; returns the
 // acceptance region it filled, which the window hit-tests for a drag.

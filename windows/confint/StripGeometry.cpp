@@ -19,9 +19,6 @@ constexpr double kCurvePeak = 75.0;
 double StripShown(float value) {
     return g_isBinomial ? ShownValue(value) * 0.1 : ShownValue(value);
 }
-const char* EndFormat() {
-    return g_isBinomial ? "%.3f" : "%.2f";
-}
 int AxisEnd() {
     return g_ciGraphRect.right - CiX(10);
 }
@@ -63,7 +60,7 @@ SelectedStrip ComputeSelectedStrip(int n) {
     const Interval& iv = s.interval = IntervalOf(n, row);
     const float sd = g_sampleStore[SampleOfRow(row)].sd;
     s.xCentre = StripX(iv.centre);
-    s.centreText = FormatNumber(EndFormat(), StripShown(iv.centre));
+    s.centreText = ShownEndText(StripShown(iv.centre));
     // A sample of one value has no standard deviation to show.
     s.sText =
         sd < 0.0f ? "s =" : "s = " + FormatNumber("%.2f", g_isBinomial ? sd : g_dispScale * sd);
@@ -77,11 +74,11 @@ SelectedStrip ComputeSelectedStrip(int n) {
     s.xHigh = StripX(iv.high);
     if (s.showLow) {
         g_ciSelLow = static_cast<float>(StripShown(iv.low));
-        s.lowText = "low = " + FormatNumber(EndFormat(), g_ciSelLow);
+        s.lowText = "low = " + ShownEndText(g_ciSelLow);
     }
     if (s.showHigh) {
         g_ciSelHigh = static_cast<float>(StripShown(iv.high));
-        s.highText = "high = " + FormatNumber(EndFormat(), g_ciSelHigh);
+        s.highText = "high = " + ShownEndText(g_ciSelHigh);
     }
 
     s.barLeft =
@@ -91,6 +88,8 @@ SelectedStrip ComputeSelectedStrip(int n) {
     s.barRight = iv.high > 10.0f ? AxisEnd() : s.xHigh;
     if (g_ciOneSided && g_ciLowEnd) s.barRight = AxisEnd(); // reaches up without limit
     if (g_ciOneSided && !g_ciLowEnd) s.barLeft = CiX(70);   // reaches down without limit
+    s.barUnderMark =
+        s.barLeft >= s.xCentre - s.centreMarkHalf && s.barRight <= s.xCentre + s.centreMarkHalf;
     return s;
 }
 
@@ -130,9 +129,7 @@ PossibleMuFigure ComputePossibleMu(int n) {
     f.m = g_ciPopMean * unit;
     f.xCentre = TruncPixel(w * f.m + 70.0 * g_ciScaleX);
     f.baseY = g_ciStripRect.top + CiY(80);
-    // The sampling distribution under the possible mean has the population's
-    // spread whatever the sigma setting.
-    const double se = n >= 1 ? unit * g_popSD / std::sqrt(static_cast<double>(n)) : 0.0;
+    const double se = PossibleMuStandardError(n);
     const double critical = g_ciCriticalValue;
     f.sePixels = w * se;
     f.hasCurve = f.sePixels > 0.0 && std::isfinite(f.sePixels);
@@ -142,11 +139,18 @@ PossibleMuFigure ComputePossibleMu(int n) {
     f.curveStep = std::max(1, TruncPixel(w / 10.0));
     f.peakY = f.baseY - (f.hasCurve ? CurveHeight(f, 0) : CiY(kCurvePeak));
 
+    // A low end's interval reaches up without limit, so it holds the possible
+    // mean for every smaller sample mean: the region runs out to the left.
+    f.hasLeftBound = !g_ciOneSided || !g_ciLowEnd;
+    f.hasRightBound = !g_ciOneSided || g_ciLowEnd;
     if (f.hasCurve) {
-        const int first = f.xCentre - f.halfWidth;
+        const int first =
+            f.hasLeftBound ? f.xCentre - f.halfWidth : std::min(g_ciStripRect.left + 1, f.xCentre);
+        const int end = f.hasRightBound ? f.xCentre + f.halfWidth
+                                        : std::max(g_ciStripRect.right - 1, f.xCentre);
         f.outline.push_back({first, f.baseY});
         int last = first;
-        for (int x = first; x <= f.xCentre + f.halfWidth; x += f.regionStep) {
+        for (int x = first; x <= end; x += f.regionStep) {
             f.outline.push_back({x, f.baseY - CurveHeight(f, x - f.xCentre)});
             last = x;
         }
@@ -183,11 +187,30 @@ PossibleMuFigure ComputePossibleMu(int n) {
     return f;
 }
 
+double PossibleMuStandardError(int n) {
+    if (SelectedRowValid()) {
+        const Interval iv = IntervalOf(n, g_selectedSampleNo);
+        if (iv.hasEnds) return iv.se;
+    }
+    const double unit = g_isBinomial ? 10.0 : 1.0;
+    return n >= 1 ? unit * g_popSD / std::sqrt(static_cast<double>(n)) : 0.0;
+}
+
 int PlausibilityColumnLeft(const PossibleMuFigure& figure, int thirdLineWidth) {
-    const int reach = TruncPixel(2.0 * figure.sePixels);
-    const int left = figure.xCentre - reach - thirdLineWidth;
-    if (left > CiX(5)) return left;
-    return figure.xCentre + reach;
+    // Clear of the middle of the curve, of the region and of its bounds.
+    const int middle = TruncPixel(2.0 * figure.sePixels);
+    const int reachLeft =
+        std::max(middle, figure.hasLeftBound ? figure.xCentre - figure.leftBoundX : 0);
+    const int reachRight =
+        std::max(middle, figure.hasRightBound ? figure.rightBoundX - figure.xCentre : 0);
+    const int leftSide = figure.xCentre - reachLeft - kPlausibilityClearance - thirdLineWidth;
+    const int rightSide = figure.xCentre + reachRight + kPlausibilityClearance;
+    const bool leftFits = leftSide > CiX(5);
+    const bool rightFits = rightSide + thirdLineWidth < g_ciStripRect.right - CiX(5);
+    // The open side of a one-sided region is shaded out to the edge.
+    if (!figure.hasLeftBound) return rightFits || !leftFits ? rightSide : leftSide;
+    if (leftFits) return leftSide;
+    return rightSide;
 }
 
 void DragPossibleMuTo(int x) {

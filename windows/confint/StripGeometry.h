@@ -45,7 +45,10 @@ struct SelectedStrip {
     int barY = 0;            // the bar and the centre mark: yb - 25
     int barLeft = 0, barRight = 0;
     int centreMarkHalf = 0; // the centre mark reaches this far either side
-    int trueX = 0;          // the true value's tick, yb - 15 up to yb - 30
+    // The bar lies wholly under the centre mark (a very low level): its
+    // colour is drawn again over the mark's middle, so it still shows.
+    bool barUnderMark = false;
+    int trueX = 0; // the true value's tick, yb - 15 up to yb - 30
     int axisLeft = 0, axisRight = 0, axisY = 0;
     int labelTop = 0; // top of the axis labels
     int sTextX = 0, sTextY = 0;
@@ -84,6 +87,9 @@ struct PossibleMuFigure {
     int curveStep = 0;
     std::vector<PixelPoint> outline; // the acceptance region, closed along the base
     std::vector<PixelPoint> curve;   // the curve across the strip
+    // A one-sided interval's region runs out to the strip's edge on its open
+    // side, which then has no bound.
+    bool hasLeftBound = true, hasRightBound = true;
     int leftBoundX = 0, rightBoundX = 0;
     int leftBoundTop = 0, rightBoundTop = 0;
     int boundBottom = 0;
@@ -96,13 +102,28 @@ struct PossibleMuFigure {
 // Height of the curve above its base at pixel offset d from its centre.
 int CurveHeight(const PossibleMuFigure& figure, int d);
 
+// The standard error (internal scale, binomial x 10) the possible mean's
+// curve is drawn with: the selected interval's own, so the shaded region, its
+// bounds and the verdict stand on one standard error and one critical value;
+// with no interval selected, the population's sigma over root n.
+double PossibleMuStandardError(int n);
+
 // The whole display for the possible mean g_ciPopMean: runs IsPlausible,
-// builds the acceptance region and the curve for a Sample Size of n.
+// builds the acceptance region and the curve for a Sample Size of n. The
+// region holds the means whose interval would contain the possible mean:
+// within the critical value either side, or, one-sided, out to the edge on
+// the side the interval is open to.
 PossibleMuFigure ComputePossibleMu(int n);
 
-// Left edge of the column of the three text lines, thirdLineWidth wide: left
-// of the curve when it stays more than 5 units off the window's left edge,
-// else right of it.
+// Pixels the column of text keeps clear of the acceptance region: the focus
+// ring drawn around it reaches 3 out, and 3 more keep the letters apart.
+constexpr int kPlausibilityClearance = 6;
+
+// Left edge of the column of the three text lines, thirdLineWidth wide,
+// kept clear of the acceptance region and the curve's middle (2 standard
+// errors either side): left of it while it stays more than 5 units off the
+// window's left edge, else right of it; a one-sided region's open side is
+// taken last.
 int PlausibilityColumnLeft(const PossibleMuFigure& figure, int thirdLineWidth);
 
 // One drag step of the possible mean to pixel x (it stays on the axis).

@@ -300,7 +300,7 @@ void CPopulationDlg::ComposePicture() {
     } else {
         DrawContinuousOutline(p);
         for (int j = 1; j <= kEditHandles; ++j)
-            GdiFillRect(p, m_handles[j], g_brushRed);
+            GdiFillRect(p, m_handles[j], PairRedBrush());
         DrawParameterMarkers(p);
     }
     PlaceFocusSpots();

@@ -93,7 +93,7 @@ std::vector<LabelPiece> MeasurementMarkerLabels(int clientWidth) {
     const float sx = g_scaleX;
     const int limit = clientWidth - Px(sx, 10);
     std::vector<LabelPiece> out;
-    const QColor red(255, 0, 0), black(0, 0, 0), blue(0, 0, 255);
+    const QColor red = PairRedColour(), black(0, 0, 0), blue(0, 0, 255);
 
     const int xMedian = XOfValue(g_popMedian);
     MarkerLabel median;
@@ -334,9 +334,9 @@ void DrawMarkers(QPainter& p, int clientWidth) {
         DrawMarkerLine(p, xp, g_penBlue1);
         DrawSdBar(p, xp, half, Row(38), Row(43));
     } else {
-        DrawMarkerLine(p, XOfValue(g_popMedian), g_penRed2);
-        DrawMarkerLine(p, XOfValue(g_popQ1), g_penGreen2);
-        DrawMarkerLine(p, XOfValue(g_popQ3), g_penGreen2);
+        DrawMarkerLine(p, XOfValue(g_popMedian), PairRedPen(2));
+        DrawMarkerLine(p, XOfValue(g_popQ1), PairGreenPen(2));
+        DrawMarkerLine(p, XOfValue(g_popQ3), PairGreenPen(2));
         const int xMean = XOfValue(g_popMean);
         DrawMarkerLine(p, xMean, g_penBlue2);
         DrawSdBar(p, xMean, half, Row(33), Row(38));
@@ -413,7 +413,8 @@ void DrawPictureButtonFace(QPainter& p, const QRect& client, int buttonId, bool 
         const int bottom = Px(sy, 47);
         for (int k = 0; k < 11; ++k) {
             const int right = static_cast<int>(left + 0.09090909 * innerWidth);
-            GdiFillRect(p, left, Px(sy, sketch->bars[k]) + Px(sy, 1), right, bottom, g_brushRed);
+            GdiFillRect(p, left, Px(sy, sketch->bars[k]) + Px(sy, 1), right, bottom,
+                        PairRedBrush());
             left = right;
         }
         return;
@@ -424,5 +425,5 @@ void DrawPictureButtonFace(QPainter& p, const QRect& client, int buttonId, bool 
     for (int k = 1; k <= 25; ++k)
         line[k] =
             QPoint(x0 + static_cast<int>(0.04 * k * innerWidth), Px(sy, sketch->line[k - 1]) + 1);
-    GdiPolyline(p, line, 26, g_penRed1);
+    GdiPolyline(p, line, 26, PairRedPen(1));
 }

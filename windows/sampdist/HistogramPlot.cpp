@@ -350,9 +350,9 @@ void CHistogramPlot::DrawAxisScale(QPainter& p, int scrollPos) {
         const int medianX = AxisMarkX(g_popMedian, pos);
         const bool meanRight = g_popMean >= g_popMedian;
         if (visible(medianX)) {
-            GdiLine(p, medianX, g_sdAxisY, medianX, g_sdPlotTop, g_penRed1);
+            GdiLine(p, medianX, g_sdAxisY, medianX, g_sdPlotTop, PairRedPen(1));
             TextAt(p, meanRight ? medianX : medianX + 1, letterTop, QStringLiteral("M"),
-                   g_fontArial7_5, Qt::red, meanRight ? Align::Right : Align::Left);
+                   g_fontArial7_5, PairRedColour(), meanRight ? Align::Right : Align::Left);
         }
         if (visible(meanX)) {
             GdiLine(p, meanX, g_sdAxisY, meanX, g_sdPlotTop, g_penBlue1);
@@ -368,8 +368,9 @@ void CHistogramPlot::DrawAxisScale(QPainter& p, int scrollPos) {
 void CHistogramPlot::DrawSliderHandle(QPainter& p, int x, bool left, bool letterOnly) {
     Rect& handle = left ? g_leftSliderRect : g_rightSliderRect;
     const float z = left ? g_leftSliderZ : g_rightSliderZ;
-    const QPen& pen = left ? g_penRed2 : g_penBlue2;
-    const QBrush& brush = left ? g_brushRed : g_brushBlue;
+    // The left slider wears the counted columns' colour.
+    const QPen& pen = left ? PairRedPen(2) : g_penBlue2;
+    const QBrush& brush = left ? PairRedBrush() : g_brushBlue;
     const int halfLeft = SdX(2), halfRight = SdX(4);
     Rect r{x - halfLeft, g_sdAxisY + 1, x + halfRight, g_sdAxisY + 1 + SdY(18)};
 

@@ -42,10 +42,8 @@ void CSamplingDistDlg::ShowFields() {
     const QString* texts[] = {&m_totalDrawn, &m_meanOfMeans,   &m_meanOfSDs,    &m_sdOfMeans,
                               &m_sdOfSDs,    &m_intervalWidth, &m_actualNumber, &m_actualProportion,
                               &m_zNumber,    &m_zProportion,   &m_tNumber,      &m_tProportion};
-    for (std::size_t i = 0; i < std::size(kReadoutIds); ++i) {
-        auto* label = m_dialog->Get<QLabel>(kReadoutIds[i]);
-        if (label->text() != *texts[i]) label->setText(*texts[i]);
-    }
+    for (std::size_t i = 0; i < std::size(kReadoutIds); ++i)
+        ShowReadout(m_dialog->Get<QLabel>(kReadoutIds[i]), *texts[i]);
 }
 
 void CSamplingDistDlg::SetSampleSizeText(const QString& text) {

@@ -53,12 +53,12 @@ void DrawMeanMarker(QPainter& p, const MarkerFrame& f, const SampleRow& row) {
         SdTextPlacement(f.view, row.mean, row.sd, xm, left, meanWidth,
                         [&font](const std::string& text) { return TextWidth(font, ToQt(text)); });
     if (!sd.text.empty())
-        TextAt(p, sd.x, top, ToQt(sd.text), font, kSdRed,
+        TextAt(p, sd.x, top, ToQt(sd.text), font, g_colourBlindSafe ? PairRedColour() : kSdRed,
                sd.rightAligned ? TextAlign::Right : TextAlign::Left, kGraphWhite);
 }
 
 void Bar(QPainter& p, int left, int top, int right, int bottom) {
-    if (top < bottom) GdiRectangle(p, left, top, right, bottom, g_penBlack1, g_brushGreen);
+    if (top < bottom) GdiRectangle(p, left, top, right, bottom, g_penBlack1, PairGreenBrush());
 }
 
 // Count labels "step" .. "5 step" right-aligned beside the vertical axis,

@@ -134,6 +134,18 @@ bool MeanTextOnLeft(int axisStart, int meanX, int meanTextWidth) {
     return axisStart <= meanX - meanTextWidth - SmX(5);
 }
 
+namespace {
+// Right-aligned left of a mean close to the axis start, the text would begin
+// at the window's edge, under the selection frame and the focus ring there;
+// it then follows the mean text instead.
+TextPlacement ClearOfTheEdge(const TextPlacement& left, const TextPlacement& instead,
+                             const MeasureText& textWidth) {
+    const std::size_t first = left.text.find_first_not_of(' ');
+    const std::string visible = first == std::string::npos ? "" : left.text.substr(first);
+    return left.x - textWidth(visible) < SmX(kSdTextLeftmost) ? instead : left;
+}
+} // namespace
+
 TextPlacement SdTextPlacement(SampleView view, float mean, float sd, int meanX, bool meanLeft,
                               int meanTextWidth, const MeasureText& textWidth) {
     // A sample of one value has no standard deviation (sd is -1).
@@ -146,32 +158,31 @@ TextPlacement SdTextPlacement(SampleView view, float mean, float sd, int meanX, 
     const float high = g_isBinomial ? 0.76f : 7.6f;
     const float low = g_isBinomial ? 0.24f : 2.4f;
 
+    const TextPlacement afterMean{"s = " + value, meanX + SmX(8) + meanTextWidth, false};
     if (view == SampleView::Grid) {
         if (meanLeft) {
             if (mean < high) return {"  s = " + value, meanX + SmX(2), false};
             return {"  s = " + value, meanX - SmX(8) - meanTextWidth, true};
         }
-        if (mean > low) return {"s = " + value, meanX - SmX(5), true};
-        return {"s = " + value, meanX + SmX(8) + meanTextWidth, false};
+        if (mean > low)
+            return ClearOfTheEdge({"s = " + value, meanX - SmX(5), true}, afterMean, textWidth);
+        return afterMean;
     }
 
     if (meanLeft) {
         if (mean < high) return {"  s = " + value, meanX + SmX(2), false};
         return {"s = " + value + "   ", meanX - SmX(5) - meanTextWidth, true};
     }
-    TextPlacement left{(mean > low ? "s = " : "    s = ") + value + "  ", meanX - SmX(5), true};
-    // Right-aligned left of a mean close to the axis start, the text would
-    // run off the window's edge; it then follows the mean text, as in a cell.
-    const std::string visible = left.text.substr(left.text.find_first_not_of(' '));
-    if (left.x - textWidth(visible) < 0)
-        return {"s = " + value, meanX + SmX(8) + meanTextWidth, false};
-    return left;
+    return ClearOfTheEdge({(mean > low ? "s = " : "    s = ") + value + "  ", meanX - SmX(5), true},
+                          afterMean, textWidth);
 }
 
 // --- The grid view ----------------------------------------------------------------------
 
 int GridFirstSample() {
-    return std::max(1, g_currentSampleNo);
+    // After a run, or from the histogram view near the end, the shown sample
+    // is one of the last five: the grid then shows the last six.
+    return std::max(1, std::min(g_currentSampleNo, DrawnRows() - (kGridCells - 1)));
 }
 
 void LayoutGrid(GridCell cells[kGridCells]) {
@@ -181,7 +192,9 @@ void LayoutGrid(GridCell cells[kGridCells]) {
         const int column = i % 2, row = i / 2;
         GridCell& cell = cells[i];
         cell.x = SmX(35) + SmX(145 * column);
-        cell.y = SmY(90) + SmY(127 * row);
+        // Three rows of 110-unit cells, 2 units apart, within the 342 units
+        // above the control strip: the lowest cell's labels stay off the strip.
+        cell.y = SmY(88) + SmY(112 * row);
         cell.sampleNo = first + i <= last ? first + i : 0;
         cell.rect = cell.sampleNo ? Rect{cell.x - SmX(20), cell.y - SmY(85), cell.x + SmX(115),
                                          cell.y + SmY(25)}

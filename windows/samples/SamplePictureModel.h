@@ -86,7 +86,10 @@ struct TextPlacement {
     bool rightAligned = false;
 };
 // The standard-deviation text beside the mean text; empty for a sample of
-// one value (sd -1). textWidth measures a text as the window draws it.
+// one value (sd -1). textWidth measures a text as the window draws it. Its
+// letters never start left of kSdTextLeftmost design units, clear of the
+// selection frame and the focus ring at the window's left edge.
+constexpr int kSdTextLeftmost = 7;
 using MeasureText = std::function<int(const std::string&)>;
 TextPlacement SdTextPlacement(SampleView view, float mean, float sd, int meanX, bool meanLeft,
                               int meanTextWidth, const MeasureText& textWidth);
@@ -102,7 +105,8 @@ struct GridCell {
     Rect rect;    // where a click selects the cell's sample
 };
 
-// The first sample of the grid: g_currentSampleNo, at least 1.
+// The first sample of the grid: g_currentSampleNo, but no later than six
+// before the end (the grid ends at the last sample), and at least 1.
 int GridFirstSample();
 // Cells 0..5, two to a row, holding samples first .. min(first + 5, N); the
 // rest hold none.

@@ -140,7 +140,7 @@ void CSamplesDlg::DrawViewToggleFace(QPainter& p, const QRect& client) const {
         const int heights[] = {12, 6, 18, 15, 10, 4, 6, 9, 7};
         for (int i = 0; i < 9; ++i) {
             const int x = in.left + SmX(5 + 2 * i);
-            GdiLine(p, x, in.bottom - SmY(3), x, in.bottom - SmY(heights[i]), g_penGreen2);
+            GdiLine(p, x, in.bottom - SmY(3), x, in.bottom - SmY(heights[i]), PairGreenPen(2));
         }
         return;
     }
@@ -152,7 +152,7 @@ void CSamplesDlg::DrawViewToggleFace(QPainter& p, const QRect& client) const {
         const int base = in.top + SmY(7 + 7 * (cell / 2));
         for (int k = 0; k < 4; ++k) {
             const int x = left + SmX(2 * k);
-            GdiLine(p, x, base, x, base - SmY(heights[cell][k]), g_penGreen1);
+            GdiLine(p, x, base, x, base - SmY(heights[cell][k]), PairGreenPen(1));
         }
     }
 }

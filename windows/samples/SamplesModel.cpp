@@ -58,7 +58,8 @@ int SamplesStripTop() {
 
 int ScrollSamples(ScrollRequest request, int thumbPos) {
     const bool grid = !g_samplesHistogramView;
-    long long s = g_currentSampleNo;
+    // The grid steps from the first sample it shows.
+    long long s = grid ? GridFirstSample() : g_currentSampleNo;
     switch (request) {
     case ScrollRequest::LineBack:
         s -= grid ? 2 : 1;
@@ -272,7 +273,7 @@ std::string SamplesPictureDescription(const std::string& sampleSizeText) {
     if (drawn < 1) return "No samples drawn yet";
     const std::string of = " of " + FormatGroupedInt(drawn);
     if (!g_samplesHistogramView) {
-        const int first = std::clamp(g_currentSampleNo, 1, drawn);
+        const int first = GridFirstSample();
         const int last = std::min(first + kGridCells - 1, drawn);
         return "Samples " + FormatGroupedInt(first) + " to " + FormatGroupedInt(last) + of +
                ", each as a small histogram";

@@ -24,6 +24,7 @@
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QTest>
+#include <QWheelEvent>
 #include <memory>
 
 namespace {
@@ -82,10 +83,14 @@ TEST_F(ConfIntervalKeys, UpAndDownSelectTheIntervalsAsAClickDoes) {
                          strip.highText),
               std::string::npos)
         << words;
-    // A click on that row selects the same.
+    // A click on that row selects the same, and the keys go on from there.
     g_sampleSelected = 0;
+    Edit(IDC_CI_SAMPLE_SIZE)->setFocus();
     QTest::mouseClick(ci.get(), Qt::LeftButton, Qt::NoModifier, QPoint(250, RowY(keyed)));
     EXPECT_EQ(g_selectedSampleNo, keyed);
+    ASSERT_EQ(ci->focusWidget(), graph);
+    QTest::keyClick(ci->focusWidget(), Qt::Key_Up);
+    EXPECT_EQ(g_selectedSampleNo, keyed + 1);
     // Home and End reach the series' ends, and the page follows.
     QTest::keyClick(graph, Qt::Key_Home);
     EXPECT_EQ(g_selectedSampleNo, 1);
@@ -94,6 +99,13 @@ TEST_F(ConfIntervalKeys, UpAndDownSelectTheIntervalsAsAClickDoes) {
     EXPECT_EQ(g_selectedSampleNo, 300);
     EXPECT_LE(g_ciFirstSample, 300);
     EXPECT_GE(g_ciFirstSample + 210, 300);
+    // The wheel over the graph turns the scroll bar: a notch down, older samples.
+    const int page = g_ciFirstSample;
+    const QPointF over(250, 200);
+    QWheelEvent notch(over, ci->mapToGlobal(over), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(ci.get(), &notch);
+    EXPECT_EQ(g_ciFirstSample, page - QApplication::wheelScrollLines());
 }
 
 TEST_F(ConfIntervalKeys, ThePossibleMeanStepsAndTakesATypedValue) {

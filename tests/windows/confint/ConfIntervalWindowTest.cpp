@@ -12,7 +12,11 @@
 #include "shell/WindowViews.h"
 #include "tests/support/GuiTestSupport.h"
 #include "tests/windows/NeighbourWindows.h"
+#include "tests/windows/confint/IntervalRecount.h"
 #include "ui/DrawingResources.h"
+#include "ui/FieldText.h"
+#include "ui/FocusRing.h"
+#include "ui/FocusSpot.h"
 #include "windows/confint/ConfIntervalDlg.h"
 #include "windows/confint/IntervalGeometry.h"
 #include "windows/confint/IntervalSeries.h"
@@ -22,12 +26,14 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -109,6 +115,30 @@ class ConfIntervalWindow : public GuiTest, protected NeighbourWindows {
         return Pixel(line.xLow, line.y);
     }
     static int FieldN() { return g_ciSampleSize; }
+    // Possible Mu on, as the main frame switches it: 100 more at the bottom.
+    void PossibleMuOn() {
+        g_possibleMuExtra = 100;
+        g_possibleMu = 1;
+        g_ciStripRect.bottom += 100;
+        ci->ResizeClientTo(QSize(509, 640));
+        ci->RedrawConfIntervalWindow();
+    }
+    // Every row of the page drawn red or black as its interval, worked out
+    // again from its sample's own values, holds the mean or not; the Out
+    // count the same over the whole series.
+    void ExpectPageAsRecounted(int n, double critical, bool sigmaKnown,
+                               recount::Sides sides = recount::Sides::Two) {
+        for (int row = g_ciFirstSample; row <= LastRowOnPage(); ++row) {
+            const int sample = g_sortByMeans ? g_sortedMeanSampleNo[row] : row;
+            const bool in = recount::Covers(sample, n, critical, sigmaKnown, sides);
+            EXPECT_EQ(recount::LineAt(g_ciMemDC, RowY(row), 181, 488), in ? 'k' : 'r')
+                << "row " << row << ", sample " << sample;
+        }
+        int out = 0;
+        for (int sample = 1; sample <= g_samplesDrawn; ++sample)
+            out += !recount::Covers(sample, n, critical, sigmaKnown, sides);
+        EXPECT_EQ(Text(IDC_CI_NUM_OUT), QString::number(out));
+    }
     // Pixels of one colour in a rectangle of the surface.
     static int CountPixels(const Rect& r, QRgb colour) {
         int count = 0;
@@ -151,10 +181,10 @@ TEST_F(ConfIntervalWindow, DrawSamplesShowsAnIntervalForEverySampleAndCountsThem
     EXPECT_EQ(in + g_ciOutCount, 1000);
     EXPECT_EQ(Text(IDC_CI_NUM_IN), QString::number(in));
     EXPECT_EQ(Text(IDC_CI_PCT_IN), QString::asprintf("%.0f%%", in / 10.0));
-    // The last page: samples 841..1000, black when they hold the mean, red when not.
+    // The last page: samples 841..1000, black when they hold the mean, red
+    // when not (z = norm.ppf(0.975)).
     EXPECT_EQ(g_ciFirstSample, 841);
-    for (int row = 841; row <= 1000; ++row)
-        EXPECT_EQ(LineColour(row), IntervalOf(25, row).contains ? kBlack : kRed) << row;
+    ExpectPageAsRecounted(25, 1.959964, true);
     EXPECT_EQ(Pixel(GraphX(IntervalOf(25, 1000).centre), RowY(1000)), kYellow);
     EXPECT_EQ(CountPixels(Rect{181, 1, 488, RowY(1000)}, kBlack), 0); // nothing above it
     SaveSnapshot(ci->grab().toImage(), "ci-1000");
@@ -162,10 +192,6 @@ TEST_F(ConfIntervalWindow, DrawSamplesShowsAnIntervalForEverySampleAndCountsThem
 
 TEST_F(ConfIntervalWindow, SettingButtonsChangeTheCriticalValueIntervalsAndCounts) {
     Draw(25, 400);
-    auto recount = [] {
-        UpdateCoverageCounts(25);
-        return g_ciInCount;
-    };
     Click(IDC_CI_SIDES);
     EXPECT_EQ(Text(IDC_CI_SIDES), "One Sided");
     EXPECT_TRUE(ci->Control(IDC_CI_END)->isVisible());
@@ -173,12 +199,10 @@ TEST_F(ConfIntervalWindow, SettingButtonsChangeTheCriticalValueIntervalsAndCount
     Click(IDC_CI_END);
     EXPECT_EQ(Text(IDC_CI_END), "Low End");
     EXPECT_EQ(Text(IDC_CI_CRITICAL_VALUE), "-1.645");
-    const int lowEndIn = g_ciInCount;
-    EXPECT_EQ(lowEndIn, recount());
-    // Low end only: every line runs to the right end of the axis.
+    // Low end only (norm.ppf(0.95)): every line runs to the right end of the axis.
+    ExpectPageAsRecounted(25, 1.644854, true, recount::Sides::LowEndOnly);
     for (int row = g_ciFirstSample; row <= LastRowOnPage(); ++row)
         EXPECT_EQ(LineOfRow(IntervalOf(25, row), row).xHigh, 479);
-    EXPECT_EQ(Pixel(478, RowY(400)), IntervalOf(25, 400).contains ? kBlack : kRed);
 
     // t with sigma unknown: t.ppf(0.95, 24) = 1.7109, each sample's own s.
     Click(IDC_CI_SIGMA);
@@ -186,18 +210,22 @@ TEST_F(ConfIntervalWindow, SettingButtonsChangeTheCriticalValueIntervalsAndCount
     EXPECT_EQ(Text(IDC_CI_Z_OR_T), "t-value =");
     EXPECT_EQ(Text(IDC_CI_CRITICAL_VALUE), "-1.711");
     EXPECT_EQ(g_ciSigmaKnown, 0);
-    EXPECT_EQ(g_ciInCount, recount());
-    EXPECT_EQ(Text(IDC_CI_NUM_IN), QString::number(g_ciInCount));
+    ExpectPageAsRecounted(25, 1.710882, false, recount::Sides::LowEndOnly);
     // The sigma button's face says which.
     const QImage unknown = ci->Control(IDC_CI_SIGMA)->grab().toImage();
     Click(IDC_CI_SIGMA);
     EXPECT_NE(ci->Control(IDC_CI_SIGMA)->grab().toImage(), unknown);
+    Click(IDC_CI_SIGMA);
 
     // Back to two sides: the end button goes away.
     Click(IDC_CI_SIDES);
     EXPECT_FALSE(ci->Control(IDC_CI_END)->isVisible());
     EXPECT_EQ(Text(IDC_CI_CRITICAL_VALUE), "2.064"); // t.ppf(0.975, 24) = 2.0639
-    SaveSnapshot(ci->grab().toImage(), "ci-t-two-sided");
+    ExpectPageAsRecounted(25, 2.063899, false);
+    // Sorted by mean, each row still takes its own sample's s.
+    Click(IDC_CI_SORT_ON);
+    ExpectPageAsRecounted(25, 2.063899, false);
+    SaveSnapshot(ci->grab().toImage(), "ci-t-two-sided-sorted");
 }
 
 TEST_F(ConfIntervalWindow, ABinomialPopulationAlwaysUsesZ) {
@@ -248,7 +276,7 @@ TEST_F(ConfIntervalWindow, SortingKeepsTheSelectedSample) {
 TEST_F(ConfIntervalWindow, ANewSeriesStartsItsSecondPageAtSample211) {
     Draw(5, 211, IDC_CI_SPEED_4); // drawn one by one
     EXPECT_EQ(g_ciFirstSample, 211);
-    EXPECT_EQ(LineColour(211), IntervalOf(5, 211).contains ? kBlack : kRed);
+    ExpectPageAsRecounted(5, 1.959964, true);
     EXPECT_EQ(RowY(211), 430);
     // Nothing of the first page is left above it.
     const Rect above{181, 1, 488, 428};
@@ -266,7 +294,7 @@ TEST_F(ConfIntervalWindow, ScrollingPagesThroughTheSeries) {
     // At the bottom, the first samples.
     Scroll()->setSliderPosition(500);
     EXPECT_EQ(g_ciFirstSample, 1);
-    EXPECT_EQ(LineColour(211), IntervalOf(10, 211).contains ? kBlack : kRed);
+    ExpectPageAsRecounted(10, 1.959964, true);
     Scroll()->triggerAction(QAbstractSlider::SliderPageStepSub);
     EXPECT_EQ(Scroll()->value(), 300);
     EXPECT_EQ(g_ciFirstSample, 201);
@@ -286,11 +314,19 @@ TEST_F(ConfIntervalWindow, AClickSelectsAnIntervalAndTellsTheOtherWindows) {
               (std::vector<std::string>{"MarkSelectionInDorvane", "SyncSamplesToSelection"}));
     // The strip shows it enlarged: its bar, black or red, and the centre.
     const SelectedStrip s = ComputeSelectedStrip(25);
-    const QRgb bar = s.interval.contains ? kBlack : kRed;
+    const QRgb bar = recount::Covers(row, 25, 1.959964, true) ? kBlack : kRed;
     EXPECT_EQ(Pixel((s.barLeft + s.xCentre) / 2, s.barY), bar);
     EXPECT_EQ(Pixel(s.xCentre, s.barY), kYellow);
     EXPECT_EQ(Pixel(s.trueX, s.baseY - 20), kBlue);
     SaveSnapshot(ci->grab().toImage(), "ci-selected");
+    // At 1 % the bar is shorter than the centre mark; its colour still shows
+    // in the mark's middle (z = 0.01, the table's value for 50.5 %).
+    Type(IDC_CI_CONF_LEVEL, "1");
+    QTest::keyClick(Edit(IDC_CI_CONF_LEVEL), Qt::Key_Return);
+    const SelectedStrip tiny = ComputeSelectedStrip(25);
+    EXPECT_EQ(Pixel(tiny.xCentre, tiny.barY), recount::Covers(row, 25, 0.01, true) ? kBlack : kRed);
+    EXPECT_EQ(Pixel(tiny.xCentre - 3, tiny.barY), kYellow);
+    ExpectPageAsRecounted(25, 0.01, true); // every row's colour shows on the graph too
 
     // Above the last row of the page the selection is dropped.
     views.requests.clear();
@@ -303,11 +339,7 @@ TEST_F(ConfIntervalWindow, AClickSelectsAnIntervalAndTellsTheOtherWindows) {
 TEST_F(ConfIntervalWindow, DraggingThePossibleMeanAcrossAnEndTurnsTheFillRed) {
     Draw(25, 300);
     ClickAt(QPoint(250, RowY(g_ciFirstSample + 5)));
-    // Possible Mu on, as the main frame switches it: 100 more at the bottom.
-    g_possibleMuExtra = 100;
-    g_possibleMu = 1;
-    g_ciStripRect.bottom += 100;
-    ci->ResizeClientTo(QSize(509, 640));
+    PossibleMuOn();
     g_ciPopMean = IntervalOf(25, g_selectedSampleNo).centre;
     ci->RedrawConfIntervalWindow();
     ASSERT_EQ(g_ciPlausible, 1);
@@ -345,34 +377,135 @@ TEST_F(ConfIntervalWindow, DraggingThePossibleMeanAcrossAnEndTurnsTheFillRed) {
     EXPECT_EQ(g_ciPopMean, 10.0f);
 }
 
-TEST_F(ConfIntervalWindow, ConfidenceLevelIsNeverInterruptedButRefusedWhenLeft) {
+TEST_F(ConfIntervalWindow, ThePossibleMeanStandsOnTheSelectedIntervalsOwnSpread) {
+    // t with sigma unknown, n = 5: a sample whose s lies far from sigma, so
+    // a region drawn with sigma would contradict the verdict.
+    Click(IDC_CI_SIGMA);
+    Click(IDC_CI_Z_OR_T);
+    Draw(5, 100);
+    int row = 0;
+    double mean = 0.0, sd = 0.0;
+    for (int r = 100; r >= 1 && !row; --r) {
+        recount::MeanAndSd(r, 5, mean, sd);
+        if (sd < 0.5 * g_popSD && mean > 1.5 && mean < 8.5) row = r;
+    }
+    ASSERT_NE(row, 0);
+    ClickAt(QPoint(250, RowY(row)));
+    PossibleMuOn();
+    const QRgb kPurple = Rgb(160, 2, 190);
+    const QFontMetrics font(g_fontArial9_5);
+    auto expectNoPurpleIn = [&](int left, int top, const std::string& text) {
+        const QRect r(left, top, font.horizontalAdvance(QString::fromStdString(text)),
+                      font.height());
+        EXPECT_EQ(CountPixels(Rect{r.left(), r.top(), r.right() + 1, r.bottom() + 1}, kPurple), 0)
+            << text << " at " << left;
+    };
+    struct Setting {
+        int oneSided, lowEnd;
+        double t; // t.ppf(0.975, 4) and t.ppf(0.95, 4)
+    };
+    for (const Setting c :
+         {Setting{0, 0, 2.776445}, Setting{1, 0, 2.131847}, Setting{1, 1, 2.131847}}) {
+        if (g_ciOneSided != c.oneSided) Click(IDC_CI_SIDES);
+        if (g_ciLowEnd != c.lowEnd) Click(IDC_CI_END);
+        const double half = c.t * sd / std::sqrt(5.0);
+        for (int x = StripX(0); x <= StripX(10); x += 3) {
+            g_ciPopMean = static_cast<float>((x - StripX(0)) / double(g_ciStripPixelsPerUnit));
+            ci->RedrawConfIntervalWindow();
+            const double m = g_ciPopMean;
+            const double below = m - (mean - half), above = (mean + half) - m;
+            const double nearest = !c.oneSided ? std::min(std::abs(below), std::abs(above))
+                                   : c.lowEnd  ? std::abs(below)
+                                               : std::abs(above);
+            if (nearest < 0.1) continue; // within a few pixels of an end
+            const bool inside = (!c.oneSided || c.lowEnd ? below >= 0 : true) &&
+                                (!c.oneSided || !c.lowEnd ? above >= 0 : true);
+            EXPECT_EQ(g_ciPlausible, inside ? 1 : 0) << c.oneSided << c.lowEnd << " m " << m;
+            // The sample's mean lies in the shaded region exactly when the
+            // verdict says plausible.
+            const PossibleMuFigure f = ComputePossibleMu(5);
+            const int xMean = StripX(mean);
+            EXPECT_EQ(f.outline.front().x <= xMean && xMean <= f.outline.back().x, inside)
+                << c.oneSided << c.lowEnd << " m " << m;
+            // No line strikes through a text: no purple in the ends' texts,
+            // the three lines clear of the possible mean's focus ring.
+            const SelectedStrip s = ComputeSelectedStrip(5);
+            if (s.showLow)
+                expectNoPurpleIn(LowTextLeft(s, font.horizontalAdvance(ToQt(s.lowText))),
+                                 s.endTextY, s.lowText);
+            if (s.showHigh)
+                expectNoPurpleIn(HighTextLeft(s, font.horizontalAdvance(ToQt(s.highText))),
+                                 s.endTextY, s.highText);
+            const int width = font.horizontalAdvance(f.textLines[2]);
+            const int left = PlausibilityColumnLeft(f, width);
+            const QRect column(QPoint(left, f.textLineY[0]),
+                               QPoint(left + width - 1, f.textLineY[2] + font.height() - 1));
+            const QRect spot = ci->PossibleMuSpot()->geometry();
+            const QRect ring = spot.adjusted(-kFocusRingOutset, -kFocusRingOutset, kFocusRingOutset,
+                                             kFocusRingOutset);
+            EXPECT_TRUE(!column.intersects(ring) || spot.contains(column))
+                << c.oneSided << c.lowEnd << " m " << m;
+        }
+    }
+    SaveSnapshot(ci->grab().toImage(), "ci-possible-mu-t-low-end");
+
+    // A shown end typed as the possible mean lies inside, whichever way the
+    // end was rounded for showing; a hundredth beyond it does not.
+    Click(IDC_CI_SIDES);
+    for (int r = row; r > row - 6 && r >= 1; --r) {
+        ClickAt(QPoint(250, RowY(r)));
+        const SelectedStrip s = ComputeSelectedStrip(5);
+        for (const auto& [end, beyond] :
+             {std::pair{s.lowText.substr(6), -0.01}, std::pair{s.highText.substr(7), 0.01}}) {
+            if (std::stod(end) + beyond < 0.0) continue; // off the axis
+            ASSERT_TRUE(SetPossibleMuFromTyped(end));
+            ci->RedrawConfIntervalWindow();
+            EXPECT_EQ(g_ciPlausible, 1) << end;
+            ASSERT_TRUE(SetPossibleMuFromTyped(std::to_string(std::stod(end) + beyond)));
+            ci->RedrawConfIntervalWindow();
+            EXPECT_EQ(g_ciPlausible, 0) << end << beyond;
+        }
+    }
+    g_ciPopMean = static_cast<float>(mean + 0.8 * 2.776445 * sd / std::sqrt(5.0));
+    ClickAt(QPoint(250, RowY(row)));
+    SaveSnapshot(ci->grab().toImage(), "ci-possible-mu-t");
+}
+
+TEST_F(ConfIntervalWindow, ConfidenceLevelIsTakenWhenLeftAndRefusedWhenNotAWholeNumber) {
     Draw(25, 200);
     const QString counts = Counts();
-    Type(IDC_CI_CONF_LEVEL, "abc");
-    EXPECT_TRUE(messages.isEmpty());
+    // "9" on the way to "90" changes nothing while it is typed.
+    Type(IDC_CI_CONF_LEVEL, "9");
     EXPECT_EQ(Text(IDC_CI_CRITICAL_VALUE), "1.960");
     EXPECT_EQ(Counts(), counts);
-    LeaveField(IDC_CI_CONF_LEVEL);
-    EXPECT_EQ(messages, QStringList{"The confidence level must be a whole number from 1 to 99"});
-    EXPECT_EQ(Text(IDC_CI_CONF_LEVEL), "1");
-    EXPECT_EQ(Text(IDC_CI_CRITICAL_VALUE), "0.010"); // p = 5050
+    const char* const kRefused = "The confidence level must be a whole number from 1 to 99";
+    struct Step {
+        const char* typed;
+        int how; // 0 leave the field, 1 Enter, 2 DRAW SAMPLES
+        const char* field;
+        const char* critical; // norm.ppf as the table gives it
+        bool refused;
+    };
+    const Step steps[] = {
+        {"90", 1, "90", "1.645", false},   {"100", 0, "99", "2.576", true},
+        {"", 0, "99", "2.576", true},      {"abc", 1, "99", "2.576", true},
+        {"50.5", 1, "99", "2.576", true},  {"95abc", 0, "99", "2.576", true},
+        {" 80", 0, " 80", "1.282", false}, {"0", 2, "1", "0.010", true},
+    };
+    for (const Step& step : steps) {
+        messages.clear();
+        Type(IDC_CI_CONF_LEVEL, step.typed);
+        EXPECT_TRUE(messages.isEmpty()) << step.typed; // never while typing
+        if (step.how == 0) LeaveField(IDC_CI_CONF_LEVEL);
+        if (step.how == 1) QTest::keyClick(Edit(IDC_CI_CONF_LEVEL), Qt::Key_Return);
+        if (step.how == 2) Click(IDC_CI_DRAW_SAMPLES);
+        EXPECT_EQ(messages, step.refused ? QStringList{kRefused} : QStringList{}) << step.typed;
+        EXPECT_EQ(Text(IDC_CI_CONF_LEVEL), step.field) << step.typed;
+        EXPECT_EQ(Text(IDC_CI_CRITICAL_VALUE), step.critical) << step.typed;
+    }
+    // Left again unchanged, it asks nothing more; DRAW SAMPLES drew.
     LeaveField(IDC_CI_CONF_LEVEL);
     EXPECT_EQ(messages.size(), 1);
-
-    // 90, then 900: the level stays at 90 while the field reads 900.
-    Type(IDC_CI_CONF_LEVEL, "900");
-    EXPECT_EQ(Text(IDC_CI_CRITICAL_VALUE), "1.645");
-    QTest::keyClick(Edit(IDC_CI_CONF_LEVEL), Qt::Key_Return);
-    EXPECT_EQ(Text(IDC_CI_CONF_LEVEL), "99");
-    EXPECT_EQ(Text(IDC_CI_CRITICAL_VALUE), "2.576");
-    EXPECT_EQ(messages.size(), 2);
-
-    // DRAW SAMPLES refuses it too, then draws.
-    Type(IDC_CI_CONF_LEVEL, "0");
-    messages.clear();
-    Click(IDC_CI_DRAW_SAMPLES);
-    EXPECT_EQ(messages, QStringList{"The confidence level must be a whole number from 1 to 99"});
-    EXPECT_EQ(Text(IDC_CI_CONF_LEVEL), "1");
     EXPECT_EQ(g_samplesDrawn, 200);
     EXPECT_EQ(Text(IDC_CI_TOTAL_DRAWN), "200");
 }
@@ -390,6 +523,15 @@ TEST_F(ConfIntervalWindow, SamplesOfOneValueWithSigmaUnknownHaveOnlyACentre) {
     EXPECT_TRUE(s.shown && !s.interval.hasEnds);
     EXPECT_EQ(Pixel(s.xCentre, s.barY), kYellow);
     EXPECT_EQ(CountPixels(Rect{0, s.barY - 2, 509, s.barY + 2}, kBlack), 0);
+    // t has no critical value with one value a sample: the field is empty,
+    // not z's 1.960, and with sigma known there are still no lines.
+    Click(IDC_CI_Z_OR_T);
+    EXPECT_EQ(Text(IDC_CI_CRITICAL_VALUE), "");
+    Click(IDC_CI_SIGMA);
+    EXPECT_EQ(CountPixels(graph, kBlack) + CountPixels(graph, kRed), 0);
+    Click(IDC_CI_Z_OR_T);
+    EXPECT_EQ(Text(IDC_CI_CRITICAL_VALUE), "1.960");
+    EXPECT_GT(CountPixels(graph, kBlack) + CountPixels(graph, kRed), 0);
 }
 
 TEST_F(ConfIntervalWindow, SeriesModeAndTheSharedFieldsFollowTheRules) {

@@ -184,14 +184,36 @@ TEST_F(SamplesWindow, NoSampleGivesABlankGraphWithoutLimits) {
     EXPECT_EQ(g_sampleSelected, 0);
 }
 
-TEST_F(SamplesWindow, ARunThatDrawsNothingLeavesABlankGraph) {
+TEST_F(SamplesWindow, ANumberTheFieldsCannotTakeDrawsNothingAndKeepsTheSeries) {
     Draw(5, 10);
-    Draw(5, 0);
-    EXPECT_EQ(Scroll()->maximum(), 1);
-    EXPECT_EQ(Scroll()->value(), 1);
-    EXPECT_EQ(CountPixels(Rect{0, 0, 299, 342}, kWhite), 299 * 342);
-    QTest::mouseClick(samples.get(), Qt::LeftButton, Qt::NoModifier, QPoint(150, 150));
-    EXPECT_EQ(g_sampleSelected, 0);
+    struct Case {
+        const char *typed, *message, *after;
+    };
+    const Case cases[] = {
+        {"-5", kMsgNumberOfSamplesTooSmall, "1"},  {"", kMsgNumberOfSamplesTooSmall, "1"},
+        {"0", kMsgNumberOfSamplesTooSmall, "1"},   {"2.5", kMsgNumberOfSamplesNotWhole, "2"},
+        {"ten", kMsgNumberOfSamplesNotWhole, "1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        Type(IDC_SAMPLES_NUM_SAMPLES, c.typed);
+        messages.clear();
+        Click(IDC_SAMPLES_DRAW_SAMPLES);
+        EXPECT_EQ(messages, QStringList(c.message));
+        EXPECT_EQ(Edit(IDC_SAMPLES_NUM_SAMPLES)->text(), c.after);
+        EXPECT_EQ(dorvane->NumberOfSamplesText(), c.after);
+        EXPECT_EQ(g_samplesDrawn, 10);
+        EXPECT_TRUE(TextDrawnAt(50, 50, "Sample 10", g_fontArial7_5, Qt::black));
+    }
+    // "1e9" is a billion, not 1: held to the limit while typing.
+    Type(IDC_SAMPLES_NUM_SAMPLES, "3");
+    messages.clear();
+    Type(IDC_SAMPLES_SAMPLE_SIZE, "1e9");
+    EXPECT_EQ(messages, QStringList(kMsgSampleSizeTooLarge));
+    EXPECT_EQ(dorvane->SampleSizeText(), "1000");
+    Click(IDC_SAMPLES_DRAW_SAMPLES);
+    EXPECT_EQ(g_samplesDrawn, 3);
+    EXPECT_EQ(g_seriesSampleSize, 1000);
 }
 
 TEST_F(SamplesWindow, DrawShowsTheLastSampleWithItsLimitsAndShare) {
@@ -279,8 +301,8 @@ TEST_F(SamplesWindow, ScrollBarStepsThroughTheSeriesAndStopsAtItsEnds) {
     EXPECT_EQ(bar->value(), 25);
     for (int i = 0; i < kGridCells; ++i)
         EXPECT_FALSE(g_sampleCellRects[i].IsEmpty()) << i;
-    const int labelAt[kGridCells][2] = {{50, 7},    {195, 7},  {50, 134},
-                                        {195, 134}, {50, 261}, {195, 261}};
+    const int labelAt[kGridCells][2] = {{50, 5},    {195, 5},  {50, 117},
+                                        {195, 117}, {50, 229}, {195, 229}};
     for (int i = 0; i < kGridCells; ++i)
         EXPECT_TRUE(TextDrawnAt(labelAt[i][0], labelAt[i][1], QString("Sample %1").arg(25 + i),
                                 g_fontArial6_5, Qt::black))
@@ -407,10 +429,10 @@ TEST_F(SamplesWindow, ClickingASampleFramesItInBothViews) {
     // In the grid near the end of the series: the click selects the sample
     // drawn in the cell, and its cell is framed.
     Click(IDC_SAMPLES_VIEW_TOGGLE);
-    Scroll()->triggerAction(QAbstractSlider::SliderPageStepSub); // 2
+    Scroll()->triggerAction(QAbstractSlider::SliderPageStepSub); // 1
     Scroll()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     Scroll()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    Scroll()->triggerAction(QAbstractSlider::SliderSingleStepAdd); // 8
+    Scroll()->triggerAction(QAbstractSlider::SliderSingleStepAdd); // 7
     Scroll()->triggerAction(QAbstractSlider::SliderPageStepAdd);   // 15, the last first
     EXPECT_EQ(g_currentSampleNo, 15);
     QTest::mouseClick(samples.get(), Qt::LeftButton, Qt::NoModifier, QPoint(200, 290));
@@ -421,6 +443,31 @@ TEST_F(SamplesWindow, ClickingASampleFramesItInBothViews) {
     EXPECT_EQ(g_samplesSelectionFrame, cell);
     EXPECT_EQ(Pixel(cell.left + 40, cell.top), kBlack);
     EXPECT_EQ(Pixel(g_sampleCellRects[0].left + 40, g_sampleCellRects[0].top), kWhite);
+}
+
+TEST_F(SamplesWindow, GridEndsAtTheLastSampleAfterARunAndStaysOffTheStrip) {
+    const QImage strip = g_samplesMemDC.copy(0, 342, 320, 60);
+    Click(IDC_SAMPLES_VIEW_TOGGLE);
+    for (const bool binomial : {false, true}) {
+        SCOPED_TRACE(binomial ? "binomial" : "measurement");
+        if (binomial) Binomial(0.4f);
+        Draw(25, 20);
+        // Six samples ending at the one shown, the last.
+        const int labelAt[kGridCells][2] = {{50, 5},    {195, 5},  {50, 117},
+                                            {195, 117}, {50, 229}, {195, 229}};
+        for (int i = 0; i < kGridCells; ++i)
+            EXPECT_TRUE(TextDrawnAt(labelAt[i][0], labelAt[i][1], QString("Sample %1").arg(15 + i),
+                                    g_fontArial6_5, Qt::black))
+                << i;
+        // The lowest row with its labels, and the selected cell's frame, stay
+        // above the control strip.
+        QTest::mouseClick(samples.get(), Qt::LeftButton, Qt::NoModifier, QPoint(200, 320));
+        EXPECT_EQ(g_sortedMeanSampleNo[g_selectedPos], 20);
+        EXPECT_EQ(Pixel(g_sampleCellRects[5].left + 40, g_sampleCellRects[5].bottom - 1), kBlack);
+        EXPECT_TRUE(g_samplesMemDC.copy(0, 342, 320, 60) == strip);
+        SaveSnapshot(samples->grab().toImage(),
+                     binomial ? "samples-grid-binomial-end" : "samples-grid-end");
+    }
 }
 
 TEST_F(SamplesWindow, BinomialSeriesShowsTwoBarsAndNoLimits) {

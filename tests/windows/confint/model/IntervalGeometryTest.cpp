@@ -92,6 +92,10 @@ TEST_F(IntervalGeometryTest, RowsStandTwoUnitsApartWithClippedEnds) {
     line = LineOfRow(iv, 1);
     EXPECT_EQ(line.xLow, 190);
     EXPECT_EQ(line.xHigh, 479);
+    // Shorter than the centre mark: a pixel past it either side.
+    line = LineOfRow(Interval{true, 5.0f, 4.999f, 5.001f, false}, 1);
+    EXPECT_EQ(line.xLow, 334 - 2);
+    EXPECT_EQ(line.xHigh, 334 + 2);
 }
 
 TEST_F(IntervalGeometryTest, AClickSelectsTheRowUnderItOrDropsTheSelection) {
@@ -159,6 +163,10 @@ TEST_F(IntervalGeometryTest, AxisLabelsStandWhereTheirValuesAreDrawn) {
     EXPECT_EQ(GraphLabelX(0), 190);
     EXPECT_EQ(GraphLabelX(5), 334);
     EXPECT_EQ(GraphLabelX(10), 478); // 28.9f x 10 is a hair below 289
+    // Labels keep inside the frame (180 and 488): "10.0" is not cut by it.
+    EXPECT_EQ(GraphLabelLeft(5, 20), 324);
+    EXPECT_EQ(GraphLabelLeft(10, 20), 489 - 2 - 20);
+    EXPECT_EQ(GraphLabelLeft(0, 30), 182);
     EXPECT_EQ(AxisLabelText(3), "3.0");
     g_dispFromMean = 5.0f;
     g_dispScale = 10.0f;
@@ -333,10 +341,45 @@ TEST_F(IntervalGeometryTest, PlausibilityTurnsTheTextOver) {
     // Left of the curve, 2 standard errors off, while it fits; else right.
     g_ciPopMean = 5.0f;
     f = ComputePossibleMu(16);
-    EXPECT_EQ(PlausibilityColumnLeft(f, 100), 270 - 40 - 100);
+    EXPECT_EQ(PlausibilityColumnLeft(f, 100), 270 - 40 - 6 - 100);
     g_ciPopMean = 0.25f;
     f = ComputePossibleMu(16);
-    EXPECT_EQ(PlausibilityColumnLeft(f, 100), 80 + 40);
+    EXPECT_EQ(PlausibilityColumnLeft(f, 100), 80 + 41 + 6); // past the right bound at 121
+}
+
+TEST_F(IntervalGeometryTest, TheRegionStandsOnTheSelectedIntervalsStandardError) {
+    // sigma 2, n 16, but the selected sample's s is 0.8 with sigma unknown and
+    // t = 2.5: A = 40 x 0.2 = 8 pixels, D = trunc(40 x 2.5 x 0.2) = 20.
+    RisingSeries(3, 0.8f);
+    g_popSD = 2.0f;
+    g_ciSigmaKnown = 0;
+    g_ciCriticalValue = 2.5f;
+    g_ciPopMean = 5.0f;
+    SelectRow(2);
+    struct Case {
+        int oneSided, lowEnd;
+        int first, last; // the outline's ends along the base
+        bool leftBound, rightBound;
+    };
+    const Case cases[] = {
+        {0, 0, 270 - 20, 290, true, true},
+        {1, 0, 270 - 20, 508, true, false}, // high end only: open to the right
+        {1, 1, 1, 289, false, true},        // low end only: open to the left
+    };
+    for (const Case& c : cases) {
+        g_ciOneSided = c.oneSided;
+        g_ciLowEnd = c.lowEnd;
+        const PossibleMuFigure f = ComputePossibleMu(16);
+        EXPECT_NEAR(f.sePixels, 8.0, 1e-5);
+        EXPECT_EQ(f.halfWidth, 20);
+        EXPECT_EQ(f.outline.front().x, c.first) << c.oneSided << c.lowEnd;
+        EXPECT_EQ(f.outline.back().x, c.last) << c.oneSided << c.lowEnd;
+        EXPECT_EQ(f.hasLeftBound, c.leftBound);
+        EXPECT_EQ(f.hasRightBound, c.rightBound);
+    }
+    // Nothing selected: the population's sigma, A = 20.
+    g_sampleSelected = 0;
+    EXPECT_DOUBLE_EQ(ComputePossibleMu(16).sePixels, 20.0);
 }
 
 TEST_F(IntervalGeometryTest, DraggingThePossibleMeanStaysOnTheAxis) {

@@ -207,9 +207,11 @@ TEST_F(IntervalSeriesTest, TCriticalValuesMatchTPpf) {
     g_ciOneSided = 0;
     EXPECT_EQ(Critical("10", "95"), "2.262");
     EXPECT_FLOAT_EQ(g_ciAlpha, 0.025f);
-    // With one value per sample there is no t: the value in use stays.
+    // With one value per sample there is no t: nothing to show, the value
+    // in use stays.
     for (const char* n : {"1", "0", "", "x"}) {
-        EXPECT_EQ(Critical(n, "99"), "2.262") << n;
+        EXPECT_EQ(Critical(n, "99"), "") << n;
+        EXPECT_NEAR(g_ciCriticalValue, 2.262157, 0.0015) << n;
     }
     // A binomial population always uses z.
     g_isBinomial = 1;
@@ -228,17 +230,22 @@ TEST_F(IntervalSeriesTest, ALevelOutsideOneToNinetyNineChangesNothingAndIsRefuse
     g_ciUseZ = 0;
     EXPECT_EQ(Critical("25", "100"), Critical("25", "90"));
 
+    // A whole number outside 1..99 becomes the nearer of the two; anything
+    // else keeps the level in force (here 90).
     const std::pair<const char*, const char*> refusals[] = {
-        {"", "1"}, {"0", "1"}, {"abc", "1"}, {"-5", "1"}, {"100", "99"}, {"250", "99"}};
+        {"0", "1"},    {"-5", "1"},    {"100", "99"},   {"1000000000000", "99"}, {"", "90"},
+        {"abc", "90"}, {"50.5", "90"}, {"95abc", "90"}, {"1e2", "90"},           {" ", "90"}};
     for (const auto& [typed, corrected] : refusals) {
-        const FieldOutcome outcome = CheckConfidenceLevel(typed);
+        const FieldOutcome outcome = CheckConfidenceLevel(typed, 90);
         EXPECT_TRUE(outcome.corrected) << typed;
         EXPECT_EQ(outcome.text, corrected) << typed;
         EXPECT_EQ(outcome.message, "The confidence level must be a whole number from 1 to 99");
     }
-    for (const char* fine : {"1", "95", "99", "95abc", " 80"}) {
-        const FieldOutcome outcome = CheckConfidenceLevel(fine);
+    for (const auto& [fine, level] : {std::pair{"1", "1"}, std::pair{"99", "99"},
+                                      std::pair{" 80 ", "80"}, std::pair{"+7", "7"}}) {
+        const FieldOutcome outcome = CheckConfidenceLevel(fine, 90);
         EXPECT_FALSE(outcome.corrected) << fine;
+        EXPECT_EQ(outcome.text, level) << fine;
         EXPECT_TRUE(outcome.message.empty()) << fine;
     }
 }
@@ -277,6 +284,11 @@ TEST_F(IntervalSeriesTest, IntervalsWithSigmaKnownUnknownAndBinomial) {
     g_ciOneSided = 0;
     g_ciSigmaKnown = 1;
     EXPECT_FALSE(IntervalOfSample(0, 5.0f, 1.0f).hasEnds);
+    // t needs two values a sample, sigma known or not.
+    g_ciUseZ = 0;
+    EXPECT_FALSE(IntervalOfSample(1, 5.0f, -1.0f).hasEnds);
+    EXPECT_TRUE(IntervalOfSample(2, 5.0f, 1.0f).hasEnds);
+    g_ciUseZ = 1;
 
     // Binomial: p-hat 0.4 of 50, sigma from p-hat whatever the setting, all x 10:
     // 4 -+ 1.96 x sqrt(0.24 / 50) x 10 = 4 -+ 1.357928; the true p 0.5 is 5.
@@ -422,6 +434,18 @@ TEST_F(IntervalSeriesTest, PossibleMuIsPlausibleInsideTheSelectedInterval) {
     g_ciPopMean = 5.4f; // shown 104
     IsPlausible();
     EXPECT_EQ(g_ciPlausible, 1);
+    // Judged as shown: ends 1.114 and 2.056 read 1.11 and 2.06, and a
+    // possible mean typed as either lies inside.
+    g_dispScale = 1.0f;
+    g_dispFromMean = g_dispToMean = 0.0f;
+    g_ciSelLow = 1.114f;
+    g_ciSelHigh = 2.056f;
+    for (const auto& [m, plausible] :
+         {std::pair{2.06f, 1}, std::pair{1.11f, 1}, std::pair{2.07f, 0}, std::pair{1.10f, 0}}) {
+        g_ciPopMean = m;
+        IsPlausible();
+        EXPECT_EQ(g_ciPlausible, plausible) << m;
+    }
     // A selected sample without an interval holds no mean.
     g_ciSelHasEnds = 0;
     IsPlausible();

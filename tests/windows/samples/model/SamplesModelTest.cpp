@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -184,8 +185,12 @@ TEST_F(SamplesModel, SdTextStandsBesideTheMeanTextBySide) {
         {false, H, 7.6f, 202, true, "s = 1.25   ", 202 - 5 - 48, true}, // left of the mean text
         {false, H, 2.5f, 90, false, "s = 1.25  ", 85, true},
         {false, H, 2.4f, 90, false, "    s = 1.25  ", 85, true},
-        // So close to the start, right-aligned it would leave the window.
+        // So close to the start, right-aligned it would leave the window, or
+        // begin under the selection frame and the focus ring at its edge.
         {false, H, 0.4f, 43, false, "s = 1.25", 43 + 8 + 48, false},
+        {false, H, 2.5f, 70, false, "s = 1.25", 70 + 8 + 48, false},
+        {false, H, 2.5f, 72, false, "s = 1.25  ", 67, true}, // begins at 7
+        {false, G, 3.0f, 40, false, "s = 1.25", 40 + 8 + 48, false},
         {false, G, 5.0f, 230, true, "  s = 1.25", 232, false},
         {false, G, 8.0f, 260, true, "  s = 1.25", 260 - 8 - 48, true},
         {false, G, 3.0f, 210, false, "s = 1.25", 205, true},
@@ -218,21 +223,32 @@ TEST_F(SamplesModel, GridShowsSixSamplesFromTheCurrentOneTwoToARow) {
     g_currentSampleNo = 3;
     GridCell cells[kGridCells];
     LayoutGrid(cells);
-    const int origins[kGridCells][2] = {{35, 90},   {180, 90}, {35, 217},
-                                        {180, 217}, {35, 344}, {180, 344}};
+    // Three rows of 110-unit cells 2 apart: the lowest ends at 337, above
+    // the control strip at 342.
+    const int origins[kGridCells][2] = {{35, 88},   {180, 88}, {35, 200},
+                                        {180, 200}, {35, 312}, {180, 312}};
     for (int i = 0; i < kGridCells; ++i) {
         EXPECT_EQ(cells[i].sampleNo, 3 + i);
         EXPECT_EQ(cells[i].x, origins[i][0]);
         EXPECT_EQ(cells[i].y, origins[i][1]);
     }
-    EXPECT_EQ(cells[1].rect, (Rect{160, 5, 295, 115}));
+    EXPECT_EQ(cells[1].rect, (Rect{160, 3, 295, 113}));
+    EXPECT_EQ(cells[5].rect, (Rect{160, 227, 295, 337}));
     EXPECT_EQ(GridBarLeft(35, 20), 135);
-    // Near the end fewer samples, the rest of the cells empty; no series, none.
-    g_currentSampleNo = 18;
+    // Showing one of the last five (after a run, the last), the grid shows
+    // the last six; a short series from its first; no series, none.
+    for (auto [drawn, current, first] :
+         {std::tuple{20, 18, 15}, {20, 20, 15}, {20, 15, 15}, {4, 4, 1}, {6, 6, 1}, {7, 7, 2}}) {
+        Series(drawn);
+        g_currentSampleNo = current;
+        LayoutGrid(cells);
+        for (int i = 0; i < kGridCells; ++i)
+            EXPECT_EQ(cells[i].sampleNo, first + i <= drawn ? first + i : 0)
+                << drawn << " " << current << " " << i;
+    }
+    Series(4);
     LayoutGrid(cells);
-    EXPECT_EQ(cells[2].sampleNo, 20);
-    EXPECT_EQ(cells[3].sampleNo, 0);
-    EXPECT_TRUE(cells[3].rect.IsEmpty());
+    EXPECT_TRUE(cells[4].rect.IsEmpty()); // an empty cell takes no click
     Series(0);
     g_currentSampleNo = 0;
     EXPECT_EQ(GridFirstSample(), 1);
@@ -248,16 +264,28 @@ TEST_F(SamplesModel, ScrollingStepsAndStopsAtBothEnds) {
     };
     using R = ScrollRequest;
     const Case cases[] = {
-        {1, 50, 10, R::LineForward, 0, 11}, {1, 50, 10, R::LineBack, 0, 9},
-        {1, 50, 10, R::PageForward, 0, 13}, {1, 50, 10, R::PageBack, 0, 7},
-        {1, 50, 50, R::LineForward, 0, 50}, {1, 50, 49, R::PageForward, 0, 50},
-        {1, 50, 1, R::LineBack, 0, 1},      {1, 50, 2, R::PageBack, 0, 1},
-        {1, 50, 10, R::Thumb, 33, 33},      {1, 50, 10, R::Other, 40, 10},
-        {0, 50, 10, R::LineForward, 0, 12}, {0, 50, 10, R::PageForward, 0, 28},
-        {0, 50, 40, R::PageForward, 0, 45}, {0, 50, 44, R::LineForward, 0, 45},
-        {0, 50, 10, R::PageBack, 0, 1},     {0, 50, 10, R::Thumb, 50, 45},
+        {1, 50, 10, R::LineForward, 0, 11},
+        {1, 50, 10, R::LineBack, 0, 9},
+        {1, 50, 10, R::PageForward, 0, 13},
+        {1, 50, 10, R::PageBack, 0, 7},
+        {1, 50, 50, R::LineForward, 0, 50},
+        {1, 50, 49, R::PageForward, 0, 50},
+        {1, 50, 1, R::LineBack, 0, 1},
+        {1, 50, 2, R::PageBack, 0, 1},
+        {1, 50, 10, R::Thumb, 33, 33},
+        {1, 50, 10, R::Other, 40, 10},
+        {0, 50, 10, R::LineForward, 0, 12},
+        {0, 50, 10, R::PageForward, 0, 28},
+        {0, 50, 40, R::PageForward, 0, 45},
+        {0, 50, 44, R::LineForward, 0, 45},
+        {0, 50, 10, R::PageBack, 0, 1},
+        {0, 50, 10, R::Thumb, 50, 45},
+        // After a run the grid shows 45..50: a step back starts from 45.
+        {0, 50, 50, R::LineBack, 0, 43},
+        {0, 50, 50, R::PageBack, 0, 27},
         {0, 3, 1, R::LineForward, 0, 1}, // fewer than six samples: the grid stays at 1
-        {1, 0, 1, R::LineForward, 0, 1},    {1, 0, 1, R::Thumb, 5, 1},
+        {1, 0, 1, R::LineForward, 0, 1},
+        {1, 0, 1, R::Thumb, 5, 1},
     };
     for (const Case& c : cases) {
         g_samplesHistogramView = c.histogramView;
@@ -364,18 +392,21 @@ TEST_F(SamplesModel, AClickSelectsTheSampleDrawnUnderThePointer) {
     EXPECT_EQ(SampleAtPoint(6, 100, 320), 0);
     EXPECT_EQ(SampleAtPoint(100, 260, 320), 0);
 
-    // The grid near the end shows 8, 9 and 10 in its first three cells; a
-    // click in the third selects 10 (a first sample worked out from the end
-    // of the series would say 7), and one in an empty cell selects nothing.
+    // The grid near the end shows the last six, 5..10: a click in a cell
+    // selects the sample drawn there, one beside the cells nothing.
     g_samplesHistogramView = 0;
     g_currentSampleNo = 8;
     GridCell cells[kGridCells];
     LayoutGrid(cells);
     for (int i = 0; i < kGridCells; ++i)
         g_sampleCellRects[i] = cells[i].rect;
-    EXPECT_EQ(SampleAtPoint(60, 200, 320), 10);
-    EXPECT_EQ(SampleAtPoint(200, 60, 320), 9);
-    EXPECT_EQ(SampleAtPoint(200, 200, 320), 0);
+    EXPECT_EQ(SampleAtPoint(60, 200, 320), 7);
+    EXPECT_EQ(SampleAtPoint(200, 60, 320), 6);
+    EXPECT_EQ(SampleAtPoint(200, 320, 320), 10);
+    EXPECT_EQ(SampleAtPoint(5, 200, 320), 0);
+    // Cells left by a longer series no longer hold a sample.
+    Series(3);
+    EXPECT_EQ(SampleAtPoint(200, 320, 320), 0);
 }
 
 TEST_F(SamplesModel, TheSelectionNamesASample) {
