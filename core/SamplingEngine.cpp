@@ -2,6 +2,7 @@
 
 #include "core/NumberText.h"
 #include "core/SampleBatch.h"
+#include "core/Selection.h"
 #include "core/SimulationState.h"
 #include "core/ValueDraw.h"
 #include "core/VectorState.h"
@@ -77,7 +78,8 @@ void StartNewSeries(int n) {
     g_histTickStep = 25;
     g_ciOutCount = g_ciInCount = 0;
     g_ciFirstSample = 1;
-    g_sampleSelected = 0;
+    // Nothing of the old series stays selected, nor marked.
+    DropSelection();
 }
 
 struct RunContext {
@@ -178,7 +180,11 @@ void FinishSample(int r, const SampleSums& sums, bool animate, bool showValues, 
     g_sumOfMeans += row.mean;
     run.AddSquares(row.mean, row.sd);
 
-    if (sortMean) InsertSortedMean(row.mean, r);
+    if (sortMean) {
+        InsertSortedMean(row.mean, r);
+        // The new mean may have moved the selected sample's place.
+        PlaceSelection(r);
+    }
 
     g_lastMeanBin = HistogramBin(HistogramStatistic(row.mean, row.sd, n));
     if (g_lastMeanBin > 0) g_meanHistogram[g_lastMeanBin] += 1;
@@ -258,6 +264,7 @@ int DrawBatchQuietly(int firstRow, int count, int doneBefore, RunContext& run,
         }
     }
     InsertSortedMeans(firstRow, finished);
+    PlaceSelection(firstRow + finished - 1);
     return finished;
 }
 
@@ -276,13 +283,9 @@ void FinishRun(int count, const RunContext& run, SampleDisplay& display, DrawRes
     // With no sample in the series there is nothing to average.
     if (total > 0) {
         g_meanOfMeans = g_sumOfMeans / static_cast<float>(total);
-        result.meanOfMeansText = FormatFitted(ShownValue(g_meanOfMeans), 2, kShownValueChars);
-
         if (n > 1) {
             g_sumOfSDs += run.sdTotal;
             g_meanOfSDs = g_sumOfSDs / static_cast<float>(total);
-            result.meanOfSdsText =
-                FormatFitted(static_cast<double>(g_dispScale) * g_meanOfSDs, 3, kShownValueChars);
         }
     }
 
@@ -292,21 +295,22 @@ void FinishRun(int count, const RunContext& run, SampleDisplay& display, DrawRes
             (run.sumMeanSq - total * static_cast<double>(g_meanOfMeans) * g_meanOfMeans) /
             (total - 1);
         g_sdOfMeans = static_cast<float>(std::sqrt(std::max(0.0, meanVar)));
-        result.sdOfMeansText =
-            FormatFitted(static_cast<double>(g_dispScale) * g_sdOfMeans, 3, kShownValueChars);
         if (n > 1) {
             const double sdVar =
                 (run.sumSdSq - total * static_cast<double>(g_meanOfSDs) * g_meanOfSDs) /
                 (total - 1);
             g_sdOfSDs = static_cast<float>(std::sqrt(std::max(0.0, sdVar)));
-            result.sdOfSdsText =
-                FormatFitted(static_cast<double>(g_dispScale) * g_sdOfSDs, 3, kShownValueChars);
         }
         // A stopped run keeps the number asked for, ready to be drawn again.
         result.numberOfSamplesText = FormatInt(run.stopped ? run.asked : count);
     }
 
     g_samplesDrawn = total;
+    const SeriesSummary summary = SeriesSummaryTexts();
+    result.meanOfMeansText = summary.meanOfMeans;
+    result.sdOfMeansText = summary.sdOfMeans;
+    result.meanOfSdsText = summary.meanOfSds;
+    result.sdOfSdsText = summary.sdOfSds;
 
     // The run is over whether or not the Dorvane window watched it.
     g_drawFinished = 1;
@@ -401,6 +405,21 @@ void FitLatestColumn(SampleDisplay& display) {
     }
 }
 
+SeriesSummary SeriesSummaryTexts() {
+    SeriesSummary out;
+    const int total = g_samplesDrawn;
+    if (total < 1 || total > kMaxSamples) return out;
+    const bool sds = g_seriesSampleSize > 1; // samples of one value have no SD
+    const double scale = g_dispScale;
+    out.meanOfMeans = FormatFitted(ShownValue(g_meanOfMeans), 2, kShownValueChars);
+    if (sds) out.meanOfSds = FormatFitted(scale * g_meanOfSDs, 3, kShownValueChars);
+    if (total > 1) {
+        out.sdOfMeans = FormatFitted(scale * g_sdOfMeans, 3, kShownValueChars);
+        if (sds) out.sdOfSds = FormatFitted(scale * g_sdOfSDs, 3, kShownValueChars);
+    }
+    return out;
+}
+
 DrawResult DrawSamples(int count, int n, SampleDisplay& display) {
     DrawResult result;
     const Kind kind = CurrentKind();
@@ -453,6 +472,7 @@ DrawResult DrawSamples(int count, int n, SampleDisplay& display) {
     // Intervals are drawn in sample order while the run lasts.
     const int sortByMeans = g_sortByMeans;
     g_sortByMeans = 0;
+    PlaceSelection(g_samplesDrawn);
     if (g_confIntervalWndVisible) display.RedrawConfIntervalWindow();
 
     // The rows the series keeps lead the sums of squares (none in a new series).
@@ -482,6 +502,7 @@ DrawResult DrawSamples(int count, int n, SampleDisplay& display) {
     FinishRun(count, run, display, result);
 
     g_sortByMeans = sortByMeans;
+    PlaceSelection(g_samplesDrawn);
     display.UpdateCoverageCounts();
     if (g_confIntervalWndVisible) display.RedrawConfIntervalWindow();
     return result;

@@ -111,6 +111,15 @@ struct DrawResult {
     std::string numberOfSamplesText;
 };
 
+// The four summary figures of the series from the summary statistics of its
+// last run, in the units the population is shown in now. A figure the series
+// does not have (spreads of a single sample, SDs of samples of one value) is
+// empty, as are all four without a series.
+struct SeriesSummary {
+    std::string meanOfMeans, sdOfMeans, meanOfSds, sdOfSds;
+};
+SeriesSummary SeriesSummaryTexts();
+
 // Draws count samples of n values each, appending to the series in ADD MORE
 // mode with an unchanged sample size and starting a new series otherwise.
 // At most 10,000 minus the rows kept are drawn. Allocates nothing.

@@ -8,31 +8,58 @@ namespace {
 int DrawnRows() {
     return std::clamp(g_samplesDrawn, 0, kMaxSamples);
 }
-} // namespace
 
-int SortedPositionOfSample(int sample) {
-    for (int k = DrawnRows(); k >= 1; --k)
+int PositionAmong(int sample, int rows) {
+    for (int k = std::clamp(rows, 0, kMaxSamples); k >= 1; --k)
         if (g_sortedMeanSampleNo[k] == sample) return k;
     return 0;
 }
+} // namespace
+
+int SortedPositionOfSample(int sample) {
+    return PositionAmong(sample, DrawnRows());
+}
 
 void SelectSampleNo(int sample) {
-    if (const int pos = SortedPositionOfSample(sample)) g_selectedPos = pos;
-    g_selectedSampleNo = g_sortByMeans ? g_selectedPos : sample;
+    const int pos = SortedPositionOfSample(sample);
+    if (pos == 0) return;
     g_sampleSelected = 1;
+    g_selectedSample = sample;
+    g_selectedPos = pos;
+    g_selectedSampleNo = g_sortByMeans ? pos : sample;
+}
+
+void DropSelection() {
+    g_sampleSelected = 0;
+    g_selectedSample = 0;
+    g_selectedPos = 0;
+    g_selectedSampleNo = 0;
+    g_sdSelectionRect = Rect{};
+}
+
+void PlaceSelection(int sortedRows) {
+    if (!g_sampleSelected) return;
+    const int pos = g_selectedSample >= 1 ? PositionAmong(g_selectedSample, sortedRows) : 0;
+    if (pos == 0) {
+        DropSelection();
+        return;
+    }
+    g_selectedPos = pos;
+    g_selectedSampleNo = g_sortByMeans ? pos : g_selectedSample;
 }
 
 int SteppedSortedPosition(int step) {
     const int drawn = DrawnRows();
     if (drawn < 1) return 0;
-    if (!g_sampleSelected || SelectedSampleRow() == 0) return (drawn + 1) / 2;
+    if (SelectedSampleRow() == 0 || g_selectedPos < 1 || g_selectedPos > drawn)
+        return (drawn + 1) / 2;
     const long long pos = static_cast<long long>(g_selectedPos) + step;
     return static_cast<int>(std::clamp<long long>(pos, 1, drawn));
 }
 
 int SelectedSampleRow() {
-    if (g_selectedPos < 1 || g_selectedPos > DrawnRows()) return 0;
-    return g_sortedMeanSampleNo[g_selectedPos];
+    if (!g_sampleSelected || g_selectedSample < 1 || g_selectedSample > kMaxSamples) return 0;
+    return g_selectedSample;
 }
 
 bool BringSelectionIntoCiPage() {

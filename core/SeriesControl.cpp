@@ -2,6 +2,7 @@
 
 #include "core/Messages.h"
 #include "core/SamplingEngine.h"
+#include "core/Selection.h"
 #include "core/SimulationState.h"
 #include "core/TypedNumber.h"
 #include "core/ViewHooks.h"
@@ -82,8 +83,7 @@ void ResetSeries() {
     g_seriesSampleSize = 0;
     g_samplesDrawn = 0;
     g_sumOfMeans = g_sumOfSDs = 0.0f;
-    g_selectedPos = 0;
-    g_sdSelectionRect = Rect{};
+    DropSelection();
 
     g_histNeedsRescale = 1;
     g_histCountScale = 4.0f;
@@ -157,17 +157,16 @@ FieldOutcome SampleSizeEdited(const std::string& text) {
     return outcome;
 }
 
-FieldOutcome ToggleSeriesMode(const std::string& numberText, bool dorvaneLabels) {
-    if (g_addMoreMode) {
-        g_addMoreMode = 0;
-        g_seriesModeLabel = dorvaneLabels ? "NEW\nSERIES" : "NEW";
-        g_histNeedsRescale = 1;
-    } else {
-        g_addMoreMode = 1;
-        g_seriesModeLabel = dorvaneLabels ? "ADD\nMORE" : "ADD";
-        g_histNeedsRescale = 0;
-    }
+FieldOutcome ToggleSeriesMode(const std::string& numberText) {
+    g_addMoreMode = g_addMoreMode ? 0 : 1;
+    g_histNeedsRescale = g_addMoreMode ? 0 : 1;
+    // Whichever window's button was pressed, all three read alike.
+    g_seriesModeLabel = SeriesModeLabel();
     return LimitNumberOfSamples(numberText);
+}
+
+const char* SeriesModeLabel() {
+    return g_addMoreMode ? "ADD\nMORE" : "NEW\nSERIES";
 }
 
 DrawEntry CheckDrawEntry(const std::string& numberText, const std::string& sampleSizeText) {

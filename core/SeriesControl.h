@@ -33,11 +33,13 @@ FieldOutcome NumberOfSamplesEdited(const std::string& text);
 // other two windows and then calls ResetSeries.
 FieldOutcome SampleSizeEdited(const std::string& text);
 
-// The series-mode button: flips g_addMoreMode, sets g_seriesModeLabel
-// ("NEW\nSERIES"/"ADD\nMORE" from the Dorvane window, "NEW"/"ADD" from the
-// others) and g_histNeedsRescale, and holds the Number of Samples to what
-// still fits.
-FieldOutcome ToggleSeriesMode(const std::string& numberText, bool dorvaneLabels);
+// The series-mode button: flips g_addMoreMode, sets g_seriesModeLabel and
+// g_histNeedsRescale, and holds the Number of Samples to what still fits.
+FieldOutcome ToggleSeriesMode(const std::string& numberText);
+
+// The series-mode buttons' text for g_addMoreMode, the same in every window:
+// "ADD\nMORE" or "NEW\nSERIES".
+const char* SeriesModeLabel();
 
 // The check a DRAW SAMPLES button makes before the run: each field must hold
 // a whole number, the Sample Size 1 to 1000, the Number of Samples 1 to what

@@ -26,8 +26,7 @@ CSamplingDistDlg* g_samplingDistWnd;
 CSamplesDlg* g_samplesWnd;
 CConfIntervalDlg* g_confIntervalWnd;
 CPopSettingsDlg* g_popSettingsWnd;
-int g_populationWndVisible, g_samplingDistWndVisible, g_samplesWndVisible,
-    g_confIntervalWndVisible;
+int g_populationWndVisible, g_samplingDistWndVisible, g_samplesWndVisible, g_confIntervalWndVisible;
 std::string g_activeWindowTag;
 int g_ciWndWidth, g_ciWndHeight, g_possibleMuExtra;
 
@@ -50,7 +49,7 @@ int g_histTickStep, g_histTickCount, g_histNeedsRescale, g_histOverflowed, g_his
 Rect g_histRect;
 float g_sdScaleX, g_sdScaleY;
 
-int g_sampleSelected, g_selectedPos, g_selectedSampleNo;
+int g_sampleSelected, g_selectedSample, g_selectedPos, g_selectedSampleNo;
 Rect g_sdSelectionRect;
 int g_sortByMeans;
 Rect g_sampleCellRects[kSampleCells];
@@ -100,7 +99,8 @@ void ResetSimulationState() {
     g_isBinomial = 0;
     std::fill(std::begin(g_popCurve), std::end(g_popCurve), 0);
     std::fill(std::begin(g_popCumShare), std::end(g_popCumShare), 0.0f);
-    for (int i = 0; i <= 10; ++i) g_discreteValue[i] = i;
+    for (int i = 0; i <= 10; ++i)
+        g_discreteValue[i] = i;
     g_popWeightTotal = g_popMean = g_popSD = 0;
     g_popMedian = g_popQ1 = g_popQ3 = g_ciPopMean = 0;
     g_dispScale = 1.0f;
@@ -151,7 +151,7 @@ void ResetSimulationState() {
     g_histRect = Rect{};
     g_sdScaleX = g_sdScaleY = 0;
 
-    g_sampleSelected = g_selectedPos = g_selectedSampleNo = 0;
+    g_sampleSelected = g_selectedSample = g_selectedPos = g_selectedSampleNo = 0;
     g_sdSelectionRect = Rect{};
     g_sortByMeans = 0;
     std::fill(std::begin(g_sampleCellRects), std::end(g_sampleCellRects), Rect{});

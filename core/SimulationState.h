@@ -111,8 +111,8 @@ extern int g_drawFinished;
 // 1 from the start of a DRAW SAMPLES run until it returns (set by the caller of
 // DrawSamples); the main window defers a close request while it is 1.
 extern int g_runInProgress;
-extern SampleRow* g_sampleStore;                // rows 1..kMaxSamples
-extern float g_sortedMeans[kMaxSamples + 1];    // slots 1..g_samplesDrawn
+extern SampleRow* g_sampleStore;             // rows 1..kMaxSamples
+extern float g_sortedMeans[kMaxSamples + 1]; // slots 1..g_samplesDrawn
 extern int g_sortedMeanSampleNo[kMaxSamples + 1];
 extern int g_meanHistogram[kHistogramBins + 1]; // bins 1..202
 extern int g_lastMeanBin;
@@ -136,6 +136,7 @@ extern float g_sdScaleY;
 
 // --- Selection --------------------------------------------------------------
 extern int g_sampleSelected;
+extern int g_selectedSample; // the selected sample's number; its places follow it (core/Selection)
 extern int g_selectedPos;
 extern int g_selectedSampleNo;
 extern Rect g_sdSelectionRect;
@@ -152,18 +153,18 @@ extern int g_ciInCount;
 extern int g_ciOutCount;
 
 // --- Dorvane window: axis, sliders, columns ---------------------------------
-extern int g_sdSampleSize;      // n as last read from the Sample Size field
-extern int g_sdAxisLeft;        // pixel x of the first visible axis value
-extern int g_sdAxisRight;       // pixel x of the axis' right end
-extern int g_sdAxisY;           // pixel y of the horizontal axis
-extern int g_sdPlotTop;         // top of the plotting area
-extern int g_pixelsPerUnit;     // pixels per internal unit at zoom 1
-extern int g_muPixelX;          // pixel x of the population mean at zoom 1
-extern int g_leftCount;         // samples at or below the left (or only) slider
-extern int g_rightCount;        // samples at or below the right slider
-extern Rect g_leftSliderRect;   // hit and paint rectangles of the handles
+extern int g_sdSampleSize;    // n as last read from the Sample Size field
+extern int g_sdAxisLeft;      // pixel x of the first visible axis value
+extern int g_sdAxisRight;     // pixel x of the axis' right end
+extern int g_sdAxisY;         // pixel y of the horizontal axis
+extern int g_sdPlotTop;       // top of the plotting area
+extern int g_pixelsPerUnit;   // pixels per internal unit at zoom 1
+extern int g_muPixelX;        // pixel x of the population mean at zoom 1
+extern int g_leftCount;       // samples at or below the left (or only) slider
+extern int g_rightCount;      // samples at or below the right slider
+extern Rect g_leftSliderRect; // hit and paint rectangles of the handles
 extern Rect g_rightSliderRect;
-extern int g_leftSliderHidden;  // the slider lies outside the visible axis
+extern int g_leftSliderHidden; // the slider lies outside the visible axis
 extern int g_rightSliderHidden;
 extern int g_binWidthChanged;   // rebinned: the next graph paint redraws all
 extern int g_sdZoom;            // 1 after choosing width 0.1, 2 after 0.05
@@ -174,8 +175,8 @@ constexpr int kSdColumnSlots = 200;
 extern Rect g_sdColumnRect[kSdColumnSlots + 1]; // drawn columns, slots 1..200
 extern int g_sdColumnBin[kSdColumnSlots + 1];   // bin shown in each slot
 extern float g_normalCurveFactor;               // height factor F of the curve
-extern int g_draggingLeft;  // the left (or only) slider handle is being dragged
-extern int g_draggingRight; // the right slider handle is being dragged
+extern int g_draggingLeft;                      // the left (or only) slider handle is being dragged
+extern int g_draggingRight;                     // the right slider handle is being dragged
 
 // Gives every field its start-up value. The main frame calls it once; every
 // test fixture calls it so no test sees another's state. The Sample store is

@@ -18,6 +18,7 @@
 #include "ui/SpeedControl.h"
 #include "ui/ToolWindow.h"
 #include "windows/confint/IntervalGeometry.h"
+#include "windows/confint/IntervalSeries.h"
 #include "windows/population/BinomialPopDlg.h"
 #include "windows/population/PopSettingsDlg.h"
 #include "windows/population/PopulationDlg.h"
@@ -165,6 +166,7 @@ void CMainFrame::SwitchToBinomial() {
     HideSettingsAndResetTransform();
     if (!g_isBinomial) {
         ClearPopulationCurve();
+        g_ciPopMean = PossibleMuOnNewKind(g_ciPopMean, true);
         g_isBinomial = 1;
         g_isDiscrete = 0;
         g_isContinuous = 0;
@@ -207,6 +209,8 @@ void CMainFrame::SwitchToMeasurement(int commandId) {
             g_populationWnd->PlaceHandles();
         }
     }
+    // A proportion would sit near the left end of the 0 to 10 axis.
+    if (g_isBinomial) g_ciPopMean = PossibleMuOnNewKind(g_ciPopMean, false);
     g_isDiscrete = discrete ? 1 : 0;
     g_isContinuous = discrete ? 0 : 1;
     g_isBinomial = 0;

@@ -24,8 +24,7 @@ QString NumberOfSamplesEditedIn(QWidget* owner, SeriesWindow window, const QStri
 }
 
 QString ToggleSeriesModeIn(QWidget* owner, SeriesWindow window, const QString& numberText) {
-    const FieldOutcome outcome =
-        ToggleSeriesMode(ToStd(numberText), window == SeriesWindow::Dorvane);
+    const FieldOutcome outcome = ToggleSeriesMode(ToStd(numberText));
     Tell(owner, outcome.message);
     if (outcome.corrected) Links().CopyNumberOfSamplesText(window, outcome.text);
     return ToQt(outcome.text);

@@ -25,8 +25,8 @@ inline constexpr char kDrawSamplesTip[] =
 QString SampleSizeEditedIn(QWidget* owner, SeriesWindow window, const QString& text);
 QString NumberOfSamplesEditedIn(QWidget* owner, SeriesWindow window, const QString& text);
 
-// The series-mode button: flips the mode (the Dorvane window names it
-// "ADD\nMORE", the others "ADD"), holding the Number of Samples to what fits.
+// The series-mode button: flips the mode, holding the Number of Samples to
+// what fits.
 QString ToggleSeriesModeIn(QWidget* owner, SeriesWindow window, const QString& numberText);
 
 // The check of a DRAW SAMPLES press before the run; `number` and

@@ -124,12 +124,12 @@ TEST_F(SeriesControlTest, AddMoreAtNineThousandTakesOnlyWhatFitsAndTheToggleFoll
 
     // NEW SERIES is not limited by the series already drawn; back to ADD
     // MORE with the series full, nothing more fits.
-    out = ToggleSeriesMode("20000", true);
+    out = ToggleSeriesMode("20000");
     EXPECT_EQ(g_seriesModeLabel, "NEW\nSERIES");
     EXPECT_EQ(g_histNeedsRescale, 1);
     EXPECT_EQ(out.text + "|" + out.message, std::string("10000|") + kMsgTooManySamples);
     EXPECT_EQ(CheckDrawEntry("10000", "1").numberText, "10000");
-    out = ToggleSeriesMode("5", true);
+    out = ToggleSeriesMode("5");
     EXPECT_EQ(g_seriesModeLabel, "ADD\nMORE");
     EXPECT_EQ(g_histNeedsRescale, 0);
     EXPECT_EQ(out.text + "|" + out.message, std::string("0|") + kMsgTooManySamples);

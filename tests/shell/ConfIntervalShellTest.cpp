@@ -7,12 +7,14 @@
 
 #include "core/Population.h"
 #include "core/SamplingEngine.h"
+#include "core/Selection.h"
 #include "core/SimulationState.h"
 #include "resources/Resource.h"
 #include "shell/Run.h"
 #include "shell/WindowViews.h"
 #include "tests/windows/confint/IntervalRecount.h"
 #include "ui/DrawingResources.h"
+#include "ui/ToolWindow.h"
 #include "windows/confint/ConfIntervalDlg.h"
 #include "windows/confint/IntervalGeometry.h"
 #include "windows/confint/IntervalSeries.h"
@@ -21,6 +23,7 @@
 #include "windows/population/PopulationDlg.h"
 #include "windows/sampdist/SampDistModel.h"
 #include "windows/sampdist/SamplingDistDlg.h"
+#include "windows/samples/SamplesDlg.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -30,6 +33,8 @@
 #include <QScrollBar>
 #include <QTest>
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -300,4 +305,118 @@ TEST_F(ConfIntervalsInTheProgram, ThePossibleMeanFollowsThePopulation) {
     // The true value line stands at 10 p on the graph.
     Ci()->RedrawConfIntervalWindow();
     EXPECT_EQ(PixelOf(g_ciMemDC, GraphX(10.0f * g_popMean), 100), Rgb(0, 0, 255));
+    // Back to a measurement: 0.35 of the axis is 3.5, not 0.35 on 0 to 10.
+    const float p = g_popMean;
+    ASSERT_TRUE(Choose(ID_MEASUREMENT_CONTINUOUS));
+    EXPECT_FLOAT_EQ(g_ciPopMean, 10.0f * p);
+
+    // With Possible Mu on and no sample selected the curve is shaded grey,
+    // neither plausible nor not.
+    ApplyPreset(PresetShape::Normal);
+    ASSERT_TRUE(Choose(ID_OPTIONS_POSSIBLE_MU));
+    const PossibleMuFigure f = ComputePossibleMu(CiEdit(IDC_CI_SAMPLE_SIZE)->text().toInt());
+    ASSERT_TRUE(f.hasCurve);
+    EXPECT_FALSE(f.verdict);
+    EXPECT_EQ(PixelOf(g_ciMemDC, f.xCentre + 2, f.baseY - 5), Rgb(210, 210, 210));
+    SaveSnapshot(Ci()->grab().toImage(), "ci-possible-mu-no-selection");
+}
+
+TEST_F(ConfIntervalsInTheProgram, OneSampleStaysSelectedThroughAddMoreAndNoneLeavesNoMark) {
+    // Skew +, 10 samples of 5; sample 10, the one the Samples window shows
+    // after the run, is clicked there.
+    ApplyPreset(PresetShape::SkewedPlus);
+    Press(Ci()->Control(IDC_CI_SPEED_F));
+    TypeInto(SdEdit(IDC_SD_SAMPLE_SIZE), "5");
+    TypeInto(SdEdit(IDC_SD_NUM_SAMPLES), "10");
+    QWidget* draw = g_samplingDistWnd->Control(IDC_SD_DRAW_SAMPLES);
+    Press(draw);
+    ASSERT_EQ(g_samplesDrawn, 10);
+    QTest::mouseClick(g_samplesWnd, Qt::LeftButton, Qt::NoModifier, QPoint(150, 150));
+
+    // Its own mean and SD, from its five values.
+    double sum = 0.0, squares = 0.0;
+    for (int j = 1; j <= 5; ++j)
+        sum += g_sampleStore[10].values[j];
+    const double mean = sum / 5.0;
+    for (int j = 1; j <= 5; ++j)
+        squares += (g_sampleStore[10].values[j] - mean) * (g_sampleStore[10].values[j] - mean);
+    const double sd = std::sqrt(squares / 4.0);
+    char meanText[16], sdText[16];
+    std::snprintf(meanText, sizeof meanText, "%.2f", mean);
+    std::snprintf(sdText, sizeof sdText, "%.2f", sd);
+    const QRgb black = Rgb(0, 0, 0);
+    auto showsSampleTen = [&](const char* when) {
+        SCOPED_TRACE(when);
+        // Dorvane: its figures, and its mark is where a click selects it
+        // again (and the arrow keys step on from its place in the means).
+        EXPECT_EQ(SelectedSampleText(), std::string("x = ") + meanText + ", s = " + sdText);
+        EXPECT_EQ(g_sortedMeanSampleNo[g_selectedPos], 10);
+        ASSERT_FALSE(g_sdSelectionRect.IsEmpty());
+        const QPoint mark = Centre(g_sdSelectionRect);
+        EXPECT_EQ(PixelOf(g_sdMemDC, mark.x(), mark.y()), black);
+        QTest::mouseClick(g_samplingDistWnd, Qt::LeftButton, Qt::NoModifier, mark);
+        EXPECT_EQ(SelectedSampleRow(), 10);
+        // Samples: framed when shown, not another one.
+        for (int shown : {10, 11}) {
+            g_currentSampleNo = shown;
+            g_samplesWnd->RedrawSamplesWindow();
+            EXPECT_EQ(PixelOf(g_samplesMemDC, 150, 40) == black, shown == 10) << shown;
+        }
+        // Confidence Intervals: its interval in the strip, on its own row in
+        // either order (sorted, its place among the means, a later sample
+        // first among equal means).
+        for (QWidget* order : {Ci()->Control(IDC_CI_SORT_ON), Ci()->Control(IDC_CI_SORT_OFF)}) {
+            Press(order);
+            int row = 10;
+            if (g_sortByMeans) {
+                row = 1;
+                for (int s = 1; s <= g_samplesDrawn; ++s)
+                    if (g_sampleStore[s].mean < g_sampleStore[10].mean ||
+                        (g_sampleStore[s].mean == g_sampleStore[10].mean && s > 10))
+                        ++row;
+            }
+            EXPECT_EQ(g_selectedSampleNo, row);
+            const SelectedStrip strip = ComputeSelectedStrip(5);
+            EXPECT_EQ(strip.centreText, meanText);
+            EXPECT_EQ(strip.sText, std::string("s = ") + sdText);
+        }
+    };
+    showsSampleTen("selected");
+
+    // ADD MORE, pressed in the Samples window: every window names it so.
+    Press(g_samplesWnd->Control(IDC_SAMPLES_SERIES_MODE));
+    auto text = [](QWidget* button) { return qobject_cast<QPushButton*>(button)->text(); };
+    EXPECT_EQ(text(g_samplesWnd->Control(IDC_SAMPLES_SERIES_MODE)), "ADD\nMORE");
+    EXPECT_EQ(text(g_samplingDistWnd->Control(IDC_SD_SERIES_MODE)), "ADD\nMORE");
+    EXPECT_EQ(text(Ci()->Control(IDC_CI_SERIES_MODE)), "ADD MORE");
+    for (int more = 1; more <= 2; ++more) {
+        Press(draw);
+        ASSERT_EQ(g_samplesDrawn, 10 + 10 * more);
+        showsSampleTen(more == 1 ? "after one ADD MORE" : "after two");
+    }
+    const QPoint mark = Centre(g_sdSelectionRect);
+    g_currentSampleNo = 10;
+    g_samplesWnd->RedrawSamplesWindow();
+    for (CToolWindow* w :
+         std::initializer_list<CToolWindow*>{g_samplingDistWnd, g_samplesWnd, Ci()})
+        SaveSnapshot(w->grab().toImage(), QStringLiteral("selection-after-add-more-") + w->Tag());
+
+    // Dropped in the Confidence Intervals window (a click above the last
+    // row), and gone with its series after NEW SERIES: no mark anywhere.
+    QTest::mouseClick(Ci(), Qt::LeftButton, Qt::NoModifier, QPoint(250, RowY(31) - 1));
+    EXPECT_EQ(g_sampleSelected, 0);
+    EXPECT_NE(PixelOf(g_sdMemDC, mark.x(), mark.y()), black);
+    QTest::mouseClick(g_samplingDistWnd, Qt::LeftButton, Qt::NoModifier, mark);
+    ASSERT_EQ(g_sampleSelected, 1);
+    Press(g_samplingDistWnd->Control(IDC_SD_SERIES_MODE));
+    EXPECT_EQ(text(g_samplesWnd->Control(IDC_SAMPLES_SERIES_MODE)), "NEW\nSERIES");
+    Press(draw);
+    ASSERT_EQ(g_samplesDrawn, 10);
+    EXPECT_EQ(g_sampleSelected, 0);
+    EXPECT_NE(PixelOf(g_sdMemDC, mark.x(), mark.y()), black);
+    for (int shown = 1; shown <= 10; ++shown) {
+        g_currentSampleNo = shown;
+        g_samplesWnd->RedrawSamplesWindow();
+        EXPECT_NE(PixelOf(g_samplesMemDC, 150, 40), black) << shown;
+    }
 }

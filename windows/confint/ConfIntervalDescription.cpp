@@ -53,7 +53,7 @@ std::string PossibleMuDescription(int n) {
     std::string text = std::string("Sampling distribution of the ") +
                        (g_isBinomial ? "proportion" : "mean") + " for a possible " + figure.muText +
                        ": ";
-    text += g_ciPlausible ? "plausible" : "not plausible";
-    if (!SelectedRowValid()) text += " (select a sample to test it against its interval)";
-    return text;
+    // No selected interval, no verdict.
+    if (!figure.verdict) return text + "select a sample to test it against its interval";
+    return text + (g_ciPlausible ? "plausible" : "not plausible");
 }

@@ -46,9 +46,13 @@ void CConfIntervalDlg::RedrawConfIntervalWindow() {
     m_endButton->setVisible(g_ciOneSided != 0);
     if (g_isBinomial) g_ciUseZ = 1;
     ComputeCriticalValue();
-    // Without a series the counts read 0 however the series ended; during a
-    // run they stay empty until its end.
-    if (g_samplesDrawn == 0 && !g_runInProgress) UpdateCoverageCounts();
+    // Without a series the counts read 0 however the series ended, and no
+    // total of a discarded series stays; during a run they stay empty until
+    // its end.
+    if (g_samplesDrawn == 0 && !g_runInProgress) {
+        m_totalDrawn.clear();
+        UpdateCoverageCounts();
+    }
     UpdateCaptions();
     // Between runs the bar spans the series and stands at the page shown.
     if (!g_runInProgress) SetScrollBar(g_samplesDrawn);

@@ -2,6 +2,7 @@
 
 #include "core/AxisTicks.h"
 #include "core/NumberText.h"
+#include "core/Selection.h"
 #include "core/SimulationState.h"
 
 #include <algorithm>
@@ -82,11 +83,13 @@ int RowAtY(int y) {
 }
 
 bool SelectRowAt(int y) {
-    g_sampleSelected = 0;
     int row = RowAtY(y);
-    if (row < 0 || row > Drawn()) return false;
+    if (row < 0 || row > Drawn() || Drawn() < 1) {
+        // A click above the last row drops the selection in every window.
+        DropSelection();
+        return false;
+    }
     if (row == 0) row = 1;
-    if (Drawn() < 1) return false;
     SelectRow(row);
     return true;
 }

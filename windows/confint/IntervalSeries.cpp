@@ -228,19 +228,14 @@ void SetSortByMeans(int sorted) {
     sorted = sorted ? 1 : 0;
     if (sorted == g_sortByMeans) return;
     g_sortByMeans = sorted;
-    // g_selectedPos names the sample in the sorted order whatever the rows show.
-    if (sorted)
-        g_selectedSampleNo = g_selectedPos;
-    else
-        g_selectedSampleNo = (g_selectedPos >= 1 && g_selectedPos <= kMaxSamples)
-                                 ? g_sortedMeanSampleNo[g_selectedPos]
-                                 : 0;
+    // The same sample stays selected, on its row in the new order.
+    PlaceSelection(g_samplesDrawn);
 }
 
 void SelectRow(int row) {
-    g_selectedSampleNo = row;
-    g_selectedPos = g_sortByMeans ? row : SortedPositionOfSample(row);
-    g_sampleSelected = 1;
+    const int drawn = std::min(g_samplesDrawn, kMaxSamples);
+    if (row < 1 || row > drawn) return;
+    SelectSampleNo(g_sortByMeans ? g_sortedMeanSampleNo[row] : row);
 }
 
 bool SelectedRowValid() {
@@ -276,6 +271,12 @@ void IsPlausible() {
     else
         inside = m <= high;
     g_ciPlausible = inside ? 1 : 0;
+}
+
+float PossibleMuOnNewKind(float m, bool toBinomial) {
+    const float top = toBinomial ? 1.0f : 10.0f;
+    if (!std::isfinite(m)) return top / 2.0f;
+    return std::clamp(toBinomial ? m / 10.0f : m * 10.0f, 0.0f, top);
 }
 
 float ClampPossibleMu(float m) {

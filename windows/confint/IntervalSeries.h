@@ -122,3 +122,8 @@ std::string ShownEndText(double shown);
 
 // Where the possible mean may go: the axis, 0..10 (binomial 0..1).
 float ClampPossibleMu(float m);
+
+// The possible mean m carried from a binomial population (a proportion) to a
+// measurement one (0..10) or back: it keeps its place on the axis, which
+// spreads a proportion over ten times the width.
+float PossibleMuOnNewKind(float m, bool toBinomial);

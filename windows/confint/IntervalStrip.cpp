@@ -91,7 +91,9 @@ QRegion DrawPossibleMu(QPainter& p, int n) {
         // The filled area is the one the mouse can grab. Finer than design
         // pixels the fill follows the outline itself, not the region's steps.
         region = QRegion(outline);
-        const QBrush& fill = g_ciPlausible ? PlausibleBrush() : ImplausibleBrush();
+        const QBrush& fill = !f.verdict      ? g_brushGrey210
+                             : g_ciPlausible ? PlausibleBrush()
+                                             : ImplausibleBrush();
         p.save();
         if (AtDesignScale(p)) {
             p.setClipRegion(region);

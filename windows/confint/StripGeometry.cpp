@@ -175,8 +175,14 @@ PossibleMuFigure ComputePossibleMu(int n) {
     f.textLineY[2] = top + CiY(40);
     static const char* const kPlausible[3] = {"PLAUSIBLE", "SAMPLING", "DISTRIBUTION"};
     static const char* const kNotPlausible[3] = {"SAMPLING", "DISTRIBUTION", "NOT PLAUSIBLE"};
+    // Only a selected interval can judge the possible mean; the ends of an
+    // interval shown before (perhaps of another series) judge nothing.
+    static const char* const kNoVerdict[3] = {"", "SAMPLING", "DISTRIBUTION"};
+    f.verdict = SelectedRowValid();
     for (int i = 0; i < 3; ++i)
-        f.textLines[i] = g_ciPlausible ? kPlausible[i] : kNotPlausible[i];
+        f.textLines[i] = !f.verdict      ? kNoVerdict[i]
+                         : g_ciPlausible ? kPlausible[i]
+                                         : kNotPlausible[i];
     return f;
 }
 

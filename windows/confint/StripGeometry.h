@@ -73,6 +73,7 @@ struct PixelPoint {
 
 struct PossibleMuFigure {
     bool hasCurve = false; // a standard error to draw a curve with
+    bool verdict = false;  // a selected interval judges the possible mean
     double m = 0.0;        // the possible mean on the internal scale (binomial x 10)
     int xCentre = 0;       // c_x
     int baseY = 0;         // the curve's base line
@@ -92,7 +93,7 @@ struct PossibleMuFigure {
     std::string muText; // "μ = 5.00" (the shown value)
     int muTextTop = 0;
     int textLineY[3] = {0, 0, 0};
-    const char* textLines[3] = {"", "", ""}; // by g_ciPlausible
+    const char* textLines[3] = {"", "", ""}; // by g_ciPlausible, or no verdict
 };
 
 // Height of the curve above its base at pixel offset d from its centre.

@@ -201,18 +201,13 @@ ColumnSelection SelectColumnSample(int x, int y) {
     const int pos = inBin > 0 ? SortedPositionInBin(bin, step) : 0;
     if (pos < 1) {
         // A click beside the columns, or on an empty one, drops the selection.
-        g_sampleSelected = 0;
-        g_sdSelectionRect = Rect{};
-        g_selectedPos = 0;
-        g_selectedSampleNo = 0;
+        DropSelection();
         return result;
     }
 
     result.hit = true;
-    g_sampleSelected = 1;
-    g_selectedPos = pos;
+    SelectSampleNo(g_sortedMeanSampleNo[pos]);
     g_sdSelectionRect = SelectionStrip(g_sdColumnRect[slot], step);
-    g_selectedSampleNo = g_sortByMeans ? g_selectedPos : g_sortedMeanSampleNo[g_selectedPos];
 
     result.ciGraphMoved = BringSelectionIntoCiPage();
     return result;
@@ -220,10 +215,15 @@ ColumnSelection SelectColumnSample(int x, int y) {
 
 void ReplaceSelectionAfterRebin(int scrollPos) {
     g_binWidthChanged = 0;
-    const int drawn = std::clamp(g_samplesDrawn, 0, kMaxSamples);
-    if (!g_sampleSelected || g_selectedPos < 1 || g_selectedPos > drawn) return;
+    // The strip is placed from the sample itself, so it cannot outlive it.
+    const int sample = SelectedSampleRow();
+    if (sample == 0 || g_selectedPos < 1 || g_selectedPos > kMaxSamples ||
+        g_sortedMeanSampleNo[g_selectedPos] != sample) {
+        g_sdSelectionRect = Rect{};
+        return;
+    }
 
-    const int bin = BinOfSample(g_sortedMeanSampleNo[g_selectedPos]);
+    const int bin = BinOfSample(sample);
     if (bin < 1) {
         // Its statistic has no column at all.
         g_sdSelectionRect = Rect{};
@@ -244,9 +244,9 @@ void ReplaceSelectionAfterRebin(int scrollPos) {
 }
 
 std::string SelectedSampleText() {
-    const int drawn = std::clamp(g_samplesDrawn, 0, kMaxSamples);
-    if (!g_sampleSelected || g_selectedPos < 1 || g_selectedPos > drawn) return {};
-    const SampleRow& row = g_sampleStore[g_sortedMeanSampleNo[g_selectedPos]];
+    const int sample = SelectedSampleRow();
+    if (sample == 0) return {};
+    const SampleRow& row = g_sampleStore[sample];
     std::string text;
     if (g_isBinomial) {
         text = "p = " + FormatNumber("%.2f", row.mean);

@@ -122,8 +122,11 @@ void CHistogramPlot::DrawHistogramGraph(QPainter& p, const PlotFields& fields) {
     if (g_showNormalOutline) DrawNormalCurve(p, fields, g_samplesDrawn < 1);
     if (g_showPopOutline) DrawPopulationOutline(p, fields);
 
-    if (g_binWidthChanged) ReplaceSelectionAfterRebin(pos);
-    if (g_sdSelectionRect.left > g_sdAxisLeft) GdiFillRect(p, g_sdSelectionRect, g_brushBlack);
+    // New samples below the selected one, a new scale or new columns all
+    // move its strip: it is placed afresh at every paint.
+    if (g_binWidthChanged || g_sampleSelected) ReplaceSelectionAfterRebin(pos);
+    if (g_sampleSelected && g_sdSelectionRect.left > g_sdAxisLeft)
+        GdiFillRect(p, g_sdSelectionRect, g_brushBlack);
     if (g_sampleSelected) DrawSelectedSample(p);
 
     DrawAxisScale(p, pos);

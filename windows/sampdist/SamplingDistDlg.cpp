@@ -253,7 +253,7 @@ void CSamplingDistDlg::OnBinWidth(int id) {
         m_axisScroll->setValue(bar.position);
     }
     PaintWhole();
-    if (bar.fillSelection) {
+    if (bar.fillSelection && g_sampleSelected) {
         QPainter p(&g_sdMemDC);
         GdiFillRect(p, g_sdSelectionRect, g_brushBlack);
     }

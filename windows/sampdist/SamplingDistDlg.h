@@ -118,8 +118,9 @@ class CSamplingDistDlg : public CToolWindow {
     void OnAxisScrollAction(int action);
 
     void ReadSampleSize();
-    // Total Samples Drawn and the four summary fields emptied while no series exists.
-    void EmptyFiguresOfDiscardedSeries();
+    // Total Samples Drawn and the four summary fields emptied while no series
+    // exists, the four in the units the population is shown in while one does.
+    void ShowFiguresOfTheSeries();
     void UpdateSliderReadouts(QPainter& p);
     void RedrawBinWidthButtons();
     void DragSliderTo(int x, bool left);

@@ -4,6 +4,7 @@
 #include "windows/sampdist/SamplingDistDlg.h"
 
 #include "core/SamplingEngine.h"
+#include "core/SeriesControl.h"
 #include "core/SimulationState.h"
 #include "resources/Resource.h"
 #include "ui/DialogTemplate.h"
@@ -66,7 +67,7 @@ void CSamplingDistDlg::PaintWhole() {
         QPainter p(&g_sdMemDC);
         ComputeMuPixelX();
         GdiFillRect(p, 0, 0, width(), height(), g_brushGrey190);
-        g_seriesModeLabel = g_addMoreMode ? "ADD\nMORE" : "NEW\nSERIES";
+        g_seriesModeLabel = SeriesModeLabel();
         DrawPanelLabels(p);
         DrawStandardErrorFormula(p);
         m_seriesButton->setText(ToQt(g_seriesModeLabel));
@@ -81,7 +82,7 @@ void CSamplingDistDlg::PaintWhole() {
     ReadSampleSize();
     // A new population, sample size or width can leave a slider off the axis.
     KeepSlidersOnAxis();
-    EmptyFiguresOfDiscardedSeries();
+    ShowFiguresOfTheSeries();
 
     // Proportions have no t row.
     auto inTRow = [](int id) { return id == IDC_SD_T_NUMBER || id == IDC_SD_T_PROPORTION; };
@@ -153,15 +154,27 @@ void CSamplingDistDlg::RefreshPanel() {
     for (int id : {IDC_SD_NORMAL_OUTLINE, IDC_SD_POP_OUTLINE})
         Control(id)->update();
     ReadSampleSize();
-    EmptyFiguresOfDiscardedSeries();
+    ShowFiguresOfTheSeries();
 }
 
-void CSamplingDistDlg::EmptyFiguresOfDiscardedSeries() {
+void CSamplingDistDlg::ShowFiguresOfTheSeries() {
     // The figures of a series go with it: once it is discarded (a new
     // population, sample size or measurement kind), they describe nothing.
-    if (g_samplesDrawn > 0) return;
-    for (QString* figure : {&m_totalDrawn, &m_meanOfMeans, &m_sdOfMeans, &m_meanOfSDs, &m_sdOfSDs})
-        figure->clear();
+    if (g_samplesDrawn <= 0) {
+        for (QString* figure :
+             {&m_totalDrawn, &m_meanOfMeans, &m_sdOfMeans, &m_meanOfSDs, &m_sdOfSDs})
+            figure->clear();
+        ShowFields();
+        return;
+    }
+    // While a run lasts they stay empty; between runs they follow the
+    // population's shown mean and SD, which Population Settings can change.
+    if (!g_drawFinished) return;
+    const SeriesSummary summary = SeriesSummaryTexts();
+    m_meanOfMeans = ToQt(summary.meanOfMeans);
+    m_sdOfMeans = ToQt(summary.sdOfMeans);
+    m_meanOfSDs = ToQt(summary.meanOfSds);
+    m_sdOfSDs = ToQt(summary.sdOfSds);
     ShowFields();
 }
 

@@ -373,6 +373,12 @@ SliderReadouts UpdateSliderReadouts(const std::string& sampleSizeText,
         out.actualProportion = FormatNumber(proportion == 1.0f ? "%.3f" : "%.4f", proportion);
     }
 
+    // Without a population that spreads (an empty one has no spread either),
+    // or without a sample size it can be drawn at, there is no sampling
+    // distribution in theory: nothing to show.
+    const bool theory = g_popSD > 0.0f && g_sdSampleSize >= 1 && g_sdSampleSize <= kMaxSampleSize;
+    if (!theory) return out;
+
     // Expected numbers out of the series, or out of the number asked for
     // while no sample has been drawn.
     const int base = drawn > 0 ? counted : asked;

@@ -5,6 +5,7 @@
 #include "windows/samples/SamplesDlg.h"
 
 #include "core/Random.h"
+#include "core/SeriesControl.h"
 #include "core/SimulationState.h"
 #include "ui/DrawingResources.h"
 #include "ui/FieldText.h"
@@ -43,7 +44,7 @@ void CSamplesDlg::RedrawSamplesWindow() {
         }
         DrawStrip(p);
     }
-    m_seriesButton->setText(ToQt(g_seriesModeLabel));
+    m_seriesButton->setText(QString::fromLatin1(SeriesModeLabel()));
     if (LimitsShown()) DrawLimits();
     PlaceFocusSpots();
 

@@ -256,15 +256,13 @@ int SampleAtPoint(int x, int y, int clientWidth) {
 }
 
 bool IsSelectedSample(int s) {
-    return g_sampleSelected && s >= 1 && SelectedSampleRow() == s;
+    return s >= 1 && SelectedSampleRow() == s;
 }
 
 int SyncToSelection() {
     const int drawn = DrawnRows();
-    if (drawn >= 1) {
-        const int pos = std::clamp(g_selectedPos, 0, kMaxSamples);
-        g_currentSampleNo = std::clamp(g_sortedMeanSampleNo[pos], 1, drawn);
-    }
+    if (drawn >= 1 && SelectedSampleRow() >= 1)
+        g_currentSampleNo = std::clamp(SelectedSampleRow(), 1, drawn);
     return SamplesScrollBarFor(drawn, g_currentSampleNo).position;
 }
 

@@ -120,8 +120,7 @@ Rect HistogramSelectionFrame(int clientWidth);
 // pointer (cells as DrawSampleGrid last laid them out). 0: none.
 int SampleAtPoint(int x, int y, int clientWidth);
 
-// Whether sample s is the one selected (g_sortedMeanSampleNo[g_selectedPos]
-// while a selection stands).
+// Whether sample s is the one selected.
 bool IsSelectedSample(int s);
 
 // Shows the selected sample: g_currentSampleNo = its row, held to 1..N.

@@ -326,7 +326,8 @@ TEST_F(SamplesWindow, FieldsHoldTheirLimitsAndCopyTheCorrectedText) {
     ASSERT_FALSE(painted.rects.empty());
     for (const QRect& r : painted.rects)
         EXPECT_GE(r.top(), 342);
-    EXPECT_EQ(qobject_cast<QPushButton*>(samples->Control(IDC_SAMPLES_SERIES_MODE))->text(), "ADD");
+    EXPECT_EQ(qobject_cast<QPushButton*>(samples->Control(IDC_SAMPLES_SERIES_MODE))->text(),
+              "ADD\nMORE");
     EXPECT_EQ(g_addMoreMode, 1);
     EXPECT_EQ(messages, QStringList(kMsgTooManySamples));
     EXPECT_EQ(Edit(IDC_SAMPLES_NUM_SAMPLES)->text(), "1000");

@@ -335,7 +335,17 @@ TEST_F(IntervalGeometryTest, PlausibilityTurnsTheTextOver) {
     g_ciSelLow = 4.0f;
     g_ciSelHigh = 6.0f;
     g_ciPopMean = 5.0f;
+    // Ends left from an interval shown before judge nothing: no selection, no verdict.
     PossibleMuFigure f = ComputePossibleMu(16);
+    EXPECT_FALSE(f.verdict);
+    EXPECT_STREQ(f.textLines[0], "");
+    EXPECT_STREQ(f.textLines[2], "DISTRIBUTION");
+    RisingSeries(1);
+    SelectRow(1);
+    g_ciSelLow = 4.0f;
+    g_ciSelHigh = 6.0f;
+    f = ComputePossibleMu(16);
+    EXPECT_TRUE(f.verdict);
     EXPECT_STREQ(f.textLines[0], "PLAUSIBLE");
     EXPECT_STREQ(f.textLines[2], "DISTRIBUTION");
     g_ciPopMean = 6.5f;

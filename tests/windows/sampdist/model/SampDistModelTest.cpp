@@ -206,7 +206,8 @@ TEST_F(SampDistModelTest, ReadoutsWithoutSamplesOrWithoutAtDistribution) {
     // Number of Samples field (11 x 0.5 = 5.5 -> 6).
     SliderReadouts r = UpdateSliderReadouts("4", "11");
     EXPECT_EQ(r.actualNumber + r.actualProportion + r.normalNumber + r.tNumber, "66");
-    // Below a sample size of 2 there is no t distribution, in every mode.
+    // Below a sample size of 2 there is no t distribution, in every mode;
+    // without a sample size at all, or without a spread, no normal one either.
     SetSeries(Means({3, 4, 5, 6, 7}));
     for (int mode = 0; mode < 3; ++mode) {
         g_oneSlider = mode == 0;
@@ -214,9 +215,13 @@ TEST_F(SampDistModelTest, ReadoutsWithoutSamplesOrWithoutAtDistribution) {
         for (const char* n : {"1", "0", "", "x"}) {
             r = UpdateSliderReadouts(n, "5");
             EXPECT_EQ(r.tNumber + r.tProportion, "") << n;
-            EXPECT_FALSE(r.normalProportion.empty());
+            EXPECT_EQ(r.normalProportion.empty(), std::string(n) != "1") << n;
         }
     }
+    g_popSD = 0.0f;
+    r = UpdateSliderReadouts("4", "5");
+    EXPECT_EQ(r.normalNumber + r.normalProportion + r.tNumber + r.tProportion, "");
+    g_popSD = 2.0f;
     // n = 2 is a t with one degree of freedom (Cauchy): P(T > 1) = 0.25.
     OneSlider();
     g_proportionAbove = 1;

@@ -2,6 +2,7 @@
 // from where the limit stands, a typed number goes where a drag could take
 // the limit and stands there exactly; the labels' rectangles; the picture in
 // words.
+#include "core/Selection.h"
 #include "core/SimulationState.h"
 #include "windows/samples/SamplesModel.h"
 
@@ -102,9 +103,8 @@ TEST_F(LimitKeys, ThePictureInWords) {
     EXPECT_EQ(SamplesPictureDescription("4"),
               "Sample 12 of 1,200 as a histogram of its 4 values: mean 5.25, SD 2.99; 50% of the "
               "values lie between the limits 3.00 and 8.00");
-    g_sampleSelected = 1;
-    g_selectedPos = 3;
     g_sortedMeanSampleNo[3] = 12;
+    SelectSampleNo(12);
     EXPECT_TRUE(SamplesPictureDescription("4").ends_with("and 8.00; it is the selected sample"));
     g_samplesHistogramView = 0;
     g_currentSampleNo = 1197; // near the end the grid shows the last six

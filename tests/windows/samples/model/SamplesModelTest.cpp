@@ -5,6 +5,7 @@
 // and in Python (single-precision steps emulated where the window stores
 // floats), not taken from the window's tables.
 #include "windows/samples/SamplesModel.h"
+#include "core/Selection.h"
 #include "core/SimulationState.h"
 #include "windows/samples/SamplePictureModel.h"
 
@@ -408,13 +409,13 @@ TEST_F(SamplesModel, AClickSelectsTheSampleDrawnUnderThePointer) {
     EXPECT_EQ(SampleAtPoint(200, 320, 320), 0);
 }
 
-TEST_F(SamplesModel, SelectionIsSharedThroughTheSortedPositions) {
+TEST_F(SamplesModel, TheSelectionNamesASample) {
     Series(5);
     const int sorted[] = {0, 3, 1, 5, 2, 4};
     std::copy(std::begin(sorted), std::end(sorted), g_sortedMeanSampleNo);
-    g_selectedPos = 3;
     EXPECT_FALSE(IsSelectedSample(5)); // nothing selected yet
-    g_sampleSelected = 1;
+    SelectSampleNo(5);
+    EXPECT_EQ(g_selectedPos, 3);
     EXPECT_TRUE(IsSelectedSample(5));
     EXPECT_FALSE(IsSelectedSample(3));
     g_currentSampleNo = 1;
