@@ -411,10 +411,12 @@ SeriesSummary SeriesSummaryTexts() {
     if (total < 1 || total > kMaxSamples) return out;
     const bool sds = g_seriesSampleSize > 1; // samples of one value have no SD
     const double scale = g_dispScale;
-    out.meanOfMeans = FormatFitted(ShownValue(g_meanOfMeans), 2, kShownValueChars);
+    // Proportions read as p (three decimals) and its standard error (four) do.
+    const int meanDecimals = g_isBinomial ? 3 : 2, spreadDecimals = g_isBinomial ? 4 : 3;
+    out.meanOfMeans = FormatFitted(ShownValue(g_meanOfMeans), meanDecimals, kShownValueChars);
     if (sds) out.meanOfSds = FormatFitted(scale * g_meanOfSDs, 3, kShownValueChars);
     if (total > 1) {
-        out.sdOfMeans = FormatFitted(scale * g_sdOfMeans, 3, kShownValueChars);
+        out.sdOfMeans = FormatFitted(scale * g_sdOfMeans, spreadDecimals, kShownValueChars);
         if (sds) out.sdOfSds = FormatFitted(scale * g_sdOfSDs, 3, kShownValueChars);
     }
     return out;

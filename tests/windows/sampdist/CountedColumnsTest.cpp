@@ -67,6 +67,16 @@ TEST_F(CountedColumns, ASliderOnAPossibleProportionCountsTheSamplesAtIt) {
         EXPECT_EQ(Text(id), "") << id;
         EXPECT_FALSE(dorvane->Control(id)->isVisible()) << id;
     }
+    // The mean of p-hat reads like p (three decimals), its SD like the SE (four).
+    double sum = 0.0, sumSq = 0.0;
+    for (int r = 1; r <= g_samplesDrawn; ++r) {
+        sum += g_sampleStore[r].mean;
+        sumSq += static_cast<double>(g_sampleStore[r].mean) * g_sampleStore[r].mean;
+    }
+    const double mean = sum / 10000.0, sd = std::sqrt((sumSq - 10000.0 * mean * mean) / 9999.0);
+    EXPECT_EQ(Text(IDC_SD_MEAN_OF_MEANS), QString::asprintf("%.3f", mean));
+    EXPECT_EQ(Text(IDC_SD_SD_OF_MEANS), QString::asprintf("%.4f", sd));
+    EXPECT_EQ(Text(IDC_SD_INTERVAL_WIDTH), "0.1449"); // sqrt(.3 x .7 / 10)
     // The columns of 0.0 and 0.1 (bins 1 and 6 at width 0.02) are red to the
     // top; that of 0.2 (bin 11) is green.
     for (int bin : {1, 6}) {
