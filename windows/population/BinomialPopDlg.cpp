@@ -132,11 +132,13 @@ void CBinomialPopDlg::DrawBinomialPicture() {
 
 void CBinomialPopDlg::PlaceFocusSpot() {
     if (!m_barSpot) return;
-    // The chosen bar's whole column, so the focus ring frames the bar and,
-    // however low its top (p = 0 or 1), stays clear of the axis labels.
-    const Rect column{BarLeft(m_keyBar), m_plotRect.top + kFocusRingOutset + 1,
-                      BarRight(m_keyBar), g_popBaseline - kFocusRingOutset};
-    m_barSpot->Place(g_isBinomial ? column : Rect{});
+    // The chosen bar's top, as the mouse grabs it. A frame round the whole
+    // column would read as a bar of its own (a full one over an empty bar);
+    // the handle reaches below an empty bar's top, so the ring (outside the
+    // spot) is kept above the axis line, off its labels.
+    Rect spot = m_handles[m_keyBar];
+    spot.bottom = std::min(spot.bottom, g_popBaseline - kFocusRingOutset);
+    m_barSpot->Place(g_isBinomial ? spot : Rect{});
     m_barSpot->Describe(ToQt(PopulationDescription({})) +
                         (m_keyBar == 1 ? QStringLiteral(". The failures bar is chosen.")
                                        : QStringLiteral(". The successes bar is chosen.")));
