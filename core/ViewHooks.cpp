@@ -1,10 +1,14 @@
 #include "core/ViewHooks.h"
 
 namespace {
-ViewHooks g_noViews;
-ViewHooks* g_views = &g_noViews;
+ViewHooks noViews;
+ViewHooks* installedViews = &noViews;
 } // namespace
 
-ViewHooks& Views() { return *g_views; }
+ViewHooks& Views() {
+    return *installedViews;
+}
 
-void SetViewHooks(ViewHooks* hooks) { g_views = hooks ? hooks : &g_noViews; }
+void SetViewHooks(ViewHooks* hooks) {
+    installedViews = hooks ? hooks : &noViews;
+}
