@@ -47,20 +47,10 @@ CConfIntervalDlg::CConfIntervalDlg(QWidget* parent)
     setFont(MakeFont("Arial", 8.0));
     g_confIntervalWnd = this;
 
-    // The possible mean starts in the middle of the axis, the selected ends
-    // at the axis' ends, nothing dragged.
+    // The settings, the possible mean and the page have their start-up values
+    // from ResetSimulationState; the window only lays itself out.
     m_region = QRegion();
-    g_ciPopMean = 5.0f;
-    ResetIntervalSettings();
-    g_ciDragging = 0;
-    g_ciDragLastX = 0;
     SetConfIntervalLayout(width(), height());
-
-    g_ciScrollPos = 1;
-    g_sortByMeans = 0;
-    g_ciInCount = g_ciOutCount = 0;
-    g_selectedSampleNo = 1;
-    g_ciFirstSample = 1;
 
     CreateControls();
     m_scroll->setRange(1, 1);
