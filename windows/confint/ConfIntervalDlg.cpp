@@ -47,10 +47,18 @@ CConfIntervalDlg::CConfIntervalDlg(QWidget* parent)
     setFont(MakeFont("Arial", 8.0));
     g_confIntervalWnd = this;
 
-    // The settings, the possible mean and the page have their start-up values
-    // from ResetSimulationState; the window only lays itself out.
+    // The window's own settings have their start-up values from
+    // ResetSimulationState. The possible mean goes back to the middle of the
+    // axis: the kind set before this window is made has moved it.
     m_region = QRegion();
+    g_ciPopMean = 5.0f;
     SetConfIntervalLayout(width(), height());
+
+    g_ciScrollPos = 1;
+    g_sortByMeans = 0;
+    g_ciInCount = g_ciOutCount = 0;
+    g_selectedSampleNo = 1;
+    g_ciFirstSample = 1;
 
     CreateControls();
     m_scroll->setRange(1, 1);
