@@ -168,7 +168,7 @@ void CConfIntervalDlg::RepaintGraph() {
 void CConfIntervalDlg::ComputeCriticalValue() {
     BringFieldsIn();
     // The level in force, not the field's text, which may be half typed.
-    m_criticalValue = ToQt(::ComputeCriticalValue(ToStd(m_sampleSize), FormatInt(g_ciConfLevel)));
+    m_criticalValue = ToQt(::ComputeCriticalValue(FieldSampleSize(), g_ciConfLevel));
     ShowFields();
 }
 
