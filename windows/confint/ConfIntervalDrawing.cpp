@@ -182,7 +182,6 @@ void CConfIntervalDlg::UpdateCoverageCounts() {
 }
 
 void CConfIntervalDlg::ClearResultFields() {
-    BringFieldsIn();
     m_numIn.clear();
     m_numOut.clear();
     m_pctIn.clear();
@@ -210,7 +209,6 @@ void CConfIntervalDlg::ShowPage() {
 }
 
 void CConfIntervalDlg::ShowSampleCount(int sampleNo) {
-    BringFieldsIn();
     m_totalDrawn = QString::number(sampleNo);
     ShowFields();
     // The run holds the only thread: the count reaches the screen only if

@@ -234,7 +234,6 @@ void CSamplingDistDlg::OnNumberOfSamplesEdited() {
 }
 
 void CSamplingDistDlg::OnSeriesMode() {
-    BringFieldsIn();
     m_numSamples = ToggleSeriesModeIn(this, SeriesWindow::Dorvane, m_numSamples);
     ShowFields();
     BringUpToDate();

@@ -242,7 +242,6 @@ void CSamplingDistDlg::ClearSummaryFields() {
     ShowFields();
     for (int id : {IDC_SD_MEAN_OF_MEANS, IDC_SD_SD_OF_MEANS, IDC_SD_MEAN_OF_SDS, IDC_SD_SD_OF_SDS})
         RepaintNow(Control(id));
-    BringFieldsIn();
 }
 
 void CSamplingDistDlg::RebinForOptions() {
