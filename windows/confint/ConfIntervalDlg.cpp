@@ -3,7 +3,6 @@
 #include "core/Random.h"
 #include "core/SeriesControl.h"
 #include "core/SimulationState.h"
-#include "core/ViewHooks.h"
 #include "resources/Resource.h"
 #include "ui/DialogTemplate.h"
 #include "ui/DrawSamplesButton.h"
@@ -47,13 +46,11 @@ CConfIntervalDlg::CConfIntervalDlg(QWidget* parent)
     setFont(MakeFont("Arial", 8.0));
     g_confIntervalWnd = this;
 
-    // The possible mean starts in the middle of the axis, the selected ends
-    // at the axis' ends, nothing dragged.
+    // The window's own settings have their start-up values from
+    // ResetSimulationState. The possible mean goes back to the middle of the
+    // axis: the kind set before this window is made has moved it.
     m_region = QRegion();
     g_ciPopMean = 5.0f;
-    ResetIntervalSettings();
-    g_ciDragging = 0;
-    g_ciDragLastX = 0;
     SetConfIntervalLayout(width(), height());
 
     g_ciScrollPos = 1;
@@ -215,7 +212,7 @@ void CConfIntervalDlg::SetNumberOfSamplesText(const QString& text) {
 void CConfIntervalDlg::OnSampleSizeEdited() {
     BringFieldsIn();
     // The Dorvane window's theoretical figures follow the sample size.
-    Views().RepaintDorvaneWhole();
+    Links().Repaint(OtherPicture::DorvaneWhole);
     m_sampleSize = SampleSizeEditedIn(this, SeriesWindow::ConfIntervals, m_sampleSize);
     ShowFields();
     // A new sample size ends the series.
@@ -225,7 +222,7 @@ void CConfIntervalDlg::OnSampleSizeEdited() {
 
 void CConfIntervalDlg::OnNumberOfSamplesEdited() {
     BringFieldsIn();
-    Views().RepaintDorvaneWhole();
+    Links().Repaint(OtherPicture::DorvaneWhole);
     m_numSamples = NumberOfSamplesEditedIn(this, SeriesWindow::ConfIntervals, m_numSamples);
     ShowFields();
 }
@@ -298,8 +295,8 @@ void CConfIntervalDlg::OnSeriesMode() {
     m_numSamples = ToggleSeriesModeIn(this, SeriesWindow::ConfIntervals, m_numSamples);
     ShowFields();
     RedrawConfIntervalWindow();
-    Views().RedrawSamplesWindow();
-    Views().RepaintDorvaneWhole();
+    Links().Repaint(OtherPicture::SamplesWindow);
+    Links().Repaint(OtherPicture::DorvaneWhole);
 }
 
 void CConfIntervalDlg::OnDrawSamples() {
@@ -351,8 +348,8 @@ void CConfIntervalDlg::ShowRowSelected() {
     Links().MarkSelectionInDorvane();
     if (g_sampleSelected) Links().SyncSamplesToSelection();
     RedrawConfIntervalWindow();
-    Links().RepaintDorvaneHistogram();
-    Views().RedrawSamplesWindow();
+    Links().Repaint(OtherPicture::DorvaneHistogram);
+    Links().Repaint(OtherPicture::SamplesWindow);
 }
 
 void CConfIntervalDlg::mouseMoveEvent(QMouseEvent* event) {
