@@ -27,6 +27,10 @@ void GuiTest::TearDown() {
     SetMillisecondWait({});
 }
 
+void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
 void SaveSnapshot(const QImage& image, const QString& name) {
     const QByteArray dir = qgetenv("DORVANE_SNAPSHOT_DIR");
     if (dir.isEmpty()) return;

@@ -12,6 +12,11 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+// A QString in a failure message reads as its text, not as a dump of its bytes.
+void PrintTo(const QString& text, std::ostream* out);
+
 class GuiTest : public ::testing::Test {
   protected:
     void SetUp() override;
