@@ -1,58 +1,30 @@
-// A seeded monkey: the main frame with every tool window, and a long run of
-// random actions drawn from everything a person can do (clicks and drags
-// anywhere in the windows, typing into every field, every menu command, every
-// button, scroll bars, keys, moving windows). After every action the shared
-// state must still hold together and no text may read "nan" or "inf". On a
-// failure the seed and the last actions are printed.
-//
-// DORVANE_MONKEY_SEEDS (comma-separated, of the seeds listed at the end) and
+// A seeded monkey: the main frame with every tool window and a long run of
+// random actions drawn from everything a person can do (clicks and drags,
+// typing into every field, every menu command and button, scroll bars, keys,
+// moving windows). After every action the shared state must hold together and
+// no text may read "nan" or "inf"; a failure prints the seed and last actions.
+// DORVANE_MONKEY_SEEDS (of the seeds listed at the end) and
 // DORVANE_MONKEY_ACTIONS choose the run: make test runs seed 1, make check
 // three longer ones under the sanitizers.
 #include "tests/shell/ShellTestSupport.h"
 
 #include "core/Random.h"
-#include "core/SamplingEngine.h"
 #include "core/SeriesControl.h"
-#include "core/SimulationState.h"
-#include "resources/Resource.h"
-#include "ui/SpeedControl.h"
-#include "ui/ToolWindow.h"
-#include "windows/sampdist/SamplingDistDlg.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QKeySequence>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
-#include <QScrollBar>
-#include <QTest>
 #include <QTimer>
-#include <algorithm>
 #include <deque>
 #include <random>
 #include <sstream>
-#include <string>
-#include <vector>
 
 namespace {
 
-std::vector<unsigned> SeedsFromEnvironment() {
-    std::vector<unsigned> seeds;
-    const QString text = qEnvironmentVariable("DORVANE_MONKEY_SEEDS", QStringLiteral("1"));
-    for (const QString& part : text.split(QLatin1Char(','), Qt::SkipEmptyParts))
-        seeds.push_back(part.trimmed().toUInt());
-    return seeds;
-}
-
-int ActionsFromEnvironment() {
-    bool ok = false;
-    const int actions = qEnvironmentVariableIntValue("DORVANE_MONKEY_ACTIONS", &ok);
-    return ok && actions > 0 ? actions : 2000;
+// The parts written one after the other, for the trail and the failures.
+template <class... Parts> std::string Text(const Parts&... parts) {
+    std::ostringstream out;
+    (out << ... << parts);
+    return out.str();
 }
 
 // Qt warnings are failures, but the offscreen platform says that it cannot
@@ -94,9 +66,7 @@ class Monkey {
                 actions[m_popupChoice]->trigger();
             menu->close();
         });
-        // A long animated run that KeepRunShort could not foresee (a count
-        // copied between windows, a key that starts the run) is hurried along
-        // as a student would: F pressed while it runs.
+        // A long run KeepRunShort could not foresee is hurried along: F.
         m_outerWait = SetMillisecondWait([this](int) {
             if (++m_waitsThisAction == kWaitsBeforeHurrying && g_speed != 1) {
                 Note("speed F during the run");
@@ -107,70 +77,58 @@ class Monkey {
     }
     ~Monkey() { SetMillisecondWait(m_outerWait); }
 
-    // One random action; returns its description.
     void Act() {
         m_waitsThisAction = 0;
         CloseStrayPopups();
+        // Of 100: 30 clicks or drags, 20 typings, 18 buttons, 10 menu commands,
+        // 8 scrolls, 9 keys, 5 moves.
+        static const std::pair<int, void (Monkey::*)()> kinds[] = {
+            {30, &Monkey::ClickOrDrag},     {50, &Monkey::TypeIntoField},
+            {68, &Monkey::PressButton},     {78, &Monkey::ChooseMenuCommand},
+            {86, &Monkey::ScrollSomewhere}, {95, &Monkey::PressKey},
+            {100, &Monkey::MoveWindow}};
         const int kind = Pick(100);
-        if (kind < 30)
-            ClickOrDrag();
-        else if (kind < 50)
-            TypeIntoField();
-        else if (kind < 68)
-            PressButton();
-        else if (kind < 78)
-            ChooseMenuCommand();
-        else if (kind < 86)
-            ScrollSomewhere();
-        else if (kind < 95)
-            PressKey();
-        else
-            MoveWindow();
+        (this->*std::find_if(std::begin(kinds), std::end(kinds), [kind](const auto& k) {
+                    return kind < k.first;
+                })->second)();
         CloseStrayPopups();
     }
 
     // Empty when the state holds together; else what is wrong.
     std::string BrokenInvariant() const {
         const int n = g_samplesDrawn;
-        if (n < 0 || n > kMaxSamples) return "g_samplesDrawn = " + std::to_string(n);
+        if (n < 0 || n > kMaxSamples) return Text("g_samplesDrawn = ", n);
         std::vector<bool> seen(n + 1, false);
         for (int k = 1; k <= n; ++k) {
             const int row = g_sortedMeanSampleNo[k];
             if (row < 1 || row > n || seen[row])
-                return "sorted means name row " + std::to_string(row) + " at " + std::to_string(k);
+                return Text("sorted means name row ", row, " at ", k);
             seen[row] = true;
-            if (g_sortedMeans[k] != g_sampleStore[row].mean)
-                return "sorted mean " + std::to_string(k) + " is not its row's mean";
-            if (k > 1 && g_sortedMeans[k - 1] > g_sortedMeans[k])
-                return "sorted means out of order at " + std::to_string(k);
+            if (g_sortedMeans[k] != g_sampleStore[row].mean) return Text("sorted mean ", k, " off");
+            if (k > 1 && g_sortedMeans[k - 1] > g_sortedMeans[k]) return Text("unsorted at ", k);
         }
         std::vector<int> expected(kHistogramBins + 1, 0);
         for (int row = 1; row <= n; ++row) {
             const SampleRow& sample = g_sampleStore[row];
-            const int bin =
-                HistogramBin(HistogramStatistic(sample.mean, sample.sd, g_seriesSampleSize));
-            if (bin > 0) ++expected[bin];
+            ++expected[HistogramBin(
+                HistogramStatistic(sample.mean, sample.sd, g_seriesSampleSize))];
         }
         for (int bin = 1; bin <= kHistogramBins; ++bin)
             if (g_meanHistogram[bin] != expected[bin])
-                return "histogram bin " + std::to_string(bin) + " holds " +
-                       std::to_string(g_meanHistogram[bin]) + ", its samples are " +
-                       std::to_string(expected[bin]);
+                return Text("histogram bin ", bin, " holds ", g_meanHistogram[bin], " of ",
+                            expected[bin]);
         if (g_confIntervalWnd && g_drawFinished && g_ciInCount + g_ciOutCount != n)
-            return "coverage counts " + std::to_string(g_ciInCount) + " + " +
-                   std::to_string(g_ciOutCount) + " for " + std::to_string(n) + " samples";
-        if (g_speed < 1 || g_speed > 5) return "g_speed = " + std::to_string(g_speed);
+            return Text("coverage counts ", g_ciInCount, " + ", g_ciOutCount, " for ", n);
+        if (g_speed < 1 || g_speed > 5) return Text("g_speed = ", g_speed);
         const QString bad = TextWithNanOrInf();
-        if (!bad.isEmpty()) return "a text reads \"" + bad.toStdString() + "\"";
-        return {};
+        return bad.isEmpty() ? std::string() : Text("a text reads \"", bad.toStdString(), "\"");
     }
 
     std::string Trail() const {
-        std::ostringstream out;
-        out << "seed " << m_seed << ", last actions:\n";
+        std::string trail = Text("seed ", m_seed, ", last actions:");
         for (const std::string& action : m_trail)
-            out << "  " << action << "\n";
-        return out.str();
+            trail += "\n  " + action;
+        return trail;
     }
 
   private:
@@ -207,8 +165,7 @@ class Monkey {
         return controls;
     }
 
-    // A modal pop-up (the preset menu) would hold the test: choose one of its
-    // items or close it.
+    // A modal pop-up (the preset menu) would hold the test.
     void CloseStrayPopups() {
         for (int i = 0; i < 3; ++i) {
             QWidget* popup = QApplication::activePopupWidget();
@@ -234,13 +191,11 @@ class Monkey {
         at = target->mapFrom(window, at);
         ArmPopupChooser();
         if (Pick(2) == 0) {
-            Note("click " + Name(target) + " at " + std::to_string(at.x()) + "," +
-                 std::to_string(at.y()));
+            Note(Text("click ", Name(target), " at ", at.x(), ",", at.y()));
             QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, at);
             return;
         }
-        Note("drag in " + Name(target) + " from " + std::to_string(at.x()) + "," +
-             std::to_string(at.y()));
+        Note(Text("drag in ", Name(target), " from ", at.x(), ",", at.y()));
         QTest::mousePress(target, Qt::LeftButton, Qt::NoModifier, at);
         const int steps = 1 + Pick(6);
         QPoint to = at;
@@ -255,7 +210,7 @@ class Monkey {
         QLineEdit* field = PickOf(VisibleControls<QLineEdit>());
         if (!field) return;
         const char* text = kTexts[Pick(static_cast<int>(std::size(kTexts)))];
-        Note("type \"" + std::string(text) + "\" into " + Name(field));
+        Note(Text("type \"", text, "\" into ", Name(field)));
         TypeInto(field, QString::fromLatin1(text));
         if (Pick(3) == 0) {
             KeepRunShort();
@@ -272,8 +227,7 @@ class Monkey {
         button->click();
     }
 
-    // A run of many values at an animated speed draws every value; the
-    // monkey runs those at F, as a student in a hurry would.
+    // A run of many values at an animated speed is run at F.
     void KeepRunShort() {
         if (!g_samplingDistWnd) return;
         const long long count =
@@ -314,12 +268,12 @@ class Monkey {
             QAbstractSlider::SliderToMinimum,     QAbstractSlider::SliderToMaximum};
         if (Pick(4) == 0) {
             const int to = bar->minimum() + Pick(std::max(1, bar->maximum() - bar->minimum() + 1));
-            Note("drag thumb of " + Name(bar) + " to " + std::to_string(to));
+            Note(Text("drag thumb of ", Name(bar), " to ", to));
             bar->setSliderPosition(to);
             return;
         }
         const auto action = actions[Pick(static_cast<int>(std::size(actions)))];
-        Note("scroll " + Name(bar) + " action " + std::to_string(action));
+        Note(Text("scroll ", Name(bar), " action ", action));
         bar->triggerAction(action);
     }
 
@@ -329,7 +283,7 @@ class Monkey {
         if (!target) return;
         const Qt::Key key = kKeys[Pick(static_cast<int>(std::size(kKeys)))];
         const Qt::KeyboardModifiers keys = Pick(5) == 0 ? Qt::ShiftModifier : Qt::NoModifier;
-        Note("key " + QKeySequence(key).toString().toStdString() + " to " + Name(target));
+        Note(Text("key ", QKeySequence(key).toString().toStdString(), " to ", Name(target)));
         KeepRunShort(); // Enter may draw samples
         ArmPopupChooser();
         QTest::keyClick(target, key, keys);
@@ -348,9 +302,7 @@ class Monkey {
                                             QRegularExpression::CaseInsensitiveOption);
         for (QMdiSubWindow* frame : m_frame.MdiArea()->subWindowList()) {
             QWidget* window = frame->widget();
-            // An editable field holds what the student typed (and its copies
-            // in the other windows); what the program writes itself stands in
-            // the readouts, the buttons and read-only fields.
+            // What the program writes itself: readouts, buttons, read-only fields.
             for (auto* field : window->findChildren<QLineEdit*>())
                 if (field->isReadOnly() && bad.match(field->text()).hasMatch())
                     return field->text();
@@ -387,14 +339,16 @@ class MonkeyTest : public ShellTest, public ::testing::WithParamInterface<unsign
     QtMessageHandler m_outer = nullptr;
 };
 
-// One test per seed, so the seeds of a long run go side by side; a seed not
-// asked for by DORVANE_MONKEY_SEEDS is skipped.
+// One test per seed; a seed not asked for is skipped.
 TEST_P(MonkeyTest, SurvivesRandomActionsWithItsStateWhole) {
     const unsigned seed = GetParam();
-    const std::vector<unsigned> asked = SeedsFromEnvironment();
-    if (std::find(asked.begin(), asked.end(), seed) == asked.end())
-        GTEST_SKIP() << "seed " << seed << " is not asked for";
-    const int actions = ActionsFromEnvironment();
+    const QStringList asked = qEnvironmentVariable("DORVANE_MONKEY_SEEDS", QStringLiteral("1"))
+                                  .remove(QLatin1Char(' '))
+                                  .split(QLatin1Char(','));
+    if (!asked.contains(QString::number(seed))) GTEST_SKIP() << "seed " << seed << " not asked for";
+    bool ok = false;
+    int actions = qEnvironmentVariableIntValue("DORVANE_MONKEY_ACTIONS", &ok);
+    actions = ok && actions > 0 ? actions : 2000;
     Monkey monkey(Frame(), seed);
     for (int i = 0; i < actions; ++i) {
         monkey.Act();
