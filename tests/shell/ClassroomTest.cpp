@@ -1,24 +1,20 @@
-// What a teacher in front of a class asks of the program: a window's picture
-// on the clipboard (Edit menu, Ctrl+C unless the student selected text), the
-// colour-blind safe pair instead of red and green and back, numbers whole and
-// apart whatever the population's mean and SD, a DRAW SAMPLES that stays
-// readable behind a message, and controls and pictures that say what they
-// are to a screen reader.
+// What a teacher in front of a class asks: a window's picture on the
+// clipboard, the colour-blind safe pair instead of red and green, numbers
+// whole and apart whatever the mean and SD, a DRAW SAMPLES readable behind a
+// message, and controls and pictures that say what they are.
 #include "tests/shell/ShellTestSupport.h"
 
 #include "ui/DrawnTexts.h"
 #include "ui/MessageBox.h"
 
-#include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
-#include <QRegularExpression>
 #include <QStyle>
 
 namespace {
 
-const QRgb kRed = Rgb(255, 0, 0), kGreen = Rgb(0, 255, 100), kBlue = Rgb(0, 0, 255);
+const QRgb kRed = Rgb(255, 0, 0), kGreen = Rgb(0, 255, 100);
 const QRgb kSafeOrange = Rgb(230, 159, 0), kSafeSkyBlue = Rgb(86, 180, 233);
 
 class Classroom : public ShellTest {
@@ -87,6 +83,8 @@ TEST_F(Classroom, CopyPictureAndCtrlCCopyTheWindowUsedLastUnlessTheStudentSelect
         ASSERT_TRUE(Choose(window == Sd() ? ID_WINDOW_SAMPLING_DIST : ID_WINDOW_CONF_INTERVALS));
         QWidget* focus = QApplication::focusWidget();
         ASSERT_EQ(focus->parentWidget(), window);
+        auto* field = qobject_cast<QLineEdit*>(focus); // selected for typing over
+        EXPECT_TRUE(!field || field->selectedText() == field->text());
         QGuiApplication::clipboard()->clear();
         QTest::keyClick(focus, Qt::Key_C, Qt::ControlModifier);
         const QImage copied = ClipboardImage();
@@ -168,16 +166,6 @@ TEST_F(Classroom, ColourBlindSafeColoursSwapEveryRedAndGreenAndBack) {
         SaveSnapshot(Frame().grab().toImage(),
                      safe ? "classroom-colour-blind-safe" : "classroom-program-colours");
     }
-    // The possible-mu fill takes the pair too.
-    QTest::mouseClick(Ci(), Qt::LeftButton, Qt::NoModifier, QPoint(250, RowY(900)));
-    ASSERT_EQ(g_sampleSelected, 1);
-    ASSERT_TRUE(Choose(ID_OPTIONS_POSSIBLE_MU));
-    const QPoint fill(StripX(g_ciPopMean) + 1, g_ciStripRect.top + 75);
-    const QRgb programFill = PixelOf(g_ciMemDC, fill.x(), fill.y());
-    ASSERT_TRUE(programFill == kBlue || programFill == kRed);
-    ASSERT_TRUE(Choose(ID_OPTIONS_COLOUR_BLIND));
-    EXPECT_EQ(PixelOf(g_ciMemDC, fill.x(), fill.y()),
-              programFill == kBlue ? kSafeSkyBlue : kSafeOrange);
 }
 
 // Every text drawn lies whole on its window, clear of the scroll bars, and no
@@ -340,20 +328,6 @@ TEST_F(Classroom, ControlsAndPicturesSayWhatTheyAreAndDrawSamplesStaysReadable) 
             .arg(in)
             .arg(1000 - in)))
         << Ci()->GraphSpot()->accessibleDescription().toStdString();
-    const std::tuple<QWidget*, int, const char*> readouts[] = {
-        {Sd(), IDC_SD_TOTAL_DRAWN, "Total samples drawn: 1000"},
-        {Ci(), IDC_CI_TOTAL_DRAWN, "Total samples drawn: 1000"},
-        {Ci(), IDC_CI_CRITICAL_VALUE, "Critical value: 1.960"},
-        {Sd(), IDC_SD_MEAN_OF_MEANS, "Mean of the sample means: "},
-        {Ci(), IDC_CI_NUM_IN, "Number of intervals that contain the population mean: "}};
-    for (const auto& [window, id, name] : readouts) {
-        QWidget* label = window->findChild<QWidget*>(QStringLiteral("id%1").arg(id));
-        ASSERT_NE(label, nullptr) << name;
-        const QString heard = QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
-        EXPECT_TRUE(heard.startsWith(QString::fromUtf8(name))) << heard.toStdString();
-        EXPECT_TRUE(heard.contains(QRegularExpression(QStringLiteral(": \\d"))))
-            << heard.toStdString();
-    }
 }
 
 } // namespace

