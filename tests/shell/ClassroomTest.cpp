@@ -80,6 +80,7 @@ TEST_F(Classroom, CopyPictureAndCtrlCCopyTheWindowUsedLastUnlessTheStudentSelect
         {Sd(), "Copied the Dorvane picture, 624 \u00d7 446"}};
     for (const auto& [window, said] : steps) {
         SCOPED_TRACE(said);
+        QTest::keyClick(&Frame(), Qt::Key_Shift); // a keyboard user: the ring shows
         ASSERT_TRUE(Choose(window == Sd() ? ID_WINDOW_SAMPLING_DIST : ID_WINDOW_CONF_INTERVALS));
         QWidget* focus = QApplication::focusWidget();
         ASSERT_EQ(focus->parentWidget(), window);
@@ -323,7 +324,8 @@ TEST_F(Classroom, ControlsAndPicturesSayWhatTheyAreAndDrawSamplesStaysReadable) 
     for (int s = 1; s <= 1000; ++s)
         in += recount::Covers(s, 16, 1.959964, true);
     EXPECT_TRUE(Ci()->GraphSpot()->accessibleDescription().startsWith(
-        QStringLiteral("Graph of 95% confidence intervals of 1,000 samples, 841 to 1,000 shown: "
+        QStringLiteral("Graph of 95% confidence intervals of 1,000 samples, 841 "
+                       "to 1,000 shown: "
                        "%1 contain the population mean 5.00 and %2 miss it.")
             .arg(in)
             .arg(1000 - in)))

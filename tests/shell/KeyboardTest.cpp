@@ -93,7 +93,8 @@ TEST_F(Keyboard, ALessonWithoutAMouseChoosesDrawsMovesSelectsAndReads) {
     Key(Qt::Key_Return);
     EXPECT_EQ(SliderLabelText(g_leftSliderZ, false), "x = 5.40");
     EXPECT_EQ(Focused()->accessibleName(), "Slider");
-    // The share of the means above 5.4, as counted and as the normal curve has it.
+    // The share of the means above 5.4, as counted and as the normal curve has
+    // it.
     const double z = (5.4 - g_popMean) / (g_popSD / 5.0);
     const double normal = 0.5 * std::erfc(z / std::sqrt(2.0));
     EXPECT_NEAR(Readout(Sd(), IDC_SD_Z_PROPORTION).toDouble(), normal, 1e-3);
@@ -194,9 +195,11 @@ TEST_F(Keyboard, ButtonsAnswerSpaceAndEnterAndTheSpeedAndFieldsAreOneInEveryWind
 
     // The fields the windows share stay alike, both ways; DRAW SAMPLES of
     // the Dorvane window shows its count in the others too, at any speed.
-    TypeInto(Field(Sd(), IDC_SD_SAMPLE_SIZE), "16");
-    EXPECT_EQ(Field(Ci(), IDC_CI_SAMPLE_SIZE)->text(), "16");
-    EXPECT_EQ(Field(g_samplesWnd, IDC_SAMPLES_SAMPLE_SIZE)->text(), "16");
+    TypeInto(Field(Sd(), IDC_SD_SAMPLE_SIZE),
+             "1000"); // the largest taken as it is
+    EXPECT_EQ(Field(Ci(), IDC_CI_SAMPLE_SIZE)->text(), "1000");
+    EXPECT_EQ(Field(g_samplesWnd, IDC_SAMPLES_SAMPLE_SIZE)->text(), "1000");
+    EXPECT_TRUE(messages.isEmpty());
     TypeInto(Field(Ci(), IDC_CI_SAMPLE_SIZE), "36");
     EXPECT_EQ(Sd()->SampleSizeText(), "36");
     ApplyPreset(PresetShape::Uniform);
@@ -239,7 +242,8 @@ TEST_F(Keyboard, TheFocusedControlWearsARingThatReadsOnAnyGround) {
     ASSERT_TRUE(Choose(ID_WINDOW_SAMPLES));
     QWidget* picture = g_samplesWnd->PictureSpot();
     picture->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(picture, Qt::Key_Space); // selects the shown sample: frame (2, 40)-(300, 260)
+    QTest::keyClick(picture,
+                    Qt::Key_Space); // selects the shown sample: frame (2, 40)-(300, 260)
     ASSERT_EQ(picture->geometry(), QRect(0, 0, 299, 342));
     const QImage samples = g_samplesWnd->grab().toImage();
     SaveSnapshot(samples, QStringLiteral("focus-ring-samples-picture"));
@@ -252,6 +256,13 @@ TEST_F(Keyboard, TheFocusedControlWearsARingThatReadsOnAnyGround) {
         EXPECT_EQ(PixelOf(samples, frame.x(), frame.y()), Rgb(0, 0, 0))
             << frame.x() << "," << frame.y();
 
+    // The ring is the keyboard's: a click leaves no frame, the next key brings
+    // it back where the focus is.
+    QTest::mouseClick(g_samplesWnd->Control(IDC_SAMPLES_VIEW_TOGGLE), Qt::LeftButton);
+    EXPECT_EQ(ShownFocusRing(), nullptr);
+    Key(Qt::Key_Shift);
+    ASSERT_NE(ShownFocusRing(), nullptr);
+    EXPECT_TRUE(ShownFocusRing()->geometry().contains(Focused()->geometry()));
     // Close Window gives the keys to the window then on top; away from the
     // windows there is no ring.
     ASSERT_TRUE(Choose(ID_WINDOW_CLOSE));

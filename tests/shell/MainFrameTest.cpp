@@ -119,7 +119,8 @@ TEST_F(MainFrame, TheWindowMenuShowsAndRaisesAndCloseWindowHidesTheOneUsedLast) 
         ASSERT_TRUE(Choose(ID_WINDOW_CLOSE));
         shown(row, false);
         shown(other, true);
-        EXPECT_EQ(g_activeWindowTag, row.window->Tag()); // Close Window keeps the tag
+        EXPECT_EQ(g_activeWindowTag,
+                  row.window->Tag()); // Close Window keeps the tag
         // Back by its command; moving a window makes it the one used last; its
         // close box hides it, and it is hidden, not destroyed.
         ASSERT_TRUE(Choose(row.command));
@@ -145,7 +146,7 @@ TEST_F(MainFrame, TheWindowMenuShowsAndRaisesAndCloseWindowHidesTheOneUsedLast) 
     // shows the series, its last interval yellow round the sample's mean.
     ASSERT_TRUE(Choose(ID_WINDOW_CLOSE));
     ApplyPreset(PresetShape::Normal);
-    ASSERT_EQ(RunDrawSamples(50, 10).status, DrawResult::Status::Drawn);
+    ASSERT_EQ(Links().RunDrawSamples(50, 10).status, DrawResult::Status::Drawn);
     ASSERT_TRUE(Choose(ID_WINDOW_CONF_INTERVALS));
     double mean = 0.0;
     for (int j = 1; j <= 10; ++j)
@@ -184,7 +185,7 @@ TEST_F(MainFrame, AnotherMeasurementKindKeepsOrClearsWhatItShould) {
     ApplyPreset(PresetShape::Normal);
     ASSERT_TRUE(SetDisplayTarget(100.0f, 15.0f));
     ASSERT_TRUE(Choose(ID_WINDOW_POP_SETTINGS));
-    auto draw = [] { ASSERT_EQ(RunDrawSamples(5, 4).status, DrawResult::Status::Drawn); };
+    auto draw = [] { ASSERT_EQ(Links().RunDrawSamples(5, 4).status, DrawResult::Status::Drawn); };
     draw();
     // Continuous again: shape, transform and open dialog all stay.
     const std::vector<int> normal = Curve();

@@ -16,6 +16,7 @@
 #include "ui/FocusSpot.h"
 #include "ui/SpeedControl.h"
 #include "ui/ToolWindow.h"
+#include "ui/WindowLinks.h"
 #include "windows/confint/ConfIntervalDlg.h"
 #include "windows/confint/IntervalGeometry.h"
 #include "windows/confint/IntervalSeries.h"
