@@ -258,7 +258,7 @@ TEST_F(Keyboard, TheFocusedControlWearsARingThatReadsOnAnyGround) {
 
     // The ring is the keyboard's: a click leaves no frame, the next key brings
     // it back where the focus is.
-    QTest::mouseClick(g_samplesWnd->Control(IDC_SAMPLES_VIEW_TOGGLE), Qt::LeftButton);
+    QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, QPoint(150, 150));
     EXPECT_EQ(ShownFocusRing(), nullptr);
     Key(Qt::Key_Shift);
     ASSERT_NE(ShownFocusRing(), nullptr);
