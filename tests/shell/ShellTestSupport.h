@@ -24,8 +24,10 @@
 #include "windows/population/BinomialPopDlg.h"
 #include "windows/population/PopSettingsDlg.h"
 #include "windows/population/PopulationDlg.h"
+#include "windows/sampdist/HistogramModel.h"
 #include "windows/sampdist/SampDistModel.h"
 #include "windows/sampdist/SamplingDistDlg.h"
+#include "windows/sampdist/SliderModel.h"
 #include "windows/samples/SamplesDlg.h"
 
 #include <QAction>
