@@ -1,111 +1,16 @@
-// The main frame's menus as a student uses them: the state after start-up
-// (the tool windows with their tags, flags and layout, the menu's marks), the
-// Measurement switches with and without a change of kind, the Window menu
-// (showing and raising, Close Window by the tag of the window used last), and
-// the Options menu (the proportion side, the slider modes with their
-// corrections, the statistic shown with its re-binning, Possible Mu) as the
-// Dorvane window in the frame then shows it.
+// The main frame's menus as a student uses them: the windows and marks after
+// start-up, the Window menu (showing, raising, Close Window by the tag of the
+// window used last), the Measurement switches and what a discarded series
+// leaves, the Options menu as the Dorvane window then shows it, and Exit.
 #include "tests/shell/ShellTestSupport.h"
 
-#include "core/Population.h"
-#include "core/SamplingEngine.h"
-#include "core/SimulationState.h"
-#include "resources/Resource.h"
-#include "shell/Run.h"
-#include "shell/ToolWindowTable.h"
-#include "shell/WindowViews.h"
-#include "ui/DrawingResources.h"
-#include "ui/ToolWindow.h"
-#include "windows/population/BinomialPopDlg.h"
-#include "windows/population/PopSettingsDlg.h"
-#include "windows/population/PopulationDlg.h"
-#include "windows/sampdist/SampDistModel.h"
-#include "windows/sampdist/SamplingDistDlg.h"
-#include "windows/sampdist/SliderModel.h"
-
 #include <QGuiApplication>
-#include <QLabel>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QScreen>
-#include <QTest>
-#include <vector>
-
-using StartUp = ShellTest;
-
-TEST_F(StartUp, ToolWindowsAreCreatedTaggedAndLinedUp) {
-    EXPECT_EQ(Frame().windowTitle(), "Dorvane Program");
-    EXPECT_EQ(Frame().height(),
-              QGuiApplication::primaryScreen()->availableGeometry().height() - 55);
-
-    CToolWindow* population = g_populationWnd;
-    CToolWindow* dorvane = g_samplingDistWnd;
-    CToolWindow* settings = g_popSettingsWnd;
-    ASSERT_TRUE(population && dorvane && settings);
-    EXPECT_EQ(g_binomialWnd, nullptr); // made on the first switch to binomial
-    EXPECT_TRUE(population->IsToolVisible() && dorvane->IsToolVisible());
-    // The settings dialog exists but waits for Window > Population Settings,
-    // the last start-up command.
-    EXPECT_FALSE(settings->IsToolVisible());
-    EXPECT_EQ(g_activeWindowTag, "CONT_SETTINGS");
-    EXPECT_STREQ(population->Tag(), "POP");
-    EXPECT_STREQ(dorvane->Tag(), "CLT");
-
-    // Every window of the table that the program has is made once, with its
-    // entry's tag, and its frame shows the whole client area.
-    int made = 0;
-    for (const ToolWindowEntry& entry : ToolWindows()) {
-        CToolWindow* window = entry.existing();
-        if (!entry.create) {
-            // Windows not yet in the program: their commands do nothing.
-            g_activeWindowTag = "POP";
-            EXPECT_TRUE(Choose(entry.commandId));
-            EXPECT_EQ(g_activeWindowTag, "POP") << entry.tag;
-            EXPECT_TRUE(!entry.visibleFlag || *entry.visibleFlag == 0) << entry.tag;
-            EXPECT_EQ(window, nullptr) << entry.tag;
-            continue;
-        }
-        ASSERT_NE(window, nullptr) << entry.tag;
-        EXPECT_STREQ(window->Tag(), entry.tag);
-        EXPECT_TRUE(!entry.visibleFlag || *entry.visibleFlag == window->IsToolVisible())
-            << entry.tag;
-        EXPECT_LE(window->geometry().bottom(), window->Frame()->rect().bottom()) << entry.tag;
-        ++made;
-    }
-    EXPECT_EQ(Frame().MdiArea()->subWindowList().size(), made);
-
-    // Population at (1, 1) dialog units; the others start on its right edge,
-    // each at its design size; the last one made lies on top.
-    const QRect pop = population->ToolGeometry();
-    EXPECT_EQ(pop.topLeft(), QPoint(2, 2));
-    EXPECT_EQ(dorvane->size(), QSize(624, 446));
-    for (CToolWindow* window : {dorvane, settings})
-        EXPECT_EQ(window->ToolGeometry().topLeft(), QPoint(pop.x() + pop.width(), 0));
-    const QList<QMdiSubWindow*> stack = Frame().MdiArea()->subWindowList(QMdiArea::StackingOrder);
-    EXPECT_LT(stack.indexOf(population->Frame()), stack.indexOf(dorvane->Frame()));
-    SaveSnapshot(Frame().grab().toImage(), "frame-start");
-
-    EXPECT_EQ(g_popCurve[26], g_popBaseline); // the population still empty
-}
-
-TEST_F(StartUp, MenuShowsTheStartUpOptions) {
-    for (int id : {ID_MEASUREMENT_CONTINUOUS, ID_OPTIONS_OBSERVED, ID_OPTIONS_PROPORTION_BELOW,
-                   ID_OPTIONS_ONE_SLIDER})
-        EXPECT_TRUE(ItemWhenOpened(id)->isChecked()) << id;
-    for (int id : {ID_MEASUREMENT_DISCRETE, ID_MEASUREMENT_BINOMIAL, ID_OPTIONS_Z_VALUES,
-                   ID_OPTIONS_T_VALUES, ID_OPTIONS_PROPORTION_ABOVE,
-                   ID_OPTIONS_TWO_SLIDERS_SEPARATE, ID_OPTIONS_TWO_SLIDERS_TANDEM,
-                   ID_OPTIONS_POSSIBLE_MU, ID_WINDOW_POPULATION}) // no check rule, no check
-        EXPECT_FALSE(ItemWhenOpened(id)->isChecked()) << id;
-    EXPECT_TRUE(ItemWhenOpened(ID_WINDOW_POP_SETTINGS)->isEnabled());
-    for (int id : {ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP,
-                   ID_OPTIONS_DISPLAY_SAMPLES, ID_OPTIONS_NO_DISPLAY_SAMPLES})
-        EXPECT_FALSE(Choose(id)) << id;
-    // There is no document: no key is bound to a command, Ctrl+P included.
-    EXPECT_TRUE(ItemWhenOpened(ID_FILE_PRINT)->shortcut().isEmpty());
-}
 
 namespace {
+
+using MainFrame = ShellTest;
+
 std::vector<int> Curve() {
     return std::vector<int>(g_popCurve + 1, g_popCurve + 52);
 }
@@ -115,247 +20,415 @@ bool CurveIsEmpty() {
 bool TransformIsIdentity() {
     return g_dispScale == 1.0f && g_dispShift == 0.0f && g_dispFromMean == g_dispToMean;
 }
-} // namespace
 
-class Measurement : public ShellTest {
-  protected:
-    // A continuous NORMAL shown on another scale, the settings dialog open and
-    // a series of samples drawn.
-    void ShapeWithSeries() {
-        ApplyPreset(PresetShape::Normal);
-        ASSERT_TRUE(SetDisplayTarget(100.0f, 15.0f));
-        ASSERT_TRUE(Choose(ID_WINDOW_POP_SETTINGS));
-        Draw();
+TEST_F(MainFrame, StartsWithTheWindowsLinedUpAndTheMenusMarked) {
+    EXPECT_EQ(Frame().windowTitle(), "Dorvane Program");
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(Frame().height(), screen.height() - 55);
+    EXPECT_TRUE(screen.contains(Frame().frameGeometry()));
+    EXPECT_EQ(g_binomialWnd, nullptr);             // made on the first switch to binomial
+    EXPECT_EQ(g_activeWindowTag, "CONT_SETTINGS"); // the last start-up command
+    EXPECT_EQ(g_popCurve[26], g_popBaseline);      // the population still empty
+    // Population at (1, 1) dialog units; the others on its right edge, each at
+    // its design size, made in this order (so stacked), the settings hidden.
+    const QRect pop = g_populationWnd->ToolGeometry();
+    EXPECT_EQ(pop.topLeft(), QPoint(2, 2));
+    struct Row {
+        CToolWindow* window;
+        const char* tag;
+        QSize size;
+        bool shown;
+    };
+    const Row rows[] = {{g_populationWnd, "POP", g_populationWnd->size(), true},
+                        {Sd(), "CLT", QSize(624, 446), true},
+                        {g_samplesWnd, "SAMPLE", QSize(320, 402), true},
+                        {Ci(), "CI", QSize(509, 540), true},
+                        {g_popSettingsWnd, "CONT_SETTINGS", g_popSettingsWnd->size(), false}};
+    const QList<QMdiSubWindow*> stack = Frame().MdiArea()->subWindowList(QMdiArea::StackingOrder);
+    EXPECT_EQ(stack.size(), 5);
+    for (int i = 0; i < 5; ++i) {
+        const Row& row = rows[i];
+        SCOPED_TRACE(row.tag);
+        EXPECT_STREQ(row.window->Tag(), row.tag);
+        EXPECT_EQ(row.window->IsToolVisible(), row.shown);
+        EXPECT_EQ(row.window->size(), row.size);
+        EXPECT_LE(row.window->geometry().bottom(), row.window->Frame()->rect().bottom());
+        if (i > 0) {
+            EXPECT_EQ(row.window->ToolGeometry().topLeft(), QPoint(pop.right() + 1, 0));
+        }
+        if (i > 0 && row.shown) {
+            EXPECT_LT(stack.indexOf(rows[i - 1].window->Frame()),
+                      stack.indexOf(row.window->Frame()));
+        }
     }
-    void Draw() {
-        Links().RunDrawSamples(5, 4);
-        ASSERT_EQ(g_samplesDrawn, 5);
+    // The other windows' fields start as the Dorvane window's.
+    EXPECT_EQ(Field(g_samplesWnd, IDC_SAMPLES_SAMPLE_SIZE)->text(), Sd()->SampleSizeText());
+    EXPECT_EQ(Field(Ci(), IDC_CI_NUM_SAMPLES)->text(), Sd()->NumberOfSamplesText());
+    // The items checked at start-up, and those that cannot be chosen.
+    const int checked[] = {ID_MEASUREMENT_CONTINUOUS, ID_OPTIONS_OBSERVED,
+                           ID_OPTIONS_PROPORTION_BELOW, ID_OPTIONS_ONE_SLIDER};
+    for (int id : {ID_MEASUREMENT_CONTINUOUS, ID_MEASUREMENT_DISCRETE, ID_MEASUREMENT_BINOMIAL,
+                   ID_OPTIONS_OBSERVED, ID_OPTIONS_Z_VALUES, ID_OPTIONS_T_VALUES,
+                   ID_OPTIONS_PROPORTION_ABOVE, ID_OPTIONS_PROPORTION_BELOW, ID_OPTIONS_ONE_SLIDER,
+                   ID_OPTIONS_TWO_SLIDERS_SEPARATE, ID_OPTIONS_TWO_SLIDERS_TANDEM,
+                   ID_OPTIONS_POSSIBLE_MU, ID_OPTIONS_COLOUR_BLIND, ID_WINDOW_POPULATION})
+        EXPECT_EQ(ItemWhenOpened(id)->isChecked(),
+                  std::find(std::begin(checked), std::end(checked), id) != std::end(checked))
+            << id;
+    for (int id : {ID_FILE_PRINT, ID_OPTIONS_DISPLAY_SAMPLES, ID_OPTIONS_NO_DISPLAY_SAMPLES})
+        EXPECT_FALSE(Choose(id)) << id;
+
+    // The frames keep the size their pictures are drawn for.
+    for (CToolWindow* window :
+         {static_cast<CToolWindow*>(g_populationWnd), static_cast<CToolWindow*>(Sd())}) {
+        QMdiSubWindow* frame = window->Frame();
+        const QSize size = frame->size(), client = window->size();
+        for (QPoint by : {QPoint(60, 40), QPoint(-80, -60)}) {
+            const QPoint corner(frame->width() - 2, frame->height() - 2);
+            QTest::mousePress(frame, Qt::LeftButton, Qt::NoModifier, corner);
+            SendMove(frame, corner + by, Qt::LeftButton);
+            QTest::mouseRelease(frame, Qt::LeftButton, Qt::NoModifier, corner + by);
+            EXPECT_EQ(frame->size(), size) << window->Tag();
+            EXPECT_EQ(window->size(), client) << window->Tag();
+        }
     }
-    static CToolWindow* Population() { return g_populationWnd; }
-    static CToolWindow* Settings() { return g_popSettingsWnd; }
-};
-
-TEST_F(Measurement, ContinuousAgainKeepsAllButTheSeriesDiscreteClearsTheShape) {
-    // Continuous again: shape, transform and open dialog all stay.
-    ShapeWithSeries();
-    const std::vector<int> normal = Curve();
-    ASSERT_TRUE(Choose(ID_MEASUREMENT_CONTINUOUS));
-    EXPECT_EQ(Curve(), normal);
-    EXPECT_FLOAT_EQ(g_dispToMean, 100.0f);
-    EXPECT_TRUE(Settings()->IsToolVisible());
-    EXPECT_EQ(g_samplesDrawn, 0);
-
-    // Discrete: the shape cleared, the transform reset, the settings hidden.
-    Draw();
-    ASSERT_TRUE(Choose(ID_MEASUREMENT_DISCRETE));
-    EXPECT_EQ(g_isDiscrete + 2 * g_isContinuous + 4 * g_isBinomial, 1);
-    EXPECT_TRUE(CurveIsEmpty() && TransformIsIdentity());
-    EXPECT_FALSE(Settings()->IsToolVisible());
-    EXPECT_EQ(g_samplesDrawn + g_samplesExist, 0);
-    EXPECT_EQ(g_populationWnd->PopulationName(), "DISTRIBUTION");
-    EXPECT_TRUE(ItemWhenOpened(ID_MEASUREMENT_DISCRETE)->isChecked());
-    EXPECT_FALSE(ItemWhenOpened(ID_MEASUREMENT_CONTINUOUS)->isChecked());
-    EXPECT_FALSE(Choose(ID_WINDOW_POP_SETTINGS)); // disabled for discrete
-    EXPECT_FALSE(Settings()->IsToolVisible());
-
-    // Discrete again: the shape stays, the transform goes back to identity.
-    ApplyPreset(PresetShape::Normal);
-    const std::vector<int> discreteNormal = Curve();
-    Draw();
-    ASSERT_TRUE(SetDisplayTarget(50.0f, 10.0f));
-    ASSERT_TRUE(Choose(ID_MEASUREMENT_DISCRETE));
-    EXPECT_EQ(Curve(), discreteNormal);
-    EXPECT_TRUE(TransformIsIdentity());
 }
 
-TEST_F(Measurement, BinomialTakesThePopulationWindowsPlace) {
-    ShapeWithSeries();
-    Population()->MoveToolTo(QPoint(30, 40));
-    ASSERT_TRUE(Choose(ID_MEASUREMENT_BINOMIAL));
-    CToolWindow* binomial = g_binomialWnd;
-    ASSERT_NE(binomial, nullptr);
-    EXPECT_EQ(g_isBinomial + 2 * g_isContinuous + 4 * g_isDiscrete, 1);
-    EXPECT_TRUE(binomial->IsToolVisible() && !Population()->IsToolVisible());
-    EXPECT_FALSE(Settings()->IsToolVisible());
-    EXPECT_EQ(binomial->ToolGeometry().topLeft(), QPoint(30, 40));
-    EXPECT_TRUE(CurveIsEmpty() && TransformIsIdentity());
-    EXPECT_EQ(g_samplesDrawn, 0);
-    EXPECT_TRUE(ItemWhenOpened(ID_MEASUREMENT_BINOMIAL)->isChecked());
-    EXPECT_FALSE(ItemWhenOpened(ID_WINDOW_POP_SETTINGS)->isEnabled());
-
-    // Window > Population raises the binomial window; Close Window with "POP"
-    // hides the measurement window only.
-    ASSERT_TRUE(Choose(ID_WINDOW_POPULATION));
-    EXPECT_EQ(g_activeWindowTag, "POP");
-    ASSERT_TRUE(Choose(ID_WINDOW_CLOSE));
-    EXPECT_TRUE(binomial->IsToolVisible());
-    EXPECT_EQ(g_populationWndVisible, 0);
-
-    // Binomial again keeps p but ends the series.
-    SetBinomialP(0.5f);
-    Draw();
-    ASSERT_TRUE(Choose(ID_MEASUREMENT_BINOMIAL));
-    EXPECT_FLOAT_EQ(g_popMean, 0.5f);
-    EXPECT_EQ(g_samplesDrawn, 0);
-    EXPECT_EQ(g_binomialWnd, binomial); // made once
-
-    // Back to continuous: the Population window returns where the binomial
-    // window stands, with an empty curve.
-    binomial->MoveToolTo(QPoint(12, 8));
-    ASSERT_TRUE(Choose(ID_MEASUREMENT_CONTINUOUS));
-    EXPECT_FALSE(binomial->IsToolVisible());
-    EXPECT_EQ(Population()->ToolGeometry().topLeft(), QPoint(12, 8));
-    EXPECT_TRUE(CurveIsEmpty() && ItemWhenOpened(ID_WINDOW_POP_SETTINGS)->isEnabled());
-}
-
-using WindowMenu = ShellTest;
-
-TEST_F(WindowMenu, CloseWindowHidesTheWindowUsedLast) {
-    CToolWindow* population = g_populationWnd;
-    CToolWindow* settings = g_popSettingsWnd;
-    ASSERT_TRUE(Choose(ID_WINDOW_POP_SETTINGS));
-    ASSERT_TRUE(Choose(ID_WINDOW_CLOSE));
-    EXPECT_FALSE(settings->IsToolVisible());
-    EXPECT_TRUE(population->IsToolVisible());
-    EXPECT_EQ(g_activeWindowTag, "CONT_SETTINGS"); // Close Window keeps the tag
-
-    g_activeWindowTag = "CLT"; // the Dorvane window, and back by its command
-    ASSERT_TRUE(Choose(ID_WINDOW_CLOSE));
-    EXPECT_EQ(g_samplingDistWndVisible, 0);
-    ASSERT_TRUE(Choose(ID_WINDOW_SAMPLING_DIST));
-    EXPECT_EQ(g_samplingDistWndVisible, 1);
-    // Only a whole tag counts.
+TEST_F(MainFrame, TheWindowMenuShowsAndRaisesAndCloseWindowHidesTheOneUsedLast) {
+    struct Row {
+        int command;
+        CToolWindow* window;
+        int* shownFlag;
+    };
+    const Row rows[] = {{ID_WINDOW_POP_SETTINGS, g_popSettingsWnd, nullptr}, // keeps no flag
+                        {ID_WINDOW_SAMPLING_DIST, Sd(), &g_samplingDistWndVisible},
+                        {ID_WINDOW_SAMPLES, g_samplesWnd, &g_samplesWndVisible},
+                        {ID_WINDOW_CONF_INTERVALS, Ci(), &g_confIntervalWndVisible},
+                        {ID_WINDOW_POPULATION, g_populationWnd, &g_populationWndVisible}};
+    auto shown = [](const Row& row, bool on) {
+        EXPECT_EQ(row.window->IsToolVisible(), on);
+        EXPECT_TRUE(!row.shownFlag || *row.shownFlag == (on ? 1 : 0));
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.window->Tag());
+        const Row& other = &row == &rows[1] ? rows[2] : rows[1];
+        ASSERT_TRUE(Choose(row.command));
+        shown(row, true);
+        EXPECT_EQ(g_activeWindowTag, row.window->Tag());
+        EXPECT_EQ(TopWindow(), row.window->Frame());
+        ASSERT_TRUE(Choose(ID_WINDOW_CLOSE));
+        shown(row, false);
+        shown(other, true);
+        EXPECT_EQ(g_activeWindowTag,
+                  row.window->Tag()); // Close Window keeps the tag
+        // Back by its command; moving a window makes it the one used last; its
+        // close box hides it, and it is hidden, not destroyed.
+        ASSERT_TRUE(Choose(row.command));
+        g_activeWindowTag = "";
+        row.window->Frame()->move(row.window->Frame()->pos() + QPoint(7, 5));
+        EXPECT_EQ(g_activeWindowTag, row.shownFlag ? row.window->Tag() : "");
+        row.window->Frame()->close();
+        shown(row, false);
+        ASSERT_TRUE(Choose(row.command));
+    }
+    // Only a whole tag counts; a click in a window makes it the one used last.
     for (const char* tag : {"PO", "POPS", "pop", "", "CONT"}) {
         g_activeWindowTag = tag;
         ASSERT_TRUE(Choose(ID_WINDOW_CLOSE));
         EXPECT_EQ(g_populationWndVisible, 1) << tag;
     }
-    // A click in the Population window makes it the one used last.
-    QTest::mouseClick(population, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(g_activeWindowTag, "POP");
-    ASSERT_TRUE(Choose(ID_WINDOW_CLOSE));
-    EXPECT_FALSE(population->IsToolVisible());
-    EXPECT_EQ(g_populationWndVisible, 0);
+    QTest::mouseClick(g_samplesWnd, Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
+    EXPECT_EQ(g_activeWindowTag, "SAMPLE");
+    QTest::mouseClick(Ci(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 300));
+    EXPECT_EQ(g_activeWindowTag, "CI");
 
-    // Window > Population brings it back on top of the others.
+    // Hidden, the Confidence Intervals window draws nothing; shown again, it
+    // shows the series, its last interval yellow round the sample's mean.
+    ASSERT_TRUE(Choose(ID_WINDOW_CLOSE));
+    ApplyPreset(PresetShape::Normal);
+    ASSERT_EQ(Links().RunDrawSamples(50, 10).status, DrawResult::Status::Drawn);
+    ASSERT_TRUE(Choose(ID_WINDOW_CONF_INTERVALS));
+    double mean = 0.0;
+    for (int j = 1; j <= 10; ++j)
+        mean += g_sampleStore[50].values[j] / 10.0;
+    EXPECT_EQ(PixelOf(g_ciMemDC, GraphX(float(mean)), RowY(50)), Rgb(255, 255, 0));
+
+    // The workspace scrolls to the Dorvane window past its right edge, which
+    // moves no window in the student's sense; laid out for the screen, every
+    // window that fits shows whole.
+    QScrollBar* bar = Frame().MdiArea()->horizontalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    g_activeWindowTag = "POP";
+    const QRect before = Sd()->ToolGeometry();
+    bar->setValue(bar->maximum());
+    EXPECT_EQ(Sd()->ToolGeometry().x(), before.x() - bar->maximum());
+    EXPECT_EQ(g_activeWindowTag, "POP");
+    EXPECT_LE(Sd()->ToolGeometry().right(), Frame().MdiArea()->viewport()->width() + 1);
+    // Alt with the arrows scrolls it from the keyboard.
+    QApplication::setActiveWindow(&Frame());
+    QApplication::processEvents();
+    for (const auto& [key, by] : {std::pair{Qt::Key_Left, -1}, std::pair{Qt::Key_Right, 1}}) {
+        const int before = bar->value();
+        QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
+        EXPECT_EQ(bar->value() > before ? 1 : -1, by) << key;
+    }
+    bar->setValue(0);
     ASSERT_TRUE(Choose(ID_WINDOW_POP_SETTINGS));
-    ASSERT_TRUE(Choose(ID_WINDOW_POPULATION));
-    EXPECT_EQ(g_populationWndVisible, 1);
-    EXPECT_EQ(Frame().MdiArea()->subWindowList(QMdiArea::StackingOrder).last(),
-              population->Frame());
+    ASSERT_TRUE(Choose(ID_WINDOW_ARRANGE));
+    ExpectArrangedForTheView();
+    ASSERT_TRUE(Choose(ID_APP_EXIT));
+    EXPECT_FALSE(Frame().isVisible());
 }
 
-class Options : public ShellTest {
-  protected:
-    // Draws at speed F with the Dorvane window's own button, the slider on the mean.
-    void Draw(PresetShape shape, int n, int count) {
-        ApplyPreset(shape);
-        g_leftSliderZ = 0.0f;
-        RecomputeSliderValues();
-        g_samplingDistWnd->SetSampleSizeText(QString::number(n));
-        g_samplingDistWnd->SetNumberOfSamplesText(QString::number(count));
-        g_speed = 1;
-        QWidget* button = g_samplingDistWnd->Control(IDC_SD_DRAW_SAMPLES);
-        QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
-        ASSERT_EQ(g_samplesDrawn, count);
-    }
-    static QString Readout(int id) {
-        return qobject_cast<QLabel*>(g_samplingDistWnd->Control(id))->text();
-    }
-    static std::vector<int> Histogram() {
-        return std::vector<int>(g_meanHistogram + 1, g_meanHistogram + kHistogramBins + 1);
-    }
-};
+TEST_F(MainFrame, AnotherMeasurementKindKeepsOrClearsWhatItShould) {
+    // A continuous NORMAL shown on another scale, the settings open, a series.
+    ApplyPreset(PresetShape::Normal);
+    ASSERT_TRUE(SetDisplayTarget(100.0f, 15.0f));
+    ASSERT_TRUE(Choose(ID_WINDOW_POP_SETTINGS));
+    auto draw = [] { ASSERT_EQ(Links().RunDrawSamples(5, 4).status, DrawResult::Status::Drawn); };
+    draw();
+    // Continuous again: shape, transform and open dialog all stay.
+    const std::vector<int> normal = Curve();
+    ASSERT_TRUE(Choose(ID_MEASUREMENT_CONTINUOUS));
+    EXPECT_EQ(Curve(), normal);
+    EXPECT_FLOAT_EQ(g_dispToMean, 100.0f);
+    EXPECT_TRUE(g_popSettingsWnd->IsToolVisible());
+    EXPECT_EQ(g_samplesDrawn, 0);
 
-TEST_F(Options, ProportionItemsNameTheSidesAndCountThem) {
-    auto texts = [this] {
-        return ItemWhenOpened(ID_OPTIONS_PROPORTION_ABOVE)->text() + "|" +
-               ItemWhenOpened(ID_OPTIONS_PROPORTION_BELOW)->text();
+    // Binomial takes the Population window's place, the shape and transform
+    // cleared, the settings hidden and disabled.
+    draw();
+    g_populationWnd->MoveToolTo(QPoint(30, 40));
+    ASSERT_TRUE(Choose(ID_MEASUREMENT_BINOMIAL));
+    CToolWindow* binomial = g_binomialWnd;
+    ASSERT_NE(binomial, nullptr);
+    EXPECT_EQ(g_isBinomial + 2 * g_isContinuous + 4 * g_isDiscrete, 1);
+    EXPECT_TRUE(binomial->IsToolVisible() && !g_populationWnd->IsToolVisible());
+    EXPECT_FALSE(g_popSettingsWnd->IsToolVisible());
+    EXPECT_EQ(binomial->ToolGeometry().topLeft(), QPoint(30, 40));
+    EXPECT_TRUE(CurveIsEmpty() && TransformIsIdentity());
+    EXPECT_EQ(g_samplesDrawn, 0);
+    EXPECT_TRUE(ItemWhenOpened(ID_MEASUREMENT_BINOMIAL)->isChecked());
+    EXPECT_FALSE(ItemWhenOpened(ID_WINDOW_POP_SETTINGS)->isEnabled());
+    // Window > Population raises it; Close Window with "POP" hides it only.
+    ASSERT_TRUE(Choose(ID_WINDOW_POPULATION));
+    ASSERT_TRUE(Choose(ID_WINDOW_CLOSE));
+    EXPECT_TRUE(binomial->IsToolVisible());
+    EXPECT_EQ(g_populationWndVisible, 0);
+    // Binomial again keeps p but ends the series; the window is made once.
+    SetBinomialP(0.5f);
+    draw();
+    ASSERT_TRUE(Choose(ID_MEASUREMENT_BINOMIAL));
+    EXPECT_FLOAT_EQ(g_popMean, 0.5f);
+    EXPECT_EQ(g_samplesDrawn, 0);
+    EXPECT_EQ(g_binomialWnd, binomial);
+
+    // Discrete: the Population window back where the binomial one stood.
+    binomial->MoveToolTo(QPoint(12, 8));
+    ASSERT_TRUE(Choose(ID_MEASUREMENT_DISCRETE));
+    EXPECT_FALSE(binomial->IsToolVisible());
+    EXPECT_EQ(g_populationWnd->ToolGeometry().topLeft(), QPoint(12, 8));
+    EXPECT_TRUE(CurveIsEmpty() && TransformIsIdentity());
+    EXPECT_EQ(g_populationWnd->PopulationName(), "DISTRIBUTION");
+    EXPECT_TRUE(ItemWhenOpened(ID_MEASUREMENT_DISCRETE)->isChecked());
+    EXPECT_FALSE(ItemWhenOpened(ID_MEASUREMENT_CONTINUOUS)->isChecked());
+    EXPECT_FALSE(Choose(ID_WINDOW_POP_SETTINGS));
+    // Discrete again: the shape stays, the transform goes back to identity.
+    ApplyPreset(PresetShape::Normal);
+    const std::vector<int> discreteNormal = Curve();
+    draw();
+    ASSERT_TRUE(SetDisplayTarget(50.0f, 10.0f));
+    ASSERT_TRUE(Choose(ID_MEASUREMENT_DISCRETE));
+    EXPECT_EQ(Curve(), discreteNormal);
+    EXPECT_TRUE(TransformIsIdentity());
+    EXPECT_EQ(g_samplesDrawn + g_samplesExist, 0);
+    ASSERT_TRUE(Choose(ID_MEASUREMENT_CONTINUOUS));
+    EXPECT_TRUE(CurveIsEmpty() && ItemWhenOpened(ID_WINDOW_POP_SETTINGS)->isEnabled());
+}
+
+TEST_F(MainFrame, ADiscardedSeriesLeavesNoFigureAndNoTheoryNoTheoreticalReadout) {
+    auto typeSampleSize = [](const char* n) { TypeInto(Field(Sd(), IDC_SD_SAMPLE_SIZE), n); };
+    struct Case {
+        const char* what;
+        int kind;                       // chosen before the series is drawn
+        std::function<void()> populate; // the population the series is drawn from
+        std::function<void()> discard;  // what ends the series
+        bool theory;                    // a sampling distribution in theory after it
     };
+    const auto normal = [] { ApplyPreset(PresetShape::Normal); };
+    const Case cases[] = {
+        {"to binomial", ID_MEASUREMENT_CONTINUOUS, normal,
+         [this] { ASSERT_TRUE(Choose(ID_MEASUREMENT_BINOMIAL)); }, false},
+        {"to discrete", ID_MEASUREMENT_BINOMIAL, [] { SetBinomialP(0.4f); },
+         [this] { ASSERT_TRUE(Choose(ID_MEASUREMENT_DISCRETE)); }, false},
+        {"to continuous", ID_MEASUREMENT_DISCRETE, [] { ApplyPreset(PresetShape::Bimodal); },
+         [this] { ASSERT_TRUE(Choose(ID_MEASUREMENT_CONTINUOUS)); }, false},
+        {"a preset", ID_MEASUREMENT_CONTINUOUS, normal, [] { ApplyPreset(PresetShape::Uniform); },
+         true},
+        {"sample size 7", ID_MEASUREMENT_CONTINUOUS, normal, [&] { typeSampleSize("7"); }, true},
+        {"sample size 0", ID_MEASUREMENT_CONTINUOUS, normal, [&] { typeSampleSize("0"); }, false},
+        {"emptied", ID_MEASUREMENT_CONTINUOUS, normal, [] { ClearPopulation(); }, false},
+        {"sigma 0", ID_MEASUREMENT_BINOMIAL, [] { SetBinomialP(0.4f); },
+         [] { QTest::mouseClick(g_binomialWnd->Button(21), Qt::LeftButton); }, false}, // 1.00
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(Choose(c.kind));
+        c.populate();
+        DrawAtF(5, 300);
+        ASSERT_EQ(Readout(Ci(), IDC_CI_TOTAL_DRAWN), "300");
+        ASSERT_NE(Readout(Sd(), IDC_SD_Z_PROPORTION), "");
+        c.discard();
+        for (int id : {IDC_SD_TOTAL_DRAWN, IDC_SD_MEAN_OF_MEANS, IDC_SD_SD_OF_MEANS,
+                       IDC_SD_MEAN_OF_SDS, IDC_SD_SD_OF_SDS})
+            EXPECT_EQ(Readout(Sd(), id), "") << id;
+        EXPECT_EQ(Readout(Ci(), IDC_CI_TOTAL_DRAWN), "");
+        for (int id : {IDC_SD_Z_NUMBER, IDC_SD_Z_PROPORTION, IDC_SD_T_NUMBER, IDC_SD_T_PROPORTION})
+            EXPECT_EQ(Readout(Sd(), id).isEmpty(), !c.theory) << id;
+    }
+}
+
+TEST_F(MainFrame, PopulationSettingsReExpressTheFiguresOfTheSeries) {
+    ApplyPreset(PresetShape::SkewedPlus);
+    ASSERT_TRUE(Choose(ID_WINDOW_POP_SETTINGS));
+    auto set = [](const char* mean, const char* sd) {
+        g_popSettingsWnd->MeanField()->setText(QString::fromLatin1(mean));
+        g_popSettingsWnd->SdField()->setText(QString::fromLatin1(sd));
+        QTest::mouseClick(g_popSettingsWnd->Button(IDC_SETTINGS_SET), Qt::LeftButton);
+    };
+    set("100", "15");
+    DrawAtF(5, 300);
+    // The four figures recomputed from the samples, shown with mean `to` and
+    // SD `sd` (the population's own when sd is 0).
+    auto expectFigures = [](double to, double sd, const char* when) {
+        SCOPED_TRACE(when);
+        const double scale = sd > 0.0 ? sd / g_popSD : 1.0;
+        const double from = sd > 0.0 ? g_popMean : 0.0;
+        double means = 0.0, sds = 0.0, meanSq = 0.0, sdSq = 0.0;
+        for (int r = 1; r <= 300; ++r) {
+            means += g_sampleStore[r].mean / 300.0;
+            sds += g_sampleStore[r].sd / 300.0;
+        }
+        for (int r = 1; r <= 300; ++r) {
+            meanSq += std::pow(g_sampleStore[r].mean - means, 2.0);
+            sdSq += std::pow(g_sampleStore[r].sd - sds, 2.0);
+        }
+        auto value = [](int id) { return Readout(Sd(), id).remove(QLatin1Char(',')).toDouble(); };
+        EXPECT_NEAR(value(IDC_SD_MEAN_OF_MEANS), (means - from) * scale + to, 0.006);
+        EXPECT_NEAR(value(IDC_SD_SD_OF_MEANS), std::sqrt(meanSq / 299.0) * scale, 0.0015);
+        EXPECT_NEAR(value(IDC_SD_MEAN_OF_SDS), sds * scale, 0.0015);
+        EXPECT_NEAR(value(IDC_SD_SD_OF_SDS), std::sqrt(sdSq / 299.0) * scale, 0.0015);
+    };
+    expectFigures(100.0, 15.0, "drawn at 100 / 15");
+    set("1000", "150");
+    expectFigures(1000.0, 150.0, "set to 1000 / 150");
+    QTest::mouseClick(g_popSettingsWnd->Button(IDC_SETTINGS_DEFAULT), Qt::LeftButton);
+    expectFigures(0.0, 0.0, "default");
+
+    // A slider left at a shown 100 comes back onto the axis of proportions,
+    // 0 to about 1.04, when the kind turns binomial (p = .5, z values): within
+    // about 3.4 standard errors of .5.
+    set("100", "15");
+    g_leftSliderZ = 0.0f;
+    RecomputeSliderValues();
+    ASSERT_FLOAT_EQ(g_leftSliderValue, 100.0f);
+    TypeInto(Field(Sd(), IDC_SD_SAMPLE_SIZE), "10");
+    ASSERT_TRUE(Choose(ID_MEASUREMENT_BINOMIAL));
+    QTest::mouseClick(g_binomialWnd->Button(11), Qt::LeftButton); // ".50"
+    ASSERT_FLOAT_EQ(g_popMean, 0.5f);
+    ASSERT_TRUE(Choose(ID_OPTIONS_Z_VALUES));
+    const float end = AxisPixelToValue(g_sdAxisRight, 1);
+    const float threshold = SliderThreshold(g_leftSliderZ);
+    EXPECT_GE(threshold, 0.0f);
+    EXPECT_LE(threshold, end);
+    EXPECT_LT(std::abs(g_leftSliderZ), (end - 0.5) / std::sqrt(0.25 / 10) + 0.01);
+    EXPECT_EQ(g_leftSliderHidden, 0);
+}
+
+TEST_F(MainFrame, OptionsNameTheSidesCorrectTheSlidersAndRebinTheStatistic) {
+    // The items name the sides as the slider mode has them.
     for (int mode :
          {ID_OPTIONS_TWO_SLIDERS_SEPARATE, ID_OPTIONS_TWO_SLIDERS_TANDEM, ID_OPTIONS_ONE_SLIDER}) {
         ASSERT_TRUE(Choose(mode));
-        EXPECT_EQ(texts(), mode == ID_OPTIONS_ONE_SLIDER
-                               ? "Proportion &Above|Proportion &Below"
-                               : "Proportion &Outside|Proportion &Between");
+        EXPECT_EQ(ItemWhenOpened(ID_OPTIONS_PROPORTION_ABOVE)->text() + "|" +
+                      ItemWhenOpened(ID_OPTIONS_PROPORTION_BELOW)->text(),
+                  mode == ID_OPTIONS_ONE_SLIDER ? "Proportion &Above|Proportion &Below"
+                                                : "Proportion &Outside|Proportion &Between");
     }
-
-    // One of the two sides is checked, choosing it again keeps it so; the
-    // count shown is of that side.
-    Draw(PresetShape::Normal, 16, 1000);
-    const int below = Readout(IDC_SD_ACTUAL_NUMBER).toInt();
+    ApplyPreset(PresetShape::Normal); // mean 5 on the internal scale
+    g_leftSliderZ = 0.0f;
+    RecomputeSliderValues();
+    DrawAtF(16, 1000);
+    const float se = g_standardError;
+    EXPECT_FLOAT_EQ(se, g_popSD / 4.0f);
+    // The means counted afresh between two numbers, and a slider's number as
+    // its label shows it ("x = 4.62").
+    auto label = [](float z) { return std::stod(SliderLabelText(z, false).substr(4)); };
+    auto between = [](double low, double high) {
+        int count = 0;
+        for (int r = 1; r <= 1000; ++r)
+            count += g_sampleStore[r].mean > low && g_sampleStore[r].mean <= high;
+        return count;
+    };
+    // One of the two sides is checked, choosing it again keeps it so, and the
+    // count shown is of that side (the slider on the mean).
     for (int id :
          {ID_OPTIONS_PROPORTION_ABOVE, ID_OPTIONS_PROPORTION_ABOVE, ID_OPTIONS_PROPORTION_BELOW}) {
         ASSERT_TRUE(Choose(id));
         const bool above = id == ID_OPTIONS_PROPORTION_ABOVE;
-        EXPECT_EQ(g_proportionAbove, above);
-        EXPECT_TRUE(ItemWhenOpened(id)->isChecked());
         EXPECT_EQ(ItemWhenOpened(ID_OPTIONS_PROPORTION_ABOVE)->isChecked(), above);
-        EXPECT_EQ(Readout(IDC_SD_ACTUAL_NUMBER).toInt(), above ? 1000 - below : below);
+        EXPECT_EQ(ItemWhenOpened(ID_OPTIONS_PROPORTION_BELOW)->isChecked(), !above);
+        EXPECT_EQ(Readout(Sd(), IDC_SD_ACTUAL_NUMBER).toInt(),
+                  above ? between(5.0, 1e9) : between(-1e9, 5.0));
     }
-}
 
-TEST_F(Options, SliderModesCorrectThePositionsAndTheReadouts) {
-    Draw(PresetShape::Normal, 16, 1000); // mean 5 on the internal scale
-    const float se = g_standardError;
-
-    // Tandem with the left slider at +1.5 standard errors.
+    // Tandem with the left slider at +1.5 standard errors: mirrored to -1.5.
     g_leftSliderZ = 1.5f;
     g_leftSliderValue = ShownValue(5.0f + 1.5f * se);
     ASSERT_TRUE(Choose(ID_OPTIONS_TWO_SLIDERS_TANDEM));
-    EXPECT_NEAR(g_leftSliderZ, -1.5f, 1e-5);
-    EXPECT_NEAR(g_rightSliderZ, 1.5f, 1e-5);
     EXPECT_NEAR(g_leftSliderValue, 5.0f - 1.5f * se, 1e-5);
     EXPECT_NEAR(g_rightSliderValue, 5.0f + 1.5f * se, 1e-5);
     EXPECT_TRUE(ItemWhenOpened(ID_OPTIONS_TWO_SLIDERS_TANDEM)->isChecked());
-    // Between -1.5 and +1.5 standard errors: about 87 % of a normal.
-    EXPECT_NEAR(Readout(IDC_SD_Z_PROPORTION).toDouble(), 0.8664, 0.002);
-    EXPECT_EQ(Readout(IDC_SD_ACTUAL_NUMBER).toInt(), CountAtOrBelow(1.5f) - CountAtOrBelow(-1.5f));
-    // The right handle is drawn in blue under the axis.
-    EXPECT_EQ(PixelOf(g_sdMemDC, Centre(g_rightSliderRect).x(), g_rightSliderRect.top + 4),
-              Rgb(0, 0, 255));
-    SaveSnapshot(g_samplingDistWnd->grab().toImage(), "sd-tandem");
+    // Between -1.5 and +1.5 standard errors: 0.8664 of a normal (scipy).
+    EXPECT_NEAR(Readout(Sd(), IDC_SD_Z_PROPORTION).toDouble(), 0.8664, 0.002);
+    EXPECT_EQ(Readout(Sd(), IDC_SD_ACTUAL_NUMBER).toInt(),
+              between(label(g_leftSliderZ), label(g_rightSliderZ)));
     ASSERT_TRUE(Choose(ID_OPTIONS_ONE_SLIDER));
-    EXPECT_EQ(Readout(IDC_SD_ACTUAL_NUMBER).toInt(), CountAtOrBelow(-1.5f));
+    EXPECT_EQ(Readout(Sd(), IDC_SD_ACTUAL_NUMBER).toInt(), between(-1e9, label(g_leftSliderZ)));
 
-    // Separate: a left slider right of the right one goes 0.1 left of it; the
-    // shown value follows the display transform.
-    ASSERT_TRUE(SetDisplayTarget(100.0f, 15.0f * g_popSD));
-    g_leftSliderZ = 1.0f;
-    g_rightSliderZ = 0.5f;
-    ASSERT_TRUE(Choose(ID_OPTIONS_TWO_SLIDERS_SEPARATE));
-    EXPECT_NEAR(g_leftSliderValue, ShownValue(5.0f + 0.4f * se), 1e-3);
-    EXPECT_TRUE(ItemWhenOpened(ID_OPTIONS_TWO_SLIDERS_SEPARATE)->isChecked());
-}
-
-TEST_F(Options, ShownStatisticRebinsTheHistogramAndPossibleMuToggles) {
-    Draw(PresetShape::SkewedPlus, 5, 600);
-    const std::vector<int> means = Histogram();
-    // T values put every sample's t on the scale of the means: other bins.
+    // T values put every sample's t on the scale of the means, with the
+    // standard error of the series' n, also while the Dorvane window is hidden.
+    ASSERT_TRUE(Choose(ID_WINDOW_SAMPLING_DIST));
+    ASSERT_TRUE(Choose(ID_WINDOW_CLOSE));
     ASSERT_TRUE(Choose(ID_OPTIONS_T_VALUES));
-    std::vector<int> expected(kHistogramBins, 0);
-    for (int r = 1; r <= 600; ++r) {
-        const SampleRow& row = g_sampleStore[r];
-        if (const int bin = HistogramBin(HistogramStatistic(row.mean, row.sd, 5)))
-            ++expected[bin - 1];
-    }
-    EXPECT_EQ(Histogram(), expected);
-    EXPECT_NE(Histogram(), means);
-    // Z values are the means, labelled anew; back to observed, the same again.
+    ApplyPreset(PresetShape::SkewedPlus);
+    Sd()->SetSampleSizeText(QStringLiteral("16"));
+    Sd()->SetNumberOfSamplesText(QStringLiteral("200"));
+    Sd()->DrawSamples();
+    ASSERT_EQ(g_samplesDrawn, 200);
+    // The histogram binned afresh: t on the means' scale, or the means.
+    auto expectBinned = [](bool t) {
+        std::vector<int> expected(kHistogramBins, 0);
+        for (int r = 1; r <= 200; ++r) {
+            const SampleRow& row = g_sampleStore[r];
+            const double x =
+                !t ? row.mean : g_popMean + (row.mean - g_popMean) / (row.sd / 4.0) * g_popSD / 4.0;
+            if (const int bin = HistogramBin(float(x))) ++expected[bin - 1];
+        }
+        EXPECT_EQ(std::vector<int>(g_meanHistogram + 1, g_meanHistogram + kHistogramBins + 1),
+                  expected)
+            << (t ? "t" : "means");
+    };
+    expectBinned(true);
+    // Z values are the means labelled anew: one item checked at a time.
     const int items[] = {ID_OPTIONS_OBSERVED, ID_OPTIONS_Z_VALUES, ID_OPTIONS_T_VALUES};
     for (int chosen : {ID_OPTIONS_Z_VALUES, ID_OPTIONS_T_VALUES, ID_OPTIONS_OBSERVED}) {
         ASSERT_TRUE(Choose(chosen));
-        EXPECT_EQ(g_showZValues, chosen == ID_OPTIONS_Z_VALUES);
-        EXPECT_EQ(g_showTValues, chosen == ID_OPTIONS_T_VALUES);
         for (int id : items)
             EXPECT_EQ(ItemWhenOpened(id)->isChecked(), id == chosen) << chosen << " " << id;
-        EXPECT_TRUE(chosen == ID_OPTIONS_T_VALUES || Histogram() == means) << chosen;
+        expectBinned(chosen == ID_OPTIONS_T_VALUES);
     }
-    EXPECT_EQ(g_samplesDrawn, 600); // the series itself stays
-
-    for (int on : {1, 0}) {
-        ASSERT_TRUE(Choose(ID_OPTIONS_POSSIBLE_MU));
-        EXPECT_EQ(g_possibleMu, on);
-        EXPECT_EQ(ItemWhenOpened(ID_OPTIONS_POSSIBLE_MU)->isChecked(), on == 1);
-    }
+    EXPECT_EQ(g_samplesDrawn, 200); // the series itself stays
 }
+
+} // namespace

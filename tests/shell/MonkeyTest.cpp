@@ -1,84 +1,59 @@
-// A seeded monkey: the main frame with every tool window, and a long run of
-// random actions drawn from everything a person can do (clicks and drags
-// anywhere in the windows, typing into every field, every menu command, every
-// button, scroll bars, keys, moving windows). After every action the shared
-// state must still hold together and no text may read "nan" or "inf". On a
-// failure the seed and the last actions are printed.
-//
-// DORVANE_MONKEY_SEEDS (comma-separated, of the seeds listed at the end) and
+// A seeded monkey: the main frame with every tool window and a long run of
+// random actions drawn from everything a person can do (clicks and drags,
+// typing into every field, every menu command and button, scroll bars, keys,
+// moving windows). After every action the shared state must hold together and
+// no text may read "nan" or "inf"; a failure prints the seed and last actions.
+// DORVANE_MONKEY_SEEDS (of the seeds listed at the end) and
 // DORVANE_MONKEY_ACTIONS choose the run: make test runs seed 1, make check
 // three longer ones under the sanitizers.
 #include "tests/shell/ShellTestSupport.h"
 
 #include "core/Random.h"
-#include "core/SamplingEngine.h"
 #include "core/SeriesControl.h"
-#include "core/SimulationState.h"
-#include "resources/Resource.h"
-#include "ui/SpeedControl.h"
-#include "ui/ToolWindow.h"
-#include "windows/sampdist/SamplingDistDlg.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QKeySequence>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
-#include <QScrollBar>
-#include <QTest>
 #include <QTimer>
-#include <algorithm>
 #include <deque>
 #include <random>
 #include <sstream>
-#include <string>
-#include <vector>
 
 namespace {
 
-std::vector<unsigned> SeedsFromEnvironment() {
-    std::vector<unsigned> seeds;
-    const QString text = qEnvironmentVariable("DORVANE_MONKEY_SEEDS", QStringLiteral("1"));
-    for (const QString& part : text.split(QLatin1Char(','), Qt::SkipEmptyParts))
-        seeds.push_back(part.trimmed().toUInt());
-    return seeds;
-}
-
-int ActionsFromEnvironment() {
-    bool ok = false;
-    const int actions = qEnvironmentVariableIntValue("DORVANE_MONKEY_ACTIONS", &ok);
-    return ok && actions > 0 ? actions : 2000;
+// The parts written one after the other, for the trail and the failures.
+template <class... Parts> std::string Text(const Parts&... parts) {
+    std::ostringstream out;
+    (out << ... << parts);
+    return out.str();
 }
 
 // Qt warnings are failures, but the offscreen platform says that it cannot
 // raise a pop-up menu; the monkey opens those on purpose.
 QStringList g_warnings;
 void RecordWarnings(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtDebugMsg || type == QtInfoMsg) return;
-    if (message.contains(QLatin1String("propagateSizeHints"))) return;
-    if (message.startsWith(QLatin1String("This plugin does not support"))) return;
+    if (type == QtDebugMsg || type == QtInfoMsg || message.contains("propagateSizeHints") ||
+        message.startsWith("This plugin does not support"))
+        return;
     g_warnings << message;
 }
 
-// What a person can type into a field.
+// What a person can type into a field, and the keys they press.
 const char* const kTexts[] = {
     "0",           "1",    "2",    "5",     "10",     "25",          "30",     "100",
     "999",         "1000", "1001", "10000", "10001",  "20000",       "-5",     "-1",
     "-0",          "",     " ",    "abc",   "12abc",  "99999999999", "1e5",    "3.7",
     "-1000000000", "+7",   "  42", "-",     "nan",    "inf",         "95",     "50",
     "99",          "100",  "1.5",  "-2.5",  "250000", "0.0000001",   "1e-400", "007"};
-
 const Qt::Key kKeys[] = {Qt::Key_0,       Qt::Key_1,      Qt::Key_5,         Qt::Key_9,
                          Qt::Key_A,       Qt::Key_Minus,  Qt::Key_Left,      Qt::Key_Right,
                          Qt::Key_Up,      Qt::Key_Down,   Qt::Key_Home,      Qt::Key_End,
                          Qt::Key_Tab,     Qt::Key_Space,  Qt::Key_Return,    Qt::Key_Enter,
                          Qt::Key_Escape,  Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_PageUp,
                          Qt::Key_PageDown};
+const QAbstractSlider::SliderAction kScrolls[] = {
+    QAbstractSlider::SliderSingleStepAdd, QAbstractSlider::SliderSingleStepSub,
+    QAbstractSlider::SliderPageStepAdd,   QAbstractSlider::SliderPageStepSub,
+    QAbstractSlider::SliderToMinimum,     QAbstractSlider::SliderToMaximum};
 
 class Monkey {
   public:
@@ -94,9 +69,7 @@ class Monkey {
                 actions[m_popupChoice]->trigger();
             menu->close();
         });
-        // A long animated run that KeepRunShort could not foresee (a count
-        // copied between windows, a key that starts the run) is hurried along
-        // as a student would: F pressed while it runs.
+        // A long run KeepRunShort could not foresee is hurried along: F.
         m_outerWait = SetMillisecondWait([this](int) {
             if (++m_waitsThisAction == kWaitsBeforeHurrying && g_speed != 1) {
                 Note("speed F during the run");
@@ -107,70 +80,95 @@ class Monkey {
     }
     ~Monkey() { SetMillisecondWait(m_outerWait); }
 
-    // One random action; returns its description.
+    // Of 100: 30 clicks or drags, 20 typings, 18 buttons, 10 menu commands,
+    // 8 scrolls, 9 keys, 5 moves of a window.
     void Act() {
         m_waitsThisAction = 0;
         CloseStrayPopups();
         const int kind = Pick(100);
-        if (kind < 30)
-            ClickOrDrag();
-        else if (kind < 50)
-            TypeIntoField();
-        else if (kind < 68)
-            PressButton();
-        else if (kind < 78)
+        if (kind < 30) {
+            CToolWindow* window = PickOf(VisibleToolWindows());
+            if (window) ClickOrDrag(window);
+        } else if (kind < 50) {
+            if (QLineEdit* field = PickOf(VisibleControls<QLineEdit>())) {
+                const char* text = kTexts[Pick(static_cast<int>(std::size(kTexts)))];
+                Note(Text("type \"", text, "\" into ", Name(field)));
+                TypeInto(field, QString::fromLatin1(text));
+                if (Pick(3) == 0) {
+                    KeepRunShort();
+                    QTest::keyClick(field, Qt::Key_Return);
+                }
+            }
+        } else if (kind < 68) {
+            if (QAbstractButton* button = PickOf(VisibleControls<QAbstractButton>())) {
+                KeepRunShort(); // the button may be a DRAW SAMPLES
+                Note("press " + Name(button));
+                ArmPopupChooser();
+                button->click();
+            }
+        } else if (kind < 78) {
             ChooseMenuCommand();
-        else if (kind < 86)
-            ScrollSomewhere();
-        else if (kind < 95)
+        } else if (kind < 86) {
+            if (QScrollBar* bar = PickOf(VisibleControls<QScrollBar>())) Scroll(bar);
+        } else if (kind < 95) {
             PressKey();
-        else
-            MoveWindow();
+        } else if (CToolWindow* window = PickOf(VisibleToolWindows()); window && window->Frame()) {
+            const QPoint to(Pick(600), Pick(300));
+            Note(Text("move ", window->Tag(), " window"));
+            window->Frame()->move(to);
+        }
         CloseStrayPopups();
     }
 
     // Empty when the state holds together; else what is wrong.
     std::string BrokenInvariant() const {
         const int n = g_samplesDrawn;
-        if (n < 0 || n > kMaxSamples) return "g_samplesDrawn = " + std::to_string(n);
+        if (n < 0 || n > kMaxSamples) return Text("g_samplesDrawn = ", n);
         std::vector<bool> seen(n + 1, false);
         for (int k = 1; k <= n; ++k) {
             const int row = g_sortedMeanSampleNo[k];
             if (row < 1 || row > n || seen[row])
-                return "sorted means name row " + std::to_string(row) + " at " + std::to_string(k);
+                return Text("sorted means name row ", row, " at ", k);
             seen[row] = true;
-            if (g_sortedMeans[k] != g_sampleStore[row].mean)
-                return "sorted mean " + std::to_string(k) + " is not its row's mean";
-            if (k > 1 && g_sortedMeans[k - 1] > g_sortedMeans[k])
-                return "sorted means out of order at " + std::to_string(k);
+            if (g_sortedMeans[k] != g_sampleStore[row].mean) return Text("sorted mean ", k, " off");
+            if (k > 1 && g_sortedMeans[k - 1] > g_sortedMeans[k]) return Text("unsorted at ", k);
         }
         std::vector<int> expected(kHistogramBins + 1, 0);
         for (int row = 1; row <= n; ++row) {
             const SampleRow& sample = g_sampleStore[row];
-            const int bin =
-                HistogramBin(HistogramStatistic(sample.mean, sample.sd, g_seriesSampleSize));
-            if (bin > 0) ++expected[bin];
+            ++expected[HistogramBin(
+                HistogramStatistic(sample.mean, sample.sd, g_seriesSampleSize))];
         }
         for (int bin = 1; bin <= kHistogramBins; ++bin)
             if (g_meanHistogram[bin] != expected[bin])
-                return "histogram bin " + std::to_string(bin) + " holds " +
-                       std::to_string(g_meanHistogram[bin]) + ", its samples are " +
-                       std::to_string(expected[bin]);
+                return Text("histogram bin ", bin, " holds ", g_meanHistogram[bin], " of ",
+                            expected[bin]);
         if (g_confIntervalWnd && g_drawFinished && g_ciInCount + g_ciOutCount != n)
-            return "coverage counts " + std::to_string(g_ciInCount) + " + " +
-                   std::to_string(g_ciOutCount) + " for " + std::to_string(n) + " samples";
-        if (g_speed < 1 || g_speed > 5) return "g_speed = " + std::to_string(g_speed);
-        const QString bad = TextWithNanOrInf();
-        if (!bad.isEmpty()) return "a text reads \"" + bad.toStdString() + "\"";
+            return Text("coverage counts ", g_ciInCount, " + ", g_ciOutCount, " for ", n);
+        if (g_speed < 1 || g_speed > 5) return Text("g_speed = ", g_speed);
+        // What the program writes itself: readouts, buttons, read-only fields.
+        static const QRegularExpression bad(QStringLiteral("(^|[^a-z])(nan|inf)([^a-z]|$)"),
+                                            QRegularExpression::CaseInsensitiveOption);
+        for (QMdiSubWindow* frame : m_frame.MdiArea()->subWindowList()) {
+            QStringList texts;
+            for (auto* field : frame->widget()->findChildren<QLineEdit*>())
+                if (field->isReadOnly()) texts << field->text();
+            for (auto* label : frame->widget()->findChildren<QLabel*>())
+                texts << label->text();
+            for (auto* button : frame->widget()->findChildren<QAbstractButton*>())
+                texts << button->text();
+            for (const QString& text : texts)
+                if (bad.match(text).hasMatch())
+                    return Text("a text reads \"", text.toStdString(), "\"");
+        }
         return {};
     }
 
     std::string Trail() const {
-        std::ostringstream out;
-        out << "seed " << m_seed << ", last actions:\n";
+        std::string trail = Text("seed ", m_seed, ", last actions:");
         for (const std::string& action : m_trail)
-            out << "  " << action << "\n";
-        return out.str();
+            trail += "\n  " + action;
+        return trail;
     }
 
   private:
@@ -191,7 +189,6 @@ class Monkey {
                 return name + " in " + tool->Tag();
         return name;
     }
-
     QList<CToolWindow*> VisibleToolWindows() const {
         QList<CToolWindow*> windows;
         for (QMdiSubWindow* frame : m_frame.MdiArea()->subWindowList())
@@ -206,41 +203,39 @@ class Monkey {
                 if (control->isVisible() && control->isEnabled()) controls << control;
         return controls;
     }
-
-    // A modal pop-up (the preset menu) would hold the test: choose one of its
-    // items or close it.
+    // A modal pop-up (the preset menu) would hold the test.
     void CloseStrayPopups() {
-        for (int i = 0; i < 3; ++i) {
-            QWidget* popup = QApplication::activePopupWidget();
-            if (!popup) return;
-            popup->close();
-        }
+        for (int i = 0; i < 3 && QApplication::activePopupWidget(); ++i)
+            QApplication::activePopupWidget()->close();
     }
     void ArmPopupChooser() {
         m_popupChoice = Pick(8);
         m_popupChooser.start();
     }
-
-    QPoint RandomPointIn(const QWidget* widget) {
-        return QPoint(Pick(std::max(1, widget->width())), Pick(std::max(1, widget->height())));
+    // A run of many values at an animated speed is run at F.
+    void KeepRunShort() {
+        if (!g_samplingDistWnd) return;
+        const long long count = ReadWholeNumber(Sd()->NumberOfSamplesText().toStdString());
+        const long long n = ReadWholeNumber(Sd()->SampleSizeText().toStdString());
+        if (count * n > 3000 || count > 200) {
+            g_speed = 1;
+            CSpeedControl::SyncAll();
+        }
     }
+    static CSamplingDistDlg* Sd() { return g_samplingDistWnd; }
 
-    void ClickOrDrag() {
-        CToolWindow* window = PickOf(VisibleToolWindows());
-        if (!window) return;
-        QPoint at = RandomPointIn(window);
+    void ClickOrDrag(CToolWindow* window) {
+        QPoint at(Pick(std::max(1, window->width())), Pick(std::max(1, window->height())));
         QWidget* target = window->childAt(at);
         if (!target || Pick(3) == 0) target = window;
         at = target->mapFrom(window, at);
         ArmPopupChooser();
         if (Pick(2) == 0) {
-            Note("click " + Name(target) + " at " + std::to_string(at.x()) + "," +
-                 std::to_string(at.y()));
+            Note(Text("click ", Name(target), " at ", at.x(), ",", at.y()));
             QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, at);
             return;
         }
-        Note("drag in " + Name(target) + " from " + std::to_string(at.x()) + "," +
-             std::to_string(at.y()));
+        Note(Text("drag in ", Name(target), " from ", at.x(), ",", at.y()));
         QTest::mousePress(target, Qt::LeftButton, Qt::NoModifier, at);
         const int steps = 1 + Pick(6);
         QPoint to = at;
@@ -250,41 +245,6 @@ class Monkey {
         }
         QTest::mouseRelease(target, Qt::LeftButton, Qt::NoModifier, to);
     }
-
-    void TypeIntoField() {
-        QLineEdit* field = PickOf(VisibleControls<QLineEdit>());
-        if (!field) return;
-        const char* text = kTexts[Pick(static_cast<int>(std::size(kTexts)))];
-        Note("type \"" + std::string(text) + "\" into " + Name(field));
-        TypeInto(field, QString::fromLatin1(text));
-        if (Pick(3) == 0) {
-            KeepRunShort();
-            QTest::keyClick(field, Qt::Key_Return);
-        }
-    }
-
-    void PressButton() {
-        QAbstractButton* button = PickOf(VisibleControls<QAbstractButton>());
-        if (!button) return;
-        KeepRunShort(); // the button may be a DRAW SAMPLES
-        Note("press " + Name(button));
-        ArmPopupChooser();
-        button->click();
-    }
-
-    // A run of many values at an animated speed draws every value; the
-    // monkey runs those at F, as a student in a hurry would.
-    void KeepRunShort() {
-        if (!g_samplingDistWnd) return;
-        const long long count =
-            ReadWholeNumber(g_samplingDistWnd->NumberOfSamplesText().toStdString());
-        const long long n = ReadWholeNumber(g_samplingDistWnd->SampleSizeText().toStdString());
-        if (count * n > 3000 || count > 200) {
-            g_speed = 1;
-            CSpeedControl::SyncAll();
-        }
-    }
-
     void ChooseMenuCommand() {
         QList<QAction*> actions;
         for (QAction* top : m_frame.menuBar()->actions()) {
@@ -299,67 +259,32 @@ class Monkey {
             }
             emit menu->aboutToHide();
         }
-        QAction* action = PickOf(actions);
-        if (!action) return;
-        Note("menu " + action->text().toStdString());
-        action->trigger();
+        if (QAction* action = PickOf(actions)) {
+            Note("menu " + action->text().toStdString());
+            action->trigger();
+        }
     }
-
-    void ScrollSomewhere() {
-        QScrollBar* bar = PickOf(VisibleControls<QScrollBar>());
-        if (!bar) return;
-        const QAbstractSlider::SliderAction actions[] = {
-            QAbstractSlider::SliderSingleStepAdd, QAbstractSlider::SliderSingleStepSub,
-            QAbstractSlider::SliderPageStepAdd,   QAbstractSlider::SliderPageStepSub,
-            QAbstractSlider::SliderToMinimum,     QAbstractSlider::SliderToMaximum};
+    void Scroll(QScrollBar* bar) {
         if (Pick(4) == 0) {
             const int to = bar->minimum() + Pick(std::max(1, bar->maximum() - bar->minimum() + 1));
-            Note("drag thumb of " + Name(bar) + " to " + std::to_string(to));
+            Note(Text("drag thumb of ", Name(bar), " to ", to));
             bar->setSliderPosition(to);
             return;
         }
-        const auto action = actions[Pick(static_cast<int>(std::size(actions)))];
-        Note("scroll " + Name(bar) + " action " + std::to_string(action));
+        const auto action = kScrolls[Pick(static_cast<int>(std::size(kScrolls)))];
+        Note(Text("scroll ", Name(bar), " action ", action));
         bar->triggerAction(action);
     }
-
     void PressKey() {
         QWidget* target = QApplication::focusWidget();
         if (!target || Pick(3) == 0) target = PickOf(VisibleToolWindows());
         if (!target) return;
         const Qt::Key key = kKeys[Pick(static_cast<int>(std::size(kKeys)))];
         const Qt::KeyboardModifiers keys = Pick(5) == 0 ? Qt::ShiftModifier : Qt::NoModifier;
-        Note("key " + QKeySequence(key).toString().toStdString() + " to " + Name(target));
+        Note(Text("key ", QKeySequence(key).toString().toStdString(), " to ", Name(target)));
         KeepRunShort(); // Enter may draw samples
         ArmPopupChooser();
         QTest::keyClick(target, key, keys);
-    }
-
-    void MoveWindow() {
-        CToolWindow* window = PickOf(VisibleToolWindows());
-        if (!window || !window->Frame()) return;
-        const QPoint to(Pick(600), Pick(300));
-        Note("move " + std::string(window->Tag()) + " window");
-        window->Frame()->move(to);
-    }
-
-    QString TextWithNanOrInf() const {
-        static const QRegularExpression bad(QStringLiteral("(^|[^a-z])(nan|inf)([^a-z]|$)"),
-                                            QRegularExpression::CaseInsensitiveOption);
-        for (QMdiSubWindow* frame : m_frame.MdiArea()->subWindowList()) {
-            QWidget* window = frame->widget();
-            // An editable field holds what the student typed (and its copies
-            // in the other windows); what the program writes itself stands in
-            // the readouts, the buttons and read-only fields.
-            for (auto* field : window->findChildren<QLineEdit*>())
-                if (field->isReadOnly() && bad.match(field->text()).hasMatch())
-                    return field->text();
-            for (auto* label : window->findChildren<QLabel*>())
-                if (bad.match(label->text()).hasMatch()) return label->text();
-            for (auto* button : window->findChildren<QAbstractButton*>())
-                if (bad.match(button->text()).hasMatch()) return button->text();
-        }
-        return {};
     }
 
     CMainFrame& m_frame;
@@ -387,14 +312,16 @@ class MonkeyTest : public ShellTest, public ::testing::WithParamInterface<unsign
     QtMessageHandler m_outer = nullptr;
 };
 
-// One test per seed, so the seeds of a long run go side by side; a seed not
-// asked for by DORVANE_MONKEY_SEEDS is skipped.
+// One test per seed; a seed not asked for is skipped.
 TEST_P(MonkeyTest, SurvivesRandomActionsWithItsStateWhole) {
     const unsigned seed = GetParam();
-    const std::vector<unsigned> asked = SeedsFromEnvironment();
-    if (std::find(asked.begin(), asked.end(), seed) == asked.end())
-        GTEST_SKIP() << "seed " << seed << " is not asked for";
-    const int actions = ActionsFromEnvironment();
+    const QStringList asked = qEnvironmentVariable("DORVANE_MONKEY_SEEDS", QStringLiteral("1"))
+                                  .remove(QLatin1Char(' '))
+                                  .split(QLatin1Char(','));
+    if (!asked.contains(QString::number(seed))) GTEST_SKIP() << "seed " << seed << " not asked for";
+    bool ok = false;
+    int actions = qEnvironmentVariableIntValue("DORVANE_MONKEY_ACTIONS", &ok);
+    actions = ok && actions > 0 ? actions : 2000;
     Monkey monkey(Frame(), seed);
     for (int i = 0; i < actions; ++i) {
         monkey.Act();

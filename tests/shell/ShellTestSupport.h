@@ -1,26 +1,50 @@
 #pragma once
 // Driving the main frame as a person would: open a menu from the menu bar and
-// click one of its items.
+// click one of its items, press buttons, type into fields, draw a series.
 
+#include "core/Population.h"
+#include "core/SamplingEngine.h"
+#include "core/Selection.h"
+#include "core/SimulationState.h"
+#include "resources/Resource.h"
 #include "shell/MainFrame.h"
-#include "shell/WindowViews.h"
+#include "shell/Run.h"
 #include "tests/support/GuiTestSupport.h"
+#include "tests/windows/confint/IntervalRecount.h"
+#include "ui/DrawingResources.h"
+#include "ui/FocusRing.h"
+#include "ui/FocusSpot.h"
+#include "ui/SpeedControl.h"
+#include "ui/ToolWindow.h"
+#include "ui/WindowLinks.h"
+#include "windows/confint/ConfIntervalDlg.h"
+#include "windows/confint/IntervalGeometry.h"
+#include "windows/confint/IntervalSeries.h"
+#include "windows/confint/StripGeometry.h"
+#include "windows/population/BinomialPopDlg.h"
+#include "windows/population/PopSettingsDlg.h"
+#include "windows/population/PopulationDlg.h"
+#include "windows/sampdist/HistogramModel.h"
+#include "windows/sampdist/SampDistModel.h"
+#include "windows/sampdist/SamplingDistDlg.h"
+#include "windows/sampdist/SliderModel.h"
+#include "windows/samples/SamplesDlg.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
 #include <algorithm>
+#include <cmath>
+#include <functional>
 #include <memory>
+#include <string>
 #include <vector>
-
-// A run through the one run entry with `display` in the windows' place.
-inline DrawResult RunDrawSamplesWith(SampleDisplay& display, int count, int n) {
-    SetDisplays(&display);
-    const DrawResult result = Links().RunDrawSamples(count, n);
-    SetDisplays(&WindowDisplays());
-    return result;
-}
 
 class ShellTest : public GuiTest {
   protected:
@@ -34,6 +58,26 @@ class ShellTest : public GuiTest {
         GuiTest::TearDown();
     }
     CMainFrame& Frame() { return *m_frame; }
+    static CSamplingDistDlg* Sd() { return g_samplingDistWnd; }
+    static CConfIntervalDlg* Ci() { return g_confIntervalWnd; }
+    template <class W> static QLineEdit* Field(W* window, int id) {
+        return qobject_cast<QLineEdit*>(window->Control(id));
+    }
+    template <class W> static QString Readout(W* window, int id) {
+        return qobject_cast<QLabel*>(window->Control(id))->text();
+    }
+    static void Press(QWidget* w) {
+        QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
+    }
+    // A series of count samples of n drawn at speed F with the Dorvane
+    // window's DRAW SAMPLES.
+    static void DrawAtF(int n, int count) {
+        TypeInto(Field(Sd(), IDC_SD_SAMPLE_SIZE), QString::number(n));
+        TypeInto(Field(Sd(), IDC_SD_NUM_SAMPLES), QString::number(count));
+        g_speed = 1;
+        Press(Sd()->Control(IDC_SD_DRAW_SAMPLES));
+        ASSERT_EQ(g_samplesDrawn, count);
+    }
 
     // Opens the menu and chooses the item. Returns false when the item could
     // not be chosen (it is disabled).
@@ -54,19 +98,21 @@ class ShellTest : public GuiTest {
         emit menu->aboutToHide();
         return action;
     }
+    QMdiSubWindow* TopWindow() {
+        return m_frame->MdiArea()->subWindowList(QMdiArea::StackingOrder).last();
+    }
 
     // After Window > Arrange for This Screen: every shown window that fits the
     // workspace's view lies whole in it, one taller (wider) than the view
     // starts at its top (left), and as many as can stand side by side do.
     void ExpectArrangedForTheView() {
-        QMdiArea* area = m_frame->MdiArea();
-        const QRect view = area->viewport()->rect();
+        const QRect view = m_frame->MdiArea()->viewport()->rect();
         std::vector<QRect> shown;
-        for (QMdiSubWindow* w : area->subWindowList())
+        for (QMdiSubWindow* w : m_frame->MdiArea()->subWindowList())
             if (w->isVisible()) shown.push_back(w->geometry());
         ASSERT_FALSE(shown.empty());
+        std::vector<int> widths;
         for (const QRect& g : shown) {
-            SCOPED_TRACE(g.width());
             if (g.width() <= view.width() && g.height() <= view.height()) {
                 EXPECT_TRUE(view.contains(g)) << g.x() << "," << g.y();
             }
@@ -76,25 +122,19 @@ class ShellTest : public GuiTest {
             if (g.width() > view.width()) {
                 EXPECT_EQ(g.left(), 0);
             }
-        }
-        // The most that fit side by side: the narrowest first.
-        std::vector<int> widths;
-        for (const QRect& g : shown)
             widths.push_back(g.width());
+        }
+        // The most that fit side by side (the narrowest first) stand apart
+        // along the top (counted from the earliest right edge).
         std::sort(widths.begin(), widths.end());
         int most = 0, sum = 0;
         for (const int w : widths)
             if ((sum += w) <= view.width()) ++most;
-        // Along the top, the most windows that stand apart (the earliest
-        // right edge first).
-        std::vector<QRect> top;
-        for (const QRect& g : shown)
-            if (g.top() == 0) top.push_back(g);
-        std::sort(top.begin(), top.end(),
+        std::sort(shown.begin(), shown.end(),
                   [](const QRect& a, const QRect& b) { return a.right() < b.right(); });
         int inRow = 0, edge = -1;
-        for (const QRect& g : top)
-            if (g.left() > edge) ++inRow, edge = g.right();
+        for (const QRect& g : shown)
+            if (g.top() == 0 && g.left() > edge) ++inRow, edge = g.right();
         EXPECT_GE(inRow, most);
     }
 

@@ -1,0 +1,187 @@
+// One selected sample shown in every window whichever of them was clicked,
+// kept through ADD MORE and gone with its series; and the Confidence
+// Intervals window's possible mean, which follows the population and grows
+// the window while Options > Possible Mu is on.
+#include "tests/shell/ShellTestSupport.h"
+
+#include <cstdio>
+
+namespace {
+
+class Selection : public ShellTest {
+  protected:
+    static QScrollBar* Scroll(QWidget* w) { return qobject_cast<QScrollBar*>(w); }
+    // Where the sample's mean stands among the means: the later sample first
+    // among equal means.
+    static int SortedPosition(int sample) {
+        int position = 1;
+        for (int s = 1; s <= g_samplesDrawn; ++s)
+            position += g_sampleStore[s].mean < g_sampleStore[sample].mean ||
+                        (g_sampleStore[s].mean == g_sampleStore[sample].mean && s > sample);
+        return position;
+    }
+    static void ExpectMarkedInItsColumn(int sample) {
+        EXPECT_EQ(g_sortedMeanSampleNo[g_selectedPos], sample);
+        EXPECT_EQ(g_selectedPos, SortedPosition(sample));
+        ASSERT_FALSE(g_sdSelectionRect.IsEmpty());
+        const QPoint mark = Centre(g_sdSelectionRect);
+        EXPECT_EQ(PixelOf(g_sdMemDC, mark.x(), mark.y()), Rgb(0, 0, 0));
+        for (int i = 1; i <= kSdColumnSlots; ++i)
+            if (g_sdColumnRect[i].Contains(mark.x(), g_sdSelectionRect.top)) {
+                EXPECT_EQ(g_sdColumnBin[i], HistogramBin(g_sampleStore[sample].mean));
+            }
+    }
+};
+
+TEST_F(Selection, AClickInAnyWindowSelectsTheSampleInEveryWindow) {
+    ApplyPreset(PresetShape::SkewedPlus);
+    DrawAtF(25, 1000);
+    QScrollBar* samples = Scroll(g_samplesWnd->Control(IDC_SAMPLES_SCROLL));
+    ASSERT_EQ(samples->value(), 1000);
+    // The shown sample clicked in the Samples window: framed there, marked in
+    // the Dorvane window's column its mean falls in.
+    QTest::mouseClick(g_samplesWnd, Qt::LeftButton, Qt::NoModifier, QPoint(150, 150));
+    EXPECT_EQ(g_selectedSampleNo, 1000);
+    ExpectMarkedInItsColumn(1000);
+    EXPECT_EQ(PixelOf(g_samplesMemDC, 150, 40), Rgb(0, 0, 0));
+
+    // Up the tallest Dorvane column until the sample picked lies off the
+    // intervals' page: the page scrolls to it, its row two pixels thick in
+    // the colour a recount gives; the Samples window shows it framed.
+    ASSERT_EQ(g_ciFirstSample, 841);
+    int slot = 1;
+    for (int i = 1; i <= kSdColumnSlots; ++i)
+        if (g_sdColumnBin[i] &&
+            g_meanHistogram[g_sdColumnBin[i]] > g_meanHistogram[std::max(1, g_sdColumnBin[slot])])
+            slot = i;
+    const Rect column = g_sdColumnRect[slot];
+    bool moved = false;
+    for (int y = g_sdAxisY - 1; y > column.top && !moved; y -= 3) {
+        g_ciFirstSample = 841;
+        QTest::mouseClick(Sd(), Qt::LeftButton, Qt::NoModifier, QPoint(Centre(column).x(), y));
+        moved = g_sampleSelected && g_selectedSampleNo < 841;
+    }
+    ASSERT_TRUE(moved);
+    const int sample = g_selectedSampleNo;
+    EXPECT_EQ(g_ciFirstSample, std::max(1, sample - 100));
+    EXPECT_EQ(Scroll(Ci()->Control(IDC_CI_SCROLL))->value(), 1000 - g_ciFirstSample + 1);
+    const RowLine line = LineOfRow(IntervalOf(25, sample), sample);
+    const QRgb colour = recount::Covers(sample, 25, 1.959964, true) ? Rgb(0, 0, 0) : Rgb(255, 0, 0);
+    EXPECT_EQ(PixelOf(g_ciMemDC, line.xLow, line.y), colour);
+    EXPECT_EQ(PixelOf(g_ciMemDC, line.xLow, line.y - 1), colour);
+    EXPECT_EQ(g_currentSampleNo, sample);
+    EXPECT_EQ(samples->value(), sample);
+    EXPECT_EQ(PixelOf(g_samplesMemDC, 150, 40), Rgb(0, 0, 0));
+    SaveSnapshot(Frame().grab().toImage(), "frame-selection");
+}
+
+TEST_F(Selection, OneSampleStaysSelectedThroughAddMoreAndNoneLeavesNoMark) {
+    // Skew +, 10 samples of 5; sample 10, shown after the run, clicked in the
+    // Samples window. Its own mean and SD, from its five values.
+    ApplyPreset(PresetShape::SkewedPlus);
+    DrawAtF(5, 10);
+    QTest::mouseClick(g_samplesWnd, Qt::LeftButton, Qt::NoModifier, QPoint(150, 150));
+    double mean = 0.0, sd = 0.0;
+    recount::MeanAndSd(10, 5, mean, sd);
+    char meanText[16], sdText[16];
+    std::snprintf(meanText, sizeof meanText, "%.2f", mean);
+    std::snprintf(sdText, sizeof sdText, "%.2f", sd);
+    const QRgb black = Rgb(0, 0, 0);
+    auto showsSampleTen = [&](const char* when) {
+        SCOPED_TRACE(when);
+        // Dorvane: its figures, and its mark is where a click selects it again.
+        EXPECT_EQ(SelectedSampleText(), std::string("x = ") + meanText + ", s = " + sdText);
+        ExpectMarkedInItsColumn(10);
+        QTest::mouseClick(Sd(), Qt::LeftButton, Qt::NoModifier, Centre(g_sdSelectionRect));
+        EXPECT_EQ(SelectedSampleRow(), 10);
+        EXPECT_EQ(g_selectedSampleNo, g_sortByMeans ? SortedPosition(10) : 10);
+        // Samples: framed when shown, not another one.
+        for (int shown : {10, 11}) {
+            g_currentSampleNo = shown;
+            g_samplesWnd->RedrawSamplesWindow();
+            EXPECT_EQ(PixelOf(g_samplesMemDC, 150, 40) == black, shown == 10) << shown;
+        }
+        // Confidence Intervals: either sort button flips the order (sorted,
+        // then not, then sorted); its interval in the strip on its own row.
+        Press(Ci()->Control(IDC_CI_SORT_ON));
+        EXPECT_EQ(g_selectedSampleNo, g_sortByMeans ? SortedPosition(10) : 10);
+        const SelectedStrip strip = ComputeSelectedStrip(5);
+        EXPECT_EQ(strip.centreText, meanText);
+        EXPECT_EQ(strip.sText, std::string("s = ") + sdText);
+    };
+    showsSampleTen("selected");
+    // ADD MORE, pressed in the Samples window: every window names it so.
+    Press(g_samplesWnd->Control(IDC_SAMPLES_SERIES_MODE));
+    auto text = [](QWidget* button) { return qobject_cast<QPushButton*>(button)->text(); };
+    EXPECT_EQ(text(Sd()->Control(IDC_SD_SERIES_MODE)), "ADD\nMORE");
+    EXPECT_EQ(text(Ci()->Control(IDC_CI_SERIES_MODE)), "ADD MORE");
+    QWidget* draw = Sd()->Control(IDC_SD_DRAW_SAMPLES);
+    for (int more = 1; more <= 2; ++more) {
+        Press(draw);
+        ASSERT_EQ(g_samplesDrawn, 10 + 10 * more);
+        showsSampleTen(more == 1 ? "after one ADD MORE" : "after two");
+    }
+    // Dropped in the Confidence Intervals window (a click above the last
+    // row), and gone with its series after NEW SERIES: no mark anywhere.
+    const QPoint mark = Centre(g_sdSelectionRect);
+    QTest::mouseClick(Ci(), Qt::LeftButton, Qt::NoModifier, QPoint(250, RowY(31) - 1));
+    EXPECT_EQ(g_sampleSelected, 0);
+    EXPECT_NE(PixelOf(g_sdMemDC, mark.x(), mark.y()), black);
+    QTest::mouseClick(Sd(), Qt::LeftButton, Qt::NoModifier, mark);
+    ASSERT_EQ(g_sampleSelected, 1);
+    Press(Sd()->Control(IDC_SD_SERIES_MODE));
+    EXPECT_EQ(text(g_samplesWnd->Control(IDC_SAMPLES_SERIES_MODE)), "NEW\nSERIES");
+    Press(draw);
+    ASSERT_EQ(g_samplesDrawn, 10);
+    EXPECT_EQ(g_sampleSelected, 0);
+    EXPECT_NE(PixelOf(g_sdMemDC, mark.x(), mark.y()), black);
+    for (int shown = 1; shown <= 10; ++shown) {
+        g_currentSampleNo = shown;
+        g_samplesWnd->RedrawSamplesWindow();
+        EXPECT_NE(PixelOf(g_samplesMemDC, 150, 40), black) << shown;
+    }
+}
+
+TEST_F(Selection, ThePossibleMeanFollowsThePopulationAndGrowsTheWindow) {
+    g_ciPopMean = 7.0f;
+    ApplyPreset(PresetShape::SkewedMinus);
+    EXPECT_EQ(g_ciPopMean, g_popMean);
+    // Binomial: the true value line stands at 10 p on the graph; back to a
+    // measurement, 0.35 of the axis is 3.5, not 0.35 on 0 to 10.
+    ASSERT_TRUE(Choose(ID_MEASUREMENT_BINOMIAL));
+    SetBinomialP(0.35f);
+    EXPECT_NEAR(g_ciPopMean, 0.35f, 0.01f);
+    Ci()->RedrawConfIntervalWindow();
+    EXPECT_EQ(PixelOf(g_ciMemDC, GraphX(10.0f * g_popMean), 100), Rgb(0, 0, 255));
+    const float p = g_popMean;
+    ASSERT_TRUE(Choose(ID_MEASUREMENT_CONTINUOUS));
+    EXPECT_FLOAT_EQ(g_ciPopMean, 10.0f * p);
+
+    // With Possible Mu on the window grows by 100 where it stands.
+    ApplyPreset(PresetShape::Normal);
+    const auto placed = [this] {
+        const QMdiArea* area = Frame().MdiArea();
+        return Ci()->ToolGeometry().translated(area->horizontalScrollBar()->value(),
+                                               area->verticalScrollBar()->value());
+    };
+    const QRect before = placed();
+    ASSERT_TRUE(Choose(ID_OPTIONS_POSSIBLE_MU));
+    EXPECT_EQ(Ci()->height(), 640);
+    EXPECT_EQ(placed().height(), before.height() + 100);
+    EXPECT_EQ(placed().topLeft(), before.topLeft());
+    EXPECT_EQ(g_ciStripRect.bottom, 640);
+    // A selected sample: the region filled blue or red under the curve's peak.
+    DrawAtF(25, 100);
+    QTest::mouseClick(Ci(), Qt::LeftButton, Qt::NoModifier, QPoint(250, RowY(30)));
+    ASSERT_EQ(g_sampleSelected, 1);
+    EXPECT_FALSE(Ci()->AcceptanceRegion().isEmpty());
+    const QRgb fill = PixelOf(g_ciMemDC, StripX(g_ciPopMean) + 1, g_ciStripRect.top + 75);
+    EXPECT_TRUE(fill == Rgb(0, 0, 255) || fill == Rgb(255, 0, 0));
+    SaveSnapshot(Ci()->grab().toImage(), "ci-possible-mu-menu");
+    ASSERT_TRUE(Choose(ID_OPTIONS_POSSIBLE_MU));
+    EXPECT_EQ(placed(), before);
+    EXPECT_EQ(g_ciStripRect.bottom, 540);
+    EXPECT_TRUE(Ci()->AcceptanceRegion().isEmpty());
+}
+
+} // namespace
