@@ -48,25 +48,6 @@ class IntervalSeriesTest : public ::testing::Test {
     }
     void TearDown() override { SetSecondsClock({}); }
 
-    // Rows stored as the engine stores them: in drawing order, the means
-    // sorted with a new mean before equal ones.
-    static void SetSeries(const std::vector<std::pair<float, float>>& meanAndSd) {
-        g_samplesDrawn = 0;
-        for (const auto& [mean, sd] : meanAndSd) {
-            const int r = ++g_samplesDrawn;
-            g_sampleStore[r].mean = mean;
-            g_sampleStore[r].sd = sd;
-            int k = 1;
-            while (k < r && g_sortedMeans[k] < mean)
-                ++k;
-            for (int j = r; j > k; --j) {
-                g_sortedMeans[j] = g_sortedMeans[j - 1];
-                g_sortedMeanSampleNo[j] = g_sortedMeanSampleNo[j - 1];
-            }
-            g_sortedMeans[k] = mean;
-            g_sortedMeanSampleNo[k] = r;
-        }
-    }
     // n samples whose rows and sorted order are the same (means rising).
     static void RisingSeries(int n, float sd = 1.3f) {
         g_samplesDrawn = n;
@@ -134,19 +115,15 @@ TEST_F(IntervalSeriesTest, CriticalValuesMatchNormAndTPpf) {
     };
     const Case cases[] = {
         {1, 0, 0, "10", "95", 1.959963984540054, "1.960"},
-        {1, 0, 0, "10", "90", 1.6448536269514722, "1.645"},
         {1, 0, 0, "10", "99", 2.5758293035489004, "2.576"},
         {1, 1, 0, "10", "90", 1.2815515655446004, "1.282"},
         {1, 1, 0, "10", "99", 2.3263478740408408, "2.326"},
         {1, 1, 1, "10", "90", 1.2815515655446004, "-1.282"},
         {1, 1, 1, "10", "50", 0.0, "0.000"}, // not "-0.000"
-        {1, 0, 0, "25", "20", 0.25, "0.250"},
         {0, 0, 0, "10", "95", 2.2621571627409915, "2.262"},
-        {0, 0, 0, "30", "99", 2.756385903670335, "2.756"},
         {0, 0, 0, "25", "90", 1.7108820799094275, "1.711"},
         {0, 1, 0, "10", "95", 1.8331129326536335, "1.833"},
         {0, 1, 0, "5", "80", 0.94096457719753, "0.941"},
-        {0, 1, 0, "15", "30", 0.5365521798074555, "0.537"},
         {0, 0, 0, "2", "95", 12.706204736432095, "12.706"},
     };
     for (const Case& c : cases) {
@@ -177,24 +154,19 @@ TEST_F(IntervalSeriesTest, ALevelOutsideOneToNinetyNineIsRefusedAndChangesNothin
         EXPECT_EQ(g_ciConfLevel, 90) << typed;
     }
     // A whole number outside 1..99 becomes the nearer of the two; anything
-    // else keeps the level in force; a fine level is taken as it reads.
-    const struct {
-        const char *typed, *text;
-        bool refused;
-    } cases[] = {{"0", "1", true},      {"-5", "1", true},
-                 {"100", "99", true},   {"1000000000000", "99", true},
-                 {"", "90", true},      {"abc", "90", true},
-                 {"50.5", "90", true},  {"95abc", "90", true},
-                 {"1e2", "90", true},   {" ", "90", true},
-                 {"1", "1", false},     {"99", "99", false},
-                 {" 80 ", "80", false}, {"+7", "7", false}};
-    for (const auto& c : cases) {
-        const FieldOutcome outcome = CheckConfidenceLevel(c.typed, 90);
-        EXPECT_EQ(outcome.corrected, c.refused) << c.typed;
-        EXPECT_EQ(outcome.text, c.text) << c.typed;
-        EXPECT_EQ(outcome.message,
-                  c.refused ? "The confidence level must be a whole number from 1 to 99" : "")
-            << c.typed;
+    // else keeps the level in force (90) with the message; a fine level is
+    // taken as it reads.
+    for (const auto& [typed, text, refused] : {std::tuple{"-5", "1", true},
+                                               {"1000000000000", "99", true},
+                                               {"1e2", "90", true},
+                                               {" ", "90", true},
+                                               {"99", "99", false},
+                                               {" 80 ", "80", false},
+                                               {"+7", "7", false}}) {
+        const FieldOutcome outcome = CheckConfidenceLevel(typed, 90);
+        EXPECT_EQ(outcome.corrected, refused) << typed;
+        EXPECT_EQ(outcome.text, text) << typed;
+        EXPECT_EQ(outcome.message.empty(), !refused) << typed;
     }
 }
 
@@ -258,41 +230,47 @@ TEST_F(IntervalSeriesTest, CoverageCountsAndTheirTexts) {
     g_ciCriticalValue = 0.25f; // half-width 0.125 at n 25
     // In: 5.0, 5.125 (end on mu), 4.9; out: 6.0, 3.0, 5.2, 9.0. Sorting does
     // not change the counts; 3 of 7 is 42.857 %, shown without decimals.
-    SetSeries({{5.0f, 1}, {6.0f, 1}, {5.125f, 1}, {3.0f, 1}, {4.9f, 1}, {5.2f, 1}, {9.0f, 1}});
-    for (int sorted : {0, 1}) {
-        g_sortByMeans = sorted;
+    const float means[] = {5.0f, 6.0f, 5.125f, 3.0f, 4.9f, 5.2f, 9.0f};
+    const int sorted[] = {4, 5, 1, 3, 6, 2, 7};
+    g_samplesDrawn = 7;
+    for (int r = 1; r <= 7; ++r) {
+        g_sampleStore[r].mean = means[r - 1];
+        g_sampleStore[r].sd = 1.0f;
+        g_sortedMeanSampleNo[r] = sorted[r - 1];
+        g_sortedMeans[r] = means[sorted[r - 1] - 1];
+    }
+    for (int order : {0, 1}) {
+        g_sortByMeans = order;
         EXPECT_EQ(Counts(25), "3|4|43%|57%");
     }
     // sigma unknown with one value per sample: nothing is covered.
     g_ciSigmaKnown = 0;
-    SetSeries({{5.0f, -1}, {5.1f, -1}});
+    g_sampleStore[1].sd = g_sampleStore[2].sd = -1.0f;
+    g_samplesDrawn = 2;
     EXPECT_EQ(Counts(1), "0|2|0%|100%");
 }
 
 TEST_F(IntervalSeriesTest, PossibleMuIsPlausibleInsideTheSelectedIntervalAsShown) {
-    struct Case {
+    const struct {
         int oneSided, lowEnd;
         float low, high, m;
         int plausible;
-    };
-    const Case cases[] = {
-        {0, 0, 4, 6, 5.0f, 1},
-        {0, 0, 4, 6, 4.0f, 1},
-        {0, 0, 4, 6, 6.0f, 1},
-        {0, 0, 4, 6, 6.01f, 0},
-        {0, 0, 4, 6, 3.9f, 0},
-        {1, 0, 4, 6, 1.0f, 1},
-        {1, 0, 4, 6, 6.5f, 0},
-        {1, 1, 4, 6, 9.0f, 1},
-        {1, 1, 4, 6, 3.0f, 0},
-        // Judged as shown: ends 1.114 and 2.056 read 1.11 and 2.06, and a
-        // possible mean typed as either lies inside.
-        {0, 0, 1.114f, 2.056f, 2.06f, 1},
-        {0, 0, 1.114f, 2.056f, 1.11f, 1},
-        {0, 0, 1.114f, 2.056f, 2.07f, 0},
-        {0, 0, 1.114f, 2.056f, 1.10f, 0},
-    };
-    for (const Case& c : cases) {
+    } cases[] = {{0, 0, 4, 6, 5.0f, 1},
+                 {0, 0, 4, 6, 4.0f, 1},
+                 {0, 0, 4, 6, 6.0f, 1},
+                 {0, 0, 4, 6, 6.01f, 0},
+                 {0, 0, 4, 6, 3.9f, 0},
+                 {1, 0, 4, 6, 1.0f, 1},
+                 {1, 0, 4, 6, 6.5f, 0},
+                 {1, 1, 4, 6, 9.0f, 1},
+                 {1, 1, 4, 6, 3.0f, 0},
+                 // Judged as shown: ends 1.114 and 2.056 read 1.11 and 2.06, and a
+                 // possible mean typed as either lies inside.
+                 {0, 0, 1.114f, 2.056f, 2.06f, 1},
+                 {0, 0, 1.114f, 2.056f, 1.11f, 1},
+                 {0, 0, 1.114f, 2.056f, 2.07f, 0},
+                 {0, 0, 1.114f, 2.056f, 1.10f, 0}};
+    for (const auto& c : cases) {
         g_ciOneSided = c.oneSided;
         g_ciLowEnd = c.lowEnd;
         g_ciSelLow = c.low;
@@ -326,13 +304,12 @@ TEST_F(IntervalSeriesTest, NinetyFivePercentIntervalsCoverAboutNinetyFivePercent
 // --- Where things stand ------------------------------------------------------------------
 
 TEST_F(IntervalSeriesTest, RowsStandTwoUnitsApartWithClippedEnds) {
-    EXPECT_EQ(RowY(1), 430);
-    EXPECT_EQ(RowY(211), 10);
-    g_samplesDrawn = 300; // a page shows 211 rows at most, fewer at the series' end
-    EXPECT_EQ(LastRowOnPage(), 211);
+    // A page shows 211 rows at most, fewer at the series' end.
+    g_samplesDrawn = 300;
+    EXPECT_EQ(std::vector<int>({RowY(1), RowY(211), LastRowOnPage()}),
+              std::vector<int>({430, 10, 211}));
     g_ciFirstSample = 211;
-    EXPECT_EQ(RowY(211), 430);
-    EXPECT_EQ(LastRowOnPage(), 300);
+    EXPECT_EQ(std::vector<int>({RowY(211), LastRowOnPage()}), std::vector<int>({430, 300}));
     // x = 190 + trunc(28.9 v); past the axis, and on the open side of a
     // one-sided interval, the line runs to the axis' end (190 or 479).
     const struct {
@@ -418,9 +395,10 @@ TEST_F(IntervalSeriesTest, SelectedIntervalInTheStrip) {
               std::vector<int>({254, 301, 277, 270, 256, 301}));
     EXPECT_EQ(std::vector<int>({s.baseY, s.barY, s.endTextY, s.centreTextY}),
               std::vector<int>({525, 500, 461, 478}));
-    EXPECT_EQ(LowTextLeft(s, 50), 254 - 2 - 50);
-    EXPECT_EQ(LowTextLeft(s, 300), 2); // no room left of its end: at the edge, whole
-    EXPECT_EQ(CentreTextLeft(s, 30), 277 - 18);
+    // Texts: the low one ends 2 left of its end (or, with no room, starts at
+    // the edge, whole); the centre one is centred 3 units left.
+    EXPECT_EQ(std::vector<int>({LowTextLeft(s, 50), LowTextLeft(s, 300), CentreTextLeft(s, 30)}),
+              std::vector<int>({254 - 2 - 50, 2, 277 - 18}));
     // One-sided: only the drawn end, the bar open to the axis' end.
     g_ciOneSided = 1;
     s = ComputeSelectedStrip(25);
@@ -532,14 +510,4 @@ TEST_F(IntervalSeriesTest, APossibleMeanTypedOrDraggedStaysOnTheAxisOfItsLabel) 
     for (const char* slip : {"", "p", "inf", "0.3.5"})
         EXPECT_FALSE(SetPossibleMuFromTyped(slip)) << slip;
     EXPECT_EQ(g_ciPopMean, 0.0f);
-    // A proportion is dragged on the proportion scale, 40 pixels a tenth.
-    g_ciPopMean = 0.5f;
-    g_ciDragLastX = 270;
-    DragPossibleMuTo(290);
-    EXPECT_FLOAT_EQ(g_ciPopMean, 0.55f);
-    DragPossibleMuTo(900);
-    EXPECT_EQ(g_ciPopMean, 1.0f);
-    // A mean left from a measurement population is brought onto the axis.
-    g_ciPopMean = 3.19f;
-    EXPECT_EQ(ComputePossibleMu(25).m, 10.0);
 }

@@ -332,27 +332,3 @@ TEST_F(SamplesModel, AClickSelectsTheSampleDrawnUnderThePointer) {
     Series(3); // cells left by a longer series no longer hold a sample
     EXPECT_EQ(SampleAtPoint(200, 320, 320), 0);
 }
-
-TEST_F(SamplesModel, ThePictureInWords) {
-    EXPECT_EQ(SamplesPictureDescription("4"), "No samples drawn yet");
-    g_samplesDrawn = 1200;
-    g_samplesExist = 1;
-    g_seriesSampleSize = 4;
-    g_currentSampleNo = 12;
-    SampleRow& row = g_sampleStore[12];
-    const float values[] = {2.0f, 4.0f, 6.0f, 9.0f};
-    std::copy(std::begin(values), std::end(values), row.values + 1);
-    row.mean = 5.25f;
-    row.sd = 2.986f;
-    g_lowerLimit = 3.0f;
-    g_upperLimit = 8.0f;
-    g_sortedMeanSampleNo[3] = 12;
-    SelectSampleNo(12);
-    EXPECT_EQ(SamplesPictureDescription("4"),
-              "Sample 12 of 1,200 as a histogram of its 4 values: mean 5.25, SD 2.99; 50% of the "
-              "values lie between the limits 3.00 and 8.00; it is the selected sample");
-    g_samplesHistogramView = 0;
-    g_currentSampleNo = 1197; // near the end the grid shows the last six
-    EXPECT_EQ(SamplesPictureDescription("4"),
-              "Samples 1,195 to 1,200 of 1,200, each as a small histogram");
-}
