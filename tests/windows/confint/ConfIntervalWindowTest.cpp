@@ -459,7 +459,7 @@ TEST_F(ConfIntervalWindow, DegenerateSeriesShowNoNonNumbers) {
     g_popCurve[6] = g_popBaseline - 100; // all at 5
     RecomputePopulationParameters();
     ASSERT_EQ(g_popSD, 0.0f);
-    Draw(4, 30);
+    Draw(4, 30, IDC_CI_SPEED_4); // one by one, each mean put among the others
     ClickRow(3);
     expectNumbers("sigma 0");
     // Every mean is 5: sorted, the newer of equal means comes first.
