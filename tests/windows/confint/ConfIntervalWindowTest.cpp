@@ -28,6 +28,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
@@ -479,6 +480,11 @@ TEST_F(ConfIntervalWindow, DegenerateSeriesShowNoNonNumbers) {
         EXPECT_EQ(Pixel(GraphPixel(10 * p), 20), kBlue) << p;
         ClickRow(3);
         expectNumbers("binomial");
+        const QRegularExpression threeDecimals("^(low|high) = -?\\d\\.\\d{3}$");
+        const SelectedStrip s = ComputeSelectedStrip(10);
+        EXPECT_TRUE(ToQt(s.lowText).contains(threeDecimals) &&
+                    ToQt(s.highText).contains(threeDecimals))
+            << s.lowText << " " << s.highText;
     }
     SaveSnapshot(ci->grab().toImage(), "ci-binomial-p1");
 }
