@@ -353,33 +353,26 @@ TEST_F(SamplesWindow, ScrollBarKeysAndClicksGoThroughTheSamplesInBothViews) {
     SaveSnapshot(samples->grab().toImage(), "samples-grid");
 }
 
-TEST_F(SamplesWindow, AfterARunTheGridEndsAtTheLastSampleAndStaysOffTheStrip) {
+TEST_F(SamplesWindow, ABinomialSeriesShowsTwoBarsNoLimitsAndAGridAboveTheStrip) {
     const QImage strip = g_samplesMemDC.copy(0, 342, 320, 60);
-    Click(IDC_SAMPLES_VIEW_TOGGLE);
-    for (const bool binomial : {false, true}) {
-        SCOPED_TRACE(binomial ? "binomial" : "measurement");
-        if (binomial) {
-            g_isBinomial = 1;
-            g_isContinuous = 0;
-            SetBinomialP(0.4f);
-        }
-        Draw(25, 20);
-        ExpectGridFrom(15);
-        // The lowest row with its labels, and the selected cell's frame, stay
-        // above the control strip.
-        ClickAt(QPoint(200, 320));
-        EXPECT_EQ(g_sortedMeanSampleNo[g_selectedPos], 20);
-        EXPECT_EQ(Pixel(g_sampleCellRects[5].left + 40, g_sampleCellRects[5].bottom - 1), kBlack);
-        EXPECT_TRUE(g_samplesMemDC.copy(0, 342, 320, 60) == strip);
-    }
-    SaveSnapshot(samples->grab().toImage(), "samples-grid-binomial-end");
-    // In the histogram view a binomial sample has two bars, no limits, and
-    // its mean marker at the proportion, 200 units to the whole.
-    Click(IDC_SAMPLES_VIEW_TOGGLE);
+    g_isBinomial = 1;
+    g_isContinuous = 0;
+    SetBinomialP(0.4f);
+    Draw(25, 20);
+    // Two bars, no limits, the mean marker at the proportion, 200 units to the whole.
     ExpectBarsOf(20);
     EXPECT_EQ(CountPixels(Rect{0, 0, 320, 342}, kPurple), 0);
     EXPECT_TRUE(TextDrawnAt(35 + 197, 231, "1", g_fontArial6));
     EXPECT_EQ(Pixel(35 + static_cast<int>(g_sampleStore[20].mean * 200), 240), kBlue);
+    // The grid after a run ends at the last sample; its lowest row with its
+    // labels, and the selected cell's frame, stay above the control strip.
+    Click(IDC_SAMPLES_VIEW_TOGGLE);
+    ExpectGridFrom(15);
+    ClickAt(QPoint(200, 320));
+    EXPECT_EQ(g_sortedMeanSampleNo[g_selectedPos], 20);
+    EXPECT_EQ(Pixel(g_sampleCellRects[5].left + 40, g_sampleCellRects[5].bottom - 1), kBlack);
+    EXPECT_TRUE(g_samplesMemDC.copy(0, 342, 320, 60) == strip);
+    SaveSnapshot(samples->grab().toImage(), "samples-grid-binomial-end");
 }
 
 TEST_F(SamplesWindow, AtSpeed4EachValueFallsIntoItsBarAndLeavesThePictureOfSpeedF) {
