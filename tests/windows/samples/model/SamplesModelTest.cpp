@@ -316,3 +316,30 @@ TEST_F(SamplesModel, AClickSelectsTheSampleDrawnUnderThePointer) {
     Series(3); // cells left by a longer series no longer hold a sample
     EXPECT_EQ(SampleAtPoint(200, 320, 320), 0);
 }
+
+TEST_F(SamplesModel, ThePictureInWordsOnTheShownScale) {
+    EXPECT_EQ(SamplesPictureDescription("4"), "No samples drawn yet");
+    Series(1200);
+    g_samplesExist = 1;
+    g_seriesSampleSize = 4;
+    g_currentSampleNo = 12;
+    SampleRow& row = g_sampleStore[12];
+    const float values[] = {2.0f, 4.0f, 6.0f, 9.0f};
+    std::copy(std::begin(values), std::end(values), row.values + 1);
+    row.mean = 5.25f;
+    row.sd = 2.986f;
+    g_lowerLimit = 3.0f;
+    g_upperLimit = 8.0f;
+    SelectSampleNo(12);
+    // Shown as (x - 5) x 2 + 100: the mean, the SD and the limits alike.
+    g_dispFromMean = 5.0f;
+    g_dispToMean = 100.0f;
+    g_dispScale = 2.0f;
+    EXPECT_EQ(SamplesPictureDescription("4"),
+              "Sample 12 of 1,200 as a histogram of its 4 values: mean 100.50, SD 5.97; 50% of "
+              "the values lie between the limits 96.00 and 106.00; it is the selected sample");
+    g_samplesHistogramView = 0;
+    g_currentSampleNo = 1197; // near the end the grid shows the last six
+    EXPECT_EQ(SamplesPictureDescription("4"),
+              "Samples 1,195 to 1,200 of 1,200, each as a small histogram");
+}
