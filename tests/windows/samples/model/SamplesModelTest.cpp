@@ -315,6 +315,14 @@ TEST_F(SamplesModel, AClickSelectsTheSampleDrawnUnderThePointer) {
     EXPECT_EQ(SampleAtPoint(5, 200, 320), 0);
     Series(3); // cells left by a longer series no longer hold a sample
     EXPECT_EQ(SampleAtPoint(200, 320, 320), 0);
+    // Selected with the rows sorted by means, sample 1 is the second row there,
+    // where the Confidence Intervals window marks it.
+    const int sorted[] = {0, 3, 1, 2};
+    std::copy(std::begin(sorted), std::end(sorted), g_sortedMeanSampleNo);
+    g_sortByMeans = 1;
+    SelectSampleNo(1);
+    EXPECT_EQ(g_selectedPos, 2);
+    EXPECT_EQ(g_selectedSampleNo, 2);
 }
 
 TEST_F(SamplesModel, ThePictureInWordsOnTheShownScale) {
