@@ -21,7 +21,7 @@ class SamplesModel : public ::testing::Test {
   protected:
     void SetUp() override {
         ResetSimulationState();
-        InitSamplesWindowState(kSamplesDesignWidth, kSamplesDesignHeight);
+        SetSamplesLayout(kSamplesDesignWidth, kSamplesDesignHeight);
     }
     static void Series(int drawn) {
         g_samplesDrawn = drawn;
@@ -230,7 +230,8 @@ TEST_F(SamplesModel, LimitsMoveByDragKeyOrTypingWithinTheAxisAndNeverCross) {
     EXPECT_EQ(g_lowerLimitRect.right + 2, g_upperLimitRect.left + 4);
     DragUpperLimitTo(20);
     EXPECT_EQ(g_upperLimitRect.left + 2, g_lowerLimitRect.right);
-    InitSamplesWindowState(320, 402);
+    ResetSamplesWindowState();
+    SetSamplesLayout(320, 402);
     DragLowerLimitTo(-40);
     DragUpperLimitTo(400);
     EXPECT_EQ(LowerLimitText() + " " + UpperLimitText(), "0 10");
@@ -257,7 +258,8 @@ TEST_F(SamplesModel, LimitsMoveByDragKeyOrTypingWithinTheAxisAndNeverCross) {
     EXPECT_EQ(g_upperLimit, 10.0f);
     // Shown as mean 100, SD 15: the ends of the axis read 25 and 175, and a
     // typed number is a shown one.
-    InitSamplesWindowState(320, 402);
+    ResetSamplesWindowState();
+    SetSamplesLayout(320, 402);
     g_dispFromMean = 5.0f;
     g_dispToMean = 100.0f;
     g_dispScale = 15.0f;
