@@ -8,6 +8,7 @@
 #include "core/Population.h"
 #include "core/Random.h"
 #include "core/SamplingEngine.h"
+#include "core/SeriesControl.h"
 #include "core/SimulationState.h"
 #include "windows/confint/IntervalGeometry.h"
 #include "windows/confint/NormalTable.h"
@@ -54,6 +55,10 @@ class IntervalSeriesTest : public ::testing::Test {
             g_sampleStore[r].sd = sd;
             g_sortedMeanSampleNo[r] = r;
         }
+    }
+    // The critical value for the two fields' texts, read as the window reads them.
+    static std::string Critical(const char* n, const char* level) {
+        return ComputeCriticalValue(ReadWholeNumber(n), ReadWholeNumber(level));
     }
     static std::string Counts(int n) {
         const CoverageTexts t = UpdateCoverageCounts(n);
@@ -128,27 +133,27 @@ TEST_F(IntervalSeriesTest, CriticalValuesMatchNormAndTPpf) {
         g_ciUseZ = c.useZ;
         g_ciOneSided = c.oneSided;
         g_ciLowEnd = c.lowEnd;
-        EXPECT_EQ(ComputeCriticalValue(c.n, c.level), c.text) << c.n << " " << c.level;
+        EXPECT_EQ(Critical(c.n, c.level), c.text) << c.n << " " << c.level;
         EXPECT_NEAR(g_ciCriticalValue, c.ppf, 0.0015) << c.n << " " << c.level;
     }
     // With one value a sample there is no t: nothing shown, the value in use stays.
     g_ciOneSided = 0;
     for (const char* n : {"1", "0", "", "x"}) {
-        EXPECT_EQ(ComputeCriticalValue(n, "99"), "") << n;
+        EXPECT_EQ(Critical(n, "99"), "") << n;
         EXPECT_NEAR(g_ciCriticalValue, 12.706205, 0.0015) << n;
     }
     // A binomial population always uses z.
     g_isBinomial = 1;
-    EXPECT_EQ(ComputeCriticalValue("10", "95"), "1.960");
+    EXPECT_EQ(Critical("10", "95"), "1.960");
     EXPECT_EQ(g_ciUseZ, 1);
 }
 
 TEST_F(IntervalSeriesTest, ALevelOutsideOneToNinetyNineIsRefusedAndChangesNothing) {
     // The t search is never asked for a level it cannot reach.
     g_ciUseZ = 0;
-    EXPECT_EQ(ComputeCriticalValue("25", "90"), "1.711");
+    EXPECT_EQ(Critical("25", "90"), "1.711");
     for (const char* typed : {"", "0", "100", "abc", "-5", "1000000000000"}) {
-        EXPECT_EQ(ComputeCriticalValue("25", typed), "1.711") << typed;
+        EXPECT_EQ(Critical("25", typed), "1.711") << typed;
         EXPECT_EQ(g_ciConfLevel, 90) << typed;
     }
     // A whole number outside 1..99 becomes the nearer of the two; anything
@@ -288,7 +293,7 @@ TEST_F(IntervalSeriesTest, NinetyFivePercentIntervalsCoverAboutNinetyFivePercent
     SampleDisplay quiet;
     g_speed = 1;
     ASSERT_EQ(DrawSamples(kMaxSamples, 25, quiet).drawn, kMaxSamples);
-    EXPECT_EQ(ComputeCriticalValue("25", "95"), "1.960");
+    EXPECT_EQ(Critical("25", "95"), "1.960");
     const CoverageTexts texts = UpdateCoverageCounts(25);
     const double covered = 100.0 * g_ciInCount / kMaxSamples;
     EXPECT_GE(covered, 94.4);

@@ -281,14 +281,14 @@ TEST_F(SamplesModel, ShareBetweenTheLimitsCountsValuesOnEitherLimit) {
     g_lowerLimit = 3.0f;
     g_upperLimit = 7.0f;
     EXPECT_EQ(CountBetweenLimits(1, 8), 4);
-    EXPECT_EQ(ShareBetweenLimitsText("8"), "50");
-    EXPECT_EQ(ShareBetweenLimitsText("5"), "60");
+    EXPECT_EQ(ShareBetweenLimitsText(8), "50");
+    EXPECT_EQ(ShareBetweenLimitsText(5), "60");
     g_lowerLimit = 2.99f;
     g_upperLimit = 4.0f; // 3 of 8 is 37.5 %
-    EXPECT_EQ(ShareBetweenLimitsText("8"), "38");
+    EXPECT_EQ(ShareBetweenLimitsText(8), "38");
     // No values: no share, rather than a division by zero; a field beyond the
     // sample's slots reads only the slots there are.
-    for (const char* n : {"0", "", "x", "-3"})
+    for (int n : {0, -3})
         EXPECT_EQ(ShareBetweenLimitsText(n), "") << n;
     EXPECT_GE(CountBetweenLimits(1, 50000), 0);
     // No limits over a series a run asked for but drew none.
@@ -328,7 +328,7 @@ TEST_F(SamplesModel, AClickSelectsTheSampleDrawnUnderThePointer) {
 }
 
 TEST_F(SamplesModel, ThePictureInWordsOnTheShownScale) {
-    EXPECT_EQ(SamplesPictureDescription("4"), "No samples drawn yet");
+    EXPECT_EQ(SamplesPictureDescription(4), "No samples drawn yet");
     Series(1200);
     g_samplesExist = 1;
     g_seriesSampleSize = 4;
@@ -345,11 +345,11 @@ TEST_F(SamplesModel, ThePictureInWordsOnTheShownScale) {
     g_dispFromMean = 5.0f;
     g_dispToMean = 100.0f;
     g_dispScale = 2.0f;
-    EXPECT_EQ(SamplesPictureDescription("4"),
+    EXPECT_EQ(SamplesPictureDescription(4),
               "Sample 12 of 1,200 as a histogram of its 4 values: mean 100.50, SD 5.97; 50% of "
               "the values lie between the limits 96.00 and 106.00; it is the selected sample");
     g_samplesHistogramView = 0;
     g_currentSampleNo = 1197; // near the end the grid shows the last six
-    EXPECT_EQ(SamplesPictureDescription("4"),
+    EXPECT_EQ(SamplesPictureDescription(4),
               "Samples 1,195 to 1,200 of 1,200, each as a small histogram");
 }
