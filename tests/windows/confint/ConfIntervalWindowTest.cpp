@@ -1,12 +1,11 @@
-// The Confidence Intervals window driven as a student drives it, with the
-// Population and Dorvane windows beside it: DRAW SAMPLES from its own button,
-// the setting buttons with the critical value and the counts, the order of
-// the rows with the selection kept, the pages and the scroll bar, a click on
-// an interval, the possible mean dragged across an end, the refusals of the
-// confidence level, and no "nan" or "inf" in any field. Pixels are read from
-// the window's surface, g_ciMemDC.
+// The Confidence Intervals window driven as a student drives it, by mouse and
+// keyboard, with the Population and Dorvane windows beside it: a run drawn
+// from its own button, the setting buttons with the critical value and the
+// counts, the rows' colours recounted from each sample's own values, the
+// order of the rows, the pages and the scroll bar, an interval selected by a
+// click or a key, the possible mean dragged, stepped and typed, the rules of
+// the fields, and no "nan" or "inf" anywhere. Pixels are read from g_ciMemDC.
 #include "core/Population.h"
-#include "core/SamplingEngine.h"
 #include "core/SimulationState.h"
 #include "resources/Resource.h"
 #include "shell/WindowViews.h"
@@ -17,53 +16,38 @@
 #include "ui/FieldText.h"
 #include "ui/FocusRing.h"
 #include "ui/FocusSpot.h"
+#include "ui/ValueEditor.h"
 #include "windows/confint/ConfIntervalDlg.h"
 #include "windows/confint/IntervalGeometry.h"
 #include "windows/confint/IntervalSeries.h"
 #include "windows/confint/StripGeometry.h"
-#include "windows/population/PopulationDlg.h"
-#include "windows/sampdist/SamplingDistDlg.h"
 
 #include <QApplication>
 #include <QFocusEvent>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
-#include <cmath>
+#include <QWheelEvent>
 #include <memory>
-#include <string>
-#include <vector>
 
 namespace {
 
+using recount::GraphPixel;
+using recount::StripPixel;
 const QRgb kBlack = Rgb(0, 0, 0), kRed = Rgb(255, 0, 0), kBlue = Rgb(0, 0, 255),
-           kYellow = Rgb(255, 255, 0), kWhite = Rgb(250, 250, 250);
-
-// The shell's forwards, with the two selection requests of the other
-// windows written down as they pass.
-class RecordingViews : public CLinkedWindows {
-  public:
-    std::vector<std::string> requests;
-    void MarkSelectionInDorvane() override {
-        requests.push_back("MarkSelectionInDorvane");
-        CLinkedWindows::MarkSelectionInDorvane();
-    }
-    void SyncSamplesToSelection() override {
-        requests.push_back("SyncSamplesToSelection");
-        CLinkedWindows::SyncSamplesToSelection();
-    }
-};
+           kYellow = Rgb(255, 255, 0), kPurple = Rgb(160, 2, 190);
+// norm.ppf(0.975), norm.ppf(0.95), t.ppf(0.95, 24), t.ppf(0.975, 24)
+constexpr double kZ95 = 1.959964, kZ90 = 1.644854, kT90df24 = 1.710882, kT95df24 = 2.063899;
 
 class ConfIntervalWindow : public GuiTest, protected NeighbourWindows {
   protected:
     void SetUp() override {
         GuiTest::SetUp();
-        SetDisplays(&WindowDisplays());
-        SetWindowLinks(&views);
+        InstallWindowViews();
         ShowNeighbours(PresetShape::SkewedPlus);
         ci = std::make_unique<CConfIntervalDlg>();
         ci->show();
@@ -84,17 +68,10 @@ class ConfIntervalWindow : public GuiTest, protected NeighbourWindows {
         return qobject_cast<QAbstractButton*>(w)->text();
     }
     QLineEdit* Edit(int id) const { return qobject_cast<QLineEdit*>(ci->Control(id)); }
-    void Type(int id, const QString& text) { TypeInto(Edit(id), text); }
-    void Click(int id) {
-        QWidget* w = ci->Control(id);
-        QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
-    }
+    void Click(int id) { QTest::mouseClick(ci->Control(id), Qt::LeftButton); }
     void ClickAt(QPoint at) { QTest::mouseClick(ci.get(), Qt::LeftButton, Qt::NoModifier, at); }
-    // Leaves the field as a click elsewhere does.
-    void LeaveField(int id) {
-        QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason);
-        QApplication::sendEvent(Edit(id), &out);
-    }
+    void ClickRow(int row) { ClickAt(QPoint(250, RowY(row))); }
+    int RowY(int row) const { return recount::RowPixel(g_ciFirstSample, row); }
     QScrollBar* Scroll() const { return qobject_cast<QScrollBar*>(ci->Control(IDC_CI_SCROLL)); }
     QString Counts() const {
         return Text(IDC_CI_NUM_IN) + "|" + Text(IDC_CI_NUM_OUT) + "|" + Text(IDC_CI_PCT_IN) + "|" +
@@ -103,18 +80,19 @@ class ConfIntervalWindow : public GuiTest, protected NeighbourWindows {
     // Fields typed in this window, DRAW SAMPLES pressed at the speed button.
     void Draw(int n, int count, int speed = IDC_CI_SPEED_F) {
         Click(speed);
-        Type(IDC_CI_SAMPLE_SIZE, QString::number(n));
-        Type(IDC_CI_NUM_SAMPLES, QString::number(count));
+        TypeInto(Edit(IDC_CI_SAMPLE_SIZE), QString::number(n));
+        TypeInto(Edit(IDC_CI_NUM_SAMPLES), QString::number(count));
         Click(IDC_CI_DRAW_SAMPLES);
         ASSERT_TRUE(messages.isEmpty()) << messages.join("; ").toStdString();
     }
     static QRgb Pixel(int x, int y) { return PixelOf(g_ciMemDC, x, y); }
-    // Colour of a row's line at its low end (where no centre mark sits).
-    static QRgb LineColour(int row) {
-        const RowLine line = LineOfRow(IntervalOf(g_ciSampleSize, row), row);
-        return Pixel(line.xLow, line.y);
+    static int CountPixels(const Rect& r, QRgb colour) {
+        int count = 0;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x)
+                count += Pixel(x, y) == colour;
+        return count;
     }
-    static int FieldN() { return g_ciSampleSize; }
     // Possible Mu on, as the main frame switches it: 100 more at the bottom.
     void PossibleMuOn() {
         g_possibleMuExtra = 100;
@@ -123,263 +101,173 @@ class ConfIntervalWindow : public GuiTest, protected NeighbourWindows {
         ci->ResizeClientTo(QSize(509, 640));
         ci->RedrawConfIntervalWindow();
     }
-    // Every row of the page drawn red or black as its interval, worked out
-    // again from its sample's own values, holds the mean or not; the Out
-    // count the same over the whole series.
+    // Every row of the page is drawn black when its interval, recounted from
+    // its sample's own values, holds the mean and red when not, at its centre
+    // a yellow mark; the Out count the same over the whole series.
     void ExpectPageAsRecounted(int n, double critical, bool sigmaKnown,
                                recount::Sides sides = recount::Sides::Two) {
-        for (int row = g_ciFirstSample; row <= LastRowOnPage(); ++row) {
+        double mean = 0.0, sd = 0.0, previous = -1.0;
+        for (int row = g_ciFirstSample; row <= std::min(g_ciFirstSample + 210, g_samplesDrawn);
+             ++row) {
             const int sample = g_sortByMeans ? g_sortedMeanSampleNo[row] : row;
             const bool in = recount::Covers(sample, n, critical, sigmaKnown, sides);
             EXPECT_EQ(recount::LineAt(g_ciMemDC, RowY(row), 181, 488), in ? 'k' : 'r')
                 << "row " << row << ", sample " << sample;
+            // A one-sided interval runs to the axis' end on its open side.
+            if (sides != recount::Sides::Two)
+                EXPECT_EQ(Pixel(sides == recount::Sides::LowEndOnly ? 478 : 191, RowY(row)),
+                          in ? kBlack : kRed)
+                    << "row " << row;
+            recount::MeanAndSd(sample, n, mean, sd);
+            if (row != g_selectedSampleNo)
+                EXPECT_EQ(Pixel(GraphPixel(mean), RowY(row)), kYellow) << row;
+            // Sorted, the rows rise, and of equal means the newer comes first.
+            if (g_sortByMeans && row > 1) {
+                EXPECT_GE(mean, previous) << "row " << row;
+                if (mean == previous) EXPECT_LT(sample, g_sortedMeanSampleNo[row - 1]) << row;
+            }
+            previous = mean;
         }
         int out = 0;
         for (int sample = 1; sample <= g_samplesDrawn; ++sample)
             out += !recount::Covers(sample, n, critical, sigmaKnown, sides);
         EXPECT_EQ(Text(IDC_CI_NUM_OUT), QString::number(out));
     }
-    // Pixels of one colour in a rectangle of the surface.
-    static int CountPixels(const Rect& r, QRgb colour) {
-        int count = 0;
-        for (int y = r.top; y < r.bottom; ++y)
-            for (int x = r.left; x < r.right; ++x)
-                count += Pixel(x, y) == colour;
-        return count;
-    }
 
-    RecordingViews views;
     std::unique_ptr<CConfIntervalDlg> ci;
 };
 
 } // namespace
 
-TEST_F(ConfIntervalWindow, StartsAt95PercentTwoSidedZWithEmptyCounts) {
-    EXPECT_EQ(Text(IDC_CI_CONF_LEVEL), "95");
+TEST_F(ConfIntervalWindow, EachSettingRedrawsTheRowsAsTheirRecountedIntervalsSay) {
     EXPECT_EQ(Text(IDC_CI_CRITICAL_VALUE), "1.960");
-    EXPECT_EQ(Text(IDC_CI_Z_OR_T), "z-value =");
-    EXPECT_EQ(Text(IDC_CI_SIDES), "Two Sided");
-    EXPECT_EQ(Text(IDC_CI_SERIES_MODE), "NEW SERIES");
+    EXPECT_EQ(Text(IDC_CI_Z_OR_T) + "|" + Text(IDC_CI_SIDES), "z-value =|Two Sided");
     EXPECT_FALSE(ci->Control(IDC_CI_END)->isVisible());
-    EXPECT_TRUE(qobject_cast<QRadioButton*>(ci->Control(IDC_CI_SORT_OFF))->isChecked());
     EXPECT_EQ(Counts(), "0|0|0%|0%");
-    EXPECT_EQ(g_ciPopMean, 5.0f);
-    // No samples: the axis, its labels and the true value, nothing else.
-    const Rect inside{g_ciGraphRect.left + 1, 1, g_ciGraphRect.right - 1, 430};
+    // No samples: the axis and the true value, nothing else.
+    const Rect inside{181, 1, 488, 430};
     EXPECT_EQ(CountPixels(inside, kRed) + CountPixels(inside, kYellow), 0);
-    EXPECT_EQ(Pixel(GraphX(TrueValue()), 200), kBlue);
-    EXPECT_EQ(Pixel(300, 433), kBlack);
-    SaveSnapshot(ci->grab().toImage(), "ci-start");
-}
+    EXPECT_EQ(Pixel(GraphPixel(g_popMean), 200), kBlue);
 
-TEST_F(ConfIntervalWindow, DrawSamplesShowsAnIntervalForEverySampleAndCountsThem) {
     Draw(25, 1000);
-    EXPECT_EQ(g_samplesDrawn, 1000);
     EXPECT_EQ(Text(IDC_CI_TOTAL_DRAWN), "1000");
     EXPECT_EQ(dorvane->SampleSizeText(), "25"); // the fields went to the Dorvane window
-    const int in = g_ciInCount;
-    EXPECT_EQ(in + g_ciOutCount, 1000);
-    EXPECT_EQ(Text(IDC_CI_NUM_IN), QString::number(in));
-    EXPECT_EQ(Text(IDC_CI_PCT_IN), QString::asprintf("%.0f%%", in / 10.0));
-    // The last page: samples 841..1000, black when they hold the mean, red
-    // when not (z = norm.ppf(0.975)).
-    EXPECT_EQ(g_ciFirstSample, 841);
-    ExpectPageAsRecounted(25, 1.959964, true);
-    EXPECT_EQ(Pixel(GraphX(IntervalOf(25, 1000).centre), RowY(1000)), kYellow);
+    EXPECT_EQ(g_ciFirstSample, 841);            // the last page: samples 841..1000
+    ExpectPageAsRecounted(25, kZ95, true);
+    EXPECT_EQ(Text(IDC_CI_PCT_IN), QString::asprintf("%.0f%%", g_ciInCount / 10.0));
     EXPECT_EQ(CountPixels(Rect{181, 1, 488, RowY(1000)}, kBlack), 0); // nothing above it
     SaveSnapshot(ci->grab().toImage(), "ci-1000");
-}
 
-TEST_F(ConfIntervalWindow, SettingButtonsChangeTheCriticalValueIntervalsAndCounts) {
-    Draw(25, 400);
     Click(IDC_CI_SIDES);
-    EXPECT_EQ(Text(IDC_CI_SIDES), "One Sided");
-    EXPECT_TRUE(ci->Control(IDC_CI_END)->isVisible());
     EXPECT_EQ(Text(IDC_CI_CRITICAL_VALUE), "1.645");
+    ExpectPageAsRecounted(25, kZ90, true, recount::Sides::HighEndOnly);
     Click(IDC_CI_END);
-    EXPECT_EQ(Text(IDC_CI_END), "Low End");
-    EXPECT_EQ(Text(IDC_CI_CRITICAL_VALUE), "-1.645");
-    // Low end only (norm.ppf(0.95)): every line runs to the right end of the axis.
-    ExpectPageAsRecounted(25, 1.644854, true, recount::Sides::LowEndOnly);
-    for (int row = g_ciFirstSample; row <= LastRowOnPage(); ++row)
-        EXPECT_EQ(LineOfRow(IntervalOf(25, row), row).xHigh, 479);
-
-    // t with sigma unknown: t.ppf(0.95, 24) = 1.7109, each sample's own s.
+    EXPECT_EQ(Text(IDC_CI_END) + " " + Text(IDC_CI_CRITICAL_VALUE), "Low End -1.645");
+    ExpectPageAsRecounted(25, kZ90, true, recount::Sides::LowEndOnly);
+    // t with sigma unknown: each sample's own s.
+    const QImage known = ci->Control(IDC_CI_SIGMA)->grab().toImage();
     Click(IDC_CI_SIGMA);
+    EXPECT_NE(ci->Control(IDC_CI_SIGMA)->grab().toImage(), known); // the face says which
     Click(IDC_CI_Z_OR_T);
-    EXPECT_EQ(Text(IDC_CI_Z_OR_T), "t-value =");
-    EXPECT_EQ(Text(IDC_CI_CRITICAL_VALUE), "-1.711");
-    EXPECT_EQ(g_ciSigmaKnown, 0);
-    ExpectPageAsRecounted(25, 1.710882, false, recount::Sides::LowEndOnly);
-    // The sigma button's face says which.
-    const QImage unknown = ci->Control(IDC_CI_SIGMA)->grab().toImage();
-    Click(IDC_CI_SIGMA);
-    EXPECT_NE(ci->Control(IDC_CI_SIGMA)->grab().toImage(), unknown);
-    Click(IDC_CI_SIGMA);
-
-    // Back to two sides: the end button goes away.
+    EXPECT_EQ(Text(IDC_CI_Z_OR_T) + " " + Text(IDC_CI_CRITICAL_VALUE), "t-value = -1.711");
+    ExpectPageAsRecounted(25, kT90df24, false, recount::Sides::LowEndOnly);
     Click(IDC_CI_SIDES);
     EXPECT_FALSE(ci->Control(IDC_CI_END)->isVisible());
-    EXPECT_EQ(Text(IDC_CI_CRITICAL_VALUE), "2.064"); // t.ppf(0.975, 24) = 2.0639
-    ExpectPageAsRecounted(25, 2.063899, false);
-    // Sorted by mean, each row still takes its own sample's s.
+    EXPECT_EQ(Text(IDC_CI_CRITICAL_VALUE), "2.064");
+    ExpectPageAsRecounted(25, kT95df24, false);
+    // Sorted by mean, each row still takes its own sample's s; a second click
+    // on ON flips the order back.
     Click(IDC_CI_SORT_ON);
-    ExpectPageAsRecounted(25, 2.063899, false);
+    ASSERT_EQ(g_sortByMeans, 1);
+    ExpectPageAsRecounted(25, kT95df24, false);
     SaveSnapshot(ci->grab().toImage(), "ci-t-two-sided-sorted");
-}
-
-TEST_F(ConfIntervalWindow, ABinomialPopulationAlwaysUsesZ) {
-    g_isContinuous = 0;
-    g_isBinomial = 1;
-    SetBinomialP(0.4f);
-    Draw(50, 300);
-    Click(IDC_CI_Z_OR_T);
-    EXPECT_EQ(Text(IDC_CI_Z_OR_T), "z-value =");
-    EXPECT_EQ(Text(IDC_CI_CRITICAL_VALUE), "1.960");
-    EXPECT_EQ(g_ciUseZ, 1);
-    // The true value 0.4 stands at 4 on the axis.
-    EXPECT_EQ(Pixel(GraphX(4.0f), 20), kBlue);
-    ClickAt(QPoint(300, RowY(g_ciFirstSample + 3)));
-    const SelectedStrip s = ComputeSelectedStrip(50);
-    ASSERT_TRUE(s.shown);
-    // Three decimals on the proportion scale.
-    EXPECT_EQ(s.lowText.size() - s.lowText.find('.'), 4u) << s.lowText;
-    EXPECT_EQ(s.highText.size() - s.highText.find('.'), 4u) << s.highText;
-    EXPECT_EQ(s.lowText.find("low = 0."), 0u) << s.lowText;
-    SaveSnapshot(ci->grab().toImage(), "ci-binomial");
-}
-
-TEST_F(ConfIntervalWindow, SortingKeepsTheSelectedSample) {
-    Draw(10, 150);
-    const int row = 40;
-    ClickAt(QPoint(300, RowY(row)));
-    ASSERT_EQ(g_sampleSelected, 1);
-    ASSERT_EQ(g_selectedSampleNo, row);
-    // The selected row is two pixels thick.
-    EXPECT_EQ(Pixel(LineOfRow(IntervalOf(10, row), row).xLow, RowY(row) - 1), LineColour(row));
-
     Click(IDC_CI_SORT_ON);
-    EXPECT_EQ(g_sortByMeans, 1);
-    EXPECT_TRUE(qobject_cast<QRadioButton*>(ci->Control(IDC_CI_SORT_ON))->isChecked());
-    EXPECT_EQ(SampleOfRow(g_selectedSampleNo), row);
-    // Sorted rows rise from the bottom.
-    for (int r = 2; r <= 150; ++r)
-        EXPECT_LE(IntervalOf(10, r - 1).centre, IntervalOf(10, r).centre);
-    SaveSnapshot(ci->grab().toImage(), "ci-sorted");
-    // A second click on ON flips the order back.
-    Click(IDC_CI_SORT_ON);
-    EXPECT_EQ(g_sortByMeans, 0);
-    EXPECT_EQ(g_selectedSampleNo, row);
     EXPECT_TRUE(qobject_cast<QRadioButton*>(ci->Control(IDC_CI_SORT_OFF))->isChecked());
 }
 
-TEST_F(ConfIntervalWindow, ANewSeriesStartsItsSecondPageAtSample211) {
+TEST_F(ConfIntervalWindow, PagesWrapAtSample211AndTheScrollBarTurnsThem) {
     Draw(5, 211, IDC_CI_SPEED_4); // drawn one by one
     EXPECT_EQ(g_ciFirstSample, 211);
-    ExpectPageAsRecounted(5, 1.959964, true);
-    EXPECT_EQ(RowY(211), 430);
-    // Nothing of the first page is left above it.
-    const Rect above{181, 1, 488, 428};
+    EXPECT_EQ(recount::LineAt(g_ciMemDC, 430, 181, 488) != '-', true);
+    const Rect above{181, 1, 488, 428}; // nothing of the first page is left
     EXPECT_EQ(CountPixels(above, kBlack) + CountPixels(above, kRed), 0);
     EXPECT_EQ(Scroll()->maximum(), 211);
     EXPECT_EQ(Scroll()->value(), 1);
-}
 
-TEST_F(ConfIntervalWindow, ScrollingPagesThroughTheSeries) {
     Draw(10, 500);
-    // The thumb at the top shows the newest sample at the bottom row.
-    Scroll()->setSliderPosition(1);
+    Scroll()->setSliderPosition(1); // the top: the newest sample at the bottom row
     EXPECT_EQ(g_ciFirstSample, 500);
-    EXPECT_EQ(Pixel(GraphX(IntervalOf(10, 500).centre), 430), kYellow);
-    // At the bottom, the first samples.
-    Scroll()->setSliderPosition(500);
+    Scroll()->setSliderPosition(500); // the bottom: the first samples
     EXPECT_EQ(g_ciFirstSample, 1);
-    ExpectPageAsRecounted(10, 1.959964, true);
+    ExpectPageAsRecounted(10, kZ95, true);
     Scroll()->triggerAction(QAbstractSlider::SliderPageStepSub);
-    EXPECT_EQ(Scroll()->value(), 300);
     EXPECT_EQ(g_ciFirstSample, 201);
     Scroll()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     EXPECT_EQ(g_ciFirstSample, 200);
+    // The wheel over the graph turns the scroll bar: a notch down, older samples.
+    const QPointF over(250, 200);
+    QWheelEvent notch(over, ci->mapToGlobal(over), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(ci.get(), &notch);
+    EXPECT_EQ(g_ciFirstSample, 200 - QApplication::wheelScrollLines());
 }
 
-TEST_F(ConfIntervalWindow, AClickSelectsAnIntervalAndTellsTheOtherWindows) {
+TEST_F(ConfIntervalWindow, AnIntervalSelectedByAClickOrAKeyShowsEnlargedInTheStrip) {
     Draw(25, 300);
-    views.requests.clear();
     const int row = g_ciFirstSample + 20;
-    ClickAt(QPoint(250, RowY(row)));
+    ClickRow(row);
     EXPECT_EQ(g_activeWindowTag, "CI");
     EXPECT_EQ(g_selectedSampleNo, row);
     EXPECT_EQ(g_sortedMeanSampleNo[g_selectedPos], row);
-    EXPECT_EQ(views.requests,
-              (std::vector<std::string>{"MarkSelectionInDorvane", "SyncSamplesToSelection"}));
-    // The strip shows it enlarged: its bar, black or red, and the centre.
-    const SelectedStrip s = ComputeSelectedStrip(25);
-    const QRgb bar = recount::Covers(row, 25, 1.959964, true) ? kBlack : kRed;
-    EXPECT_EQ(Pixel((s.barLeft + s.xCentre) / 2, s.barY), bar);
-    EXPECT_EQ(Pixel(s.xCentre, s.barY), kYellow);
-    EXPECT_EQ(Pixel(s.trueX, s.baseY - 20), kBlue);
+    // The selected row is two pixels thick; the strip shows its bar, black or
+    // red as recounted, its yellow centre and the blue true value.
+    double mean = 0.0, sd = 0.0;
+    recount::MeanAndSd(row, 25, mean, sd);
+    const int low = StripPixel(mean - kZ95 * g_popSD / 5), centre = StripPixel(mean);
+    const QRgb colour = recount::Covers(row, 25, kZ95, true) ? kBlack : kRed;
+    EXPECT_EQ(Pixel(GraphPixel(mean - kZ95 * g_popSD / 5) + 1, RowY(row) - 1), colour);
+    EXPECT_EQ(Pixel((low + centre) / 2, 500), colour);
+    EXPECT_EQ(Pixel(centre, 500), kYellow);
+    EXPECT_EQ(Pixel(StripPixel(g_popMean), 505), kBlue);
     SaveSnapshot(ci->grab().toImage(), "ci-selected");
+    // Sorting keeps the sample selected, and so does sorting back.
+    Click(IDC_CI_SORT_ON);
+    EXPECT_EQ(g_sortedMeanSampleNo[g_selectedSampleNo], row);
+    Click(IDC_CI_SORT_OFF);
+    EXPECT_EQ(g_selectedSampleNo, row);
     // At 1 % the bar is shorter than the centre mark; its colour still shows
     // in the mark's middle (z = 0.01, the table's value for 50.5 %).
-    Type(IDC_CI_CONF_LEVEL, "1");
+    TypeInto(Edit(IDC_CI_CONF_LEVEL), "1");
     QTest::keyClick(Edit(IDC_CI_CONF_LEVEL), Qt::Key_Return);
-    const SelectedStrip tiny = ComputeSelectedStrip(25);
-    EXPECT_EQ(Pixel(tiny.xCentre, tiny.barY), recount::Covers(row, 25, 0.01, true) ? kBlack : kRed);
-    EXPECT_EQ(Pixel(tiny.xCentre - 3, tiny.barY), kYellow);
+    EXPECT_EQ(Pixel(centre, 500), recount::Covers(row, 25, 0.01, true) ? kBlack : kRed);
+    EXPECT_EQ(Pixel(centre - 3, 500), kYellow);
     ExpectPageAsRecounted(25, 0.01, true); // every row's colour shows on the graph too
 
+    // The keys go on from a click; Home and End reach the series' ends.
+    ClickRow(row);
+    CFocusSpot* graph = ci->GraphSpot();
+    ASSERT_EQ(ci->focusWidget(), graph);
+    QTest::keyClick(graph, Qt::Key_Up);
+    QTest::keyClick(graph, Qt::Key_Up);
+    QTest::keyClick(graph, Qt::Key_Down);
+    EXPECT_EQ(g_selectedSampleNo, row + 1);
+    EXPECT_TRUE(graph->accessibleDescription().contains(
+        QString("Selected sample %1: low = ").arg(row + 1)));
+    QTest::keyClick(graph, Qt::Key_Home);
+    EXPECT_EQ(g_selectedSampleNo, 1);
+    EXPECT_EQ(g_ciFirstSample, 1);
+    QTest::keyClick(graph, Qt::Key_End);
+    EXPECT_EQ(g_selectedSampleNo, 300);
+    EXPECT_TRUE(g_ciFirstSample <= 300 && g_ciFirstSample + 210 >= 300);
     // Above the last row of the page the selection is dropped.
-    views.requests.clear();
     ClickAt(QPoint(250, RowY(301) - 1));
     EXPECT_EQ(g_sampleSelected, 0);
-    EXPECT_EQ(views.requests, (std::vector<std::string>{"MarkSelectionInDorvane"}));
     EXPECT_EQ(CountPixels(Rect{0, 457, 509, 540}, kYellow), 0);
 }
 
-TEST_F(ConfIntervalWindow, DraggingThePossibleMeanAcrossAnEndTurnsTheFillRed) {
-    Draw(25, 300);
-    ClickAt(QPoint(250, RowY(g_ciFirstSample + 5)));
-    PossibleMuOn();
-    g_ciPopMean = IntervalOf(25, g_selectedSampleNo).centre;
-    ci->RedrawConfIntervalWindow();
-    ASSERT_EQ(g_ciPlausible, 1);
-    PossibleMuFigure f = ComputePossibleMu(25);
-    const QPoint grab(f.xCentre + 2, f.baseY - 5);
-    ASSERT_TRUE(ci->AcceptanceRegion().contains(grab));
-    EXPECT_EQ(Pixel(grab.x(), grab.y()), kBlue);
-    SaveSnapshot(ci->grab().toImage(), "ci-possible-mu-plausible");
-
-    // Drag right until past the high end.
-    QTest::mousePress(ci.get(), Qt::LeftButton, Qt::NoModifier, grab);
-    EXPECT_EQ(g_ciDragging, 1);
-    int x = grab.x();
-    while (g_ciPlausible && x < 600) {
-        x += 3;
-        SendMove(ci.get(), QPoint(x, grab.y()), Qt::LeftButton);
-    }
-    QTest::mouseRelease(ci.get(), Qt::LeftButton, Qt::NoModifier, QPoint(x, grab.y()));
-    EXPECT_EQ(g_ciPlausible, 0);
-    EXPECT_GT(ShownValue(g_ciPopMean), g_ciSelHigh);
-    f = ComputePossibleMu(25);
-    EXPECT_STREQ(f.textLines[2], "NOT PLAUSIBLE");
-    EXPECT_EQ(Pixel(f.xCentre + 2, f.baseY - 5), kRed);
-    EXPECT_EQ(Pixel(f.xCentre - 2, f.baseY - 5), kRed);
-    SaveSnapshot(ci->grab().toImage(), "ci-possible-mu-not-plausible");
-
-    // A move without the button, or with a key held, does not drag.
-    const float m = g_ciPopMean;
-    SendMove(ci.get(), QPoint(x - 40, grab.y()), Qt::NoButton);
-    SendMove(ci.get(), QPoint(x - 40, grab.y()), Qt::LeftButton, Qt::ShiftModifier);
-    EXPECT_EQ(g_ciPopMean, m);
-    // Dragged far off, it stops at the end of the axis.
-    QTest::mousePress(ci.get(), Qt::LeftButton, Qt::NoModifier, QPoint(f.xCentre, f.baseY - 5));
-    SendMove(ci.get(), QPoint(5000, f.baseY), Qt::LeftButton);
-    EXPECT_EQ(g_ciPopMean, 10.0f);
-}
-
-TEST_F(ConfIntervalWindow, ThePossibleMeanStandsOnTheSelectedIntervalsOwnSpread) {
-    // t with sigma unknown, n = 5: a sample whose s lies far from sigma, so
-    // a region drawn with sigma would contradict the verdict.
+TEST_F(ConfIntervalWindow, ThePossibleMeanDraggedSteppedOrTypedAcrossAnEnd) {
+    // t with sigma unknown, n = 5: a sample whose s lies far from sigma, so a
+    // region drawn with sigma would contradict the verdict.
     Click(IDC_CI_SIGMA);
     Click(IDC_CI_Z_OR_T);
     Draw(5, 100);
@@ -390,189 +278,180 @@ TEST_F(ConfIntervalWindow, ThePossibleMeanStandsOnTheSelectedIntervalsOwnSpread)
         if (sd < 0.5 * g_popSD && mean > 1.5 && mean < 8.5) row = r;
     }
     ASSERT_NE(row, 0);
-    ClickAt(QPoint(250, RowY(row)));
+    ClickRow(row);
     PossibleMuOn();
-    const QRgb kPurple = Rgb(160, 2, 190);
     const QFontMetrics font(g_fontArial9_5);
-    auto expectNoPurpleIn = [&](int left, int top, const std::string& text) {
-        const QRect r(left, top, font.horizontalAdvance(QString::fromStdString(text)),
-                      font.height());
-        EXPECT_EQ(CountPixels(Rect{r.left(), r.top(), r.right() + 1, r.bottom() + 1}, kPurple), 0)
-            << text << " at " << left;
-    };
-    struct Setting {
-        int oneSided, lowEnd;
-        double t; // t.ppf(0.975, 4) and t.ppf(0.95, 4)
-    };
-    for (const Setting c :
-         {Setting{0, 0, 2.776445}, Setting{1, 0, 2.131847}, Setting{1, 1, 2.131847}}) {
-        if (g_ciOneSided != c.oneSided) Click(IDC_CI_SIDES);
-        if (g_ciLowEnd != c.lowEnd) Click(IDC_CI_END);
-        const double half = c.t * sd / std::sqrt(5.0);
-        for (int x = StripX(0); x <= StripX(10); x += 3) {
-            g_ciPopMean = static_cast<float>((x - StripX(0)) / double(g_ciStripPixelsPerUnit));
+    // Across the axis for each kind of interval (t.ppf(0.975, 4), t.ppf(0.95, 4)):
+    // the verdict, the shaded region round the sample's mean, no purple bound
+    // through an end's text, the three lines clear of the possible mean's ring.
+    for (const auto& [oneSided, lowEnd, t] :
+         {std::tuple{0, 0, 2.776445}, std::tuple{1, 0, 2.131847}, std::tuple{1, 1, 2.131847}}) {
+        if (g_ciOneSided != oneSided) Click(IDC_CI_SIDES);
+        if (g_ciLowEnd != lowEnd) Click(IDC_CI_END);
+        const double half = t * sd / std::sqrt(5.0);
+        for (int x = StripPixel(0); x <= StripPixel(10); x += 6) {
+            g_ciPopMean = static_cast<float>((x - StripPixel(0)) / 40.0);
             ci->RedrawConfIntervalWindow();
-            const double m = g_ciPopMean;
-            const double below = m - (mean - half), above = (mean + half) - m;
-            const double nearest = !c.oneSided ? std::min(std::abs(below), std::abs(above))
-                                   : c.lowEnd  ? std::abs(below)
-                                               : std::abs(above);
-            if (nearest < 0.1) continue; // within a few pixels of an end
-            const bool inside = (!c.oneSided || c.lowEnd ? below >= 0 : true) &&
-                                (!c.oneSided || !c.lowEnd ? above >= 0 : true);
-            EXPECT_EQ(g_ciPlausible, inside ? 1 : 0) << c.oneSided << c.lowEnd << " m " << m;
-            // The sample's mean lies in the shaded region exactly when the
-            // verdict says plausible.
+            const double below = g_ciPopMean - (mean - half), above = mean + half - g_ciPopMean;
+            if (std::min(std::abs(below), std::abs(above)) < 0.1) continue; // near an end
+            const bool inside = (oneSided && !lowEnd || below >= 0) && (lowEnd || above >= 0);
+            EXPECT_EQ(g_ciPlausible, inside ? 1 : 0) << oneSided << lowEnd << " m " << g_ciPopMean;
             const PossibleMuFigure f = ComputePossibleMu(5);
-            const int xMean = StripX(mean);
-            EXPECT_EQ(f.outline.front().x <= xMean && xMean <= f.outline.back().x, inside)
-                << c.oneSided << c.lowEnd << " m " << m;
-            // No line strikes through a text: no purple in the ends' texts,
-            // the three lines clear of the possible mean's focus ring.
+            EXPECT_EQ(f.outline.front().x <= StripPixel(mean) &&
+                          StripPixel(mean) <= f.outline.back().x,
+                      inside);
             const SelectedStrip s = ComputeSelectedStrip(5);
-            if (s.showLow)
-                expectNoPurpleIn(LowTextLeft(s, font.horizontalAdvance(ToQt(s.lowText))),
-                                 s.endTextY, s.lowText);
-            if (s.showHigh)
-                expectNoPurpleIn(HighTextLeft(s, font.horizontalAdvance(ToQt(s.highText))),
-                                 s.endTextY, s.highText);
+            for (const auto& [shown, text, left] :
+                 {std::tuple{s.showLow, s.lowText,
+                             LowTextLeft(s, font.horizontalAdvance(ToQt(s.lowText)))},
+                  std::tuple{s.showHigh, s.highText,
+                             HighTextLeft(s, font.horizontalAdvance(ToQt(s.highText)))}})
+                if (shown)
+                    EXPECT_EQ(CountPixels(Rect{left, s.endTextY,
+                                               left + font.horizontalAdvance(ToQt(text)),
+                                               s.endTextY + font.height()},
+                                          kPurple),
+                              0)
+                        << text;
             const int width = font.horizontalAdvance(f.textLines[2]);
-            const int left = PlausibilityColumnLeft(f, width);
-            const QRect column(QPoint(left, f.textLineY[0]),
-                               QPoint(left + width - 1, f.textLineY[2] + font.height() - 1));
+            const QRect column(PlausibilityColumnLeft(f, width), f.textLineY[0], width,
+                               f.textLineY[2] + font.height() - f.textLineY[0]);
             const QRect spot = ci->PossibleMuSpot()->geometry();
-            const QRect ring = spot.adjusted(-kFocusRingOutset, -kFocusRingOutset, kFocusRingOutset,
-                                             kFocusRingOutset);
-            EXPECT_TRUE(!column.intersects(ring) || spot.contains(column))
-                << c.oneSided << c.lowEnd << " m " << m;
+            EXPECT_TRUE(!column.intersects(spot.adjusted(-kFocusRingOutset, -kFocusRingOutset,
+                                                         kFocusRingOutset, kFocusRingOutset)) ||
+                        spot.contains(column));
         }
     }
-    SaveSnapshot(ci->grab().toImage(), "ci-possible-mu-t-low-end");
-
-    // A shown end typed as the possible mean lies inside, whichever way the
-    // end was rounded for showing; a hundredth beyond it does not.
+    // Two sides, the possible mean at the sample's mean: blue; dragged right
+    // past the high end: red, and the words turn over.
     Click(IDC_CI_SIDES);
-    for (int r = row; r > row - 6 && r >= 1; --r) {
-        ClickAt(QPoint(250, RowY(r)));
-        const SelectedStrip s = ComputeSelectedStrip(5);
-        for (const auto& [end, beyond] :
-             {std::pair{s.lowText.substr(6), -0.01}, std::pair{s.highText.substr(7), 0.01}}) {
-            if (std::stod(end) + beyond < 0.0) continue; // off the axis
-            ASSERT_TRUE(SetPossibleMuFromTyped(end));
-            ci->RedrawConfIntervalWindow();
-            EXPECT_EQ(g_ciPlausible, 1) << end;
-            ASSERT_TRUE(SetPossibleMuFromTyped(std::to_string(std::stod(end) + beyond)));
-            ci->RedrawConfIntervalWindow();
-            EXPECT_EQ(g_ciPlausible, 0) << end << beyond;
-        }
-    }
-    g_ciPopMean = static_cast<float>(mean + 0.8 * 2.776445 * sd / std::sqrt(5.0));
-    ClickAt(QPoint(250, RowY(row)));
-    SaveSnapshot(ci->grab().toImage(), "ci-possible-mu-t");
+    g_ciPopMean = static_cast<float>(mean);
+    ci->RedrawConfIntervalWindow();
+    PossibleMuFigure f = ComputePossibleMu(5);
+    const QPoint grab(f.xCentre + 2, f.baseY - 5);
+    ASSERT_TRUE(ci->AcceptanceRegion().contains(grab));
+    EXPECT_EQ(Pixel(grab.x(), grab.y()), kBlue);
+    QTest::mousePress(ci.get(), Qt::LeftButton, Qt::NoModifier, grab);
+    int x = grab.x();
+    while (g_ciPlausible && x < 600)
+        SendMove(ci.get(), QPoint(x += 3, grab.y()), Qt::LeftButton);
+    QTest::mouseRelease(ci.get(), Qt::LeftButton, Qt::NoModifier, QPoint(x, grab.y()));
+    EXPECT_GT(g_ciPopMean, mean + 2.776445 * sd / std::sqrt(5.0) - 0.1);
+    f = ComputePossibleMu(5);
+    EXPECT_EQ(Pixel(f.xCentre + 2, f.baseY - 5), kRed);
+    EXPECT_TRUE(ci->PossibleMuSpot()->accessibleDescription().endsWith(": not plausible"));
+    SaveSnapshot(ci->grab().toImage(), "ci-possible-mu-not-plausible");
+    // A move with a key held does not drag.
+    const float m = g_ciPopMean;
+    SendMove(ci.get(), QPoint(x - 40, grab.y()), Qt::LeftButton, Qt::ShiftModifier);
+    EXPECT_EQ(g_ciPopMean, m);
+    // Nine pixels by the keys (Shift: ten, then one back) are a drag by nine.
+    CFocusSpot* mu = ci->PossibleMuSpot();
+    mu->setFocus();
+    QTest::keyClick(mu, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(mu, Qt::Key_Left);
+    EXPECT_FLOAT_EQ(g_ciPopMean, m + 9 / 40.0f);
+    // Enter types it; a double-click on its label too; past the axis it stops at the end.
+    QTest::keyClick(mu, Qt::Key_Return);
+    CValueEditor* field = ci->ValueEditor();
+    ASSERT_TRUE(field->IsOpen());
+    QTest::keyClicks(field, "4.75");
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_FLOAT_EQ(g_ciPopMean, 4.75f);
+    EXPECT_EQ(QApplication::focusWidget(), mu);
+    f = ComputePossibleMu(5);
+    const QFontMetrics symbol(g_fontSymbol10);
+    QTest::mouseDClick(
+        ci.get(), Qt::LeftButton, Qt::NoModifier,
+        Centre(PossibleMuLabelRect(f, symbol.horizontalAdvance(ToQt(f.muText)), symbol.height())));
+    ASSERT_TRUE(field->IsOpen());
+    QTest::keyClicks(field, "25");
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_EQ(g_ciPopMean, 10.0f);
+    EXPECT_TRUE(messages.isEmpty());
 }
 
-TEST_F(ConfIntervalWindow, ConfidenceLevelIsTakenWhenLeftAndRefusedWhenNotAWholeNumber) {
+TEST_F(ConfIntervalWindow, TheFieldsFollowTheirRules) {
     Draw(25, 200);
     const QString counts = Counts();
-    // "9" on the way to "90" changes nothing while it is typed.
-    Type(IDC_CI_CONF_LEVEL, "9");
+    TypeInto(Edit(IDC_CI_CONF_LEVEL), "9"); // on the way to "90": nothing yet
     EXPECT_EQ(Text(IDC_CI_CRITICAL_VALUE), "1.960");
     EXPECT_EQ(Counts(), counts);
     const char* const kRefused = "The confidence level must be a whole number from 1 to 99";
-    struct Step {
+    const struct {
         const char* typed;
         int how; // 0 leave the field, 1 Enter, 2 DRAW SAMPLES
-        const char* field;
-        const char* critical; // norm.ppf as the table gives it
+        const char *field, *critical;
         bool refused;
-    };
-    const Step steps[] = {
+    } steps[] = {
         {"90", 1, "90", "1.645", false},   {"100", 0, "99", "2.576", true},
-        {"", 0, "99", "2.576", true},      {"abc", 1, "99", "2.576", true},
-        {"50.5", 1, "99", "2.576", true},  {"95abc", 0, "99", "2.576", true},
-        {" 80", 0, " 80", "1.282", false}, {"0", 2, "1", "0.010", true},
+        {"", 0, "99", "2.576", true},      {"50.5", 1, "99", "2.576", true},
+        {"95abc", 0, "99", "2.576", true}, {" 80", 0, " 80", "1.282", false},
+        {"0", 2, "1", "0.010", true},
     };
-    for (const Step& step : steps) {
+    for (const auto& step : steps) {
         messages.clear();
-        Type(IDC_CI_CONF_LEVEL, step.typed);
+        TypeInto(Edit(IDC_CI_CONF_LEVEL), step.typed);
         EXPECT_TRUE(messages.isEmpty()) << step.typed; // never while typing
-        if (step.how == 0) LeaveField(IDC_CI_CONF_LEVEL);
+        QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason);
+        if (step.how == 0) QApplication::sendEvent(Edit(IDC_CI_CONF_LEVEL), &out);
         if (step.how == 1) QTest::keyClick(Edit(IDC_CI_CONF_LEVEL), Qt::Key_Return);
         if (step.how == 2) Click(IDC_CI_DRAW_SAMPLES);
         EXPECT_EQ(messages, step.refused ? QStringList{kRefused} : QStringList{}) << step.typed;
         EXPECT_EQ(Text(IDC_CI_CONF_LEVEL), step.field) << step.typed;
         EXPECT_EQ(Text(IDC_CI_CRITICAL_VALUE), step.critical) << step.typed;
     }
-    // Left again unchanged, it asks nothing more; DRAW SAMPLES drew.
-    LeaveField(IDC_CI_CONF_LEVEL);
-    EXPECT_EQ(messages.size(), 1);
-    EXPECT_EQ(g_samplesDrawn, 200);
-    EXPECT_EQ(Text(IDC_CI_TOTAL_DRAWN), "200");
-}
+    EXPECT_EQ(Text(IDC_CI_TOTAL_DRAWN), "200"); // DRAW SAMPLES drew
 
-TEST_F(ConfIntervalWindow, SamplesOfOneValueWithSigmaUnknownHaveOnlyACentre) {
-    Click(IDC_CI_SIGMA);
-    Draw(1, 50);
-    EXPECT_EQ(Counts(), "0|50|0%|100%");
-    // No line, only the yellow centre marks.
-    const Rect graph{181, 1, 488, 431};
-    EXPECT_EQ(CountPixels(graph, kBlack) + CountPixels(graph, kRed), 0);
-    EXPECT_GT(CountPixels(graph, kYellow), 0);
-    ClickAt(QPoint(250, RowY(10)));
-    const SelectedStrip s = ComputeSelectedStrip(1);
-    EXPECT_TRUE(s.shown && !s.interval.hasEnds);
-    EXPECT_EQ(Pixel(s.xCentre, s.barY), kYellow);
-    EXPECT_EQ(CountPixels(Rect{0, s.barY - 2, 509, s.barY + 2}, kBlack), 0);
-    // t has no critical value with one value a sample: the field is empty,
-    // not z's 1.960, and with sigma known there are still no lines.
-    Click(IDC_CI_Z_OR_T);
-    EXPECT_EQ(Text(IDC_CI_CRITICAL_VALUE), "");
-    Click(IDC_CI_SIGMA);
-    EXPECT_EQ(CountPixels(graph, kBlack) + CountPixels(graph, kRed), 0);
-    Click(IDC_CI_Z_OR_T);
-    EXPECT_EQ(Text(IDC_CI_CRITICAL_VALUE), "1.960");
-    EXPECT_GT(CountPixels(graph, kBlack) + CountPixels(graph, kRed), 0);
-}
-
-TEST_F(ConfIntervalWindow, SeriesModeAndTheSharedFieldsFollowTheRules) {
+    messages.clear();
     Draw(5, 9500);
-    Type(IDC_CI_NUM_SAMPLES, "1000");
+    TypeInto(Edit(IDC_CI_NUM_SAMPLES), "1000");
+    messages.clear();
     Click(IDC_CI_SERIES_MODE);
-    EXPECT_EQ(g_addMoreMode, 1);
     EXPECT_EQ(Text(IDC_CI_SERIES_MODE), "ADD MORE");
     EXPECT_EQ(messages, QStringList{"The total number of samples cannot exceed 10,000"});
     EXPECT_EQ(Text(IDC_CI_NUM_SAMPLES), "500");
     EXPECT_EQ(dorvane->NumberOfSamplesText(), "500");
     Click(IDC_CI_DRAW_SAMPLES);
     EXPECT_EQ(g_samplesDrawn, 10000);
-
-    Type(IDC_CI_SAMPLE_SIZE, "2000");
+    TypeInto(Edit(IDC_CI_SAMPLE_SIZE), "2000");
     EXPECT_EQ(messages.last(), "The sample size cannot be greater than 1000");
-    EXPECT_EQ(Text(IDC_CI_SAMPLE_SIZE), "1000");
-    EXPECT_EQ(dorvane->SampleSizeText(), "1000");
+    EXPECT_EQ(Text(IDC_CI_SAMPLE_SIZE) + " " + dorvane->SampleSizeText(), "1000 1000");
     EXPECT_EQ(g_samplesDrawn, 0); // a new sample size ends the series
     EXPECT_EQ(Counts(), "0|0|0%|0%");
 }
 
-TEST_F(ConfIntervalWindow, NoFieldOrLabelShowsANonNumber) {
+TEST_F(ConfIntervalWindow, DegenerateSeriesShowNoNonNumbers) {
     auto expectNumbers = [this](const char* when) {
+        QString all;
         for (int id : {IDC_CI_CRITICAL_VALUE, IDC_CI_TOTAL_DRAWN, IDC_CI_NUM_IN, IDC_CI_NUM_OUT,
-                       IDC_CI_PCT_IN, IDC_CI_PCT_OUT}) {
-            const QString text = Text(id).toLower();
-            EXPECT_FALSE(text.contains("nan") || text.contains("inf")) << when << " " << id;
-        }
-        const SelectedStrip s = ComputeSelectedStrip(FieldN());
-        const PossibleMuFigure f = ComputePossibleMu(FieldN());
-        for (const std::string& text : {s.lowText, s.highText, s.centreText, s.sText, f.muText})
-            EXPECT_TRUE(text.find("nan") == std::string::npos &&
-                        text.find("inf") == std::string::npos)
-                << when << " " << text;
+                       IDC_CI_PCT_IN, IDC_CI_PCT_OUT})
+            all += Text(id) + " ";
+        const SelectedStrip s = ComputeSelectedStrip(g_ciSampleSize);
+        for (const std::string& text : {s.lowText, s.highText, s.centreText, s.sText,
+                                        ComputePossibleMu(g_ciSampleSize).muText})
+            all += ToQt(text) + " ";
+        EXPECT_FALSE(all.toLower().contains("nan") || all.toLower().contains("inf"))
+            << when << all.toStdString();
     };
+    // Samples of one value with sigma unknown: only the yellow centres; t has
+    // no critical value then (not z's 1.960), and with sigma known still no lines.
+    const Rect graph{181, 1, 488, 431};
+    Click(IDC_CI_SIGMA);
+    Draw(1, 50);
+    EXPECT_EQ(Counts(), "0|50|0%|100%");
+    EXPECT_EQ(CountPixels(graph, kBlack) + CountPixels(graph, kRed), 0);
+    EXPECT_GT(CountPixels(graph, kYellow), 0);
+    Click(IDC_CI_Z_OR_T);
+    EXPECT_EQ(Text(IDC_CI_CRITICAL_VALUE), "");
+    Click(IDC_CI_SIGMA);
+    EXPECT_EQ(CountPixels(graph, kBlack) + CountPixels(graph, kRed), 0);
     g_possibleMu = 1;
-    // n = 0 in the field.
-    Type(IDC_CI_SAMPLE_SIZE, "0");
+    TypeInto(Edit(IDC_CI_SAMPLE_SIZE), "0");
     ci->RedrawConfIntervalWindow();
     expectNumbers("n = 0");
+    Click(IDC_CI_Z_OR_T);
+    EXPECT_EQ(Text(IDC_CI_CRITICAL_VALUE), "1.960");
     // A population without spread: sigma 0.
     g_isContinuous = 0;
     g_isDiscrete = 1;
@@ -581,16 +460,31 @@ TEST_F(ConfIntervalWindow, NoFieldOrLabelShowsANonNumber) {
     g_popCurve[6] = g_popBaseline - 100; // all at 5
     RecomputePopulationParameters();
     ASSERT_EQ(g_popSD, 0.0f);
-    Draw(4, 30);
-    ClickAt(QPoint(250, RowY(3)));
+    Draw(4, 30, IDC_CI_SPEED_4); // one by one, each mean put among the others
+    ClickRow(3);
     expectNumbers("sigma 0");
-    // Binomial p 0 and 1: every sample proportion 0 or 1.
+    // Every mean is 5: sorted, the newer of equal means comes first.
+    Click(IDC_CI_SORT_ON);
+    EXPECT_EQ(g_sortedMeanSampleNo[1], 30);
+    EXPECT_EQ(g_sortedMeanSampleNo[30], 1);
+    Click(IDC_CI_SORT_OFF);
+    // Binomial: z whatever the button, the true p at 4 on the axis; p 0 and 1
+    // give every sample proportion 0 or 1.
     g_isDiscrete = 0;
     g_isBinomial = 1;
-    for (float p : {0.0f, 1.0f}) {
+    for (float p : {0.4f, 0.0f, 1.0f}) {
         SetBinomialP(p);
         Draw(10, 30);
-        ClickAt(QPoint(250, RowY(3)));
-        expectNumbers(p == 0.0f ? "p 0" : "p 1");
+        Click(IDC_CI_Z_OR_T);
+        EXPECT_EQ(Text(IDC_CI_Z_OR_T) + " " + Text(IDC_CI_CRITICAL_VALUE), "z-value = 1.960");
+        EXPECT_EQ(Pixel(GraphPixel(10 * p), 20), kBlue) << p;
+        ClickRow(3);
+        expectNumbers("binomial");
+        const QRegularExpression threeDecimals("^(low|high) = -?\\d\\.\\d{3}$");
+        const SelectedStrip s = ComputeSelectedStrip(10);
+        EXPECT_TRUE(ToQt(s.lowText).contains(threeDecimals) &&
+                    ToQt(s.highText).contains(threeDecimals))
+            << s.lowText << " " << s.highText;
     }
+    SaveSnapshot(ci->grab().toImage(), "ci-binomial-p1");
 }

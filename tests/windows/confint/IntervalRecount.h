@@ -1,9 +1,9 @@
 #pragma once
-// Whether a sample's interval holds the population mean, worked out again
-// from the values the sample store holds and nothing the window computed:
-// the mean and the standard deviation (divisor n - 1) of the n values, the
-// population's sigma when it is known, and a critical value written out from
-// scipy by the test. The colour a drawn row must have follows from it.
+// A sample's interval worked out again from the values the sample store holds
+// and nothing the window computed: the mean and the standard deviation
+// (divisor n - 1) of its n values, the population's sigma when it is known,
+// and a critical value the test writes out from scipy. With it, where the
+// window at its design size (509 x 540) draws a value, a row and the strip.
 #include "core/SimulationState.h"
 
 #include <QImage>
@@ -13,14 +13,12 @@ namespace recount {
 
 enum class Sides { Two, HighEndOnly, LowEndOnly };
 
-// The mean and the standard deviation of sample `sample`'s n values.
 inline void MeanAndSd(int sample, int n, double& mean, double& sd) {
     const float* v = g_sampleStore[sample].values;
-    double sum = 0.0;
+    double sum = 0.0, squares = 0.0;
     for (int i = 1; i <= n; ++i)
         sum += v[i];
     mean = sum / n;
-    double squares = 0.0;
     for (int i = 1; i <= n; ++i)
         squares += (v[i] - mean) * (v[i] - mean);
     sd = n > 1 ? std::sqrt(squares / (n - 1)) : -1.0;
@@ -29,16 +27,25 @@ inline void MeanAndSd(int sample, int n, double& mean, double& sd) {
 inline bool Covers(int sample, int n, double critical, bool sigmaKnown, Sides sides = Sides::Two) {
     double mean = 0.0, sd = 0.0;
     MeanAndSd(sample, n, mean, sd);
-    const double se = (sigmaKnown ? g_popSD : sd) / std::sqrt(double(n));
-    const double low = mean - critical * se, high = mean + critical * se;
-    switch (sides) {
-    case Sides::HighEndOnly:
-        return g_popMean <= high;
-    case Sides::LowEndOnly:
-        return g_popMean >= low;
-    default:
-        return low <= g_popMean && g_popMean <= high;
-    }
+    const double half = critical * (sigmaKnown ? g_popSD : sd) / std::sqrt(double(n));
+    const bool aboveLow = mean - half <= g_popMean, belowHigh = g_popMean <= mean + half;
+    return sides == Sides::HighEndOnly  ? belowHigh
+           : sides == Sides::LowEndOnly ? aboveLow
+                                        : aboveLow && belowHigh;
+}
+
+// The graph's axis runs from 190 at 28.9 pixels a unit (a float, so 10
+// stands at 190 + 288); row r of a page that
+// starts at `first` lies 2 pixels a row up from 430; the strip's axis runs
+// from 70 at 40 pixels a unit.
+inline int GraphPixel(double v) {
+    return 190 + static_cast<int>(double(28.9f) * v);
+}
+inline int RowPixel(int first, int row) {
+    return 430 - 2 * (row - first);
+}
+inline int StripPixel(double v) {
+    return 70 + static_cast<int>(40 * v);
 }
 
 // The line drawn along pixel row y of the surface between x from and to:

@@ -1,83 +1,41 @@
-// The Confidence Intervals window's numbers without the window: the normal
-// table against scipy, the critical value from the settings (z against
-// norm.ppf, t against t.ppf), the interval of one sample against figures
-// worked out by hand, the coverage counts and their texts, the selection kept
-// across the two row orders, and one large run whose 95 % intervals cover
-// about 95 % of the time.
+// The Confidence Intervals window's numbers and geometry without the window:
+// the normal table and the critical values against scipy; the interval of one
+// sample, the coverage counts, the rows and clicks, the selected interval's
+// strip and the possible-mu display against figures worked out by hand from
+// the layout's rules (509 x 540, scale 1); one large run whose 95 % intervals
+// cover about 95 % of the time.
 #include "windows/confint/IntervalSeries.h"
 #include "core/Population.h"
 #include "core/Random.h"
 #include "core/SamplingEngine.h"
+#include "core/SeriesControl.h"
 #include "core/SimulationState.h"
 #include "windows/confint/IntervalGeometry.h"
 #include "windows/confint/NormalTable.h"
+#include "windows/confint/StripGeometry.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
 
 namespace {
 
-// round(norm.cdf(k / 100) * 10000) from scipy 1.10 for k = 0 .. 329; the table
-// reads the largest k whose entry is at most p. Beyond k = 321 only the
-// hand-written entries are reached.
-constexpr int kScipyRoundedPhi[] = {
-    5000, 5040, 5080, 5120, 5160, 5199, 5239, 5279, 5319, 5359, 5398, 5438, 5478, 5517, 5557, 5596,
-    5636, 5675, 5714, 5753, 5793, 5832, 5871, 5910, 5948, 5987, 6026, 6064, 6103, 6141, 6179, 6217,
-    6255, 6293, 6331, 6368, 6406, 6443, 6480, 6517, 6554, 6591, 6628, 6664, 6700, 6736, 6772, 6808,
-    6844, 6879, 6915, 6950, 6985, 7019, 7054, 7088, 7123, 7157, 7190, 7224, 7257, 7291, 7324, 7357,
-    7389, 7422, 7454, 7486, 7517, 7549, 7580, 7611, 7642, 7673, 7704, 7734, 7764, 7794, 7823, 7852,
-    7881, 7910, 7939, 7967, 7995, 8023, 8051, 8078, 8106, 8133, 8159, 8186, 8212, 8238, 8264, 8289,
-    8315, 8340, 8365, 8389, 8413, 8438, 8461, 8485, 8508, 8531, 8554, 8577, 8599, 8621, 8643, 8665,
-    8686, 8708, 8729, 8749, 8770, 8790, 8810, 8830, 8849, 8869, 8888, 8907, 8925, 8944, 8962, 8980,
-    8997, 9015, 9032, 9049, 9066, 9082, 9099, 9115, 9131, 9147, 9162, 9177, 9192, 9207, 9222, 9236,
-    9251, 9265, 9279, 9292, 9306, 9319, 9332, 9345, 9357, 9370, 9382, 9394, 9406, 9418, 9429, 9441,
-    9452, 9463, 9474, 9484, 9495, 9505, 9515, 9525, 9535, 9545, 9554, 9564, 9573, 9582, 9591, 9599,
-    9608, 9616, 9625, 9633, 9641, 9649, 9656, 9664, 9671, 9678, 9686, 9693, 9699, 9706, 9713, 9719,
-    9726, 9732, 9738, 9744, 9750, 9756, 9761, 9767, 9772, 9778, 9783, 9788, 9793, 9798, 9803, 9808,
-    9812, 9817, 9821, 9826, 9830, 9834, 9838, 9842, 9846, 9850, 9854, 9857, 9861, 9864, 9868, 9871,
-    9875, 9878, 9881, 9884, 9887, 9890, 9893, 9896, 9898, 9901, 9904, 9906, 9909, 9911, 9913, 9916,
-    9918, 9920, 9922, 9925, 9927, 9929, 9931, 9932, 9934, 9936, 9938, 9940, 9941, 9943, 9945, 9946,
-    9948, 9949, 9951, 9952, 9953, 9955, 9956, 9957, 9959, 9960, 9961, 9962, 9963, 9964, 9965, 9966,
-    9967, 9968, 9969, 9970, 9971, 9972, 9973, 9974, 9974, 9975, 9976, 9977, 9977, 9978, 9979, 9979,
-    9980, 9981, 9981, 9982, 9982, 9983, 9984, 9984, 9985, 9985, 9986, 9986, 9987, 9987, 9987, 9988,
-    9988, 9989, 9989, 9989, 9990, 9990, 9990, 9991, 9991, 9991, 9992, 9992, 9992, 9992, 9993, 9993,
-    9993, 9993, 9994, 9994, 9994,
-};
-
-// The hand-written entries: (first p, last p, z).
-struct Fixed {
+// The hand-written entries: first p, last p, z; then the pairs a random
+// draw chooses between: p, the smaller z and the larger, in hundredths.
+constexpr struct {
     int first, last;
     float z;
-};
-constexpr Fixed kFixed[] = {
+} kFixed[] = {
     {7500, 7500, 0.674f}, {7501, 7516, 0.68f},  {9000, 9000, 1.282f}, {9001, 9013, 1.285f},
     {9014, 9014, 1.29f},  {9500, 9500, 1.645f}, {9501, 9504, 1.65f},  {9754, 9755, 1.97f},
     {9900, 9900, 2.326f}, {9932, 9932, 2.46f},  {9950, 9950, 2.576f}, {9987, 9988, 3.0f},
     {9989, 9989, 3.05f},  {9990, 9990, 3.09f},  {9994, 9994, 3.24f},  {9995, 9995, 3.291f},
-    {9996, 9996, 3.35f},  {9997, 9997, 3.45f},  {9998, 9998, 3.55f},
-};
+    {9996, 9996, 3.35f},  {9997, 9997, 3.45f},  {9998, 9998, 3.55f}};
 constexpr int kPairs[][3] = {{9974, 279, 280}, {9977, 283, 284}, {9979, 286, 287},
                              {9981, 289, 290}, {9982, 291, 292}, {9984, 294, 295},
                              {9985, 296, 297}, {9986, 298, 299}};
-
-bool HandWritten(int p) {
-    for (const Fixed& f : kFixed)
-        if (p >= f.first && p <= f.last) return true;
-    for (const auto& pair : kPairs)
-        if (pair[0] == p) return true;
-    return p >= 9999;
-}
-
-float ScipyRule(int p) {
-    int k = 0;
-    for (int i = 0; i < static_cast<int>(std::size(kScipyRoundedPhi)); ++i)
-        if (kScipyRoundedPhi[i] <= p) k = i;
-    return static_cast<float>(k) / 100.0f;
-}
 
 class IntervalSeriesTest : public ::testing::Test {
   protected:
@@ -85,52 +43,54 @@ class IntervalSeriesTest : public ::testing::Test {
         ResetSimulationState();
         SetConfIntervalLayout(509, 540);
         SetSecondsClock([] { return std::int64_t{1700000000}; });
+        g_ciFirstSample = 1;
     }
     void TearDown() override { SetSecondsClock({}); }
 
-    // A series of samples stored as the engine stores them: rows in drawing
-    // order, the means sorted with a new mean before equal ones.
-    static void SetSeries(const std::vector<std::pair<float, float>>& meanAndSd) {
-        g_samplesDrawn = 0;
-        for (const auto& [mean, sd] : meanAndSd) {
-            const int r = ++g_samplesDrawn;
-            g_sampleStore[r].mean = mean;
+    // n samples whose rows and sorted order are the same (means rising).
+    static void RisingSeries(int n, float sd = 1.3f) {
+        g_samplesDrawn = n;
+        for (int r = 1; r <= n; ++r) {
+            g_sampleStore[r].mean = g_sortedMeans[r] = 5.0f + r * 1e-4f;
             g_sampleStore[r].sd = sd;
-            int k = 1;
-            while (k < r && g_sortedMeans[k] < mean)
-                ++k;
-            for (int j = r; j > k; --j) {
-                g_sortedMeans[j] = g_sortedMeans[j - 1];
-                g_sortedMeanSampleNo[j] = g_sortedMeanSampleNo[j - 1];
-            }
-            g_sortedMeans[k] = mean;
-            g_sortedMeanSampleNo[k] = r;
+            g_sortedMeanSampleNo[r] = r;
         }
     }
+    // The critical value for the two fields' texts, read as the window reads them.
     static std::string Critical(const char* n, const char* level) {
         return ComputeCriticalValue(ReadWholeNumber(n), ReadWholeNumber(level));
+    }
+    static std::string Counts(int n) {
+        const CoverageTexts t = UpdateCoverageCounts(n);
+        return t.numIn + "|" + t.numOut + "|" + t.pctIn + "|" + t.pctOut;
     }
 };
 
 } // namespace
 
-// --- The normal table -------------------------------------------------------------------
-
-TEST_F(IntervalSeriesTest, NormalTableFollowsScipyWhereNotWrittenByHand) {
+TEST_F(IntervalSeriesTest, NormalTableFollowsScipyAndItsHandWrittenEntries) {
+    auto handWritten = [](int p) {
+        for (const auto& f : kFixed)
+            if (p >= f.first && p <= f.last) return true;
+        for (const auto& pair : kPairs)
+            if (pair[0] == p) return true;
+        return p >= 9999;
+    };
+    // Elsewhere the largest z in hundredths whose Phi(z) x 10000, rounded, is
+    // at most p; Phi(z) = erfc(-z / sqrt 2) / 2.
+    auto rule = [](int p) {
+        int k = 0;
+        while (std::lround(5000.0 * std::erfc(-(k + 1) / 100.0 / std::sqrt(2.0))) <= p)
+            ++k;
+        return k / 100.0f;
+    };
     for (int p = kPercentileLow; p <= kPercentileHigh; ++p)
-        if (!HandWritten(p)) {
-            EXPECT_EQ(ZFromPercentile(p), ScipyRule(p)) << p;
-        }
-    // The checks of the rule itself.
-    const std::pair<int, float> checks[] = {{5000, 0.0f},  {5039, 0.0f},  {5040, 0.01f},
-                                            {9749, 1.95f}, {9750, 1.96f}, {9973, 2.78f},
-                                            {9993, 3.21f}};
+        if (!handWritten(p)) EXPECT_EQ(ZFromPercentile(p), rule(p)) << p;
+    const std::pair<int, float> checks[] = {{5039, 0.0f},  {5040, 0.01f}, {9749, 1.95f},
+                                            {9750, 1.96f}, {9973, 2.78f}, {9993, 3.21f}};
     for (const auto& [p, z] : checks)
         EXPECT_EQ(ZFromPercentile(p), z) << p;
-}
-
-TEST_F(IntervalSeriesTest, NormalTableHandWrittenEntriesAndTheirRandomChoices) {
-    for (const Fixed& f : kFixed)
+    for (const auto& f : kFixed)
         for (int p = f.first; p <= f.last; ++p)
             EXPECT_EQ(ZFromPercentile(p), f.z) << p;
     // The generator's first two numbers after Srand(1) are 41 and 18467: one
@@ -140,77 +100,47 @@ TEST_F(IntervalSeriesTest, NormalTableHandWrittenEntriesAndTheirRandomChoices) {
         EXPECT_EQ(ZFromPercentile(pair[0]), pair[1] / 100.0f) << pair[0];
         EXPECT_EQ(ZFromPercentile(pair[0]), pair[2] / 100.0f) << pair[0];
     }
-    // The far tail runs from 3.6 by one random step each.
-    Srand(1);
+    Srand(1); // the far tail runs from 3.6 by one random step each
     EXPECT_NEAR(ZFromPercentile(9999), 3.6 + 41 * 0.000042735042, 1e-6);
     EXPECT_NEAR(ZFromPercentile(10000), 3.6 + 18467 * 0.000042735042, 1e-6);
     // p is held to the table's range.
-    EXPECT_EQ(ZFromPercentile(4000), 0.0f);
     EXPECT_EQ(ZFromPercentile(-7), 0.0f);
     const float far = ZFromPercentile(1 << 30);
     EXPECT_TRUE(far >= 3.6f && far <= 5.01f) << far;
 }
 
-// --- The critical value -------------------------------------------------------------------
-
-TEST_F(IntervalSeriesTest, ZCriticalValuesMatchNormPpf) {
+TEST_F(IntervalSeriesTest, CriticalValuesMatchNormAndTPpf) {
     struct Case {
-        int oneSided, lowEnd;
-        const char* level;
-        double ppf; // norm.ppf of the cumulative probability
+        int useZ, oneSided, lowEnd;
+        const char *n, *level;
+        double ppf; // norm.ppf(q) or t.ppf(q, n - 1)
         const char* text;
     };
     const Case cases[] = {
-        {0, 0, "95", 1.959963984540054, "1.960"},   {0, 0, "90", 1.6448536269514722, "1.645"},
-        {0, 0, "99", 2.5758293035489004, "2.576"},  {1, 0, "90", 1.2815515655446004, "1.282"},
-        {1, 0, "95", 1.6448536269514722, "1.645"},  {1, 0, "99", 2.3263478740408408, "2.326"},
-        {1, 1, "90", 1.2815515655446004, "-1.282"},
+        {1, 0, 0, "10", "95", 1.959963984540054, "1.960"},
+        {1, 0, 0, "10", "99", 2.5758293035489004, "2.576"},
+        {1, 1, 0, "10", "90", 1.2815515655446004, "1.282"},
+        {1, 1, 0, "10", "99", 2.3263478740408408, "2.326"},
+        {1, 1, 1, "10", "90", 1.2815515655446004, "-1.282"},
+        {1, 1, 1, "10", "50", 0.0, "0.000"}, // not "-0.000"
+        {0, 0, 0, "10", "95", 2.2621571627409915, "2.262"},
+        {0, 0, 0, "25", "90", 1.7108820799094275, "1.711"},
+        {0, 1, 0, "10", "95", 1.8331129326536335, "1.833"},
+        {0, 1, 0, "5", "80", 0.94096457719753, "0.941"},
+        {0, 0, 0, "2", "95", 12.706204736432095, "12.706"},
     };
     for (const Case& c : cases) {
+        g_ciUseZ = c.useZ;
         g_ciOneSided = c.oneSided;
         g_ciLowEnd = c.lowEnd;
-        EXPECT_EQ(Critical("10", c.level), c.text) << c.level;
-        EXPECT_NEAR(g_ciCriticalValue, c.ppf, 0.0006) << c.level;
-    }
-    g_ciOneSided = 0;
-    Critical("10", "95");
-    EXPECT_EQ(g_ciPercentile, 9750);
-    g_ciOneSided = 1;
-    Critical("10", "95");
-    EXPECT_EQ(g_ciPercentile, 9500);
-    // A level of 50 one-sided is z = 0: no "-0.000" with a low end.
-    g_ciLowEnd = 1;
-    EXPECT_EQ(Critical("10", "50"), "0.000");
-}
-
-TEST_F(IntervalSeriesTest, TCriticalValuesMatchTPpf) {
-    g_ciUseZ = 0;
-    struct Case {
-        int oneSided;
-        const char* n;
-        const char* level;
-        double ppf; // t.ppf(q, n - 1)
-    };
-    const Case cases[] = {
-        {0, "10", "95", 2.2621571627409915}, {0, "25", "95", 2.0638985616280205},
-        {0, "30", "99", 2.756385903670335},  {0, "25", "90", 1.7108820799094275},
-        {1, "10", "95", 1.8331129326536335}, {1, "5", "80", 0.94096457719753},
-        {1, "15", "30", 0.5365521798074555}, {0, "2", "95", 12.706204736432095},
-    };
-    for (const Case& c : cases) {
-        g_ciOneSided = c.oneSided;
-        Critical(c.n, c.level);
+        EXPECT_EQ(Critical(c.n, c.level), c.text) << c.n << " " << c.level;
         EXPECT_NEAR(g_ciCriticalValue, c.ppf, 0.0015) << c.n << " " << c.level;
-        EXPECT_EQ(g_ciDegreesOfFreedom, std::atoi(c.n) - 1);
     }
+    // With one value a sample there is no t: nothing shown, the value in use stays.
     g_ciOneSided = 0;
-    EXPECT_EQ(Critical("10", "95"), "2.262");
-    EXPECT_FLOAT_EQ(g_ciAlpha, 0.025f);
-    // With one value per sample there is no t: nothing to show, the value
-    // in use stays.
     for (const char* n : {"1", "0", "", "x"}) {
         EXPECT_EQ(Critical(n, "99"), "") << n;
-        EXPECT_NEAR(g_ciCriticalValue, 2.262157, 0.0015) << n;
+        EXPECT_NEAR(g_ciCriticalValue, 12.706205, 0.0015) << n;
     }
     // A binomial population always uses z.
     g_isBinomial = 1;
@@ -218,241 +148,144 @@ TEST_F(IntervalSeriesTest, TCriticalValuesMatchTPpf) {
     EXPECT_EQ(g_ciUseZ, 1);
 }
 
-TEST_F(IntervalSeriesTest, ALevelOutsideOneToNinetyNineChangesNothingAndIsRefused) {
-    EXPECT_EQ(Critical("25", "90"), "1.645");
-    for (const char* typed : {"", "0", "100", "abc", "-5", "250", "1000000000000"}) {
-        EXPECT_FALSE(ConfidenceLevelUsable(ReadWholeNumber(typed))) << typed;
-        EXPECT_EQ(Critical("25", typed), "1.645") << typed;
-        EXPECT_EQ(g_ciConfLevel, 90) << typed;
-    }
+TEST_F(IntervalSeriesTest, ALevelOutsideOneToNinetyNineIsRefusedAndChangesNothing) {
     // The t search is never asked for a level it cannot reach.
     g_ciUseZ = 0;
-    EXPECT_EQ(Critical("25", "100"), Critical("25", "90"));
-
+    EXPECT_EQ(Critical("25", "90"), "1.711");
+    for (const char* typed : {"", "0", "100", "abc", "-5", "1000000000000"}) {
+        EXPECT_EQ(Critical("25", typed), "1.711") << typed;
+        EXPECT_EQ(g_ciConfLevel, 90) << typed;
+    }
     // A whole number outside 1..99 becomes the nearer of the two; anything
-    // else keeps the level in force (here 90).
-    const std::pair<const char*, const char*> refusals[] = {
-        {"0", "1"},    {"-5", "1"},    {"100", "99"},   {"1000000000000", "99"}, {"", "90"},
-        {"abc", "90"}, {"50.5", "90"}, {"95abc", "90"}, {"1e2", "90"},           {" ", "90"}};
-    for (const auto& [typed, corrected] : refusals) {
+    // else keeps the level in force (90) with the message; a fine level is
+    // taken as it reads.
+    for (const auto& [typed, text, refused] : {std::tuple{"-5", "1", true},
+                                               {"1000000000000", "99", true},
+                                               {"1e2", "90", true},
+                                               {" ", "90", true},
+                                               {"99", "99", false},
+                                               {" 80 ", "80", false},
+                                               {"+7", "7", false}}) {
         const FieldOutcome outcome = CheckConfidenceLevel(typed, 90);
-        EXPECT_TRUE(outcome.corrected) << typed;
-        EXPECT_EQ(outcome.text, corrected) << typed;
-        EXPECT_EQ(outcome.message, "The confidence level must be a whole number from 1 to 99");
-    }
-    for (const auto& [fine, level] : {std::pair{"1", "1"}, std::pair{"99", "99"},
-                                      std::pair{" 80 ", "80"}, std::pair{"+7", "7"}}) {
-        const FieldOutcome outcome = CheckConfidenceLevel(fine, 90);
-        EXPECT_FALSE(outcome.corrected) << fine;
-        EXPECT_EQ(outcome.text, level) << fine;
-        EXPECT_TRUE(outcome.message.empty()) << fine;
+        EXPECT_EQ(outcome.corrected, refused) << typed;
+        EXPECT_EQ(outcome.text, text) << typed;
+        EXPECT_EQ(outcome.message.empty(), !refused) << typed;
     }
 }
 
-// --- One interval ------------------------------------------------------------------------------
-
-TEST_F(IntervalSeriesTest, IntervalsWithSigmaKnownUnknownAndBinomial) {
-    g_popMean = 5.0f;
-    g_popSD = 1.5f;
-    g_ciCriticalValue = 1.96f;
-    // sigma known: 5.2 -+ 1.96 x 1.5 / 5 = 5.2 -+ 0.588.
-    Interval iv = IntervalOfSample(25, 5.2f, 1.3f);
-    EXPECT_TRUE(iv.hasEnds);
-    EXPECT_NEAR(iv.low, 4.612, 1e-5);
-    EXPECT_NEAR(iv.high, 5.788, 1e-5);
-    EXPECT_TRUE(iv.contains);
-    EXPECT_FALSE(IntervalOfSample(25, 5.7f, 1.3f).contains); // 5.112 .. 6.288
-
-    // sigma unknown: the sample's own s, 4.2 -+ 2 x 2 / 4.
-    g_ciSigmaKnown = 0;
-    g_ciCriticalValue = 2.0f;
-    iv = IntervalOfSample(16, 4.2f, 2.0f);
-    EXPECT_NEAR(iv.low, 3.2, 1e-6);
-    EXPECT_NEAR(iv.high, 5.2, 1e-6);
-    EXPECT_TRUE(iv.contains);
-    // One value per sample: no interval, never containing, whatever the sides.
-    for (int oneSided : {0, 1})
-        for (int lowEnd : {0, 1}) {
-            g_ciOneSided = oneSided;
-            g_ciLowEnd = lowEnd;
-            iv = IntervalOfSample(1, 5.0f, -1.0f);
-            EXPECT_FALSE(iv.hasEnds || iv.contains) << oneSided << lowEnd;
-            EXPECT_EQ(iv.centre, 5.0f);
-        }
-    // No sample size: no interval either, and no division by zero.
-    g_ciOneSided = 0;
-    g_ciSigmaKnown = 1;
-    EXPECT_FALSE(IntervalOfSample(0, 5.0f, 1.0f).hasEnds);
-    // t needs two values a sample, sigma known or not.
-    g_ciUseZ = 0;
-    EXPECT_FALSE(IntervalOfSample(1, 5.0f, -1.0f).hasEnds);
-    EXPECT_TRUE(IntervalOfSample(2, 5.0f, 1.0f).hasEnds);
-    g_ciUseZ = 1;
-
-    // Binomial: p-hat 0.4 of 50, sigma from p-hat whatever the setting, all x 10:
-    // 4 -+ 1.96 x sqrt(0.24 / 50) x 10 = 4 -+ 1.357928; the true p 0.5 is 5.
-    g_isBinomial = 1;
-    g_popMean = 0.5f;
-    g_popSD = 0.5f;
-    g_ciCriticalValue = 1.96f;
-    for (int known : {0, 1}) {
-        g_ciSigmaKnown = known;
-        iv = IntervalOfSample(50, 0.4f, 0.49f);
-        EXPECT_NEAR(iv.centre, 4.0, 1e-6);
-        EXPECT_NEAR(iv.low, 2.642072, 1e-5);
-        EXPECT_NEAR(iv.high, 5.357928, 1e-5);
-        EXPECT_TRUE(iv.contains);
-    }
-    // A sample of all ones has no spread: a point at 10.
-    iv = IntervalOfSample(50, 1.0f, 0.0f);
-    EXPECT_EQ(iv.low, 10.0f);
-    EXPECT_EQ(iv.high, 10.0f);
-    EXPECT_FALSE(iv.contains);
-}
-
-TEST_F(IntervalSeriesTest, OneSidedIntervalsAndEndsEqualToTheMean) {
-    g_popMean = 5.0f;
-    g_popSD = 2.5f;            // standard error 0.5 with n = 25
-    g_ciCriticalValue = 0.25f; // half-width 0.125, exact in binary
+TEST_F(IntervalSeriesTest, IntervalOfOneSample) {
     struct Case {
-        int oneSided, lowEnd;
-        float mean;
+        const char* what;
+        int binomial, sigmaKnown, useZ, oneSided, lowEnd, n;
+        float mean, sd, critical;
+        bool hasEnds;
+        double low, high; // worked out by hand
         bool contains;
     };
+    // mu 5 (binomial p 0.5 is 5), sigma 2.5: a standard error of 0.5 at n 25.
     const Case cases[] = {
-        {0, 0, 5.125f, true}, // low end equals the mean: inside
-        {0, 0, 4.875f, true}, // high end equals the mean: inside
-        {0, 0, 5.126f, false}, {0, 0, 4.874f, false}, {1, 0, 4.875f, true}, // high end only, equal
-        {1, 0, 4.0f, false},   {1, 0, 9.0f, true},                          // no low end
-        {1, 1, 5.125f, true},                                               // low end only, equal
-        {1, 1, 6.0f, false},   {1, 1, 1.0f, true},                          // no high end
+        {"sigma known", 0, 1, 1, 0, 0, 25, 5.2f, 1.3f, 1.96f, true, 4.22, 6.18, true},
+        {"sigma unknown: s / 4", 0, 0, 1, 0, 0, 16, 4.2f, 2.0f, 2.0f, true, 3.2, 5.2, true},
+        {"low end on mu", 0, 1, 1, 0, 0, 25, 5.125f, 1, 0.25f, true, 5.0, 5.25, true},
+        {"high end on mu", 0, 1, 1, 0, 0, 25, 4.875f, 1, 0.25f, true, 4.75, 5.0, true},
+        {"just above", 0, 1, 1, 0, 0, 25, 5.126f, 1, 0.25f, true, 5.001, 5.251, false},
+        {"high end only, on mu", 0, 1, 1, 1, 0, 25, 4.875f, 1, 0.25f, true, 4.75, 5.0, true},
+        {"low end only, on mu", 0, 1, 1, 1, 1, 25, 5.125f, 1, 0.25f, true, 5.0, 5.25, true},
+        {"low end only, above", 0, 1, 1, 1, 1, 25, 6.0f, 1, 0.25f, true, 5.875, 6.125, false},
+        {"low end only, far down", 0, 1, 1, 1, 1, 25, 1.0f, 1, 0.25f, true, 0.875, 1.125, true},
+        {"one value, sigma unknown", 0, 0, 1, 0, 0, 1, 5.0f, -1, 1.96f, false, 0, 0, false},
+        {"no sample size", 0, 1, 1, 0, 0, 0, 5.0f, 1, 1.96f, false, 0, 0, false},
+        {"t, one value", 0, 1, 0, 0, 0, 1, 5.0f, -1, 1.96f, false, 0, 0, false},
+        {"t, two values", 0, 1, 0, 0, 0, 2, 5.0f, 1, 1.0f, true, 3.232233, 6.767767, true},
+        // sqrt(0.4 x 0.6 / 50) x 1.96 x 10 = 1.357928, whatever sigma's setting.
+        {"binomial", 1, 1, 1, 0, 0, 50, 0.4f, 0.49f, 1.96f, true, 2.642072, 5.357928, true},
+        {"binomial, unknown", 1, 0, 1, 0, 0, 50, 0.4f, 0.49f, 1.96f, true, 2.642072, 5.357928,
+         true},
+        {"binomial, all ones", 1, 1, 1, 0, 0, 50, 1.0f, 0.0f, 1.96f, true, 10.0, 10.0, false},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        g_isBinomial = c.binomial;
+        g_popMean = c.binomial ? 0.5f : 5.0f;
+        g_popSD = 2.5f;
+        g_ciSigmaKnown = c.sigmaKnown;
+        g_ciUseZ = c.useZ;
         g_ciOneSided = c.oneSided;
         g_ciLowEnd = c.lowEnd;
-        EXPECT_EQ(IntervalOfSample(25, c.mean, 1.0f).contains, c.contains)
-            << c.oneSided << c.lowEnd << " " << c.mean;
+        g_ciCriticalValue = c.critical;
+        const Interval iv = IntervalOfSample(c.n, c.mean, c.sd);
+        EXPECT_EQ(iv.hasEnds, c.hasEnds);
+        EXPECT_EQ(iv.contains, c.contains);
+        EXPECT_NEAR(iv.centre, c.binomial ? 10 * c.mean : c.mean, 1e-5);
+        if (c.hasEnds) {
+            EXPECT_NEAR(iv.low, c.low, 1e-5);
+            EXPECT_NEAR(iv.high, c.high, 1e-5);
+        }
     }
-    // Through the settings: 20 % two-sided is z = 0.25.
-    g_ciOneSided = 0;
-    Critical("25", "20");
-    EXPECT_EQ(g_ciCriticalValue, 0.25f);
 }
-
-// --- Coverage
-// -------------------------------------------------------------------------------------
 
 TEST_F(IntervalSeriesTest, CoverageCountsAndTheirTexts) {
-    CoverageTexts texts = UpdateCoverageCounts(25);
-    EXPECT_EQ(texts.numIn + "|" + texts.numOut + "|" + texts.pctIn + "|" + texts.pctOut,
-              "0|0|0%|0%");
-
+    EXPECT_EQ(Counts(25), "0|0|0%|0%");
     g_popMean = 5.0f;
     g_popSD = 2.5f;
-    g_ciCriticalValue = 0.25f;
-    // In: 5.0, 5.125 (end equal), 4.9; out: 6.0, 3.0, 5.2. Sorting does not
-    // change the count.
-    SetSeries({{5.0f, 1}, {6.0f, 1}, {5.125f, 1}, {3.0f, 1}, {4.9f, 1}, {5.2f, 1}});
-    for (int sorted : {0, 1}) {
-        g_sortByMeans = sorted;
-        texts = UpdateCoverageCounts(25);
-        EXPECT_EQ(g_ciInCount, 3);
-        EXPECT_EQ(g_ciOutCount, 3);
-        EXPECT_EQ(texts.pctIn + "|" + texts.pctOut, "50%|50%");
+    g_ciCriticalValue = 0.25f; // half-width 0.125 at n 25
+    // In: 5.0, 5.125 (end on mu), 4.9; out: 6.0, 3.0, 5.2, 9.0. Sorting does
+    // not change the counts; 3 of 7 is 42.857 %, shown without decimals.
+    const float means[] = {5.0f, 6.0f, 5.125f, 3.0f, 4.9f, 5.2f, 9.0f};
+    const int sorted[] = {4, 5, 1, 3, 6, 2, 7};
+    g_samplesDrawn = 7;
+    for (int r = 1; r <= 7; ++r) {
+        g_sampleStore[r].mean = means[r - 1];
+        g_sampleStore[r].sd = 1.0f;
+        g_sortedMeanSampleNo[r] = sorted[r - 1];
+        g_sortedMeans[r] = means[sorted[r - 1] - 1];
     }
-    // Seven samples: 3 of 7 is 42.857 %, shown without decimals.
-    SetSeries({{5.0f, 1}, {6.0f, 1}, {5.125f, 1}, {3.0f, 1}, {4.9f, 1}, {5.2f, 1}, {9.0f, 1}});
-    texts = UpdateCoverageCounts(25);
-    EXPECT_EQ(texts.numIn + "|" + texts.numOut + "|" + texts.pctIn + "|" + texts.pctOut,
-              "3|4|43%|57%");
-
+    for (int order : {0, 1}) {
+        g_sortByMeans = order;
+        EXPECT_EQ(Counts(25), "3|4|43%|57%");
+    }
     // sigma unknown with one value per sample: nothing is covered.
     g_ciSigmaKnown = 0;
-    SetSeries({{5.0f, -1}, {5.1f, -1}});
-    texts = UpdateCoverageCounts(1);
-    EXPECT_EQ(texts.numIn + "|" + texts.numOut + "|" + texts.pctIn + "|" + texts.pctOut,
-              "0|2|0%|100%");
+    g_sampleStore[1].sd = g_sampleStore[2].sd = -1.0f;
+    g_samplesDrawn = 2;
+    EXPECT_EQ(Counts(1), "0|2|0%|100%");
 }
 
-// --- Row order and selection
-// -----------------------------------------------------------------------
-
-TEST_F(IntervalSeriesTest, SwitchingTheOrderKeepsTheSelectedSample) {
-    // Means 5, 3, 7, 3: sorted 3 (sample 4, the newer first), 3 (2), 5 (1), 7 (3).
-    SetSeries({{5, 1}, {3, 1}, {7, 1}, {3, 1}});
-    EXPECT_EQ(std::vector<int>(g_sortedMeanSampleNo + 1, g_sortedMeanSampleNo + 5),
-              (std::vector<int>{4, 2, 1, 3}));
-    for (int sample = 1; sample <= 4; ++sample) {
-        g_sortByMeans = 0;
-        SelectRow(sample);
-        EXPECT_EQ(g_sortedMeanSampleNo[g_selectedPos], sample);
-        SetSortByMeans(1);
-        EXPECT_EQ(SampleOfRow(g_selectedSampleNo), sample);
-        EXPECT_EQ(g_sortedMeans[g_selectedSampleNo], g_sampleStore[sample].mean);
-        SetSortByMeans(0);
-        EXPECT_EQ(g_selectedSampleNo, sample);
-    }
-    // A row picked in the sorted order is its sorted position.
-    SetSortByMeans(1);
-    SelectRow(3);
-    EXPECT_EQ(g_selectedPos, 3);
-    EXPECT_EQ(SampleOfRow(3), 1);
-    EXPECT_EQ(IntervalOf(25, 3).centre, 5.0f);
-    SetSortByMeans(0);
-    EXPECT_EQ(g_selectedSampleNo, 1);
-    EXPECT_TRUE(SelectedRowValid());
-    g_samplesDrawn = 0; // the series ended under the selection
-    EXPECT_FALSE(SelectedRowValid());
-}
-
-TEST_F(IntervalSeriesTest, PossibleMuIsPlausibleInsideTheSelectedInterval) {
-    g_ciSelLow = 4.0f;
-    g_ciSelHigh = 6.0f;
-    struct Case {
+TEST_F(IntervalSeriesTest, PossibleMuIsPlausibleInsideTheSelectedIntervalAsShown) {
+    const struct {
         int oneSided, lowEnd;
-        float m;
+        float low, high, m;
         int plausible;
-    };
-    const Case cases[] = {{0, 0, 5.0f, 1},  {0, 0, 4.0f, 1}, {0, 0, 6.0f, 1},
-                          {0, 0, 6.01f, 0}, {0, 0, 3.9f, 0}, {1, 0, 1.0f, 1},
-                          {1, 0, 6.5f, 0},  {1, 1, 9.0f, 1}, {1, 1, 3.0f, 0}};
-    for (const Case& c : cases) {
+    } cases[] = {{0, 0, 4, 6, 5.0f, 1},
+                 {0, 0, 4, 6, 4.0f, 1},
+                 {0, 0, 4, 6, 6.0f, 1},
+                 {0, 0, 4, 6, 6.01f, 0},
+                 {0, 0, 4, 6, 3.9f, 0},
+                 {1, 0, 4, 6, 1.0f, 1},
+                 {1, 0, 4, 6, 6.5f, 0},
+                 {1, 1, 4, 6, 9.0f, 1},
+                 {1, 1, 4, 6, 3.0f, 0},
+                 // Judged as shown: ends 1.114 and 2.056 read 1.11 and 2.06, and a
+                 // possible mean typed as either lies inside.
+                 {0, 0, 1.114f, 2.056f, 2.06f, 1},
+                 {0, 0, 1.114f, 2.056f, 1.11f, 1},
+                 {0, 0, 1.114f, 2.056f, 2.07f, 0},
+                 {0, 0, 1.114f, 2.056f, 1.10f, 0}};
+    for (const auto& c : cases) {
         g_ciOneSided = c.oneSided;
         g_ciLowEnd = c.lowEnd;
+        g_ciSelLow = c.low;
+        g_ciSelHigh = c.high;
         g_ciPopMean = c.m;
         IsPlausible();
         EXPECT_EQ(g_ciPlausible, c.plausible) << c.oneSided << c.lowEnd << " " << c.m;
     }
-    // The shown scale decides: shown = (x - 5) x 10 + 100.
-    g_ciOneSided = 0;
-    g_dispFromMean = 5.0f;
-    g_dispScale = 10.0f;
-    g_dispToMean = 100.0f;
-    g_ciSelLow = 95.0f;
-    g_ciSelHigh = 105.0f;
-    g_ciPopMean = 5.4f; // shown 104
-    IsPlausible();
-    EXPECT_EQ(g_ciPlausible, 1);
-    // Judged as shown: ends 1.114 and 2.056 read 1.11 and 2.06, and a
-    // possible mean typed as either lies inside.
-    g_dispScale = 1.0f;
-    g_dispFromMean = g_dispToMean = 0.0f;
-    g_ciSelLow = 1.114f;
-    g_ciSelHigh = 2.056f;
-    for (const auto& [m, plausible] :
-         {std::pair{2.06f, 1}, std::pair{1.11f, 1}, std::pair{2.07f, 0}, std::pair{1.10f, 0}}) {
-        g_ciPopMean = m;
-        IsPlausible();
-        EXPECT_EQ(g_ciPlausible, plausible) << m;
-    }
     // A selected sample without an interval holds no mean.
+    g_ciOneSided = 0;
     g_ciSelHasEnds = 0;
     IsPlausible();
     EXPECT_EQ(g_ciPlausible, 0);
 }
-
-// --- One large run
-// ------------------------------------------------------------------------------------
 
 TEST_F(IntervalSeriesTest, NinetyFivePercentIntervalsCoverAboutNinetyFivePercent) {
     SetPopulationGeometry(300, 432);
@@ -467,4 +300,189 @@ TEST_F(IntervalSeriesTest, NinetyFivePercentIntervalsCoverAboutNinetyFivePercent
     EXPECT_LE(covered, 95.6);
     EXPECT_EQ(g_ciInCount + g_ciOutCount, kMaxSamples);
     EXPECT_EQ(texts.pctIn, "95%");
+}
+
+// --- Where things stand ------------------------------------------------------------------
+
+TEST_F(IntervalSeriesTest, RowsStandTwoUnitsApartWithClippedEnds) {
+    // A page shows 211 rows at most, fewer at the series' end.
+    g_samplesDrawn = 300;
+    EXPECT_EQ(std::vector<int>({RowY(1), RowY(211), LastRowOnPage()}),
+              std::vector<int>({430, 10, 211}));
+    g_ciFirstSample = 211;
+    EXPECT_EQ(std::vector<int>({RowY(211), LastRowOnPage()}), std::vector<int>({430, 300}));
+    // x = 190 + trunc(28.9 v); past the axis, and on the open side of a
+    // one-sided interval, the line runs to the axis' end (190 or 479).
+    const struct {
+        int oneSided, lowEnd;
+        Interval iv;
+        int xLow, xCentre, xHigh;
+    } cases[] = {
+        {0, 0, {true, 5.0f, 4.0f, 6.0f, true}, 305, 334, 363},
+        {0, 0, {true, 0.5f, -1.0f, 12.0f, true}, 190, 204, 479},
+        {0, 0, {true, 5.0f, -1e30f, 1e30f, true}, 190, 334, 479}, // no overflow
+        {1, 0, {true, 5.0f, 4.0f, 6.0f, true}, 190, 334, 363},
+        {1, 1, {true, 5.0f, 4.0f, 6.0f, true}, 305, 334, 479},
+        // Shorter than the centre mark: a pixel past it either side.
+        {0, 0, {true, 5.0f, 4.999f, 5.001f, false}, 332, 334, 336},
+    };
+    for (const auto& c : cases) {
+        g_ciOneSided = c.oneSided;
+        g_ciLowEnd = c.lowEnd;
+        const RowLine line = LineOfRow(c.iv, 211);
+        EXPECT_TRUE(line.drawLine && line.y == 430);
+        EXPECT_EQ(std::vector<int>({line.xLow, line.xCentre, line.xHigh}),
+                  std::vector<int>({c.xLow, c.xCentre, c.xHigh}))
+            << c.iv.low << " " << c.iv.high;
+    }
+    EXPECT_FALSE(LineOfRow(Interval{false, 5.0f, 5.0f, 5.0f, false}, 1).drawLine);
+}
+
+TEST_F(IntervalSeriesTest, AClickOrAKeySelectsARowOrDropsTheSelection) {
+    EXPECT_EQ(SteppedRow(1), 0); // no series
+    RisingSeries(300);
+    const int cases[][3] = {// first row on the page, y clicked, row selected (0: dropped)
+                            {1, 430, 1},    {1, 428, 2},
+                            {1, 9, 211},    {1, 432, 1}, // row 0 counts as 1
+                            {1, 434, 0},                 // below the first row
+                            {211, 250, 0},               // past sample 300
+                            {211, 252, 300}};
+    for (const auto& [first, y, row] : cases) {
+        g_ciFirstSample = first;
+        g_sampleSelected = 1;
+        EXPECT_EQ(SelectRowAt(y), row != 0) << first << " " << y;
+        EXPECT_EQ(g_sampleSelected, row != 0 ? 1 : 0) << first << " " << y;
+        if (row) EXPECT_EQ(g_selectedSampleNo, row) << first << " " << y;
+    }
+    // A key with none selected takes the page's first row.
+    g_ciFirstSample = 290;
+    g_sampleSelected = 0;
+    EXPECT_EQ(SteppedRow(1), 290);
+}
+
+TEST_F(IntervalSeriesTest, SelectedIntervalInTheStrip) {
+    RisingSeries(3);
+    g_sampleStore[2].mean = g_sortedMeans[2] = 5.2f;
+    g_popMean = 5.0f;
+    g_popSD = 1.5f;
+    g_ciCriticalValue = 1.96f;
+    EXPECT_FALSE(ComputeSelectedStrip(25).shown); // nothing selected yet
+    SelectRow(2);
+    // 5.2 -+ 0.588: x(v) = 70 + trunc(40 v); 5.2f is a hair below 5.2.
+    SelectedStrip s = ComputeSelectedStrip(25);
+    ASSERT_TRUE(s.shown && s.showLow && s.showHigh);
+    EXPECT_EQ(s.lowText + " " + s.highText + " " + s.centreText + " " + s.sText,
+              "low = 4.61 high = 5.79 5.20 s = 1.30");
+    EXPECT_NEAR(g_ciSelLow, 4.612, 1e-5);
+    EXPECT_NEAR(g_ciSelHigh, 5.788, 1e-5);
+    // The bar starts at 70 + trunc(184.48 + 2).
+    EXPECT_EQ(std::vector<int>({s.xLow, s.xHigh, s.xCentre, s.trueX, s.barLeft, s.barRight}),
+              std::vector<int>({254, 301, 277, 270, 256, 301}));
+    EXPECT_EQ(std::vector<int>({s.baseY, s.barY, s.endTextY, s.centreTextY}),
+              std::vector<int>({525, 500, 461, 478}));
+    // Texts: the low one ends 2 left of its end (or, with no room, starts at
+    // the edge, whole); the centre one is centred 3 units left.
+    EXPECT_EQ(std::vector<int>({LowTextLeft(s, 50), LowTextLeft(s, 300), CentreTextLeft(s, 30)}),
+              std::vector<int>({254 - 2 - 50, 2, 277 - 18}));
+    // One-sided: only the drawn end, the bar open to the axis' end.
+    g_ciOneSided = 1;
+    s = ComputeSelectedStrip(25);
+    EXPECT_TRUE(!s.showLow && s.showHigh && s.barLeft == 70);
+    g_ciLowEnd = 1;
+    s = ComputeSelectedStrip(25);
+    EXPECT_TRUE(s.showLow && !s.showHigh && s.barRight == 479);
+    // Ends beyond the axis: 1 -+ 9.8 with n = 1; a high end's text that would
+    // pass the graph's edge (487) moves in to end at 489 - 12.
+    g_ciOneSided = 0;
+    g_popSD = 5.0f;
+    g_sampleStore[2].mean = g_sortedMeans[2] = 1.0f;
+    s = ComputeSelectedStrip(1);
+    EXPECT_EQ(s.lowText, "low = -8.80");
+    EXPECT_TRUE(LowTextLeft(s, 60) == 2 && s.barLeft == 70 && s.barRight == 479);
+    EXPECT_EQ(HighTextLeft(s, 60), 489 - 12 - 60);
+    g_popSD = 0.5f;
+    g_sampleStore[2].mean = g_sortedMeans[2] = 9.0f; // high 9.98: x = 469
+    s = ComputeSelectedStrip(1);
+    EXPECT_EQ(HighTextLeft(s, 5), 469);
+    EXPECT_EQ(HighTextLeft(s, 20), 489 - 12 - 20);
+    // A sample of one value with sigma unknown shows only its centre.
+    g_ciSigmaKnown = 0;
+    g_sampleStore[2].sd = -1.0f;
+    s = ComputeSelectedStrip(1);
+    EXPECT_TRUE(s.shown && !s.interval.hasEnds && !s.showLow && !s.showHigh);
+    EXPECT_EQ(s.sText, "s =");
+    EXPECT_EQ(g_ciSelHasEnds, 0);
+}
+
+TEST_F(IntervalSeriesTest, AcceptanceRegionOutlineBoundsAndVerdict) {
+    // sigma 2, n 16: A = 40 x 0.5 = 20 pixels per standard error; D = trunc(39.2).
+    g_popSD = 2.0f;
+    g_ciCriticalValue = 1.96f;
+    g_ciPopMean = 5.0f;
+    g_ciSelLow = 4.0f;
+    g_ciSelHigh = 6.0f;
+    PossibleMuFigure f = ComputePossibleMu(16);
+    ASSERT_TRUE(f.hasCurve);
+    EXPECT_EQ(std::vector<int>({f.xCentre, f.baseY, f.halfWidth, f.peakY}),
+              std::vector<int>({270, 536, 39, 536 - 75}));
+    // Up from the base at 231, along the curve in steps of 2 to 309, down
+    // again; 75 exp(-39^2 / 800) = 11.2.
+    ASSERT_EQ(f.outline.size(), 42u);
+    EXPECT_EQ(f.outline.front(), (PixelPoint{231, 536}));
+    EXPECT_EQ(f.outline[40], (PixelPoint{309, 536 - 11}));
+    EXPECT_EQ(f.outline.back(), (PixelPoint{309, 536}));
+    // The purple bounds, 3 below the curve, down to 32 above the bottom.
+    EXPECT_EQ(std::vector<int>(
+                  {f.leftBoundX, f.rightBoundX, f.leftBoundTop, f.rightBoundTop, f.boundBottom}),
+              std::vector<int>({231, 311, 536 - 11 + 3, 536 - 9 + 3, 540 - 32}));
+    EXPECT_EQ(f.muText, "\u03bc = 5.00");
+    // Ends left from an interval shown before judge nothing: no selection, no verdict.
+    EXPECT_FALSE(f.verdict);
+    RisingSeries(1);
+    SelectRow(1);
+    f = ComputePossibleMu(16);
+    EXPECT_STREQ(f.textLines[0], "PLAUSIBLE");
+    // Left of the curve, 2 standard errors off, while it fits; else right.
+    EXPECT_EQ(PlausibilityColumnLeft(f, 100), 270 - 40 - 6 - 100);
+    g_ciPopMean = 0.25f;
+    f = ComputePossibleMu(16);
+    EXPECT_STREQ(f.textLines[2], "NOT PLAUSIBLE");
+    EXPECT_EQ(PlausibilityColumnLeft(f, 100), 80 + 41 + 6);
+    // sigma 0 or no sample size: no curve, no division by zero; a 60 x 60
+    // window has 4 strip pixels per unit, and the steps stay 1 pixel.
+    g_popSD = 0.0f;
+    EXPECT_FALSE(ComputePossibleMu(16).hasCurve);
+    g_popSD = 2.0f;
+    EXPECT_FALSE(ComputePossibleMu(0).hasCurve);
+    SetConfIntervalLayout(60, 60);
+    const PossibleMuFigure tiny = ComputePossibleMu(1);
+    EXPECT_TRUE(tiny.hasCurve && tiny.regionStep == 1 && tiny.curveStep == 1);
+}
+
+TEST_F(IntervalSeriesTest, APossibleMeanTypedOrDraggedStaysOnTheAxisOfItsLabel) {
+    // Typed on the scale of its label (shown as mean 100, SD 15; a proportion
+    // as a proportion), held to the axis; slips change nothing.
+    const struct {
+        int binomial;
+        float scale, toMean;
+        const char* typed;
+        float internal;
+        const char* label;
+    } typed[] = {{0, 1, 0, "6.37", 6.37f, "6.37"},
+                 {0, 1, 0, "12", 10.0f, "10.00"},
+                 {0, 15, 100, "85", 4.0f, "85.00"},
+                 {1, 1, 0, "0.35", 0.35f, "0.35"},
+                 {1, 1, 0, "-1", 0.0f, "0.00"}};
+    for (const auto& t : typed) {
+        g_isBinomial = t.binomial;
+        g_dispScale = t.scale;
+        g_dispFromMean = t.toMean ? 5.0f : 0.0f;
+        g_dispToMean = t.toMean;
+        ASSERT_TRUE(SetPossibleMuFromTyped(t.typed)) << t.typed;
+        EXPECT_FLOAT_EQ(g_ciPopMean, t.internal) << t.typed;
+        EXPECT_EQ(PossibleMuNumberText(), t.label) << t.typed;
+    }
+    for (const char* slip : {"", "p", "inf", "0.3.5"})
+        EXPECT_FALSE(SetPossibleMuFromTyped(slip)) << slip;
+    EXPECT_EQ(g_ciPopMean, 0.0f);
 }
