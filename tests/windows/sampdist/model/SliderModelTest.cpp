@@ -261,12 +261,12 @@ TEST_F(SliderModel, OffTheAxisTheyComeBackToTheNearerEnd) {
     KeepSlidersOnAxis();
     EXPECT_FLOAT_EQ(g_leftSliderZ, -5.0f);
     EXPECT_FLOAT_EQ(g_rightSliderZ, 5.0f);
-    // At the finest width the whole axis ends at 0.05 x 202 = 10.1.
+    // At the finest width the axis' last position ends at 7.5 + 365 / 140.
     Width(BinWidth::Finest);
     OneSlider();
     g_leftSliderZ = 5.3f;
     KeepSlidersOnAxis();
-    EXPECT_NEAR(SliderThreshold(g_leftSliderZ), 10.1f, 0.02f);
+    EXPECT_NEAR(SliderThreshold(g_leftSliderZ), 7.5 + 365.0 / 140, 0.004);
 }
 
 TEST_F(SliderModel, TheCountStartsAtTheNumberTheLabelShows) {
