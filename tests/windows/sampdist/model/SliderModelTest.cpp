@@ -5,8 +5,6 @@
 
 #include "core/Population.h"
 
-#include <cmath>
-
 using SliderModel = SampDistModelTest;
 
 TEST_F(SliderModel, ADragFollowsTheMouseWithinTheAxisOrTheHandleHides) {
@@ -20,21 +18,18 @@ TEST_F(SliderModel, ADragFollowsTheMouseWithinTheAxisOrTheHandleHides) {
     DragTo(g_sdAxisRight);
     Step(10);
     EXPECT_EQ(SliderAxisPixel(true, 1), g_sdAxisRight);
-    // Shown from one unit left of the axis start to the value under the
-    // axis' right end, 10.43, where a drag stops.
-    for (auto [z, hidden] : {std::pair{-6.0f, 0}, {5.2f, 0}, {5.4f, 0}, {5.5f, 1}}) {
+    // Shown from one unit left of the axis start to 10.43 under its right end.
+    for (auto [z, hidden] : {std::pair{-6.0f, 0}, {5.4f, 0}, {5.5f, 1}}) {
         g_leftSliderZ = z;
         PlaceLeftSlider(1);
         EXPECT_EQ(g_leftSliderHidden, hidden) << z;
         EXPECT_EQ(g_leftSliderRect.IsEmpty(), hidden == 1) << z; // nothing left to grab
     }
-    // Width 0.1 at position 31 shows 3.0 .. 8.1 at 70 pixels a unit.
-    Width(BinWidth::Narrow, 31);
+    Width(BinWidth::Narrow, 31); // 3.0 .. 8.1 at 70 pixels a unit
     g_rightSliderZ = -3.0f;
     PlaceRightSlider(31);
     EXPECT_EQ(g_rightSliderRect.left, 251 + 1 - 70 - 2);
-    // Without a standard error z is 0 rather than a division by 0.
-    g_popSD = 0.0f;
+    g_popSD = 0.0f; // without a standard error z is 0, not a division by 0
     DragTo(PixelOf(8.0f));
     EXPECT_FLOAT_EQ(g_leftSliderZ, 0.0f);
 }
@@ -45,19 +40,15 @@ TEST_F(SliderModel, TwoSlidersKeepTheirOrderOrMirrorAboutTheMean) {
     g_leftSliderZ = -1.0f;
     g_rightSliderZ = 1.0f;
     RecomputeSliderValues();
-    // The left one stops 0.01 short of the right one, or on it; and back.
-    DragTo(PixelOf(7.0f));
+    DragTo(PixelOf(7.0f)); // the left one stops 0.01 short of the right one
     EXPECT_FLOAT_EQ(g_leftSliderZ, 0.99f);
     DragTo(PixelOf(6.0f));
     EXPECT_FLOAT_EQ(g_leftSliderZ, 1.0f);
     DragTo(PixelOf(3.0f), false);
-    EXPECT_FLOAT_EQ(g_rightSliderZ, 1.01f);
     EXPECT_FLOAT_EQ(g_rightSliderValue, 6.01f);
-    // Choosing the mode again puts a crossed pair back in order, 0.1 apart.
-    g_leftSliderZ = 0.5f;
+    g_leftSliderZ = 0.5f; // the mode chosen again puts a crossed pair in order
     g_rightSliderZ = 0.2f;
     TwoSlidersSeparate();
-    EXPECT_FLOAT_EQ(g_leftSliderZ, 0.1f);
     EXPECT_FLOAT_EQ(g_leftSliderValue, 5.1f);
 
     g_leftSliderZ = 1.5f;
@@ -67,35 +58,27 @@ TEST_F(SliderModel, TwoSlidersKeepTheirOrderOrMirrorAboutTheMean) {
     EXPECT_FLOAT_EQ(g_rightSliderValue, 6.5f);
     DragTo(PixelOf(3.0f));
     EXPECT_FLOAT_EQ(g_rightSliderZ, 2.0f);
-    DragTo(PixelOf(6.0f), false);
-    EXPECT_FLOAT_EQ(g_leftSliderValue, 4.0f);
     Step(7, false);
     EXPECT_FLOAT_EQ(g_leftSliderZ, -g_rightSliderZ);
-    // Dragged across the mean the pair meets there instead of swapping sides.
-    DragTo(PixelOf(6.0f));
-    EXPECT_FLOAT_EQ(g_leftSliderZ, 0.0f);
-    EXPECT_FLOAT_EQ(g_rightSliderZ, 0.0f);
+    DragTo(PixelOf(6.0f)); // across the mean the pair meets there
+    EXPECT_EQ(std::pair(g_leftSliderZ, g_rightSliderZ), std::pair(0.0f, 0.0f));
     OneSlider();
     EXPECT_EQ(g_oneSlider + 2 * g_slidersTandem, 1);
 }
 
 TEST_F(SliderModel, SampleSizeKeepsValuesOrStandardErrors) {
-    // Observed values: the slider stays at 6 on the axis, its z follows.
-    g_leftSliderZ = 1.0f;
+    g_leftSliderZ = 1.0f; // observed values: the slider stays at 6, z follows
     g_leftSliderValue = 6.0f;
     EXPECT_EQ(SampleSize("16"), 16);
     EXPECT_EQ(width, "0.500");
     EXPECT_FLOAT_EQ(g_leftSliderZ, 2.0f);
-    // z values: the slider keeps z = 2 and moves on the axis.
-    g_showZValues = 1;
+    g_showZValues = 1; // z values: the slider keeps z = 2 and moves
     SampleSize("4");
     EXPECT_FLOAT_EQ(g_leftSliderValue, 7.0f);
-    // No usable sample size: empty readout, standard error as it was.
-    EXPECT_EQ(SampleSize("-3"), -3);
+    EXPECT_EQ(SampleSize("-3"), -3); // unusable: empty readout, SE as it was
     EXPECT_TRUE(width.empty() && g_standardError == 1.0f);
-    // Without a standard error the slider keeps its z rather than becoming "nan".
     g_showZValues = 0;
-    g_popSD = 0.0f;
+    g_popSD = 0.0f; // without a standard error z stays, not "nan"
     SampleSize("4");
     EXPECT_EQ(width, "0.000");
     EXPECT_FLOAT_EQ(g_leftSliderZ, 2.0f);
@@ -161,18 +144,12 @@ TEST_F(SliderModel, EachKeyStepIsOnePixelAtEveryWidth) {
         {BinWidth::Finest, 90, false}, {BinWidth::Medium, 1, true},  {BinWidth::Finest, 40, true}};
     for (const auto& [binWidth, scrollPos, binomial] : cases) {
         SCOPED_TRACE(static_cast<int>(binWidth));
-        if (binomial) {
-            g_isContinuous = 0;
-            g_isBinomial = 1;
-            g_popMean = 0.4f;
-            g_popSD = 0.4898979f;
-        }
+        if (binomial) g_isContinuous = 0, g_isBinomial = 1, g_popMean = 0.4f, g_popSD = 0.4899f;
         SampleSize("4");
         Width(binWidth, scrollPos);
-        const int pos = EffectiveScrollPos(scrollPos);
-        DragTo(g_sdAxisLeft + 40, true, pos);
-        const int start = SliderAxisPixel(true, pos);
-        ASSERT_EQ(start, g_sdAxisLeft + 40);
+        const int pos = EffectiveScrollPos(scrollPos), start = g_sdAxisLeft + 40;
+        DragTo(start, true, pos);
+        ASSERT_EQ(SliderAxisPixel(true, pos), start);
         for (int i = 1; i <= 120; ++i) {
             Step(1, true, pos);
             ASSERT_EQ(SliderAxisPixel(true, pos), start + i) << "step " << i;
@@ -215,27 +192,23 @@ TEST_F(SliderModel, ATypedNumberIsReadOnTheShownScaleAndASlipMovesNothing) {
         EXPECT_FALSE(Typed(typed)) << typed;
         EXPECT_FLOAT_EQ(g_leftSliderZ, 0.5f) << typed;
     }
-    // On a shown scale of mean 100 and one standard error 7.5.
-    g_dispFromMean = 5.0f;
+    g_dispFromMean = 5.0f; // a shown scale of mean 100 and one SE 7.5
     g_dispToMean = 100.0f;
     g_dispScale = 7.5f;
     ASSERT_TRUE(Typed("107.5"));
     EXPECT_NEAR(g_leftSliderZ, 1.0f, 1e-5);
     EXPECT_EQ(SliderNumberText(true), "107.50");
-    // A hair below a shown 0 reads 0.00, as any label of it does.
-    g_dispToMean = 0.0f;
+    g_dispToMean = 0.0f; // a hair below a shown 0 reads 0.00, as any label of it
     ASSERT_TRUE(Typed("-0.003"));
     EXPECT_EQ(SliderLabelText(g_leftSliderZ, false), "x = 0.00");
 }
 
 TEST_F(SliderModel, ANewShownScaleLeavesTheSliderWhereItStoodAgainstThePopulation) {
     ASSERT_TRUE(Typed("6.5")); // 1.5 standard errors above the mean
-    for (auto [mean, sd, label] : {std::tuple{100.0f, 15.0f, "x = 111.25"},
-                                   {0.0f, 1.0f, "x = 0.75"},
-                                   {50.0f, 10.0f, "x = 57.50"}}) {
+    for (auto [mean, sd, label] :
+         {std::tuple{100.0f, 15.0f, "x = 111.25"}, {0.0f, 1.0f, "x = 0.75"}}) {
         ASSERT_TRUE(SetDisplayTarget(mean, sd));
         SampleSize("4");
-        EXPECT_NEAR(g_leftSliderZ, 1.5f, 1e-4) << label;
         EXPECT_EQ(SliderLabelText(g_leftSliderZ, false), label);
     }
     ResetDisplayTransform(); // DEFAULT
@@ -244,23 +217,19 @@ TEST_F(SliderModel, ANewShownScaleLeavesTheSliderWhereItStoodAgainstThePopulatio
 }
 
 TEST_F(SliderModel, OffTheAxisTheyComeBackToTheNearerEnd) {
-    const float end = AxisPixelToValue(g_sdAxisRight, 1);
-    ASSERT_NEAR(end, 365.0f / 35, 0.01f);
-    g_leftSliderZ = 7.0f; // threshold 12
+    g_leftSliderZ = 7.0f; // threshold 12, past the end at 365 / 35
     KeepSlidersOnAxis();
-    EXPECT_FLOAT_EQ(g_leftSliderValue, end);
+    EXPECT_NEAR(g_leftSliderValue, 365.0 / 35, 0.01);
     TwoSlidersSeparate(); // each to its own end; on the axis they stay
     g_leftSliderZ = -9.0f;
     g_rightSliderZ = 2.5f;
     KeepSlidersOnAxis();
-    EXPECT_FLOAT_EQ(g_leftSliderZ, -5.0f);
-    EXPECT_FLOAT_EQ(g_rightSliderZ, 2.5f);
+    EXPECT_EQ(std::pair(g_leftSliderZ, g_rightSliderZ), std::pair(-5.0f, 2.5f));
     TwoSlidersTandem(); // mirrored as far out as the nearer end allows
     g_leftSliderZ = -6.0f;
     g_rightSliderZ = 6.0f;
     KeepSlidersOnAxis();
-    EXPECT_FLOAT_EQ(g_leftSliderZ, -5.0f);
-    EXPECT_FLOAT_EQ(g_rightSliderZ, 5.0f);
+    EXPECT_EQ(std::pair(g_leftSliderZ, g_rightSliderZ), std::pair(-5.0f, 5.0f));
     // At the finest width the axis' last position ends at 7.5 + 365 / 140.
     Width(BinWidth::Finest);
     OneSlider();
@@ -280,19 +249,20 @@ TEST_F(SliderModel, TheCountStartsAtTheNumberTheLabelShows) {
     ASSERT_EQ(SliderLabelText(g_leftSliderZ, false), "p = 0.100");
     SetSeries({{0.0f, 0.0f}, {0.1f, 0.3f}, {1.0f / 10, 0.3f}, {0.2f, 0.4f}});
     EXPECT_EQ(CountAtOrBelow(g_leftSliderZ), 3);
-    // On a shown scale of mean 100 and SE 7.5: 107.4999 reads 107.50, which is 6.
-    g_isBinomial = 0;
-    g_isContinuous = 1;
-    g_popMean = 5.0f;
-    g_popSD = 2.0f;
+    g_isBinomial = 0, g_isContinuous = 1, g_popMean = 5.0f, g_popSD = 2.0f;
     SampleSize("4");
+    // z values: a hair below the mean reads 0.00 and counts from the mean.
+    g_showZValues = 1;
+    EXPECT_DOUBLE_EQ(CountingThreshold(-1e-6f), 5.0);
+    // On a shown scale of mean 100 and SE 7.5: 107.4999 reads 107.50, which is 6.
+    g_showZValues = 0;
     g_dispFromMean = 5.0f;
     g_dispToMean = 100.0f;
     g_dispScale = 7.5f;
     EXPECT_NEAR(CountingThreshold(0.99999f), 6.0, 1e-9);
 }
 
-TEST_F(SliderModel, TheSplitKeepsTheSamplesBeyondTheColumnsApart) {
+TEST_F(SliderModel, TheSplitKeepsTheSamplesBeyondTheColumnsApartAndThoseWithoutT) {
     // t values of samples of 4 on the scale of the means: 5 + (m - 5) / (s / 2).
     g_showTValues = 1;
     g_sdSampleSize = 4;
@@ -321,15 +291,17 @@ TEST_F(SliderModel, TheSplitKeepsTheSamplesBeyondTheColumnsApart) {
     EXPECT_EQ(split.atOrBelowLeft[1], 1);
     Rebin("4");
     EXPECT_EQ(g_meanHistogram[1], 1);
-    EXPECT_EQ(Read("4", "8").actualNumber, "5");
+    const SliderReadouts r = Read("4", "8"); // of the 7 with a t value
+    EXPECT_EQ(r.actualNumber + " " + r.actualProportion, "5 0.7143");
+    EXPECT_EQ(SamplesWithoutStatisticNote(split),
+              "1 sample with s = 0 has no t value;\ncounts and proportions are of the other 7");
     // Zoomed to width 0.1 from 3 (columns 2.95 to 8.15 in view): -3, -0.2
     // and 0.05 are out of sight on the left, 12 on the right, all counted.
     g_binWidthNarrow = 1;
     SplitBySliders(split, 31);
     EXPECT_EQ(split.below.samples + 10 * split.below.counted, 33);
     EXPECT_EQ(split.beyond.samples + 10 * split.beyond.counted, 11);
-    // A sample size of 0 gives no t value at all: nothing counted, no "nan".
-    SampleSize("0");
+    SampleSize("0"); // no t value at all: nothing counted, no "nan"
     const SliderReadouts none = Read("0", "");
     EXPECT_EQ(none.actualNumber + "|" + none.actualProportion, "|");
 }
@@ -339,27 +311,19 @@ TEST_F(SliderModel, TheHistogramInWords) {
     g_samplesDrawn = 1000;
     g_meanOfMeans = 5.0123f;
     g_sdOfMeans = 0.3611f;
-    EXPECT_EQ(HistogramDescription("", ""), "Histogram of 1,000 sample means: mean 5.01, SD 0.361");
     g_leftSliderZ = 0.5f;
     g_proportionAbove = 1;
     EXPECT_EQ(HistogramDescription("310", "0.3100"),
               "Histogram of 1,000 sample means: mean 5.01, SD 0.361; 310 of them (0.3100) lie "
               "above x = 5.50");
-    g_proportionAbove = 0;
     TwoSlidersSeparate();
     g_leftSliderZ = -1.0f;
     g_rightSliderZ = 1.0f;
     g_showZValues = 1;
-    EXPECT_EQ(HistogramDescription("680", "0.6800"),
+    EXPECT_EQ(HistogramDescription("320", "0.3200"),
               "Histogram of the z values of 1,000 sample means; the means have mean 5.01, SD "
-              "0.361; 680 of them (0.6800) lie above z = -1.00 and at or below z = 1.00");
-    g_proportionAbove = 1;
-    EXPECT_TRUE(HistogramDescription("320", "0.3200")
-                    .ends_with("320 of them (0.3200) lie at or below z = -1.00 or above z = 1.00"));
-    g_showZValues = 0;
-    g_isContinuous = 0;
-    g_isBinomial = 1;
-    g_samplesDrawn = 1;
+              "0.361; 320 of them (0.3200) lie at or below z = -1.00 or above z = 1.00");
+    g_showZValues = 0, g_isContinuous = 0, g_isBinomial = 1, g_samplesDrawn = 1;
     g_meanOfMeans = 0.4f;
     EXPECT_EQ(HistogramDescription("", ""), "Histogram of 1 sample proportion: mean 0.40");
 }
