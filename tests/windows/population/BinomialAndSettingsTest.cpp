@@ -112,6 +112,7 @@ TEST_F(PopulationWindowTest, SettingsSetCancelAndDefault) {
     Set("100", "15");
     EXPECT_TRUE(messages.isEmpty());
     EXPECT_EQ(ShownValue(7.0f), 115.0f);
+    EXPECT_EQ(NumberBeside(MarkerLabels(300), QString::fromUtf8("\u03bc")), "100.00");
     EXPECT_TRUE(views.ciRedraws > 0 && views.samplesRedraws > 0); // every window redrawn
     // The axis still runs from 62.5 (x = 50) to 137.5 (x = 250); its labels
     // stand at round tens, each centred under its own value.

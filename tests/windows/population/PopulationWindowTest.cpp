@@ -180,6 +180,9 @@ TEST_F(PopulationWindowTest, UpAndDownMoveAHandleAsADragByAPixelDoes) {
         QTest::keyClick(handle, Qt::Key_End);
         EXPECT_EQ(population->KeyHandle(), kEditHandles);
         QTest::keyClick(handle, Qt::Key_Home);
+        QTest::keyClick(handle, Qt::Key_Right);
+        QTest::keyClick(handle, Qt::Key_Left); // back to the first handle
+        EXPECT_EQ(population->KeyHandle(), 1);
         for (int i = 0; i < 3; ++i)
             QTest::keyClick(handle, Qt::Key_Right);
         ASSERT_EQ(population->KeyHandle(), 4);
