@@ -36,6 +36,17 @@ TEST_F(PopulationWindowTest, BinomialButtonsBarsAndKeysSetP) {
     EXPECT_EQ(Texts(MarkerLabels(300)).indexOf(" = p") >= 0, true); // 1.00: mirrored
     EXPECT_EQ(p(), "1.000");
 
+    // A sample being drawn of 4, 3 successes: grey 190 blocks in the bars, a
+    // quarter and three quarters of the 260-pixel full height.
+    g_seriesSampleSize = 4;
+    g_currentSampleNo = 1;
+    g_sampleStore[1].columnCounts[1] = 1;
+    g_sampleStore[1].columnCounts[2] = 3;
+    binomial->MarkSample(2);
+    for (auto [x, height] : {std::pair{100, 65}, {200, 195}}) {
+        EXPECT_EQ(Pixel(x, g_popBaseline - height + 1), Rgb(190, 190, 190)) << x;
+        EXPECT_NE(Pixel(x, g_popBaseline - height - 2), Rgb(190, 190, 190)) << x;
+    }
     // Dragging either bar moves the other; the hovered top is black and let
     // go when the pointer leaves; a move with Shift held changes nothing.
     Press(11);
