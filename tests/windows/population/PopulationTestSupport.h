@@ -34,10 +34,10 @@ class PopulationTestViews : public ViewHooks {
         g_popSettingsWnd->SetFieldTexts(QString::fromStdString(mean), QString::fromStdString(sd));
     }
     void RepaintPopulation() override { g_populationWnd->RepaintPlotAndNameBox(); }
-    void RefreshDorvaneForPopulation() override { ++dorvaneRefreshes; }
+    void RefreshDorvaneForPopulation() override {}
     void RedrawConfIntervalWindow() override { ++ciRedraws; }
     void RedrawSamplesWindow() override { ++samplesRedraws; }
-    int dorvaneRefreshes = 0, ciRedraws = 0, samplesRedraws = 0;
+    int ciRedraws = 0, samplesRedraws = 0;
 };
 
 // The offscreen platform cannot raise a pop-up menu or a tooltip and says

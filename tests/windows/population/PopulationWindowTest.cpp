@@ -140,16 +140,6 @@ TEST_F(PopulationWindowTest, DraggingAHandleRaisesAPeakDrawnInItsColours) {
     EXPECT_EQ(Pixel(46, 265), Rgb(190, 190, 190));
     population->RedrawCurve();
     EXPECT_NE(Pixel(46, 265), Rgb(190, 190, 190));
-    // Moved, it is the window used last; the close box hides it; both tell
-    // the Dorvane window.
-    const int refreshes = views.dorvaneRefreshes;
-    g_samplingDistWndVisible = 1;
-    population->OnMoved();
-    EXPECT_EQ(g_activeWindowTag, "POP");
-    population->OnCloseBox();
-    EXPECT_FALSE(population->isVisible());
-    EXPECT_EQ(g_populationWndVisible, 0);
-    EXPECT_EQ(views.dorvaneRefreshes, refreshes + 2);
 }
 
 TEST_F(PopulationWindowTest, DiscreteBarsHoverAndDragWithoutRamps) {
