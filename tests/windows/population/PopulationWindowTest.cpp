@@ -104,6 +104,14 @@ TEST_F(PopulationWindowTest, DraggingAHandleRaisesAPeakDrawnInItsColours) {
                              {150, 30, Rgb(0, 0, 255)},
                              {151, 30, Rgb(250, 250, 250)}})
         EXPECT_EQ(Pixel(x, y), rgb) << x << "," << y;
+    // Each label stands against its own line: mu's starts at 150, Q1's
+    // (kept on the left, mirrored) ends at 146.
+    const std::vector<LabelPiece> atLines = MarkerLabels(population->width());
+    const int mu = Texts(atLines).indexOf(QString::fromUtf8("\u03bc = "));
+    const int q1 = Texts(atLines).indexOf(" = Q1");
+    ASSERT_TRUE(mu >= 0 && q1 >= 0);
+    EXPECT_EQ(atLines[mu].x, 150);
+    EXPECT_EQ(atLines[q1].x + QFontMetrics(*atLines[q1].font).horizontalAdvance(" = Q1"), 146);
     // Above the plot the column stops at y = 10, below the axis at the baseline.
     Drag(population.get(), Centre(population->HandleRect(3)), {QPoint(90, -40)});
     EXPECT_EQ(g_popCurve[11], 10);
