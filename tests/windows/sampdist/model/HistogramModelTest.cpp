@@ -209,6 +209,10 @@ TEST_F(HistogramModel, AClickSelectsTheSampleAtThatHeightAndFollowsAWidthChange)
         EXPECT_EQ(g_sdSelectionRect, c.strip) << c.y;
     }
     EXPECT_EQ(SelectedSampleText(), "x = 5.02, s = 1.00");
+    g_sortByMeans = 1; // sorted by means, the number is the position
+    SelectColumnSample(429, 388);
+    EXPECT_EQ(g_selectedSampleNo, 4);
+    g_sortByMeans = 0;
     // Bin 25 is empty: its slot answers on the axis line but selects nothing.
     EXPECT_FALSE(SelectColumnSample(421, 393).hit);
     EXPECT_EQ(g_sampleSelected + g_selectedPos + g_selectedSampleNo, 0);
