@@ -5,8 +5,8 @@
 // heights, pixels, drags, the shape menu and label texts.
 #include "core/Messages.h"
 #include "core/Population.h"
+#include "core/SamplingEngine.h"
 #include "core/SimulationState.h"
-#include "core/ViewHooks.h"
 #include "resources/Resource.h"
 #include "tests/support/GuiTestSupport.h"
 #include "ui/DialogTemplate.h"
@@ -27,14 +27,13 @@
 #include <memory>
 #include <vector>
 
-class PopulationTestViews : public ViewHooks {
+class PopulationTestViews : public SampleDisplay {
   public:
     void PlaceHandles() override { g_populationWnd->PlaceHandles(); }
     void SetSettingsFieldTexts(const std::string& mean, const std::string& sd) override {
         g_popSettingsWnd->SetFieldTexts(QString::fromStdString(mean), QString::fromStdString(sd));
     }
     void RepaintPopulation() override { g_populationWnd->RepaintPlotAndNameBox(); }
-    void RefreshDorvaneForPopulation() override {}
     void RedrawConfIntervalWindow() override { ++ciRedraws; }
     void RedrawSamplesWindow() override { ++samplesRedraws; }
     int ciRedraws = 0, samplesRedraws = 0;
@@ -54,7 +53,7 @@ class PopulationWindowTest : public GuiTest {
     void SetUp() override {
         GuiTest::SetUp();
         g_outerMessageHandler = qInstallMessageHandler(IgnorePopupLimits);
-        SetViewHooks(&views);
+        SetDisplays(&views);
         population = std::make_unique<CPopulationDlg>();
         settings = std::make_unique<CPopSettingsDlg>();
         population->show();
