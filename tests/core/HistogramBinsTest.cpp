@@ -192,7 +192,7 @@ TEST_P(SmoothHistogram, MatchesTheExactDistributionOfTheMean) {
         {BinWidth::Wide, 2}, {BinWidth::Medium, 5}, {BinWidth::Narrow, 10}, {BinWidth::Finest, 20}};
     for (const auto& [width, perUnit] : widths) {
         UseWidth(width);
-        Rebin(std::to_string(c.n));
+        Rebin(c.n);
         std::fill(exact.begin(), exact.end(), 0);
         for (int r = 1; r <= kMaxSamples; ++r) {
             const long long k = std::lround(double(g_sampleStore[r].mean) * c.n);

@@ -5,6 +5,7 @@
 #include "tests/windows/sampdist/DorvaneTestSupport.h"
 
 #include "ui/ValueEditor.h"
+#include "windows/sampdist/HistogramModel.h"
 
 #include <QHelpEvent>
 #include <QToolTip>

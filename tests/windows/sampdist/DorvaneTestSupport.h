@@ -15,8 +15,11 @@
 #include "ui/FocusSpot.h"
 #include "ui/Gdi.h"
 #include "windows/population/PopulationDlg.h"
+#include "windows/sampdist/HistogramDescription.h"
+#include "windows/sampdist/HistogramModel.h"
 #include "windows/sampdist/SampDistModel.h"
 #include "windows/sampdist/SamplingDistDlg.h"
+#include "windows/sampdist/SliderModel.h"
 
 #include <QLabel>
 #include <QLineEdit>

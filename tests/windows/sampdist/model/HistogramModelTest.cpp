@@ -33,9 +33,9 @@ TEST_F(HistogramModel, RebinPutsEachStatisticIntoItsBinOrNone) {
     std::vector<int> expected(kHistogramBins + 1, 0);
     expected[31] = expected[26] = 1;
     EXPECT_EQ(Histogram(), expected);
-    Rebin("16");
+    Rebin(16);
     EXPECT_EQ(g_meanHistogram[36], 1);
-    Rebin(""); // no sample size, no t at all
+    Rebin(0); // no sample size, no t at all
     EXPECT_EQ(Histogram(), std::vector<int>(kHistogramBins + 1, 0));
     // Proportions bin ten times finer.
     g_showTValues = 0;
@@ -143,7 +143,7 @@ TEST_F(HistogramModel, VerticalScaleFitsTheTallestColumn) {
     EXPECT_EQ(LargestBinCount(), 7);
     g_binWidthMedium = 0;
     g_binWidthFinest = 1;
-    ChooseHistogramScale("4", "");
+    ChooseHistogramScale(4, 0);
     EXPECT_EQ(g_histTickStep, 100);
 }
 
@@ -188,7 +188,7 @@ TEST_F(HistogramModel, AClickSelectsTheSampleAtThatHeightAndFollowsAWidthChange)
     // (row 4); the last three share bin 26 at width 0.2: x 427..432, 12
     // pixels high (381..392), 4 pixels a sample.
     SetSeries(Means({4.0f, 4.5f, 5.0f, 5.02f, 4.95f}));
-    Rebin("4");
+    Rebin(4);
     g_histCountScale = 4.0f;
     LayoutHistogramColumns(1);
     g_ciFirstSample = 1;
@@ -251,7 +251,7 @@ TEST_F(HistogramModel, TValueColumnsSelectTheirOwnSamples) {
     // 5.25, 6 and 5.15, so the order of the columns is not that of the means.
     SetSeries({{5.5f, 4.0f}, {5.2f, 0.4f}, {5.3f, 4.0f}});
     g_showTValues = 1;
-    Rebin("4");
+    Rebin(4);
     g_histCountScale = 4.0f;
     LayoutHistogramColumns(1);
     ASSERT_EQ(g_meanHistogram[27], 2);
@@ -265,25 +265,25 @@ TEST_F(HistogramModel, TValueColumnsSelectTheirOwnSamples) {
 TEST_F(HistogramModel, NormalCurvePeaksAtTheCentralColumnsHeight) {
     // z = 0.1 either side of the mean holds 7.966 % of a normal; with 100
     // samples asked for and 4 pixels per sample the peak is about 31.9.
-    NormalCurve curve = ComputeNormalCurve("4", "100", 1);
+    NormalCurve curve = ComputeNormalCurve(4, 100, 1);
     ComputeMuPixelX();
     const double peak = NormalCurveHeight(curve, g_muPixelX);
     EXPECT_NEAR(peak, 100 * 0.07966 * 4.0, 0.4);
     EXPECT_NEAR(NormalCurveHeight(curve, g_muPixelX + 35) / peak, std::exp(-0.5), 1e-6);
     // Once samples exist the series' target count replaces the field.
     SetSeries(Means({5, 5}));
-    curve = ComputeNormalCurve("4", "100", 1);
+    curve = ComputeNormalCurve(4, 100, 1);
     EXPECT_NEAR(NormalCurveHeight(curve, g_muPixelX), 2 * 0.07966 * 4.0, 0.01);
     // Proportions, n = 10: the continuity half-width 1/20 is 0.316 standard
     // errors, which holds 24.82 % of a normal, not a flat line.
     SetSeries({});
-    UseProportions("10");
+    UseProportions(10);
     ComputeMuPixelX();
-    curve = ComputeNormalCurve("10", "100", 1);
+    curve = ComputeNormalCurve(10, 100, 1);
     EXPECT_NEAR(NormalCurveHeight(curve, g_muPixelX), 100 * 0.2482 * 4.0, 0.3);
     // No curve without a sample size or without spread.
-    EXPECT_FALSE(ComputeNormalCurve("0", "100", 1).drawable);
+    EXPECT_FALSE(ComputeNormalCurve(0, 100, 1).drawable);
     g_popSD = 0.0f;
-    SampleSize("10");
-    EXPECT_FALSE(ComputeNormalCurve("10", "100", 1).drawable);
+    SampleSize(10);
+    EXPECT_FALSE(ComputeNormalCurve(10, 100, 1).drawable);
 }

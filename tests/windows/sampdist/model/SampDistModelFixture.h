@@ -6,7 +6,10 @@
 // helpers are the only places that hand the model its field inputs.
 #include "core/SamplingEngine.h"
 #include "core/SimulationState.h"
+#include "windows/sampdist/HistogramDescription.h"
+#include "windows/sampdist/HistogramModel.h"
 #include "windows/sampdist/SampDistModel.h"
+#include "windows/sampdist/SliderModel.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -24,29 +27,27 @@ class SampDistModelTest : public ::testing::Test {
         g_popMean = 5.0f;
         g_popSD = 2.0f;
         g_leftSliderValue = g_rightSliderValue = 5.0f; // both sliders at z = 0
-        SampleSize("4");
+        SampleSize(4);
     }
-    int SampleSize(const char* n) { return ReadSampleSize(n, width); }
+    void SampleSize(int n) { width = ReadSampleSize(n); }
     // Proportions: p = 0.5, so n = 25 gives one standard error of 0.1.
-    void UseProportions(const char* n = "25") {
+    void UseProportions(int n = 25) {
         g_isContinuous = 0;
         g_isBinomial = 1;
         g_popMean = g_popSD = 0.5f;
         SampleSize(n);
     }
     void DragTo(int x, bool left = true, int scrollPos = 1) {
-        SetSliderFromPixel(x, left, scrollPos, "4", width);
+        SetSliderFromPixel(x, left, scrollPos, 4, width);
     }
     // A key step: a drag by that many pixels from where the slider stands.
     void Step(int pixels, bool left = true, int scrollPos = 1) {
         DragTo(SliderAxisPixel(left, scrollPos) + pixels, left, scrollPos);
     }
-    bool Typed(const char* text) { return SetSliderFromTyped(text, true, 1, "4", width); }
-    static SliderReadouts Read(const char* n = "4", const char* count = "5") {
-        return UpdateSliderReadouts(n, count);
-    }
+    bool Typed(const char* text) { return SetSliderFromTyped(text, true, 1, 4, width); }
+    static SliderReadouts Read(int n = 4, int count = 5) { return UpdateSliderReadouts(n, count); }
     static AxisScrollBarState Width(BinWidth w, int scrollPos = 1) {
-        return ChooseBinWidth(w, scrollPos, "4");
+        return ChooseBinWidth(w, scrollPos, 4);
     }
     // Pixel of a value at zoom 1.
     static int PixelOf(float value) { return 251 + static_cast<int>(value * 35); }

@@ -69,17 +69,17 @@ TEST_F(SliderModel, TwoSlidersKeepTheirOrderOrMirrorAboutTheMean) {
 TEST_F(SliderModel, SampleSizeKeepsValuesOrStandardErrors) {
     g_leftSliderZ = 1.0f; // observed values: the slider stays at 6, z follows
     g_leftSliderValue = 6.0f;
-    EXPECT_EQ(SampleSize("16"), 16);
+    SampleSize(16);
     EXPECT_EQ(width, "0.500");
     EXPECT_FLOAT_EQ(g_leftSliderZ, 2.0f);
     g_showZValues = 1; // z values: the slider keeps z = 2 and moves
-    SampleSize("4");
+    SampleSize(4);
     EXPECT_FLOAT_EQ(g_leftSliderValue, 7.0f);
-    EXPECT_EQ(SampleSize("-3"), -3); // unusable: empty readout, SE as it was
+    SampleSize(-3); // unusable: empty readout, SE as it was
     EXPECT_TRUE(width.empty() && g_standardError == 1.0f);
     g_showZValues = 0;
     g_popSD = 0.0f; // without a standard error z stays, not "nan"
-    SampleSize("4");
+    SampleSize(4);
     EXPECT_EQ(width, "0.000");
     EXPECT_FLOAT_EQ(g_leftSliderZ, 2.0f);
     UseProportions(); // four decimals of the plain standard error
@@ -92,30 +92,30 @@ TEST_F(SliderModel, ReadoutsCountTheSeriesAndTheNormalAndTExpectations) {
     struct Case {
         int mode, above; // mode 0: one slider, 1: two separate, 2: tandem
         float zLeft, zRight, sd;
-        const char *n, *count, *expected;
+        int n, count;
+        const char* expected;
         bool samples = true;
     };
     const Case cases[] = {
         // The mean itself counts as below; the normal half of 5 is 2.5, rounded up.
-        {0, 0, 0, 0, 2, "4", "5", "3|0.6000|3|0.5000|3|0.5000"},
-        {0, 1, 0, 0, 2, "4", "5", "2|0.4000|3|0.5000|3|0.5000"}, // above: strictly
-        {0, 0, 3, 0, 2, "4", "5", "5|1.000|5|0.9987|5|0.9712"},  // all: three decimals
-        {1, 0, -1.5f, 1, 2, "4", "5", "3|0.6000|4|0.7745|3|0.6892"},
-        {1, 1, -1.5f, 1, 2, "4", "5", "2|0.4000|1|0.2255|2|0.3108"},
-        {2, 0, -1, 1, 2, "4", "5", "2|0.4000|3|0.6827|3|0.6090"}, // (4, 6]: 5 and 6
-        {0, 1, 1, 0, 2, "2", "5", "1|0.2000|1|0.1587|1|0.2500"},  // t(1): Cauchy
+        {0, 0, 0, 0, 2, 4, 5, "3|0.6000|3|0.5000|3|0.5000"},
+        {0, 1, 0, 0, 2, 4, 5, "2|0.4000|3|0.5000|3|0.5000"}, // above: strictly
+        {0, 0, 3, 0, 2, 4, 5, "5|1.000|5|0.9987|5|0.9712"},  // all: three decimals
+        {1, 0, -1.5f, 1, 2, 4, 5, "3|0.6000|4|0.7745|3|0.6892"},
+        {1, 1, -1.5f, 1, 2, 4, 5, "2|0.4000|1|0.2255|2|0.3108"},
+        {2, 0, -1, 1, 2, 4, 5, "2|0.4000|3|0.6827|3|0.6090"}, // (4, 6]: 5 and 6
+        {0, 1, 1, 0, 2, 2, 5, "1|0.2000|1|0.1587|1|0.2500"},  // t(1): Cauchy
         // No t below a sample size of 2; no normal either without one or without spread.
-        {0, 0, 0, 0, 2, "1", "5", "3|0.6000|3|0.5000||"},
-        {1, 0, -1, 1, 2, "1", "5", "2|0.4000|3|0.6827||"},
-        {2, 1, -1, 1, 2, "0", "5", "3|0.6000||||"},
-        {0, 0, 0, 0, 2, "", "5", "3|0.6000||||"},
-        {0, 0, 0, 0, 2, "x", "5", "3|0.6000||||"},
-        {0, 0, 0, 0, 0, "4", "5", "3|0.6000||||"},
-        {1, 1, -1, 1, 0, "4", "5", "5|1.000||||"}, // both at the mean
-        {2, 0, -1, 1, 0, "4", "", "0|0.0000||||"},
+        {0, 0, 0, 0, 2, 1, 5, "3|0.6000|3|0.5000||"},
+        {1, 0, -1, 1, 2, 1, 5, "2|0.4000|3|0.6827||"},
+        {2, 1, -1, 1, 2, 0, 5, "3|0.6000||||"},
+        {0, 0, 0, 0, 2, 0, 5, "3|0.6000||||"},
+        {0, 0, 0, 0, 0, 4, 5, "3|0.6000||||"},
+        {1, 1, -1, 1, 0, 4, 5, "5|1.000||||"}, // both at the mean
+        {2, 0, -1, 1, 0, 4, 0, "0|0.0000||||"},
         // No samples: expected numbers of the Number of Samples field, 11 x 0.5 -> 6.
-        {0, 0, 0, 0, 2, "4", "11", "||6|0.5000|6|0.5000", false},
-        {1, 1, -1, 1, 2, "", "", "|||||", false},
+        {0, 0, 0, 0, 2, 4, 11, "||6|0.5000|6|0.5000", false},
+        {1, 1, -1, 1, 2, 0, 0, "|||||", false},
     };
     for (const Case& c : cases) {
         SetUp();
@@ -124,7 +124,7 @@ TEST_F(SliderModel, ReadoutsCountTheSeriesAndTheNormalAndTExpectations) {
         g_slidersTandem = c.mode == 2;
         g_proportionAbove = c.above;
         g_popSD = c.sd;
-        SampleSize("4");
+        SampleSize(4);
         g_leftSliderZ = c.zLeft;
         g_rightSliderZ = c.zRight;
         const SliderReadouts r = Read(c.n, c.count);
@@ -145,7 +145,7 @@ TEST_F(SliderModel, EachKeyStepIsOnePixelAtEveryWidth) {
     for (const auto& [binWidth, scrollPos, binomial] : cases) {
         SCOPED_TRACE(static_cast<int>(binWidth));
         if (binomial) g_isContinuous = 0, g_isBinomial = 1, g_popMean = 0.4f, g_popSD = 0.4899f;
-        SampleSize("4");
+        SampleSize(4);
         Width(binWidth, scrollPos);
         const int pos = EffectiveScrollPos(scrollPos), start = g_sdAxisLeft + 40;
         DragTo(start, true, pos);
@@ -208,11 +208,11 @@ TEST_F(SliderModel, ANewShownScaleLeavesTheSliderWhereItStoodAgainstThePopulatio
     for (auto [mean, sd, label] :
          {std::tuple{100.0f, 15.0f, "x = 111.25"}, {0.0f, 1.0f, "x = 0.75"}}) {
         ASSERT_TRUE(SetDisplayTarget(mean, sd));
-        SampleSize("4");
+        SampleSize(4);
         EXPECT_EQ(SliderLabelText(g_leftSliderZ, false), label);
     }
     ResetDisplayTransform(); // DEFAULT
-    SampleSize("4");
+    SampleSize(4);
     EXPECT_EQ(SliderLabelText(g_leftSliderZ, false), "x = 6.50");
 }
 
@@ -244,13 +244,13 @@ TEST_F(SliderModel, TheCountStartsAtTheNumberTheLabelShows) {
     g_isBinomial = 1;
     g_popMean = 0.3f;
     g_popSD = 0.45825757f;
-    SampleSize("10");
+    SampleSize(10);
     g_leftSliderZ = static_cast<float>((0.0999999 - 0.3) / (g_standardError * 0.1));
     ASSERT_EQ(SliderLabelText(g_leftSliderZ, false), "p = 0.100");
     SetSeries({{0.0f, 0.0f}, {0.1f, 0.3f}, {1.0f / 10, 0.3f}, {0.2f, 0.4f}});
     EXPECT_EQ(CountAtOrBelow(g_leftSliderZ), 3);
     g_isBinomial = 0, g_isContinuous = 1, g_popMean = 5.0f, g_popSD = 2.0f;
-    SampleSize("4");
+    SampleSize(4);
     // z values: a hair below the mean reads 0.00 and counts from the mean.
     g_showZValues = 1;
     EXPECT_DOUBLE_EQ(CountingThreshold(-1e-6f), 5.0);
@@ -289,9 +289,9 @@ TEST_F(SliderModel, TheSplitKeepsTheSamplesBeyondTheColumnsApartAndThoseWithoutT
     EXPECT_EQ(split.atOrBelowLeft[21], 1);
     EXPECT_EQ(split.atOrBelowLeft[31] + 10 * split.atOrBelowRight[31], 10);
     EXPECT_EQ(split.atOrBelowLeft[1], 1);
-    Rebin("4");
+    Rebin(4);
     EXPECT_EQ(g_meanHistogram[1], 1);
-    const SliderReadouts r = Read("4", "8"); // of the 7 with a t value
+    const SliderReadouts r = Read(4, 8); // of the 7 with a t value
     EXPECT_EQ(r.actualNumber + " " + r.actualProportion, "5 0.7143");
     EXPECT_EQ(SamplesWithoutStatisticNote(split),
               "1 sample with s = 0 has no t value;\ncounts and proportions are of the other 7");
@@ -301,8 +301,8 @@ TEST_F(SliderModel, TheSplitKeepsTheSamplesBeyondTheColumnsApartAndThoseWithoutT
     SplitBySliders(split, 31);
     EXPECT_EQ(split.below.samples + 10 * split.below.counted, 33);
     EXPECT_EQ(split.beyond.samples + 10 * split.beyond.counted, 11);
-    SampleSize("0"); // no t value at all: nothing counted, no "nan"
-    const SliderReadouts none = Read("0", "");
+    SampleSize(0); // no t value at all: nothing counted, no "nan"
+    const SliderReadouts none = Read(0, 0);
     EXPECT_EQ(none.actualNumber + "|" + none.actualProportion, "|");
 }
 
