@@ -1,16 +1,22 @@
 #pragma once
-// The Dorvane window under test with the Population window beside it, as the
-// program shows them: the fixture, and pixels of its surface.
+// The Dorvane window under test with the Population window (SKEWED +) beside
+// it, as the program shows them: the fixture, its controls, and pixels of its
+// surface. Expected counts are recounted here from the Sample store.
 #include "core/Messages.h"
+#include "core/NumberText.h"
 #include "core/Population.h"
 #include "core/SamplingEngine.h"
+#include "core/Selection.h"
 #include "core/SimulationState.h"
 #include "resources/Resource.h"
 #include "shell/WindowViews.h"
 #include "tests/support/GuiTestSupport.h"
 #include "ui/DrawingResources.h"
+#include "ui/FocusSpot.h"
 #include "ui/Gdi.h"
 #include "windows/population/PopulationDlg.h"
+#include "windows/sampdist/HistogramDescription.h"
+#include "windows/sampdist/HistogramModel.h"
 #include "windows/sampdist/SampDistModel.h"
 #include "windows/sampdist/SamplingDistDlg.h"
 #include "windows/sampdist/SliderModel.h"
@@ -21,9 +27,8 @@
 #include <QScrollBar>
 #include <QTest>
 #include <cmath>
-#include <cstdlib>
+#include <functional>
 #include <memory>
-#include <vector>
 
 class DorvaneWindow : public GuiTest {
   protected:
@@ -45,7 +50,6 @@ class DorvaneWindow : public GuiTest {
         population.reset();
         GuiTest::TearDown();
     }
-
     QString Text(int id) const {
         QWidget* w = dorvane->Control(id);
         if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
@@ -60,17 +64,21 @@ class DorvaneWindow : public GuiTest {
         QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
     }
     void ExpectNoNonNumbers(const char* when) {
-        // Every field from Total Samples Drawn to the t proportion.
         for (int id = IDC_SD_TOTAL_DRAWN; id <= IDC_SD_T_PROPORTION; ++id) {
             const QString text = Text(id).toLower();
             EXPECT_FALSE(text.contains("nan") || text.contains("inf"))
                 << when << ": control " << id << " reads " << text.toStdString();
         }
     }
-    // Puts the slider on the mean (it starts where the shown value 0 lies).
-    void SliderAtMean() {
-        g_leftSliderZ = 0.0f;
+    // Sets the sliders' z values (and any flags first) and redraws.
+    void Sliders(float left, float right = 0.0f) {
+        g_leftSliderZ = left;
+        g_rightSliderZ = right;
         RecomputeSliderValues();
+        dorvane->BringUpToDate();
+    }
+    void Options() { // after a change of the statistic shown
+        dorvane->RebinForOptions();
         dorvane->BringUpToDate();
     }
     // Types both fields and presses DRAW SAMPLES at the given speed button.
@@ -80,6 +88,21 @@ class DorvaneWindow : public GuiTest {
         Type(IDC_SD_NUM_SAMPLES, QString::number(count));
         Click(IDC_SD_DRAW_SAMPLES);
     }
+    // Presses on a slider's handle and drags it to x with the left button held.
+    void DragSlider(bool left, int x) {
+        const QPoint grip = Centre(left ? g_leftSliderRect : g_rightSliderRect);
+        QTest::mousePress(dorvane.get(), Qt::LeftButton, Qt::NoModifier, grip);
+        SendMove(dorvane.get(), QPoint(x, grip.y()), Qt::LeftButton);
+        QTest::mouseRelease(dorvane.get(), Qt::LeftButton, Qt::NoModifier, QPoint(x, grip.y()));
+    }
+    int Number(int id) const { return Text(id).toInt(); }
+    // Samples of the store for which the test holds.
+    static int CountOf(const std::function<bool(const SampleRow&)>& test) {
+        int count = 0;
+        for (int r = 1; r <= g_samplesDrawn; ++r)
+            count += test(g_sampleStore[r]);
+        return count;
+    }
 
     std::unique_ptr<CPopulationDlg> population;
     std::unique_ptr<CSamplingDistDlg> dorvane;
@@ -88,29 +111,25 @@ class DorvaneWindow : public GuiTest {
 inline QRgb SdPixel(int x, int y) {
     return PixelOf(g_sdMemDC, x, y);
 }
-// Pixel just above the axis in the middle of a column.
-inline QRgb ColumnFoot(const Rect& c) {
-    return SdPixel((c.left + c.right) / 2, g_sdAxisY - 1);
-}
 inline const QRgb kGreen = Rgb(0, 255, 100), kRed = Rgb(255, 0, 0), kBlack = Rgb(0, 0, 0),
                   kBlue = Rgb(0, 0, 255), kPlotWhite = Rgb(250, 250, 250);
 
-// Slot of the first drawn column holding at least this many samples, seen
-// from the left (or the right).
-inline int SlotWithCount(int atLeast, bool fromRight = false) {
-    for (int i = 1; i <= kSdColumnSlots; ++i) {
-        const int slot = fromRight ? kSdColumnSlots + 1 - i : i;
-        if (!g_sdColumnRect[slot].IsEmpty() && g_meanHistogram[g_sdColumnBin[slot]] >= atLeast)
-            return slot;
-    }
-    return 0;
+// Pixels of a column's middle, from the axis up, that are red.
+inline int RedRows(const Rect& column) {
+    int red = 0;
+    for (int y = g_sdAxisY - 1; y >= g_histRect.top; --y)
+        red += SdPixel((column.left + column.right) / 2, y) == kRed;
+    return red;
 }
-
-// Pixels of the curve's blue above the axis, the mean line left out.
-inline int BluePixels() {
+// Pixels of the curve's blue inside the plot, above (or below) the axis,
+// the mean line left out.
+inline int BluePixels(bool belowTheAxis = false) {
+    const int meanX = AxisMarkX(g_popMean, 1);
+    const int top = belowTheAxis ? g_sdAxisY + 1 : g_sdPlotTop;
+    const int bottom = belowTheAxis ? g_histRect.bottom - 20 : g_sdAxisY;
     int blue = 0;
     for (int x = g_sdAxisLeft + 1; x < g_sdAxisRight; ++x)
-        for (int y = g_sdPlotTop; y < g_sdAxisY; ++y)
-            blue += x != AxisMarkX(g_popMean, 1) && SdPixel(x, y) == kBlue;
+        for (int y = top; y < bottom; ++y)
+            blue += std::abs(x - meanX) > 1 && SdPixel(x, y) == kBlue;
     return blue;
 }

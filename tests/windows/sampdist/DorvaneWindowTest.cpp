@@ -1,52 +1,103 @@
-// The Dorvane window driven as a student drives it: DRAW SAMPLES at two
-// speeds, the fields with their limits and messages, the series mode; and the
-// histogram plot as pixels: green columns and red counted ones, the slider
-// drag, the bin widths and their scroll bar, a click on a column, the normal
-// curve, and no "nan" or "inf" in any readout.
+// The Dorvane window driven as a student drives it, one lesson step a test:
+// a series drawn, counted by the slider and discarded; the fields with their
+// limits and messages; the bin widths, the scroll bar and the selection; and
+// no "nan" or "inf" in any readout.
 #include "tests/windows/sampdist/DorvaneTestSupport.h"
 
-#include <QTest>
-#include <cmath>
+#include <algorithm>
 #include <vector>
 
-TEST_F(DorvaneWindow, SpeedFAndSpeed4LeaveTheSameHistogramAndFields) {
+namespace {
+
+double ShownTwoDecimals(double v) {
+    return QString::asprintf("%.2f", v).toDouble();
+}
+
+TEST_F(DorvaneWindow, ASeriesIsDrawnCountedByTheSliderAndDiscarded) {
     EXPECT_EQ(Text(IDC_SD_INTERVAL_WIDTH), QString::asprintf("%.3f", g_popSD)); // n = 1
+    const int figures[] = {IDC_SD_TOTAL_DRAWN, IDC_SD_MEAN_OF_MEANS, IDC_SD_SD_OF_MEANS,
+                           IDC_SD_MEAN_OF_SDS, IDC_SD_SD_OF_SDS};
     auto run = [&](int speedButton) {
         g_seedCarry = 0; // the same clock and carry give the same stream
         Draw(25, 400, speedButton);
         QStringList fields;
-        for (int id : {IDC_SD_TOTAL_DRAWN, IDC_SD_MEAN_OF_MEANS, IDC_SD_SD_OF_MEANS,
-                       IDC_SD_MEAN_OF_SDS, IDC_SD_SD_OF_SDS})
+        for (int id : figures)
             fields << Text(id);
         return std::make_pair(fields, g_sdMemDC.copy(ToQRect(g_histRect)));
     };
-    const auto fast = run(IDC_SD_SPEED_F);
-    EXPECT_EQ(g_speed, 1);
-    const std::vector<int> histogram(g_meanHistogram, g_meanHistogram + kHistogramBins + 1);
+    // Speed F and speed 4 leave the same picture and figures.
     const auto animated = run(IDC_SD_SPEED_4);
-    EXPECT_EQ(g_speed, 2);
-    EXPECT_EQ(std::vector<int>(g_meanHistogram, g_meanHistogram + kHistogramBins + 1), histogram);
+    const auto fast = run(IDC_SD_SPEED_F);
     EXPECT_EQ(fast.first, animated.first);
     EXPECT_EQ(fast.second, animated.second);
-
-    // The fields say what the core computed.
-    EXPECT_EQ(fast.first, QStringList({"400", QString::asprintf("%.2f", ShownValue(g_meanOfMeans)),
-                                       QString::asprintf("%.3f", g_dispScale * g_sdOfMeans),
-                                       QString::asprintf("%.3f", g_dispScale * g_meanOfSDs),
-                                       QString::asprintf("%.3f", g_dispScale * g_sdOfSDs)}));
-    // The standard error of the mean of 25 values, and the spread of the means near it.
+    // The figures, recounted from the stored samples (SDs with N - 1).
+    auto meanSd = [](auto value) {
+        double sum = 0, sumSq = 0;
+        for (int r = 1; r <= 400; ++r)
+            sum += value(g_sampleStore[r]),
+                sumSq += value(g_sampleStore[r]) * value(g_sampleStore[r]);
+        return std::make_pair(sum / 400, std::sqrt((sumSq - sum * sum / 400) / 399));
+    };
+    const auto [mm, sdm] = meanSd([](const SampleRow& s) { return double(s.mean); });
+    const auto [ms, sds] = meanSd([](const SampleRow& s) { return double(s.sd); });
+    EXPECT_EQ(fast.first,
+              QStringList({"400", QString::asprintf("%.2f", mm), QString::asprintf("%.3f", sdm),
+                           QString::asprintf("%.3f", ms), QString::asprintf("%.3f", sds)}));
     EXPECT_EQ(Text(IDC_SD_INTERVAL_WIDTH), QString::asprintf("%.3f", g_popSD / 5.0));
-    EXPECT_NEAR(g_sdOfMeans, g_popSD / 5.0, 0.15 * g_popSD / 5.0);
-    SaveSnapshot(dorvane->grab().toImage(), "sd-after-400-of-25");
+    EXPECT_NEAR(sdm, g_popSD / 5.0, 0.15 * g_popSD / 5.0);
 
-    // A new sample size ends the series: the histogram is empty at once.
+    // One slider at the mean, "below": it counts the means at or below the
+    // number its label shows; their columns are red, the others green.
+    Sliders(0.0f);
+    auto below = [](double at) {
+        return CountOf([at](const SampleRow& s) { return s.mean <= at; });
+    };
+    const int atMean = below(ShownTwoDecimals(g_popMean));
+    EXPECT_EQ(Number(IDC_SD_ACTUAL_NUMBER), atMean);
+    EXPECT_EQ(Text(IDC_SD_Z_PROPORTION), "0.5000");
+    std::vector<Rect> full; // columns of at least 3 samples, left to right
+    for (int slot = 1; slot <= kSdColumnSlots; ++slot)
+        if (!g_sdColumnRect[slot].IsEmpty() && g_meanHistogram[g_sdColumnBin[slot]] >= 3)
+            full.push_back(g_sdColumnRect[slot]);
+    ASSERT_GE(full.size(), 2u);
+    const Rect lc = full.front(), rc = full.back();
+    EXPECT_EQ(SdPixel(lc.left + 3, lc.top), kRed); // red up to its top
+    EXPECT_EQ(SdPixel(rc.left + 3, g_sdAxisY - 1), kGreen);
+    EXPECT_EQ(SdPixel(rc.left + 3, rc.top - 1), kPlotWhite);
+    EXPECT_EQ(SdPixel(lc.right, g_sdAxisY - 1), kPlotWhite); // white between columns
+    SaveSnapshot(g_sdMemDC.copy(0, 0, 624, 446), "sd-red-below");
+    g_proportionAbove = 1; // "above" counts the other side
+    dorvane->BringUpToDate();
+    EXPECT_EQ(SdPixel(lc.left + 3, g_sdAxisY - 1), kGreen);
+    EXPECT_EQ(SdPixel(rc.left + 3, g_sdAxisY - 1), kRed);
+    EXPECT_EQ(Number(IDC_SD_ACTUAL_NUMBER), 400 - atMean);
+    g_proportionAbove = 0;
+    // Dragged one unit right, the slider counts the means up to its new label.
+    const QPoint grip = Centre(g_leftSliderRect);
+    DragSlider(true, grip.x() + 35);
+    EXPECT_NEAR(Centre(g_leftSliderRect).x(), grip.x() + 35, 2); // the handle followed
+    const QString label = QString::fromStdString(SliderLabelText(g_leftSliderZ, false));
+    EXPECT_NEAR(label.mid(4).toDouble(), g_popMean + 1.0, 2.0 / 35);
+    EXPECT_EQ(Number(IDC_SD_ACTUAL_NUMBER), below(label.mid(4).toDouble()));
+    EXPECT_GT(Number(IDC_SD_ACTUAL_NUMBER), atMean);
+    const float z = g_leftSliderZ; // with Shift held a move does not drag
+    SendMove(dorvane.get(), grip + QPoint(80, 0), Qt::LeftButton, Qt::ShiftModifier);
+    EXPECT_EQ(g_leftSliderZ, z);
+    DragSlider(true, 5); // far past the left end: the slider stops at the axis start
+    EXPECT_EQ(Text(IDC_SD_ACTUAL_NUMBER), "0");
+
+    // A new sample size ends the series: no column, no figure of it; the
+    // standard error stays, as it describes the sample size.
     Type(IDC_SD_SAMPLE_SIZE, "11");
     EXPECT_EQ(g_samplesDrawn, 0);
     for (int x = g_sdAxisLeft + 1; x < g_sdAxisRight; ++x)
         ASSERT_NE(SdPixel(x, g_sdAxisY - 1), kGreen) << x;
+    for (int id : figures)
+        EXPECT_EQ(Text(id), "") << id;
+    EXPECT_EQ(Text(IDC_SD_INTERVAL_WIDTH), QString::asprintf("%.3f", g_popSD / std::sqrt(11.0)));
 }
 
-TEST_F(DorvaneWindow, FieldLimitsShowTheirMessagesAndCorrectTheField) {
+TEST_F(DorvaneWindow, FieldsRefuseWhatCannotBeDrawnWithTheirMessages) {
     Type(IDC_SD_SAMPLE_SIZE, "2000");
     EXPECT_EQ(messages, QStringList(kMsgSampleSizeTooLarge));
     EXPECT_EQ(Text(IDC_SD_SAMPLE_SIZE), "1000");
@@ -55,165 +106,106 @@ TEST_F(DorvaneWindow, FieldLimitsShowTheirMessagesAndCorrectTheField) {
     Type(IDC_SD_NUM_SAMPLES, "20000");
     EXPECT_EQ(messages, QStringList(kMsgTooManySamples));
     EXPECT_EQ(Text(IDC_SD_NUM_SAMPLES), "10000");
-    // Within the limits nothing is said.
     messages.clear();
-    Type(IDC_SD_SAMPLE_SIZE, "25");
+    Type(IDC_SD_SAMPLE_SIZE, "25"); // within the limits nothing is said
     Type(IDC_SD_NUM_SAMPLES, "300");
     EXPECT_TRUE(messages.isEmpty());
-}
 
-TEST_F(DorvaneWindow, AddMoreAtNineThousandAskingForTwoThousandDrawsOneThousand) {
+    // ADD MORE adds to the series, NEW SERIES starts again.
     Draw(4, 100);
     Click(IDC_SD_SERIES_MODE);
     EXPECT_EQ(Text(IDC_SD_SERIES_MODE), "ADD\nMORE");
     Click(IDC_SD_DRAW_SAMPLES);
     EXPECT_EQ(Text(IDC_SD_TOTAL_DRAWN), "200");
-    Click(IDC_SD_SERIES_MODE); // NEW SERIES
+    double sum = 0; // the mean of all 200 means, not of the last 100
+    for (int r = 1; r <= 200; ++r)
+        sum += g_sampleStore[r].mean;
+    EXPECT_EQ(Text(IDC_SD_MEAN_OF_MEANS), QString::asprintf("%.2f", sum / 200));
+    Click(IDC_SD_SERIES_MODE);
     Click(IDC_SD_DRAW_SAMPLES);
     EXPECT_EQ(Text(IDC_SD_TOTAL_DRAWN), "100");
-    EXPECT_TRUE(messages.isEmpty());
-
-    Draw(1, 9000);
-    Click(IDC_SD_SERIES_MODE); // ADD MORE: 9000 more would not fit
-    EXPECT_EQ(Text(IDC_SD_NUM_SAMPLES), "1000");
-    messages.clear();
-    // Another window copies 2,000 into the field (no handler runs for a copy).
-    dorvane->SetNumberOfSamplesText(QStringLiteral("2000"));
-    Click(IDC_SD_DRAW_SAMPLES);
-    EXPECT_EQ(messages, QStringList(kMsgTooManySamples));
-    EXPECT_EQ(Text(IDC_SD_TOTAL_DRAWN), "10000");
-    EXPECT_EQ(Text(IDC_SD_NUM_SAMPLES), "1000");
-    // A full series in ADD MORE mode takes no more.
-    Type(IDC_SD_NUM_SAMPLES, "5");
-    EXPECT_EQ(Text(IDC_SD_NUM_SAMPLES), "0");
-}
-
-TEST_F(DorvaneWindow, EmptyPopulationAndSampleSizeZeroAreRefused) {
+    // Enter in a field draws through the same checks as DRAW SAMPLES.
+    auto* sampleSize = qobject_cast<QLineEdit*>(dorvane->Control(IDC_SD_SAMPLE_SIZE));
+    Type(IDC_SD_SAMPLE_SIZE, "9");
+    Type(IDC_SD_NUM_SAMPLES, "30");
+    QTest::keyClick(sampleSize, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(Text(IDC_SD_TOTAL_DRAWN), "30");
     ClearPopulation();
-    Click(IDC_SD_DRAW_SAMPLES);
+    messages.clear();
+    QTest::keyClick(sampleSize, Qt::Key_Return);
     EXPECT_EQ(messages, QStringList(kMsgEmptyPopulation));
-    EXPECT_EQ(Text(IDC_SD_TOTAL_DRAWN), "");
-
+    EXPECT_EQ(g_samplesDrawn, 0);
+    // A sample size of 0 may be typed, but not drawn with.
     ApplyPreset(PresetShape::Normal);
-    for (const char* n : {"0", ""}) {
-        messages.clear();
-        Type(IDC_SD_SAMPLE_SIZE, n);
-        EXPECT_TRUE(messages.isEmpty()); // typing it is allowed ...
-        EXPECT_EQ(Text(IDC_SD_INTERVAL_WIDTH), "");
-        Click(IDC_SD_DRAW_SAMPLES); // ... drawing with it is not
-        EXPECT_EQ(messages, QStringList(kMsgSampleSizeTooSmall));
-    }
+    messages.clear();
+    Type(IDC_SD_SAMPLE_SIZE, "0");
+    EXPECT_EQ(Text(IDC_SD_INTERVAL_WIDTH), "");
+    Click(IDC_SD_DRAW_SAMPLES);
+    EXPECT_EQ(messages, QStringList(kMsgSampleSizeTooSmall));
     EXPECT_EQ(g_samplesDrawn, 0);
 }
 
-TEST_F(DorvaneWindow, ColumnsAreGreenTheCountedOnesRedAndASliderDragRecounts) {
-    SliderAtMean();
-    Draw(25, 1000);
-    // One slider at the mean, "below": the columns left of it are counted.
-    const Rect lc = g_sdColumnRect[SlotWithCount(3)], rc = g_sdColumnRect[SlotWithCount(3, true)];
-    ASSERT_LT(lc.left, rc.left);
-    EXPECT_EQ(SdPixel(lc.left + 3, lc.top), kRed); // red up to its top
-    EXPECT_EQ(ColumnFoot(rc), kGreen);
-    EXPECT_EQ(SdPixel(rc.left + 3, rc.top - 1), kPlotWhite);
-    EXPECT_EQ(SdPixel(lc.right, g_sdAxisY - 1), kPlotWhite); // white between columns
-    const int below = Text(IDC_SD_ACTUAL_NUMBER).toInt();
-    EXPECT_EQ(below, CountAtOrBelow(g_leftSliderZ));
-    EXPECT_EQ(Text(IDC_SD_Z_PROPORTION), "0.5000");
-    SaveSnapshot(g_sdMemDC.copy(0, 0, 624, 446), "sd-red-below");
-    // "Above" counts the other side.
-    g_proportionAbove = 1;
-    dorvane->BringUpToDate();
-    EXPECT_EQ(ColumnFoot(lc), kGreen);
-    EXPECT_EQ(ColumnFoot(rc), kRed);
-    EXPECT_EQ(Text(IDC_SD_ACTUAL_NUMBER).toInt(), 1000 - below);
-    g_proportionAbove = 0;
-
-    // Dragged one unit right, the slider counts more.
-    const QPoint grip = Centre(g_leftSliderRect);
-    QTest::mousePress(dorvane.get(), Qt::LeftButton, Qt::NoModifier, grip);
-    SendMove(dorvane.get(), grip + QPoint(35, 0), Qt::LeftButton);
-    QTest::mouseRelease(dorvane.get(), Qt::LeftButton, Qt::NoModifier, grip + QPoint(35, 0));
-    EXPECT_EQ(Text(IDC_SD_ACTUAL_NUMBER).toInt(), CountAtOrBelow(g_leftSliderZ));
-    EXPECT_GT(Text(IDC_SD_ACTUAL_NUMBER).toInt(), below);
-    EXPECT_NEAR(Centre(g_leftSliderRect).x(), grip.x() + 35, 2); // the handle followed
-    // With Shift held a move does not drag.
-    const float z = g_leftSliderZ;
-    SendMove(dorvane.get(), grip + QPoint(80, 0), Qt::LeftButton, Qt::ShiftModifier);
-    EXPECT_EQ(g_leftSliderZ, z);
-    // Dragged far past the left end, the slider stops at the axis start.
-    QTest::mousePress(dorvane.get(), Qt::LeftButton, Qt::NoModifier, Centre(g_leftSliderRect));
-    SendMove(dorvane.get(), QPoint(5, grip.y()), Qt::LeftButton);
-    EXPECT_EQ(Text(IDC_SD_ACTUAL_NUMBER), "0");
-}
-
-TEST_F(DorvaneWindow, BinWidthButtonsShowAndHideTheScrollBar) {
-    Draw(25, 500);
+TEST_F(DorvaneWindow, BinWidthsScrollTheAxisAndAClickOrAKeySelectsASample) {
+    Draw(25, 301);
     auto* bar = qobject_cast<QScrollBar*>(dorvane->Control(IDC_SD_AXIS_SCROLL));
     Click(IDC_SD_BIN_NARROW);
     EXPECT_TRUE(bar->isVisible());
     EXPECT_EQ(bar->maximum(), 51);
-    // Scrolling moves the axis and the columns with it.
     const int firstBin = g_sdColumnBin[1];
-    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd); // axis and columns move
     EXPECT_EQ(dorvane->AxisScrollPos(), 21);
     EXPECT_EQ(g_sdColumnBin[1], firstBin + 20);
     Click(IDC_SD_BIN_FINEST);
     EXPECT_EQ(bar->maximum(), 151);
     EXPECT_EQ(dorvane->AxisScrollPos(), 63); // 21 at 0.1 is 63 at 0.05
-    for (int fixed : {IDC_SD_BIN_WIDE, IDC_SD_BIN_MEDIUM}) {
-        Click(fixed);
-        EXPECT_FALSE(bar->isVisible());
-    }
-    // The selected width's button is drawn dark, the others light.
+    Click(IDC_SD_BIN_WIDE);
+    EXPECT_FALSE(bar->isVisible());
+    Click(IDC_SD_BIN_MEDIUM);
+    EXPECT_FALSE(bar->isVisible());
+    // The chosen width's button is drawn dark, the others light.
     for (auto [id, grey] : {std::pair{IDC_SD_BIN_MEDIUM, 150}, {IDC_SD_BIN_WIDE, 210}}) {
         const QImage face = dorvane->Control(id)->grab().toImage();
         EXPECT_EQ(PixelOf(face, face.width() / 2, face.height() / 2), Rgb(grey, grey, grey));
     }
-}
 
-TEST_F(DorvaneWindow, AColumnClickSelectsASampleWhoseMeanLiesInIt) {
-    Draw(25, 300);
-    const int slot = SlotWithCount(5);
+    // A click at a column's foot selects a sample whose mean lies in its bin
+    // (width 0.2: bin k holds (k - 1.5) / 5 up to (k - 0.5) / 5); its strip is black.
+    int slot = 1;
+    while (g_sdColumnRect[slot].IsEmpty() || g_meanHistogram[g_sdColumnBin[slot]] < 5)
+        ++slot;
     const Rect c = g_sdColumnRect[slot];
     const QPoint at((c.left + c.right) / 2, g_sdAxisY - 2);
     QTest::mouseClick(dorvane.get(), Qt::LeftButton, Qt::NoModifier, at);
     ASSERT_EQ(g_sampleSelected, 1);
-    EXPECT_EQ(HistogramBin(g_sampleStore[g_selectedSampleNo].mean), g_sdColumnBin[slot]);
-    EXPECT_EQ(SdPixel(at.x(), g_sdSelectionRect.top), kBlack); // its strip is black
+    const double mean = g_sampleStore[g_selectedSampleNo].mean;
+    EXPECT_EQ(1 + static_cast<int>(std::floor(5 * mean + 0.5)), g_sdColumnBin[slot]) << mean;
+    EXPECT_EQ(SdPixel(at.x(), g_sdSelectionRect.top), kBlack);
     SaveSnapshot(g_sdMemDC.copy(0, 0, 624, 446), "sd-selected");
-    // A click beside the columns drops the selection.
-    QTest::mouseClick(dorvane.get(), Qt::LeftButton, Qt::NoModifier,
+    QTest::mouseClick(dorvane.get(), Qt::LeftButton, Qt::NoModifier, // beside the columns
                       QPoint(g_sdAxisRight - 3, g_histRect.top + 40));
     EXPECT_EQ(g_sampleSelected, 0);
-}
 
-TEST_F(DorvaneWindow, NormalCurvePreviewsTheCountedTailAndOutlines) {
-    Type(IDC_SD_SAMPLE_SIZE, "25");
-    Type(IDC_SD_NUM_SAMPLES, "100");
-    SliderAtMean();
-    Click(IDC_SD_NORMAL_OUTLINE);
-    // Before any sample the curve previews the shape, the counted tail red
-    // under it: left of the mean but not right.
-    EXPECT_GT(BluePixels(), 50);
-    const int meanX = AxisMarkX(g_popMean, 1);
-    EXPECT_EQ(SdPixel(meanX - 15, g_sdAxisY - 2), kRed);
-    EXPECT_NE(SdPixel(meanX + 15, g_sdAxisY - 2), kRed);
-    Click(IDC_SD_NORMAL_OUTLINE);
-    EXPECT_EQ(BluePixels(), 0);
-
-    // Proportions with n = 0 have no curve, and no readout shows a non-number.
-    g_isBinomial = 1;
-    g_isContinuous = 0;
-    SetBinomialP(0.4f);
-    Type(IDC_SD_SAMPLE_SIZE, "10");
-    Click(IDC_SD_NORMAL_OUTLINE);
-    EXPECT_GT(BluePixels(), 20);
-    Type(IDC_SD_SAMPLE_SIZE, "0");
-    EXPECT_EQ(BluePixels(), 0);
-    ExpectNoNonNumbers("binomial n = 0");
-    Draw(10, 500); // the mean of the proportions near p
-    EXPECT_NEAR(Text(IDC_SD_MEAN_OF_MEANS).toDouble(), 0.4, 0.02);
-    SaveSnapshot(dorvane->grab().toImage(), "sd-binomial");
+    // The arrow keys walk the samples in the order of their means, from the
+    // middle one: the k-th smallest mean of the store.
+    std::vector<float> means;
+    for (int r = 1; r <= 301; ++r)
+        means.push_back(g_sampleStore[r].mean);
+    std::sort(means.begin(), means.end());
+    CFocusSpot* columns = dorvane->ColumnsSpot();
+    columns->setFocus();
+    for (auto [key, pos] : {std::pair{Qt::Key_Right, 151},
+                            {Qt::Key_Right, 152},
+                            {Qt::Key_Right, 153},
+                            {Qt::Key_Left, 152},
+                            {Qt::Key_End, 301},
+                            {Qt::Key_Home, 1}}) {
+        QTest::keyClick(columns, key);
+        EXPECT_EQ(g_sampleStore[SelectedSampleRow()].mean, means[pos - 1]) << pos;
+    }
+    EXPECT_EQ(SdPixel((g_sdSelectionRect.left + g_sdSelectionRect.right) / 2,
+                      g_sdSelectionRect.bottom - 1),
+              kBlack);
+    EXPECT_TRUE(columns->accessibleDescription().startsWith("Histogram of 301 sample means"));
 }
 
 TEST_F(DorvaneWindow, NoReadoutShowsANonNumber) {
@@ -222,7 +214,6 @@ TEST_F(DorvaneWindow, NoReadoutShowsANonNumber) {
     Click(IDC_SD_NORMAL_OUTLINE);
     ExpectNoNonNumbers("n = 0, normal outline");
     EXPECT_EQ(Text(IDC_SD_T_PROPORTION), "");
-
     // A population without spread: every value the same, standard error 0.
     ClearPopulationCurve();
     g_popCurve[26] = g_popBaseline - 100;
@@ -231,13 +222,13 @@ TEST_F(DorvaneWindow, NoReadoutShowsANonNumber) {
     Draw(5, 20);
     ExpectNoNonNumbers("no spread, drawn");
     g_showTValues = 1;
-    dorvane->RebinForOptions();
-    dorvane->BringUpToDate();
+    Options();
     ExpectNoNonNumbers("no spread, t values");
     g_showTValues = 0;
-    // A zero display scale.
-    ApplyPreset(PresetShape::Normal);
+    ApplyPreset(PresetShape::Normal); // a zero display scale
     g_dispScale = 0.0f;
     Draw(10, 20);
     ExpectNoNonNumbers("display scale 0");
 }
+
+} // namespace
