@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <random>
 #include <vector>
 
@@ -76,35 +75,6 @@ TEST(SampleBatch, SideBySideIsBitForBitOneAtATime) {
     ASSERT_EQ(oneAtATime.size(), sideBySide.size());
     for (std::size_t i = 0; i < oneAtATime.size(); ++i)
         ASSERT_TRUE(oneAtATime[i] == sideBySide[i]) << "run " << i << " of kind " << i / 3 % 3;
-}
-
-TEST(SampleBatch, TheColumnBoundsGiveEveryNumbersColumn) {
-    // The vector kernel finds a number's column by searching the bounds. For
-    // every preset, continuous and discrete, and for a binomial population
-    // that must be the table's column, for each of the 32,768 numbers.
-    ResetSimulationState();
-    SetPopulationGeometry(300, 432);
-    const auto check = [](Kind kind, int shape) {
-        ValueTables tables;
-        PrepareValueTables(kind, tables);
-        ASSERT_TRUE(tables.columnsInOrder) << shape;
-        for (int r = 0; r <= kRandMax; ++r) {
-            const auto below =
-                std::count_if(std::begin(tables.columnBounds), std::end(tables.columnBounds),
-                              [r](std::uint16_t bound) { return bound <= r; });
-            ASSERT_EQ(below, tables.columnOfRand[r]) << "shape " << shape << " number " << r;
-        }
-    };
-    for (int shape = 0; shape <= static_cast<int>(PresetShape::Picture1005); ++shape) {
-        for (int discrete : {0, 1}) {
-            g_isContinuous = !discrete, g_isDiscrete = discrete;
-            ApplyPreset(static_cast<PresetShape>(shape));
-            check(discrete ? Kind::Discrete : Kind::Continuous, shape);
-        }
-    }
-    g_isDiscrete = 0, g_isBinomial = 1;
-    SetBinomialP(0.3);
-    check(Kind::Binomial, -1);
 }
 
 } // namespace
