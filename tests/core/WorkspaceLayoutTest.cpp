@@ -26,7 +26,8 @@ TEST(WorkspaceLayout, WindowsStandSideBySideThenInRowsThenOverlapInView) {
     // the height, so the other two start at the top, at the right edge, a
     // step apart; the window in use (Confidence Intervals) stands in the row.
     // Room for a second row under the first. Wider and taller than the view:
-    // from its top left corner; one in use that is too wide leaves the row.
+    // from its top left corner; one in use that is too wide leaves the row
+    // to the others (which stand there though too tall for a row below).
     // clang-format off
     const Case cases[] = {
         {"scale 1", 1364, 660, tools, -1, {1, 0, 1, 1},
@@ -37,7 +38,9 @@ TEST(WorkspaceLayout, WindowsStandSideBySideThenInRowsThenOverlapInView) {
          {{0, 0, 308, 460}, {275, 0, 907, 474}, {555, 0, 883, 430}, {308, 0, 825, 568}}},
         {"two rows", 500, 500, {{200, 100}, {200, 100}, {200, 100}, {300, 300}}, -1, {1, 1, 1, 1},
          {{0, 0, 200, 100}, {200, 0, 400, 100}, {0, 100, 200, 200}, {200, 100, 500, 400}}},
-        {"too large", 300, 200, {{400, 500}, {100, 50}}, 0, {0, 1}, {{0, 0, 400, 500}, {0, 0, 100, 50}}}};
+        {"too large", 300, 200, {{400, 500}, {100, 50}}, 0, {0, 1}, {{0, 0, 400, 500}, {0, 0, 100, 50}}},
+        {"too wide in use", 300, 200, {{400, 100}, {100, 250}, {150, 260}}, 0, {0, 1, 1},
+         {{0, 100, 400, 200}, {0, 0, 100, 250}, {100, 0, 250, 260}}}};
     // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
