@@ -63,7 +63,9 @@ class CFocusRing : public QWidget {
 };
 
 // Follows the control that has the focus: its moves, its size, its showing
-// and hiding.
+// and hiding. The ring is the keyboard's: a mouse press puts it away (a
+// student who drags a bar or clicks a button sees no frame left behind on
+// it) and the next key brings it back on whatever has the focus then.
 class CRingFollower : public QObject {
   public:
     void FocusChanged(QWidget* now) {
@@ -78,6 +80,20 @@ class CRingFollower : public QObject {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            if (m_byKeyboard) {
+                m_byKeyboard = false;
+                Update();
+            }
+            break;
+        case QEvent::KeyPress:
+        case QEvent::ShortcutOverride:
+            if (!m_byKeyboard) {
+                m_byKeyboard = true;
+                Update();
+            }
+            break;
         case QEvent::Move:
         case QEvent::Resize:
         case QEvent::Show:
@@ -98,7 +114,7 @@ class CRingFollower : public QObject {
     }
 
     void Update() {
-        if (!m_control || !m_control->isVisible()) {
+        if (!m_byKeyboard || !m_control || !m_control->isVisible()) {
             if (m_ring) m_ring->hide();
             return;
         }
@@ -112,6 +128,7 @@ class CRingFollower : public QObject {
 
     QPointer<QWidget> m_control;
     QPointer<CFocusRing> m_ring;
+    bool m_byKeyboard = true;
 };
 
 CRingFollower* g_follower = nullptr;
@@ -122,6 +139,7 @@ void InstallFocusRing() {
     if (g_follower) return;
     g_follower = new CRingFollower;
     g_follower->setParent(qApp);
+    qApp->installEventFilter(g_follower);
     QObject::connect(qApp, &QApplication::focusChanged, g_follower,
                      [](QWidget*, QWidget* now) { g_follower->FocusChanged(now); });
     g_follower->FocusChanged(QApplication::focusWidget());

@@ -145,6 +145,7 @@ TEST_F(Classroom, CtrlCCopiesTheActiveWindowsPictureUnlessTheStudentSelectedText
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.said);
+        QTest::keyClick(&Frame(), Qt::Key_Shift); // a keyboard user: the ring shows
         ASSERT_TRUE(Choose(step.command));
         QWidget* focus = QApplication::focusWidget();
         ASSERT_NE(focus, nullptr);

@@ -368,6 +368,13 @@ TEST_F(Keyboard, NoKeyLeadsToADeadEnd) {
     ASSERT_NE(ShownFocusRing(), nullptr);
     for (const LabelPiece& label : BinomialAxisLabels())
         EXPECT_LT(ShownFocusRing()->geometry().bottom(), label.top) << label.text.toStdString();
+    // The ring is the keyboard's: a click on a p button leaves no frame on a
+    // bar or a button, and the next key brings it back where the focus is.
+    QTest::mouseClick(g_binomialWnd->Button(IDC_BINOMIAL_P_FIRST + 3), Qt::LeftButton);
+    EXPECT_EQ(ShownFocusRing(), nullptr);
+    QTest::keyClick(Focused(), Qt::Key_Shift);
+    ASSERT_NE(ShownFocusRing(), nullptr);
+    EXPECT_TRUE(ShownFocusRing()->geometry().contains(Focused()->geometry()));
 }
 
 } // namespace
