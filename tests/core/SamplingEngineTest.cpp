@@ -583,12 +583,10 @@ TEST_F(SamplingEngineTest, AStoppedOrSpedUpRunIsTheRunOfTheSamplesItDrew) {
         DrawSamples(c.kept, 12, quiet);
         EXPECT_EQ(afterStop, Picture());
     }
-    // ADD MORE after a stop at F, at F and a sample at a time, then a new series.
-    g_addMoreMode = 1;
-    for (int speed : {1, 2, 1}) {
-        g_speed = speed;
-        g_addMoreMode = g_samplesDrawn < 50;
-        DrawSamples(speed == 1 ? 37 : 5, 12, quiet);
+    // ADD MORE at F and a sample at a time onto those rows, then a new series.
+    for (const auto& [speed, addMore, count] : {std::tuple{1, 1, 37}, {2, 1, 5}, {1, 0, 20}}) {
+        g_speed = speed, g_addMoreMode = addMore;
+        ASSERT_EQ(DrawSamples(count, 12, quiet).drawn, count);
         ExpectSpreadsOfOnePass();
     }
 }
