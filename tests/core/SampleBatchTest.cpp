@@ -32,7 +32,7 @@ std::vector<std::vector<unsigned char>> RunAll(int speed) {
     std::vector<std::vector<unsigned char>> records;
     SampleDisplay quiet;
     int n = 1;
-    for (int trial = 0; trial < 600; ++trial) {
+    for (int trial = 0; trial < 300; ++trial) {
         g_addMoreMode = trial % 3 != 0; // two in three runs go on from the last
         const int kind = trial / 3 % 3;
         if (!g_addMoreMode) {
