@@ -5,7 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <vector>
+
+// A rectangle reads as its corners in a failure, not as bytes.
+static void PrintTo(const Rect& r, std::ostream* os) {
+    *os << "{" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "}";
+}
 
 namespace {
 
