@@ -396,14 +396,14 @@ TEST_F(SamplingEngineTest, LargeRunAgreesWithTheory) {
 
 TEST_F(SamplingEngineTest, DisplayCallsAtEachSpeedFollowTheShownWindows) {
     struct Case {
-        int speed;
-        const char *shown, *inOrder,
-            *absent; // windows Population, Samples, Dorvane, CI; +: ADD MORE
+        int speed, pauses;
+        const char* shown; // windows Population, Samples, Dorvane, CI; +: ADD MORE
+        const char *inOrder, *absent;
     };
     // Two samples of two values, every value in tally column 7.
     const Case cases[] = {
         // Each sample: marks and the sample's picture, the column, the pause, its interval.
-        {3, "PSDC",
+        {3, 2, "PSDC",
          "ClearCiResultFields ClearSummaryFields ComputeCriticalValue MarkSample(7) "
          "DrawSampleHistogram(1,1,7) GrowLatestColumn ShowSampleCount(1) "
          "DrawSampleHistogram(1,0,0) Pause(25) DrawInterval(2,1) MarkSample(7) Pause(25) "
@@ -411,19 +411,19 @@ TEST_F(SamplingEngineTest, DisplayCallsAtEachSpeedFollowTheShownWindows) {
          "RedrawConfIntervalWindow",
          "PlaceRightSlider"},
         // Speed F, two sliders: nothing per sample but the scroll bars.
-        {1, "PSDC",
+        {1, 0, "PSDC",
          "SetSamplesScrollBar(1,1) SetCiScrollBar(1,0) SetCiScrollBar(2,1) "
          "DrawSampleHistogram(2,0,0) PlaceLeftSlider PlaceRightSlider UpdateCoverageCounts",
          "MarkSample(7) GrowLatestColumn ShowSampleCount(1) DrawInterval(2,1) "
          "DrawSampleHistogram(1,0,0)"},
         // Only the Dorvane window: the pause comes after its column.
-        {4, "D", "GrowLatestColumn ShowSampleCount(1) Pause(50) GrowLatestColumn Pause(50)",
+        {4, 2, "D", "GrowLatestColumn ShowSampleCount(1) Pause(50) GrowLatestColumn Pause(50)",
          "ClearCiResultFields MarkSample(7) RedrawSamplesWindow DrawInterval(2,1)"},
         // Population alone at the slowest speed: no marks and no pause.
-        {5, "P", "RedrawCurve RedrawCurve UpdateCoverageCounts",
+        {5, 0, "P", "RedrawCurve RedrawCurve UpdateCoverageCounts",
          "MarkSample(7) Pause(100) GrowLatestColumn DrawSampleHistogram(1,0,0)"},
         // ADD MORE (one sample of one value after another) redraws the interval graph first.
-        {2, "SC+",
+        {2, 0, "SC+",
          "DrawIntervalGraph DrawSampleHistogram(2,1,7) DrawSampleHistogram(2,0,0) "
          "DrawInterval(1,2) RedrawSamplesWindow UpdateCoverageCounts",
          "MarkSample(7) DrawInterval(1,1)"},
@@ -445,6 +445,9 @@ TEST_F(SamplingEngineTest, DisplayCallsAtEachSpeedFollowTheShownWindows) {
         RecordingDisplay d;
         DrawSamples(addMore ? 1 : 2, addMore ? 1 : 2, d);
         EXPECT_TRUE(InOrder(d.calls, c.inOrder));
+        EXPECT_EQ(std::count_if(d.calls.begin(), d.calls.end(),
+                                [](const std::string& call) { return call.starts_with("Pause"); }),
+                  c.pauses); // one pause a sample where it animates
         std::istringstream absent(c.absent);
         for (std::string call; absent >> call;)
             EXPECT_EQ(d.Count(call), 0) << call;
