@@ -8,7 +8,6 @@
 #include "core/Population.h"
 #include "core/Random.h"
 #include "core/SimulationState.h"
-#include "core/ViewHooks.h"
 #include "resources/Resource.h"
 #include "shell/WindowViews.h"
 #include "windows/population/PopulationDlg.h"

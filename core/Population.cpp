@@ -3,9 +3,9 @@
 #include "core/NumberText.h"
 
 #include "core/PresetTables.h"
+#include "core/SamplingEngine.h"
 #include "core/SeriesControl.h"
 #include "core/SimulationState.h"
-#include "core/ViewHooks.h"
 
 #include <cmath>
 #include <cstdio>
@@ -208,7 +208,7 @@ void RecomputeBinomialParameters() {
     g_popWeightTotal = static_cast<float>(total);
     if (total <= 0) {
         g_popMean = g_popSD = 0.0f;
-        Views().PlaceHandles();
+        Displays().PlaceHandles();
         return;
     }
     g_popCumShare[1] = static_cast<float>(failures) / static_cast<float>(total);
@@ -219,7 +219,7 @@ void RecomputeBinomialParameters() {
     // The Confidence Intervals window's possible mean follows p, as it
     // follows a measurement population's mean.
     g_ciPopMean = g_popMean;
-    Views().PlaceHandles();
+    Displays().PlaceHandles();
 }
 
 // Two spaces, then the value with fewer decimals once it is large, so the
@@ -290,7 +290,7 @@ void ClearPopulationCurve() {
 
 void ClearPopulation() {
     ClearPopulationCurve();
-    Views().PlaceHandles();
+    Displays().PlaceHandles();
     RunPopulationChangeSequence(true);
 }
 
@@ -303,7 +303,7 @@ void ApplyPreset(PresetShape shape) {
     } else {
         WriteContinuousPreset(shape);
     }
-    Views().PlaceHandles();
+    Displays().PlaceHandles();
     RunPopulationChangeSequence(false);
 }
 
@@ -329,12 +329,12 @@ void RunPopulationChangeSequence(bool emptySettingsFields) {
     ResetDisplayTransform();
     g_ciPopMean = g_popMean;
     if (emptySettingsFields)
-        Views().SetSettingsFieldTexts("", "");
+        Displays().SetSettingsFieldTexts("", "");
     else
-        Views().SetSettingsFieldTexts(SettingsMeanText(), SettingsSDText());
-    Views().RepaintPopulation();
+        Displays().SetSettingsFieldTexts(SettingsMeanText(), SettingsSDText());
+    Displays().RepaintPopulation();
     ResetSeries();
-    if (g_samplingDistWndVisible) Views().RefreshDorvaneForPopulation();
+    if (g_samplingDistWndVisible) Displays().RepaintDorvaneWhole();
 }
 
 namespace {

@@ -7,17 +7,29 @@
 
 #include <string>
 
-// Everything the engine asks of the windows during a run. The shell forwards
-// each call to the window that owns the operation; tests record the calls;
-// the benchmark keeps the do-nothing defaults. The engine itself tests the
-// visible flags and the speed before calling.
+// Everything the core tells the windows: the engine while it draws, the
+// population model and the series control when the shared state changes under
+// the windows. The shell installs the windows as the displays (Displays()),
+// each call going to the window that owns the operation; tests record the
+// calls; the benchmark and a run of the core alone keep the do-nothing
+// defaults. The core itself tests the visible flags and the speed before
+// calling.
 class SampleDisplay {
   public:
     virtual ~SampleDisplay() = default;
 
-    // Population window.
+    // Population window (the binomial one while binomial).
     virtual void RedrawCurve() {}
     virtual void MarkSample(int column) { (void)column; }
+    // Recompute the edit-handle rectangles.
+    virtual void PlaceHandles() {}
+    // Repaint the plot band and the name box.
+    virtual void RepaintPopulation() {}
+    // Population settings dialog: show these texts in its mean and SD fields.
+    virtual void SetSettingsFieldTexts(const std::string& mean, const std::string& sd) {
+        (void)mean;
+        (void)sd;
+    }
 
     // Samples window.
     virtual void DrawSampleHistogram(int sampleNo, int inProgress, int column) {
@@ -33,6 +45,8 @@ class SampleDisplay {
     }
 
     // Dorvane window.
+    // While shown: PaintWhole, invalidate, repaint at once, RefreshPanel.
+    virtual void RepaintDorvaneWhole() {}
     virtual void DrawHistogramGraph() {}
     // Invalidate g_histRect (erasing) and repaint it at once.
     virtual void InvalidateHistogram() {}
@@ -82,6 +96,11 @@ class SampleDisplay {
         return true;
     }
 };
+
+// The installed displays (a do-nothing set when none is installed).
+SampleDisplay& Displays();
+// Installs displays; nullptr restores the do-nothing set.
+void SetDisplays(SampleDisplay* displays);
 
 // What the Dorvane window writes back into its fields after a run.
 struct DrawResult {

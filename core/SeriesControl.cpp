@@ -5,7 +5,6 @@
 #include "core/Selection.h"
 #include "core/SimulationState.h"
 #include "core/TypedNumber.h"
-#include "core/ViewHooks.h"
 
 #include <algorithm>
 #include <charconv>
@@ -90,13 +89,13 @@ void ResetSeries() {
     g_histTickCount = 3;
     g_histTickStep = 25;
 
-    if (g_samplingDistWndVisible) Views().RepaintDorvaneWhole();
+    if (g_samplingDistWndVisible) Displays().RepaintDorvaneWhole();
 
     g_ciOutCount = g_ciInCount = 0;
     g_seriesSampleSize = 0;
 
-    if (g_confIntervalWndVisible) Views().RedrawConfIntervalWindow();
-    if (g_samplesWndVisible) Views().RedrawSamplesWindow();
+    if (g_confIntervalWndVisible) Displays().RedrawConfIntervalWindow();
+    if (g_samplesWndVisible) Displays().RedrawSamplesWindow();
 }
 
 int ReadWholeNumber(const std::string& text) {

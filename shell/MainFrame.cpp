@@ -1,7 +1,6 @@
 #include "shell/MainFrame.h"
 
 #include "core/SimulationState.h"
-#include "core/ViewHooks.h"
 #include "resources/AppIcon.h"
 #include "resources/Resource.h"
 #include "shell/Menus.h"

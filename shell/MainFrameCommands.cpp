@@ -23,6 +23,7 @@
 #include "windows/population/PopSettingsDlg.h"
 #include "windows/population/PopulationDlg.h"
 #include "windows/sampdist/SampDistModel.h"
+#include "windows/sampdist/SamplingDistDlg.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -146,13 +147,13 @@ void CMainFrame::ShowAbout() {
 }
 
 void CMainFrame::RepaintDorvane() {
-    if (g_samplingDistWndVisible) WindowViews().RepaintDorvaneWhole();
+    if (g_samplingDistWndVisible) WindowDisplays().RepaintDorvaneWhole();
 }
 
 void CMainFrame::SetShownStatistic(int z, int t) {
     g_showZValues = z;
     g_showTValues = t;
-    WindowViews().RebinDorvane();
+    if (g_samplingDistWnd) g_samplingDistWnd->RebinForOptions();
     RepaintDorvane();
 }
 
@@ -240,7 +241,7 @@ void CMainFrame::TogglePossibleMu() {
     const int frameExtra = frame.height() - window->height();
     const int height = g_ciWndHeight + (g_possibleMu ? g_possibleMuExtra : 0);
     window->ResizeClientTo(QSize(window->width(), height - frameExtra));
-    WindowViews().RedrawConfIntervalWindow();
+    WindowDisplays().RedrawConfIntervalWindow();
     RepaintNow(window);
 }
 
@@ -311,6 +312,6 @@ void CMainFrame::ToggleColourBlindSafe() {
     // shown again.
     RedrawPopulationWindow();
     RepaintDorvane();
-    WindowViews().RedrawSamplesWindow();
-    WindowViews().RedrawConfIntervalWindow();
+    WindowDisplays().RedrawSamplesWindow();
+    WindowDisplays().RedrawConfIntervalWindow();
 }

@@ -1,11 +1,12 @@
 #pragma once
-// A run of the engine with the windows as its display. For its length
-// g_runInProgress is 1, every DRAW SAMPLES button reads STOP, and the gate
-// lets through only what may act during a run: at speeds S to 4 the program
-// answers within 50 ms (between samples, between animated values and while it
-// waits); at F it answers nothing until the run has ended.
-
-#include "core/SamplingEngine.h"
+// A run of the engine with the windows as its display (Run.cpp holds
+// CLinkedWindows::RunDrawSamples, the one way a run starts, and the windows'
+// RunGoesOn). For its length g_runInProgress is 1, every DRAW SAMPLES button
+// reads STOP, and the gate lets through only what may act during a run: at
+// speeds S to 4 the program answers within 50 ms (between samples, between
+// animated values and while it waits); at F it answers nothing until the run
+// has ended. While a run is in progress, or once the program is closing, no
+// other run starts (status NotStarted).
 
 // What the main frame learns of runs: whether one may start (not once a close
 // has been asked for), how far one has come, and that it has ended.
@@ -21,13 +22,3 @@ class RunWatcher {
 };
 // Installs the watcher; nullptr removes it.
 void SetRunWatcher(RunWatcher* watcher);
-
-// Runs DrawSamples with the windows (or the given display) as its display.
-// While a run is in progress, or once the program is closing, no other run
-// starts (status NotStarted).
-DrawResult RunDrawSamples(int count, int n);
-DrawResult RunDrawSamples(int count, int n, SampleDisplay& display);
-
-// Between samples and animated values: lets input through the gate when it
-// is due, shows the progress, and says whether the run goes on.
-bool RunGoesOn(int sampleOfRun, int samplesOfRun);

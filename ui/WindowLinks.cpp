@@ -3,8 +3,8 @@
 #include "core/SimulationState.h"
 
 namespace {
-WindowLinks g_noLinks;
-WindowLinks* g_links = &g_noLinks;
+WindowLinks noLinks;
+WindowLinks* links = &noLinks;
 } // namespace
 
 DrawResult WindowLinks::RunDrawSamples(int count, int n) {
@@ -15,10 +15,31 @@ DrawResult WindowLinks::RunDrawSamples(int count, int n) {
     return result;
 }
 
-WindowLinks& Links() {
-    return *g_links;
+void WindowLinks::Repaint(OtherPicture picture) {
+    SampleDisplay& displays = Displays();
+    switch (picture) {
+    case OtherPicture::Population:
+        displays.RepaintPopulation();
+        break;
+    case OtherPicture::SamplesWindow:
+        displays.RedrawSamplesWindow();
+        break;
+    case OtherPicture::DorvaneWhole:
+        displays.RepaintDorvaneWhole();
+        break;
+    case OtherPicture::DorvaneHistogram:
+        displays.InvalidateHistogram();
+        break;
+    case OtherPicture::ConfIntervalsWindow:
+        displays.RedrawConfIntervalWindow();
+        break;
+    }
 }
 
-void SetWindowLinks(WindowLinks* links) {
-    g_links = links ? links : &g_noLinks;
+WindowLinks& Links() {
+    return *links;
+}
+
+void SetWindowLinks(WindowLinks* installed) {
+    links = installed ? installed : &noLinks;
 }

@@ -1,7 +1,7 @@
 #include "core/Population.h"
+#include "core/SamplingEngine.h"
 #include "core/ShapeRamps.h"
 #include "core/SimulationState.h"
-#include "core/ViewHooks.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@
 namespace {
 
 // Records what the population model asks of the windows, in order.
-class RecordingViews : public ViewHooks {
+class RecordingViews : public SampleDisplay {
   public:
     void PlaceHandles() override { calls.push_back("PlaceHandles"); }
     void SetSettingsFieldTexts(const std::string& mean, const std::string& sd) override {
@@ -23,7 +23,7 @@ class RecordingViews : public ViewHooks {
         sdText = sd;
     }
     void RepaintPopulation() override { calls.push_back("RepaintPopulation"); }
-    void RefreshDorvaneForPopulation() override { calls.push_back("RefreshDorvane"); }
+    void RepaintDorvaneWhole() override { calls.push_back("RefreshDorvane"); }
     int IndexOf(const std::string& call) const {
         const auto at = std::find(calls.begin(), calls.end(), call);
         return at == calls.end() ? -1 : static_cast<int>(at - calls.begin());
@@ -51,10 +51,10 @@ class PopulationTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ResetSimulationState();
-        SetViewHooks(&views);
+        SetDisplays(&views);
         SetPopulationGeometry(300, 432);
     }
-    void TearDown() override { SetViewHooks(nullptr); }
+    void TearDown() override { SetDisplays(nullptr); }
 
     RecordingViews views;
 };

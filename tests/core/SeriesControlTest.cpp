@@ -4,7 +4,6 @@
 #include "core/Random.h"
 #include "core/SamplingEngine.h"
 #include "core/SimulationState.h"
-#include "core/ViewHooks.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +13,7 @@
 
 namespace {
 
-class RecordingViews : public ViewHooks {
+class RecordingViews : public SampleDisplay {
   public:
     std::vector<std::string> calls;
     void RepaintDorvaneWhole() override {
@@ -32,10 +31,10 @@ class SeriesControlTest : public ::testing::Test {
         SetSecondsClock([] { return std::int64_t{1700000000}; });
         SetPopulationGeometry(300, 432);
         g_sdScaleY = 1.0f;
-        SetViewHooks(&views);
+        SetDisplays(&views);
     }
     void TearDown() override {
-        SetViewHooks(nullptr);
+        SetDisplays(nullptr);
         SetSecondsClock({});
     }
     // A series of `count` samples of one value each, drawn by the engine.

@@ -338,7 +338,7 @@ TEST_F(Classroom, AnyMeanAndSdShowsWholeNumbersApartInEveryWindow) {
 // hold a red and a green; on, no window holds either.
 TEST_F(Classroom, ColourBlindSafeColoursLeaveNoRedBesideGreen) {
     Draw();
-    WindowViews().RedrawSamplesWindow();
+    WindowDisplays().RedrawSamplesWindow();
     // Pure red and green, give or take a blended edge; not DRAW SAMPLES' orange.
     auto isRed = [](QRgb c) { return qRed(c) >= 200 && qGreen(c) <= 40 && qBlue(c) <= 60; };
     auto isGreen = [](QRgb c) { return qGreen(c) >= 200 && qRed(c) <= 60 && qBlue(c) <= 140; };

@@ -42,37 +42,37 @@ namespace {
 
 // The windows as the engine's display, with every Confidence Intervals call
 // written down before it is passed on.
-class RecordingWindows : public CWindowViews {
+class RecordingWindows : public CWindowDisplays {
   public:
     std::vector<std::string> calls;
     void ClearCiResultFields() override {
-        Note("ClearCiResultFields", [&] { CWindowViews::ClearCiResultFields(); });
+        Note("ClearCiResultFields", [&] { CWindowDisplays::ClearCiResultFields(); });
     }
     void ComputeCriticalValue() override {
-        Note("ComputeCriticalValue", [&] { CWindowViews::ComputeCriticalValue(); });
+        Note("ComputeCriticalValue", [&] { CWindowDisplays::ComputeCriticalValue(); });
     }
     void DrawIntervalGraph() override {
-        Note("DrawIntervalGraph", [&] { CWindowViews::DrawIntervalGraph(); });
+        Note("DrawIntervalGraph", [&] { CWindowDisplays::DrawIntervalGraph(); });
     }
     void ClearCiGraph() override {
-        Note("ClearCiGraph", [&] { CWindowViews::ClearCiGraph(); });
+        Note("ClearCiGraph", [&] { CWindowDisplays::ClearCiGraph(); });
     }
     void DrawInterval(int n, int s) override {
         Note("DrawInterval(" + std::to_string(n) + "," + std::to_string(s) + ")",
-             [&] { CWindowViews::DrawInterval(n, s); });
+             [&] { CWindowDisplays::DrawInterval(n, s); });
     }
     void InvalidateCiGraph() override {
-        Note("InvalidateCiGraph", [&] { CWindowViews::InvalidateCiGraph(); });
+        Note("InvalidateCiGraph", [&] { CWindowDisplays::InvalidateCiGraph(); });
     }
     void SetCiScrollBar(int m, int p) override {
         Note("SetCiScrollBar(" + std::to_string(m) + ")",
-             [&] { CWindowViews::SetCiScrollBar(m, p); });
+             [&] { CWindowDisplays::SetCiScrollBar(m, p); });
     }
     void UpdateCoverageCounts() override {
-        Note("UpdateCoverageCounts", [&] { CWindowViews::UpdateCoverageCounts(); });
+        Note("UpdateCoverageCounts", [&] { CWindowDisplays::UpdateCoverageCounts(); });
     }
     void RedrawConfIntervalWindow() override {
-        Note("RedrawConfIntervalWindow", [&] { CWindowViews::RedrawConfIntervalWindow(); });
+        Note("RedrawConfIntervalWindow", [&] { CWindowDisplays::RedrawConfIntervalWindow(); });
     }
     void Pause(int) override {}
 
@@ -138,7 +138,7 @@ TEST_F(ConfIntervalsInTheProgram, CloseWindowHidesItAndTheWindowMenuBringsItBack
     EXPECT_EQ(g_confIntervalWndVisible, 0);
     // Hidden, it draws nothing; shown again, it is redrawn with the series.
     ApplyPreset(PresetShape::Normal);
-    RunDrawSamples(50, 10);
+    Links().RunDrawSamples(50, 10);
     EXPECT_EQ(g_samplesDrawn, 50);
     ASSERT_TRUE(Choose(ID_WINDOW_CONF_INTERVALS));
     EXPECT_TRUE(Ci()->IsToolVisible());
@@ -186,7 +186,7 @@ TEST_F(ConfIntervalsInTheProgram, EngineCallsReachTheWindowInOrder) {
     ApplyPreset(PresetShape::Normal);
     RecordingWindows windows;
     g_speed = 2;
-    RunDrawSamples(212, 5, windows);
+    RunDrawSamplesWith(windows, 212, 5);
     auto position = [&](const std::string& call) {
         return std::find(windows.calls.begin(), windows.calls.end(), call) - windows.calls.begin();
     };
@@ -213,7 +213,7 @@ TEST_F(ConfIntervalsInTheProgram, EngineCallsReachTheWindowInOrder) {
     // ADD MORE redraws the graph at the start of the run.
     windows.calls.clear();
     g_addMoreMode = 1;
-    RunDrawSamples(3, 5, windows);
+    RunDrawSamplesWith(windows, 3, 5);
     EXPECT_EQ(windows.calls[2], "DrawIntervalGraph");
     EXPECT_EQ(g_samplesDrawn, 215);
 }

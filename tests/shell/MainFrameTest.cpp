@@ -127,7 +127,7 @@ class Measurement : public ShellTest {
         Draw();
     }
     void Draw() {
-        RunDrawSamples(5, 4);
+        Links().RunDrawSamples(5, 4);
         ASSERT_EQ(g_samplesDrawn, 5);
     }
     static CToolWindow* Population() { return g_populationWnd; }

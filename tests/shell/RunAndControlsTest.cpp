@@ -59,7 +59,7 @@ struct ClosingDisplay : SampleDisplay {
             closedAtOnce = frame.close();
             visibleDuringRun = frame.isVisible() && frame.ClosePending();
         }
-        return ::RunGoesOn(sampleOfRun, samplesOfRun);
+        return WindowDisplays().RunGoesOn(sampleOfRun, samplesOfRun);
     }
     CMainFrame& frame;
     bool asked = false, closedAtOnce = true, visibleDuringRun = false;
@@ -69,7 +69,7 @@ struct ClosingDisplay : SampleDisplay {
 TEST_F(CloseAndAbout, CloseDuringARunStopsItThenCloses) {
     ApplyPreset(PresetShape::Uniform);
     ClosingDisplay display(Frame());
-    RunDrawSamples(300, 10, display);
+    RunDrawSamplesWith(display, 300, 10);
     EXPECT_TRUE(!display.closedAtOnce && display.visibleDuringRun);
     EXPECT_EQ(g_samplesDrawn, 1); // stopped after the sample it was drawing, as Esc stops
     // The deferred close happens once the run has returned.
@@ -92,7 +92,7 @@ TEST_F(RunDisplayTest, RunLeavesThePopulationPictureWithoutMarks) {
     for (int speed : {1, 2}) {
         g_speed = speed;
         g_popMemDC.fill(Qt::black); // a stale picture must not survive the run
-        RunDrawSamples(3, 5);
+        Links().RunDrawSamples(3, 5);
         EXPECT_EQ(g_popMemDC.copy(0, 0, 300, 345), before) << "speed " << speed;
     }
 }

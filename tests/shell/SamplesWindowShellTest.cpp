@@ -46,21 +46,21 @@ class SamplesInFrame : public ShellTest {
 
 // The shell's own forwards, with the Samples window's calls written down on
 // their way and no time spent in the engine's pauses.
-class RecordingViews : public CWindowViews {
+class RecordingViews : public CWindowDisplays {
   public:
     explicit RecordingViews(std::vector<std::string>& calls) : m_calls(calls) {}
     void DrawSampleHistogram(int s, int animate, int c) override {
         Add("DrawSampleHistogram(" + std::to_string(s) + "," + std::to_string(animate) + "," +
             std::to_string(c) + ")");
-        CWindowViews::DrawSampleHistogram(s, animate, c);
+        CWindowDisplays::DrawSampleHistogram(s, animate, c);
     }
     void RedrawSamplesWindow() override {
         Add("RedrawSamplesWindow");
-        CWindowViews::RedrawSamplesWindow();
+        CWindowDisplays::RedrawSamplesWindow();
     }
     void SetSamplesScrollBar(int m, int p) override {
         Add("SetSamplesScrollBar(" + std::to_string(m) + "," + std::to_string(p) + ")");
-        CWindowViews::SetSamplesScrollBar(m, p);
+        CWindowDisplays::SetSamplesScrollBar(m, p);
     }
     void Pause(int) override {}
 
@@ -157,7 +157,7 @@ TEST_F(SamplesInFrame, EngineCallsReachTheWindowShownAndHidden) {
         Scroll()->setRange(1, 1);
         g_samplesMemDC.fill(Qt::black); // whatever the run leaves, it painted
         calls.clear();
-        RunDrawSamples(2, 3, views);
+        RunDrawSamplesWith(views, 2, 3);
 
         std::vector<std::string> samplesCalls;
         std::vector<std::string> valueCalls;

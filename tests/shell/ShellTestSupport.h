@@ -3,6 +3,7 @@
 // click one of its items.
 
 #include "shell/MainFrame.h"
+#include "shell/WindowViews.h"
 #include "tests/support/GuiTestSupport.h"
 
 #include <QAction>
@@ -12,6 +13,14 @@
 #include <algorithm>
 #include <memory>
 #include <vector>
+
+// A run through the one run entry with `display` in the windows' place.
+inline DrawResult RunDrawSamplesWith(SampleDisplay& display, int count, int n) {
+    SetDisplays(&display);
+    const DrawResult result = Links().RunDrawSamples(count, n);
+    SetDisplays(&WindowDisplays());
+    return result;
+}
 
 class ShellTest : public GuiTest {
   protected:

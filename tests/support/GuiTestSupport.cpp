@@ -1,8 +1,8 @@
 #include "tests/support/GuiTestSupport.h"
 
 #include "core/Random.h"
+#include "core/SamplingEngine.h"
 #include "core/SimulationState.h"
-#include "core/ViewHooks.h"
 #include "ui/MessageBox.h"
 #include "ui/WindowLinks.h"
 
@@ -21,7 +21,7 @@ void GuiTest::SetUp() {
 
 void GuiTest::TearDown() {
     SetMessageHandler({});
-    SetViewHooks(nullptr);
+    SetDisplays(nullptr);
     SetWindowLinks(nullptr);
     SetSecondsClock({});
     SetMillisecondWait({});

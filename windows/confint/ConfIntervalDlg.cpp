@@ -3,7 +3,6 @@
 #include "core/Random.h"
 #include "core/SeriesControl.h"
 #include "core/SimulationState.h"
-#include "core/ViewHooks.h"
 #include "resources/Resource.h"
 #include "ui/DialogTemplate.h"
 #include "ui/DrawSamplesButton.h"
@@ -215,7 +214,7 @@ void CConfIntervalDlg::SetNumberOfSamplesText(const QString& text) {
 void CConfIntervalDlg::OnSampleSizeEdited() {
     BringFieldsIn();
     // The Dorvane window's theoretical figures follow the sample size.
-    Views().RepaintDorvaneWhole();
+    Links().Repaint(OtherPicture::DorvaneWhole);
     m_sampleSize = SampleSizeEditedIn(this, SeriesWindow::ConfIntervals, m_sampleSize);
     ShowFields();
     // A new sample size ends the series.
@@ -225,7 +224,7 @@ void CConfIntervalDlg::OnSampleSizeEdited() {
 
 void CConfIntervalDlg::OnNumberOfSamplesEdited() {
     BringFieldsIn();
-    Views().RepaintDorvaneWhole();
+    Links().Repaint(OtherPicture::DorvaneWhole);
     m_numSamples = NumberOfSamplesEditedIn(this, SeriesWindow::ConfIntervals, m_numSamples);
     ShowFields();
 }
@@ -298,8 +297,8 @@ void CConfIntervalDlg::OnSeriesMode() {
     m_numSamples = ToggleSeriesModeIn(this, SeriesWindow::ConfIntervals, m_numSamples);
     ShowFields();
     RedrawConfIntervalWindow();
-    Views().RedrawSamplesWindow();
-    Views().RepaintDorvaneWhole();
+    Links().Repaint(OtherPicture::SamplesWindow);
+    Links().Repaint(OtherPicture::DorvaneWhole);
 }
 
 void CConfIntervalDlg::OnDrawSamples() {
@@ -351,8 +350,8 @@ void CConfIntervalDlg::ShowRowSelected() {
     Links().MarkSelectionInDorvane();
     if (g_sampleSelected) Links().SyncSamplesToSelection();
     RedrawConfIntervalWindow();
-    Links().RepaintDorvaneHistogram();
-    Views().RedrawSamplesWindow();
+    Links().Repaint(OtherPicture::DorvaneHistogram);
+    Links().Repaint(OtherPicture::SamplesWindow);
 }
 
 void CConfIntervalDlg::mouseMoveEvent(QMouseEvent* event) {

@@ -4,7 +4,6 @@
 #include "core/PopulationDescription.h"
 #include "core/SeriesControl.h"
 #include "core/SimulationState.h"
-#include "core/ViewHooks.h"
 #include "resources/Resource.h"
 #include "ui/DialogTemplate.h"
 #include "ui/DrawingResources.h"
@@ -14,6 +13,7 @@
 #include "ui/Gdi.h"
 #include "ui/RepaintNow.h"
 #include "ui/ToolWindow.h"
+#include "ui/WindowLinks.h"
 #include "windows/population/PopulationPicture.h"
 
 #include <QKeyEvent>
@@ -298,5 +298,5 @@ void CBinomialPopDlg::DragStep(int y) {
     RecomputePopulationParameters();
     DrawBinomialPicture();
     RepaintPlotBand();
-    if (g_samplingDistWndVisible) Views().RefreshDorvaneForPopulation();
+    if (g_samplingDistWndVisible) Links().Repaint(OtherPicture::DorvaneWhole);
 }

@@ -3,11 +3,11 @@
 #include "core/Messages.h"
 #include "core/Population.h"
 #include "core/SimulationState.h"
-#include "core/ViewHooks.h"
 #include "resources/Resource.h"
 #include "ui/DialogTemplate.h"
 #include "ui/DrawingResources.h"
 #include "ui/MessageBox.h"
+#include "ui/WindowLinks.h"
 #include "windows/population/PopulationDlg.h"
 #include "windows/population/PopulationPicture.h"
 
@@ -211,9 +211,9 @@ void CPopSettingsDlg::OnCancel() {
 }
 
 void CPopSettingsDlg::RefreshWindows() {
-    Views().RepaintPopulation();
-    if (g_samplingDistWndVisible) Views().RefreshDorvaneForPopulation();
+    Links().Repaint(OtherPicture::Population);
+    if (g_samplingDistWndVisible) Links().Repaint(OtherPicture::DorvaneWhole);
     // Hidden windows too: their shown values must follow the transform.
-    Views().RedrawConfIntervalWindow();
-    Views().RedrawSamplesWindow();
+    Links().Repaint(OtherPicture::ConfIntervalsWindow);
+    Links().Repaint(OtherPicture::SamplesWindow);
 }

@@ -4,7 +4,6 @@
 #include "core/PopulationDescription.h"
 #include "core/SeriesControl.h"
 #include "core/SimulationState.h"
-#include "core/ViewHooks.h"
 #include "resources/Resource.h"
 #include "ui/DialogTemplate.h"
 #include "ui/DrawingResources.h"
@@ -13,6 +12,8 @@
 #include "ui/Gdi.h"
 #include "ui/RepaintNow.h"
 #include "ui/ToolWindow.h"
+#include "ui/WindowLinks.h"
+#include "windows/population/PopSettingsDlg.h"
 #include "windows/population/PopulationPicture.h"
 
 #include <QApplication>
@@ -344,12 +345,12 @@ void CPopulationDlg::DrawPictureButtons() {
 void CPopulationDlg::OnCloseBox() {
     HideTool();
     g_populationWndVisible = 0;
-    if (g_samplingDistWndVisible) Views().RefreshDorvaneForPopulation();
+    if (g_samplingDistWndVisible) Links().Repaint(OtherPicture::DorvaneWhole);
 }
 
 void CPopulationDlg::OnMoved() {
     MarkActive();
-    if (g_samplingDistWndVisible) Views().RefreshDorvaneForPopulation();
+    if (g_samplingDistWndVisible) Links().Repaint(OtherPicture::DorvaneWhole);
 }
 
 void CPopulationDlg::paintEvent(QPaintEvent* event) {
@@ -380,7 +381,7 @@ void CPopulationDlg::mousePressEvent(QMouseEvent* event) {
     const bool inNameBox = m_nameBox.Contains(at.x(), at.y());
     if (!inPlot && !inNameBox) RedrawCurve();
     if (inNameBox) OpenShapeMenu(mapToGlobal(at));
-    if (g_samplingDistWndVisible) Views().RefreshDorvaneForPopulation();
+    if (g_samplingDistWndVisible) Links().Repaint(OtherPicture::DorvaneWhole);
 }
 
 void CPopulationDlg::leaveEvent(QEvent* event) {
@@ -417,12 +418,13 @@ void CPopulationDlg::DragStep(int y) {
         RebuildCurveRamps();
         RecomputePopulationParameters();
         // The fields follow the drawn curve through the transform that is set.
-        Views().SetSettingsFieldTexts(SettingsMeanText(), SettingsSDText());
+        if (g_popSettingsWnd)
+            g_popSettingsWnd->SetFieldTexts(ToQt(SettingsMeanText()), ToQt(SettingsSDText()));
     }
     RedrawCurve();
-    if (g_samplingDistWndVisible) Views().RefreshDorvaneForPopulation();
+    if (g_samplingDistWndVisible) Links().Repaint(OtherPicture::DorvaneWhole);
     g_ciPopMean = g_popMean;
-    Views().RedrawConfIntervalWindow();
+    Links().Repaint(OtherPicture::ConfIntervalsWindow);
 }
 
 void CPopulationDlg::OnPictureButton(int id) {

@@ -4,7 +4,6 @@
 #include "core/SamplingEngine.h"
 #include "core/SeriesControl.h"
 #include "core/SimulationState.h"
-#include "core/ViewHooks.h"
 #include "resources/Resource.h"
 #include "ui/DialogTemplate.h"
 #include "ui/DrawSamplesButton.h"
@@ -220,7 +219,7 @@ void CSamplingDistDlg::OnSampleSizeEdited() {
     ShowFields();
     // A new sample size ends the series; ResetSeries repaints this window.
     ResetSeries();
-    Views().RedrawConfIntervalWindow();
+    Links().Repaint(OtherPicture::ConfIntervalsWindow);
 }
 
 void CSamplingDistDlg::OnNumberOfSamplesEdited() {
@@ -239,8 +238,8 @@ void CSamplingDistDlg::OnSeriesMode() {
     m_numSamples = ToggleSeriesModeIn(this, SeriesWindow::Dorvane, m_numSamples);
     ShowFields();
     BringUpToDate();
-    Views().RedrawSamplesWindow();
-    Views().RedrawConfIntervalWindow();
+    Links().Repaint(OtherPicture::SamplesWindow);
+    Links().Repaint(OtherPicture::ConfIntervalsWindow);
 }
 
 void CSamplingDistDlg::OnBinWidth(int id) {
@@ -307,7 +306,7 @@ void CSamplingDistDlg::mousePressEvent(QMouseEvent* event) {
             if (selection.hit)
                 Links().SyncSamplesToSelection();
             else if (g_samplesWndVisible)
-                Views().RedrawSamplesWindow();
+                Links().Repaint(OtherPicture::SamplesWindow);
             Links().ShowCiPage();
         }
         if (g_leftSliderRect.Contains(point.x(), point.y())) g_draggingLeft = 1;

@@ -4,7 +4,6 @@
 #include "core/Selection.h"
 #include "core/SeriesControl.h"
 #include "core/SimulationState.h"
-#include "core/ViewHooks.h"
 #include "resources/Resource.h"
 #include "ui/DialogTemplate.h"
 #include "ui/DrawSamplesButton.h"
@@ -133,7 +132,7 @@ void CSamplesDlg::OnDrawSamples() {
     ShowFields();
     if (proceed) {
         Links().DrawSamplesInDorvane();
-        Links().RepaintDorvaneHistogram();
+        Links().Repaint(OtherPicture::DorvaneHistogram);
     }
     EndDrawSamplesPressed(m_drawButton);
 }
@@ -145,8 +144,8 @@ void CSamplesDlg::OnSeriesMode() {
     // Only the button's caption changed here.
     g_samplesStripOnly = 1;
     RedrawSamplesWindow();
-    Views().RedrawConfIntervalWindow();
-    if (g_samplingDistWndVisible) Views().RepaintDorvaneWhole();
+    Links().Repaint(OtherPicture::ConfIntervalsWindow);
+    if (g_samplingDistWndVisible) Links().Repaint(OtherPicture::DorvaneWhole);
 }
 
 void CSamplesDlg::OnViewToggle() {
@@ -157,13 +156,13 @@ void CSamplesDlg::OnViewToggle() {
 
 void CSamplesDlg::OnSampleSizeEdited() {
     // The Dorvane window's panel follows first (only while it is shown).
-    Views().RepaintDorvaneWhole();
+    Links().Repaint(OtherPicture::DorvaneWhole);
     BringFieldsIn();
     m_sampleSize = SampleSizeEditedIn(this, SeriesWindow::Samples, m_sampleSize);
     ShowFields();
     // A new sample size ends the series; ResetSeries redraws this window.
     ResetSeries();
-    Views().RedrawConfIntervalWindow();
+    Links().Repaint(OtherPicture::ConfIntervalsWindow);
 }
 
 void CSamplesDlg::OnNumberOfSamplesEdited() {
@@ -172,8 +171,8 @@ void CSamplesDlg::OnNumberOfSamplesEdited() {
     ShowFields();
     // After the copy, so the Dorvane window's preview shows the number just typed.
     if (g_samplingDistWndVisible) {
-        Views().RepaintDorvaneWhole();
-        Views().RepaintPopulation();
+        Links().Repaint(OtherPicture::DorvaneWhole);
+        Links().Repaint(OtherPicture::Population);
     }
 }
 

@@ -38,7 +38,7 @@ class ScaledScreen : public ShellTest {
         ASSERT_GT(ratio, 1.0) << "QT_SCALE_FACTOR was not applied";
         ApplyPreset(PresetShape::Normal);
         g_speed = 1; // F: the pictures once, at the end
-        ASSERT_EQ(RunDrawSamples(500, 16).status, DrawResult::Status::Drawn);
+        ASSERT_EQ(Links().RunDrawSamples(500, 16).status, DrawResult::Status::Drawn);
     }
     // The first device pixel of design pixel d, and the one past its last.
     int First(int d) const { return static_cast<int>(std::lround(d * ratio)); }

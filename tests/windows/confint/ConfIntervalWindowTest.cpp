@@ -45,16 +45,16 @@ const QRgb kBlack = Rgb(0, 0, 0), kRed = Rgb(255, 0, 0), kBlue = Rgb(0, 0, 255),
 
 // The shell's forwards, with the two selection requests of the other
 // windows written down as they pass.
-class RecordingViews : public CWindowViews {
+class RecordingViews : public CLinkedWindows {
   public:
     std::vector<std::string> requests;
     void MarkSelectionInDorvane() override {
         requests.push_back("MarkSelectionInDorvane");
-        CWindowViews::MarkSelectionInDorvane();
+        CLinkedWindows::MarkSelectionInDorvane();
     }
     void SyncSamplesToSelection() override {
         requests.push_back("SyncSamplesToSelection");
-        CWindowViews::SyncSamplesToSelection();
+        CLinkedWindows::SyncSamplesToSelection();
     }
 };
 
@@ -62,7 +62,7 @@ class ConfIntervalWindow : public GuiTest, protected NeighbourWindows {
   protected:
     void SetUp() override {
         GuiTest::SetUp();
-        SetViewHooks(&views);
+        SetDisplays(&WindowDisplays());
         SetWindowLinks(&views);
         ShowNeighbours(PresetShape::SkewedPlus);
         ci = std::make_unique<CConfIntervalDlg>();

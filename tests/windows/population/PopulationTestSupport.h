@@ -5,8 +5,8 @@
 #include "core/Messages.h"
 #include "core/Population.h"
 #include "core/PresetTables.h"
+#include "core/SamplingEngine.h"
 #include "core/SimulationState.h"
-#include "core/ViewHooks.h"
 #include "resources/Resource.h"
 #include "tests/support/GuiTestSupport.h"
 #include "ui/DialogTemplate.h"
@@ -26,7 +26,7 @@
 #include <vector>
 
 // Forwards to the windows under test; counts what goes to the others.
-class PopulationTestViews : public ViewHooks {
+class PopulationTestViews : public SampleDisplay {
   public:
     void PlaceHandles() override { g_populationWnd->PlaceHandles(); }
     void SetSettingsFieldTexts(const std::string& mean, const std::string& sd) override {
@@ -36,7 +36,7 @@ class PopulationTestViews : public ViewHooks {
         ++populationRepaints;
         g_populationWnd->RepaintPlotAndNameBox();
     }
-    void RefreshDorvaneForPopulation() override { ++dorvaneRefreshes; }
+    void RepaintDorvaneWhole() override { ++dorvaneRefreshes; }
     void RedrawConfIntervalWindow() override { ++ciRedraws; }
     void RedrawSamplesWindow() override { ++samplesRedraws; }
 
@@ -57,7 +57,7 @@ class PopulationWindowTest : public GuiTest {
     void SetUp() override {
         GuiTest::SetUp();
         g_outerMessageHandler = qInstallMessageHandler(IgnorePopupLimits);
-        SetViewHooks(&views);
+        SetDisplays(&views);
         population = std::make_unique<CPopulationDlg>();
         settings = std::make_unique<CPopSettingsDlg>();
         population->show();

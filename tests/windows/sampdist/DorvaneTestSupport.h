@@ -5,7 +5,6 @@
 #include "core/Population.h"
 #include "core/SamplingEngine.h"
 #include "core/SimulationState.h"
-#include "core/ViewHooks.h"
 #include "resources/Resource.h"
 #include "shell/WindowViews.h"
 #include "tests/support/GuiTestSupport.h"
