@@ -147,7 +147,8 @@ TEST_F(SeriesControlTest, DrawEntryRefusesWhatCannotBeDrawn) {
     // clang-format off
     const Case cases[] = {
         {"10", "1", true, "10", "1", "", 10},       {" +10 ", "25", true, " +10 ", "25", "", 10},
-        {"1e3", "25", true, "1e3", "25", "", 1000}, {"1e9", "25", true, "10000", "25", kMsgTooManySamples, 10000},
+        {"1e3", "25", true, "1e3", "25", "", 1000},
+        {"1e9", "25", true, "10000", "25", kMsgTooManySamples, 10000},
         {"", "25", false, "1", "25", kMsgNumberOfSamplesTooSmall, 1},
         {"0", "25", false, "1", "25", kMsgNumberOfSamplesTooSmall, 1},
         {"-5", "25", false, "1", "25", kMsgNumberOfSamplesTooSmall, 1},
