@@ -528,17 +528,21 @@ std::vector<double> Picture() {
     return p;
 }
 
-// The spreads come from float sums of squares taken row after row: whether a
-// run was stopped, went on with ADD MORE, ran at F or a sample at a time,
-// they must be those of one pass over the stored rows.
-void ExpectSpreadsOfOnePass() {
+// The mean of the means is that of every stored row, and the spreads come
+// from float sums of squares taken row after row: whether a run was stopped,
+// went on with ADD MORE, ran at F or a sample at a time, they must be those
+// of one pass over the stored rows.
+void ExpectSummaryOfOnePass() {
     const int total = g_samplesDrawn;
     float sumMeanSq = 0.0f, sumSdSq = 0.0f;
+    double sumOfMeans = 0;
     for (int r = 1; r <= total; ++r) {
         const double mean = g_sampleStore[r].mean, sd = g_sampleStore[r].sd;
         sumMeanSq = static_cast<float>(sumMeanSq + mean * mean);
         sumSdSq = static_cast<float>(sumSdSq + sd * sd);
+        sumOfMeans += mean;
     }
+    EXPECT_NEAR(g_meanOfMeans, sumOfMeans / total, 1e-4) << total << " rows";
     const auto spread = [total](float sumSq, float mean) {
         const double var = (sumSq - total * static_cast<double>(mean) * mean) / (total - 1);
         return static_cast<float>(std::sqrt(std::max(0.0, var)));
@@ -579,7 +583,7 @@ TEST_F(SamplingEngineTest, AStoppedOrSpedUpRunIsTheRunOfTheSamplesItDrew) {
             EXPECT_EQ(run.numberOfSamplesText + "|" + run.totalSamplesText,
                       "40|" + std::to_string(c.kept));
         }
-        ExpectSpreadsOfOnePass();
+        ExpectSummaryOfOnePass();
         const std::vector<double> afterStop = Picture();
         g_seedCarry = seedCarry;
         g_speed = c.speed == 1 ? 2 : 1;
@@ -590,7 +594,7 @@ TEST_F(SamplingEngineTest, AStoppedOrSpedUpRunIsTheRunOfTheSamplesItDrew) {
     for (const auto& [speed, addMore, count] : {std::tuple{1, 1, 37}, {2, 1, 5}, {1, 0, 20}}) {
         g_speed = speed, g_addMoreMode = addMore;
         ASSERT_EQ(DrawSamples(count, 12, quiet).drawn, count);
-        ExpectSpreadsOfOnePass();
+        ExpectSummaryOfOnePass();
     }
 }
 
