@@ -5,39 +5,41 @@
 #include <utility>
 
 namespace {
-std::uint32_t g_randState = 1;
-SecondsClock g_clock;
-MillisecondWait g_wait;
+std::uint32_t randState = 1;
+SecondsClock secondsClock;
+MillisecondWait millisecondWait;
 } // namespace
 
 int Rand() {
-    g_randState = RandStep(g_randState);
-    return RandOutput(g_randState);
+    randState = RandStep(randState);
+    return RandOutput(randState);
 }
 
-std::uint32_t RandState() { return g_randState; }
+std::uint32_t RandState() {
+    return randState;
+}
 
 void Srand(unsigned seed) {
-    g_randState = seed;
+    randState = seed;
 }
 
 void SetSecondsClock(SecondsClock clock) {
-    g_clock = std::move(clock);
+    secondsClock = std::move(clock);
 }
 
 std::int64_t CalendarSeconds() {
-    if (g_clock) return g_clock();
+    if (secondsClock) return secondsClock();
     return static_cast<std::int64_t>(std::time(nullptr));
 }
 
 MillisecondWait SetMillisecondWait(MillisecondWait wait) {
-    return std::exchange(g_wait, std::move(wait));
+    return std::exchange(millisecondWait, std::move(wait));
 }
 
 void WaitMilliseconds(int ms) {
     if (ms <= 0) return;
-    if (g_wait)
-        g_wait(ms);
+    if (millisecondWait)
+        millisecondWait(ms);
     else
         BusyWaitMilliseconds(ms);
 }

@@ -9,24 +9,24 @@ int DrawnRows() {
     return std::clamp(g_samplesDrawn, 0, kMaxSamples);
 }
 
-int PositionAmong(int sample, int rows) {
+int PositionAmong(SampleNo sample, int rows) {
     for (int k = std::clamp(rows, 0, kMaxSamples); k >= 1; --k)
-        if (g_sortedMeanSampleNo[k] == sample) return k;
+        if (SampleAtSortedRow(k) == sample) return k;
     return 0;
 }
 } // namespace
 
-int SortedPositionOfSample(int sample) {
+int SortedPositionOfSample(SampleNo sample) {
     return PositionAmong(sample, DrawnRows());
 }
 
-void SelectSampleNo(int sample) {
+void SelectSampleNo(SampleNo sample) {
     const int pos = SortedPositionOfSample(sample);
     if (pos == 0) return;
     g_sampleSelected = 1;
-    g_selectedSample = sample;
+    g_selectedSample = sample.value;
     g_selectedPos = pos;
-    g_selectedSampleNo = g_sortByMeans ? pos : sample;
+    g_selectedSampleNo = g_sortByMeans ? pos : sample.value;
 }
 
 void DropSelection() {

@@ -8,15 +8,17 @@
 // are derived from it, and follow it whenever new means or the order of the
 // rows move them (PlaceSelection).
 
+#include "core/SimulationState.h"
+
 // Last position k in 1..g_samplesDrawn with g_sortedMeanSampleNo[k] == sample,
 // or 0 when there is none.
-int SortedPositionOfSample(int sample);
+int SortedPositionOfSample(SampleNo sample);
 
 // Selects sample s of the series: g_selectedSample = s, g_selectedPos = its
 // sorted position, g_selectedSampleNo = that position when the intervals are
 // sorted by mean, else s; sets g_sampleSelected. A number that is not a
 // sample of the series leaves the selection as it is.
-void SelectSampleNo(int sample);
+void SelectSampleNo(SampleNo sample);
 
 // No sample selected: the flag, the sample, its places and the Dorvane
 // window's highlight all cleared.

@@ -1,5 +1,8 @@
 #include "core/SimulationState.h"
 
+#include "core/ConfIntervalState.h"
+#include "core/SamplesWindowState.h"
+
 #include <algorithm>
 #include <cstring>
 #include <memory>
@@ -52,7 +55,6 @@ float g_sdScaleX, g_sdScaleY;
 int g_sampleSelected, g_selectedSample, g_selectedPos, g_selectedSampleNo;
 Rect g_sdSelectionRect;
 int g_sortByMeans;
-Rect g_sampleCellRects[kSampleCells];
 
 int g_ciFirstSample, g_ciScrollPos, g_ciInCount, g_ciOutCount;
 
@@ -102,7 +104,8 @@ void ResetSimulationState() {
     for (int i = 0; i <= 10; ++i)
         g_discreteValue[i] = i;
     g_popWeightTotal = g_popMean = g_popSD = 0;
-    g_popMedian = g_popQ1 = g_popQ3 = g_ciPopMean = 0;
+    g_popMedian = g_popQ1 = g_popQ3 = 0;
+    g_ciPopMean = 5.0f; // the possible mean starts in the middle of the axis
     g_dispScale = 1.0f;
     g_dispFromMean = g_dispShift = g_dispToMean = 0;
     g_standardError = 0;
@@ -131,7 +134,8 @@ void ResetSimulationState() {
 
     g_addMoreMode = 0;
     g_seriesModeLabel = "ADD";
-    g_seriesSampleSize = g_samplesDrawn = g_seriesTargetCount = g_currentSampleNo = 0;
+    g_seriesSampleSize = g_samplesDrawn = g_seriesTargetCount = 0;
+    g_currentSampleNo = 1;
     g_samplesExist = g_seedCarry = g_drawFinished = 0;
     g_runInProgress = 0;
     g_sampleStore = SampleStore();
@@ -151,12 +155,14 @@ void ResetSimulationState() {
     g_histRect = Rect{};
     g_sdScaleX = g_sdScaleY = 0;
 
-    g_sampleSelected = g_selectedSample = g_selectedPos = g_selectedSampleNo = 0;
+    g_sampleSelected = g_selectedSample = g_selectedPos = 0;
+    g_selectedSampleNo = 1;
     g_sdSelectionRect = Rect{};
     g_sortByMeans = 0;
-    std::fill(std::begin(g_sampleCellRects), std::end(g_sampleCellRects), Rect{});
 
-    g_ciFirstSample = g_ciScrollPos = g_ciInCount = g_ciOutCount = 0;
+    // The interval graph's page starts at the first sample.
+    g_ciFirstSample = g_ciScrollPos = 1;
+    g_ciInCount = g_ciOutCount = 0;
 
     // Dorvane window; the layout fields get their pixels when it is created.
     g_sdSampleSize = 0;
@@ -171,4 +177,7 @@ void ResetSimulationState() {
     std::fill(std::begin(g_sdColumnBin), std::end(g_sdColumnBin), 0);
     g_normalCurveFactor = 0;
     g_draggingLeft = g_draggingRight = 0;
+
+    ResetSamplesWindowState();
+    ResetConfIntervalState();
 }

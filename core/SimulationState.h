@@ -30,6 +30,21 @@ struct SampleRow {
     float sd; // divisor n - 1; -1 for a sample of one value
 };
 
+// A sample's number (its row of the Sample store) and a position in the sorted
+// means are both 1..N, so a slip between them compiles as ints and shows the
+// wrong sample. As two types one cannot index where the other belongs; a plain
+// count converts to either, and .value gives it back.
+struct SampleNo {
+    int value = 0;
+    constexpr SampleNo(int v = 0) : value(v) {}
+    constexpr bool operator==(const SampleNo&) const = default;
+};
+struct SortedRow {
+    int value = 0;
+    constexpr SortedRow(int v = 0) : value(v) {}
+    constexpr bool operator==(const SortedRow&) const = default;
+};
+
 // --- Measurement type and population ---------------------------------------
 extern int g_isContinuous;
 extern int g_isDiscrete;
@@ -141,10 +156,6 @@ extern int g_selectedPos;
 extern int g_selectedSampleNo;
 extern Rect g_sdSelectionRect;
 extern int g_sortByMeans;
-// The Samples window's grid cells, written by its grid view and read by its
-// clicks; an empty rectangle holds no sample.
-constexpr int kSampleCells = 6;
-extern Rect g_sampleCellRects[kSampleCells];
 
 // --- Confidence Intervals series --------------------------------------------
 extern int g_ciFirstSample;
@@ -178,10 +189,23 @@ extern float g_normalCurveFactor;               // height factor F of the curve
 extern int g_draggingLeft;                      // the left (or only) slider handle is being dragged
 extern int g_draggingRight;                     // the right slider handle is being dragged
 
-// Gives every field its start-up value. The main frame calls it once; every
-// test fixture calls it so no test sees another's state. The Sample store is
-// allocated on the first call and only reused afterwards.
+// Gives every field its start-up value, the windows' tables
+// (core/SamplesWindowState.h, core/ConfIntervalState.h) with the rest. The
+// main frame calls it once; every test fixture calls it so no test sees
+// another's state. The Sample store is allocated on the first call and only
+// reused afterwards.
 void ResetSimulationState();
+
+// The store and the sorted-means table read by the index each one takes.
+inline SampleRow& StoredSample(SampleNo sample) {
+    return g_sampleStore[sample.value];
+}
+inline float SortedMean(SortedRow pos) {
+    return g_sortedMeans[pos.value];
+}
+inline SampleNo SampleAtSortedRow(SortedRow pos) {
+    return g_sortedMeanSampleNo[pos.value];
+}
 
 // Forgets the tool windows, which die with the main frame.
 void ClearWindowPointers();

@@ -6,9 +6,9 @@ namespace {
 // numbers, so at the start of a run the column each of them falls into is
 // worked out once. Drawing a value is then a table look-up instead of a scan
 // over the cumulative shares, with exactly the same outcome.
-std::int8_t g_columnOfRand[kRandMax + 1];
+std::int8_t columnOfRand[kRandMax + 1];
 
-// Fills g_columnOfRand for the current population. A number u falls into
+// Fills columnOfRand for the current population. A number u falls into
 // column m when S[m] < u <= S[m+1]; the shares only grow, so walking them
 // alongside the (growing) u finds the same column as a scan.
 void BuildColumnTable(Kind kind) {
@@ -17,7 +17,7 @@ void BuildColumnTable(Kind kind) {
 
     if (kind == Kind::Binomial) {
         for (int r = 0; r <= kRandMax; ++r)
-            g_columnOfRand[r] = (UnitFromRand(r) > share[1] && share[2] > 0.0f) ? 1 : 0;
+            columnOfRand[r] = (UnitFromRand(r) > share[1] && share[2] > 0.0f) ? 1 : 0;
         return;
     }
 
@@ -52,7 +52,7 @@ void BuildColumnTable(Kind kind) {
             // that has weight, rather than no value at all.
             column = firstWeighted;
         }
-        g_columnOfRand[r] = static_cast<std::int8_t>(column);
+        columnOfRand[r] = static_cast<std::int8_t>(column);
     }
 }
 
@@ -60,11 +60,11 @@ void BuildColumnTable(Kind kind) {
 
 void PrepareValueTables(Kind kind, ValueTables& tables) {
     BuildColumnTable(kind);
-    tables.columnOfRand = g_columnOfRand;
+    tables.columnOfRand = columnOfRand;
     tables.columnsInOrder = true;
     int bounded = 0; // columns below this one have their bound
     for (int r = 0; r <= kRandMax; ++r) {
-        const int column = g_columnOfRand[r];
+        const int column = columnOfRand[r];
         if (column < bounded) tables.columnsInOrder = false;
         for (; bounded < column; ++bounded)
             tables.columnBounds[bounded] = static_cast<std::uint16_t>(r);

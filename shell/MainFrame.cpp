@@ -10,6 +10,7 @@
 #include "ui/FocusRing.h"
 #include "ui/RunControl.h"
 #include "ui/ToolWindow.h"
+#include "windows/confint/IntervalGeometry.h"
 #include "windows/population/PopulationDlg.h"
 
 #include <QAction>
@@ -155,7 +156,6 @@ void CMainFrame::CreateToolWindows() {
 
     if (const ToolWindowEntry* ci = FindToolWindow(ID_WINDOW_CONF_INTERVALS)) {
         if (CToolWindow* window = ci->existing()) {
-            constexpr float kCiDesignHeight = 540.0f;
             const float scaleY = static_cast<float>(window->height()) / kCiDesignHeight;
             g_possibleMuExtra = static_cast<int>(100.0f * scaleY);
         }

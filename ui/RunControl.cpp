@@ -4,18 +4,18 @@
 #include <QWidget>
 
 namespace {
-bool g_stopRequested = false;
+bool stopRequested = false;
 constexpr char kRunControl[] = "dorvaneRunControl";
 } // namespace
 
 void RequestStopOfRun() {
-    g_stopRequested = true;
+    stopRequested = true;
 }
 bool StopOfRunRequested() {
-    return g_stopRequested;
+    return stopRequested;
 }
 void ClearStopOfRun() {
-    g_stopRequested = false;
+    stopRequested = false;
 }
 
 void MarkAsRunControl(QWidget* control) {

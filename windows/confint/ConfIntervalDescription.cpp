@@ -21,7 +21,7 @@ std::string SelectedWords(int n) {
     if (!SelectedRowValid()) return {};
     const SelectedStrip strip = ComputeSelectedStrip(n);
     std::string text =
-        " Selected sample " + FormatGroupedInt(SampleOfRow(g_selectedSampleNo)) + ": ";
+        " Selected sample " + FormatGroupedInt(SampleOfRow(g_selectedSampleNo).value) + ": ";
     if (!strip.interval.hasEnds) return text + "centre " + strip.centreText + ", no interval.";
     if (strip.showLow) text += strip.lowText + ", ";
     if (strip.showHigh) text += strip.highText + ", ";

@@ -46,13 +46,11 @@ CConfIntervalDlg::CConfIntervalDlg(QWidget* parent)
     setFont(MakeFont("Arial", 8.0));
     g_confIntervalWnd = this;
 
-    // The possible mean starts in the middle of the axis, the selected ends
-    // at the axis' ends, nothing dragged.
+    // The window's own settings have their start-up values from
+    // ResetSimulationState. The possible mean goes back to the middle of the
+    // axis: the kind set before this window is made has moved it.
     m_region = QRegion();
     g_ciPopMean = 5.0f;
-    ResetIntervalSettings();
-    g_ciDragging = 0;
-    g_ciDragLastX = 0;
     SetConfIntervalLayout(width(), height());
 
     g_ciScrollPos = 1;

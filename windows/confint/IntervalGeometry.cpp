@@ -8,15 +8,6 @@
 #include <algorithm>
 #include <cmath>
 
-float g_ciScaleX = 1.0f;
-float g_ciScaleY = 1.0f;
-Rect g_ciGraphRect{180, 0, 489, 456};
-Rect g_ciStripRect{0, 456, 509, 540};
-int g_ciAxisLeft = 190;
-int g_ciAxisRight = 479;
-float g_ciPixelsPerUnit = 28.9f;
-int g_ciStripPixelsPerUnit = 40;
-
 namespace {
 int Drawn() {
     return std::clamp(g_samplesDrawn, 0, kMaxSamples);

@@ -17,17 +17,6 @@
 #include <string>
 #include <vector>
 
-// --- Layout (program-wide, set once when the window is created) ---------------
-
-extern float g_ciScaleX;
-extern float g_ciScaleY;
-extern Rect g_ciGraphRect;         // the interval graph
-extern Rect g_ciStripRect;         // the bottom strip; its bottom moves with Possible Mu
-extern int g_ciAxisLeft;           // pixel x of the value 0 on the graph
-extern int g_ciAxisRight;          // right end of the graph's axis
-extern float g_ciPixelsPerUnit;    // graph pixels per internal value unit
-extern int g_ciStripPixelsPerUnit; // strip pixels per internal value unit (W)
-
 constexpr int kCiDesignWidth = 509;
 constexpr int kCiDesignHeight = 540;
 

@@ -12,38 +12,6 @@
 #include <cstdlib>
 #include <optional>
 
-int g_ciConfLevel = 95;
-int g_ciSampleSize = 0;
-int g_ciUseZ = 1;
-int g_ciOneSided = 0;
-int g_ciLowEnd = 0;
-int g_ciSigmaKnown = 1;
-float g_ciAlpha = 0.025f;
-int g_ciPercentile = 9750;
-int g_ciDegreesOfFreedom = 0;
-float g_ciCriticalValue = 1.96f;
-float g_ciSelLow = 0.0f;
-float g_ciSelHigh = 10.0f;
-int g_ciSelHasEnds = 1;
-int g_ciPlausible = 1;
-
-void ResetIntervalSettings() {
-    g_ciConfLevel = 95;
-    g_ciSampleSize = 0;
-    g_ciUseZ = 1;
-    g_ciOneSided = 0;
-    g_ciLowEnd = 0;
-    g_ciSigmaKnown = 1;
-    g_ciAlpha = 0.025f;
-    g_ciPercentile = 9750;
-    g_ciDegreesOfFreedom = 0;
-    g_ciCriticalValue = 1.96f;
-    g_ciSelLow = 0.0f;
-    g_ciSelHigh = 10.0f;
-    g_ciSelHasEnds = 1;
-    g_ciPlausible = 1;
-}
-
 // --- The critical value -------------------------------------------------------------
 
 bool ConfidenceLevelUsable(const std::string& confLevelText) {
@@ -188,16 +156,16 @@ Interval IntervalOfSample(int n, float mean, float sd) {
     return IntervalRule(n).Of(mean, sd);
 }
 
-int SampleOfRow(int row) {
-    if (row < 1 || row > kMaxSamples) return 0;
-    return g_sortByMeans ? g_sortedMeanSampleNo[row] : row;
+SampleNo SampleOfRow(IntervalRow row) {
+    if (row.value < 1 || row.value > kMaxSamples) return 0;
+    return g_sortByMeans ? SampleAtSortedRow(row.value) : SampleNo{row.value};
 }
 
-Interval IntervalOf(int n, int row) {
-    const int sample = SampleOfRow(row);
-    if (sample < 1 || sample > kMaxSamples) return Interval{};
-    const float mean = g_sortByMeans ? g_sortedMeans[row] : g_sampleStore[sample].mean;
-    return IntervalOfSample(n, mean, g_sampleStore[sample].sd);
+Interval IntervalOf(int n, IntervalRow row) {
+    const SampleNo sample = SampleOfRow(row);
+    if (sample.value < 1 || sample.value > kMaxSamples) return Interval{};
+    const float mean = g_sortByMeans ? SortedMean(row.value) : StoredSample(sample).mean;
+    return IntervalOfSample(n, mean, StoredSample(sample).sd);
 }
 
 // --- Coverage ---------------------------------------------------------------------------
@@ -232,10 +200,10 @@ void SetSortByMeans(int sorted) {
     PlaceSelection(g_samplesDrawn);
 }
 
-void SelectRow(int row) {
+void SelectRow(IntervalRow row) {
     const int drawn = std::min(g_samplesDrawn, kMaxSamples);
-    if (row < 1 || row > drawn) return;
-    SelectSampleNo(g_sortByMeans ? g_sortedMeanSampleNo[row] : row);
+    if (row.value < 1 || row.value > drawn) return;
+    SelectSampleNo(SampleOfRow(row));
 }
 
 bool SelectedRowValid() {

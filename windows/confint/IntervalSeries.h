@@ -11,30 +11,11 @@
 // state; the window passes the texts of its fields and gets back numbers and
 // the texts to show.
 
+#include "core/ConfIntervalState.h"
 #include "core/SeriesControl.h"
+#include "core/SimulationState.h"
 
 #include <string>
-
-// --- Settings and derived values (program-wide, owned by this window) --------
-
-extern int g_ciConfLevel;        // confidence level in whole percent, 1..99
-extern int g_ciSampleSize;       // n as last read from the Sample Size field
-extern int g_ciUseZ;             // 1: z from the normal table, 0: Student's t
-extern int g_ciOneSided;         // 0: two-sided, 1: one-sided
-extern int g_ciLowEnd;           // one-sided: 0 = high end only, 1 = low end only
-extern int g_ciSigmaKnown;       // 1: the population's sigma, 0: each sample's s
-extern float g_ciAlpha;          // tail probability handed to CriticalT
-extern int g_ciPercentile;       // cumulative probability x 10000 for ZFromPercentile
-extern int g_ciDegreesOfFreedom; // n - 1 of the t search
-extern float g_ciCriticalValue;  // in use; kept when none can be computed
-extern float g_ciSelLow;         // shown ends of the selected interval
-extern float g_ciSelHigh;
-extern int g_ciSelHasEnds; // 0 while the selected sample has no interval
-extern int g_ciPlausible;  // the possible mean lies in the selected interval
-
-// The settings as the window starts them: 95 %, z, two-sided with a high
-// end, sigma known, critical value 1.96, no selected ends (0 and 10).
-void ResetIntervalSettings();
 
 // --- The critical value ---------------------------------------------------------
 
@@ -80,12 +61,20 @@ float TrueValue();
 // The interval of a sample with this mean and sd (sd -1: one value).
 Interval IntervalOfSample(int n, float mean, float sd);
 
+// A row of the graph: a sample's number, or a sorted position while the rows
+// are sorted by mean. Only SampleOfRow says which, so a row indexes nothing
+// itself.
+struct IntervalRow {
+    int value = 0;
+    constexpr IntervalRow(int v = 0) : value(v) {}
+};
+
 // The sample graph row `row` stands for: row itself, or the row-th smallest
-// mean's sample when the rows are sorted.
-int SampleOfRow(int row);
+// mean's sample when the rows are sorted; 0 for no row.
+SampleNo SampleOfRow(IntervalRow row);
 
 // The interval of graph row `row` in the current order.
-Interval IntervalOf(int n, int row);
+Interval IntervalOf(int n, IntervalRow row);
 
 // --- Coverage ---------------------------------------------------------------------
 
@@ -103,7 +92,7 @@ CoverageTexts UpdateCoverageCounts(int n);
 void SetSortByMeans(int sorted);
 
 // The rows' selected sample is row `row` of the current order (1..N).
-void SelectRow(int row);
+void SelectRow(IntervalRow row);
 
 // The selected row names a sample of the series.
 bool SelectedRowValid();

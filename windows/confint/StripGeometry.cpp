@@ -8,9 +8,6 @@
 #include <algorithm>
 #include <cmath>
 
-int g_ciDragging = 0;
-int g_ciDragLastX = 0;
-
 namespace {
 // The peak of the possible-mean curve, in design units above its base.
 constexpr double kCurvePeak = 75.0;
@@ -54,7 +51,7 @@ SelectedStrip ComputeSelectedStrip(int n) {
     s.shown = true;
     const int row = g_selectedSampleNo;
     const Interval& iv = s.interval = IntervalOf(n, row);
-    const float sd = g_sampleStore[SampleOfRow(row)].sd;
+    const float sd = StoredSample(SampleOfRow(row)).sd;
     s.xCentre = StripX(iv.centre);
     s.centreText = ShownEndText(StripShown(iv.centre));
     // A sample of one value has no standard deviation to show.

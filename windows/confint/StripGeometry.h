@@ -14,11 +14,6 @@
 #include <string>
 #include <vector>
 
-// Set while the possible mean is being dragged, with the pixel x of the
-// drag's last position.
-extern int g_ciDragging;
-extern int g_ciDragLastX;
-
 // Pixel x of an internal value on the strip axis.
 int StripX(double value);
 

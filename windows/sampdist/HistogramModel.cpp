@@ -206,7 +206,7 @@ ColumnSelection SelectColumnSample(int x, int y) {
     }
 
     result.hit = true;
-    SelectSampleNo(g_sortedMeanSampleNo[pos]);
+    SelectSampleNo(SampleAtSortedRow(pos));
     g_sdSelectionRect = SelectionStrip(g_sdColumnRect[slot], step);
 
     result.ciGraphMoved = BringSelectionIntoCiPage();

@@ -28,8 +28,8 @@ double UnitsToDesignPixels() {
 
 void SetSamplingDistLayout(int clientWidth, int clientHeight) {
     // Width / 624 and height / 446, so the design size gives exactly 1.
-    g_sdScaleX = static_cast<float>(clientWidth / 624.0);
-    g_sdScaleY = static_cast<float>(clientHeight / 446.0);
+    g_sdScaleX = static_cast<float>(clientWidth / double{kSdDesignWidth});
+    g_sdScaleY = static_cast<float>(clientHeight / double{kSdDesignHeight});
     const float sx = g_sdScaleX;
     const float sy = g_sdScaleY;
     g_histRect = Rect{Px(sx, 200), Px(sy, 2), Px(sx, 618), Px(sy, 425)};

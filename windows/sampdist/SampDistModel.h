@@ -31,6 +31,10 @@
 
 // --- Creation ---------------------------------------------------------------
 
+// The window's design size.
+constexpr int kSdDesignWidth = 624;
+constexpr int kSdDesignHeight = 446;
+
 // Scales from the client area (width / 624, height / 446) and the fixed layout
 // of the plot: g_histRect, g_sdAxisLeft, g_sdAxisRight, g_sdPlotTop,
 // g_sdAxisY, g_histMaxHeight, g_pixelsPerUnit.

@@ -29,7 +29,7 @@
 
 namespace {
 
-constexpr QSize kDesignSize(624, 446);
+constexpr QSize kDesignSize(kSdDesignWidth, kSdDesignHeight);
 constexpr QSize kTemplateSize(312, 223);
 
 BinWidth WidthOfButton(int id) {

@@ -145,7 +145,7 @@ bool CSamplingDistDlg::OnColumnsKey(const QKeyEvent& event) {
     if (pos < 1) return true;
     // As a click on the sample's column: selected here, shown in the other
     // two windows, the interval graph moved to it.
-    SelectSampleNo(g_sortedMeanSampleNo[pos]);
+    SelectSampleNo(SampleAtSortedRow(pos));
     g_binWidthChanged = 1; // the highlight is placed anew in the columns
     BringSelectionIntoCiPage();
     PaintWhole();

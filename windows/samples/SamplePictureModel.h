@@ -8,6 +8,7 @@
 // window, which measures them.
 
 #include "core/Geometry.h"
+#include "core/SamplesWindowState.h"
 
 #include <functional>
 #include <string>
@@ -95,8 +96,6 @@ TextPlacement SdTextPlacement(SampleView view, float mean, float sd, int meanX, 
                               int meanTextWidth, const MeasureText& textWidth);
 
 // --- The grid view ---------------------------------------------------------------
-
-constexpr int kGridCells = 6;
 
 struct GridCell {
     int sampleNo; // 0: no sample in this cell

@@ -35,7 +35,7 @@ CSamplesDlg::CSamplesDlg(QWidget* parent)
     setFont(MakeFont("Arial", 8.0));
     g_samplesWnd = this;
 
-    InitSamplesWindowState(width(), height());
+    SetSamplesLayout(width(), height());
     CreateControls();
     CreateFocusSpots();
     m_scroll->setRange(1, 1);

@@ -10,14 +10,6 @@
 #include <algorithm>
 #include <cmath>
 
-int g_samplesHistogramView;
-float g_lowerLimit, g_upperLimit;
-Rect g_lowerLimitRect, g_upperLimitRect;
-int g_draggingLowerLimit, g_draggingUpperLimit;
-int g_samplesStripOnly;
-Rect g_samplesSelectionFrame;
-float g_samplesScaleX, g_samplesScaleY;
-
 namespace {
 
 int DrawnRows() {
@@ -31,19 +23,13 @@ int HoldBetween(int x, int lo, int hi) {
 
 } // namespace
 
-void InitSamplesWindowState(int clientWidth, int clientHeight) {
+void SetSamplesLayout(int clientWidth, int clientHeight) {
     // Single-precision products: at the design size both come out exactly 1.
     g_samplesScaleX = static_cast<float>(clientWidth) * 0.003125f;
     g_samplesScaleY = static_cast<float>(clientHeight) * 0.0024875621f;
-    g_lowerLimit = 0.0f;
-    g_upperLimit = 10.0f;
+    // The markers stand where the start-up limits 0 and 10 put them.
     g_lowerLimitRect = Rect{SmX(30), SmY(260), SmX(36), SmY(278)};
     g_upperLimitRect = Rect{SmX(255), SmY(260), SmX(261), SmY(278)};
-    g_samplesHistogramView = 1;
-    g_draggingLowerLimit = g_draggingUpperLimit = 0;
-    g_samplesStripOnly = 0;
-    g_samplesSelectionFrame = Rect{};
-    g_currentSampleNo = 1;
 }
 
 Rect SamplesGraphArea(int clientWidth) {

@@ -1,11 +1,12 @@
 #pragma once
-// The Samples window's logic without its drawing: its program-wide fields,
-// the scroll bar's steps and clamps, the two limits (value and marker of a
+// The Samples window's logic without its drawing: its layout, the scroll
+// bar's steps and clamps, the two limits (value and marker of a
 // drag, their labels, the share of the shown sample between them), and which
 // sample a click selects. The window turns what comes back into pixels and
 // texts; nothing here draws.
 
 #include "core/Geometry.h"
+#include "core/SamplesWindowState.h"
 #include "core/ScrollRequest.h"
 
 #include <string>
@@ -13,19 +14,6 @@
 // The window's design size: 320 x 402 design units, twice its template.
 constexpr int kSamplesDesignWidth = 320;
 constexpr int kSamplesDesignHeight = 402;
-
-// --- The window's program-wide fields ---------------------------------------
-extern int g_samplesHistogramView; // 1 = one sample as a histogram, 0 = six in a grid
-extern float g_lowerLimit;         // the limits on the internal value scale 0..10
-extern float g_upperLimit;
-extern Rect g_lowerLimitRect; // pixel rectangles of the two limit markers
-extern Rect g_upperLimitRect;
-extern int g_draggingLowerLimit;
-extern int g_draggingUpperLimit;
-extern int g_samplesStripOnly;       // the next full redraw shows only the control strip
-extern Rect g_samplesSelectionFrame; // the rectangle last framed around the selected sample
-extern float g_samplesScaleX;        // client width / 320 and height / 402
-extern float g_samplesScaleY;
 
 // Design lengths to pixels on the Samples grid, truncated term by term.
 inline int SmX(double x) {
@@ -35,10 +23,9 @@ inline int SmY(double y) {
     return Px(g_samplesScaleY, y);
 }
 
-// The window's initialisation: both scales from the client area, the limits
-// at 0 and 10 with their markers, the histogram view, no drag, no strip-only
-// redraw, g_currentSampleNo 1.
-void InitSamplesWindowState(int clientWidth, int clientHeight);
+// The window's layout: both scales from the client area and the limit
+// markers' pixels for the limits in force.
+void SetSamplesLayout(int clientWidth, int clientHeight);
 
 // The graph area (0, 0)-(client right - 21, 342); the control strip lies below it.
 Rect SamplesGraphArea(int clientWidth);

@@ -19,7 +19,6 @@ class IntervalGeometryTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ResetSimulationState();
-        ResetIntervalSettings();
         SetConfIntervalLayout(509, 540);
         g_ciFirstSample = 1;
     }

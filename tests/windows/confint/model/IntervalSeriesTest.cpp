@@ -83,7 +83,6 @@ class IntervalSeriesTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ResetSimulationState();
-        ResetIntervalSettings();
         SetConfIntervalLayout(509, 540);
         SetSecondsClock([] { return std::int64_t{1700000000}; });
     }

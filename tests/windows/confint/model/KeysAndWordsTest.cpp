@@ -16,7 +16,6 @@ class CiKeys : public ::testing::Test {
   protected:
     void SetUp() override {
         ResetSimulationState();
-        ResetIntervalSettings();
         SetConfIntervalLayout(509, 540);
         g_ciFirstSample = 1;
         g_popMean = 5.0f;

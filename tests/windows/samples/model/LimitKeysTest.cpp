@@ -16,7 +16,7 @@ class LimitKeys : public ::testing::Test {
   protected:
     void SetUp() override {
         ResetSimulationState();
-        InitSamplesWindowState(kSamplesDesignWidth, kSamplesDesignHeight);
+        SetSamplesLayout(kSamplesDesignWidth, kSamplesDesignHeight);
     }
 };
 
@@ -61,7 +61,8 @@ TEST_F(LimitKeys, ATypedNumberStandsExactlyWhereADragCouldPutIt) {
         EXPECT_EQ(c.lower ? LowerLimitPixel() : UpperLimitPixel(), c.pixel);
     }
     // On a shown scale of mean 100 and SD 15 the typed number is a shown one.
-    InitSamplesWindowState(kSamplesDesignWidth, kSamplesDesignHeight);
+    ResetSamplesWindowState();
+    SetSamplesLayout(kSamplesDesignWidth, kSamplesDesignHeight);
     g_dispFromMean = 5.0f;
     g_dispToMean = 100.0f;
     g_dispScale = 3.0f;

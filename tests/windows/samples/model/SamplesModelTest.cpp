@@ -21,7 +21,7 @@ class SamplesModel : public ::testing::Test {
   protected:
     void SetUp() override {
         ResetSimulationState();
-        InitSamplesWindowState(kSamplesDesignWidth, kSamplesDesignHeight);
+        SetSamplesLayout(kSamplesDesignWidth, kSamplesDesignHeight);
     }
 
     // A series of rows whose values are given; means and counts follow.
@@ -49,7 +49,7 @@ TEST_F(SamplesModel, DesignSizeGivesScalesOfExactlyOne) {
     EXPECT_EQ(g_samplesScaleX, 1.0f);
     EXPECT_EQ(g_samplesScaleY, 1.0f);
     // Twice the size, twice every length.
-    InitSamplesWindowState(640, 804);
+    SetSamplesLayout(640, 804);
     EXPECT_EQ(g_samplesScaleX, 2.0f);
     EXPECT_EQ(g_samplesScaleY, 2.0f);
     EXPECT_EQ(g_upperLimitRect, (Rect{510, 520, 522, 556}));
@@ -320,7 +320,8 @@ TEST_F(SamplesModel, LimitsFollowADragWithinTheAxisAndNeverCross) {
     DragUpperLimitTo(20);
     EXPECT_EQ(g_upperLimitRect.left + 2, g_lowerLimitRect.right);
     // Past the axis ends, at 0 and 10.
-    InitSamplesWindowState(320, 402);
+    ResetSamplesWindowState();
+    SetSamplesLayout(320, 402);
     DragLowerLimitTo(-40);
     DragUpperLimitTo(400);
     EXPECT_EQ(g_lowerLimit, 0.0f);
