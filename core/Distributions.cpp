@@ -89,14 +89,14 @@ float BetaAI(float a, float b, float x) {
     return static_cast<float>(1.0 - bt * BetaCF(b, a, 1.0f - x) / b);
 }
 
-double NormalTail(double z, int lowerTail) {
+double NormalTail(double z, Tail tail) {
     if (std::isnan(z)) return -1.0;
     // erfc keeps its digits far out in the tail, where 1 - Phi would lose them.
-    return 0.5 * std::erfc((lowerTail ? -z : z) / std::sqrt(2.0));
+    return 0.5 * std::erfc((tail == Tail::Lower ? -z : z) / std::sqrt(2.0));
 }
 
-float TailProb(float t, int lowerTail, int useT, int sampleSize) {
-    if (!useT) return static_cast<float>(NormalTail(t, lowerTail));
+float TailProb(float t, Tail tail, TailDistribution distribution, int sampleSize) {
+    if (distribution == TailDistribution::Normal) return static_cast<float>(NormalTail(t, tail));
     if (sampleSize < 2) return -1.0f; // df would be below 1
     const int df = sampleSize - 1;
     if (std::isnan(t)) return -1.0f;
@@ -105,7 +105,7 @@ float TailProb(float t, int lowerTail, int useT, int sampleSize) {
     const float x = static_cast<float>(df / (df + tSquared));
     const float q = 0.5f * BetaAI(static_cast<float>(df / 2.0), 0.5f, x); // P(T > |t|)
     float result;
-    if (lowerTail)
+    if (tail == Tail::Lower)
         result = negative ? q : 1.0f - q;
     else
         result = negative ? 1.0f - q : q;

@@ -24,16 +24,21 @@ float BetaAI(float a, float b, float x);
 using BetaAIReporter = std::function<void(const std::string& message)>;
 void SetBetaAIReporter(BetaAIReporter reporter);
 
-// One-tail probability of the standard normal: P(Z < z) with lowerTail set,
+// Which tail a probability is of: below the point (P(T < t)) or above it.
+enum class Tail { Lower, Upper };
+// The distribution a tail probability is taken from.
+enum class TailDistribution { Normal, StudentT };
+
+// One-tail probability of the standard normal: P(Z < z) for the lower tail,
 // else P(Z > z), in double precision, so every digit a readout shows is the
 // normal distribution's own. A z that is not a number gives -1.0.
-double NormalTail(double z, int lowerTail);
+double NormalTail(double z, Tail tail);
 
-// One-tail probability of t: P(T < t) with lowerTail set, else P(T > t).
-// useT set: Student's t with sampleSize - 1 degrees of freedom, -1.0 when that
-// is below 1 (no t distribution), capped at 0.9999. useT clear: the normal's
-// own (NormalTail), whatever the sample size. A t that is not a number gives -1.0.
-float TailProb(float t, int lowerTail, int useT, int sampleSize);
+// One-tail probability of t: P(T < t) for the lower tail, else P(T > t).
+// Student's t with sampleSize - 1 degrees of freedom, -1.0 when that is below
+// 1 (no t distribution), capped at 0.9999; the normal's own (NormalTail),
+// whatever the sample size. A t that is not a number gives -1.0.
+float TailProb(float t, Tail tail, TailDistribution distribution, int sampleSize);
 
 // Largest t the critical-t search looks at; tails beyond it are not resolved.
 constexpr float kCriticalTLimit = 4000.0f;

@@ -22,8 +22,8 @@
 #include "windows/population/BinomialPopDlg.h"
 #include "windows/population/PopSettingsDlg.h"
 #include "windows/population/PopulationDlg.h"
-#include "windows/sampdist/SampDistModel.h"
 #include "windows/sampdist/SamplingDistDlg.h"
+#include "windows/sampdist/SliderModel.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

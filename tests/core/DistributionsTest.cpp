@@ -57,24 +57,28 @@ TEST_F(DistributionsTest, TailProbNormalAndStudent) {
         {4.2, 0.999987, 0.000013},    {5.0, 1.000000, 0.000000},
     };
     for (const Case& c : normal) {
-        EXPECT_NEAR(NormalTail(c.z, 1), c.below, 6e-7) << c.z;
-        EXPECT_NEAR(NormalTail(c.z, 0), c.above, 6e-7) << c.z;
-        EXPECT_NEAR(TailProb(static_cast<float>(c.z), 1, 0, 25), c.below, 1e-6) << c.z;
+        EXPECT_NEAR(NormalTail(c.z, Tail::Lower), c.below, 6e-7) << c.z;
+        EXPECT_NEAR(NormalTail(c.z, Tail::Upper), c.above, 6e-7) << c.z;
+        EXPECT_NEAR(TailProb(static_cast<float>(c.z), Tail::Lower, TailDistribution::Normal, 25),
+                    c.below, 1e-6)
+            << c.z;
     }
-    EXPECT_EQ(NormalTail(NAN, 1), -1.0);
-    EXPECT_EQ(TailProb(1.0f, 0, 0, 1), TailProb(1.0f, 0, 0, 900)); // n plays no part without t
+    EXPECT_EQ(NormalTail(NAN, Tail::Lower), -1.0);
+    EXPECT_EQ(
+        TailProb(1.0f, Tail::Upper, TailDistribution::Normal, 1),
+        TailProb(1.0f, Tail::Upper, TailDistribution::Normal, 900)); // n plays no part without t
     // Student's t: no distribution below two values.
     for (int n : {1, 0, -7})
-        EXPECT_EQ(TailProb(1.0f, 1, 1, n), -1.0f) << n;
+        EXPECT_EQ(TailProb(1.0f, Tail::Lower, TailDistribution::StudentT, n), -1.0f) << n;
     // Two values: one degree of freedom, the Cauchy distribution.
-    EXPECT_NEAR(TailProb(-1.0f, 1, 1, 2), 0.25f, 1e-5);
-    EXPECT_NEAR(TailProb(2.262f, 1, 1, 10), 0.975f, 1e-4);
+    EXPECT_NEAR(TailProb(-1.0f, Tail::Lower, TailDistribution::StudentT, 2), 0.25f, 1e-5);
+    EXPECT_NEAR(TailProb(2.262f, Tail::Lower, TailDistribution::StudentT, 10), 0.975f, 1e-4);
     // Never "nan".
-    EXPECT_EQ(TailProb(kNan, 1, 1, 20), -1.0f);
-    EXPECT_EQ(TailProb(kInf, 0, 1, 5), 0.0f);
+    EXPECT_EQ(TailProb(kNan, Tail::Lower, TailDistribution::StudentT, 20), -1.0f);
+    EXPECT_EQ(TailProb(kInf, Tail::Upper, TailDistribution::StudentT, 5), 0.0f);
     for (float t : {1e-20f, 1e20f, -3e30f})
-        for (int useT : {0, 1})
-            EXPECT_FALSE(std::isnan(TailProb(t, 1, useT, 1000))) << t;
+        for (TailDistribution d : {TailDistribution::Normal, TailDistribution::StudentT})
+            EXPECT_FALSE(std::isnan(TailProb(t, Tail::Lower, d, 1000))) << t;
     EXPECT_TRUE(reports.empty());
 }
 

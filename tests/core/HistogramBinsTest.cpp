@@ -136,7 +136,7 @@ TEST_F(HistogramBins, ALargeRunMatchesTheExactDistributionOfTheMeanAtEveryWidth)
                                              {BinWidth::Narrow, 10},
                                              {BinWidth::Finest, 20}}) {
             UseWidth(width);
-            if (width != BinWidth::Medium) Rebin(std::to_string(c.n));
+            if (width != BinWidth::Medium) Rebin(c.n);
             std::vector<int> exact(kHistogramBins + 1, 0);
             for (int r = 1; r <= kMaxSamples; ++r) {
                 const long long k = std::lround(double(g_sampleStore[r].mean) * c.n);

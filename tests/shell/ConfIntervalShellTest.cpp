@@ -21,6 +21,7 @@
 #include "windows/confint/StripGeometry.h"
 #include "windows/population/BinomialPopDlg.h"
 #include "windows/population/PopulationDlg.h"
+#include "windows/sampdist/HistogramModel.h"
 #include "windows/sampdist/SampDistModel.h"
 #include "windows/sampdist/SamplingDistDlg.h"
 #include "windows/samples/SamplesDlg.h"

@@ -22,6 +22,7 @@
 #include "windows/population/PopulationPicture.h"
 #include "windows/sampdist/SampDistModel.h"
 #include "windows/sampdist/SamplingDistDlg.h"
+#include "windows/sampdist/SliderModel.h"
 #include "windows/samples/SamplesDlg.h"
 
 #include <QApplication>

@@ -158,6 +158,10 @@ void CConfIntervalDlg::ConnectControls() {
     // The level is taken when the field is left or Enter is pressed: a level
     // half typed ("10" on the way to "100") never redraws the intervals.
     connect(m_confLevelEdit, &QLineEdit::returnPressed, this, [this] { CommitConfLevel(); });
+    // The level's text follows the typing; the level itself changes only when
+    // the field is committed.
+    connect(m_confLevelEdit, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_confLevel = text; });
     connect(m_scroll, &QAbstractSlider::actionTriggered, this,
             [this](int action) { OnScrollAction(action); });
 }
@@ -190,19 +194,16 @@ void CConfIntervalDlg::ShowFields() {
         ShowReadout(m_dialog->Get<QLabel>(kResultIds[i]), *texts[i]);
 }
 
-int CConfIntervalDlg::FieldSampleSize() {
-    BringFieldsIn();
+int CConfIntervalDlg::FieldSampleSize() const {
     return ReadWholeNumber(ToStd(m_sampleSize));
 }
 
 void CConfIntervalDlg::SetSampleSizeText(const QString& text) {
-    BringFieldsIn();
     m_sampleSize = text;
     ShowFields();
 }
 
 void CConfIntervalDlg::SetNumberOfSamplesText(const QString& text) {
-    BringFieldsIn();
     m_numSamples = text;
     ShowFields();
 }
@@ -291,7 +292,6 @@ void CConfIntervalDlg::OnSortClicked() {
 }
 
 void CConfIntervalDlg::OnSeriesMode() {
-    BringFieldsIn();
     m_numSamples = ToggleSeriesModeIn(this, SeriesWindow::ConfIntervals, m_numSamples);
     ShowFields();
     RedrawConfIntervalWindow();

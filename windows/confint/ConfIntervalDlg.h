@@ -103,7 +103,8 @@ class CConfIntervalDlg : public CToolWindow {
     void ConnectControls();
     void BringFieldsIn();
     void ShowFields();
-    int FieldSampleSize();
+    // The Sample Size field's number (leading digits, 0 when none).
+    int FieldSampleSize() const;
 
     void OnSampleSizeEdited();
     void OnNumberOfSamplesEdited();

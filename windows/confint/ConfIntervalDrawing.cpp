@@ -168,7 +168,7 @@ void CConfIntervalDlg::RepaintGraph() {
 void CConfIntervalDlg::ComputeCriticalValue() {
     BringFieldsIn();
     // The level in force, not the field's text, which may be half typed.
-    m_criticalValue = ToQt(::ComputeCriticalValue(ToStd(m_sampleSize), FormatInt(g_ciConfLevel)));
+    m_criticalValue = ToQt(::ComputeCriticalValue(FieldSampleSize(), g_ciConfLevel));
     ShowFields();
 }
 
@@ -182,7 +182,6 @@ void CConfIntervalDlg::UpdateCoverageCounts() {
 }
 
 void CConfIntervalDlg::ClearResultFields() {
-    BringFieldsIn();
     m_numIn.clear();
     m_numOut.clear();
     m_pctIn.clear();
@@ -210,7 +209,6 @@ void CConfIntervalDlg::ShowPage() {
 }
 
 void CConfIntervalDlg::ShowSampleCount(int sampleNo) {
-    BringFieldsIn();
     m_totalDrawn = QString::number(sampleNo);
     ShowFields();
     // The run holds the only thread: the count reaches the screen only if

@@ -14,9 +14,8 @@
 
 // --- The critical value -------------------------------------------------------------
 
-bool ConfidenceLevelUsable(const std::string& confLevelText) {
-    const int level = ReadWholeNumber(confLevelText);
-    return level >= kConfLevelLow && level <= kConfLevelHigh;
+bool ConfidenceLevelUsable(int confLevel) {
+    return confLevel >= kConfLevelLow && confLevel <= kConfLevelHigh;
 }
 
 namespace {
@@ -72,12 +71,11 @@ float TAlpha(int level) {
 
 } // namespace
 
-std::string ComputeCriticalValue(const std::string& sampleSizeText,
-                                 const std::string& confLevelText) {
-    g_ciSampleSize = ReadWholeNumber(sampleSizeText);
+std::string ComputeCriticalValue(int sampleSize, int confLevel) {
+    g_ciSampleSize = sampleSize;
     // While the field is being typed and reads no usable level, the level in
     // force stays, and with it every interval.
-    if (ConfidenceLevelUsable(confLevelText)) g_ciConfLevel = ReadWholeNumber(confLevelText);
+    if (ConfidenceLevelUsable(confLevel)) g_ciConfLevel = confLevel;
     const int level = std::clamp(g_ciConfLevel, kConfLevelLow, kConfLevelHigh);
 
     if (g_isBinomial) g_ciUseZ = 1; // a proportion's interval always uses z

@@ -8,8 +8,8 @@
 // population every proportion is multiplied by 10 on the way in (the sample
 // proportion, its standard error and the true p), so the graph's axis 0..10
 // stands for the proportions 0..1. Everything here works on the Simulation
-// state; the window passes the texts of its fields and gets back numbers and
-// the texts to show.
+// state; the window reads its fields and passes the numbers; it gets back
+// numbers and the texts to show.
 
 #include "core/ConfIntervalState.h"
 #include "core/SeriesControl.h"
@@ -22,8 +22,8 @@
 constexpr int kConfLevelLow = 1;
 constexpr int kConfLevelHigh = 99;
 
-// A level the series can use: 1..99 as the field's leading digits read.
-bool ConfidenceLevelUsable(const std::string& confLevelText);
+// A level the series can use: 1..99.
+bool ConfidenceLevelUsable(int confLevel);
 
 // The check when the field is left, Enter is pressed or DRAW SAMPLES is
 // pressed; the level only changes then, never while it is being typed. A
@@ -34,14 +34,13 @@ bool ConfidenceLevelUsable(const std::string& confLevelText);
 // level in force. The outcome's text is the level to use.
 FieldOutcome CheckConfidenceLevel(const std::string& confLevelText, int levelInForce);
 
-// Reads n and the level, sets g_ciCriticalValue (z from the table or t from
-// the critical-t search, z always for a binomial population) and returns the
-// text of the critical-value field ("%.3f", negative for a low end). A level
-// outside 1..99 leaves the level in force. t with n <= 1 has no critical
-// value: the field is empty, the value in use is kept and no sample gets an
-// interval.
-std::string ComputeCriticalValue(const std::string& sampleSizeText,
-                                 const std::string& confLevelText);
+// Takes n and the level as the window read them, sets g_ciCriticalValue (z
+// from the table or t from the critical-t search, z always for a binomial
+// population) and returns the text of the critical-value field ("%.3f",
+// negative for a low end). A level outside 1..99 leaves the level in force.
+// t with n <= 1 has no critical value: the field is empty, the value in use
+// is kept and no sample gets an interval.
+std::string ComputeCriticalValue(int sampleSize, int confLevel);
 
 // --- One interval ---------------------------------------------------------------
 

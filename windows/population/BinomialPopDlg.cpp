@@ -50,7 +50,8 @@ CBinomialPopDlg::CBinomialPopDlg(QWidget* parent)
     m_hover = m_previousHover = 0;
     PlaceHandles();
 
-    m_dialog = new DialogTemplate(this, QSize(150, 215), QSize(kDesignWidth, kDesignHeight));
+    m_dialog =
+        std::make_unique<DialogTemplate>(this, QSize(150, 215), QSize(kDesignWidth, kDesignHeight));
     m_dialog->Create({IDC_BINOMIAL_CLEAR, ControlKind::PushButton, "CLEAR", 52, 202, 33, 10});
     for (int id = IDC_BINOMIAL_P_FIRST; id <= IDC_BINOMIAL_P_LAST; ++id) {
         const int index = id - IDC_BINOMIAL_P_FIRST;
@@ -82,7 +83,6 @@ CBinomialPopDlg::CBinomialPopDlg(QWidget* parent)
 
 CBinomialPopDlg::~CBinomialPopDlg() {
     if (g_binomialWnd == this) g_binomialWnd = nullptr;
-    delete m_dialog;
 }
 
 QPushButton* CBinomialPopDlg::Button(int id) const {

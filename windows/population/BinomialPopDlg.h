@@ -8,6 +8,8 @@
 #include "core/ShapeRamps.h"
 #include "ui/ToolWindow.h"
 
+#include <memory>
+
 class CFocusSpot;
 class DialogTemplate;
 class QKeyEvent;
@@ -63,7 +65,7 @@ class CBinomialPopDlg : public CToolWindow {
     int BarLeft(int j) const;
     int BarRight(int j) const;
 
-    DialogTemplate* m_dialog = nullptr;
+    std::unique_ptr<DialogTemplate> m_dialog;
     Rect m_plotRect;
     Rect m_plotBand;
     Rect m_handles[kEditHandles + 1];

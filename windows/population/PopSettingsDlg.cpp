@@ -75,7 +75,8 @@ CPopSettingsDlg::CPopSettingsDlg(QWidget* parent)
                   QSize(kDesignWidth, kDesignHeight), parent) {
     g_popSettingsWnd = this;
     setFont(MakeFont("Arial", 8.0));
-    m_dialog = new DialogTemplate(this, QSize(140, 68), QSize(kDesignWidth, kDesignHeight));
+    m_dialog =
+        std::make_unique<DialogTemplate>(this, QSize(140, 68), QSize(kDesignWidth, kDesignHeight));
     m_dialog->CreateAll({
         {IDC_SETTINGS_MEAN_LABEL, ControlKind::Static, "Set the population mean to", 7, 13, 84, 8},
         {IDC_SETTINGS_MEAN, ControlKind::Edit, "", 93, 7, 40, 14},
@@ -108,7 +109,6 @@ CPopSettingsDlg::CPopSettingsDlg(QWidget* parent)
 
 CPopSettingsDlg::~CPopSettingsDlg() {
     if (g_popSettingsWnd == this) g_popSettingsWnd = nullptr;
-    delete m_dialog;
 }
 
 QLineEdit* CPopSettingsDlg::MeanField() const {

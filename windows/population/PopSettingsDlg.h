@@ -6,6 +6,7 @@
 #include "ui/ToolWindow.h"
 
 #include <QString>
+#include <memory>
 
 class DialogTemplate;
 class QLineEdit;
@@ -42,7 +43,7 @@ class CPopSettingsDlg : public CToolWindow {
     // The Population window and the three windows that show values.
     void RefreshWindows();
 
-    DialogTemplate* m_dialog = nullptr;
+    std::unique_ptr<DialogTemplate> m_dialog;
     QString m_meanText;
     QString m_sdText;
 };

@@ -114,11 +114,11 @@ CPopulationDlg::CPopulationDlg(QWidget* parent)
 
 CPopulationDlg::~CPopulationDlg() {
     if (g_populationWnd == this) g_populationWnd = nullptr;
-    delete m_dialog;
 }
 
 void CPopulationDlg::CreateControls() {
-    m_dialog = new DialogTemplate(this, QSize(150, 216), QSize(kDesignWidth, kDesignHeight));
+    m_dialog =
+        std::make_unique<DialogTemplate>(this, QSize(150, 216), QSize(kDesignWidth, kDesignHeight));
     m_dialog->CreateAll({
         {IDC_POP_PICTURE_1003, ControlKind::OwnerDrawn, "", 7, 190, 27, 25},
         {IDC_POP_PICTURE_1002, ControlKind::OwnerDrawn, "", 42, 190, 27, 25},

@@ -9,6 +9,7 @@
 #include "ui/ToolWindow.h"
 
 #include <QString>
+#include <memory>
 
 class CFocusSpot;
 class COwnerDrawButton;
@@ -85,7 +86,7 @@ class CPopulationDlg : public CToolWindow {
     void OnShapeCommand(int id);
     void DragStep(int y);
 
-    DialogTemplate* m_dialog = nullptr;
+    std::unique_ptr<DialogTemplate> m_dialog;
     QMenu* m_shapeMenu = nullptr;
     QString m_populationName;
     Rect m_nameBox;

@@ -1,6 +1,6 @@
 // The Dorvane window's picture in words, for a screen reader.
 
-#include "windows/sampdist/SampDistModel.h"
+#include "windows/sampdist/HistogramDescription.h"
 
 #include "core/NumberText.h"
 #include "core/SimulationState.h"

@@ -1,7 +1,7 @@
 // The histogram's numbers: its vertical scale, the geometry of its columns,
 // the sample a click selects, and the height factor of the normal curve.
 
-#include "windows/sampdist/SampDistModel.h"
+#include "windows/sampdist/HistogramModel.h"
 
 #include "core/Distributions.h"
 #include "core/NumberText.h"
@@ -97,10 +97,10 @@ int LargestBinCount() {
     return largest;
 }
 
-double SeriesCountForCurves(const std::string& numberOfSamplesText) {
+double SeriesCountForCurves(int numberOfSamples) {
     if (g_samplesExist) return std::max(g_seriesTargetCount, 0);
     // A negative Number of Samples asks for none.
-    return std::max(ReadWholeNumber(numberOfSamplesText), 0);
+    return std::max(numberOfSamples, 0);
 }
 
 double OutlineWidthFactor() {
@@ -110,7 +110,7 @@ double OutlineWidthFactor() {
     return info.width / span;
 }
 
-double PopulationOutlinePeak(const std::string& numberOfSamplesText) {
+double PopulationOutlinePeak(int numberOfSamples) {
     const int columns = g_isBinomial ? 2 : g_isDiscrete ? 11 : 51;
     const bool merged = g_isContinuous && CurrentBinWidth() == BinWidth::Wide;
     double largest = 0.0;
@@ -119,7 +119,7 @@ double PopulationOutlinePeak(const std::string& numberOfSamplesText) {
         if (merged && c + 1 < columns) q += PopulationColumnShare(c + 1);
         largest = std::max(largest, q);
     }
-    return largest * OutlineWidthFactor() * SeriesCountForCurves(numberOfSamplesText);
+    return largest * OutlineWidthFactor() * SeriesCountForCurves(numberOfSamples);
 }
 
 double PopulationColumnShare(int column) {
@@ -127,15 +127,14 @@ double PopulationColumnShare(int column) {
     return std::max(0.0, static_cast<double>(g_popCumShare[column + 1]) - g_popCumShare[column]);
 }
 
-void ChooseHistogramScale(const std::string& sampleSizeText,
-                          const std::string& numberOfSamplesText) {
+void ChooseHistogramScale(int sampleSize, int numberOfSamples) {
     // The curves shown over the columns are part of the picture: the scale
     // leaves room for them too, before the first sample and while a run grows
     // its columns into them.
     double tallest = LargestBinCount();
     if (g_showNormalOutline)
-        tallest = std::max(tallest, NormalCurvePeak(sampleSizeText, numberOfSamplesText));
-    if (g_showPopOutline) tallest = std::max(tallest, PopulationOutlinePeak(numberOfSamplesText));
+        tallest = std::max(tallest, NormalCurvePeak(sampleSize, numberOfSamples));
+    if (g_showPopOutline) tallest = std::max(tallest, PopulationOutlinePeak(numberOfSamples));
     // A run about to draw its first sample is scaled for one.
     if (g_samplesExist && g_seriesTargetCount > 0) tallest = std::max(tallest, 1.0);
     const int cmax = static_cast<int>(std::ceil(std::min(tallest, 1.0e8)));
@@ -264,8 +263,7 @@ namespace {
 
 // Share of a normal distribution that falls into the central column, or
 // false when there is no curve (no spread, or a binomial sample of no values).
-bool CentralColumnShare(const std::string& sampleSizeText, double& area) {
-    const int n = ReadWholeNumber(sampleSizeText);
+bool CentralColumnShare(int n, double& area) {
     const double se = g_standardError;
     if (!(se > 0.0) || (g_isBinomial && n < 1)) return false;
     // Half-width of the central bin in standard errors; small binomial samples
@@ -280,14 +278,13 @@ bool CentralColumnShare(const std::string& sampleSizeText, double& area) {
 
 } // namespace
 
-double NormalCurvePeak(const std::string& sampleSizeText, const std::string& numberOfSamplesText) {
+double NormalCurvePeak(int sampleSize, int numberOfSamples) {
     double area = 0.0;
-    if (!CentralColumnShare(sampleSizeText, area)) return 0.0;
-    return std::max(0.0, area * SeriesCountForCurves(numberOfSamplesText));
+    if (!CentralColumnShare(sampleSize, area)) return 0.0;
+    return std::max(0.0, area * SeriesCountForCurves(numberOfSamples));
 }
 
-NormalCurve ComputeNormalCurve(const std::string& sampleSizeText,
-                               const std::string& numberOfSamplesText, int scrollPos) {
+NormalCurve ComputeNormalCurve(int sampleSize, int numberOfSamples, int scrollPos) {
     NormalCurve curve{false, 0.0f, 0.0, 0.0, 0, 0};
     g_normalCurveFactor = 0.0f;
     const double se = g_standardError;
@@ -295,9 +292,9 @@ NormalCurve ComputeNormalCurve(const std::string& sampleSizeText,
     const int P = g_sdScaleX > 0.0f ? TruncPixel(info.zoom * g_pixelsPerUnit / g_sdScaleX) : 0;
     double area = 0.0;
     // No spread, no pixels, or a binomial sample of no values: no curve.
-    if (P <= 0 || !CentralColumnShare(sampleSizeText, area)) return curve;
+    if (P <= 0 || !CentralColumnShare(sampleSize, area)) return curve;
 
-    const double count = SeriesCountForCurves(numberOfSamplesText);
+    const double count = SeriesCountForCurves(numberOfSamples);
     const double k = count * area * g_histCountScale;
     const double d = 1.0 / (std::sqrt(2.0 * kPi) * se * P);
     const double factor = d > 0.0 ? std::floor(k / d) : 1.0;

@@ -5,8 +5,10 @@
 #include "ui/DrawnTexts.h"
 #include "ui/Gdi.h"
 #include "ui/LetterMark.h"
-#include "windows/sampdist/SampDistModel.h"
+#include "windows/sampdist/HistogramDescription.h"
+#include "windows/sampdist/HistogramModel.h"
 #include "windows/sampdist/SamplingDistPanel.h"
+#include "windows/sampdist/SliderModel.h"
 
 #include <QFontMetrics>
 #include <QImage>

@@ -20,9 +20,9 @@ struct SliderSplit;
 
 // The window's own inputs to a paint of the plot.
 struct PlotFields {
-    std::string sampleSize;      // the Sample Size field
-    std::string numberOfSamples; // the Number of Samples field
-    int scrollPos = 1;           // the axis scroll bar's position
+    int sampleSize = 0;      // the Sample Size field, read
+    int numberOfSamples = 0; // the Number of Samples field, read
+    int scrollPos = 1;       // the axis scroll bar's position
 };
 
 class CHistogramPlot {

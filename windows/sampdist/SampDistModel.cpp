@@ -185,15 +185,13 @@ std::vector<AxisTick> AxisTicksOf(int scrollPos,
     return ShownAxisTicks(lo, hi, room);
 }
 
-int ReadSampleSize(const std::string& sampleSizeText, std::string& intervalWidthText) {
-    const int n = ReadWholeNumber(sampleSizeText);
+std::string ReadSampleSize(int n) {
+    std::string intervalWidthText;
     if (n >= 1) {
         const float se = static_cast<float>(g_popSD / std::sqrt(static_cast<double>(n)));
         g_standardError = g_isBinomial ? 10.0f * se : se;
         intervalWidthText = g_isBinomial ? FormatNumber("%.4f", se)
                                          : FormatFitted(g_dispScale * se, 3, kShownValueChars);
-    } else {
-        intervalWidthText.clear();
     }
 
     if (!g_showZValues && !g_showTValues) {
@@ -213,7 +211,7 @@ int ReadSampleSize(const std::string& sampleSizeText, std::string& intervalWidth
         g_leftSliderValue = SliderShownValue(g_leftSliderZ);
         if (!g_oneSlider) g_rightSliderValue = SliderShownValue(g_rightSliderZ);
     }
-    return n;
+    return intervalWidthText;
 }
 
 float SampleStatistic(int r) {
@@ -222,8 +220,8 @@ float SampleStatistic(int r) {
     return HistogramStatistic(row.mean, row.sd, g_sdSampleSize);
 }
 
-void Rebin(const std::string& sampleSizeText) {
-    g_sdSampleSize = ReadWholeNumber(sampleSizeText);
+void Rebin(int sampleSize) {
+    g_sdSampleSize = sampleSize;
     std::fill(std::begin(g_meanHistogram), std::end(g_meanHistogram), 0);
     const int drawn = std::min(g_samplesDrawn, kMaxSamples);
     for (int r = 1; r <= drawn; ++r) {
@@ -233,8 +231,7 @@ void Rebin(const std::string& sampleSizeText) {
     }
 }
 
-AxisScrollBarState ChooseBinWidth(BinWidth width, int scrollPos,
-                                  const std::string& sampleSizeText) {
+AxisScrollBarState ChooseBinWidth(BinWidth width, int scrollPos, int sampleSize) {
     AxisScrollBarState state{false, g_sdScrollMax, scrollPos, false};
     switch (width) {
     case BinWidth::Wide:
@@ -260,7 +257,7 @@ AxisScrollBarState ChooseBinWidth(BinWidth width, int scrollPos,
     g_binWidthNarrow = width == BinWidth::Narrow;
     g_binWidthFinest = width == BinWidth::Finest;
     g_binWidthChanged = 1;
-    Rebin(sampleSizeText);
+    Rebin(sampleSize);
     return state;
 }
 

@@ -16,8 +16,9 @@
 #include "ui/SeriesFields.h"
 #include "ui/SpeedControl.h"
 #include "ui/WindowLinks.h"
-#include "windows/sampdist/SampDistModel.h"
+#include "windows/sampdist/HistogramModel.h"
 #include "windows/sampdist/SamplingDistPanel.h"
+#include "windows/sampdist/SliderModel.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -191,9 +192,7 @@ void CSamplingDistDlg::DrawSamples() {
     // t values are binned with the standard error of this sample size; a
     // hidden window has not read it since the population last changed.
     ReadSampleSize();
-    const int count = ReadWholeNumber(ToStd(m_numSamples));
-    const int n = ReadWholeNumber(ToStd(m_sampleSize));
-    const DrawResult result = Links().RunDrawSamples(count, n);
+    const DrawResult result = Links().RunDrawSamples(NumberOfSamples(), SampleSize());
     if (!result.DrewSeries()) return;
     m_totalDrawn = ToQt(result.totalSamplesText);
     m_meanOfMeans = ToQt(result.meanOfMeansText);
@@ -234,7 +233,6 @@ void CSamplingDistDlg::OnNumberOfSamplesEdited() {
 }
 
 void CSamplingDistDlg::OnSeriesMode() {
-    BringFieldsIn();
     m_numSamples = ToggleSeriesModeIn(this, SeriesWindow::Dorvane, m_numSamples);
     ShowFields();
     BringUpToDate();
@@ -244,8 +242,7 @@ void CSamplingDistDlg::OnSeriesMode() {
 
 void CSamplingDistDlg::OnBinWidth(int id) {
     BringFieldsIn();
-    const AxisScrollBarState bar =
-        ChooseBinWidth(WidthOfButton(id), m_scrollPos, ToStd(m_sampleSize));
+    const AxisScrollBarState bar = ChooseBinWidth(WidthOfButton(id), m_scrollPos, SampleSize());
     if (bar.visible) {
         m_axisScroll->setRange(1, bar.rangeMax);
         m_scrollPos = bar.position;
@@ -328,7 +325,7 @@ void CSamplingDistDlg::DragSliderTo(int x, bool left) {
     x = std::clamp(x, g_sdAxisLeft - SdX(25), g_histRect.right - SdX(6));
     BringFieldsIn();
     std::string intervalWidth;
-    SetSliderFromPixel(x, left, m_scrollPos, ToStd(m_sampleSize), intervalWidth);
+    SetSliderFromPixel(x, left, m_scrollPos, SampleSize(), intervalWidth);
     ShowSliderMoved(intervalWidth);
 }
 

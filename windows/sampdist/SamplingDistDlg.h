@@ -118,6 +118,10 @@ class CSamplingDistDlg : public CToolWindow {
     void OnAxisScrollAction(int action);
 
     void ReadSampleSize();
+    // The two input fields' numbers, read from their texts (leading digits,
+    // 0 when none), as the model takes them.
+    int SampleSize() const;
+    int NumberOfSamples() const;
     // Total Samples Drawn and the four summary fields emptied while no series
     // exists, the four in the units the population is shown in while one does.
     void ShowFiguresOfTheSeries();

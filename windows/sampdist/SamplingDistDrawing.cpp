@@ -12,8 +12,9 @@
 #include "ui/FieldText.h"
 #include "ui/Gdi.h"
 #include "ui/RepaintNow.h"
-#include "windows/sampdist/SampDistModel.h"
+#include "windows/sampdist/HistogramModel.h"
 #include "windows/sampdist/SamplingDistPanel.h"
+#include "windows/sampdist/SliderModel.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -56,8 +57,16 @@ void CSamplingDistDlg::SetNumberOfSamplesText(const QString& text) {
     ShowFields();
 }
 
+int CSamplingDistDlg::SampleSize() const {
+    return ReadWholeNumber(ToStd(m_sampleSize));
+}
+
+int CSamplingDistDlg::NumberOfSamples() const {
+    return ReadWholeNumber(ToStd(m_numSamples));
+}
+
 PlotFields CSamplingDistDlg::Fields() const {
-    return PlotFields{ToStd(m_sampleSize), ToStd(m_numSamples), m_scrollPos};
+    return PlotFields{SampleSize(), NumberOfSamples(), m_scrollPos};
 }
 
 // --- Drawing -------------------------------------------------------------------
@@ -123,8 +132,7 @@ void CSamplingDistDlg::PaintWhole() {
 
 void CSamplingDistDlg::UpdateSliderReadouts(QPainter& p) {
     BringFieldsIn();
-    const SliderReadouts readouts =
-        ::UpdateSliderReadouts(ToStd(m_sampleSize), ToStd(m_numSamples));
+    const SliderReadouts readouts = ::UpdateSliderReadouts(SampleSize(), NumberOfSamples());
     m_plot.DrawAxisScale(p, m_scrollPos);
     // A slider scrolled out of view still shows, by its letter, at the end of
     // the axis it lies beyond.
@@ -144,9 +152,7 @@ void CSamplingDistDlg::UpdateSliderReadouts(QPainter& p) {
 
 void CSamplingDistDlg::ReadSampleSize() {
     BringFieldsIn();
-    std::string intervalWidth;
-    ::ReadSampleSize(ToStd(m_sampleSize), intervalWidth);
-    m_intervalWidth = ToQt(intervalWidth);
+    m_intervalWidth = ToQt(::ReadSampleSize(SampleSize()));
     ShowFields();
 }
 
@@ -236,12 +242,11 @@ void CSamplingDistDlg::ClearSummaryFields() {
     ShowFields();
     for (int id : {IDC_SD_MEAN_OF_MEANS, IDC_SD_SD_OF_MEANS, IDC_SD_MEAN_OF_SDS, IDC_SD_SD_OF_SDS})
         RepaintNow(Control(id));
-    BringFieldsIn();
 }
 
 void CSamplingDistDlg::RebinForOptions() {
     BringFieldsIn();
-    Rebin(ToStd(m_sampleSize));
+    Rebin(SampleSize());
     // The statistic changed, so the selected sample may sit in another column.
     g_binWidthChanged = 1;
 }

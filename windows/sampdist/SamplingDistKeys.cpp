@@ -17,7 +17,8 @@
 #include "ui/SeriesFields.h"
 #include "ui/ValueEditor.h"
 #include "ui/WindowLinks.h"
-#include "windows/sampdist/SampDistModel.h"
+#include "windows/sampdist/HistogramDescription.h"
+#include "windows/sampdist/SliderModel.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -175,8 +176,7 @@ void CSamplingDistDlg::OpenSliderEditor(bool left) {
         [this, left](const QString& text) {
             BringFieldsIn();
             std::string intervalWidth;
-            if (!SetSliderFromTyped(ToStd(text), left, m_scrollPos, ToStd(m_sampleSize),
-                                    intervalWidth)) {
+            if (!SetSliderFromTyped(ToStd(text), left, m_scrollPos, SampleSize(), intervalWidth)) {
                 ShowMessage(this, QString::fromLatin1(kMsgTypedNotANumber));
                 return false;
             }

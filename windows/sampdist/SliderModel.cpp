@@ -1,7 +1,7 @@
 // The sliders of the Dorvane window: positions in standard errors, handle
 // rectangles, drags, the Options rules, and the readouts beside them.
 
-#include "windows/sampdist/SampDistModel.h"
+#include "windows/sampdist/SliderModel.h"
 
 #include "core/Distributions.h"
 #include "core/NumberText.h"
@@ -74,25 +74,26 @@ bool IsCounted(bool atOrBelowLeft, bool atOrBelowRight) {
     return !atOrBelowLeft && atOrBelowRight;
 }
 
-// Tail probability of the normal (useT clear) or of t, or NaN when there is
-// none (-1). The normal's is taken in double, as it is shown to four decimals.
-double Tail(float z, int lowerTail, int useT, int sampleSize) {
-    if (!useT) {
-        const double normal = NormalTail(z, lowerTail);
+// Tail probability of the normal or of t, or NaN when there is none (-1).
+// The normal's is taken in double, as it is shown to four decimals.
+double TailShare(float z, Tail tail, TailDistribution distribution, int sampleSize) {
+    if (distribution == TailDistribution::Normal) {
+        const double normal = NormalTail(z, tail);
         return normal < 0.0 ? NAN : normal;
     }
-    const float p = TailProb(z, lowerTail, useT, sampleSize);
+    const float p = TailProb(z, tail, distribution, sampleSize);
     return p < 0.0f ? NAN : p;
 }
 
 // Theoretical proportion beyond the sliders in the mode shown.
-double TheoreticalProportion(int useT, int sampleSize) {
+double TheoreticalProportion(TailDistribution distribution, int sampleSize) {
     const float left = g_leftSliderZ;
     const float right = g_rightSliderZ;
-    if (g_oneSlider) return Tail(left, g_proportionAbove ? 0 : 1, useT, sampleSize);
-    if (g_proportionAbove)
-        return Tail(left, 1, useT, sampleSize) + Tail(right, 0, useT, sampleSize);
-    return Tail(right, 1, useT, sampleSize) - Tail(left, 1, useT, sampleSize);
+    auto below = [&](float z) { return TailShare(z, Tail::Lower, distribution, sampleSize); };
+    auto above = [&](float z) { return TailShare(z, Tail::Upper, distribution, sampleSize); };
+    if (g_oneSlider) return g_proportionAbove ? above(left) : below(left);
+    if (g_proportionAbove) return below(left) + above(right);
+    return below(right) - below(left);
 }
 
 // Base x p rounded half up: truncated toward zero, plus 1 when the remainder
@@ -110,12 +111,6 @@ std::string ExpectedNumberText(int base, double proportion) {
 
 float SliderThreshold(float z) {
     return static_cast<float>(g_popMean + z * StatisticSE());
-}
-
-float SliderShownValue(float z) {
-    return static_cast<float>(
-        ((z * static_cast<double>(g_standardError) + g_popMean) - g_dispFromMean) * g_dispScale +
-        g_dispToMean);
 }
 
 void RecomputeSliderValues() {
@@ -136,16 +131,16 @@ void PlaceSliders(int scrollPos) {
     if (!g_oneSlider) PlaceRightSlider(scrollPos);
 }
 
-void SetSliderFromPixel(int x, bool left, int scrollPos, const std::string& sampleSizeText,
+void SetSliderFromPixel(int x, bool left, int scrollPos, int sampleSize,
                         std::string& intervalWidthText) {
     x = std::clamp(x, g_sdAxisLeft, std::max(g_sdAxisLeft, g_sdAxisRight));
-    SetSliderToValue(AxisPixelToValue(x, scrollPos), left, scrollPos, sampleSizeText,
+    SetSliderToValue(AxisPixelToValue(x, scrollPos), left, scrollPos, sampleSize,
                      intervalWidthText);
 }
 
-void SetSliderToValue(double value, bool left, int scrollPos, const std::string& sampleSizeText,
+void SetSliderToValue(double value, bool left, int scrollPos, int sampleSize,
                       std::string& intervalWidthText) {
-    ReadSampleSize(sampleSizeText, intervalWidthText);
+    intervalWidthText = ReadSampleSize(sampleSize);
     float z = 0.0f;
     if (g_standardError > 0.0f) {
         const double factor = g_isBinomial ? 10.0 : 1.0;
@@ -188,17 +183,17 @@ std::string SliderNumberText(bool left) {
     return SliderLabelNumber(left ? g_leftSliderZ : g_rightSliderZ);
 }
 
-bool SetSliderFromTyped(const std::string& typed, bool left, int scrollPos,
-                        const std::string& sampleSizeText, std::string& intervalWidthText) {
+bool SetSliderFromTyped(const std::string& typed, bool left, int scrollPos, int sampleSize,
+                        std::string& intervalWidthText) {
     const std::optional<double> shown = ReadTypedNumber(typed);
     if (!shown) return false;
     // The standard error of the sample size in the field, before z is read.
-    ReadSampleSize(sampleSizeText, intervalWidthText);
+    intervalWidthText = ReadSampleSize(sampleSize);
     const double lo = AxisPixelToValue(g_sdAxisLeft, scrollPos);
     const double hi = AxisPixelToValue(std::max(g_sdAxisLeft, g_sdAxisRight), scrollPos);
     double value = StatisticOfShownNumber(*shown);
     if (!std::isfinite(value)) value = *shown < 0.0 ? lo : hi;
-    SetSliderToValue(std::clamp(value, lo, hi), left, scrollPos, sampleSizeText, intervalWidthText);
+    SetSliderToValue(std::clamp(value, lo, hi), left, scrollPos, sampleSize, intervalWidthText);
     return true;
 }
 
@@ -350,11 +345,10 @@ void SplitBySliders(SliderSplit& split, int scrollPos) {
     }
 }
 
-SliderReadouts UpdateSliderReadouts(const std::string& sampleSizeText,
-                                    const std::string& numberOfSamplesText) {
-    g_sdSampleSize = ReadWholeNumber(sampleSizeText);
+SliderReadouts UpdateSliderReadouts(int sampleSize, int numberOfSamples) {
+    g_sdSampleSize = sampleSize;
     // A negative Number of Samples asks for none.
-    const int asked = std::max(0, ReadWholeNumber(numberOfSamplesText));
+    const int asked = std::max(0, numberOfSamples);
     const int drawn = std::clamp(g_samplesDrawn, 0, kMaxSamples);
 
     // One pass over the series, the same one that colours the columns, so
@@ -382,14 +376,15 @@ SliderReadouts UpdateSliderReadouts(const std::string& sampleSizeText,
     // Expected numbers out of the series, or out of the number asked for
     // while no sample has been drawn.
     const int base = drawn > 0 ? counted : asked;
-    const double normal = TheoreticalProportion(0, 0);
+    const double normal = TheoreticalProportion(TailDistribution::Normal, 0);
     if (std::isfinite(normal)) {
         out.normalProportion = FormatNumber("%.4f", normal);
         out.normalNumber = ExpectedNumberText(base, normal);
     }
     // No t distribution below a sample size of 2, nor for proportions: both
     // t fields stay empty.
-    const double t = g_isBinomial ? NAN : TheoreticalProportion(1, g_sdSampleSize);
+    const double t =
+        g_isBinomial ? NAN : TheoreticalProportion(TailDistribution::StudentT, g_sdSampleSize);
     if (std::isfinite(t)) {
         out.tProportion = FormatNumber("%.4f", t);
         out.tNumber = ExpectedNumberText(base, t);

@@ -112,6 +112,10 @@ void CSamplesDlg::ShowFields() {
     if (m_numSamplesEdit->text() != m_numSamples) m_numSamplesEdit->setText(m_numSamples);
 }
 
+int CSamplesDlg::FieldSampleSize() const {
+    return ReadWholeNumber(ToStd(m_sampleSize));
+}
+
 void CSamplesDlg::SetSampleSizeText(const QString& text) {
     m_sampleSize = text;
     ShowFields();
@@ -138,7 +142,6 @@ void CSamplesDlg::OnDrawSamples() {
 }
 
 void CSamplesDlg::OnSeriesMode() {
-    BringFieldsIn();
     m_numSamples = ToggleSeriesModeIn(this, SeriesWindow::Samples, m_numSamples);
     ShowFields();
     // Only the button's caption changed here.

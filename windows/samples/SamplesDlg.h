@@ -85,6 +85,8 @@ class CSamplesDlg : public CToolWindow {
     void SelectShownSample(int sample);
     void BringFieldsIn();
     void ShowFields();
+    // The Sample Size field's number (leading digits, 0 when none).
+    int FieldSampleSize() const;
 
     void OnDrawSamples();
     void OnSeriesMode();

@@ -123,8 +123,7 @@ void CSamplesDlg::DrawLimits() {
     TextAt(p, upperX, upper.bottom - SmY(10), upperText, font, kLimitPurple, TextAlign::Left,
            kGraphWhite);
 
-    BringFieldsIn();
-    const QString percent = ToQt(ShareBetweenLimitsText(ToStd(m_sampleSize)));
+    const QString percent = ToQt(ShareBetweenLimitsText(FieldSampleSize()));
     if (percent.isEmpty()) return; // no values, no share
     // "of observed values fall" starts straight above "between the two limits".
     const int indent = SmX(85);

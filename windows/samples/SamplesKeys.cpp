@@ -77,7 +77,7 @@ Rect CSamplesDlg::LimitLabelRect(bool lower) const {
 void CSamplesDlg::PlaceFocusSpots() {
     if (!m_pictureSpot) return;
     m_pictureSpot->Place(SamplesGraphArea(width()));
-    m_pictureSpot->Describe(ToQt(SamplesPictureDescription(ToStd(m_sampleSize))));
+    m_pictureSpot->Describe(ToQt(SamplesPictureDescription(FieldSampleSize())));
     const bool shown = LimitsShown();
     m_lowerSpot->Place(shown ? United(g_lowerLimitRect, LimitLabelRect(true)) : Rect{});
     m_upperSpot->Place(shown ? United(g_upperLimitRect, LimitLabelRect(false)) : Rect{});

@@ -206,8 +206,7 @@ int CountBetweenLimits(int row, int n) {
     return count;
 }
 
-std::string ShareBetweenLimitsText(const std::string& sampleSizeText) {
-    const int n = ReadWholeNumber(sampleSizeText);
+std::string ShareBetweenLimitsText(int n) {
     if (n < 1) return {};
     const int count = CountBetweenLimits(g_currentSampleNo, n);
     return FormatNumber("%.0f", static_cast<double>(count) / n * 100.0);
@@ -254,7 +253,7 @@ int SyncToSelection() {
 
 // --- The picture in words -------------------------------------------------------------
 
-std::string SamplesPictureDescription(const std::string& sampleSizeText) {
+std::string SamplesPictureDescription(int sampleSize) {
     const int drawn = DrawnRows();
     if (drawn < 1) return "No samples drawn yet";
     const std::string of = " of " + FormatGroupedInt(drawn);
@@ -276,7 +275,7 @@ std::string SamplesPictureDescription(const std::string& sampleSizeText) {
         if (row.sd >= 0.0f)
             text += ", SD " + FormatNumber("%.2f", static_cast<double>(g_dispScale) * row.sd);
     }
-    const std::string share = LimitsShown() ? ShareBetweenLimitsText(sampleSizeText) : "";
+    const std::string share = LimitsShown() ? ShareBetweenLimitsText(sampleSize) : "";
     if (!share.empty())
         text += "; " + share + "% of the values lie between the limits " + LowerLimitText() +
                 " and " + UpperLimitText();

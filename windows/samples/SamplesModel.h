@@ -91,9 +91,9 @@ bool SetUpperLimitFromTyped(const std::string& typed);
 int CountBetweenLimits(int row, int n);
 
 // The percentage sentence's number: "%.0f" of the share of sample
-// g_currentSampleNo between the limits, n read from the Sample Size field.
+// g_currentSampleNo between the limits, n the Sample Size field's number.
 // Empty when n < 1: there is no share of no values.
-std::string ShareBetweenLimitsText(const std::string& sampleSizeText);
+std::string ShareBetweenLimitsText(int sampleSize);
 
 // --- Selection --------------------------------------------------------------
 
@@ -119,4 +119,4 @@ int SyncToSelection();
 // For a screen reader: the sample shown with its size, mean and SD, the
 // share between the limits and whether it is the selected one; or the
 // samples of the grid; or that none has been drawn.
-std::string SamplesPictureDescription(const std::string& sampleSizeText);
+std::string SamplesPictureDescription(int sampleSize);

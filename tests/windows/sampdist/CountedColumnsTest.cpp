@@ -7,6 +7,7 @@
 #include "tests/windows/sampdist/DorvaneTestSupport.h"
 
 #include "core/NumberText.h"
+#include "windows/sampdist/HistogramDescription.h"
 
 #include <QTest>
 #include <cmath>

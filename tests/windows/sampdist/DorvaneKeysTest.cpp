@@ -8,6 +8,7 @@
 #include "core/Selection.h"
 #include "ui/FocusSpot.h"
 #include "ui/ValueEditor.h"
+#include "windows/sampdist/HistogramModel.h"
 
 #include <QHelpEvent>
 #include <QToolTip>

@@ -13,6 +13,7 @@
 #include "windows/population/PopulationDlg.h"
 #include "windows/sampdist/SampDistModel.h"
 #include "windows/sampdist/SamplingDistDlg.h"
+#include "windows/sampdist/SliderModel.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -108,7 +108,7 @@ class IntervalSeriesTest : public ::testing::Test {
         }
     }
     static std::string Critical(const char* n, const char* level) {
-        return ComputeCriticalValue(n, level);
+        return ComputeCriticalValue(ReadWholeNumber(n), ReadWholeNumber(level));
     }
 };
 
@@ -221,7 +221,7 @@ TEST_F(IntervalSeriesTest, TCriticalValuesMatchTPpf) {
 TEST_F(IntervalSeriesTest, ALevelOutsideOneToNinetyNineChangesNothingAndIsRefused) {
     EXPECT_EQ(Critical("25", "90"), "1.645");
     for (const char* typed : {"", "0", "100", "abc", "-5", "250", "1000000000000"}) {
-        EXPECT_FALSE(ConfidenceLevelUsable(typed)) << typed;
+        EXPECT_FALSE(ConfidenceLevelUsable(ReadWholeNumber(typed))) << typed;
         EXPECT_EQ(Critical("25", typed), "1.645") << typed;
         EXPECT_EQ(g_ciConfLevel, 90) << typed;
     }

@@ -104,14 +104,14 @@ TEST_F(CiKeys, TheGraphAndThePossibleMeanInWords) {
     // One-sided with its low end only: 5.2 - 1.645 x 1 / 5.
     g_ciOneSided = 1;
     g_ciLowEnd = 1;
-    ComputeCriticalValue("25", "95");
+    ComputeCriticalValue(25, 95);
     EXPECT_EQ(IntervalGraphDescription(25),
               "Graph of 95% one-sided (low end) confidence intervals of 1,000 samples, 790 to "
               "1,000 shown: 951 contain the population mean 5.00 and 49 miss it. Selected sample "
               "12: low = 4.87, centre 5.20; it contains the population mean 5.00.");
 
     g_ciOneSided = 0;
-    ComputeCriticalValue("25", "95");
+    ComputeCriticalValue(25, 95);
     g_ciPopMean = 5.5f;
     ComputeSelectedStrip(25);
     EXPECT_EQ(PossibleMuDescription(25),

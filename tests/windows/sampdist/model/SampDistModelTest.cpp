@@ -6,6 +6,8 @@
 #include "windows/sampdist/SampDistModel.h"
 #include "core/SamplingEngine.h"
 #include "core/SimulationState.h"
+#include "windows/sampdist/HistogramModel.h"
+#include "windows/sampdist/SliderModel.h"
 
 #include <algorithm>
 #include <cmath>
@@ -26,14 +28,14 @@ class SampDistModelTest : public ::testing::Test {
         g_popMean = 5.0f;
         g_popSD = 2.0f;
         g_leftSliderValue = g_rightSliderValue = 5.0f; // both sliders at z = 0
-        ReadSampleSize("4", width);
+        width = ReadSampleSize(4);
     }
     // Proportions: p = 0.5, so n = 25 gives one standard error of 0.1.
-    void UseProportions(const char* n = "25") {
+    void UseProportions(int n = 25) {
         g_isContinuous = 0;
         g_isBinomial = 1;
         g_popMean = g_popSD = 0.5f;
-        ReadSampleSize(n, width);
+        width = ReadSampleSize(n);
     }
 
     // Rows 1..N get the given (mean, sd); the sorted arrays follow, newer
@@ -78,10 +80,10 @@ double Number(const std::string& text) {
 } // namespace
 
 TEST_F(SampDistModelTest, SliderHandlesFollowTheMouseWithinTheAxisOrHide) {
-    SetSliderFromPixel(PixelOf(6.0f), true, 1, "4", width);
+    SetSliderFromPixel(PixelOf(6.0f), true, 1, 4, width);
     EXPECT_FLOAT_EQ(g_leftSliderZ, 1.0f);
     EXPECT_EQ(g_leftSliderRect, (Rect{460, 394, 466, 412}));
-    SetSliderFromPixel(100, true, 1, "4", width); // past the start: stops there
+    SetSliderFromPixel(100, true, 1, 4, width); // past the start: stops there
     EXPECT_FLOAT_EQ(g_leftSliderZ, -5.0f);
     // Shown from one unit left of the axis start to the value under the axis'
     // right end, 365 / 35 = 10.43, where a drag stops.
@@ -93,12 +95,12 @@ TEST_F(SampDistModelTest, SliderHandlesFollowTheMouseWithinTheAxisOrHide) {
     }
     // Width 0.1 at position 31 shows 3.0 .. 8.1; with no standard error every
     // slider stands at the mean, and z is 0 rather than a division by 0.
-    ChooseBinWidth(BinWidth::Narrow, 31, "4");
+    ChooseBinWidth(BinWidth::Narrow, 31, 4);
     g_rightSliderZ = -3.0f;
     PlaceRightSlider(31);
     EXPECT_EQ(g_rightSliderRect.left, 251 + 1 - 70 - 2);
     g_popSD = 0.0f;
-    SetSliderFromPixel(PixelOf(8.0f), true, 1, "4", width);
+    SetSliderFromPixel(PixelOf(8.0f), true, 1, 4, width);
     EXPECT_FLOAT_EQ(g_leftSliderZ, 0.0f);
 }
 
@@ -109,11 +111,11 @@ TEST_F(SampDistModelTest, TwoSeparateSlidersKeepTheirOrder) {
     g_rightSliderZ = 1.0f;
     RecomputeSliderValues();
     // The left one stops 0.01 short of the right one, or on it; and back.
-    SetSliderFromPixel(PixelOf(7.0f), true, 1, "4", width);
+    SetSliderFromPixel(PixelOf(7.0f), true, 1, 4, width);
     EXPECT_FLOAT_EQ(g_leftSliderZ, 0.99f);
-    SetSliderFromPixel(PixelOf(6.0f), true, 1, "4", width);
+    SetSliderFromPixel(PixelOf(6.0f), true, 1, 4, width);
     EXPECT_FLOAT_EQ(g_leftSliderZ, 1.0f);
-    SetSliderFromPixel(PixelOf(3.0f), false, 1, "4", width);
+    SetSliderFromPixel(PixelOf(3.0f), false, 1, 4, width);
     EXPECT_FLOAT_EQ(g_rightSliderZ, 1.01f);
     EXPECT_FLOAT_EQ(g_rightSliderValue, 6.01f);
     // Choosing the mode again puts a crossed pair back in order: the left one
@@ -133,12 +135,12 @@ TEST_F(SampDistModelTest, TandemSlidersMirrorAboutTheMean) {
     EXPECT_FLOAT_EQ(g_rightSliderZ, 1.5f);
     EXPECT_FLOAT_EQ(g_leftSliderValue, 3.5f);
     EXPECT_FLOAT_EQ(g_rightSliderValue, 6.5f);
-    SetSliderFromPixel(PixelOf(3.0f), true, 1, "4", width);
+    SetSliderFromPixel(PixelOf(3.0f), true, 1, 4, width);
     EXPECT_FLOAT_EQ(g_rightSliderZ, 2.0f);
-    SetSliderFromPixel(PixelOf(6.0f), false, 1, "4", width);
+    SetSliderFromPixel(PixelOf(6.0f), false, 1, 4, width);
     EXPECT_FLOAT_EQ(g_leftSliderValue, 4.0f);
     // Dragged across the mean the pair meets there instead of swapping sides.
-    SetSliderFromPixel(PixelOf(6.0f), true, 1, "4", width);
+    SetSliderFromPixel(PixelOf(6.0f), true, 1, 4, width);
     EXPECT_FLOAT_EQ(g_leftSliderZ, 0.0f);
     EXPECT_FLOAT_EQ(g_rightSliderZ, 0.0f);
     OneSlider();
@@ -149,20 +151,20 @@ TEST_F(SampDistModelTest, SampleSizeKeepsValuesOrStandardErrors) {
     // Observed values: the slider stays at 6 on the axis, its z follows.
     g_leftSliderZ = 1.0f;
     g_leftSliderValue = 6.0f;
-    EXPECT_EQ(ReadSampleSize("16", width), 16);
+    width = ReadSampleSize(16);
     EXPECT_EQ(width, "0.500");
     EXPECT_FLOAT_EQ(g_leftSliderZ, 2.0f);
     // z values: the slider keeps z = 2 and moves on the axis.
     g_showZValues = 1;
-    ReadSampleSize("4", width);
+    width = ReadSampleSize(4);
     EXPECT_FLOAT_EQ(g_leftSliderValue, 7.0f);
     // No usable sample size: empty readout, standard error as it was.
-    EXPECT_EQ(ReadSampleSize("-3", width), -3);
+    width = ReadSampleSize(-3);
     EXPECT_TRUE(width.empty() && g_standardError == 1.0f);
     // Without a standard error the slider keeps its z rather than becoming "nan".
     g_showZValues = 0;
     g_popSD = 0.0f;
-    ReadSampleSize("4", width);
+    width = ReadSampleSize(4);
     EXPECT_EQ(width, "0.000");
     EXPECT_FLOAT_EQ(g_leftSliderZ, 2.0f);
     // Proportions show four decimals of the plain standard error.
@@ -180,15 +182,15 @@ TEST_F(SampDistModelTest, OneSliderCountsAndProportions) {
         return r.actualNumber + " " + r.actualProportion + " " + r.normalNumber + " " +
                r.normalProportion + " " + r.tNumber + " " + r.tProportion;
     };
-    SliderReadouts r = UpdateSliderReadouts("4", "5");
+    SliderReadouts r = UpdateSliderReadouts(4, 5);
     EXPECT_EQ(all(r), "3 0.6000 3 0.5000 3 0.5000");
     // Above counts only samples strictly beyond the threshold.
     g_proportionAbove = 1;
-    EXPECT_EQ(all(UpdateSliderReadouts("4", "5")), "2 0.4000 3 0.5000 3 0.5000");
+    EXPECT_EQ(all(UpdateSliderReadouts(4, 5)), "2 0.4000 3 0.5000 3 0.5000");
     // A proportion of exactly 1 has three decimals.
     g_proportionAbove = 0;
     g_leftSliderZ = 3.0f;
-    r = UpdateSliderReadouts("4", "5");
+    r = UpdateSliderReadouts(4, 5);
     EXPECT_EQ(r.actualProportion, "1.000");
     EXPECT_NEAR(Number(r.normalProportion), 0.9987, 0.0002);
     // 19 of 20 below.
@@ -196,7 +198,7 @@ TEST_F(SampDistModelTest, OneSliderCountsAndProportions) {
     means.push_back(9.0f);
     SetSeries(Means(means));
     g_leftSliderZ = 0.0f;
-    r = UpdateSliderReadouts("4", "20");
+    r = UpdateSliderReadouts(4, 20);
     EXPECT_EQ(r.actualProportion, "0.9500");
     EXPECT_EQ(r.normalNumber, "10");
 }
@@ -204,7 +206,7 @@ TEST_F(SampDistModelTest, OneSliderCountsAndProportions) {
 TEST_F(SampDistModelTest, ReadoutsWithoutSamplesOrWithoutAtDistribution) {
     // No samples: empty actual fields; the expected numbers come from the
     // Number of Samples field (11 x 0.5 = 5.5 -> 6).
-    SliderReadouts r = UpdateSliderReadouts("4", "11");
+    SliderReadouts r = UpdateSliderReadouts(4, 11);
     EXPECT_EQ(r.actualNumber + r.actualProportion + r.normalNumber + r.tNumber, "66");
     // Below a sample size of 2 there is no t distribution, in every mode;
     // without a sample size at all, or without a spread, no normal one either.
@@ -212,21 +214,21 @@ TEST_F(SampDistModelTest, ReadoutsWithoutSamplesOrWithoutAtDistribution) {
     for (int mode = 0; mode < 3; ++mode) {
         g_oneSlider = mode == 0;
         g_slidersTandem = mode == 2;
-        for (const char* n : {"1", "0", "", "x"}) {
-            r = UpdateSliderReadouts(n, "5");
+        for (int n : {1, 0}) {
+            r = UpdateSliderReadouts(n, 5);
             EXPECT_EQ(r.tNumber + r.tProportion, "") << n;
-            EXPECT_EQ(r.normalProportion.empty(), std::string(n) != "1") << n;
+            EXPECT_EQ(r.normalProportion.empty(), n != 1) << n;
         }
     }
     g_popSD = 0.0f;
-    r = UpdateSliderReadouts("4", "5");
+    r = UpdateSliderReadouts(4, 5);
     EXPECT_EQ(r.normalNumber + r.normalProportion + r.tNumber + r.tProportion, "");
     g_popSD = 2.0f;
     // n = 2 is a t with one degree of freedom (Cauchy): P(T > 1) = 0.25.
     OneSlider();
     g_proportionAbove = 1;
     g_leftSliderZ = 1.0f;
-    r = UpdateSliderReadouts("2", "5");
+    r = UpdateSliderReadouts(2, 5);
     EXPECT_EQ(r.tNumber + " " + r.tProportion, "1 0.2500");
 }
 
@@ -235,10 +237,10 @@ TEST_F(SampDistModelTest, TwoSlidersBetweenAndOutside) {
     g_oneSlider = 0;
     g_leftSliderZ = -1.5f; // at 3.5
     g_rightSliderZ = 1.0f; // at 6
-    const SliderReadouts between = UpdateSliderReadouts("4", "5");
+    const SliderReadouts between = UpdateSliderReadouts(4, 5);
     EXPECT_EQ(between.actualNumber + " " + between.actualProportion, "3 0.6000");
     g_proportionAbove = 1;
-    const SliderReadouts outside = UpdateSliderReadouts("4", "5");
+    const SliderReadouts outside = UpdateSliderReadouts(4, 5);
     EXPECT_EQ(outside.actualNumber, "2");
     // P(-1.5 < Z < 1) is about 0.7745; between and outside make up the whole.
     const double pBetween = Number(between.normalProportion);
@@ -254,7 +256,7 @@ TEST_F(SampDistModelTest, TValuesLeaveOutSamplesWithoutSpread) {
     // t of (6, 2) is 1 -> 6 on the scale of the means; (4, 2) -> 4; SD 0 and
     // the one-value marker have no t value.
     SetSeries({{6.0f, 2.0f}, {6.0f, 0.0f}, {4.0f, 2.0f}, {5.0f, -1.0f}});
-    const SliderReadouts r = UpdateSliderReadouts("4", "4");
+    const SliderReadouts r = UpdateSliderReadouts(4, 4);
     EXPECT_EQ(r.actualNumber, "1");
     EXPECT_EQ(r.actualProportion, "0.5000");
     g_sdSampleSize = 16; // the field's n scales the t value: now 2
@@ -275,15 +277,15 @@ TEST_F(SampDistModelTest, NoReadoutIsEverNanOrInf) {
         g_slidersTandem = mode % 3 == 2;
         g_proportionAbove = mode / 3;
         g_popSD = 0.0f; // no standard error at all
-        ReadSampleSize("4", width);
-        EXPECT_TRUE(clean(UpdateSliderReadouts("4", "5")));
+        width = ReadSampleSize(4);
+        EXPECT_TRUE(clean(UpdateSliderReadouts(4, 5)));
         g_popSD = 2.0f;
         g_showTValues = 1; // a sample size of 0 with t values
-        ReadSampleSize("0", width);
-        EXPECT_TRUE(clean(UpdateSliderReadouts("0", "")));
+        width = ReadSampleSize(0);
+        EXPECT_TRUE(clean(UpdateSliderReadouts(0, 0)));
         g_showTValues = 0;
         g_samplesDrawn = 0; // no samples and no Number of Samples
-        EXPECT_TRUE(clean(UpdateSliderReadouts("", "")));
+        EXPECT_TRUE(clean(UpdateSliderReadouts(0, 0)));
         g_samplesDrawn = 5;
     }
 }
@@ -299,7 +301,7 @@ TEST_F(SampDistModelTest, RebinPutsMeansIntoTheBinsOfEachWidth) {
         {BinWidth::Finest, {1, 101, 102, 106, 201}},
     };
     for (const auto& [binWidth, bins] : cases) {
-        ChooseBinWidth(binWidth, 1, "4");
+        ChooseBinWidth(binWidth, 1, 4);
         std::vector<int> expected(kHistogramBins + 1, 0);
         for (int bin : bins)
             expected[bin] += 1;
@@ -314,7 +316,7 @@ TEST_F(SampDistModelTest, RebinPutsMeansIntoTheBinsOfEachWidth) {
     // Proportions bin ten times finer.
     UseProportions();
     SetSeries(Means({0.5f, 1.0f}));
-    ChooseBinWidth(BinWidth::Finest, 1, "4");
+    ChooseBinWidth(BinWidth::Finest, 1, 4);
     EXPECT_EQ(g_meanHistogram[101] + g_meanHistogram[201], 2);
 }
 
@@ -323,39 +325,39 @@ TEST_F(SampDistModelTest, RebinLeavesOutStatisticsWithoutABin) {
     // standard errors lies beyond the last bin.
     g_showTValues = 1;
     SetSeries({{6.0f, 2.0f}, {6.0f, 0.0f}, {4.0f, -1.0f}, {60.0f, 2.0f}, {5.0f, 2.0f}});
-    Rebin("4");
+    Rebin(4);
     // (6 - 5) / (2 / 2) x 1 + 5 = 6 -> bin 31; the mean itself -> bin 26.
     EXPECT_EQ(g_meanHistogram[31], 1);
     EXPECT_EQ(g_meanHistogram[26], 1);
     EXPECT_EQ(HistogramTotal(), 2);
     // The field's n, not the drawn one, scales the t value: at n = 16 the
     // first sample's t is 2, at 7 on the scale of the means.
-    Rebin("16");
+    Rebin(16);
     EXPECT_EQ(g_meanHistogram[36], 1);
-    Rebin(""); // no sample size, no t at all
+    Rebin(0); // no sample size, no t at all
     EXPECT_EQ(HistogramTotal(), 0);
 }
 
 TEST_F(SampDistModelTest, BinWidthButtonsConvertTheScrollPosition) {
-    AxisScrollBarState state = ChooseBinWidth(BinWidth::Finest, 1, "4");
+    AxisScrollBarState state = ChooseBinWidth(BinWidth::Finest, 1, 4);
     EXPECT_TRUE(state.visible);
     EXPECT_EQ(state.rangeMax, 151);
-    state = ChooseBinWidth(BinWidth::Narrow, 91, "4");
+    state = ChooseBinWidth(BinWidth::Narrow, 91, 4);
     EXPECT_EQ(state.position, 30);
     EXPECT_EQ(state.rangeMax, 51);
     EXPECT_TRUE(state.fillSelection);
-    state = ChooseBinWidth(BinWidth::Finest, 30, "4");
+    state = ChooseBinWidth(BinWidth::Finest, 30, 4);
     EXPECT_EQ(state.position, 90);
     EXPECT_FALSE(state.fillSelection);
     // Never past the end, never below 1.
-    EXPECT_EQ(ChooseBinWidth(BinWidth::Narrow, 1, "4").position, 1);
-    EXPECT_EQ(ChooseBinWidth(BinWidth::Finest, 51, "4").position, 151);
+    EXPECT_EQ(ChooseBinWidth(BinWidth::Narrow, 1, 4).position, 1);
+    EXPECT_EQ(ChooseBinWidth(BinWidth::Finest, 51, 4).position, 151);
 
     // The fixed widths hide the bar and leave the zoom as it was, so the
     // next scrolling width still converts from the last one.
-    EXPECT_FALSE(ChooseBinWidth(BinWidth::Medium, 120, "4").visible);
+    EXPECT_FALSE(ChooseBinWidth(BinWidth::Medium, 120, 4).visible);
     EXPECT_EQ(EffectiveScrollPos(120), 1);
-    EXPECT_EQ(ChooseBinWidth(BinWidth::Narrow, 120, "4").position, 40);
+    EXPECT_EQ(ChooseBinWidth(BinWidth::Narrow, 120, 4).position, 40);
 }
 
 TEST_F(SampDistModelTest, AxisConversionsAndLabelsFollowZoomAndScroll) {
@@ -373,12 +375,12 @@ TEST_F(SampDistModelTest, AxisConversionsAndLabelsFollowZoomAndScroll) {
     EXPECT_EQ(ValueToAxisPixel(5.0f, 1), 251 + 175);
     EXPECT_EQ(texts(1), (Texts{"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
     // Width 0.1 at position 31 starts at 3.0 with 70 pixels per unit: halves.
-    ChooseBinWidth(BinWidth::Narrow, 31, "4");
+    ChooseBinWidth(BinWidth::Narrow, 31, 4);
     EXPECT_EQ(ValueToAxisPixel(5.0f, 31), 251 + 140);
     EXPECT_FLOAT_EQ(AxisPixelToValue(251 + 140, 31), 5.0f);
     EXPECT_EQ(texts(31),
               (Texts{"3.0", "3.5", "4.0", "4.5", "5.0", "5.5", "6.0", "6.5", "7.0", "7.5", "8.0"}));
-    ChooseBinWidth(BinWidth::Finest, 31, "4"); // one position moves a value by 7 pixels
+    ChooseBinWidth(BinWidth::Finest, 31, 4); // one position moves a value by 7 pixels
     EXPECT_EQ(ValueToAxisPixel(5.0f, 90) - ValueToAxisPixel(5.0f, 91), 7);
     // 140 pixels a unit from 0.44 to 3.09: fifths.
     EXPECT_EQ(texts(11), (Texts{"0.6", "0.8", "1.0", "1.2", "1.4", "1.6", "1.8", "2.0", "2.2",
@@ -387,7 +389,7 @@ TEST_F(SampDistModelTest, AxisConversionsAndLabelsFollowZoomAndScroll) {
     // A display transform changes the observed labels only (50 .. 150);
     // z labels count standard errors from the mean, 0 among them, and have
     // no number without one.
-    ChooseBinWidth(BinWidth::Medium, 1, "4");
+    ChooseBinWidth(BinWidth::Medium, 1, 4);
     g_dispFromMean = 5.0f;
     g_dispScale = 10.0f;
     g_dispToMean = 100.0f;
@@ -455,7 +457,7 @@ TEST_F(SampDistModelTest, VerticalScaleFitsTheTallestColumn) {
     EXPECT_EQ(LargestBinCount(), 7);
     g_binWidthMedium = 0;
     g_binWidthFinest = 1;
-    ChooseHistogramScale("4", "");
+    ChooseHistogramScale(4, 0);
     EXPECT_EQ(g_histTickStep, 100);
 }
 
@@ -506,7 +508,7 @@ class SampDistSelectionTest : public SampDistModelTest {
         // Sorted: 4.0 (row 1), 4.5 (row 2), 4.95 (row 5), 5.0 (row 3),
         // 5.02 (row 4); the last three share bin 26 at width 0.2.
         SetSeries(Means({4.0f, 4.5f, 5.0f, 5.02f, 4.95f}));
-        Rebin("4");
+        Rebin(4);
         g_histCountScale = 4.0f;
         LayoutHistogramColumns(1);
         g_ciFirstSample = 1;
@@ -557,7 +559,7 @@ TEST_F(SampDistSelectionTest, TValueColumnsSelectTheirOwnSamples) {
     // 5.25, 6 and 5.15, so the order of the columns is not that of the means.
     SetSeries({{5.5f, 4.0f}, {5.2f, 0.4f}, {5.3f, 4.0f}});
     g_showTValues = 1;
-    Rebin("4");
+    Rebin(4);
     LayoutHistogramColumns(1);
     ASSERT_EQ(g_meanHistogram[27], 2);
     ASSERT_EQ(g_meanHistogram[31], 1);
@@ -574,14 +576,14 @@ TEST_F(SampDistSelectionTest, SelectionFollowsABinWidthChange) {
 
     // At 0.1, 4.95 lies on the lower edge of bin 51 and so belongs to it:
     // 5.0 is the second sample of bin 51.
-    ChooseBinWidth(BinWidth::Narrow, 31, "4");
+    ChooseBinWidth(BinWidth::Narrow, 31, 4);
     LayoutHistogramColumns(31);
     ReplaceSelectionAfterRebin(31);
     EXPECT_EQ(g_sdSelectionRect, (Rect{392, 385, 398, 389})); // slot 21, bin 51
 
     // At 0.05 from position 1 its bin 101 is out of view: no highlight, and
     // the next paint tries again.
-    ChooseBinWidth(BinWidth::Finest, 1, "4");
+    ChooseBinWidth(BinWidth::Finest, 1, 4);
     LayoutHistogramColumns(1);
     ReplaceSelectionAfterRebin(1);
     EXPECT_TRUE(g_sdSelectionRect.IsEmpty());
@@ -594,26 +596,26 @@ TEST_F(SampDistSelectionTest, SelectionFollowsABinWidthChange) {
 TEST_F(SampDistModelTest, NormalCurvePeaksAtTheCentralColumnsHeight) {
     // z = 0.1 either side of the mean holds about 7.97 % of a normal; with
     // 100 samples asked for and 4 pixels per sample the peak is about 31.9.
-    NormalCurve curve = ComputeNormalCurve("4", "100", 1);
+    NormalCurve curve = ComputeNormalCurve(4, 100, 1);
     ComputeMuPixelX();
     const double peak = NormalCurveHeight(curve, g_muPixelX);
     EXPECT_NEAR(peak, 100 * 0.07966 * 4.0, 0.4);
     EXPECT_NEAR(NormalCurveHeight(curve, g_muPixelX + 35) / peak, std::exp(-0.5), 1e-6);
     // Once samples exist the series' target count replaces the field.
     SetSeries(Means({5, 5}));
-    curve = ComputeNormalCurve("4", "100", 1);
+    curve = ComputeNormalCurve(4, 100, 1);
     EXPECT_NEAR(NormalCurveHeight(curve, g_muPixelX), 2 * 0.07966 * 4.0, 0.01);
 
     // Proportions, n = 10: the continuity half-width 1/20 is 0.316 standard
     // errors, which holds about 24.8 % of a normal, not a flat line.
     SetSeries({});
-    UseProportions("10");
+    UseProportions(10);
     ComputeMuPixelX();
-    curve = ComputeNormalCurve("10", "100", 1);
+    curve = ComputeNormalCurve(10, 100, 1);
     EXPECT_NEAR(NormalCurveHeight(curve, g_muPixelX), 100 * 0.2482 * 4.0, 0.3);
     // No curve without a sample size or without spread.
-    EXPECT_FALSE(ComputeNormalCurve("0", "100", 1).drawable);
+    EXPECT_FALSE(ComputeNormalCurve(0, 100, 1).drawable);
     g_popSD = 0.0f;
-    ReadSampleSize("10", width);
-    EXPECT_FALSE(ComputeNormalCurve("10", "100", 1).drawable);
+    width = ReadSampleSize(10);
+    EXPECT_FALSE(ComputeNormalCurve(10, 100, 1).drawable);
 }

@@ -3,7 +3,9 @@
 // the shown scale, held to the visible axis; and the histogram in words.
 #include "core/Population.h"
 #include "core/SimulationState.h"
+#include "windows/sampdist/HistogramDescription.h"
 #include "windows/sampdist/SampDistModel.h"
+#include "windows/sampdist/SliderModel.h"
 
 #include <gtest/gtest.h>
 
@@ -19,10 +21,10 @@ class SliderKeys : public ::testing::Test {
         // Mean 5 and SD 2: at n = 4 one standard error is 1.
         g_popMean = 5.0f;
         g_popSD = 2.0f;
-        ReadSampleSize("4", width);
+        width = ReadSampleSize(4);
     }
     void Step(bool left, int pixels, int scrollPos = 1) {
-        SetSliderFromPixel(SliderAxisPixel(left, scrollPos) + pixels, left, scrollPos, "4", width);
+        SetSliderFromPixel(SliderAxisPixel(left, scrollPos) + pixels, left, scrollPos, 4, width);
     }
     std::string width;
 };
@@ -47,10 +49,10 @@ TEST_F(SliderKeys, EachStepIsOnePixelAtEveryWidth) {
             g_popMean = 0.4f;
             g_popSD = 0.4898979f;
         }
-        ReadSampleSize("4", width);
-        ChooseBinWidth(c.width, c.scrollPos, "4");
+        width = ReadSampleSize(4);
+        ChooseBinWidth(c.width, c.scrollPos, 4);
         const int pos = EffectiveScrollPos(c.scrollPos);
-        SetSliderFromPixel(g_sdAxisLeft + 40, true, pos, "4", width);
+        SetSliderFromPixel(g_sdAxisLeft + 40, true, pos, 4, width);
         const int start = SliderAxisPixel(true, pos);
         ASSERT_EQ(start, g_sdAxisLeft + 40);
         for (int i = 1; i <= 120; ++i) {
@@ -67,10 +69,10 @@ TEST_F(SliderKeys, EachStepIsOnePixelAtEveryWidth) {
 
 TEST_F(SliderKeys, StepsKeepTheRulesOfADrag) {
     // At the axis' ends the slider stays.
-    SetSliderFromPixel(g_sdAxisLeft, true, 1, "4", width);
+    SetSliderFromPixel(g_sdAxisLeft, true, 1, 4, width);
     Step(true, -1);
     EXPECT_EQ(SliderAxisPixel(true, 1), g_sdAxisLeft);
-    SetSliderFromPixel(g_sdAxisRight, true, 1, "4", width);
+    SetSliderFromPixel(g_sdAxisRight, true, 1, 4, width);
     Step(true, 10);
     EXPECT_EQ(SliderAxisPixel(true, 1), g_sdAxisRight);
     // Two separate sliders do not cross; tandem ones mirror about the mean.
@@ -105,7 +107,7 @@ TEST_F(SliderKeys, ATypedNumberIsReadOnTheShownScale) {
         SCOPED_TRACE(c.typed);
         g_showZValues = c.z;
         g_showTValues = c.t;
-        ASSERT_TRUE(SetSliderFromTyped(c.typed, true, 1, "4", width));
+        ASSERT_TRUE(SetSliderFromTyped(c.typed, true, 1, 4, width));
         if (*c.label == '\0') {
             // Beyond the axis: held at its end, as a drag past it is.
             EXPECT_EQ(SliderAxisPixel(true, 1), g_sdAxisRight);
@@ -119,17 +121,17 @@ TEST_F(SliderKeys, ATypedNumberIsReadOnTheShownScale) {
     g_dispFromMean = 5.0f;
     g_dispToMean = 100.0f;
     g_dispScale = 7.5f;
-    ASSERT_TRUE(SetSliderFromTyped("107.5", true, 1, "4", width));
+    ASSERT_TRUE(SetSliderFromTyped("107.5", true, 1, 4, width));
     EXPECT_NEAR(g_leftSliderZ, 1.0f, 1e-5);
     EXPECT_EQ(SliderNumberText(true), "107.50");
     // A hair below a shown 0 reads 0.00, as any label of it does.
     g_dispToMean = 0.0f;
-    ASSERT_TRUE(SetSliderFromTyped("-0.003", true, 1, "4", width));
+    ASSERT_TRUE(SetSliderFromTyped("-0.003", true, 1, 4, width));
     EXPECT_EQ(SliderLabelText(g_leftSliderZ, false), "x = 0.00");
 }
 
 TEST_F(SliderKeys, ANewShownScaleLeavesTheSliderWhereItStoodAgainstThePopulation) {
-    ASSERT_TRUE(SetSliderFromTyped("6.5", true, 1, "4", width)); // 1.5 SE above the mean
+    ASSERT_TRUE(SetSliderFromTyped("6.5", true, 1, 4, width)); // 1.5 SE above the mean
     struct Case {
         float mean, sd;
         const char* label; // 1.5 shown SEs (sd / 2) above the shown mean
@@ -137,12 +139,12 @@ TEST_F(SliderKeys, ANewShownScaleLeavesTheSliderWhereItStoodAgainstThePopulation
     for (const Case& c : {Case{100, 15, "x = 111.25"}, {0, 1, "x = 0.75"}, {50, 10, "x = 57.50"}}) {
         SCOPED_TRACE(c.label);
         ASSERT_TRUE(SetDisplayTarget(c.mean, c.sd));
-        ReadSampleSize("4", width);
+        width = ReadSampleSize(4);
         EXPECT_NEAR(g_leftSliderZ, 1.5f, 1e-4);
         EXPECT_EQ(SliderLabelText(g_leftSliderZ, false), c.label);
     }
     ResetDisplayTransform(); // DEFAULT
-    ReadSampleSize("4", width);
+    width = ReadSampleSize(4);
     EXPECT_NEAR(g_leftSliderZ, 1.5f, 1e-4);
     EXPECT_EQ(SliderLabelText(g_leftSliderZ, false), "x = 6.50");
 }
@@ -151,7 +153,7 @@ TEST_F(SliderKeys, ATypedSlipMovesNothing) {
     g_leftSliderZ = 0.5f;
     for (const char* typed : {"", "  ", "abc", "5,5", "1.5x", "nan", "inf", "-", "1e999", "0x10"}) {
         SCOPED_TRACE(typed);
-        EXPECT_FALSE(SetSliderFromTyped(typed, true, 1, "4", width));
+        EXPECT_FALSE(SetSliderFromTyped(typed, true, 1, 4, width));
         EXPECT_FLOAT_EQ(g_leftSliderZ, 0.5f);
     }
 }

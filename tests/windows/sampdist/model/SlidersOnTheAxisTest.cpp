@@ -4,6 +4,7 @@
 #include "core/SamplingEngine.h"
 #include "core/SimulationState.h"
 #include "windows/sampdist/SampDistModel.h"
+#include "windows/sampdist/SliderModel.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +23,7 @@ class SlidersOnTheAxis : public ::testing::Test {
         // (0 to 365 / 35 = 10.43) spans z from -5 to 5.43.
         g_popMean = 5.0f;
         g_popSD = 2.0f;
-        ReadSampleSize("4", width);
+        width = ReadSampleSize(4);
     }
     // Rows 1..N with the given (mean, sd).
     static void SetRows(const std::vector<std::pair<float, float>>& rows) {
@@ -55,7 +56,7 @@ TEST_F(SlidersOnTheAxis, OffTheAxisTheyComeBackToTheNearerEnd) {
     EXPECT_FLOAT_EQ(g_leftSliderZ, -5.0f);
     EXPECT_FLOAT_EQ(g_rightSliderZ, 5.0f);
     // At the finest width the whole axis ends at about 10.1.
-    ChooseBinWidth(BinWidth::Finest, 1, "4");
+    ChooseBinWidth(BinWidth::Finest, 1, 4);
     OneSlider();
     g_leftSliderZ = 5.3f;
     KeepSlidersOnAxis();
@@ -68,7 +69,7 @@ TEST_F(SlidersOnTheAxis, TheCountStartsAtTheNumberTheLabelShows) {
     g_isBinomial = 1;
     g_popMean = 0.3f;
     g_popSD = 0.45825757f;
-    ReadSampleSize("10", width);
+    width = ReadSampleSize(10);
     g_leftSliderZ = static_cast<float>((0.0999999 - 0.3) / (g_standardError * 0.1));
     ASSERT_EQ(SliderLabelText(g_leftSliderZ, false), "p = 0.100");
     EXPECT_DOUBLE_EQ(CountingThreshold(g_leftSliderZ), 0.1);
@@ -79,7 +80,7 @@ TEST_F(SlidersOnTheAxis, TheCountStartsAtTheNumberTheLabelShows) {
     g_isContinuous = 1;
     g_popMean = 5.0f;
     g_popSD = 2.0f;
-    ReadSampleSize("4", width);
+    width = ReadSampleSize(4);
     g_dispFromMean = 5.0f;
     g_dispToMean = 100.0f;
     g_dispScale = 7.5f;
@@ -114,9 +115,9 @@ TEST_F(SlidersOnTheAxis, TheSplitKeepsTheSamplesBeyondTheColumnsApart) {
     EXPECT_EQ(split.atOrBelowLeft[21], 1);
     EXPECT_EQ(split.atOrBelowLeft[31] + 10 * split.atOrBelowRight[31], 10);
     EXPECT_EQ(split.atOrBelowLeft[1], 1);
-    Rebin("4");
+    Rebin(4);
     EXPECT_EQ(g_meanHistogram[1], 1);
-    EXPECT_EQ(UpdateSliderReadouts("4", "8").actualNumber, "5");
+    EXPECT_EQ(UpdateSliderReadouts(4, 8).actualNumber, "5");
 
     // Zoomed to width 0.1 and scrolled to start at 3 (position 31, columns
     // from 2.95 to 8.15 in view): -3, -0.2 and 0.05 are out of sight on the

@@ -88,7 +88,7 @@ TEST_F(LimitKeys, LabelsStandBesideTheirMarkers) {
 }
 
 TEST_F(LimitKeys, ThePictureInWords) {
-    EXPECT_EQ(SamplesPictureDescription("4"), "No samples drawn yet");
+    EXPECT_EQ(SamplesPictureDescription(4), "No samples drawn yet");
     g_samplesDrawn = 1200;
     g_samplesExist = 1;
     g_seriesSampleSize = 4;
@@ -101,15 +101,15 @@ TEST_F(LimitKeys, ThePictureInWords) {
     row.sd = 2.986f;
     g_lowerLimit = 3.0f;
     g_upperLimit = 8.0f;
-    EXPECT_EQ(SamplesPictureDescription("4"),
+    EXPECT_EQ(SamplesPictureDescription(4),
               "Sample 12 of 1,200 as a histogram of its 4 values: mean 5.25, SD 2.99; 50% of the "
               "values lie between the limits 3.00 and 8.00");
     g_sortedMeanSampleNo[3] = 12;
     SelectSampleNo(12);
-    EXPECT_TRUE(SamplesPictureDescription("4").ends_with("and 8.00; it is the selected sample"));
+    EXPECT_TRUE(SamplesPictureDescription(4).ends_with("and 8.00; it is the selected sample"));
     g_samplesHistogramView = 0;
     g_currentSampleNo = 1197; // near the end the grid shows the last six
-    EXPECT_EQ(SamplesPictureDescription("4"),
+    EXPECT_EQ(SamplesPictureDescription(4),
               "Samples 1,195 to 1,200 of 1,200, each as a small histogram");
 }
 

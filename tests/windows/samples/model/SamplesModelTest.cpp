@@ -369,13 +369,13 @@ TEST_F(SamplesModel, ShareCountsValuesOnEitherLimitAndNeedsValues) {
     g_lowerLimit = 3.0f;
     g_upperLimit = 7.0f;
     EXPECT_EQ(CountBetweenLimits(1, 8), 4);
-    EXPECT_EQ(ShareBetweenLimitsText("8"), "50");
-    EXPECT_EQ(ShareBetweenLimitsText("5"), "60");
+    EXPECT_EQ(ShareBetweenLimitsText(8), "50");
+    EXPECT_EQ(ShareBetweenLimitsText(5), "60");
     g_lowerLimit = 2.99f;
     g_upperLimit = 4.0f; // 3 of 8 is 37.5 %
-    EXPECT_EQ(ShareBetweenLimitsText("8"), "38");
+    EXPECT_EQ(ShareBetweenLimitsText(8), "38");
     // No values: no share, rather than a division by zero.
-    for (const char* n : {"0", "", "x", "-3"})
+    for (int n : {0, -3})
         EXPECT_EQ(ShareBetweenLimitsText(n), "") << n;
     // A field beyond the sample's slots reads only the slots there are.
     EXPECT_GE(CountBetweenLimits(1, 50000), 0);
