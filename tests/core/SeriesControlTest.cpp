@@ -58,12 +58,10 @@ TEST_F(SeriesControlTest, ResetSeriesEmptiesTheSeriesAndRepaintsTheShownWindows)
     const float firstMean = g_sampleStore[1].mean;
     g_samplingDistWndVisible = g_confIntervalWndVisible = g_samplesWndVisible = 1;
     ResetSeries();
-
     EXPECT_EQ(std::count(g_meanHistogram, g_meanHistogram + kHistogramBins + 1, 0),
               kHistogramBins + 1);
-    for (int value :
-         {g_samplesExist, g_seriesSampleSize, g_samplesDrawn, g_selectedPos, g_ciInCount})
-        EXPECT_EQ(value, 0);
+    EXPECT_EQ(g_samplesExist + g_seriesSampleSize + g_samplesDrawn + g_selectedPos + g_ciInCount,
+              0);
     EXPECT_TRUE(g_sumOfMeans + g_sumOfSDs == 0.0f && g_sdSelectionRect.IsEmpty());
     EXPECT_EQ(g_histCountScale, 4.0f); // not multiplied by the window's scale
     EXPECT_EQ(g_histTickCount, 3);
@@ -71,7 +69,6 @@ TEST_F(SeriesControlTest, ResetSeriesEmptiesTheSeriesAndRepaintsTheShownWindows)
     EXPECT_EQ(views.calls,
               (std::vector<std::string>{"RepaintDorvaneWhole samples=0", "RedrawConfIntervalWindow",
                                         "RedrawSamplesWindow"}));
-
     // Hidden windows are not touched.
     g_samplingDistWndVisible = g_confIntervalWndVisible = g_samplesWndVisible = 0;
     views.calls.clear();
@@ -84,22 +81,18 @@ TEST_F(SeriesControlTest, FieldsAreHeldToTheirLimits) {
         FieldOutcome (*edited)(const std::string&);
         std::string typed, shown, message;
     };
+    // Too many digits for an int are held at the limit, never wrapped; an
+    // exponent is read as one (a billion, not 1), "1e" is on its way to "1e4";
+    // too small is refused when drawing, not while typing.
+    const auto N = NumberOfSamplesEdited, n = SampleSizeEdited;
+    // clang-format off
     const Case cases[] = {
-        {NumberOfSamplesEdited, "20000", "10000", kMsgTooManySamples},
-        {NumberOfSamplesEdited, "10000", "10000", ""},
-        {NumberOfSamplesEdited, "", "", ""},
-        {SampleSizeEdited, "1001", "1000", kMsgSampleSizeTooLarge},
-        // Too many digits for an int: held at the limit, never wrapped.
-        {SampleSizeEdited, "99999999999999999999", "1000", kMsgSampleSizeTooLarge},
-        {SampleSizeEdited, "1000", "1000", ""},
-        {SampleSizeEdited, "0", "0", ""}, // too small is refused when drawing, not while typing
-        // An exponent is read as one: a billion, not 1.
-        {NumberOfSamplesEdited, "1e9", "10000", kMsgTooManySamples},
-        {SampleSizeEdited, "1e9", "1000", kMsgSampleSizeTooLarge},
-        {SampleSizeEdited, "2E3", "1000", kMsgSampleSizeTooLarge},
-        {NumberOfSamplesEdited, "1e", "1e", ""}, // on its way to "1e4"
-        {NumberOfSamplesEdited, "-5", "-5", ""}, // refused when drawing
-    };
+        {N, "20000", "10000", kMsgTooManySamples}, {N, "10000", "10000", ""}, {N, "", "", ""},
+        {n, "1001", "1000", kMsgSampleSizeTooLarge}, {n, "1000", "1000", ""}, {n, "0", "0", ""},
+        {n, "99999999999999999999", "1000", kMsgSampleSizeTooLarge}, {N, "-5", "-5", ""},
+        {N, "1e9", "10000", kMsgTooManySamples}, {n, "1e9", "1000", kMsgSampleSizeTooLarge},
+        {n, "2E3", "1000", kMsgSampleSizeTooLarge}, {N, "1e", "1e", ""}};
+    // clang-format on
     for (const Case& c : cases) {
         const FieldOutcome out = c.edited(c.typed);
         EXPECT_EQ(out.text, c.shown) << c.typed;
@@ -114,13 +107,11 @@ TEST_F(SeriesControlTest, AddMoreAtNineThousandTakesOnlyWhatFitsAndTheToggleFoll
     FieldOutcome out = NumberOfSamplesEdited("2000");
     EXPECT_EQ(out.text + "|" + out.message, std::string("1000|") + kMsgTooManySamples);
     EXPECT_TRUE(NumberOfSamplesEdited("1000").message.empty());
-
     // 2,000 copied into the field without a check: DRAW SAMPLES corrects it.
     const DrawEntry entry = CheckDrawEntry("2000", "1");
     ASSERT_TRUE(entry.proceed && entry.corrected);
     EXPECT_EQ(entry.numberText + "|" + entry.message, std::string("1000|") + kMsgTooManySamples);
     EXPECT_EQ(DrawSamples(ReadWholeNumber(entry.numberText), 1, quiet).totalSamplesText, "10000");
-
     // NEW SERIES is not limited by the series already drawn; back to ADD
     // MORE with the series full, nothing more fits.
     out = ToggleSeriesMode("20000");
@@ -143,7 +134,6 @@ TEST_F(SeriesControlTest, DrawEntryRefusesWhatCannotBeDrawn) {
     DrawEntry entry = CheckDrawEntry("10", "5");
     EXPECT_FALSE(entry.proceed);
     EXPECT_EQ(entry.message, kMsgEmptyPopulation);
-
     SetBinomialP(0.4f);
     // Typed (or copied in) texts: a number the field cannot take stops the
     // run with a message and the field put right; too many samples are held
@@ -154,9 +144,9 @@ TEST_F(SeriesControlTest, DrawEntryRefusesWhatCannotBeDrawn) {
         const char *numberAfter, *sizeAfter, *message;
         int drawn; // the count the run reads from the field
     };
+    // clang-format off
     const Case cases[] = {
-        {"10", "1", true, "10", "1", "", 10},
-        {" +10 ", "25", true, " +10 ", "25", "", 10},
+        {"10", "1", true, "10", "1", "", 10},       {" +10 ", "25", true, " +10 ", "25", "", 10},
         {"1e3", "25", true, "1e3", "25", "", 1000},
         {"1e9", "25", true, "10000", "25", kMsgTooManySamples, 10000},
         {"", "25", false, "1", "25", kMsgNumberOfSamplesTooSmall, 1},
@@ -171,8 +161,8 @@ TEST_F(SeriesControlTest, DrawEntryRefusesWhatCannotBeDrawn) {
         {"10", "x", false, "10", "1", kMsgSampleSizeNotWhole, 10},
         {"10", "7.9", false, "10", "7", kMsgSampleSizeNotWhole, 10},
         {"10", "1001", false, "10", "1000", kMsgSampleSizeTooLarge, 10},
-        {"10", "1e9", false, "10", "1000", kMsgSampleSizeTooLarge, 10},
-    };
+        {"10", "1e9", false, "10", "1000", kMsgSampleSizeTooLarge, 10}};
+    // clang-format on
     for (const Case& c : cases) {
         entry = CheckDrawEntry(c.number, c.size);
         SCOPED_TRACE(std::string(c.number) + " / " + c.size);

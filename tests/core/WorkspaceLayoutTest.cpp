@@ -5,7 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <vector>
+
+// A rectangle reads as its corners in a failure, not as bytes.
+static void PrintTo(const Rect& r, std::ostream* os) {
+    *os << "{" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "}";
+}
 
 namespace {
 
@@ -18,54 +24,31 @@ TEST(WorkspaceLayout, WindowsStandSideBySideThenInRowsThenOverlapInView) {
         int width, height;
         std::vector<WindowSize> sizes;
         int inUse;
+        std::vector<int> clear;
         std::vector<Rect> expected;
-        std::vector<bool> clear;
     };
+    // 1366 x 768 at scale 1: three stand side by side, the fourth overlaps
+    // whole in the bottom right corner. At 1.5: two side by side; none fits
+    // the height, so the other two start at the top, at the right edge, a
+    // step apart; the window in use (Confidence Intervals) stands in the row.
+    // Room for a second row under the first. Wider and taller than the view:
+    // from its top left corner; one in use that is too wide leaves the row
+    // to the others (which stand there though too tall for a row below).
+    // clang-format off
     const Case cases[] = {
-        // 1366 x 768: three stand side by side, the fourth overlaps whole in
-        // the bottom right corner.
-        {"scale 1",
-         1364,
-         660,
-         tools,
-         -1,
-         {{0, 0, 308, 460}, {732, 186, 1364, 660}, {308, 0, 636, 430}, {636, 0, 1153, 568}},
-         {true, false, true, true}},
-        // 1366 x 768 at 1.5: two side by side; none fits the height, so the
-        // other two start at the top, at the right edge, a step apart.
-        {"scale 1.5",
-         907,
-         373,
-         tools,
-         -1,
-         {{0, 0, 308, 460}, {275, 0, 907, 474}, {308, 0, 636, 430}, {366, 0, 883, 568}},
-         {true, false, true, false}},
-        // The window in use (Confidence Intervals) stands in the row.
-        {"scale 1.5, in use",
-         907,
-         373,
-         tools,
-         3,
-         {{0, 0, 308, 460}, {275, 0, 907, 474}, {555, 0, 883, 430}, {308, 0, 825, 568}},
-         {true, false, false, true}},
-        // Room for a second row under the first.
-        {"two rows",
-         500,
-         500,
-         {{200, 100}, {200, 100}, {200, 100}, {300, 300}},
-         -1,
-         {{0, 0, 200, 100}, {200, 0, 400, 100}, {0, 100, 200, 200}, {200, 100, 500, 400}},
-         {true, true, true, true}},
-        // Wider and taller than the view: from its top left corner; one in
-        // use that is too wide leaves the row to the others.
-        {"too large",
-         300,
-         200,
-         {{400, 500}, {100, 50}},
-         0,
-         {{0, 0, 400, 500}, {0, 0, 100, 50}},
-         {false, true}},
-    };
+        {"scale 1", 1364, 660, tools, -1, {1, 0, 1, 1},
+         {{0, 0, 308, 460}, {732, 186, 1364, 660}, {308, 0, 636, 430}, {636, 0, 1153, 568}}},
+        {"scale 1.5", 907, 373, tools, -1, {1, 0, 1, 0},
+         {{0, 0, 308, 460}, {275, 0, 907, 474}, {308, 0, 636, 430}, {366, 0, 883, 568}}},
+        {"scale 1.5, in use", 907, 373, tools, 3, {1, 0, 0, 1},
+         {{0, 0, 308, 460}, {275, 0, 907, 474}, {555, 0, 883, 430}, {308, 0, 825, 568}}},
+        {"two rows", 500, 500, {{200, 100}, {200, 100}, {200, 100}, {300, 300}}, -1, {1, 1, 1, 1},
+         {{0, 0, 200, 100}, {200, 0, 400, 100}, {0, 100, 200, 200}, {200, 100, 500, 400}}},
+        {"too large", 300, 200, {{400, 500}, {100, 50}}, 0, {0, 1},
+         {{0, 0, 400, 500}, {0, 0, 100, 50}}},
+        {"too wide in use", 300, 200, {{400, 100}, {100, 250}, {150, 260}}, 0, {0, 1, 1},
+         {{0, 100, 400, 200}, {0, 0, 100, 250}, {100, 0, 250, 260}}}};
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const std::vector<Placement> placed = ArrangeWindows(c.width, c.height, c.sizes, c.inUse);
@@ -82,14 +65,10 @@ TEST(WorkspaceLayout, ScrollBringsASpanIntoView) {
     struct Case {
         int first, past, view, scroll;
     };
-    const Case cases[] = {
-        {10, 20, 100, 0},     // in view
-        {0, 100, 100, 0},     // fills it exactly
-        {-30, -10, 100, -30}, // above: back to its start
-        {90, 120, 100, 20},   // runs past the end: its end comes in
-        {50, 250, 100, 50},   // larger than the view: its start at the top
-        {-50, 250, 100, -50},
-    };
+    // In view, filling it, above (back to its start), past its end (the end
+    // comes in), larger than the view (its start at the top).
+    const Case cases[] = {{10, 20, 100, 0},   {0, 100, 100, 0},   {-30, -10, 100, -30},
+                          {90, 120, 100, 20}, {50, 250, 100, 50}, {-50, 250, 100, -50}};
     for (const Case& c : cases)
         EXPECT_EQ(ScrollToShow(c.first, c.past, c.view), c.scroll)
             << c.first << ".." << c.past << " in " << c.view;
