@@ -134,13 +134,3 @@ void ShowReadout(QLabel* label, const QString& text) {
     label->setText(text);
     NameReadout(label);
 }
-
-COwnerDrawButton::COwnerDrawButton(QWidget* parent) : QAbstractButton(parent) {}
-
-void COwnerDrawButton::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    if (m_pressedLook)
-        painter.fillRect(rect(), QColor(210, 210, 210));
-    else if (m_face)
-        m_face(painter, rect(), isDown());
-}

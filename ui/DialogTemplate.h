@@ -3,7 +3,8 @@
 // dialog units} and maps dialog units to pixels by the window's design size
 // over its template size, truncating each term.
 
-#include <QAbstractButton>
+#include "ui/OwnerDrawButton.h"
+
 #include <QHash>
 #include <QRect>
 #include <QSize>
@@ -70,22 +71,3 @@ class DialogTemplate {
 // click; a click on a button leaves the focus where the typing was. Enter
 // presses a focused button, as Space does.
 void TakeFocusByTab(QWidget* control);
-
-// A button whose face the owning window draws.
-class COwnerDrawButton : public QAbstractButton {
-    Q_OBJECT
-  public:
-    using FaceFn = std::function<void(QPainter& painter, const QRect& client, bool down)>;
-    explicit COwnerDrawButton(QWidget* parent = nullptr);
-    void SetFace(FaceFn face) { m_face = std::move(face); }
-    // While set, the whole button is grey (210): the held-down look of a run.
-    void SetPressedLook(bool on) { m_pressedLook = on; }
-    bool PressedLook() const { return m_pressedLook; }
-
-  protected:
-    void paintEvent(QPaintEvent*) override;
-
-  private:
-    FaceFn m_face;
-    bool m_pressedLook = false;
-};

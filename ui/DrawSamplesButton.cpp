@@ -1,8 +1,8 @@
 #include "ui/DrawSamplesButton.h"
 
-#include "ui/DialogTemplate.h"
 #include "ui/DrawingResources.h"
 #include "ui/Gdi.h"
+#include "ui/OwnerDrawButton.h"
 #include "ui/RunControl.h"
 
 #include "core/SimulationState.h"

@@ -3,7 +3,7 @@
 // held-down look while a run starts, and "STOP" on every one of them while a
 // run is in progress.
 
-#include "ui/DialogTemplate.h"
+#include "ui/OwnerDrawButton.h"
 
 #include <QRect>
 

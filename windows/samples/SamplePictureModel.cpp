@@ -2,7 +2,6 @@
 
 #include "core/NumberText.h"
 #include "core/SimulationState.h"
-#include "windows/samples/SamplesModel.h"
 
 #include <algorithm>
 #include <cmath>

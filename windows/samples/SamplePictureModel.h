@@ -13,6 +13,14 @@
 #include <functional>
 #include <string>
 
+// Design lengths to pixels on the Samples grid, truncated term by term.
+inline int SmX(double x) {
+    return Px(g_samplesScaleX, x);
+}
+inline int SmY(double y) {
+    return Px(g_samplesScaleY, y);
+}
+
 // --- Vertical scale -----------------------------------------------------------
 
 // Counts per step of the count axis and the height of one count in design

@@ -15,14 +15,6 @@
 constexpr int kSamplesDesignWidth = 320;
 constexpr int kSamplesDesignHeight = 402;
 
-// Design lengths to pixels on the Samples grid, truncated term by term.
-inline int SmX(double x) {
-    return Px(g_samplesScaleX, x);
-}
-inline int SmY(double y) {
-    return Px(g_samplesScaleY, y);
-}
-
 // The window's layout: both scales from the client area and the limit
 // markers' pixels for the limits in force.
 void SetSamplesLayout(int clientWidth, int clientHeight);
