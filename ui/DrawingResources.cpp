@@ -21,8 +21,8 @@ QImage g_popMemDC, g_sdMemDC, g_samplesMemDC, g_ciMemDC;
 
 namespace {
 // The colour-blind safe pair and the pens of its orange.
-QBrush g_safeOrange, g_safeSkyBlue;
-QPen g_safeOrange1, g_safeOrange2, g_safeOrange4, g_safeSkyBlue1, g_safeSkyBlue2;
+QBrush safeOrange, safeSkyBlue;
+QPen safeOrange1, safeOrange2, safeOrange4, safeSkyBlue1, safeSkyBlue2;
 
 QPen SolidPen(int r, int g, int b, int width) {
     QPen pen(QColor(r, g, b));
@@ -67,44 +67,44 @@ void CreatePensAndBrushes() {
     g_brushGrey190 = SolidBrush(190, 190, 190);
     g_brushGrey150 = SolidBrush(150, 150, 150);
 
-    g_safeOrange = SolidBrush(230, 159, 0);
-    g_safeSkyBlue = SolidBrush(86, 180, 233);
-    g_safeOrange1 = SolidPen(230, 159, 0, 1);
-    g_safeOrange2 = SolidPen(230, 159, 0, 2);
-    g_safeOrange4 = SolidPen(230, 159, 0, 4);
-    g_safeSkyBlue1 = SolidPen(86, 180, 233, 1);
-    g_safeSkyBlue2 = SolidPen(86, 180, 233, 2);
+    safeOrange = SolidBrush(230, 159, 0);
+    safeSkyBlue = SolidBrush(86, 180, 233);
+    safeOrange1 = SolidPen(230, 159, 0, 1);
+    safeOrange2 = SolidPen(230, 159, 0, 2);
+    safeOrange4 = SolidPen(230, 159, 0, 4);
+    safeSkyBlue1 = SolidPen(86, 180, 233, 1);
+    safeSkyBlue2 = SolidPen(86, 180, 233, 2);
 }
 
 const QBrush& ColumnBrush() {
-    return g_colourBlindSafe ? g_safeSkyBlue : g_brushGreen;
+    return g_colourBlindSafe ? safeSkyBlue : g_brushGreen;
 }
 const QBrush& CountedBrush() {
-    return g_colourBlindSafe ? g_safeOrange : g_brushRed;
+    return g_colourBlindSafe ? safeOrange : g_brushRed;
 }
 QColor CountedColour() {
     return CountedBrush().color();
 }
 const QPen& MissPen(int width) {
-    if (width >= 4) return g_colourBlindSafe ? g_safeOrange4 : g_penRed4;
-    if (width == 2) return g_colourBlindSafe ? g_safeOrange2 : g_penRed2;
-    return g_colourBlindSafe ? g_safeOrange1 : g_penRed1;
+    if (width >= 4) return g_colourBlindSafe ? safeOrange4 : g_penRed4;
+    if (width == 2) return g_colourBlindSafe ? safeOrange2 : g_penRed2;
+    return g_colourBlindSafe ? safeOrange1 : g_penRed1;
 }
 const QBrush& PlausibleBrush() {
-    return g_colourBlindSafe ? g_safeSkyBlue : g_brushBlue;
+    return g_colourBlindSafe ? safeSkyBlue : g_brushBlue;
 }
 const QBrush& ImplausibleBrush() {
-    return g_colourBlindSafe ? g_safeOrange : g_brushRed;
+    return g_colourBlindSafe ? safeOrange : g_brushRed;
 }
 const QPen& PairRedPen(int width) {
     return MissPen(width);
 }
 const QPen& PairGreenPen(int width) {
-    if (width >= 2) return g_colourBlindSafe ? g_safeSkyBlue2 : g_penGreen2;
-    return g_colourBlindSafe ? g_safeSkyBlue1 : g_penGreen1;
+    if (width >= 2) return g_colourBlindSafe ? safeSkyBlue2 : g_penGreen2;
+    return g_colourBlindSafe ? safeSkyBlue1 : g_penGreen1;
 }
 const QBrush& PairRedBrush() {
-    return g_colourBlindSafe ? g_safeOrange : g_brushRed;
+    return g_colourBlindSafe ? safeOrange : g_brushRed;
 }
 const QBrush& PairGreenBrush() {
     return ColumnBrush();

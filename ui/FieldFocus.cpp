@@ -58,15 +58,15 @@ class CFieldFocus : public QObject {
     }
 };
 
-QPointer<CFieldFocus> g_fieldFocus;
+QPointer<CFieldFocus> fieldFocus;
 
 } // namespace
 
 void InstallFieldFocus() {
-    if (g_fieldFocus) return;
-    g_fieldFocus = new CFieldFocus;
-    g_fieldFocus->setParent(qApp);
-    qApp->installEventFilter(g_fieldFocus);
+    if (fieldFocus) return;
+    fieldFocus = new CFieldFocus;
+    fieldFocus->setParent(qApp);
+    qApp->installEventFilter(fieldFocus);
     // A field that has the focus already (the program's start) is selected
     // when its window becomes active; one in an active window now.
     if (auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget())) {

@@ -131,20 +131,20 @@ class CRingFollower : public QObject {
     bool m_byKeyboard = true;
 };
 
-CRingFollower* g_follower = nullptr;
+CRingFollower* follower = nullptr;
 
 } // namespace
 
 void InstallFocusRing() {
-    if (g_follower) return;
-    g_follower = new CRingFollower;
-    g_follower->setParent(qApp);
-    qApp->installEventFilter(g_follower);
-    QObject::connect(qApp, &QApplication::focusChanged, g_follower,
-                     [](QWidget*, QWidget* now) { g_follower->FocusChanged(now); });
-    g_follower->FocusChanged(QApplication::focusWidget());
+    if (follower) return;
+    follower = new CRingFollower;
+    follower->setParent(qApp);
+    qApp->installEventFilter(follower);
+    QObject::connect(qApp, &QApplication::focusChanged, follower,
+                     [](QWidget*, QWidget* now) { follower->FocusChanged(now); });
+    follower->FocusChanged(QApplication::focusWidget());
 }
 
 QWidget* ShownFocusRing() {
-    return g_follower ? g_follower->Shown() : nullptr;
+    return follower ? follower->Shown() : nullptr;
 }
