@@ -271,6 +271,12 @@ TEST_F(PopulationWindowTest, DraggingAHandleRaisesAPeakDrawnInItsColours) {
     EXPECT_EQ(g_popCurve[11], 10);
     Drag(population.get(), Centre(population->HandleRect(3)), {QPoint(90, 420)});
     EXPECT_EQ(g_popCurve[11], 270);
+    // Dragged back to nothing, the population shows its zeroes, each to its decimals.
+    Drag(population.get(), Centre(population->HandleRect(6)), {QPoint(150, 300)});
+    const std::vector<LabelPiece> zero = MarkerLabels(population->width());
+    EXPECT_EQ(QStringList({NumberBeside(zero, QString::fromUtf8("\u03c3")), NumberBeside(zero, "M"),
+                           NumberBeside(zero, "Q1"), NumberBeside(zero, "Q3")}),
+              QStringList({"0.000", "0.0", "0.00", "0.00"}));
     // Only the left button alone drags; the grab lasts until the next press.
     QTest::mousePress(population.get(), Qt::LeftButton, Qt::NoModifier,
                       Centre(population->HandleRect(4)));

@@ -219,6 +219,7 @@ TEST_F(DorvaneWindow, BinWidthsScrollTheAxisAndAClickOrAKeySelectsASample) {
     EXPECT_EQ(dorvane->AxisScrollPos(), 21);
     EXPECT_EQ(g_sdColumnBin[1], firstBin + 20);
     Click(IDC_SD_BIN_FINEST);
+    EXPECT_EQ(bar->maximum(), 151);
     EXPECT_EQ(dorvane->AxisScrollPos(), 63); // 21 at 0.1 is 63 at 0.05
     Click(IDC_SD_BIN_WIDE);
     EXPECT_FALSE(bar->isVisible());
