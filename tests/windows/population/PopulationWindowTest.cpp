@@ -127,9 +127,10 @@ void Drag(QWidget* widget, QPoint from, std::initializer_list<QPoint> path) {
         QTest::mouseMove(widget, p);
     QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, *(path.end() - 1));
 }
-// Clicks the name box; once the pop-up menu is open, chooses the item with
-// that command id (none for 0) and closes it. Returns whether the menu opened.
-bool ChooseFromShapeMenu(CPopulationDlg* window, int commandId) {
+// Clicks the name box (or presses the key on it); once the pop-up menu is open,
+// chooses the item with that command id (none for 0) and closes it. Returns
+// whether the menu opened.
+bool ChooseFromShapeMenu(CPopulationDlg* window, int commandId, Qt::Key key = Qt::Key_unknown) {
     bool opened = false;
     QMenu* menu = window->ShapeMenu();
     QTimer::singleShot(0, menu, [&opened, menu, commandId] {
@@ -138,7 +139,9 @@ bool ChooseFromShapeMenu(CPopulationDlg* window, int commandId) {
             if (commandId != 0 && action->data().toInt() == commandId) action->trigger();
         menu->close();
     });
-    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, Centre(window->NameBox()));
+    if (key != Qt::Key_unknown) QTest::keyClick(window->NameBoxSpot(), key);
+    if (key == Qt::Key_unknown)
+        QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, Centre(window->NameBox()));
     return opened;
 }
 QStringList Texts(const std::vector<LabelPiece>& pieces) {
@@ -209,7 +212,9 @@ TEST_F(PopulationWindowTest, PresetsFromTheMenuAndThePictureButtonsWithTheirLabe
         if (discrete) SwitchToDiscrete();
         for (const auto& [command, name] : menu) {
             const std::string what = std::string(discrete ? "discrete " : "") + name;
-            ASSERT_TRUE(ChooseFromShapeMenu(population.get(), command)) << what;
+            // The discrete ones from the keyboard: Space on the name box opens the menu.
+            const Qt::Key key = discrete ? Qt::Key_Space : Qt::Key_unknown;
+            ASSERT_TRUE(ChooseFromShapeMenu(population.get(), command, key)) << what;
             EXPECT_EQ(population->PopulationName(), name);
             EXPECT_EQ(settings->SdText(), QString::asprintf("  %.3f", g_popSD)) << what;
             const std::vector<LabelPiece> labels = MarkerLabels(population->width());
