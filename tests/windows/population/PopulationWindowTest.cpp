@@ -471,7 +471,6 @@ TEST_F(PopulationWindowTest, SettingsSetCancelDefaultAndRefuseWhatThePictureCann
     g_popCurve[1 + 15] = g_popCurve[1 + 35] = 170;
     RecomputePopulationParameters();
     settings->show();
-    EXPECT_EQ(settings->windowTitle(), "Population Settings");
     Set("100", "15");
     EXPECT_TRUE(messages.isEmpty());
     EXPECT_EQ(ShownValue(7.0f), 115.0f);
