@@ -2,6 +2,7 @@
 // values with their intervals, onto the clipboard as text and HTML (target
 // 50 ms).
 
+#include "core/ConfIntervalState.h"
 #include "core/Population.h"
 #include "core/Random.h"
 #include "core/SamplingEngine.h"
