@@ -1,8 +1,3 @@
-// The bins of the sampling distribution for means of whole values and for
-// proportions: every possible mean k / n lands in the column that holds it
-// exactly, whatever side of an edge float rounding puts it on; a large run is as
-// smooth as the exact distribution of the mean says; statistics below the
-// first edge have no bin.
 #include "core/Population.h"
 #include "core/Random.h"
 #include "core/SamplingEngine.h"
@@ -92,11 +87,8 @@ TEST_F(HistogramBins, NothingBelowTheFirstEdgeLandsInTheFirstColumn) {
     }
 }
 
-// A run of 10,000 samples at the default width against the exact
-// distribution of the mean: the chi-square distance over the columns that
-// expect at least 5 samples stays below its 99.9 % point. The expected counts
-// and that point come from an independent computation (the convolution of the
-// discrete UNIFORM, scipy.stats.binom for p = .5, scipy.stats.chi2.ppf).
+// Chi-square over the columns expecting 5 or more, below its 99.9 % point; counts
+// and point from scipy (convolved discrete UNIFORM, binom p = .5, chi2.ppf).
 TEST_F(HistogramBins, ALargeRunMatchesTheExactDistributionOfTheMeanAtEveryWidth) {
     const struct {
         char kind;

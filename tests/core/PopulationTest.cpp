@@ -226,30 +226,6 @@ TEST_F(PopulationTest, BinomialBarsHeldInsideZeroToOne) {
     }
 }
 
-TEST_F(PopulationTest, DisplayTransformAndItsRefusals) {
-    SetDiscreteWeights({0, 0, 0, 50, 0, 0, 0, 50}); // values 3 and 7: mean 5, SD 2
-    RunPopulationChangeSequence(false);
-    EXPECT_TRUE(SetDisplayTarget(100.0f, 15.0f));
-    EXPECT_FLOAT_EQ(ShownValue(7.0f), 115.0f);
-    EXPECT_EQ(SettingsMeanText() + "|" + SettingsSDText(), "  100.00|  15.000");
-    // Numbers that are not numbers are refused.
-    EXPECT_FALSE(SetDisplayTarget(100.0f, std::nanf("")));
-    EXPECT_FALSE(SetDisplayTarget(std::nanf(""), 15.0f));
-    EXPECT_FLOAT_EQ(ShownValue(7.0f), 115.0f);
-    ResetDisplayTransform();
-    EXPECT_FLOAT_EQ(ShownValue(7.0f), 7.0f);
-    // SD 0: refused, the transform as it was.
-    SetDiscreteWeights({0, 0, 0, 0, 0, 0, 90});
-    g_dispScale = 2.0f;
-    g_dispToMean = 8.0f;
-    g_dispFromMean = 6.0f;
-    EXPECT_FALSE(SetDisplayTarget(100.0f, 15.0f));
-    EXPECT_TRUE(g_dispScale == 2.0f && g_dispToMean == 8.0f && g_dispFromMean == 6.0f);
-    ClearPopulation(); // an empty population has SD 0 as well
-    EXPECT_FALSE(SetDisplayTarget(100.0f, 15.0f));
-    EXPECT_EQ(g_dispScale, 1.0f);
-}
-
 // --- The ramps of the shape editor ---------------------------------------------
 
 TEST(ShapeRamps, RampChoiceFollowsTheNeighbouringSegments) {

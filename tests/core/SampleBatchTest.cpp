@@ -1,7 +1,3 @@
-// Samples drawn side by side at speed F against the same runs drawn one
-// sample at a time, over many seeds, sample sizes, counts and all three kinds
-// of population: every stored value, count, mean, SD, sorted position,
-// histogram bin, summary figure and the generator's state are bit for bit alike.
 #include "core/SampleBatch.h"
 #include "core/Population.h"
 #include "core/Random.h"
