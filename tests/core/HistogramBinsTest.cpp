@@ -1,14 +1,7 @@
-#include "core/Population.h"
-#include "core/Random.h"
-#include "core/SamplingEngine.h"
-#include "core/SimulationState.h"
+#include "tests/core/CoreTestSupport.h"
 #include "windows/sampdist/SampDistModel.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -19,12 +12,6 @@ void UseWidth(BinWidth width) {
     g_binWidthFinest = width == BinWidth::Finest;
 }
 
-void UseKind(char kind) {
-    g_isContinuous = kind == 'C';
-    g_isDiscrete = kind == 'D';
-    g_isBinomial = kind == 'B';
-}
-
 // The column of the exact mean k / n, in whole numbers: column j holds the
 // means from (j - 1.5) / M up to, not including, (j - 0.5) / M, so its
 // number is 1 + floor(M k / n + 1/2) = 1 + floor((2 M k + n) / (2 n)).
@@ -32,15 +19,7 @@ int ExactBin(long long k, long long n, long long perUnit) {
     return 1 + static_cast<int>((2 * perUnit * k + n) / (2 * n));
 }
 
-class HistogramBins : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ResetSimulationState();
-        SetSecondsClock([] { return std::int64_t{1700000000}; });
-        SetPopulationGeometry(300, 432);
-    }
-    void TearDown() override { SetSecondsClock({}); }
-};
+using HistogramBins = CoreTest;
 
 TEST_F(HistogramBins, EveryPossibleMeanLandsInTheColumnThatHoldsItExactly) {
     // Whole values 0..10 (D) and proportions (B) of samples of n: the means k / n.
@@ -93,7 +72,6 @@ TEST_F(HistogramBins, ALargeRunMatchesTheExactDistributionOfTheMean) {
          {6.91, 24.24, 71.71, 179.55, 381.61, 690.21, 1064.33, 1401.18, 1576.18, 1515.56, 1245.49,
           874.27, 523.61, 267.13, 115.84, 42.58, 13.22},
          40.79}};
-    SampleDisplay quiet;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.kind);
         UseKind(c.kind);

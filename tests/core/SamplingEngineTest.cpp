@@ -1,64 +1,18 @@
-#include "core/SamplingEngine.h"
-#include "core/Population.h"
-#include "core/Random.h"
-#include "core/SimulationState.h"
+#include "tests/core/CoreTestSupport.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <numeric>
-#include <string>
 #include <utility>
-#include <vector>
 
 namespace {
 
-constexpr std::int64_t kClock = 1700000000;
-
-// Records the calls the checks below look for, in order, as "Name" or "Name(a,b)".
-class RecordingDisplay : public SampleDisplay {
-  public:
-    std::vector<std::string> calls;
-    int targetAtFirstGraph = -1;
-    void DrawSampleHistogram(int s, int p, int c) override { Add(__func__, {s, p, c}); }
-    void DrawHistogramGraph() override {
-        if (targetAtFirstGraph < 0) targetAtFirstGraph = g_seriesTargetCount;
-        Add(__func__);
-    }
-    void InvalidateHistogram() override { Add(__func__); }
-    void GrowLatestColumn() override { Add(__func__); }
-    void ClearSummaryFields() override { Add(__func__); }
-    void ClearCiResultFields() override { Add(__func__); }
-    void DrawInterval(int n, int s) override { Add(__func__, {n, s}); }
-    void Pause(int ms) override { Add(__func__, {ms}); }
-    int Count(const std::string& call) const {
-        return static_cast<int>(std::count(calls.begin(), calls.end(), call));
-    }
-
-  private:
-    void Add(const char* name, std::initializer_list<int> args = {}) {
-        std::string text = name, separator = "(";
-        for (int a : args) {
-            text += separator;
-            text += std::to_string(a);
-            separator = ",";
-        }
-        calls.push_back(args.size() ? text + ")" : text);
-    }
-};
-
-class SamplingEngineTest : public ::testing::Test {
+class SamplingEngineTest : public CoreTest {
   protected:
     void SetUp() override {
-        ResetSimulationState();
-        SetSecondsClock([] { return kClock; });
-        SetPopulationGeometry(300, 432);
-        g_sdScaleX = g_sdScaleY = 1.0f;
+        CoreTest::SetUp();
         g_histMaxHeight = 1000;
     }
-    void TearDown() override { SetSecondsClock({}); }
 
     // Column weights of the current kind: zero but at the (column, weight) pairs.
     static void SetSpikes(std::initializer_list<std::pair<int, int>> spikes) {
@@ -67,17 +21,14 @@ class SamplingEngineTest : public ::testing::Test {
             g_popCurve[column + 1] = g_popBaseline - weight;
         RecomputePopulationParameters();
     }
-    static void UseDiscrete() { g_isContinuous = 0, g_isDiscrete = 1; }
     // A discrete population whose every value is v, so every column is known.
     static void SingleDiscreteValue(int v) {
-        UseDiscrete();
+        UseKind('D');
         SetSpikes({{v, 100}});
     }
     static int HistogramTotal() {
         return std::accumulate(g_meanHistogram, g_meanHistogram + kHistogramBins + 1, 0);
     }
-
-    SampleDisplay quiet; // shows nothing; speeds 1 and 2 never pause
 };
 
 float Unit(int r) {
@@ -146,7 +97,7 @@ TEST_F(SamplingEngineTest, StoredRowsFollowTheDrawingRuleForEveryKind) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         SetUp();
-        if (c.kind == 'D') UseDiscrete();
+        if (c.kind == 'D') UseKind('D');
         if (c.kind == 'C' || c.kind == 'D') ApplyPreset(c.shape);
         // Heavy ends exercise column 0 (two extra numbers) and column 50 (held at 10).
         if (c.kind == 'E') SetSpikes({{0, 120}, {1, 30}, {25, 40}, {50, 90}});
@@ -168,7 +119,7 @@ TEST_F(SamplingEngineTest, StoredRowsFollowTheDrawingRuleForEveryKind) {
 }
 
 TEST_F(SamplingEngineTest, SortedMeansAscendWithNewerTiesFirst) {
-    UseDiscrete(); // whole values: many equal means
+    UseKind('D'); // whole values: many equal means
     ApplyPreset(PresetShape::Normal);
     DrawSamples(500, 3, quiet);
     std::vector<int> seen(501, 0);
@@ -310,7 +261,7 @@ TEST_F(SamplingEngineTest, EdgesOfTheUnitInterval) {
     // u above a last share that rounding left short of 1: the last column with weight.
     std::fill(g_popCumShare + 31, g_popCumShare + 52, 0.99995f);
     EXPECT_NEAR(drawWithFirstU(top), 6.0f, 0.1f + 1e-6f);
-    UseDiscrete();
+    UseKind('D');
     SetSpikes({{2, 50}, {5, 50}});
     std::fill(g_popCumShare + 6, g_popCumShare + 12, 0.99995f);
     EXPECT_EQ(drawWithFirstU(top), 5.0f);
