@@ -10,6 +10,7 @@
 #include "core/SamplingEngine.h"
 #include "core/SeriesControl.h"
 #include "core/SimulationState.h"
+#include "core/TypedNumber.h"
 #include "windows/confint/IntervalGeometry.h"
 #include "windows/confint/NormalTable.h"
 #include "windows/confint/StripGeometry.h"
@@ -166,10 +167,9 @@ TEST_F(IntervalSeriesTest, ALevelOutsideOneToNinetyNineIsRefusedAndChangesNothin
                                                {"99", "99", false},
                                                {" 80 ", "80", false},
                                                {"+7", "7", false}}) {
-        const FieldOutcome outcome = CheckConfidenceLevel(typed, 90);
-        EXPECT_EQ(outcome.corrected, refused) << typed;
-        EXPECT_EQ(outcome.text, text) << typed;
-        EXPECT_EQ(outcome.message.empty(), !refused) << typed;
+        const LevelCheck check = CheckConfidenceLevel(ReadWholeNumberAlone(typed), 90);
+        EXPECT_EQ(std::to_string(check.level), text) << typed;
+        EXPECT_EQ(check.message.empty(), !refused) << typed;
     }
 }
 
@@ -478,11 +478,9 @@ TEST_F(IntervalSeriesTest, APossibleMeanTypedOrDraggedStaysOnTheAxisOfItsLabel) 
         g_dispScale = t.scale;
         g_dispFromMean = t.toMean ? 5.0f : 0.0f;
         g_dispToMean = t.toMean;
-        ASSERT_TRUE(SetPossibleMuFromTyped(t.typed)) << t.typed;
+        SetPossibleMuToShown(std::stod(t.typed));
         EXPECT_FLOAT_EQ(g_ciPopMean, t.internal) << t.typed;
         EXPECT_EQ(PossibleMuNumberText(), t.label) << t.typed;
     }
-    for (const char* slip : {"", "p", "inf", "0.3.5"})
-        EXPECT_FALSE(SetPossibleMuFromTyped(slip)) << slip;
     EXPECT_EQ(g_ciPopMean, 0.0f);
 }
