@@ -57,6 +57,9 @@ class CConfIntervalDlg : public CToolWindow {
     // shown, the window is redrawn.
     void ShowPage();
     void ShowSampleCount(int sampleNo);
+    // The Sample Size field's number (leading digits, 0 when none): the n of
+    // the intervals the window counts.
+    int FieldSampleSize() const;
 
     // --- Fields -----------------------------------------------------------------
     QString SampleSizeText() const { return m_sampleSize; }
@@ -109,8 +112,6 @@ class CConfIntervalDlg : public CToolWindow {
     void ShowFields();
     // The six result fields shown.
     void ShowResults();
-    // The Sample Size field's number (leading digits, 0 when none).
-    int FieldSampleSize() const;
 
     void OnSampleSizeEdited(const QString& typed);
     void OnNumberOfSamplesEdited(const QString& typed);
