@@ -302,7 +302,7 @@ TEST_F(ConfIntervalWindow, ThePossibleMeanDraggedSteppedOrTypedAcrossAnEnd) {
     QTest::keyClick(mu, Qt::Key_Right, Qt::ShiftModifier);
     QTest::keyClick(mu, Qt::Key_Left);
     EXPECT_FLOAT_EQ(g_ciPopMean, m + 9 / 40.0f);
-    // Enter types it; past the axis it stops at the end.
+    // Enter types it; a double-click on its label too; past the axis it stops at the end.
     QTest::keyClick(mu, Qt::Key_Return);
     CValueEditor* field = ci->ValueEditor();
     ASSERT_TRUE(field->IsOpen());
@@ -310,7 +310,12 @@ TEST_F(ConfIntervalWindow, ThePossibleMeanDraggedSteppedOrTypedAcrossAnEnd) {
     QTest::keyClick(field, Qt::Key_Return);
     EXPECT_FLOAT_EQ(g_ciPopMean, 4.75f);
     EXPECT_EQ(QApplication::focusWidget(), mu);
-    QTest::keyClick(mu, Qt::Key_Return);
+    f = ComputePossibleMu(5);
+    const QFontMetrics symbol(g_fontSymbol10);
+    QTest::mouseDClick(
+        ci.get(), Qt::LeftButton, Qt::NoModifier,
+        Centre(PossibleMuLabelRect(f, symbol.horizontalAdvance(ToQt(f.muText)), symbol.height())));
+    ASSERT_TRUE(field->IsOpen());
     QTest::keyClicks(field, "25");
     QTest::keyClick(field, Qt::Key_Return);
     EXPECT_EQ(g_ciPopMean, 10.0f);
