@@ -348,6 +348,9 @@ TEST_F(ConfIntervalWindow, TheFieldsFollowTheirRules) {
             << typed;
     }
     EXPECT_EQ(Text(IDC_CI_TOTAL_DRAWN), "200"); // DRAW SAMPLES drew
+    TypeInto(Edit(IDC_CI_NUM_SAMPLES), "2.5");  // a refused count draws nothing
+    Click(IDC_CI_DRAW_SAMPLES);
+    EXPECT_EQ(Text(IDC_CI_TOTAL_DRAWN) + " " + Text(IDC_CI_NUM_SAMPLES), "200 2");
     TypeInto(Edit(IDC_CI_SAMPLE_SIZE), "2000");
     EXPECT_EQ(messages.last(), "The sample size cannot be greater than 1000");
     EXPECT_EQ(g_samplesDrawn, 0); // a new sample size ends the series
