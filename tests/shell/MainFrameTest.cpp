@@ -68,18 +68,14 @@ TEST_F(MainFrame, StartsWithTheWindowsLinedUpAndTheMenusMarked) {
         EXPECT_FALSE(Choose(id)) << id;
 
     // The frames keep the size their pictures are drawn for.
-    for (CToolWindow* window :
-         {static_cast<CToolWindow*>(g_populationWnd), static_cast<CToolWindow*>(Sd())}) {
-        QMdiSubWindow* frame = window->Frame();
-        const QSize size = frame->size(), client = window->size();
-        for (QPoint by : {QPoint(60, 40), QPoint(-80, -60)}) {
-            const QPoint corner(frame->width() - 2, frame->height() - 2);
-            QTest::mousePress(frame, Qt::LeftButton, Qt::NoModifier, corner);
-            SendMove(frame, corner + by, Qt::LeftButton);
-            QTest::mouseRelease(frame, Qt::LeftButton, Qt::NoModifier, corner + by);
-            EXPECT_EQ(frame->size(), size) << window->Tag();
-            EXPECT_EQ(window->size(), client) << window->Tag();
-        }
+    QMdiSubWindow* frame = Sd()->Frame();
+    const QSize size = frame->size();
+    for (QPoint by : {QPoint(60, 40), QPoint(-80, -60)}) {
+        const QPoint corner(frame->width() - 2, frame->height() - 2);
+        QTest::mousePress(frame, Qt::LeftButton, Qt::NoModifier, corner);
+        SendMove(frame, corner + by, Qt::LeftButton);
+        QTest::mouseRelease(frame, Qt::LeftButton, Qt::NoModifier, corner + by);
+        EXPECT_EQ(frame->size(), size);
     }
 }
 
@@ -275,42 +271,7 @@ TEST_F(MainFrame, ADiscardedSeriesLeavesNoFigureAndNoTheoryNoTheoreticalReadout)
     }
 }
 
-TEST_F(MainFrame, PopulationSettingsReExpressTheFiguresOfTheSeries) {
-    ApplyPreset(PresetShape::SkewedPlus);
-    ASSERT_TRUE(Choose(ID_WINDOW_POP_SETTINGS));
-    auto set = [](const char* mean, const char* sd) {
-        g_popSettingsWnd->MeanField()->setText(QString::fromLatin1(mean));
-        g_popSettingsWnd->SdField()->setText(QString::fromLatin1(sd));
-        QTest::mouseClick(g_popSettingsWnd->Button(IDC_SETTINGS_SET), Qt::LeftButton);
-    };
-    set("100", "15");
-    DrawAtF(5, 300);
-    // The four figures recomputed from the samples, shown with mean `to` and
-    // SD `sd` (the population's own when sd is 0).
-    auto expectFigures = [](double to, double sd, const char* when) {
-        SCOPED_TRACE(when);
-        const double scale = sd > 0.0 ? sd / g_popSD : 1.0;
-        const double from = sd > 0.0 ? g_popMean : 0.0;
-        double means = 0.0, sds = 0.0, meanSq = 0.0, sdSq = 0.0;
-        for (int r = 1; r <= 300; ++r)
-            means += g_sampleStore[r].mean / 300.0, sds += g_sampleStore[r].sd / 300.0;
-        for (int r = 1; r <= 300; ++r)
-            meanSq += std::pow(g_sampleStore[r].mean - means, 2.0),
-                sdSq += std::pow(g_sampleStore[r].sd - sds, 2.0);
-        auto value = [](int id) { return Readout(Sd(), id).remove(QLatin1Char(',')).toDouble(); };
-        EXPECT_NEAR(value(IDC_SD_MEAN_OF_MEANS), (means - from) * scale + to, 0.006);
-        EXPECT_NEAR(value(IDC_SD_SD_OF_MEANS), std::sqrt(meanSq / 299.0) * scale, 0.0015);
-        EXPECT_NEAR(value(IDC_SD_MEAN_OF_SDS), sds * scale, 0.0015);
-        EXPECT_NEAR(value(IDC_SD_SD_OF_SDS), std::sqrt(sdSq / 299.0) * scale, 0.0015);
-    };
-    expectFigures(100.0, 15.0, "drawn at 100 / 15");
-    set("1000", "150");
-    expectFigures(1000.0, 150.0, "set to 1000 / 150");
-    QTest::mouseClick(g_popSettingsWnd->Button(IDC_SETTINGS_DEFAULT), Qt::LeftButton);
-    expectFigures(0.0, 0.0, "default");
-}
-
-TEST_F(MainFrame, OptionsNameTheSidesCountTheChosenSideAndRebinTheStatistic) {
+TEST_F(MainFrame, OptionsNameTheSidesCountTheChosenSideRebinAndGrowTheIntervalsWindow) {
     for (int mode :
          {ID_OPTIONS_TWO_SLIDERS_SEPARATE, ID_OPTIONS_TWO_SLIDERS_TANDEM, ID_OPTIONS_ONE_SLIDER}) {
         ASSERT_TRUE(Choose(mode));
@@ -375,6 +336,20 @@ TEST_F(MainFrame, OptionsNameTheSidesCountTheChosenSideAndRebinTheStatistic) {
         expectBinned(chosen == ID_OPTIONS_T_VALUES);
     }
     EXPECT_EQ(g_samplesDrawn, 200); // the series itself stays
+
+    // Possible Mu grows the intervals window by its strip where it stands.
+    const QMdiArea* area = Frame().MdiArea();
+    auto placed = [&] {
+        return Ci()->ToolGeometry().translated(area->horizontalScrollBar()->value(),
+                                               area->verticalScrollBar()->value());
+    };
+    const QRect before = placed();
+    for (const int height : {640, 540}) {
+        ASSERT_TRUE(Choose(ID_OPTIONS_POSSIBLE_MU));
+        EXPECT_EQ(Ci()->height(), height);
+        EXPECT_EQ(g_ciStripRect.bottom, height);
+        EXPECT_EQ(placed(), before.adjusted(0, 0, 0, height - 540));
+    }
 }
 
 } // namespace
