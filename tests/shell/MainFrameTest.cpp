@@ -66,17 +66,6 @@ TEST_F(MainFrame, StartsWithTheWindowsLinedUpAndTheMenusMarked) {
             << id;
     for (int id : {ID_FILE_PRINT, ID_OPTIONS_DISPLAY_SAMPLES, ID_OPTIONS_NO_DISPLAY_SAMPLES})
         EXPECT_FALSE(Choose(id)) << id;
-
-    // The frames keep the size their pictures are drawn for.
-    QMdiSubWindow* frame = Sd()->Frame();
-    const QSize size = frame->size();
-    for (QPoint by : {QPoint(60, 40), QPoint(-80, -60)}) {
-        const QPoint corner(frame->width() - 2, frame->height() - 2);
-        QTest::mousePress(frame, Qt::LeftButton, Qt::NoModifier, corner);
-        SendMove(frame, corner + by, Qt::LeftButton);
-        QTest::mouseRelease(frame, Qt::LeftButton, Qt::NoModifier, corner + by);
-        EXPECT_EQ(frame->size(), size);
-    }
 }
 
 TEST_F(MainFrame, TheWindowMenuShowsAndRaisesAndCloseWindowHidesTheOneUsedLast) {
@@ -268,6 +257,31 @@ TEST_F(MainFrame, ADiscardedSeriesLeavesNoFigureAndNoTheoryNoTheoreticalReadout)
         EXPECT_EQ(Readout(Ci(), IDC_CI_TOTAL_DRAWN), "");
         for (int id : {IDC_SD_Z_NUMBER, IDC_SD_Z_PROPORTION, IDC_SD_T_NUMBER, IDC_SD_T_PROPORTION})
             EXPECT_EQ(Readout(Sd(), id).isEmpty(), !c.theory) << id;
+    }
+}
+
+TEST_F(MainFrame, PopulationSettingsReExpressTheFiguresOfTheSeries) {
+    ApplyPreset(PresetShape::SkewedPlus);
+    ASSERT_TRUE(Choose(ID_WINDOW_POP_SETTINGS));
+    DrawAtF(5, 300);
+    // The mean and SD of the means recounted from the samples.
+    double mean = 0.0, squares = 0.0;
+    for (int r = 1; r <= 300; ++r)
+        mean += g_sampleStore[r].mean / 300.0;
+    for (int r = 1; r <= 300; ++r)
+        squares += std::pow(g_sampleStore[r].mean - mean, 2.0);
+    auto value = [](int id) { return Readout(Sd(), id).remove(QLatin1Char(',')).toDouble(); };
+    // Shown with mean 1000 and SD 150 after SET, then as drawn after DEFAULT.
+    for (const bool set : {true, false}) {
+        SCOPED_TRACE(set);
+        g_popSettingsWnd->MeanField()->setText(QStringLiteral("1000"));
+        g_popSettingsWnd->SdField()->setText(QStringLiteral("150"));
+        QTest::mouseClick(g_popSettingsWnd->Button(set ? IDC_SETTINGS_SET : IDC_SETTINGS_DEFAULT),
+                          Qt::LeftButton);
+        const double scale = set ? 150.0 / g_popSD : 1.0;
+        EXPECT_NEAR(value(IDC_SD_MEAN_OF_MEANS), set ? (mean - g_popMean) * scale + 1000 : mean,
+                    0.006);
+        EXPECT_NEAR(value(IDC_SD_SD_OF_MEANS), std::sqrt(squares / 299.0) * scale, 0.0015);
     }
 }
 
