@@ -196,9 +196,12 @@ TEST_F(MainFrame, AnotherMeasurementKindKeepsOrClearsWhatItShould) {
     EXPECT_EQ(g_samplesDrawn, 0);
     EXPECT_EQ(g_binomialWnd, binomial);
 
-    // Discrete: the Population window back where the binomial one stood.
+    // Discrete: the Population window back where the binomial one stood, the
+    // possible mean at 10 p on the axis of 0 to 10.
     binomial->MoveToolTo(QPoint(12, 8));
+    SetBinomialP(0.35f);
     ASSERT_TRUE(Choose(ID_MEASUREMENT_DISCRETE));
+    EXPECT_NEAR(g_ciPopMean, 3.5f, 0.1f);
     EXPECT_FALSE(binomial->IsToolVisible());
     EXPECT_EQ(g_populationWnd->ToolGeometry().topLeft(), QPoint(12, 8));
     EXPECT_TRUE(CurveIsEmpty() && TransformIsIdentity());
@@ -316,6 +319,16 @@ TEST_F(MainFrame, OptionsNameTheSidesCountTheChosenSideRebinAndGrowTheIntervalsW
         EXPECT_EQ(Readout(Sd(), IDC_SD_ACTUAL_NUMBER).toInt(),
                   above ? between(5.0, 1e9) : between(-1e9, 5.0));
     }
+
+    // Tandem with the left slider at +1.5 standard errors: mirrored to -1.5,
+    // 0.8664 of a normal between them (scipy).
+    const float se = g_popSD / 4.0f;
+    g_leftSliderZ = 1.5f;
+    g_leftSliderValue = ShownValue(5.0f + 1.5f * se);
+    ASSERT_TRUE(Choose(ID_OPTIONS_TWO_SLIDERS_TANDEM));
+    EXPECT_NEAR(g_leftSliderValue, 5.0f - 1.5f * se, 1e-5);
+    EXPECT_NEAR(g_rightSliderValue, 5.0f + 1.5f * se, 1e-5);
+    EXPECT_NEAR(Readout(Sd(), IDC_SD_Z_PROPORTION).toDouble(), 0.8664, 0.002);
 
     // T values put every sample's t on the scale of the means, with the
     // standard error of the series' n, also while the Dorvane window is hidden.
