@@ -230,6 +230,20 @@ TEST_F(Classroom, ControlsAndPicturesSayWhatTheyAreAndDrawSamplesStaysReadable) 
         EXPECT_GT(controls, 0) << window->Tag();
         EXPECT_GE(described, pictures) << window->Tag();
     }
+
+    // The graph's words count the intervals as a recount of the samples does.
+    ASSERT_TRUE(Choose(ID_MEASUREMENT_CONTINUOUS));
+    ApplyPreset(PresetShape::Normal);
+    DrawAtF(16, 1000);
+    int in = 0;
+    for (int s = 1; s <= 1000; ++s)
+        in += recount::Covers(s, 16, 1.959964, true);
+    const QString words = Ci()->GraphSpot()->accessibleDescription();
+    EXPECT_TRUE(
+        words.contains(QStringLiteral(": %1 contain the population mean 5.00 and %2 miss it.")
+                           .arg(in)
+                           .arg(1000 - in)))
+        << words.toStdString();
 }
 
 } // namespace
