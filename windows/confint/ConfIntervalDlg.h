@@ -57,6 +57,9 @@ class CConfIntervalDlg : public CToolWindow {
     // shown, the window is redrawn.
     void ShowPage();
     void ShowSampleCount(int sampleNo);
+    // The Sample Size field's number (leading digits, 0 when none): the n of
+    // the intervals the window counts.
+    int FieldSampleSize() const;
 
     // --- Fields -----------------------------------------------------------------
     QString SampleSizeText() const { return m_sampleSize; }
@@ -103,8 +106,6 @@ class CConfIntervalDlg : public CToolWindow {
     void ConnectControls();
     void BringFieldsIn();
     void ShowFields();
-    // The Sample Size field's number (leading digits, 0 when none).
-    int FieldSampleSize() const;
 
     void OnSampleSizeEdited();
     void OnNumberOfSamplesEdited();
