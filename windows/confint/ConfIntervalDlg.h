@@ -104,11 +104,17 @@ class CConfIntervalDlg : public CToolWindow {
     void ShowRowSelected();
     void CreatePanelControls();
     void ConnectControls();
+    // The field texts read from their controls and shown in them, where a
+    // run reads them (DRAW SAMPLES) and when the window is made. Elsewhere a
+    // copy changes with its control: typed, it follows the typing; set, it
+    // goes through the setters, which show it at once.
     void BringFieldsIn();
     void ShowFields();
+    // The six result fields shown.
+    void ShowResults();
 
-    void OnSampleSizeEdited();
-    void OnNumberOfSamplesEdited();
+    void OnSampleSizeEdited(const QString& typed);
+    void OnNumberOfSamplesEdited(const QString& typed);
     // Takes the level in the field, or refuses it with its message and
     // corrects the field (a whole number outside 1..99 to the nearer of 1
     // and 99, anything else back to the level in force); returns whether it
