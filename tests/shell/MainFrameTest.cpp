@@ -22,76 +22,50 @@ bool TransformIsIdentity() {
 }
 
 TEST_F(MainFrame, StartsWithTheWindowsLinedUpAndTheMenusMarked) {
-    EXPECT_EQ(Frame().windowTitle(), "Dorvane Program");
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_EQ(Frame().height(), screen.height() - 55);
     EXPECT_TRUE(screen.contains(Frame().frameGeometry()));
     EXPECT_EQ(g_binomialWnd, nullptr);             // made on the first switch to binomial
     EXPECT_EQ(g_activeWindowTag, "CONT_SETTINGS"); // the last start-up command
     EXPECT_EQ(g_popCurve[26], g_popBaseline);      // the population still empty
-    // Population at (1, 1) dialog units; the others on its right edge, each at
-    // its design size, made in this order (so stacked), the settings hidden.
+    // The others on the Population window's right edge, each at its design
+    // size, stacked in this order, the settings hidden.
     const QRect pop = g_populationWnd->ToolGeometry();
     EXPECT_EQ(pop.topLeft(), QPoint(2, 2));
-    struct Row {
-        CToolWindow* window;
-        const char* tag;
-        QSize size;
-        bool shown;
-    };
-    const Row rows[] = {{g_populationWnd, "POP", g_populationWnd->size(), true},
-                        {Sd(), "CLT", QSize(624, 446), true},
-                        {g_samplesWnd, "SAMPLE", QSize(320, 402), true},
-                        {Ci(), "CI", QSize(509, 540), true},
-                        {g_popSettingsWnd, "CONT_SETTINGS", g_popSettingsWnd->size(), false}};
+    const std::tuple<CToolWindow*, const char*, QSize> rows[] = {
+        {Sd(), "CLT", QSize(624, 446)},
+        {g_samplesWnd, "SAMPLE", QSize(320, 402)},
+        {Ci(), "CI", QSize(509, 540)},
+        {g_popSettingsWnd, "CONT_SETTINGS", g_popSettingsWnd->size()}};
     const QList<QMdiSubWindow*> stack = Frame().MdiArea()->subWindowList(QMdiArea::StackingOrder);
-    EXPECT_EQ(stack.size(), 5);
-    for (int i = 0; i < 5; ++i) {
-        const Row& row = rows[i];
-        SCOPED_TRACE(row.tag);
-        EXPECT_STREQ(row.window->Tag(), row.tag);
-        EXPECT_EQ(row.window->IsToolVisible(), row.shown);
-        EXPECT_EQ(row.window->size(), row.size);
-        EXPECT_LE(row.window->geometry().bottom(), row.window->Frame()->rect().bottom());
-        if (i > 0) {
-            EXPECT_EQ(row.window->ToolGeometry().topLeft(), QPoint(pop.right() + 1, 0));
+    CToolWindow* below = g_populationWnd;
+    for (const auto& [window, tag, size] : rows) {
+        SCOPED_TRACE(tag);
+        EXPECT_STREQ(window->Tag(), tag);
+        EXPECT_EQ(window->IsToolVisible(), window != g_popSettingsWnd);
+        EXPECT_EQ(window->size(), size);
+        EXPECT_LE(window->geometry().bottom(), window->Frame()->rect().bottom());
+        EXPECT_EQ(window->ToolGeometry().topLeft(), QPoint(pop.right() + 1, 0));
+        if (window->IsToolVisible()) {
+            EXPECT_LT(stack.indexOf(below->Frame()), stack.indexOf(window->Frame()));
         }
-        if (i > 0 && row.shown) {
-            EXPECT_LT(stack.indexOf(rows[i - 1].window->Frame()),
-                      stack.indexOf(row.window->Frame()));
-        }
+        below = window;
     }
     // The other windows' fields start as the Dorvane window's.
     EXPECT_EQ(Field(g_samplesWnd, IDC_SAMPLES_SAMPLE_SIZE)->text(), Sd()->SampleSizeText());
     EXPECT_EQ(Field(Ci(), IDC_CI_NUM_SAMPLES)->text(), Sd()->NumberOfSamplesText());
     // The items checked at start-up, and those that cannot be chosen.
-    const int checked[] = {ID_MEASUREMENT_CONTINUOUS, ID_OPTIONS_OBSERVED,
-                           ID_OPTIONS_PROPORTION_BELOW, ID_OPTIONS_ONE_SLIDER};
+    const std::vector<int> checked = {ID_MEASUREMENT_CONTINUOUS, ID_OPTIONS_OBSERVED,
+                                      ID_OPTIONS_PROPORTION_BELOW, ID_OPTIONS_ONE_SLIDER};
     for (int id : {ID_MEASUREMENT_CONTINUOUS, ID_MEASUREMENT_DISCRETE, ID_MEASUREMENT_BINOMIAL,
                    ID_OPTIONS_OBSERVED, ID_OPTIONS_Z_VALUES, ID_OPTIONS_T_VALUES,
                    ID_OPTIONS_PROPORTION_ABOVE, ID_OPTIONS_PROPORTION_BELOW, ID_OPTIONS_ONE_SLIDER,
-                   ID_OPTIONS_TWO_SLIDERS_SEPARATE, ID_OPTIONS_TWO_SLIDERS_TANDEM,
-                   ID_OPTIONS_POSSIBLE_MU, ID_OPTIONS_COLOUR_BLIND, ID_WINDOW_POPULATION})
+                   ID_OPTIONS_TWO_SLIDERS_TANDEM, ID_OPTIONS_POSSIBLE_MU, ID_OPTIONS_COLOUR_BLIND})
         EXPECT_EQ(ItemWhenOpened(id)->isChecked(),
-                  std::find(std::begin(checked), std::end(checked), id) != std::end(checked))
+                  std::count(checked.begin(), checked.end(), id) == 1)
             << id;
     for (int id : {ID_FILE_PRINT, ID_OPTIONS_DISPLAY_SAMPLES, ID_OPTIONS_NO_DISPLAY_SAMPLES})
         EXPECT_FALSE(Choose(id)) << id;
-
-    // The frames keep the size their pictures are drawn for.
-    for (CToolWindow* window :
-         {static_cast<CToolWindow*>(g_populationWnd), static_cast<CToolWindow*>(Sd())}) {
-        QMdiSubWindow* frame = window->Frame();
-        const QSize size = frame->size(), client = window->size();
-        for (QPoint by : {QPoint(60, 40), QPoint(-80, -60)}) {
-            const QPoint corner(frame->width() - 2, frame->height() - 2);
-            QTest::mousePress(frame, Qt::LeftButton, Qt::NoModifier, corner);
-            SendMove(frame, corner + by, Qt::LeftButton);
-            QTest::mouseRelease(frame, Qt::LeftButton, Qt::NoModifier, corner + by);
-            EXPECT_EQ(frame->size(), size) << window->Tag();
-            EXPECT_EQ(window->size(), client) << window->Tag();
-        }
-    }
 }
 
 TEST_F(MainFrame, TheWindowMenuShowsAndRaisesAndCloseWindowHidesTheOneUsedLast) {
@@ -119,8 +93,7 @@ TEST_F(MainFrame, TheWindowMenuShowsAndRaisesAndCloseWindowHidesTheOneUsedLast) 
         ASSERT_TRUE(Choose(ID_WINDOW_CLOSE));
         shown(row, false);
         shown(other, true);
-        EXPECT_EQ(g_activeWindowTag,
-                  row.window->Tag()); // Close Window keeps the tag
+        EXPECT_EQ(g_activeWindowTag, row.window->Tag()); // Close Window keeps the tag
         // Back by its command; moving a window makes it the one used last; its
         // close box hides it, and it is hidden, not destroyed.
         ASSERT_TRUE(Choose(row.command));
@@ -223,9 +196,12 @@ TEST_F(MainFrame, AnotherMeasurementKindKeepsOrClearsWhatItShould) {
     EXPECT_EQ(g_samplesDrawn, 0);
     EXPECT_EQ(g_binomialWnd, binomial);
 
-    // Discrete: the Population window back where the binomial one stood.
+    // Discrete: the Population window back where the binomial one stood, the
+    // possible mean at 10 p on the axis of 0 to 10.
     binomial->MoveToolTo(QPoint(12, 8));
+    SetBinomialP(0.35f);
     ASSERT_TRUE(Choose(ID_MEASUREMENT_DISCRETE));
+    EXPECT_NEAR(g_ciPopMean, 3.5f, 0.1f);
     EXPECT_FALSE(binomial->IsToolVisible());
     EXPECT_EQ(g_populationWnd->ToolGeometry().topLeft(), QPoint(12, 8));
     EXPECT_TRUE(CurveIsEmpty() && TransformIsIdentity());
@@ -250,10 +226,9 @@ TEST_F(MainFrame, ADiscardedSeriesLeavesNoFigureAndNoTheoryNoTheoreticalReadout)
     auto typeSampleSize = [](const char* n) { TypeInto(Field(Sd(), IDC_SD_SAMPLE_SIZE), n); };
     struct Case {
         const char* what;
-        int kind;                       // chosen before the series is drawn
-        std::function<void()> populate; // the population the series is drawn from
-        std::function<void()> discard;  // what ends the series
-        bool theory;                    // a sampling distribution in theory after it
+        int kind; // chosen before the series is drawn from populate()
+        std::function<void()> populate, discard;
+        bool theory; // a sampling distribution in theory after it
     };
     const auto normal = [] { ApplyPreset(PresetShape::Normal); };
     const Case cases[] = {
@@ -291,62 +266,29 @@ TEST_F(MainFrame, ADiscardedSeriesLeavesNoFigureAndNoTheoryNoTheoreticalReadout)
 TEST_F(MainFrame, PopulationSettingsReExpressTheFiguresOfTheSeries) {
     ApplyPreset(PresetShape::SkewedPlus);
     ASSERT_TRUE(Choose(ID_WINDOW_POP_SETTINGS));
-    auto set = [](const char* mean, const char* sd) {
-        g_popSettingsWnd->MeanField()->setText(QString::fromLatin1(mean));
-        g_popSettingsWnd->SdField()->setText(QString::fromLatin1(sd));
-        QTest::mouseClick(g_popSettingsWnd->Button(IDC_SETTINGS_SET), Qt::LeftButton);
-    };
-    set("100", "15");
     DrawAtF(5, 300);
-    // The four figures recomputed from the samples, shown with mean `to` and
-    // SD `sd` (the population's own when sd is 0).
-    auto expectFigures = [](double to, double sd, const char* when) {
-        SCOPED_TRACE(when);
-        const double scale = sd > 0.0 ? sd / g_popSD : 1.0;
-        const double from = sd > 0.0 ? g_popMean : 0.0;
-        double means = 0.0, sds = 0.0, meanSq = 0.0, sdSq = 0.0;
-        for (int r = 1; r <= 300; ++r) {
-            means += g_sampleStore[r].mean / 300.0;
-            sds += g_sampleStore[r].sd / 300.0;
-        }
-        for (int r = 1; r <= 300; ++r) {
-            meanSq += std::pow(g_sampleStore[r].mean - means, 2.0);
-            sdSq += std::pow(g_sampleStore[r].sd - sds, 2.0);
-        }
-        auto value = [](int id) { return Readout(Sd(), id).remove(QLatin1Char(',')).toDouble(); };
-        EXPECT_NEAR(value(IDC_SD_MEAN_OF_MEANS), (means - from) * scale + to, 0.006);
-        EXPECT_NEAR(value(IDC_SD_SD_OF_MEANS), std::sqrt(meanSq / 299.0) * scale, 0.0015);
-        EXPECT_NEAR(value(IDC_SD_MEAN_OF_SDS), sds * scale, 0.0015);
-        EXPECT_NEAR(value(IDC_SD_SD_OF_SDS), std::sqrt(sdSq / 299.0) * scale, 0.0015);
-    };
-    expectFigures(100.0, 15.0, "drawn at 100 / 15");
-    set("1000", "150");
-    expectFigures(1000.0, 150.0, "set to 1000 / 150");
-    QTest::mouseClick(g_popSettingsWnd->Button(IDC_SETTINGS_DEFAULT), Qt::LeftButton);
-    expectFigures(0.0, 0.0, "default");
-
-    // A slider left at a shown 100 comes back onto the axis of proportions,
-    // 0 to about 1.04, when the kind turns binomial (p = .5, z values): within
-    // about 3.4 standard errors of .5.
-    set("100", "15");
-    g_leftSliderZ = 0.0f;
-    RecomputeSliderValues();
-    ASSERT_FLOAT_EQ(g_leftSliderValue, 100.0f);
-    TypeInto(Field(Sd(), IDC_SD_SAMPLE_SIZE), "10");
-    ASSERT_TRUE(Choose(ID_MEASUREMENT_BINOMIAL));
-    QTest::mouseClick(g_binomialWnd->Button(11), Qt::LeftButton); // ".50"
-    ASSERT_FLOAT_EQ(g_popMean, 0.5f);
-    ASSERT_TRUE(Choose(ID_OPTIONS_Z_VALUES));
-    const float end = AxisPixelToValue(g_sdAxisRight, 1);
-    const float threshold = SliderThreshold(g_leftSliderZ);
-    EXPECT_GE(threshold, 0.0f);
-    EXPECT_LE(threshold, end);
-    EXPECT_LT(std::abs(g_leftSliderZ), (end - 0.5) / std::sqrt(0.25 / 10) + 0.01);
-    EXPECT_EQ(g_leftSliderHidden, 0);
+    // The mean and SD of the means recounted from the samples.
+    double mean = 0.0, squares = 0.0;
+    for (int r = 1; r <= 300; ++r)
+        mean += g_sampleStore[r].mean / 300.0;
+    for (int r = 1; r <= 300; ++r)
+        squares += std::pow(g_sampleStore[r].mean - mean, 2.0);
+    auto value = [](int id) { return Readout(Sd(), id).remove(QLatin1Char(',')).toDouble(); };
+    // Shown with mean 1000 and SD 150 after SET, then as drawn after DEFAULT.
+    for (const bool set : {true, false}) {
+        SCOPED_TRACE(set);
+        g_popSettingsWnd->MeanField()->setText(QStringLiteral("1000"));
+        g_popSettingsWnd->SdField()->setText(QStringLiteral("150"));
+        QTest::mouseClick(g_popSettingsWnd->Button(set ? IDC_SETTINGS_SET : IDC_SETTINGS_DEFAULT),
+                          Qt::LeftButton);
+        const double scale = set ? 150.0 / g_popSD : 1.0;
+        EXPECT_NEAR(value(IDC_SD_MEAN_OF_MEANS), set ? (mean - g_popMean) * scale + 1000 : mean,
+                    0.006);
+        EXPECT_NEAR(value(IDC_SD_SD_OF_MEANS), std::sqrt(squares / 299.0) * scale, 0.0015);
+    }
 }
 
-TEST_F(MainFrame, OptionsNameTheSidesCorrectTheSlidersAndRebinTheStatistic) {
-    // The items name the sides as the slider mode has them.
+TEST_F(MainFrame, OptionsNameTheSidesCountTheChosenSideRebinAndGrowTheIntervalsWindow) {
     for (int mode :
          {ID_OPTIONS_TWO_SLIDERS_SEPARATE, ID_OPTIONS_TWO_SLIDERS_TANDEM, ID_OPTIONS_ONE_SLIDER}) {
         ASSERT_TRUE(Choose(mode));
@@ -359,11 +301,7 @@ TEST_F(MainFrame, OptionsNameTheSidesCorrectTheSlidersAndRebinTheStatistic) {
     g_leftSliderZ = 0.0f;
     RecomputeSliderValues();
     DrawAtF(16, 1000);
-    const float se = g_standardError;
-    EXPECT_FLOAT_EQ(se, g_popSD / 4.0f);
-    // The means counted afresh between two numbers, and a slider's number as
-    // its label shows it ("x = 4.62").
-    auto label = [](float z) { return std::stod(SliderLabelText(z, false).substr(4)); };
+    // The means counted afresh between two numbers.
     auto between = [](double low, double high) {
         int count = 0;
         for (int r = 1; r <= 1000; ++r)
@@ -382,19 +320,15 @@ TEST_F(MainFrame, OptionsNameTheSidesCorrectTheSlidersAndRebinTheStatistic) {
                   above ? between(5.0, 1e9) : between(-1e9, 5.0));
     }
 
-    // Tandem with the left slider at +1.5 standard errors: mirrored to -1.5.
+    // Tandem with the left slider at +1.5 standard errors: mirrored to -1.5,
+    // 0.8664 of a normal between them (scipy).
+    const float se = g_popSD / 4.0f;
     g_leftSliderZ = 1.5f;
     g_leftSliderValue = ShownValue(5.0f + 1.5f * se);
     ASSERT_TRUE(Choose(ID_OPTIONS_TWO_SLIDERS_TANDEM));
     EXPECT_NEAR(g_leftSliderValue, 5.0f - 1.5f * se, 1e-5);
     EXPECT_NEAR(g_rightSliderValue, 5.0f + 1.5f * se, 1e-5);
-    EXPECT_TRUE(ItemWhenOpened(ID_OPTIONS_TWO_SLIDERS_TANDEM)->isChecked());
-    // Between -1.5 and +1.5 standard errors: 0.8664 of a normal (scipy).
     EXPECT_NEAR(Readout(Sd(), IDC_SD_Z_PROPORTION).toDouble(), 0.8664, 0.002);
-    EXPECT_EQ(Readout(Sd(), IDC_SD_ACTUAL_NUMBER).toInt(),
-              between(label(g_leftSliderZ), label(g_rightSliderZ)));
-    ASSERT_TRUE(Choose(ID_OPTIONS_ONE_SLIDER));
-    EXPECT_EQ(Readout(Sd(), IDC_SD_ACTUAL_NUMBER).toInt(), between(-1e9, label(g_leftSliderZ)));
 
     // T values put every sample's t on the scale of the means, with the
     // standard error of the series' n, also while the Dorvane window is hidden.
@@ -429,6 +363,20 @@ TEST_F(MainFrame, OptionsNameTheSidesCorrectTheSlidersAndRebinTheStatistic) {
         expectBinned(chosen == ID_OPTIONS_T_VALUES);
     }
     EXPECT_EQ(g_samplesDrawn, 200); // the series itself stays
+
+    // Possible Mu grows the intervals window by its strip where it stands.
+    const QMdiArea* area = Frame().MdiArea();
+    auto placed = [&] {
+        return Ci()->ToolGeometry().translated(area->horizontalScrollBar()->value(),
+                                               area->verticalScrollBar()->value());
+    };
+    const QRect before = placed();
+    for (const int height : {640, 540}) {
+        ASSERT_TRUE(Choose(ID_OPTIONS_POSSIBLE_MU));
+        EXPECT_EQ(Ci()->height(), height);
+        EXPECT_EQ(g_ciStripRect.bottom, height);
+        EXPECT_EQ(placed(), before.adjusted(0, 0, 0, height - 540));
+    }
 }
 
 } // namespace

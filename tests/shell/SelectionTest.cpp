@@ -142,46 +142,4 @@ TEST_F(Selection, OneSampleStaysSelectedThroughAddMoreAndNoneLeavesNoMark) {
     }
 }
 
-TEST_F(Selection, ThePossibleMeanFollowsThePopulationAndGrowsTheWindow) {
-    g_ciPopMean = 7.0f;
-    ApplyPreset(PresetShape::SkewedMinus);
-    EXPECT_EQ(g_ciPopMean, g_popMean);
-    // Binomial: the true value line stands at 10 p on the graph; back to a
-    // measurement, 0.35 of the axis is 3.5, not 0.35 on 0 to 10.
-    ASSERT_TRUE(Choose(ID_MEASUREMENT_BINOMIAL));
-    SetBinomialP(0.35f);
-    EXPECT_NEAR(g_ciPopMean, 0.35f, 0.01f);
-    Ci()->RedrawConfIntervalWindow();
-    EXPECT_EQ(PixelOf(g_ciMemDC, GraphX(10.0f * g_popMean), 100), Rgb(0, 0, 255));
-    const float p = g_popMean;
-    ASSERT_TRUE(Choose(ID_MEASUREMENT_CONTINUOUS));
-    EXPECT_FLOAT_EQ(g_ciPopMean, 10.0f * p);
-
-    // With Possible Mu on the window grows by 100 where it stands.
-    ApplyPreset(PresetShape::Normal);
-    const auto placed = [this] {
-        const QMdiArea* area = Frame().MdiArea();
-        return Ci()->ToolGeometry().translated(area->horizontalScrollBar()->value(),
-                                               area->verticalScrollBar()->value());
-    };
-    const QRect before = placed();
-    ASSERT_TRUE(Choose(ID_OPTIONS_POSSIBLE_MU));
-    EXPECT_EQ(Ci()->height(), 640);
-    EXPECT_EQ(placed().height(), before.height() + 100);
-    EXPECT_EQ(placed().topLeft(), before.topLeft());
-    EXPECT_EQ(g_ciStripRect.bottom, 640);
-    // A selected sample: the region filled blue or red under the curve's peak.
-    DrawAtF(25, 100);
-    QTest::mouseClick(Ci(), Qt::LeftButton, Qt::NoModifier, QPoint(250, RowY(30)));
-    ASSERT_EQ(g_sampleSelected, 1);
-    EXPECT_FALSE(Ci()->AcceptanceRegion().isEmpty());
-    const QRgb fill = PixelOf(g_ciMemDC, StripX(g_ciPopMean) + 1, g_ciStripRect.top + 75);
-    EXPECT_TRUE(fill == Rgb(0, 0, 255) || fill == Rgb(255, 0, 0));
-    SaveSnapshot(Ci()->grab().toImage(), "ci-possible-mu-menu");
-    ASSERT_TRUE(Choose(ID_OPTIONS_POSSIBLE_MU));
-    EXPECT_EQ(placed(), before);
-    EXPECT_EQ(g_ciStripRect.bottom, 540);
-    EXPECT_TRUE(Ci()->AcceptanceRegion().isEmpty());
-}
-
 } // namespace

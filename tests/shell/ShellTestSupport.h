@@ -113,26 +113,20 @@ class ShellTest : public GuiTest {
         ASSERT_FALSE(shown.empty());
         std::vector<int> widths;
         for (const QRect& g : shown) {
-            if (g.width() <= view.width() && g.height() <= view.height()) {
-                EXPECT_TRUE(view.contains(g)) << g.x() << "," << g.y();
-            }
-            if (g.height() > view.height()) {
-                EXPECT_EQ(g.top(), 0);
-            }
-            if (g.width() > view.width()) {
-                EXPECT_EQ(g.left(), 0);
-            }
+            const bool fits = g.width() <= view.width() && g.height() <= view.height();
+            EXPECT_TRUE(!fits || view.contains(g)) << g.x() << "," << g.y();
+            EXPECT_TRUE(g.height() <= view.height() || g.top() == 0) << g.y();
+            EXPECT_TRUE(g.width() <= view.width() || g.left() == 0) << g.x();
             widths.push_back(g.width());
         }
         // The most that fit side by side (the narrowest first) stand apart
         // along the top (counted from the earliest right edge).
         std::sort(widths.begin(), widths.end());
-        int most = 0, sum = 0;
+        int most = 0, sum = 0, inRow = 0, edge = -1;
         for (const int w : widths)
-            if ((sum += w) <= view.width()) ++most;
+            most += (sum += w) <= view.width();
         std::sort(shown.begin(), shown.end(),
                   [](const QRect& a, const QRect& b) { return a.right() < b.right(); });
-        int inRow = 0, edge = -1;
         for (const QRect& g : shown)
             if (g.top() == 0 && g.left() > edge) ++inRow, edge = g.right();
         EXPECT_GE(inRow, most);
