@@ -33,3 +33,20 @@ std::optional<double> ReadTypedNumber(const std::string& text) {
     if (error != std::errc() || !std::isfinite(value)) return std::nullopt;
     return value;
 }
+
+std::optional<long long> ReadWholeNumberAlone(const std::string& text) {
+    std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return std::nullopt;
+    const std::size_t last = text.find_last_not_of(" \t");
+    std::size_t i = first;
+    const bool negative = text[i] == '-';
+    if (text[i] == '+' || text[i] == '-') ++i;
+    if (i > last) return std::nullopt;
+    long long value = 0;
+    for (; i <= last; ++i) {
+        if (text[i] < '0' || text[i] > '9') return std::nullopt;
+        value = value * 10 + (text[i] - '0');
+        if (value > 1000000000LL) value = 1000000000LL;
+    }
+    return negative ? -value : value;
+}

@@ -1,8 +1,9 @@
 #pragma once
 // A number typed into the small field over a slider's, a limit's or the
-// possible mean's label. The field wants one number and nothing else, so a
-// typing slip is refused rather than read as 0 the way the sample fields read
-// their leading digits.
+// possible mean's label, or into the confidence level's field. These fields
+// want one number and nothing else, so a typing slip is refused rather than
+// read as 0 the way the sample fields read their leading digits. The window
+// reads its field here once and hands the number on.
 
 #include <optional>
 #include <string>
@@ -11,3 +12,8 @@
 // and exponent), blanks. Infinities, NaN and numbers beyond a double's range
 // are refused; a number too small for a double is 0.
 std::optional<double> ReadTypedNumber(const std::string& text);
+
+// Blanks, an optional sign, digits, blanks: a whole number and nothing else.
+// nullopt for a blank, letters or a decimal; a number beyond a billion reads
+// a billion (beyond every limit alike).
+std::optional<long long> ReadWholeNumberAlone(const std::string& text);

@@ -32,6 +32,10 @@ constexpr int ID_EDIT_COPY_PICTURE = 32800;
 constexpr int ID_WINDOW_FULL_SCREEN = 32801;
 constexpr int ID_OPTIONS_COLOUR_BLIND = 32802;
 constexpr int ID_WINDOW_ARRANGE = 32803;
+// The figures as text another program reads.
+constexpr int ID_EDIT_COPY_SERIES_TEXT = 32804;
+constexpr int ID_EDIT_COPY_SAMPLE_VALUES = 32805;
+constexpr int ID_EDIT_COPY_POPULATION_TEXT = 32806;
 // Speed menu: the speed buttons' S, 2, 3, 4, F from any window (Ctrl+1 .. Ctrl+5).
 constexpr int ID_SPEED_S = 32811;
 constexpr int ID_SPEED_2 = 32812;

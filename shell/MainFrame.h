@@ -10,6 +10,7 @@
 class QLabel;
 class QMdiArea;
 struct ToolWindowEntry;
+struct TextCopy;
 class CToolWindow;
 
 class CMainFrame : public QMainWindow, private RunWatcher {
@@ -61,6 +62,7 @@ class CMainFrame : public QMainWindow, private RunWatcher {
     void SetShownStatistic(int z, int t);
     void TogglePossibleMu();
     void CopyPicture();
+    void CopyText(const TextCopy& copy);
     void ArrangeForScreen();
     void ToggleFullScreen();
     void ToggleColourBlindSafe();

@@ -1,5 +1,5 @@
 // The main frame's menu commands: the Window and Measurement commands, the
-// Options, Close Window, Copy Picture, Full Screen and About. The frame's own
+// Options, Close Window, Copy Picture and the text copies, Full Screen and About. The frame's own
 // file calls in here (the start-up runs the Window commands); nothing here
 // calls back into it.
 #include "shell/MainFrame.h"
@@ -11,6 +11,7 @@
 #include "resources/Resource.h"
 #include "shell/AboutDlg.h"
 #include "shell/Menus.h"
+#include "shell/TextCopies.h"
 #include "shell/ToolWindowTable.h"
 #include "shell/WindowViews.h"
 #include "ui/FocusRing.h"
@@ -95,6 +96,15 @@ void CMainFrame::OnCommand(int commandId) {
             break;
         case ID_EDIT_COPY_PICTURE:
             CopyPicture();
+            break;
+        case ID_EDIT_COPY_SERIES_TEXT:
+            CopyText(SeriesToCopy() ? SeriesCopy() : TextCopy{});
+            break;
+        case ID_EDIT_COPY_SAMPLE_VALUES:
+            CopyText(SeriesToCopy() ? SampleValuesCopy() : TextCopy{});
+            break;
+        case ID_EDIT_COPY_POPULATION_TEXT:
+            CopyText(PopulationToCopy() ? PopulationCopy() : TextCopy{});
             break;
         case ID_WINDOW_FULL_SCREEN:
             ToggleFullScreen();
@@ -273,6 +283,14 @@ void CMainFrame::CopyPicture() {
                                .arg(window->windowTitle())
                                .arg(picture.width())
                                .arg(picture.height()));
+}
+
+void CMainFrame::CopyText(const TextCopy& copy) {
+    // Nothing to copy (the item was chosen as it went grey): the clipboard
+    // keeps what it holds.
+    if (copy.message.isEmpty()) return;
+    PutOnClipboard(copy.table);
+    m_messagePane->setText(copy.message);
 }
 
 void CMainFrame::ArrangeForScreen() {

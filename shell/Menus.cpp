@@ -2,6 +2,7 @@
 
 #include "core/SimulationState.h"
 #include "resources/Resource.h"
+#include "shell/TextCopies.h"
 #include "ui/SpeedControl.h"
 
 #include <QAction>
@@ -35,7 +36,8 @@ const MenuItemSpec kSep{nullptr, kSeparator};
 // The main menu. Print stays in the menu for the familiar layout but is never
 // enabled: there is no document to print. New, Open, Save and the editing keys
 // are not bound for the same reason; Ctrl+C copies the picture of a window
-// (a text field that has the focus keeps the key for its text).
+// (a text field that has the focus keeps the key for its text). The figures
+// go as text by the access keys alone: no shortcut is free and obvious.
 const MenuSpec kMainMenu[] = {
     {"&File",
      {
@@ -48,6 +50,10 @@ const MenuSpec kMainMenu[] = {
     {"&Edit",
      {
          {"&Copy Picture", ID_EDIT_COPY_PICTURE, nullptr, "Ctrl+C"},
+         kSep,
+         {"Copy &Series as Text", ID_EDIT_COPY_SERIES_TEXT},
+         {"Copy Sample &Values", ID_EDIT_COPY_SAMPLE_VALUES},
+         {"Copy &Population as Text", ID_EDIT_COPY_POPULATION_TEXT},
      }},
     {"&Window",
      {
@@ -134,6 +140,13 @@ MenuItemState MenuItemStateFor(int id, const FrameState& frame) {
     case ID_OPTIONS_DISPLAY_SAMPLES:
     case ID_OPTIONS_NO_DISPLAY_SAMPLES:
         state.enabled = false;
+        return state;
+    case ID_EDIT_COPY_SERIES_TEXT:
+    case ID_EDIT_COPY_SAMPLE_VALUES:
+        state.enabled = SeriesToCopy();
+        return state;
+    case ID_EDIT_COPY_POPULATION_TEXT:
+        state.enabled = PopulationToCopy();
         return state;
     case ID_WINDOW_POP_SETTINGS:
         // Shown values can be set only for a continuous population.

@@ -2,6 +2,7 @@
 // Field texts cross between the windows (QString) and the core's rules
 // (std::string) here.
 
+#include <QLineEdit>
 #include <QString>
 #include <string>
 
@@ -10,4 +11,17 @@ inline std::string ToStd(const QString& text) {
 }
 inline QString ToQt(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+// Shows a field's text. Only a changed text is written, so a field being
+// typed in keeps its cursor.
+inline void ShowFieldText(QLineEdit* edit, const QString& text) {
+    if (edit->text() != text) edit->setText(text);
+}
+
+// A field's copy and its control change together, so the window never has to
+// read the control back: the copy takes the text and the control shows it.
+inline void PutFieldText(QLineEdit* edit, QString& copy, const QString& text) {
+    copy = text;
+    ShowFieldText(edit, copy);
 }

@@ -1,11 +1,16 @@
 #include "ui/ValueEditor.h"
 
+#include "core/Messages.h"
+#include "core/TypedNumber.h"
+#include "ui/FieldText.h"
 #include "ui/FocusSpot.h"
 #include "ui/Gdi.h"
+#include "ui/MessageBox.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <algorithm>
+#include <optional>
 
 namespace {
 // Room for "-12.345" in the window's font, with the field's frame.
@@ -57,10 +62,15 @@ void CValueEditor::keyPressEvent(QKeyEvent* event) {
         // The window may repaint or move things while it applies; the field
         // closes only once the value is taken.
         m_applying = true;
-        const Apply apply = m_apply;
-        const bool taken = apply(text());
+        const std::optional<double> shown = ReadTypedNumber(ToStd(text()));
+        if (shown) {
+            const Apply apply = m_apply;
+            apply(*shown);
+        } else {
+            ShowMessage(parentWidget(), QString::fromLatin1(kMsgTypedNotANumber));
+        }
         m_applying = false;
-        if (taken)
+        if (shown)
             Close();
         else
             selectAll();

@@ -1,9 +1,10 @@
 #pragma once
 // The small field that opens over a slider's, a limit's or the possible
-// mean's label, so its value can be typed exactly. Enter applies the number
-// (the window clamps it to the axis and moves the part as a drag would), Esc
-// or leaving the field puts it away unchanged. A refused number keeps the
-// field open with the text selected, ready to be typed again.
+// mean's label, so its value can be typed exactly. Enter reads the number
+// (ReadTypedNumber) and hands it to the window, which clamps it to the axis
+// and moves the part as a drag would; Esc or leaving the field puts it away
+// unchanged. A slip that is no number is refused with its message and keeps
+// the field open with the text selected, ready to be typed again.
 
 #include "core/Geometry.h"
 
@@ -21,8 +22,8 @@ inline constexpr char kTypeByKeysTip[] = "; with the keyboard, Tab to it and pre
 class CValueEditor : public QLineEdit {
     Q_OBJECT
   public:
-    // Returns whether the text was taken; on a refusal it has said why.
-    using Apply = std::function<bool(const QString& text)>;
+    // Takes the number typed, on the scale the label shows.
+    using Apply = std::function<void(double shown)>;
     explicit CValueEditor(QWidget* window);
 
     // Opens over `label` (window pixels), at least wide enough for a number,

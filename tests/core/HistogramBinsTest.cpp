@@ -1,19 +1,7 @@
-// The bins of the sampling distribution for means of whole values and for
-// proportions: every possible mean k / n lands in the column that holds it
-// exactly, whatever side of an edge float rounding puts it on; a large run is as
-// smooth as the exact distribution of the mean says; statistics below the
-// first edge have no bin.
-#include "core/Population.h"
-#include "core/Random.h"
-#include "core/SamplingEngine.h"
-#include "core/SimulationState.h"
+#include "tests/core/CoreTestSupport.h"
 #include "windows/sampdist/SampDistModel.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -24,12 +12,6 @@ void UseWidth(BinWidth width) {
     g_binWidthFinest = width == BinWidth::Finest;
 }
 
-void UseKind(char kind) {
-    g_isContinuous = kind == 'C';
-    g_isDiscrete = kind == 'D';
-    g_isBinomial = kind == 'B';
-}
-
 // The column of the exact mean k / n, in whole numbers: column j holds the
 // means from (j - 1.5) / M up to, not including, (j - 0.5) / M, so its
 // number is 1 + floor(M k / n + 1/2) = 1 + floor((2 M k + n) / (2 n)).
@@ -37,15 +19,7 @@ int ExactBin(long long k, long long n, long long perUnit) {
     return 1 + static_cast<int>((2 * perUnit * k + n) / (2 * n));
 }
 
-class HistogramBins : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ResetSimulationState();
-        SetSecondsClock([] { return std::int64_t{1700000000}; });
-        SetPopulationGeometry(300, 432);
-    }
-    void TearDown() override { SetSecondsClock({}); }
-};
+using HistogramBins = CoreTest;
 
 TEST_F(HistogramBins, EveryPossibleMeanLandsInTheColumnThatHoldsItExactly) {
     // Whole values 0..10 (D) and proportions (B) of samples of n: the means k / n.
@@ -76,28 +50,9 @@ TEST_F(HistogramBins, EveryPossibleMeanLandsInTheColumnThatHoldsItExactly) {
             }
 }
 
-TEST_F(HistogramBins, NothingBelowTheFirstEdgeLandsInTheFirstColumn) {
-    UseKind('C');
-    const struct {
-        BinWidth width;
-        float x;
-        int bin;
-    } cases[] = {{BinWidth::Medium, -0.1f, 1},  {BinWidth::Medium, 0.0f, 1},
-                 {BinWidth::Medium, -0.11f, 0}, {BinWidth::Medium, -0.29f, 0},
-                 {BinWidth::Medium, -7.0f, 0},  {BinWidth::Wide, -0.25f, 1},
-                 {BinWidth::Wide, -0.3f, 0},    {BinWidth::Wide, -0.74f, 0}};
-    for (const auto& c : cases) {
-        UseWidth(c.width);
-        EXPECT_EQ(HistogramBin(c.x), c.bin) << c.x;
-    }
-}
-
-// A run of 10,000 samples at the default width against the exact
-// distribution of the mean: the chi-square distance over the columns that
-// expect at least 5 samples stays below its 99.9 % point. The expected counts
-// and that point come from an independent computation (the convolution of the
-// discrete UNIFORM, scipy.stats.binom for p = .5, scipy.stats.chi2.ppf).
-TEST_F(HistogramBins, ALargeRunMatchesTheExactDistributionOfTheMeanAtEveryWidth) {
+// Chi-square over the columns expecting 5 or more, below its 99.9 % point; counts
+// and point from scipy (convolved discrete UNIFORM, binom p = .5, chi2.ppf).
+TEST_F(HistogramBins, ALargeRunMatchesTheExactDistributionOfTheMean) {
     const struct {
         char kind;
         int n, firstColumn;
@@ -117,7 +72,6 @@ TEST_F(HistogramBins, ALargeRunMatchesTheExactDistributionOfTheMeanAtEveryWidth)
          {6.91, 24.24, 71.71, 179.55, 381.61, 690.21, 1064.33, 1401.18, 1576.18, 1515.56, 1245.49,
           874.27, 523.61, 267.13, 115.84, 42.58, 13.22},
          40.79}};
-    SampleDisplay quiet;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.kind);
         UseKind(c.kind);
@@ -130,22 +84,6 @@ TEST_F(HistogramBins, ALargeRunMatchesTheExactDistributionOfTheMeanAtEveryWidth)
             chiSquare += std::pow(g_meanHistogram[c.firstColumn + int(i)] - c.expected[i], 2) /
                          c.expected[i];
         EXPECT_LT(chiSquare, c.chiSquareLimit);
-        // At every width (rebuilt but the default), the columns of the exact means k / n.
-        for (const auto& [width, perUnit] : {std::pair{BinWidth::Medium, 5},
-                                             {BinWidth::Wide, 2},
-                                             {BinWidth::Narrow, 10},
-                                             {BinWidth::Finest, 20}}) {
-            UseWidth(width);
-            if (width != BinWidth::Medium) Rebin(c.n);
-            std::vector<int> exact(kHistogramBins + 1, 0);
-            for (int r = 1; r <= kMaxSamples; ++r) {
-                const long long k = std::lround(double(g_sampleStore[r].mean) * c.n);
-                ++exact[ExactBin(k, c.n, c.kind == 'B' ? perUnit * 10 : perUnit)];
-            }
-            EXPECT_EQ(std::vector<int>(g_meanHistogram, g_meanHistogram + kHistogramBins + 1),
-                      exact)
-                << perUnit << " columns a unit";
-        }
     }
 }
 

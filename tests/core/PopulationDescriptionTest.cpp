@@ -1,21 +1,10 @@
-// The population and the shared selection as a keyboard and a screen reader
-// meet them: the population in words, and the sample a key selects next.
 #include "core/PopulationDescription.h"
-#include "core/Population.h"
 #include "core/Selection.h"
-#include "core/SimulationState.h"
-
-#include <gtest/gtest.h>
+#include "tests/core/CoreTestSupport.h"
 
 namespace {
 
-class Words : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ResetSimulationState();
-        SetPopulationGeometry(300, 432);
-    }
-};
+using Words = CoreTest;
 
 TEST_F(Words, ThePopulationInWords) {
     EXPECT_EQ(PopulationDescription(""),
@@ -31,14 +20,12 @@ TEST_F(Words, ThePopulationInWords) {
               "4.00 and 6.25");
     // As the settings dialog shows it: mean 100, SD 15.
     SetDisplayTarget(100.0f, 15.0f);
-    g_isContinuous = 0;
-    g_isDiscrete = 1;
+    UseKind('D');
     EXPECT_EQ(PopulationDescription(""),
               "Discrete population: mean 100.00, SD 15.000, median 100.00, quartiles 90.00 and "
               "112.50");
     ResetDisplayTransform();
-    g_isDiscrete = 0;
-    g_isBinomial = 1;
+    UseKind('B');
     SetBinomialP(0.4f);
     EXPECT_EQ(PopulationDescription(""),
               "Binomial population: proportion of successes p = 0.40, SD 0.490");

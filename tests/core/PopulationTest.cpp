@@ -1,63 +1,20 @@
-#include "core/Population.h"
-#include "core/SamplingEngine.h"
 #include "core/ShapeRamps.h"
-#include "core/SimulationState.h"
+#include "tests/core/CoreTestSupport.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
 #include <array>
 #include <cmath>
-#include <string>
-#include <vector>
 
 namespace {
 
-// Records what the population model asks of the windows, in order.
-class RecordingViews : public SampleDisplay {
-  public:
-    void PlaceHandles() override { calls.push_back("PlaceHandles"); }
-    void SetSettingsFieldTexts(const std::string& mean, const std::string& sd) override {
-        calls.push_back("SetSettingsFieldTexts");
-        meanText = mean;
-        sdText = sd;
-    }
-    void RepaintPopulation() override { calls.push_back("RepaintPopulation"); }
-    void RepaintDorvaneWhole() override { calls.push_back("RefreshDorvane"); }
-    int IndexOf(const std::string& call) const {
-        const auto at = std::find(calls.begin(), calls.end(), call);
-        return at == calls.end() ? -1 : static_cast<int>(at - calls.begin());
-    }
-
-    std::vector<std::string> calls;
-    std::string meanText = "untouched", sdText = "untouched";
-};
-
-void UseKind(bool discrete) {
-    g_isContinuous = !discrete;
-    g_isDiscrete = discrete;
-    g_isBinomial = 0;
-}
-
 // A discrete curve from column weights, parameters recomputed.
 void SetDiscreteWeights(const std::vector<int>& weights) {
-    UseKind(true);
+    UseKind('D');
     for (int c = 0; c < 11; ++c)
         g_popCurve[c + 1] = g_popBaseline - (c < int(weights.size()) ? weights[c] : 0);
     RecomputePopulationParameters();
 }
 
-class PopulationTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ResetSimulationState();
-        SetDisplays(&views);
-        SetPopulationGeometry(300, 432);
-    }
-    void TearDown() override { SetDisplays(nullptr); }
-
-    RecordingViews views;
-};
+using PopulationTest = CoreTest;
 
 TEST_F(PopulationTest, PresetsOfBothKindsAtTheDesignSizeAndOneAndAHalfTimesIt) {
     // Heights in design pixels at continuous columns 0, 13, 25, 37, 50 and
@@ -90,9 +47,9 @@ TEST_F(PopulationTest, PresetsOfBothKindsAtTheDesignSizeAndOneAndAHalfTimesIt) {
         {Picture1005, "DISTRIBUTION", 'T', {90, 127, 4, 38, 24}, {90, 66, 4, 46, 24}},
     };
     const auto heights = [](PresetShape shape, bool discrete) {
-        UseKind(false);
+        UseKind('C');
         ApplyPreset(PresetShape::Uniform);
-        UseKind(discrete); // a discrete preset clears the continuous columns beyond 10
+        UseKind(discrete ? 'D' : 'C'); // a discrete preset clears the continuous columns beyond 10
         ApplyPreset(shape);
         std::vector<int> h;
         for (int col = 0; col < 52; ++col)
@@ -155,7 +112,7 @@ TEST_F(PopulationTest, ParametersOfDiscretePopulations) {
     // Continuous UNIFORM at several window sizes: mean and median 5, SD 2.944.
     for (const auto& [w, h] : {std::pair{300, 432}, {600, 864}, {451, 650}, {200, 290}}) {
         SetPopulationGeometry(w, h);
-        UseKind(false);
+        UseKind('C');
         ApplyPreset(PresetShape::Uniform);
         EXPECT_NEAR(g_popMean + g_popMedian, 10.0f, 1e-5) << h;
         EXPECT_NEAR(g_popSD, 0.2 * std::sqrt((51.0 * 51.0 - 1.0) / 12.0), 1e-4) << h;
@@ -195,7 +152,7 @@ TEST_F(PopulationTest, ClearAndPresetRunTheChangeSequence) {
     EXPECT_TRUE(g_dispScale == 1.0f && g_dispShift == 0.0f && g_dispToMean == g_popMean);
     EXPECT_EQ(g_samplesDrawn, 0);
     EXPECT_LT(views.IndexOf("SetSettingsFieldTexts"), views.IndexOf("RepaintPopulation"));
-    EXPECT_EQ(views.calls.back(), "RefreshDorvane");
+    EXPECT_EQ(views.calls.back(), "RepaintDorvaneWhole(0)");
     // Clear: zero parameters, empty settings fields, no series.
     g_samplesDrawn = 12;
     ClearPopulation();
@@ -206,8 +163,7 @@ TEST_F(PopulationTest, ClearAndPresetRunTheChangeSequence) {
 }
 
 TEST_F(PopulationTest, BinomialBarsHeldInsideZeroToOne) {
-    g_isContinuous = 0;
-    g_isBinomial = 1;
+    UseKind('B');
     const struct {
         float p;
         int failures, successes;
@@ -224,30 +180,6 @@ TEST_F(PopulationTest, BinomialBarsHeldInsideZeroToOne) {
         EXPECT_NEAR(g_popMean, c.mean, 1e-6) << c.p;
         EXPECT_NEAR(g_popSD, c.sd, 1e-6) << c.p;
     }
-}
-
-TEST_F(PopulationTest, DisplayTransformAndItsRefusals) {
-    SetDiscreteWeights({0, 0, 0, 50, 0, 0, 0, 50}); // values 3 and 7: mean 5, SD 2
-    RunPopulationChangeSequence(false);
-    EXPECT_TRUE(SetDisplayTarget(100.0f, 15.0f));
-    EXPECT_FLOAT_EQ(ShownValue(7.0f), 115.0f);
-    EXPECT_EQ(SettingsMeanText() + "|" + SettingsSDText(), "  100.00|  15.000");
-    // Numbers that are not numbers are refused.
-    EXPECT_FALSE(SetDisplayTarget(100.0f, std::nanf("")));
-    EXPECT_FALSE(SetDisplayTarget(std::nanf(""), 15.0f));
-    EXPECT_FLOAT_EQ(ShownValue(7.0f), 115.0f);
-    ResetDisplayTransform();
-    EXPECT_FLOAT_EQ(ShownValue(7.0f), 7.0f);
-    // SD 0: refused, the transform as it was.
-    SetDiscreteWeights({0, 0, 0, 0, 0, 0, 90});
-    g_dispScale = 2.0f;
-    g_dispToMean = 8.0f;
-    g_dispFromMean = 6.0f;
-    EXPECT_FALSE(SetDisplayTarget(100.0f, 15.0f));
-    EXPECT_TRUE(g_dispScale == 2.0f && g_dispToMean == 8.0f && g_dispFromMean == 6.0f);
-    ClearPopulation(); // an empty population has SD 0 as well
-    EXPECT_FALSE(SetDisplayTarget(100.0f, 15.0f));
-    EXPECT_EQ(g_dispScale, 1.0f);
 }
 
 // --- The ramps of the shape editor ---------------------------------------------
@@ -271,13 +203,7 @@ TEST(ShapeRamps, RampChoiceFollowsTheNeighbouringSegments) {
             << c.before << " " << c.segment << " " << c.after;
 }
 
-TEST(ShapeRamps, PeakStaircaseAndIrregularHandles) {
-    // A single peak of 200 on an empty curve.
-    int peak[51] = {};
-    peak[25] = 200;
-    RebuildRampHeights(peak);
-    EXPECT_EQ(std::vector<int>(peak + 19, peak + 32),
-              (std::vector<int>{0, 0, 11, 33, 166, 188, 200, 189, 167, 34, 12, 0, 0}));
+TEST(ShapeRamps, StaircaseAndIrregularHandles) {
     // Handles 0, 20, ..., 200: eases in, runs straight, eases out.
     int stairs[51] = {};
     for (int j = 0; j <= 10; ++j)

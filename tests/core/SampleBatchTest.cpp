@@ -1,18 +1,7 @@
-// Samples drawn side by side at speed F against the same runs drawn one
-// sample at a time, over many seeds, sample sizes, counts and all three kinds
-// of population: every stored value, count, mean, SD, sorted position,
-// histogram bin, summary figure and the generator's state are bit for bit alike.
-#include "core/SampleBatch.h"
-#include "core/Population.h"
-#include "core/Random.h"
 #include "core/SampleBatchAvx512.h"
-#include "core/SamplingEngine.h"
-#include "core/SimulationState.h"
-
-#include <gtest/gtest.h>
+#include "tests/core/CoreTestSupport.h"
 
 #include <random>
-#include <vector>
 
 namespace {
 
@@ -21,16 +10,18 @@ void Append(std::vector<unsigned char>& bytes, const void* p, std::size_t size) 
                  static_cast<const unsigned char*>(p) + size);
 }
 
+class SampleBatch : public CoreTest {
+  protected:
+    std::vector<std::vector<unsigned char>> RunAll(int speed);
+};
+
 // The same list of runs (kind, shape, n, count, ADD MORE, seed) at one speed,
 // from a fresh state; everything each run leaves, as raw bits.
-std::vector<std::vector<unsigned char>> RunAll(int speed) {
-    ResetSimulationState();
-    SetSecondsClock([] { return std::int64_t{1700000000}; });
-    SetPopulationGeometry(300, 432);
+std::vector<std::vector<unsigned char>> SampleBatch::RunAll(int speed) {
+    SetUp();
     std::mt19937 pick(20261206);
     const int sizes[] = {1, 2, 3, 7, 25, 64, 250, 1000};
     std::vector<std::vector<unsigned char>> records;
-    SampleDisplay quiet;
     int n = 1;
     for (int trial = 0; trial < 300; ++trial) {
         g_addMoreMode = trial % 3 != 0; // two in three runs go on from the last
@@ -65,11 +56,10 @@ std::vector<std::vector<unsigned char>> RunAll(int speed) {
         Append(bytes, &drawn, sizeof drawn);
         records.push_back(std::move(bytes));
     }
-    SetSecondsClock({});
     return records;
 }
 
-TEST(SampleBatch, SideBySideIsBitForBitOneAtATime) {
+TEST_F(SampleBatch, SideBySideIsBitForBitOneAtATime) {
     if (!HasAvx512()) GTEST_SKIP() << "no AVX-512 here: speed F draws one sample at a time as well";
     const auto oneAtATime = RunAll(2), sideBySide = RunAll(1);
     ASSERT_EQ(oneAtATime.size(), sideBySide.size());

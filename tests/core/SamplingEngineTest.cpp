@@ -1,96 +1,18 @@
-#include "core/SamplingEngine.h"
-#include "core/Population.h"
-#include "core/Random.h"
-#include "core/SimulationState.h"
+#include "tests/core/CoreTestSupport.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <numeric>
-#include <sstream>
-#include <string>
 #include <utility>
-#include <vector>
 
 namespace {
 
-constexpr std::int64_t kClock = 1700000000;
-
-// Records every call the engine makes, in order, as "Name" or "Name(a,b)".
-class RecordingDisplay : public SampleDisplay {
-  public:
-    std::vector<std::string> calls;
-    int drawnAtIntervalGraph = -1, targetAtFirstGraph = -1;
-    void RedrawCurve() override { Add(__func__); }
-    void MarkSample(int c) override { Add(__func__, {c}); }
-    void DrawSampleHistogram(int s, int p, int c) override { Add(__func__, {s, p, c}); }
-    void RedrawSamplesWindow() override { Add(__func__); }
-    void SetSamplesScrollBar(int m, int p) override { Add(__func__, {m, p}); }
-    void DrawHistogramGraph() override {
-        if (targetAtFirstGraph < 0) targetAtFirstGraph = g_seriesTargetCount;
-        Add(__func__);
-    }
-    void InvalidateHistogram() override { Add(__func__); }
-    void GrowLatestColumn() override { Add(__func__); }
-    void PaintWhole() override { Add(__func__); }
-    void InvalidateDorvane() override { Add(__func__); }
-    void RefreshPanel() override { Add(__func__); }
-    void PlaceLeftSlider() override { Add(__func__); }
-    void PlaceRightSlider() override { Add(__func__); }
-    void ShowSampleCount(int r) override { Add(__func__, {r}); }
-    void ClearSummaryFields() override { Add(__func__); }
-    void ClearCiResultFields() override { Add(__func__); }
-    void ComputeCriticalValue() override { Add(__func__); }
-    void DrawIntervalGraph() override {
-        drawnAtIntervalGraph = g_samplesDrawn;
-        Add(__func__);
-    }
-    void ClearCiGraph() override { Add(__func__); }
-    void DrawInterval(int n, int s) override { Add(__func__, {n, s}); }
-    void InvalidateCiGraph() override { Add(__func__); }
-    void SetCiScrollBar(int m, int p) override { Add(__func__, {m, p}); }
-    void UpdateCoverageCounts() override { Add(__func__); }
-    void RedrawConfIntervalWindow() override { Add(__func__); }
-    void Pause(int ms) override { Add(__func__, {ms}); }
-    int Count(const std::string& call) const {
-        return static_cast<int>(std::count(calls.begin(), calls.end(), call));
-    }
-
-  private:
-    void Add(const char* name, std::initializer_list<int> args = {}) {
-        std::string text = name, separator = "(";
-        for (int a : args) {
-            text += separator;
-            text += std::to_string(a);
-            separator = ",";
-        }
-        calls.push_back(args.size() ? text + ")" : text);
-    }
-};
-
-// Passes when every call named in `wanted` appears, in that order; other
-// calls may come between.
-::testing::AssertionResult InOrder(const std::vector<std::string>& calls, const char* wanted) {
-    std::istringstream words(wanted);
-    auto at = calls.begin();
-    for (std::string w; words >> w; ++at)
-        if ((at = std::find(at, calls.end(), w)) == calls.end())
-            return ::testing::AssertionFailure() << "missing or late: " << w;
-    return ::testing::AssertionSuccess();
-}
-
-class SamplingEngineTest : public ::testing::Test {
+class SamplingEngineTest : public CoreTest {
   protected:
     void SetUp() override {
-        ResetSimulationState();
-        SetSecondsClock([] { return kClock; });
-        SetPopulationGeometry(300, 432);
-        g_sdScaleX = g_sdScaleY = 1.0f;
+        CoreTest::SetUp();
         g_histMaxHeight = 1000;
     }
-    void TearDown() override { SetSecondsClock({}); }
 
     // Column weights of the current kind: zero but at the (column, weight) pairs.
     static void SetSpikes(std::initializer_list<std::pair<int, int>> spikes) {
@@ -99,17 +21,14 @@ class SamplingEngineTest : public ::testing::Test {
             g_popCurve[column + 1] = g_popBaseline - weight;
         RecomputePopulationParameters();
     }
-    static void UseDiscrete() { g_isContinuous = 0, g_isDiscrete = 1; }
     // A discrete population whose every value is v, so every column is known.
     static void SingleDiscreteValue(int v) {
-        UseDiscrete();
+        UseKind('D');
         SetSpikes({{v, 100}});
     }
     static int HistogramTotal() {
         return std::accumulate(g_meanHistogram, g_meanHistogram + kHistogramBins + 1, 0);
     }
-
-    SampleDisplay quiet; // shows nothing; speeds 1 and 2 never pause
 };
 
 float Unit(int r) {
@@ -178,7 +97,7 @@ TEST_F(SamplingEngineTest, StoredRowsFollowTheDrawingRuleForEveryKind) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         SetUp();
-        if (c.kind == 'D') UseDiscrete();
+        if (c.kind == 'D') UseKind('D');
         if (c.kind == 'C' || c.kind == 'D') ApplyPreset(c.shape);
         // Heavy ends exercise column 0 (two extra numbers) and column 50 (held at 10).
         if (c.kind == 'E') SetSpikes({{0, 120}, {1, 30}, {25, 40}, {50, 90}});
@@ -200,7 +119,7 @@ TEST_F(SamplingEngineTest, StoredRowsFollowTheDrawingRuleForEveryKind) {
 }
 
 TEST_F(SamplingEngineTest, SortedMeansAscendWithNewerTiesFirst) {
-    UseDiscrete(); // whole values: many equal means
+    UseKind('D'); // whole values: many equal means
     ApplyPreset(PresetShape::Normal);
     DrawSamples(500, 3, quiet);
     std::vector<int> seen(501, 0);
@@ -255,34 +174,6 @@ TEST_F(SamplingEngineTest, HistogramAddMoreAndANewSampleSize) {
         std::vector<int>({g_samplesDrawn, g_seriesSampleSize, HistogramTotal(), g_histTickCount}),
         std::vector<int>({4, 6, 4, 4}));
     EXPECT_EQ(g_sampleStore[5].mean, 0.0f); // rows past the series cleared
-}
-
-TEST_F(SamplingEngineTest, SummaryMatchesADirectComputation) {
-    ApplyPreset(PresetShape::SkewedMinus);
-    // Shown with mean 100 and SD 15: means move and stretch, spreads stretch.
-    ASSERT_TRUE(SetDisplayTarget(100.0f, 15.0f));
-    const DrawResult result = DrawSamples(400, 6, quiet);
-    auto meanAndSd = [](float SampleRow::*field) {
-        double mean = 0, var = 0;
-        for (int r = 1; r <= 400; ++r)
-            mean += g_sampleStore[r].*field / 400.0;
-        for (int r = 1; r <= 400; ++r)
-            var += std::pow(g_sampleStore[r].*field - mean, 2) / 399;
-        return std::make_pair(mean, std::sqrt(var));
-    };
-    const auto [meanOfMeans, sdOfMeans] = meanAndSd(&SampleRow::mean);
-    const auto [meanOfSds, sdOfSds] = meanAndSd(&SampleRow::sd);
-    EXPECT_NEAR(g_meanOfMeans, meanOfMeans, 1e-4);
-    EXPECT_NEAR(g_meanOfSDs, meanOfSds, 1e-4);
-    EXPECT_NEAR(g_sdOfMeans, sdOfMeans, 1e-3);
-    EXPECT_NEAR(g_sdOfSDs, sdOfSds, 1e-3);
-    const double scale = g_dispScale, shownMean = (meanOfMeans - g_dispFromMean) * scale + 100;
-    EXPECT_NEAR(std::atof(result.meanOfMeansText.c_str()), shownMean, 0.006);
-    EXPECT_NEAR(std::atof(result.sdOfMeansText.c_str()), sdOfMeans * scale, 0.002);
-    EXPECT_NEAR(std::atof(result.sdOfSdsText.c_str()), sdOfSds * scale, 0.002);
-    // Two decimals for the mean, three for the spreads.
-    EXPECT_EQ(result.meanOfMeansText.size() - result.meanOfMeansText.find('.'), 3u);
-    EXPECT_EQ(result.sdOfMeansText.size() - result.sdOfMeansText.find('.'), 4u);
 }
 
 TEST_F(SamplingEngineTest, SmallOrIdenticalSamplesLeaveFiguresEmptyNeverNan) {
@@ -370,7 +261,7 @@ TEST_F(SamplingEngineTest, EdgesOfTheUnitInterval) {
     // u above a last share that rounding left short of 1: the last column with weight.
     std::fill(g_popCumShare + 31, g_popCumShare + 52, 0.99995f);
     EXPECT_NEAR(drawWithFirstU(top), 6.0f, 0.1f + 1e-6f);
-    UseDiscrete();
+    UseKind('D');
     SetSpikes({{2, 50}, {5, 50}});
     std::fill(g_popCumShare + 6, g_popCumShare + 12, 0.99995f);
     EXPECT_EQ(drawWithFirstU(top), 5.0f);
@@ -378,82 +269,6 @@ TEST_F(SamplingEngineTest, EdgesOfTheUnitInterval) {
     SetSpikes({{3, 50}, {4, 50}});
     g_popCumShare[4] = Unit(20000);
     EXPECT_EQ(drawWithFirstU([](int r) { return r == 20000; }), 3.0f);
-}
-
-TEST_F(SamplingEngineTest, LargeRunAgreesWithTheory) {
-    ApplyPreset(PresetShape::Normal);
-    g_speed = 1;
-    const int n = 1000;
-    DrawSamples(kMaxSamples, n, quiet);
-    ASSERT_EQ(g_samplesDrawn, kMaxSamples);
-    // Draws spread uniformly over each column's width, which adds 0.2^2 / 12.
-    const double popVar = double(g_popSD) * g_popSD + 0.04 / 12;
-    const double se = std::sqrt(popVar / n);
-    EXPECT_NEAR(g_meanOfMeans, g_popMean, 4 * se / std::sqrt(double(kMaxSamples)));
-    EXPECT_NEAR(g_sdOfMeans / se, 1.0, 4 / std::sqrt(2.0 * (kMaxSamples - 1)));
-    EXPECT_NEAR(g_meanOfSDs, std::sqrt(popVar), 0.01);
-}
-
-TEST_F(SamplingEngineTest, DisplayCallsAtEachSpeedFollowTheShownWindows) {
-    struct Case {
-        int speed, pauses;
-        const char* shown; // windows Population, Samples, Dorvane, CI; +: ADD MORE
-        const char *inOrder, *absent;
-    };
-    // Two samples of two values, every value in tally column 7.
-    const Case cases[] = {
-        // Each sample: marks and the sample's picture, the column, the pause, its interval.
-        {3, 2, "PSDC",
-         "ClearCiResultFields ClearSummaryFields ComputeCriticalValue MarkSample(7) "
-         "DrawSampleHistogram(1,1,7) GrowLatestColumn ShowSampleCount(1) "
-         "DrawSampleHistogram(1,0,0) Pause(25) DrawInterval(2,1) MarkSample(7) Pause(25) "
-         "DrawInterval(2,2) PlaceLeftSlider PaintWhole UpdateCoverageCounts "
-         "RedrawConfIntervalWindow",
-         "PlaceRightSlider"},
-        // Speed F, two sliders: nothing per sample but the scroll bars.
-        {1, 0, "PSDC",
-         "SetSamplesScrollBar(1,1) SetCiScrollBar(1,0) SetCiScrollBar(2,1) "
-         "DrawSampleHistogram(2,0,0) PlaceLeftSlider PlaceRightSlider UpdateCoverageCounts",
-         "MarkSample(7) GrowLatestColumn ShowSampleCount(1) DrawInterval(2,1) "
-         "DrawSampleHistogram(1,0,0)"},
-        // Only the Dorvane window: the pause comes after its column.
-        {4, 2, "D", "GrowLatestColumn ShowSampleCount(1) Pause(50) GrowLatestColumn Pause(50)",
-         "ClearCiResultFields MarkSample(7) RedrawSamplesWindow DrawInterval(2,1)"},
-        // Population alone at the slowest speed: no marks and no pause.
-        {5, 0, "P", "RedrawCurve RedrawCurve UpdateCoverageCounts",
-         "MarkSample(7) Pause(100) GrowLatestColumn DrawSampleHistogram(1,0,0)"},
-        // ADD MORE (one sample of one value after another) redraws the interval graph first.
-        {2, 0, "SC+",
-         "DrawIntervalGraph DrawSampleHistogram(2,1,7) DrawSampleHistogram(2,0,0) "
-         "DrawInterval(1,2) RedrawSamplesWindow UpdateCoverageCounts",
-         "MarkSample(7) DrawInterval(1,1)"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "speed " << c.speed << ", shown " << c.shown);
-        SetUp();
-        SingleDiscreteValue(3);
-        const std::string shown = c.shown;
-        g_populationWndVisible = shown.find('P') != std::string::npos;
-        g_samplesWndVisible = shown.find('S') != std::string::npos;
-        g_samplingDistWndVisible = shown.find('D') != std::string::npos;
-        g_confIntervalWndVisible = shown.find('C') != std::string::npos;
-        g_speed = c.speed;
-        g_oneSlider = c.speed != 1;
-        g_sortByMeans = c.speed == 1;
-        const bool addMore = shown.find('+') != std::string::npos;
-        if (addMore) DrawSamples(1, 1, quiet), g_addMoreMode = 1;
-        RecordingDisplay d;
-        DrawSamples(addMore ? 1 : 2, addMore ? 1 : 2, d);
-        EXPECT_TRUE(InOrder(d.calls, c.inOrder));
-        EXPECT_EQ(std::count_if(d.calls.begin(), d.calls.end(),
-                                [](const std::string& call) { return call.starts_with("Pause"); }),
-                  c.pauses); // one pause a sample where it animates
-        std::istringstream absent(c.absent);
-        for (std::string call; absent >> call;)
-            EXPECT_EQ(d.Count(call), 0) << call;
-        EXPECT_EQ(g_drawFinished, 1); // finished even when the Dorvane window never saw it
-        EXPECT_EQ(g_sortByMeans, c.speed == 1); // put back after the run
-    }
 }
 
 TEST_F(SamplingEngineTest, ALatestColumnThatDoesNotFitRescales) {
@@ -476,30 +291,11 @@ TEST_F(SamplingEngineTest, ALatestColumnThatDoesNotFitRescales) {
         g_histNeedsRescale = 0;
         RecordingDisplay d;
         FitLatestColumn(d);
-        EXPECT_TRUE(InOrder(d.calls, c.fits ? "GrowLatestColumn"
-                                            : "DrawHistogramGraph InvalidateHistogram"));
-        EXPECT_EQ(d.calls.size(), c.fits ? 1u : 2u) << c.count;
+        const std::vector<std::string> grown = {"GrowLatestColumn"},
+                                       redrawn = {"DrawHistogramGraph", "InvalidateHistogram"};
+        EXPECT_EQ(d.calls, c.fits ? grown : redrawn);
         EXPECT_EQ(g_histOverflowed + g_histNeedsRescale, c.fits ? 0 : 2) << c.count;
     }
-}
-
-TEST_F(SamplingEngineTest, TheIntervalGraphStartsAgainAfter210) {
-    SingleDiscreteValue(3);
-    g_confIntervalWndVisible = 1;
-    g_speed = 1;
-    RecordingDisplay d;
-    DrawSamples(215, 1, d);
-    EXPECT_EQ(g_ciFirstSample, 211);
-    EXPECT_EQ(g_ciScrollPos, 4);
-    EXPECT_EQ(d.Count("ClearCiGraph") + d.Count("DrawIntervalGraph"), 2);
-    EXPECT_TRUE(InOrder(d.calls, "SetCiScrollBar(211,210) SetCiScrollBar(211,0) ClearCiGraph "
-                                 "DrawIntervalGraph"));
-    EXPECT_EQ(d.drawnAtIntervalGraph, 211); // the graph sees the run so far
-    // ADD MORE carries on counting from the graph's first sample.
-    g_addMoreMode = 1;
-    DrawSamples(206, 1, quiet);
-    EXPECT_EQ(g_ciFirstSample, 421);
-    EXPECT_EQ(g_ciScrollPos, 0);
 }
 
 // Stops after a given sample, between two values of one, or switches to
@@ -535,14 +331,16 @@ std::vector<double> Picture() {
 void ExpectSummaryOfOnePass() {
     const int total = g_samplesDrawn;
     float sumMeanSq = 0.0f, sumSdSq = 0.0f;
-    double sumOfMeans = 0;
+    double sumOfMeans = 0, sumOfSds = 0;
     for (int r = 1; r <= total; ++r) {
         const double mean = g_sampleStore[r].mean, sd = g_sampleStore[r].sd;
         sumMeanSq = static_cast<float>(sumMeanSq + mean * mean);
         sumSdSq = static_cast<float>(sumSdSq + sd * sd);
         sumOfMeans += mean;
+        sumOfSds += sd;
     }
     EXPECT_NEAR(g_meanOfMeans, sumOfMeans / total, 1e-4) << total << " rows";
+    EXPECT_NEAR(g_meanOfSDs, sumOfSds / total, 1e-4) << total << " rows";
     const auto spread = [total](float sumSq, float mean) {
         const double var = (sumSq - total * static_cast<double>(mean) * mean) / (total - 1);
         return static_cast<float>(std::sqrt(std::max(0.0, var)));

@@ -1,51 +1,17 @@
 #include "core/SeriesControl.h"
 #include "core/Messages.h"
-#include "core/Population.h"
-#include "core/Random.h"
-#include "core/SamplingEngine.h"
-#include "core/SimulationState.h"
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <string>
-#include <vector>
+#include "tests/core/CoreTestSupport.h"
 
 namespace {
 
-class RecordingViews : public SampleDisplay {
-  public:
-    std::vector<std::string> calls;
-    void RepaintDorvaneWhole() override {
-        // The Dorvane window repaints with the histogram already emptied.
-        calls.push_back("RepaintDorvaneWhole samples=" + std::to_string(g_samplesDrawn));
-    }
-    void RedrawConfIntervalWindow() override { calls.push_back("RedrawConfIntervalWindow"); }
-    void RedrawSamplesWindow() override { calls.push_back("RedrawSamplesWindow"); }
-};
-
-class SeriesControlTest : public ::testing::Test {
+class SeriesControlTest : public CoreTest {
   protected:
-    void SetUp() override {
-        ResetSimulationState();
-        SetSecondsClock([] { return std::int64_t{1700000000}; });
-        SetPopulationGeometry(300, 432);
-        g_sdScaleY = 1.0f;
-        SetDisplays(&views);
-    }
-    void TearDown() override {
-        SetDisplays(nullptr);
-        SetSecondsClock({});
-    }
     // A series of `count` samples of one value each, drawn by the engine.
     void DrawSeries(int count) {
         ApplyPreset(PresetShape::Uniform);
         ASSERT_EQ(DrawSamples(count, 1, quiet).drawn, count);
         views.calls.clear();
     }
-
-    RecordingViews views;
-    SampleDisplay quiet; // nothing to show; speed 2 has no pauses
 };
 
 TEST_F(SeriesControlTest, ResetSeriesEmptiesTheSeriesAndRepaintsTheShownWindows) {
@@ -67,7 +33,7 @@ TEST_F(SeriesControlTest, ResetSeriesEmptiesTheSeriesAndRepaintsTheShownWindows)
     EXPECT_EQ(g_histTickCount, 3);
     EXPECT_EQ(g_sampleStore[1].mean, firstMean); // rows wait to be overwritten
     EXPECT_EQ(views.calls,
-              (std::vector<std::string>{"RepaintDorvaneWhole samples=0", "RedrawConfIntervalWindow",
+              (std::vector<std::string>{"RepaintDorvaneWhole(0)", "RedrawConfIntervalWindow",
                                         "RedrawSamplesWindow"}));
     // Hidden windows are not touched.
     g_samplingDistWndVisible = g_confIntervalWndVisible = g_samplesWndVisible = 0;
@@ -127,8 +93,7 @@ TEST_F(SeriesControlTest, AddMoreAtNineThousandTakesOnlyWhatFitsAndTheToggleFoll
 
 TEST_F(SeriesControlTest, DrawEntryRefusesWhatCannotBeDrawn) {
     EXPECT_EQ(CheckDrawEntry("10", "5").message, kMsgEmptyPopulation); // nothing drawn yet
-    g_isContinuous = 0;
-    g_isBinomial = 1;
+    UseKind('B');
     SetBinomialP(0.4f);
     ClearPopulation(); // a cleared binomial population is empty too
     DrawEntry entry = CheckDrawEntry("10", "5");

@@ -20,8 +20,8 @@ TEST(TypedNumber, OneNumberAndNothingElse) {
         ASSERT_TRUE(read.has_value()) << text;
         EXPECT_DOUBLE_EQ(*read, value) << text;
     }
-    for (const char* text : {"", "   ", "-", "+", "+-5", "5,5", "5 5", "12abc", "abc", "nan",
-                             "-inf", "infinity", "1e999", "0x1A", "1..2"})
+    for (const char* text : {"", "   ", "-", "+", "+-5", "--1", "5,5", "5 5", "12abc", "abc", "nan",
+                             "inf", "-inf", "infinity", "1e999", "0x1A", "1..2", "0.3.5"})
         EXPECT_FALSE(ReadTypedNumber(text).has_value()) << text;
 }
 

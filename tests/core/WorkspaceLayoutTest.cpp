@@ -16,8 +16,7 @@ static void PrintTo(const Rect& r, std::ostream* os) {
 namespace {
 
 TEST(WorkspaceLayout, WindowsStandSideBySideThenInRowsThenOverlapInView) {
-    // Frames of the Population, Dorvane, Samples and Confidence Intervals
-    // windows, as the workspace holds them at scale 1.
+    // Population, Dorvane, Samples and Confidence Intervals at scale 1.
     const std::vector<WindowSize> tools = {{308, 460}, {632, 474}, {328, 430}, {517, 568}};
     struct Case {
         const char* what;
@@ -27,13 +26,8 @@ TEST(WorkspaceLayout, WindowsStandSideBySideThenInRowsThenOverlapInView) {
         std::vector<int> clear;
         std::vector<Rect> expected;
     };
-    // 1366 x 768 at scale 1: three stand side by side, the fourth overlaps
-    // whole in the bottom right corner. At 1.5: two side by side; none fits
-    // the height, so the other two start at the top, at the right edge, a
-    // step apart; the window in use (Confidence Intervals) stands in the row.
-    // Room for a second row under the first. Wider and taller than the view:
-    // from its top left corner; one in use that is too wide leaves the row
-    // to the others (which stand there though too tall for a row below).
+    // At 1.5 none fits under the row: they overlap from the top right, a step
+    // apart, and the one in use stands in the row unless it is too wide for it.
     // clang-format off
     const Case cases[] = {
         {"scale 1", 1364, 660, tools, -1, {1, 0, 1, 1},
@@ -65,8 +59,6 @@ TEST(WorkspaceLayout, ScrollBringsASpanIntoView) {
     struct Case {
         int first, past, view, scroll;
     };
-    // In view, filling it, above (back to its start), past its end (the end
-    // comes in), larger than the view (its start at the top).
     const Case cases[] = {{10, 20, 100, 0},   {0, 100, 100, 0},   {-30, -10, 100, -30},
                           {90, 120, 100, 20}, {50, 250, 100, 50}, {-50, 250, 100, -50}};
     for (const Case& c : cases)

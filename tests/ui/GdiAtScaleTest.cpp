@@ -1,9 +1,5 @@
-// The edge rules at device-pixel ratios above 1: every figure drawn through
-// ui/Gdi on a surface of ratio 1.5 or 2 covers exactly the device pixels of
-// the design pixels it covers at ratio 1 (a design pixel d spans device pixels
-// round(d * ratio) to round((d + 1) * ratio) - 1), slanted lines stay on their
-// design-scale course at full resolution, and a surface reaches the screen
-// pixel for pixel.
+// At device-pixel ratios above 1 a figure covers exactly the device pixels of
+// the design pixels it covers at ratio 1, and a slanted line keeps its course.
 #include "tests/support/GuiTestSupport.h"
 
 #include "ui/DrawingResources.h"
@@ -13,7 +9,6 @@
 #include <QPoint>
 #include <cmath>
 #include <functional>
-#include <string>
 
 namespace {
 
@@ -125,37 +120,6 @@ TEST(Gdi, SlantedLinesFollowTheirDesignCourseAtFullResolution) {
     EXPECT_EQ(stray, 0);
     EXPECT_GE(inked, covered - 3);
     EXPECT_GT(covered, 40);
-}
-
-// A surface with a different colour in every device pixel, copied through
-// rectangles at odd design positions: the device pixels the rectangle
-// touches arrive unchanged, the others are left alone.
-TEST(Gdi, ASurfaceIsCopiedPixelForPixelAtItsRatio) {
-    for (qreal ratio : {1.0, 1.5, 2.0}) {
-        QImage surface = Surface(ratio);
-        for (int y = 0; y < surface.height(); ++y)
-            for (int x = 0; x < surface.width(); ++x)
-                surface.setPixel(x, y, qRgb(x * 5, y * 5, (x * y) % 256));
-        for (const QRect rect :
-             {QRect(3, 5, 7, 9), QRect(0, 0, kDesignSize, kDesignSize), QRect(11, 1, 1, 13)}) {
-            QImage screen = Surface(ratio);
-            screen.fill(Qt::black);
-            {
-                QPainter p(&screen);
-                GdiCopy(p, rect, surface);
-            }
-            const QRect device = QRectF(rect.x() * ratio, rect.y() * ratio, rect.width() * ratio,
-                                        rect.height() * ratio)
-                                     .toAlignedRect();
-            int wrong = 0;
-            for (int y = 0; y < screen.height(); ++y)
-                for (int x = 0; x < screen.width(); ++x) {
-                    const QRgb want = device.contains(x, y) ? PixelOf(surface, x, y) : 0;
-                    wrong += PixelOf(screen, x, y) != want;
-                }
-            EXPECT_EQ(wrong, 0) << "ratio " << ratio << " rect " << rect.x() << "," << rect.y();
-        }
-    }
 }
 
 } // namespace

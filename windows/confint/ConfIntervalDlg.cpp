@@ -3,6 +3,7 @@
 #include "core/Random.h"
 #include "core/SeriesControl.h"
 #include "core/SimulationState.h"
+#include "core/TypedNumber.h"
 #include "resources/Resource.h"
 #include "ui/DialogTemplate.h"
 #include "ui/DrawSamplesButton.h"
@@ -150,8 +151,10 @@ void CConfIntervalDlg::ConnectControls() {
                 [this, id] { OnSetting(id); });
     for (QRadioButton* radio : {m_sortOn, m_sortOff})
         connect(radio, &QAbstractButton::clicked, this, [this] { OnSortClicked(); });
-    connect(m_sampleSizeEdit, &QLineEdit::textEdited, this, [this] { OnSampleSizeEdited(); });
-    connect(m_numSamplesEdit, &QLineEdit::textEdited, this, [this] { OnNumberOfSamplesEdited(); });
+    connect(m_sampleSizeEdit, &QLineEdit::textEdited, this,
+            [this](const QString& text) { OnSampleSizeEdited(text); });
+    connect(m_numSamplesEdit, &QLineEdit::textEdited, this,
+            [this](const QString& text) { OnNumberOfSamplesEdited(text); });
     // Enter in either field draws, as the button does.
     for (QLineEdit* edit : {m_sampleSizeEdit, m_numSamplesEdit})
         connect(edit, &QLineEdit::returnPressed, this, [this] { OnDrawSamples(); });
@@ -181,13 +184,13 @@ void CConfIntervalDlg::BringFieldsIn() {
 }
 
 void CConfIntervalDlg::ShowFields() {
-    // Only changed texts are written, so a field being typed in keeps its cursor.
-    auto put = [](QLineEdit* edit, const QString& text) {
-        if (edit->text() != text) edit->setText(text);
-    };
-    put(m_sampleSizeEdit, m_sampleSize);
-    put(m_numSamplesEdit, m_numSamples);
-    put(m_confLevelEdit, m_confLevel);
+    ShowFieldText(m_sampleSizeEdit, m_sampleSize);
+    ShowFieldText(m_numSamplesEdit, m_numSamples);
+    ShowFieldText(m_confLevelEdit, m_confLevel);
+    ShowResults();
+}
+
+void CConfIntervalDlg::ShowResults() {
     const QString* texts[] = {&m_criticalValue, &m_totalDrawn, &m_numIn,
                               &m_numOut,        &m_pctIn,      &m_pctOut};
     for (std::size_t i = 0; i < std::size(kResultIds); ++i)
@@ -199,53 +202,49 @@ int CConfIntervalDlg::FieldSampleSize() const {
 }
 
 void CConfIntervalDlg::SetSampleSizeText(const QString& text) {
-    m_sampleSize = text;
-    ShowFields();
+    PutFieldText(m_sampleSizeEdit, m_sampleSize, text);
 }
 
 void CConfIntervalDlg::SetNumberOfSamplesText(const QString& text) {
-    m_numSamples = text;
-    ShowFields();
+    PutFieldText(m_numSamplesEdit, m_numSamples, text);
 }
 
 // --- Field and button handlers ----------------------------------------------------------
 
-void CConfIntervalDlg::OnSampleSizeEdited() {
-    BringFieldsIn();
+void CConfIntervalDlg::OnSampleSizeEdited(const QString& typed) {
+    m_sampleSize = typed;
     // The Dorvane window's theoretical figures follow the sample size.
     Links().Repaint(OtherPicture::DorvaneWhole);
-    m_sampleSize = SampleSizeEditedIn(this, SeriesWindow::ConfIntervals, m_sampleSize);
-    ShowFields();
+    SetSampleSizeText(SampleSizeEditedIn(this, SeriesWindow::ConfIntervals, typed));
     // A new sample size ends the series.
     ResetSeries();
     RedrawConfIntervalWindow();
 }
 
-void CConfIntervalDlg::OnNumberOfSamplesEdited() {
-    BringFieldsIn();
+void CConfIntervalDlg::OnNumberOfSamplesEdited(const QString& typed) {
+    m_numSamples = typed;
     Links().Repaint(OtherPicture::DorvaneWhole);
-    m_numSamples = NumberOfSamplesEditedIn(this, SeriesWindow::ConfIntervals, m_numSamples);
-    ShowFields();
+    SetNumberOfSamplesText(NumberOfSamplesEditedIn(this, SeriesWindow::ConfIntervals, typed));
 }
 
 bool CConfIntervalDlg::CommitConfLevel() {
     if (m_checkingLevel) return false;
-    BringFieldsIn();
-    const FieldOutcome outcome = CheckConfidenceLevel(ToStd(m_confLevel), g_ciConfLevel);
-    if (outcome.corrected) {
+    // The level's text has followed the typing; it is read here, once.
+    const LevelCheck check =
+        CheckConfidenceLevel(ReadWholeNumberAlone(ToStd(m_confLevel)), g_ciConfLevel);
+    const bool refused = !check.message.empty();
+    if (refused) {
         // The message box takes the focus away from the field: no second refusal.
         m_checkingLevel = true;
-        ShowMessage(this, ToQt(outcome.message));
-        m_confLevel = ToQt(outcome.text);
-        ShowFields();
+        ShowMessage(this, ToQt(check.message));
+        PutFieldText(m_confLevelEdit, m_confLevel, QString::number(check.level));
         m_checkingLevel = false;
     }
-    const int level = ReadWholeNumber(outcome.text);
-    if (level != g_ciConfLevel) {
-        g_ciConfLevel = level;
+    if (check.level != g_ciConfLevel) {
+        g_ciConfLevel = check.level;
         Recompute();
     }
-    return outcome.corrected;
+    return refused;
 }
 
 bool CConfIntervalDlg::eventFilter(QObject* watched, QEvent* event) {
@@ -292,8 +291,7 @@ void CConfIntervalDlg::OnSortClicked() {
 }
 
 void CConfIntervalDlg::OnSeriesMode() {
-    m_numSamples = ToggleSeriesModeIn(this, SeriesWindow::ConfIntervals, m_numSamples);
-    ShowFields();
+    SetNumberOfSamplesText(ToggleSeriesModeIn(this, SeriesWindow::ConfIntervals, m_numSamples));
     RedrawConfIntervalWindow();
     Links().Repaint(OtherPicture::SamplesWindow);
     Links().Repaint(OtherPicture::DorvaneWhole);
@@ -308,7 +306,7 @@ void CConfIntervalDlg::OnDrawSamples() {
     ShowFields();
     if (proceed) Links().DrawSamplesInDorvane();
     m_totalDrawn = QString::number(g_samplesDrawn);
-    ShowFields();
+    ShowResults();
     EndDrawSamplesPressed(m_drawButton);
 }
 

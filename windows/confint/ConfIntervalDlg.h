@@ -60,6 +60,9 @@ class CConfIntervalDlg : public CToolWindow {
     // shown, the window is redrawn.
     void ShowPage();
     void ShowSampleCount(int sampleNo);
+    // The Sample Size field's number (leading digits, 0 when none): the n of
+    // the intervals the window counts.
+    int FieldSampleSize() const;
 
     // --- Fields -----------------------------------------------------------------
     QString SampleSizeText() const { return m_sampleSize; }
@@ -107,13 +110,17 @@ class CConfIntervalDlg : public CToolWindow {
     void ShowRowSelected();
     void CreatePanelControls();
     void ConnectControls();
+    // The field texts read from their controls and shown in them, where a
+    // run reads them (DRAW SAMPLES) and when the window is made. Elsewhere a
+    // copy changes with its control: typed, it follows the typing; set, it
+    // goes through the setters, which show it at once.
     void BringFieldsIn();
     void ShowFields();
-    // The Sample Size field's number (leading digits, 0 when none).
-    int FieldSampleSize() const;
+    // The six result fields shown.
+    void ShowResults();
 
-    void OnSampleSizeEdited();
-    void OnNumberOfSamplesEdited();
+    void OnSampleSizeEdited(const QString& typed);
+    void OnNumberOfSamplesEdited(const QString& typed);
     // Takes the level in the field, or refuses it with its message and
     // corrects the field (a whole number outside 1..99 to the nearer of 1
     // and 99, anything else back to the level in force); returns whether it

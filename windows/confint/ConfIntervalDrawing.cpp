@@ -187,10 +187,9 @@ void CConfIntervalDlg::RepaintGraph() {
 // --- Fields the engine writes -----------------------------------------------------------------
 
 void CConfIntervalDlg::ComputeCriticalValue() {
-    BringFieldsIn();
     // The level in force, not the field's text, which may be half typed.
     m_criticalValue = ToQt(::ComputeCriticalValue(FieldSampleSize(), g_ciConfLevel));
-    ShowFields();
+    ShowResults();
 }
 
 void CConfIntervalDlg::UpdateCoverageCounts() {
@@ -199,7 +198,7 @@ void CConfIntervalDlg::UpdateCoverageCounts() {
     m_numOut = ToQt(texts.numOut);
     m_pctIn = ToQt(texts.pctIn);
     m_pctOut = ToQt(texts.pctOut);
-    ShowFields();
+    ShowResults();
 }
 
 void CConfIntervalDlg::ClearResultFields() {
@@ -207,7 +206,7 @@ void CConfIntervalDlg::ClearResultFields() {
     m_numOut.clear();
     m_pctIn.clear();
     m_pctOut.clear();
-    ShowFields();
+    ShowResults();
     for (int id : {IDC_CI_NUM_IN, IDC_CI_NUM_OUT, IDC_CI_PCT_IN, IDC_CI_PCT_OUT})
         RepaintNow(Control(id));
 }
@@ -231,7 +230,7 @@ void CConfIntervalDlg::ShowPage() {
 
 void CConfIntervalDlg::ShowSampleCount(int sampleNo) {
     m_totalDrawn = QString::number(sampleNo);
-    ShowFields();
+    ShowResults();
     // The run holds the only thread: the count reaches the screen only if
     // painted now.
     RepaintNow(Control(IDC_CI_TOTAL_DRAWN));

@@ -6,7 +6,6 @@
 // step of the possible mean is a drag by one pixel.
 #include "windows/confint/ConfIntervalDlg.h"
 
-#include "core/Messages.h"
 #include "core/Selection.h"
 #include "core/SimulationState.h"
 #include "resources/Resource.h"
@@ -15,7 +14,6 @@
 #include "ui/DrawingResources.h"
 #include "ui/FieldText.h"
 #include "ui/FocusSpot.h"
-#include "ui/MessageBox.h"
 #include "ui/SeriesFields.h"
 #include "ui/ValueEditor.h"
 #include "windows/confint/ConfIntervalDescription.h"
@@ -144,13 +142,9 @@ void CConfIntervalDlg::OpenPossibleMuEditor() {
     if (!g_possibleMu) return;
     m_editor->Open(
         m_muLabel, ToQt(PossibleMuNumberText()), QStringLiteral("Possible mean value"),
-        [this](const QString& typed) {
-            if (!SetPossibleMuFromTyped(ToStd(typed))) {
-                ShowMessage(this, QString::fromLatin1(kMsgTypedNotANumber));
-                return false;
-            }
+        [this](double shown) {
+            SetPossibleMuToShown(shown);
             RedrawConfIntervalWindow();
-            return true;
         },
         m_muSpot);
 }

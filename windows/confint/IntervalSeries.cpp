@@ -18,43 +18,13 @@ bool ConfidenceLevelUsable(int confLevel) {
     return confLevel >= kConfLevelLow && confLevel <= kConfLevelHigh;
 }
 
-namespace {
-
-// The whole number the text holds and nothing else, blanks around it aside;
-// nullopt for a blank, letters, a decimal or a number beyond int.
-std::optional<long long> WholeNumberAlone(const std::string& text) {
-    std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return std::nullopt;
-    const std::size_t last = text.find_last_not_of(" \t");
-    std::size_t i = first;
-    const bool negative = text[i] == '-';
-    if (text[i] == '+' || text[i] == '-') ++i;
-    if (i > last) return std::nullopt;
-    long long value = 0;
-    for (; i <= last; ++i) {
-        if (text[i] < '0' || text[i] > '9') return std::nullopt;
-        value = value * 10 + (text[i] - '0');
-        if (value > 1000000000LL) value = 1000000000LL; // beyond every limit alike
-    }
-    return negative ? -value : value;
-}
-
-} // namespace
-
-FieldOutcome CheckConfidenceLevel(const std::string& confLevelText, int levelInForce) {
-    FieldOutcome outcome{confLevelText, {}, false};
-    const std::optional<long long> level = WholeNumberAlone(confLevelText);
-    if (level && *level >= kConfLevelLow && *level <= kConfLevelHigh) {
-        outcome.text = FormatInt(static_cast<int>(*level));
-        return outcome;
-    }
-    outcome.message = kMsgConfidenceLevel;
-    outcome.corrected = true;
-    if (level)
-        outcome.text = FormatInt(*level > kConfLevelHigh ? kConfLevelHigh : kConfLevelLow);
-    else // nothing usable was typed: the level in force stays
-        outcome.text = FormatInt(std::clamp(levelInForce, kConfLevelLow, kConfLevelHigh));
-    return outcome;
+LevelCheck CheckConfidenceLevel(std::optional<long long> typed, int levelInForce) {
+    if (typed && *typed >= kConfLevelLow && *typed <= kConfLevelHigh)
+        return {static_cast<int>(*typed), {}};
+    if (typed)
+        return {*typed > kConfLevelHigh ? kConfLevelHigh : kConfLevelLow, kMsgConfidenceLevel};
+    // nothing usable was typed: the level in force stays
+    return {std::clamp(levelInForce, kConfLevelLow, kConfLevelHigh), kMsgConfidenceLevel};
 }
 
 namespace {

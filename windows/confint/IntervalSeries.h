@@ -15,6 +15,7 @@
 #include "core/SeriesControl.h"
 #include "core/SimulationState.h"
 
+#include <optional>
 #include <string>
 
 // --- The critical value ---------------------------------------------------------
@@ -26,13 +27,17 @@ constexpr int kConfLevelHigh = 99;
 bool ConfidenceLevelUsable(int confLevel);
 
 // The check when the field is left, Enter is pressed or DRAW SAMPLES is
-// pressed; the level only changes then, never while it is being typed. A
-// whole number from 1 to 99 (blanks around it allowed) is taken as it
-// stands. A whole number outside 1..99 is refused with its message and the
-// field becomes the nearer of 1 and 99; anything else (blank, letters, a
-// decimal) is refused with the same message and the field goes back to the
-// level in force. The outcome's text is the level to use.
-FieldOutcome CheckConfidenceLevel(const std::string& confLevelText, int levelInForce);
+// pressed; the level only changes then, never while it is being typed.
+// `typed` is the whole number the field holds alone (ReadWholeNumberAlone),
+// nullopt for anything else (blank, letters, a decimal). A level from 1 to 99
+// is taken as it stands. A whole number outside 1..99 is refused with its
+// message and the field becomes the nearer of 1 and 99; anything else is
+// refused with the same message and the field goes back to the level in force.
+struct LevelCheck {
+    int level = 0;       // the level to use; a refused field shows it
+    std::string message; // empty: taken
+};
+LevelCheck CheckConfidenceLevel(std::optional<long long> typed, int levelInForce);
 
 // Takes n and the level as the window read them, sets g_ciCriticalValue (z
 // from the table or t from the critical-t search, z always for a binomial

@@ -2,7 +2,6 @@
 
 #include "core/NumberText.h"
 #include "core/SimulationState.h"
-#include "core/TypedNumber.h"
 #include "windows/confint/IntervalGeometry.h"
 
 #include <algorithm>
@@ -223,14 +222,11 @@ void MovePossibleMuByPixels(int pixels) {
     g_ciPopMean = ClampPossibleMu(static_cast<float>(g_ciPopMean + moved));
 }
 
-bool SetPossibleMuFromTyped(const std::string& typed) {
-    const std::optional<double> shown = ReadTypedNumber(typed);
-    if (!shown) return false;
+void SetPossibleMuToShown(double shown) {
     // A proportion's label reads the proportion itself.
-    const double mean = g_isBinomial ? *shown : InternalValue(*shown);
+    const double mean = g_isBinomial ? shown : InternalValue(shown);
     const float top = g_isBinomial ? 1.0f : 10.0f;
     g_ciPopMean = ClampPossibleMu(static_cast<float>(std::clamp(mean, 0.0, double(top))));
-    return true;
 }
 
 std::string PossibleMuNumberText() {

@@ -126,9 +126,9 @@ void DragPossibleMuTo(int x);
 // A move by whole pixels of the strip's axis, as a drag by as many: a key
 // step moves it by one (ten with Shift).
 void MovePossibleMuByPixels(int pixels);
-// A number typed on the scale its label shows, held to the axis and put
-// there exactly. False, and nothing moves, when the text is no number.
-bool SetPossibleMuFromTyped(const std::string& typed);
+// A number typed on the scale its label shows (the window read it from
+// the field), held to the axis and put there exactly.
+void SetPossibleMuToShown(double shown);
 // The number of its label ("5.00").
 std::string PossibleMuNumberText();
 // Where the mouse grabs it (the acceptance region, or the centre line when

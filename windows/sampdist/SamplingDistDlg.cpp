@@ -160,8 +160,10 @@ void CSamplingDistDlg::ConnectControls() {
     DialogTemplate& d = *m_dialog;
     connect(m_drawButton, &CDrawSamplesButton::drawSamples, this, [this] { OnDrawSamples(); });
     connect(m_seriesButton, &QAbstractButton::clicked, this, [this] { OnSeriesMode(); });
-    connect(m_sampleSizeEdit, &QLineEdit::textEdited, this, [this] { OnSampleSizeEdited(); });
-    connect(m_numSamplesEdit, &QLineEdit::textEdited, this, [this] { OnNumberOfSamplesEdited(); });
+    connect(m_sampleSizeEdit, &QLineEdit::textEdited, this,
+            [this](const QString& text) { OnSampleSizeEdited(text); });
+    connect(m_numSamplesEdit, &QLineEdit::textEdited, this,
+            [this](const QString& text) { OnNumberOfSamplesEdited(text); });
     // Enter in either field draws, as the button does.
     for (QLineEdit* edit : {m_sampleSizeEdit, m_numSamplesEdit})
         connect(edit, &QLineEdit::returnPressed, this, [this] { OnDrawSamples(); });
@@ -210,38 +212,33 @@ void CSamplingDistDlg::DrawSamples() {
 
 // --- Field and button handlers ----------------------------------------------------
 
-void CSamplingDistDlg::OnSampleSizeEdited() {
-    BringFieldsIn();
+void CSamplingDistDlg::OnSampleSizeEdited(const QString& typed) {
+    m_sampleSize = typed;
     RepaintWindow();
     RefreshPanel();
-    m_sampleSize = SampleSizeEditedIn(this, SeriesWindow::Dorvane, m_sampleSize);
-    ShowFields();
+    SetSampleSizeText(SampleSizeEditedIn(this, SeriesWindow::Dorvane, typed));
     // A new sample size ends the series; ResetSeries repaints this window.
     ResetSeries();
     Links().Repaint(OtherPicture::ConfIntervalsWindow);
 }
 
-void CSamplingDistDlg::OnNumberOfSamplesEdited() {
-    BringFieldsIn();
+void CSamplingDistDlg::OnNumberOfSamplesEdited(const QString& typed) {
+    m_numSamples = typed;
     PlaceSliders();
     BringUpToDate();
-    const QString typed = m_numSamples;
-    m_numSamples = NumberOfSamplesEditedIn(this, SeriesWindow::Dorvane, m_numSamples);
-    ShowFields();
+    SetNumberOfSamplesText(NumberOfSamplesEditedIn(this, SeriesWindow::Dorvane, typed));
     // The preview curve follows the number that stands in the field.
     if (m_numSamples != typed) BringUpToDate();
 }
 
 void CSamplingDistDlg::OnSeriesMode() {
-    m_numSamples = ToggleSeriesModeIn(this, SeriesWindow::Dorvane, m_numSamples);
-    ShowFields();
+    SetNumberOfSamplesText(ToggleSeriesModeIn(this, SeriesWindow::Dorvane, m_numSamples));
     BringUpToDate();
     Links().Repaint(OtherPicture::SamplesWindow);
     Links().Repaint(OtherPicture::ConfIntervalsWindow);
 }
 
 void CSamplingDistDlg::OnBinWidth(int id) {
-    BringFieldsIn();
     const AxisScrollBarState bar = ChooseBinWidth(WidthOfButton(id), m_scrollPos, SampleSize());
     if (bar.visible) {
         m_axisScroll->setRange(1, bar.rangeMax);
@@ -323,7 +320,6 @@ void CSamplingDistDlg::mouseMoveEvent(QMouseEvent* event) {
 
 void CSamplingDistDlg::DragSliderTo(int x, bool left) {
     x = std::clamp(x, g_sdAxisLeft - SdX(25), g_histRect.right - SdX(6));
-    BringFieldsIn();
     std::string intervalWidth;
     SetSliderFromPixel(x, left, m_scrollPos, SampleSize(), intervalWidth);
     ShowSliderMoved(intervalWidth);
@@ -331,6 +327,7 @@ void CSamplingDistDlg::DragSliderTo(int x, bool left) {
 
 void CSamplingDistDlg::ShowSliderMoved(const std::string& intervalWidth) {
     m_intervalWidth = ToQt(intervalWidth);
+    ShowReadout(m_dialog->Get<QLabel>(IDC_SD_INTERVAL_WIDTH), m_intervalWidth);
     // A tandem partner mirrored past an end of the axis comes back onto it.
     KeepSlidersOnAxis();
     UpdateSliderReadouts();

@@ -111,12 +111,15 @@ class CSamplingDistDlg : public CToolWindow {
     // After a slider moved: its Interval Width text shown, the plot redrawn.
     void ShowSliderMoved(const std::string& intervalWidth);
 
-    // Control texts in and out, as whole strings.
+    // Control texts in and out, as whole strings: where a run reads the
+    // fields (DRAW SAMPLES), where the sample size is read, and when the
+    // window is made. Elsewhere a field's copy changes with its control:
+    // typed, it follows the typing; set, it goes through the setters.
     void BringFieldsIn();
     void ShowFields();
 
-    void OnSampleSizeEdited();
-    void OnNumberOfSamplesEdited();
+    void OnSampleSizeEdited(const QString& typed);
+    void OnNumberOfSamplesEdited(const QString& typed);
     void OnSeriesMode();
     void OnBinWidth(int id);
     void OnNormalOutline();

@@ -5,7 +5,6 @@
 // drag by one pixel, a chosen sample is selected as a click selects it.
 #include "windows/sampdist/SamplingDistDlg.h"
 
-#include "core/Messages.h"
 #include "core/Selection.h"
 #include "core/SimulationState.h"
 #include "resources/Resource.h"
@@ -13,7 +12,6 @@
 #include "ui/DrawSamplesButton.h"
 #include "ui/FieldText.h"
 #include "ui/FocusSpot.h"
-#include "ui/MessageBox.h"
 #include "ui/SeriesFields.h"
 #include "ui/ValueEditor.h"
 #include "ui/WindowLinks.h"
@@ -173,15 +171,10 @@ void CSamplingDistDlg::OpenSliderEditor(bool left) {
     m_editor->Open(
         label.IsEmpty() ? (left ? g_leftSliderRect : g_rightSliderRect) : label,
         ToQt(SliderNumberText(left)), SliderName(left) + QStringLiteral(" value"),
-        [this, left](const QString& text) {
-            BringFieldsIn();
+        [this, left](double shown) {
             std::string intervalWidth;
-            if (!SetSliderFromTyped(ToStd(text), left, m_scrollPos, SampleSize(), intervalWidth)) {
-                ShowMessage(this, QString::fromLatin1(kMsgTypedNotANumber));
-                return false;
-            }
+            SetSliderToShownNumber(shown, left, m_scrollPos, SampleSize(), intervalWidth);
             ShowSliderMoved(intervalWidth);
-            return true;
         },
         SliderSpot(left));
 }

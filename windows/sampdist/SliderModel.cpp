@@ -8,7 +8,6 @@
 #include "core/SamplingEngine.h"
 #include "core/SeriesControl.h"
 #include "core/SimulationState.h"
-#include "core/TypedNumber.h"
 #include "windows/sampdist/SampDistText.h"
 
 #include <algorithm>
@@ -183,18 +182,15 @@ std::string SliderNumberText(bool left) {
     return SliderLabelNumber(left ? g_leftSliderZ : g_rightSliderZ);
 }
 
-bool SetSliderFromTyped(const std::string& typed, bool left, int scrollPos, int sampleSize,
-                        std::string& intervalWidthText) {
-    const std::optional<double> shown = ReadTypedNumber(typed);
-    if (!shown) return false;
+void SetSliderToShownNumber(double shown, bool left, int scrollPos, int sampleSize,
+                            std::string& intervalWidthText) {
     // The standard error of the sample size in the field, before z is read.
     intervalWidthText = ReadSampleSize(sampleSize);
     const double lo = AxisPixelToValue(g_sdAxisLeft, scrollPos);
     const double hi = AxisPixelToValue(std::max(g_sdAxisLeft, g_sdAxisRight), scrollPos);
-    double value = StatisticOfShownNumber(*shown);
-    if (!std::isfinite(value)) value = *shown < 0.0 ? lo : hi;
+    double value = StatisticOfShownNumber(shown);
+    if (!std::isfinite(value)) value = shown < 0.0 ? lo : hi;
     SetSliderToValue(std::clamp(value, lo, hi), left, scrollPos, sampleSize, intervalWidthText);
-    return true;
 }
 
 void KeepSlidersOnAxis() {

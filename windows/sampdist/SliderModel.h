@@ -59,11 +59,10 @@ std::string SliderNumberText(bool left);
 // without the pixel.
 void SetSliderToValue(double value, bool left, int scrollPos, int sampleSize,
                       std::string& intervalWidthText);
-// A typed number: read on the shown scale, held to the visible stretch of
-// the axis and applied as a drag there. False, and nothing moves, when the
-// text is no number.
-bool SetSliderFromTyped(const std::string& typed, bool left, int scrollPos, int sampleSize,
-                        std::string& intervalWidthText);
+// A typed number, as the window read it from the field: on the shown scale,
+// held to the visible stretch of the axis and applied as a drag there.
+void SetSliderToShownNumber(double shown, bool left, int scrollPos, int sampleSize,
+                            std::string& intervalWidthText);
 
 // Options menu: the slider modes with their rules; the shell repaints after.
 void OneSlider();

@@ -86,8 +86,10 @@ void CSamplesDlg::ConnectControls() {
     connect(m_drawButton, &CDrawSamplesButton::drawSamples, this, [this] { OnDrawSamples(); });
     connect(m_seriesButton, &QAbstractButton::clicked, this, [this] { OnSeriesMode(); });
     connect(m_viewButton, &QAbstractButton::clicked, this, [this] { OnViewToggle(); });
-    connect(m_sampleSizeEdit, &QLineEdit::textEdited, this, [this] { OnSampleSizeEdited(); });
-    connect(m_numSamplesEdit, &QLineEdit::textEdited, this, [this] { OnNumberOfSamplesEdited(); });
+    connect(m_sampleSizeEdit, &QLineEdit::textEdited, this,
+            [this](const QString& text) { OnSampleSizeEdited(text); });
+    connect(m_numSamplesEdit, &QLineEdit::textEdited, this,
+            [this](const QString& text) { OnNumberOfSamplesEdited(text); });
     // Enter in either field draws, as the button does.
     for (QLineEdit* edit : {m_sampleSizeEdit, m_numSamplesEdit})
         connect(edit, &QLineEdit::returnPressed, this, [this] { OnDrawSamples(); });
@@ -107,9 +109,8 @@ void CSamplesDlg::BringFieldsIn() {
 }
 
 void CSamplesDlg::ShowFields() {
-    // Only changed texts are written, so a field being typed in keeps its cursor.
-    if (m_sampleSizeEdit->text() != m_sampleSize) m_sampleSizeEdit->setText(m_sampleSize);
-    if (m_numSamplesEdit->text() != m_numSamples) m_numSamplesEdit->setText(m_numSamples);
+    ShowFieldText(m_sampleSizeEdit, m_sampleSize);
+    ShowFieldText(m_numSamplesEdit, m_numSamples);
 }
 
 int CSamplesDlg::FieldSampleSize() const {
@@ -117,13 +118,11 @@ int CSamplesDlg::FieldSampleSize() const {
 }
 
 void CSamplesDlg::SetSampleSizeText(const QString& text) {
-    m_sampleSize = text;
-    ShowFields();
+    PutFieldText(m_sampleSizeEdit, m_sampleSize, text);
 }
 
 void CSamplesDlg::SetNumberOfSamplesText(const QString& text) {
-    m_numSamples = text;
-    ShowFields();
+    PutFieldText(m_numSamplesEdit, m_numSamples, text);
 }
 
 // --- Buttons and fields -----------------------------------------------------------------
@@ -142,8 +141,7 @@ void CSamplesDlg::OnDrawSamples() {
 }
 
 void CSamplesDlg::OnSeriesMode() {
-    m_numSamples = ToggleSeriesModeIn(this, SeriesWindow::Samples, m_numSamples);
-    ShowFields();
+    SetNumberOfSamplesText(ToggleSeriesModeIn(this, SeriesWindow::Samples, m_numSamples));
     // Only the button's caption changed here.
     g_samplesStripOnly = 1;
     RedrawSamplesWindow();
@@ -157,21 +155,19 @@ void CSamplesDlg::OnViewToggle() {
     RedrawSamplesWindow();
 }
 
-void CSamplesDlg::OnSampleSizeEdited() {
+void CSamplesDlg::OnSampleSizeEdited(const QString& typed) {
+    m_sampleSize = typed;
     // The Dorvane window's panel follows first (only while it is shown).
     Links().Repaint(OtherPicture::DorvaneWhole);
-    BringFieldsIn();
-    m_sampleSize = SampleSizeEditedIn(this, SeriesWindow::Samples, m_sampleSize);
-    ShowFields();
+    SetSampleSizeText(SampleSizeEditedIn(this, SeriesWindow::Samples, typed));
     // A new sample size ends the series; ResetSeries redraws this window.
     ResetSeries();
     Links().Repaint(OtherPicture::ConfIntervalsWindow);
 }
 
-void CSamplesDlg::OnNumberOfSamplesEdited() {
-    BringFieldsIn();
-    m_numSamples = NumberOfSamplesEditedIn(this, SeriesWindow::Samples, m_numSamples);
-    ShowFields();
+void CSamplesDlg::OnNumberOfSamplesEdited(const QString& typed) {
+    m_numSamples = typed;
+    SetNumberOfSamplesText(NumberOfSamplesEditedIn(this, SeriesWindow::Samples, typed));
     // After the copy, so the Dorvane window's preview shows the number just typed.
     if (g_samplingDistWndVisible) {
         Links().Repaint(OtherPicture::DorvaneWhole);

@@ -83,6 +83,10 @@ class CSamplesDlg : public CToolWindow {
     // A click on a sample, or Space on the picture: it becomes the selected
     // one in all three windows.
     void SelectShownSample(int sample);
+    // The field texts read from their controls and shown in them, where a
+    // run reads them (DRAW SAMPLES) and when the window is made. Elsewhere a
+    // copy changes with its control: typed, it follows the typing; set, it
+    // goes through the setters, which show it at once.
     void BringFieldsIn();
     void ShowFields();
     // The Sample Size field's number (leading digits, 0 when none).
@@ -91,8 +95,8 @@ class CSamplesDlg : public CToolWindow {
     void OnDrawSamples();
     void OnSeriesMode();
     void OnViewToggle();
-    void OnSampleSizeEdited();
-    void OnNumberOfSamplesEdited();
+    void OnSampleSizeEdited(const QString& typed);
+    void OnNumberOfSamplesEdited(const QString& typed);
     void OnScrollAction(int action);
     void SelectSampleAt(int x, int y);
 

@@ -6,7 +6,6 @@
 // selects the sample as a click on it does.
 #include "windows/samples/SamplesDlg.h"
 
-#include "core/Messages.h"
 #include "core/SimulationState.h"
 #include "resources/Resource.h"
 #include "ui/DialogTemplate.h"
@@ -14,7 +13,6 @@
 #include "ui/DrawingResources.h"
 #include "ui/FieldText.h"
 #include "ui/FocusSpot.h"
-#include "ui/MessageBox.h"
 #include "ui/SeriesFields.h"
 #include "ui/ValueEditor.h"
 #include "windows/samples/SamplesModel.h"
@@ -162,15 +160,12 @@ void CSamplesDlg::OpenLimitEditor(bool lower) {
     const QString text = ToQt(lower ? LowerLimitText() : UpperLimitText());
     m_editor->Open(
         LimitLabelRect(lower), text, LimitName(lower) + QStringLiteral(" value"),
-        [this, lower](const QString& typed) {
-            const bool taken =
-                lower ? SetLowerLimitFromTyped(ToStd(typed)) : SetUpperLimitFromTyped(ToStd(typed));
-            if (!taken) {
-                ShowMessage(this, QString::fromLatin1(kMsgTypedNotANumber));
-                return false;
-            }
+        [this, lower](double shown) {
+            if (lower)
+                SetLowerLimitToShown(shown);
+            else
+                SetUpperLimitToShown(shown);
             RedrawSamplesWindow();
-            return true;
         },
         LimitSpot(lower));
 }

@@ -4,7 +4,6 @@
 #include "core/Selection.h"
 #include "core/SeriesControl.h"
 #include "core/SimulationState.h"
-#include "core/TypedNumber.h"
 #include "windows/samples/SamplePictureModel.h"
 
 #include <algorithm>
@@ -123,17 +122,13 @@ int LimitPixelOfValue(double value) {
 
 // A typed number put where a drag between least and most could put it: the
 // value itself inside that stretch, else the value at its nearer end.
-bool PlaceTypedLimit(const std::string& typed, int least, int most,
-                     void (*place)(float value, int x)) {
-    const std::optional<double> shown = ReadTypedNumber(typed);
-    if (!shown) return false;
-    if (g_isBinomial) return true;
+void PlaceTypedLimit(double shown, int least, int most, void (*place)(float value, int x)) {
+    if (g_isBinomial) return;
     const double lowest = LimitValueAtPixel(least);
     const double highest = LimitValueAtPixel(HoldBetween(most, least, most));
-    const double value = std::max(lowest, std::min(InternalValue(*shown), highest));
+    const double value = std::max(lowest, std::min(InternalValue(shown), highest));
     const int x = HoldBetween(LimitPixelOfValue(value), least, most);
     place(static_cast<float>(value), x);
-    return true;
 }
 
 } // namespace
@@ -158,12 +153,12 @@ int UpperLimitPixel() {
     return LimitPixelOfValue(g_upperLimit);
 }
 
-bool SetLowerLimitFromTyped(const std::string& typed) {
-    return PlaceTypedLimit(typed, LowerLimitLeast(), LowerLimitMost(), PlaceLowerLimit);
+void SetLowerLimitToShown(double shown) {
+    PlaceTypedLimit(shown, LowerLimitLeast(), LowerLimitMost(), PlaceLowerLimit);
 }
 
-bool SetUpperLimitFromTyped(const std::string& typed) {
-    return PlaceTypedLimit(typed, UpperLimitLeast(), UpperLimitMost(), PlaceUpperLimit);
+void SetUpperLimitToShown(double shown) {
+    PlaceTypedLimit(shown, UpperLimitLeast(), UpperLimitMost(), PlaceUpperLimit);
 }
 
 namespace {

@@ -72,11 +72,11 @@ Rect UpperLimitLabelRect(int textWidth, int textHeight);
 // key step starts.
 int LowerLimitPixel();
 int UpperLimitPixel();
-// A number typed on the shown scale: held where a drag could take the limit
-// (the axis and the other limit) and put there exactly. False, and nothing
-// moves, when the text is no number; a binomial population's limits stay.
-bool SetLowerLimitFromTyped(const std::string& typed);
-bool SetUpperLimitFromTyped(const std::string& typed);
+// A number typed on the shown scale (the window read it from the field):
+// held where a drag could take the limit (the axis and the other limit) and
+// put there exactly; a binomial population's limits stay.
+void SetLowerLimitToShown(double shown);
+void SetUpperLimitToShown(double shown);
 
 // Values 1..n of a row with lower <= v <= upper (both limits count). n is
 // held to the row's 1000 slots.

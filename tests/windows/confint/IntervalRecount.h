@@ -1,9 +1,7 @@
 #pragma once
-// A sample's interval worked out again from the values the sample store holds
-// and nothing the window computed: the mean and the standard deviation
-// (divisor n - 1) of its n values, the population's sigma when it is known,
-// and a critical value the test writes out from scipy. With it, where the
-// window at its design size (509 x 540) draws a value, a row and the strip.
+// A sample's interval worked out again from its own values (SD divisor n - 1),
+// sigma when known and a critical value from scipy; and where the window at
+// 509 x 540 draws a value, a row and the strip.
 #include "core/SimulationState.h"
 
 #include <QImage>
@@ -34,10 +32,8 @@ inline bool Covers(int sample, int n, double critical, bool sigmaKnown, Sides si
                                         : aboveLow && belowHigh;
 }
 
-// The graph's axis runs from 190 at 28.9 pixels a unit (a float, so 10
-// stands at 190 + 288); row r of a page that
-// starts at `first` lies 2 pixels a row up from 430; the strip's axis runs
-// from 70 at 40 pixels a unit.
+// The graph's axis runs from 190 at 28.9f pixels a unit, rows 2 pixels apart
+// up from 430, the strip's axis from 70 at 40 pixels a unit.
 inline int GraphPixel(double v) {
     return 190 + static_cast<int>(double(28.9f) * v);
 }

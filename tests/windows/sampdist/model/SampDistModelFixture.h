@@ -6,6 +6,7 @@
 // helpers are the only places that hand the model its field inputs.
 #include "core/SamplingEngine.h"
 #include "core/SimulationState.h"
+#include "core/TypedNumber.h"
 #include "windows/sampdist/HistogramDescription.h"
 #include "windows/sampdist/HistogramModel.h"
 #include "windows/sampdist/SampDistModel.h"
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <numeric>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -44,7 +46,12 @@ class SampDistModelTest : public ::testing::Test {
     void Step(int pixels, bool left = true, int scrollPos = 1) {
         DragTo(SliderAxisPixel(left, scrollPos) + pixels, left, scrollPos);
     }
-    bool Typed(const char* text) { return SetSliderFromTyped(text, true, 1, 4, width); }
+    // A typed number, read as the window reads it: a slip moves nothing.
+    bool Typed(const char* text) {
+        const std::optional<double> shown = ReadTypedNumber(text);
+        if (shown) SetSliderToShownNumber(*shown, true, 1, 4, width);
+        return shown.has_value();
+    }
     static SliderReadouts Read(int n = 4, int count = 5) { return UpdateSliderReadouts(n, count); }
     static AxisScrollBarState Width(BinWidth w, int scrollPos = 1) {
         return ChooseBinWidth(w, scrollPos, 4);

@@ -1,0 +1,91 @@
+#pragma once
+// What the core tests share: a fresh state with a fixed clock and the
+// population window at its design size, and displays that record what the
+// program asks of the windows.
+#include "core/Population.h"
+#include "core/Random.h"
+#include "core/SamplingEngine.h"
+#include "core/SimulationState.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+// Records the calls the tests look for, in order, as "Name" or "Name(a,b)".
+class RecordingDisplay : public SampleDisplay {
+  public:
+    std::vector<std::string> calls;
+    std::string meanText = "untouched", sdText = "untouched";
+    int targetAtFirstGraph = -1;
+    void DrawSampleHistogram(int s, int p, int c) override { Add(__func__, {s, p, c}); }
+    void DrawHistogramGraph() override {
+        if (targetAtFirstGraph < 0) targetAtFirstGraph = g_seriesTargetCount;
+        Add(__func__);
+    }
+    void InvalidateHistogram() override { Add(__func__); }
+    void GrowLatestColumn() override { Add(__func__); }
+    void ClearSummaryFields() override { Add(__func__); }
+    void ClearCiResultFields() override { Add(__func__); }
+    void DrawInterval(int n, int s) override { Add(__func__, {n, s}); }
+    void Pause(int ms) override { Add(__func__, {ms}); }
+    void PlaceHandles() override { Add(__func__); }
+    void SetSettingsFieldTexts(const std::string& mean, const std::string& sd) override {
+        Add(__func__);
+        meanText = mean;
+        sdText = sd;
+    }
+    void RepaintPopulation() override { Add(__func__); }
+    // With the samples drawn at that moment: the Dorvane window must repaint
+    // with the histogram already emptied.
+    void RepaintDorvaneWhole() override { Add(__func__, {g_samplesDrawn}); }
+    void RedrawConfIntervalWindow() override { Add(__func__); }
+    void RedrawSamplesWindow() override { Add(__func__); }
+    int Count(const std::string& call) const {
+        return static_cast<int>(std::count(calls.begin(), calls.end(), call));
+    }
+    int IndexOf(const std::string& call) const {
+        const auto at = std::find(calls.begin(), calls.end(), call);
+        return at == calls.end() ? -1 : static_cast<int>(at - calls.begin());
+    }
+
+  private:
+    void Add(const char* name, std::initializer_list<int> args = {}) {
+        std::string text = name, separator = "(";
+        for (int a : args) {
+            text += separator;
+            text += std::to_string(a);
+            separator = ",";
+        }
+        calls.push_back(args.size() ? text + ")" : text);
+    }
+};
+
+class CoreTest : public ::testing::Test {
+  protected:
+    static constexpr std::int64_t kClock = 1700000000;
+    void SetUp() override {
+        ResetSimulationState();
+        SetSecondsClock([] { return kClock; });
+        SetPopulationGeometry(300, 432);
+        g_sdScaleX = g_sdScaleY = 1.0f;
+        SetDisplays(&views);
+    }
+    void TearDown() override {
+        SetDisplays(nullptr);
+        SetSecondsClock({});
+    }
+
+    RecordingDisplay views; // what the windows are asked to show
+    SampleDisplay quiet;    // shows nothing; speeds 1 and 2 never pause
+};
+
+// C continuous, D discrete, B binomial.
+inline void UseKind(char kind) {
+    g_isContinuous = kind == 'C';
+    g_isDiscrete = kind == 'D';
+    g_isBinomial = kind == 'B';
+}

@@ -1,0 +1,150 @@
+// Edit > Copy ... as Text read back as another program reads the clipboard:
+// split on tabs and newlines, numbers through from_chars, every figure
+// checked against the store and an interval worked out anew.
+#include "tests/shell/ShellTestSupport.h"
+
+#include <QClipboard>
+#include <QMimeData>
+#include <charconv>
+
+namespace {
+
+using Table = std::vector<std::vector<std::string>>;
+
+Table Pasted() {
+    Table table;
+    const std::string text = QGuiApplication::clipboard()->text().toStdString();
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find('\n', start);
+        const std::string line = text.substr(start, end - start);
+        auto& cells = table.emplace_back();
+        for (std::size_t from = 0, tab = 0; tab != std::string::npos; from = tab + 1)
+            cells.push_back(line.substr(from, (tab = line.find('\t', from)) - from));
+        start = end == std::string::npos ? text.size() : end + 1;
+    }
+    return table;
+}
+
+// The whole cell as a float, or NaN when it is not one.
+float Number(const std::string& cell) {
+    float value = NAN;
+    const auto [end, error] = std::from_chars(cell.data(), cell.data() + cell.size(), value);
+    return error == std::errc() && end == cell.data() + cell.size() ? value : NAN;
+}
+
+} // namespace
+
+class TextCopy : public ShellTest {};
+
+TEST_F(TextCopy, SeriesReadsBackAsStoredWithIntervalsRecountedFromTheValues) {
+    ApplyPreset(PresetShape::SkewedPlus);
+    TypeInto(Field(Ci(), IDC_CI_CONF_LEVEL), "90");
+    Press(Ci()->Control(IDC_CI_SIGMA)); // unknown, and t with 24 degrees of freedom
+    Press(Ci()->Control(IDC_CI_Z_OR_T));
+    TypeInto(Field(Ci(), IDC_CI_SAMPLE_SIZE), "25");
+    TypeInto(Field(Ci(), IDC_CI_NUM_SAMPLES), "300");
+    Press(Ci()->Control(IDC_CI_SPEED_F));
+    Press(Ci()->Control(IDC_CI_DRAW_SAMPLES));
+    ASSERT_EQ(g_samplesDrawn, 300);
+    ASSERT_TRUE(Choose(ID_EDIT_COPY_SERIES_TEXT));
+    EXPECT_EQ(Frame().MessagePane()->text(), "Copied 300 samples as text");
+    const double t = 1.7108820799094275; // scipy: t.ppf(0.95, 24)
+
+    const Table pasted = Pasted();
+    ASSERT_EQ(pasted.size(), 301u);
+    int in = 0;
+    for (int s = 1; s <= 300; ++s) {
+        const auto& row = pasted[static_cast<std::size_t>(s)];
+        ASSERT_EQ(row.size(), 7u) << s;
+        EXPECT_EQ(row[0], std::to_string(s));
+        EXPECT_EQ(row[1], "25");
+        // The very floats the store holds.
+        EXPECT_EQ(Number(row[2]), g_sampleStore[s].mean) << row[2];
+        EXPECT_EQ(Number(row[3]), g_sampleStore[s].sd) << row[3];
+        double mean = 0, sd = 0;
+        recount::MeanAndSd(s, 25, mean, sd);
+        EXPECT_NEAR(Number(row[4]), mean - t * sd / 5, 2e-4) << s;
+        EXPECT_NEAR(Number(row[5]), mean + t * sd / 5, 2e-4) << s;
+        EXPECT_EQ(row[6], recount::Covers(s, 25, t, false) ? "1" : "0") << s;
+        in += row[6] == "1";
+    }
+    EXPECT_EQ(QString::number(in), Readout(Ci(), IDC_CI_NUM_IN));
+    EXPECT_GT(in, 240); // about 90% of 300
+    const QString html = QGuiApplication::clipboard()->mimeData()->html();
+    EXPECT_TRUE(html.contains("<th>contains_mu</th>")) << html.left(200).toStdString();
+    EXPECT_EQ(html.count("<tr>"), 301);
+}
+
+// What each copy starts with, how many rows it has and its figures, for each
+// kind of population; and what a new kind leaves to copy.
+TEST_F(TextCopy, EachCopyNamesItsColumnsAndHoldsItsRows) {
+    ApplyPreset(PresetShape::Normal);
+    auto draw = [](int n, int count) {
+        TypeInto(Field(Ci(), IDC_CI_SAMPLE_SIZE), QString::number(n));
+        TypeInto(Field(Ci(), IDC_CI_NUM_SAMPLES), QString::number(count));
+        Press(Ci()->Control(IDC_CI_SPEED_F));
+        Press(Ci()->Control(IDC_CI_DRAW_SAMPLES));
+    };
+    struct Case {
+        const char* what;
+        std::function<void()> setUp;
+        int command;
+        std::string first;
+        std::size_t rows;
+        std::function<void(const Table&)> check;
+    };
+    const Case cases[] = {
+        {"selected sample", [&] { draw(25, 40), SelectSampleNo(17); }, ID_EDIT_COPY_SAMPLE_VALUES,
+         "sample 17 of 40, n = 25", 26,
+         [](const Table& t) {
+             for (int i = 1; i <= 25; ++i)
+                 EXPECT_EQ(Number(t[i][0]), g_sampleStore[17].values[i]) << i;
+         }},
+        {"continuous population", [] { ApplyPreset(PresetShape::Uniform); },
+         ID_EDIT_COPY_POPULATION_TEXT, "value\tprobability", 57,
+         [](const Table& t) {
+             // 51 equal columns 0.2 apart: mean 5, SD sqrt((51^2 - 1) / 12) / 5.
+             EXPECT_EQ(t[4][0], "0.6");
+             EXPECT_EQ(t[51][0], "10");
+             EXPECT_NEAR(Number(t[26][1]), 1.0 / 51, 1e-9);
+             EXPECT_EQ(t[52][0], "mu");
+             EXPECT_NEAR(Number(t[52][1]), 5.0, 1e-5);
+             EXPECT_NEAR(Number(t[53][1]), 2.9439202887759492, 1e-5);
+             // The columns where the cumulative share reaches 50, 25 and 75 %.
+             EXPECT_EQ(t[54][1] + " " + t[55][1] + " " + t[56][1], "5 2.4 7.6");
+         }},
+        {"binomial series",
+         [&] { Choose(ID_MEASUREMENT_BINOMIAL), SetBinomialP(0.3f), draw(40, 50); },
+         ID_EDIT_COPY_SERIES_TEXT, "sample\tn\tp_hat\tsd\tlow\thigh\tcontains_mu", 51,
+         [](const Table& t) {
+             for (int s = 1; s <= 50; ++s) {
+                 const double p = Number(t[s][2]), z = 1.959963984540054; // norm.ppf(0.975)
+                 EXPECT_EQ(p, g_sampleStore[s].mean);
+                 EXPECT_NEAR(Number(t[s][4]), p - z * std::sqrt(p * (1 - p) / 40), 1e-5) << s;
+             }
+         }},
+        {"binomial population", [&] { Choose(ID_MEASUREMENT_BINOMIAL), SetBinomialP(0.3f); },
+         ID_EDIT_COPY_POPULATION_TEXT, "value\tprobability", 5,
+         [](const Table& t) {
+             EXPECT_EQ(t[2][0] + " " + t[3][0] + " " + t[4][0], "1 mu sigma");
+             EXPECT_NEAR(Number(t[2][1]), 0.3, 0.01);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.setUp();
+        ASSERT_TRUE(Choose(c.command));
+        const Table pasted = Pasted();
+        ASSERT_EQ(pasted.size(), c.rows);
+        std::string first = pasted[0][0];
+        for (std::size_t i = 1; i < pasted[0].size(); ++i)
+            first += "\t" + pasted[0][i];
+        EXPECT_EQ(first, c.first);
+        c.check(pasted);
+        // A new kind starts a new series: nothing of the old one is left to copy.
+        Choose(ID_MEASUREMENT_CONTINUOUS);
+        EXPECT_FALSE(ItemWhenOpened(ID_EDIT_COPY_SERIES_TEXT)->isEnabled());
+        EXPECT_FALSE(ItemWhenOpened(ID_EDIT_COPY_SAMPLE_VALUES)->isEnabled());
+    }
+}
