@@ -3,7 +3,6 @@
 // it, as the program shows them: the fixture, its controls, and pixels of its
 // surface. Expected counts are recounted here from the Sample store.
 #include "core/Messages.h"
-#include "core/NumberText.h"
 #include "core/Population.h"
 #include "core/SamplingEngine.h"
 #include "core/Selection.h"
@@ -15,8 +14,6 @@
 #include "ui/FocusSpot.h"
 #include "ui/Gdi.h"
 #include "windows/population/PopulationDlg.h"
-#include "windows/sampdist/HistogramDescription.h"
-#include "windows/sampdist/HistogramModel.h"
 #include "windows/sampdist/SampDistModel.h"
 #include "windows/sampdist/SamplingDistDlg.h"
 #include "windows/sampdist/SliderModel.h"
@@ -26,7 +23,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
-#include <cmath>
 #include <functional>
 #include <memory>
 
@@ -120,16 +116,4 @@ inline int RedRows(const Rect& column) {
     for (int y = g_sdAxisY - 1; y >= g_histRect.top; --y)
         red += SdPixel((column.left + column.right) / 2, y) == kRed;
     return red;
-}
-// Pixels of the curve's blue inside the plot, above (or below) the axis,
-// the mean line left out.
-inline int BluePixels(bool belowTheAxis = false) {
-    const int meanX = AxisMarkX(g_popMean, 1);
-    const int top = belowTheAxis ? g_sdAxisY + 1 : g_sdPlotTop;
-    const int bottom = belowTheAxis ? g_histRect.bottom - 20 : g_sdAxisY;
-    int blue = 0;
-    for (int x = g_sdAxisLeft + 1; x < g_sdAxisRight; ++x)
-        for (int y = top; y < bottom; ++y)
-            blue += std::abs(x - meanX) > 1 && SdPixel(x, y) == kBlue;
-    return blue;
 }

@@ -201,9 +201,8 @@ TEST_F(SliderModel, ATypedNumberIsReadOnTheShownScaleAndASlipMovesNothing) {
     g_dispToMean = 0.0f; // a hair below a shown 0 reads 0.00, as any label of it
     ASSERT_TRUE(Typed("-0.003"));
     EXPECT_EQ(SliderLabelText(g_leftSliderZ, false), "x = 0.00");
-}
-
-TEST_F(SliderModel, ANewShownScaleLeavesTheSliderWhereItStoodAgainstThePopulation) {
+    // A new shown scale leaves the slider where it stood against the population.
+    ResetDisplayTransform();
     ASSERT_TRUE(Typed("6.5")); // 1.5 standard errors above the mean
     for (auto [mean, sd, label] :
          {std::tuple{100.0f, 15.0f, "x = 111.25"}, {0.0f, 1.0f, "x = 0.75"}}) {
