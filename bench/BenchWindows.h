@@ -4,6 +4,10 @@
 // asked for, shown, exposed and reached by the shell's own forwards. The
 // program's pauses (a pressed button held down, a falling value's steps) are
 // waits, not work: they take no time here.
+//
+// Each redraw is measured at device-pixel ratio 1 and 2 (its argument
+// "scale"): the windows stand on the screen of that ratio and the surfaces
+// have its pixels, as at QT_SCALE_FACTOR 2 on a projector.
 
 #include "core/Population.h"
 #include "core/Random.h"
@@ -14,10 +18,38 @@
 #include "windows/sampdist/SamplingDistDlg.h"
 #include "windows/samples/SamplesDlg.h"
 
+#include "ui/DrawingResources.h"
+
 #include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
 #include <QWindow>
 
 #include <memory>
+
+// The screen at that device-pixel ratio, or null where the platform has
+// none (a QT_QPA_PLATFORM of the caller's own).
+inline QScreen* ScreenAtScale(int scale) {
+    for (QScreen* screen : QGuiApplication::screens())
+        if (screen->devicePixelRatio() == scale) return screen;
+    return nullptr;
+}
+
+// Puts a window, before it is shown, on the screen; null leaves it where it is.
+inline void PlaceOnScreen(QWidget* window, QScreen* screen) {
+    if (!screen) return;
+    window->setScreen(screen);
+    window->move(screen->geometry().topLeft() + QPoint(10, 10));
+}
+
+// The surfaces at the ratio: the program makes them for the screen the
+// Population window starts on.
+inline bool UseScale(int scale) {
+    QScreen* screen = ScreenAtScale(scale);
+    CreateOffscreenSurfaces(screen ? scale : 0);
+    return screen != nullptr;
+}
 
 struct BenchWindows {
     std::unique_ptr<CPopulationDlg> population;
@@ -25,23 +57,28 @@ struct BenchWindows {
     std::unique_ptr<CSamplesDlg> samples;
     std::unique_ptr<CConfIntervalDlg> ci;
 
-    explicit BenchWindows(bool withSamples = false, bool withCi = false) {
+    bool scaled = true; // false: no screen at the ratio asked for
+
+    explicit BenchWindows(bool withSamples = false, bool withCi = false, int scale = 1) {
         ResetSimulationState();
+        QScreen* screen = ScreenAtScale(scale);
+        scaled = screen != nullptr;
         SetSecondsClock([] { return std::int64_t{1700000000}; });
         SetMillisecondWait([](int) {});
         InstallWindowViews();
         population = std::make_unique<CPopulationDlg>();
-        Show(population.get(), g_populationWndVisible);
+        UseScale(scale);
+        Show(population.get(), g_populationWndVisible, screen);
         ApplyPreset(PresetShape::SkewedPlus);
         dorvane = std::make_unique<CSamplingDistDlg>();
-        Show(dorvane.get(), g_samplingDistWndVisible);
+        Show(dorvane.get(), g_samplingDistWndVisible, screen);
         if (withSamples) {
             samples = std::make_unique<CSamplesDlg>();
-            Show(samples.get(), g_samplesWndVisible);
+            Show(samples.get(), g_samplesWndVisible, screen);
         }
         if (withCi) {
             ci = std::make_unique<CConfIntervalDlg>();
-            Show(ci.get(), g_confIntervalWndVisible);
+            Show(ci.get(), g_confIntervalWndVisible, screen);
         }
         // Repaints reach the screen only once the windows are exposed.
         for (int i = 0; i < 20 && !AllExposed(); ++i)
@@ -77,7 +114,8 @@ struct BenchWindows {
     }
 
   private:
-    static void Show(QWidget* window, int& visibleFlag) {
+    static void Show(QWidget* window, int& visibleFlag, QScreen* screen) {
+        PlaceOnScreen(window, screen);
         window->show();
         visibleFlag = 1;
     }

@@ -30,7 +30,9 @@ namespace {
 
 // All four windows, as the student has them.
 struct Windows : BenchWindows {
-    Windows() : BenchWindows(true, true) { ci->RedrawConfIntervalWindow(); }
+    explicit Windows(int scale = 1) : BenchWindows(true, true, scale) {
+        ci->RedrawConfIntervalWindow();
+    }
     void SetFields(int n, int count) { BenchWindows::SetFields(n, count, 1); }
     void Press(QWidget* button) { qobject_cast<QAbstractButton*>(button)->click(); }
     // A full series of n, one interval selected, Possible Mu on as the main
@@ -51,28 +53,35 @@ struct Windows : BenchWindows {
 };
 
 void BM_RedrawFullSeriesSelectionPossibleMu(benchmark::State& state) {
-    Windows w;
+    Windows w(static_cast<int>(state.range(0)));
+    if (!w.scaled) state.SkipWithError("no screen at the scale");
     w.FullSeriesWithSelectionAndPossibleMu(25);
     if (!g_sampleSelected || w.ci->AcceptanceRegion().isEmpty())
         state.SkipWithError("no selection or no possible-mu display");
     for (auto _ : state)
         w.ci->RedrawConfIntervalWindow();
 }
-BENCHMARK(BM_RedrawFullSeriesSelectionPossibleMu)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RedrawFullSeriesSelectionPossibleMu)
+    ->ArgName("scale")
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond);
 
 // The same with t and sigma unknown, where every redraw searches for t.
 void BM_RedrawFullSeriesT(benchmark::State& state) {
-    Windows w;
+    Windows w(static_cast<int>(state.range(0)));
+    if (!w.scaled) state.SkipWithError("no screen at the scale");
     w.FullSeriesWithSelectionAndPossibleMu(25);
     g_ciUseZ = 0;
     g_ciSigmaKnown = 0;
     for (auto _ : state)
         w.ci->RedrawConfIntervalWindow();
 }
-BENCHMARK(BM_RedrawFullSeriesT)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RedrawFullSeriesT)->ArgName("scale")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 void BM_ScrollStepFullSeries(benchmark::State& state) {
-    Windows w;
+    Windows w(static_cast<int>(state.range(0)));
+    if (!w.scaled) state.SkipWithError("no screen at the scale");
     w.FullSeriesWithSelectionAndPossibleMu(25);
     auto* scroll = qobject_cast<QScrollBar*>(w.ci->Control(IDC_CI_SCROLL));
     int step = 0;
@@ -80,7 +89,7 @@ void BM_ScrollStepFullSeries(benchmark::State& state) {
         scroll->triggerAction((++step % 2) ? QAbstractSlider::SliderSingleStepAdd
                                            : QAbstractSlider::SliderSingleStepSub);
 }
-BENCHMARK(BM_ScrollStepFullSeries)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScrollStepFullSeries)->ArgName("scale")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 void BM_UpdateCoverageCountsFullSeries(benchmark::State& state) {
     Windows w;

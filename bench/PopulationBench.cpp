@@ -1,7 +1,9 @@
 // The Population window's two hot paths: a full redraw with its copy to the
 // screen (run once per drawn value while the engine animates), and one step
-// of a handle drag (ramps, parameters, redraw). Targets: 1 ms and 2 ms.
+// of a handle drag (ramps, parameters, redraw). Targets: 1 ms and 2 ms, at
+// device-pixel ratios 1 and 2.
 
+#include "bench/BenchWindows.h"
 #include "core/Population.h"
 #include "core/SimulationState.h"
 #include "windows/population/PopulationDlg.h"
@@ -23,6 +25,8 @@ void BM_RedrawCurve(benchmark::State& state) {
     ResetSimulationState();
     const bool discrete = state.range(0) != 0;
     CPopulationDlg window;
+    if (!UseScale(static_cast<int>(state.range(1)))) state.SkipWithError("no screen at the scale");
+    PlaceOnScreen(&window, ScreenAtScale(static_cast<int>(state.range(1))));
     window.show();
     g_isDiscrete = discrete ? 1 : 0;
     g_isContinuous = discrete ? 0 : 1;
@@ -32,11 +36,16 @@ void BM_RedrawCurve(benchmark::State& state) {
     }
     state.SetLabel(discrete ? "discrete" : "continuous");
 }
-BENCHMARK(BM_RedrawCurve)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RedrawCurve)
+    ->ArgNames({"discrete", "scale"})
+    ->ArgsProduct({{0, 1}, {1, 2}})
+    ->Unit(benchmark::kMicrosecond);
 
 void BM_DragStep(benchmark::State& state) {
     ResetSimulationState();
     CPopulationDlg window;
+    if (!UseScale(static_cast<int>(state.range(0)))) state.SkipWithError("no screen at the scale");
+    PlaceOnScreen(&window, ScreenAtScale(static_cast<int>(state.range(0))));
     window.show();
     ApplyPreset(PresetShape::Normal);
     const Rect handle = window.HandleRect(6);
@@ -50,6 +59,6 @@ void BM_DragStep(benchmark::State& state) {
     }
     SendMouse(&window, QEvent::MouseButtonRelease, grab, Qt::LeftButton, Qt::NoButton);
 }
-BENCHMARK(BM_DragStep)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DragStep)->ArgName("scale")->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -31,24 +31,30 @@ namespace {
 
 // The Population, Dorvane and Samples windows.
 struct ThreeWindows : BenchWindows {
-    ThreeWindows() : BenchWindows(true, false) {}
+    explicit ThreeWindows(int scale = 1) : BenchWindows(true, false, scale) {}
     void PressDrawSamples() {
         qobject_cast<QAbstractButton*>(samples->Control(IDC_SAMPLES_DRAW_SAMPLES))->click();
     }
 };
 
 void BM_RedrawHistogramView1000Values(benchmark::State& state) {
-    ThreeWindows w;
+    ThreeWindows w(static_cast<int>(state.range(0)));
+    if (!w.scaled) state.SkipWithError("no screen at the scale");
     w.SetFields(1000, 10, 1);
     w.PressDrawSamples();
     for (auto _ : state)
         w.samples->RedrawSamplesWindow();
     if (g_samplesDrawn != 10) state.SkipWithError("the series was not drawn");
 }
-BENCHMARK(BM_RedrawHistogramView1000Values)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RedrawHistogramView1000Values)
+    ->ArgName("scale")
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_RedrawGridViewOf10000Samples(benchmark::State& state) {
-    ThreeWindows w;
+    ThreeWindows w(static_cast<int>(state.range(0)));
+    if (!w.scaled) state.SkipWithError("no screen at the scale");
     w.SetFields(25, kMaxSamples, 1);
     w.PressDrawSamples();
     qobject_cast<QAbstractButton*>(w.samples->Control(IDC_SAMPLES_VIEW_TOGGLE))->click();
@@ -57,7 +63,11 @@ void BM_RedrawGridViewOf10000Samples(benchmark::State& state) {
         w.samples->RedrawSamplesWindow();
     if (g_samplesDrawn != kMaxSamples) state.SkipWithError("the series was not drawn");
 }
-BENCHMARK(BM_RedrawGridViewOf10000Samples)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RedrawGridViewOf10000Samples)
+    ->ArgName("scale")
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_SamplesPressFullSeriesSpeedF(benchmark::State& state) {
     ThreeWindows w;

@@ -26,6 +26,7 @@ namespace {
 
 // The Population and Dorvane windows.
 struct Windows : BenchWindows {
+    explicit Windows(int scale = 1) : BenchWindows(false, false, scale) {}
     void PressDrawSamples() {
         qobject_cast<QAbstractButton*>(dorvane->Control(IDC_SD_DRAW_SAMPLES))->click();
     }
@@ -60,17 +61,19 @@ BENCHMARK(BM_DrawSamplesFullSeriesSpeedF)
     ->Iterations(3);
 
 void BM_PaintWholeFullSeries(benchmark::State& state) {
-    Windows w;
+    Windows w(static_cast<int>(state.range(0)));
+    if (!w.scaled) state.SkipWithError("no screen at the scale");
     w.SetFields(25, kMaxSamples, 1);
     w.PressDrawSamples();
     g_showNormalOutline = g_showPopOutline = 1;
     for (auto _ : state)
         w.dorvane->PaintWhole();
 }
-BENCHMARK(BM_PaintWholeFullSeries)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintWholeFullSeries)->ArgName("scale")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 void BM_SliderDragStepFullSeries(benchmark::State& state) {
-    Windows w;
+    Windows w(static_cast<int>(state.range(0)));
+    if (!w.scaled) state.SkipWithError("no screen at the scale");
     w.SetFields(25, kMaxSamples, 1);
     w.PressDrawSamples();
     g_leftSliderZ = 0.0f;
@@ -86,7 +89,11 @@ void BM_SliderDragStepFullSeries(benchmark::State& state) {
     }
     SendMouse(w.dorvane.get(), QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
 }
-BENCHMARK(BM_SliderDragStepFullSeries)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SliderDragStepFullSeries)
+    ->ArgName("scale")
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_AnimatedRunSpeed4(benchmark::State& state) {
     Windows w;

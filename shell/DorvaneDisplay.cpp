@@ -22,7 +22,7 @@ void CWindowDisplays::GrowLatestColumn() {
 }
 
 void CWindowDisplays::PaintWhole() {
-    if (g_samplingDistWnd) g_samplingDistWnd->PaintWhole();
+    if (g_samplingDistWnd) g_samplingDistWnd->Redraw();
 }
 
 void CWindowDisplays::InvalidateDorvane() {

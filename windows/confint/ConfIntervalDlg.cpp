@@ -316,7 +316,7 @@ void CConfIntervalDlg::OnScrollAction(int action) {
     // decides where it stays.
     const int position = ScrollCiGraph(request, m_scroll->sliderPosition());
     m_scroll->setSliderPosition(position);
-    RedrawConfIntervalWindow();
+    RedrawPage();
 }
 
 // --- Mouse and window events -------------------------------------------------------------

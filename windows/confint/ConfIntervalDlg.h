@@ -37,6 +37,9 @@ class CConfIntervalDlg : public CToolWindow {
     // --- What the engine, the shell and the other windows call ------------------
     // The full redraw: captions, panel, graph, strip, then the screen at once.
     void RedrawConfIntervalWindow();
+    // The graph and the strip under it drawn again for another page of the
+    // series (the same picture as the whole redraw), and repainted.
+    void RedrawPage();
     // The graph part: base line, true value, the page's intervals, axis labels
     // and, with a selection, the selected interval in the strip.
     void DrawIntervalGraph();
@@ -91,6 +94,9 @@ class CConfIntervalDlg : public CToolWindow {
     HoverHint HoverAt(QPoint at) const override;
 
   private:
+    // The intervals of the page, the axis, the selection and the possible
+    // mean, on a cleared graph and strip.
+    void DrawGraphAndStrip();
     void CreateControls();
     void CreateFocusSpots();
     // The spots follow the pictures: the graph, the possible mean and its

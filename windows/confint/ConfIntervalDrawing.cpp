@@ -66,6 +66,28 @@ void CConfIntervalDlg::RedrawConfIntervalWindow() {
         GdiFrameRect(p, g_ciGraphRect.left, g_ciGraphRect.top, g_ciGraphRect.right,
                      g_ciGraphRect.bottom, g_penBlack1);
     }
+    DrawGraphAndStrip();
+    RepaintNow(this);
+}
+
+void CConfIntervalDlg::RedrawPage() {
+    // Another page of the series changes the graph and the strip under it,
+    // nothing of the panel: only they are drawn again and repainted.
+    if (!g_runInProgress) SetScrollBar(g_samplesDrawn);
+    ShowScrollBar();
+    {
+        QPainter p(&g_ciMemDC);
+        GdiFillRect(p, g_ciGraphRect, g_brushWhite);
+        GdiFillRect(p, g_ciStripRect, g_brushWhite);
+        GdiFrameRect(p, g_ciGraphRect.left, g_ciGraphRect.top, g_ciGraphRect.right,
+                     g_ciGraphRect.bottom, g_penBlack1);
+    }
+    DrawGraphAndStrip();
+    RepaintNow(this, ToQRect(g_ciGraphRect));
+    RepaintNow(this, ToQRect(g_ciStripRect));
+}
+
+void CConfIntervalDlg::DrawGraphAndStrip() {
     DrawIntervalGraph();
     m_region = QRegion();
     if (g_possibleMu) {
@@ -77,7 +99,6 @@ void CConfIntervalDlg::RedrawConfIntervalWindow() {
         if (g_sampleSelected) DrawSelectedIntervalTexts(p, n);
     }
     PlaceFocusSpots();
-    RepaintNow(this);
 }
 
 void CConfIntervalDlg::UpdateCaptions() {

@@ -79,7 +79,7 @@ CSamplingDistDlg::CSamplingDistDlg(QWidget* parent)
     m_scrollPos = 1;
     ConnectControls();
     PlaceSliders();
-    PaintWhole();
+    Redraw();
 }
 
 CSamplingDistDlg::~CSamplingDistDlg() {
@@ -245,7 +245,7 @@ void CSamplingDistDlg::OnBinWidth(int id) {
         m_scrollPos = bar.position;
         m_axisScroll->setValue(bar.position);
     }
-    PaintWhole();
+    Redraw();
     if (bar.fillSelection && g_sampleSelected) {
         QPainter p(&g_sdMemDC);
         GdiFillRect(p, g_sdSelectionRect, g_brushBlack);
@@ -280,7 +280,7 @@ void CSamplingDistDlg::OnAxisScrollAction(int action) {
     const int position = ScrollAxis(request, m_axisScroll->sliderPosition(), m_scrollPos);
     m_scrollPos = position;
     m_axisScroll->setSliderPosition(position);
-    PaintWhole();
+    Redraw();
     RepaintHistogram();
 }
 
@@ -294,7 +294,7 @@ void CSamplingDistDlg::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         if (columnArea.Contains(point.x(), point.y())) {
             const ColumnSelection selection = SelectColumnSample(point.x(), point.y());
-            PaintWhole();
+            Redraw();
             RepaintWindow();
             // The other two windows show the same selection (or none).
             if (selection.hit)
@@ -328,7 +328,15 @@ void CSamplingDistDlg::DragSliderTo(int x, bool left) {
 void CSamplingDistDlg::ShowSliderMoved(const std::string& intervalWidth) {
     m_intervalWidth = ToQt(intervalWidth);
     ShowReadout(m_dialog->Get<QLabel>(IDC_SD_INTERVAL_WIDTH), m_intervalWidth);
-    PaintWhole();
+    // A tandem partner mirrored past an end of the axis comes back onto it.
+    KeepSlidersOnAxis();
+    UpdateSliderReadouts();
+    // Only the plot changes: its columns, curve, axis, sliders and labels.
+    {
+        QPainter p(&g_sdMemDC);
+        PaintPlot(p);
+    }
+    PlaceFocusSpots();
     RepaintHistogram();
 }
 

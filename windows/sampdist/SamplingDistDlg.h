@@ -38,6 +38,12 @@ class CSamplingDistDlg : public CToolWindow {
     void DrawSamples();
 
     // --- What the engine and the shell call -----------------------------------
+    // The figures of the state as it stands (the sample size read, the
+    // sliders kept on the axis, the series' figures and the readouts), then
+    // the picture painted: after anything that changes what the window shows.
+    void Redraw();
+    // The picture of the figures as they stand, painted on the surface; it
+    // changes nothing else but the series-mode label.
     void PaintWhole();
     void RefreshPanel();
     void DrawHistogramGraph();
@@ -48,7 +54,7 @@ class CSamplingDistDlg : public CToolWindow {
     // Invalidate and repaint at once: the histogram rectangle, the whole window.
     void RepaintHistogram();
     void RepaintWindow();
-    // PaintWhole, repaint, RefreshPanel: the window brought up to date.
+    // Redraw, repaint, RefreshPanel: the window brought up to date.
     void BringUpToDate();
     // The same, only while the window is shown (g_samplingDistWndVisible).
     void RepaintIfShown();
@@ -128,7 +134,10 @@ class CSamplingDistDlg : public CToolWindow {
     // Total Samples Drawn and the four summary fields emptied while no series
     // exists, the four in the units the population is shown in while one does.
     void ShowFiguresOfTheSeries();
-    void UpdateSliderReadouts(QPainter& p);
+    void UpdateSliderReadouts();
+    void UpdateFigures();
+    // The plot with its axis and sliders, all a drag of a slider changes.
+    void PaintPlot(QPainter& p);
     void RedrawBinWidthButtons();
     void DragSliderTo(int x, bool left);
     PlotFields Fields() const;

@@ -71,10 +71,23 @@ PlotFields CSamplingDistDlg::Fields() const {
 
 // --- Drawing -------------------------------------------------------------------
 
+void CSamplingDistDlg::UpdateFigures() {
+    ComputeMuPixelX();
+    ReadSampleSize();
+    // A new population, sample size or width can leave a slider off the axis.
+    KeepSlidersOnAxis();
+    ShowFiguresOfTheSeries();
+    UpdateSliderReadouts();
+}
+
+void CSamplingDistDlg::Redraw() {
+    UpdateFigures();
+    PaintWhole();
+}
+
 void CSamplingDistDlg::PaintWhole() {
     {
         QPainter p(&g_sdMemDC);
-        ComputeMuPixelX();
         GdiFillRect(p, 0, 0, width(), height(), g_brushGrey190);
         g_seriesModeLabel = SeriesModeLabel();
         DrawPanelLabels(p);
@@ -88,10 +101,6 @@ void CSamplingDistDlg::PaintWhole() {
 
     for (int id : {IDC_SD_NORMAL_OUTLINE, IDC_SD_POP_OUTLINE, IDC_SD_DRAW_SAMPLES})
         Control(id)->update();
-    ReadSampleSize();
-    // A new population, sample size or width can leave a slider off the axis.
-    KeepSlidersOnAxis();
-    ShowFiguresOfTheSeries();
 
     // Proportions have no t row.
     auto inTRow = [](int id) { return id == IDC_SD_T_NUMBER || id == IDC_SD_T_PROPORTION; };
@@ -124,15 +133,13 @@ void CSamplingDistDlg::PaintWhole() {
         GdiFrameRect(p, r.left() - 2, r.top() - 2, r.left() + r.width() + 2,
                      r.top() + r.height() + 2, QPen(brush->color()));
     }
-    m_plot.DrawHistogramGraph(p, Fields());
-    PlaceSliders();
-    UpdateSliderReadouts(p);
+    PaintPlot(p);
     PlaceFocusSpots();
 }
 
-void CSamplingDistDlg::UpdateSliderReadouts(QPainter& p) {
-    BringFieldsIn();
-    const SliderReadouts readouts = ::UpdateSliderReadouts(SampleSize(), NumberOfSamples());
+void CSamplingDistDlg::PaintPlot(QPainter& p) {
+    m_plot.DrawHistogramGraph(p, Fields());
+    PlaceSliders();
     m_plot.DrawAxisScale(p, m_scrollPos);
     // A slider scrolled out of view still shows, by its letter, at the end of
     // the axis it lies beyond.
@@ -141,6 +148,10 @@ void CSamplingDistDlg::UpdateSliderReadouts(QPainter& p) {
                                 SliderShowsLetterOnly(false, m_scrollPos));
     m_plot.DrawSliderHandle(p, SliderPointerX(true, m_scrollPos), true,
                             SliderShowsLetterOnly(true, m_scrollPos));
+}
+
+void CSamplingDistDlg::UpdateSliderReadouts() {
+    const SliderReadouts readouts = ::UpdateSliderReadouts(SampleSize(), NumberOfSamples());
     m_actualNumber = ToQt(readouts.actualNumber);
     m_actualProportion = ToQt(readouts.actualProportion);
     m_zNumber = ToQt(readouts.normalNumber);
@@ -212,7 +223,7 @@ void CSamplingDistDlg::RepaintWindow() {
 }
 
 void CSamplingDistDlg::BringUpToDate() {
-    PaintWhole();
+    Redraw();
     RepaintWindow();
     RefreshPanel();
 }

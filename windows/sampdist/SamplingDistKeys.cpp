@@ -147,7 +147,7 @@ bool CSamplingDistDlg::OnColumnsKey(const QKeyEvent& event) {
     SelectSampleNo(SampleAtSortedRow(pos));
     g_binWidthChanged = 1; // the highlight is placed anew in the columns
     BringSelectionIntoCiPage();
-    PaintWhole();
+    Redraw();
     RepaintWindow();
     Links().SyncSamplesToSelection();
     Links().ShowCiPage();

@@ -303,16 +303,114 @@ int CountAtOrBelow(float z) {
     return count;
 }
 
+namespace {
+
+// Where a sample's statistic lies against the columns in view: left of the
+// first (or off the axis below), among them, or right of the last (or off the
+// axis above). Zoomed in, the rest of the axis is as much out of sight as
+// what lies beyond its ends.
+enum class Side { Below, Shown, Beyond };
+
+struct ColumnsInView {
+    int lastBin, firstShown, lastShown;
+    Side SideOf(float x, int bin) const {
+        const bool binned = bin >= 1 && bin <= lastBin;
+        if (binned && bin >= firstShown && bin <= lastShown) return Side::Shown;
+        const bool leftOfView = binned ? bin < firstShown : x < 0.0f;
+        return leftOfView ? Side::Below : Side::Beyond;
+    }
+};
+
+// The samples at sorted positions from + 1 .. to that are counted, when the
+// first `left` positions are at or below the left slider and the first
+// `right` at or below the right one: counted or not changes only there.
+int CountedBetween(int from, int to, int left, int right) {
+    int cuts[] = {from, std::clamp(left, from, to), std::clamp(right, from, to), to};
+    std::sort(std::begin(cuts), std::end(cuts));
+    int counted = 0;
+    for (int i = 0; i + 1 < 4; ++i) {
+        const int first = cuts[i] + 1;
+        if (cuts[i + 1] > cuts[i] && IsCounted(first <= left, first <= right))
+            counted += cuts[i + 1] - cuts[i];
+    }
+    return counted;
+}
+
+// The first position in 1..count (count + 1 when none) where `past` holds,
+// for a `past` that once true stays true.
+template <typename Past> int FirstPast(int count, Past past) {
+    int lo = 1, hi = count + 1;
+    while (lo < hi) {
+        const int mid = lo + (hi - lo) / 2;
+        if (past(mid))
+            hi = mid;
+        else
+            lo = mid + 1;
+    }
+    return lo;
+}
+
+// The split without a pass over every sample, for a statistic that is the
+// mean: the means are sorted, so the samples at or below a slider are the
+// first ones, found by binary search, and the bin of a mean only grows with
+// it, so each column is a run of the sorted means as long as the histogram
+// says. The runs are checked against the means at both ends; false, with the
+// split untouched, when the sorted means or the histogram do not describe
+// the series (as where a series is being built).
+bool SplitFromSortedMeans(SliderSplit& split, int drawn, const ColumnsInView& view, double left,
+                          double right) {
+    const float* means = g_sortedMeans; // positions 1..drawn
+    for (int k = 1; k <= drawn; ++k)
+        if (!std::isfinite(means[k]) || (k > 1 && means[k] < means[k - 1])) return false;
+    auto bin = [&](int k) { return HistogramBin(means[k]); };
+    // Means below the first bin come first.
+    int start[kHistogramBins + 2];
+    start[1] = FirstPast(drawn, [&](int k) { return bin(k) != 0 || means[k] >= 0.0f; });
+    for (int b = 1; b <= view.lastBin; ++b) {
+        const int inBin = g_meanHistogram[b];
+        start[b + 1] = start[b] + inBin;
+        if (inBin < 0 || start[b + 1] > drawn + 1) return false;
+        if (inBin > 0 && (bin(start[b]) != b || bin(start[b + 1] - 1) != b)) return false;
+    }
+    // What follows the last bin of the range lies above it.
+    const int after = start[view.lastBin + 1];
+    if (after <= drawn && bin(after) != 0 && bin(after) <= view.lastBin) return false;
+    if (after <= drawn && bin(after) == 0 && means[after] < 0.0f) return false;
+
+    const int atOrBelowLeft =
+        FirstPast(drawn, [&](int k) { return !AtOrBelow(means[k], left); }) - 1;
+    const int atOrBelowRight =
+        FirstPast(drawn, [&](int k) { return !AtOrBelow(means[k], right); }) - 1;
+    split.total = drawn;
+    split.leftCount = atOrBelowLeft;
+    split.rightCount = atOrBelowRight;
+    split.counted = CountedBetween(0, drawn, atOrBelowLeft, atOrBelowRight);
+    for (int b = 1; b <= view.lastBin; ++b) {
+        const int before = start[b] - 1, inBin = g_meanHistogram[b];
+        split.atOrBelowLeft[b] = std::clamp(atOrBelowLeft - before, 0, inBin);
+        split.atOrBelowRight[b] = std::clamp(atOrBelowRight - before, 0, inBin);
+    }
+    auto side = [&](int k) { return view.SideOf(means[k], bin(k)); };
+    const int below = FirstPast(drawn, [&](int k) { return side(k) != Side::Below; }) - 1;
+    const int shownEnd = FirstPast(drawn, [&](int k) { return side(k) == Side::Beyond; }) - 1;
+    split.below = OffPlot{below, CountedBetween(0, below, atOrBelowLeft, atOrBelowRight)};
+    split.beyond =
+        OffPlot{drawn - shownEnd, CountedBetween(shownEnd, drawn, atOrBelowLeft, atOrBelowRight)};
+    return true;
+}
+
+} // namespace
+
 void SplitBySliders(SliderSplit& split, int scrollPos) {
     split = SliderSplit{};
     const int drawn = std::clamp(g_samplesDrawn, 0, kMaxSamples);
     const int lastBin = std::min(CurrentBinWidthInfo().lastBin, kHistogramBins);
-    // The columns in view: zoomed in, the rest of the axis is as much out of
-    // sight as what lies beyond its ends.
-    const int firstShown = FirstVisibleBin(scrollPos);
-    const int lastShown = std::min(LastVisibleBin(scrollPos), lastBin);
+    const ColumnsInView view{lastBin, FirstVisibleBin(scrollPos),
+                             std::min(LastVisibleBin(scrollPos), lastBin)};
     const double left = CountingThreshold(g_leftSliderZ);
     const double right = g_oneSlider ? left : CountingThreshold(g_rightSliderZ);
+    const bool statisticIsMean = !g_showTValues || g_isBinomial;
+    if (statisticIsMean && SplitFromSortedMeans(split, drawn, view, left, right)) return;
     for (int r = 1; r <= drawn; ++r) {
         const float x = SampleStatistic(r);
         // A sample without a statistic (a t value of a sample with no spread)
@@ -326,18 +424,15 @@ void SplitBySliders(SliderSplit& split, int scrollPos) {
         split.rightCount += belowRight;
         split.counted += counted;
         const int bin = HistogramBin(x);
-        const bool binned = bin >= 1 && bin <= lastBin;
-        if (binned) {
+        if (bin >= 1 && bin <= lastBin) {
             split.atOrBelowLeft[bin] += belowLeft;
             split.atOrBelowRight[bin] += belowRight;
         }
-        if (binned && bin >= firstShown && bin <= lastShown) continue;
-        // Beyond the columns in view: left of the first or right of the last,
-        // or off the axis altogether.
-        const bool leftOfView = binned ? bin < firstShown : x < 0.0f;
-        OffPlot& side = leftOfView ? split.below : split.beyond;
-        ++side.samples;
-        side.counted += counted;
+        const Side side = view.SideOf(x, bin);
+        if (side == Side::Shown) continue;
+        OffPlot& off = side == Side::Below ? split.below : split.beyond;
+        ++off.samples;
+        off.counted += counted;
     }
 }
 

@@ -33,7 +33,7 @@ void SetSliderFromPixel(int x, bool left, int scrollPos, int sampleSize,
 // past the end of the whole axis (the last scroll position included) at the
 // current width, after a change of population, sample size, statistic or
 // width, is put back on the nearer end, values recomputed. Tandem sliders
-// stay mirrored. Every whole paint runs it first.
+// stay mirrored. Every redraw of the window runs it first.
 void KeepSlidersOnAxis();
 
 // Where a slider's pointer is drawn: at its handle, or, scrolled out of view,

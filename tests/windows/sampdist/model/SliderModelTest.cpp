@@ -303,6 +303,16 @@ TEST_F(SliderModel, TheSplitKeepsTheSamplesBeyondTheColumnsApartAndThoseWithoutT
     SampleSize(0); // no t value at all: nothing counted, no "nan"
     const SliderReadouts none = Read(0, 0);
     EXPECT_EQ(none.actualNumber + "|" + none.actualProportion, "|");
+    // Means at width 0.2: the column of 4.9 up to 5.1 (bin 26) holds four,
+    // two of them at or below a slider at 5.
+    g_showTValues = g_binWidthNarrow = 0;
+    SampleSize(4);
+    SetSeries(Means({5.08f, 4.95f, 5.05f, 5.0f}));
+    Rebin(4);
+    OneSlider();
+    g_leftSliderZ = 0.0f;
+    SplitBySliders(split);
+    EXPECT_EQ(split.atOrBelowLeft[26] + 10 * g_meanHistogram[26], 42);
 }
 
 TEST_F(SliderModel, TheHistogramInWords) {

@@ -1,0 +1,92 @@
+// A window drawn again in part shows what a whole redraw of the same state
+// paints, device pixel for device pixel at the screen's scale (this test is
+// built for 1, 1.5 and 2): the Dorvane window after slider drags, the
+// Confidence Intervals and Samples windows after steps of their scroll bars.
+#include "tests/shell/ShellTestSupport.h"
+
+#include <QtMath>
+
+namespace {
+
+using PartialRedraw = ShellTest;
+
+// The window's picture on its surface, at the surface's device pixels.
+QImage PictureOf(const QImage& surface, const QWidget* window) {
+    const qreal ratio = surface.devicePixelRatio();
+    return surface.copy(0, 0, qCeil(window->width() * ratio), qCeil(window->height() * ratio));
+}
+
+int DifferingPixels(const QImage& a, const QImage& b) {
+    int differ = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            differ += PixelOf(a, x, y) != PixelOf(b, x, y);
+    return differ;
+}
+
+void Step(QWidget* scrollBar, QAbstractSlider::SliderAction action) {
+    qobject_cast<QScrollBar*>(scrollBar)->triggerAction(action);
+}
+
+TEST_F(PartialRedraw, ShowsWhatAWholeRedrawOfTheSameStatePaints) {
+    // Skewed to the left: the mean stands right of the axis' middle.
+    ApplyPreset(PresetShape::SkewedMinus);
+    ASSERT_TRUE(Choose(ID_WINDOW_SAMPLES));
+    ASSERT_TRUE(Choose(ID_WINDOW_CONF_INTERVALS));
+    ASSERT_TRUE(Choose(ID_WINDOW_SAMPLING_DIST));
+    DrawAtF(25, 1000);
+    // A selected interval with its possible means in the strip; tandem
+    // sliders, whose mirrored partner a drag can push past the axis' end.
+    QTest::mouseClick(Ci(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(g_ciGraphRect.left + 60, RowY(g_ciFirstSample + 40)));
+    ASSERT_TRUE(g_sampleSelected);
+    ASSERT_TRUE(Choose(ID_OPTIONS_POSSIBLE_MU));
+    ASSERT_TRUE(Choose(ID_OPTIONS_TWO_SLIDERS_TANDEM));
+
+    auto drag = [](int dx) {
+        return [dx] {
+            const Rect& r = g_leftSliderRect;
+            const QPoint grip((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+            QTest::mousePress(Sd(), Qt::LeftButton, Qt::NoModifier, grip);
+            SendMove(Sd(), grip + QPoint(dx, 0), Qt::LeftButton);
+            QTest::mouseRelease(Sd(), Qt::LeftButton, Qt::NoModifier, grip + QPoint(dx, 0));
+        };
+    };
+    auto ciStep = [](QAbstractSlider::SliderAction action) {
+        return [action] { Step(Ci()->Control(IDC_CI_SCROLL), action); };
+    };
+    auto samplesStep = [](QAbstractSlider::SliderAction action) {
+        return [action] { Step(g_samplesWnd->Control(IDC_SAMPLES_SCROLL), action); };
+    };
+    const std::function<void()> wholeSd = [] { Sd()->BringUpToDate(); };
+    const std::function<void()> wholeCi = [] { Ci()->RedrawConfIntervalWindow(); };
+    const std::function<void()> wholeSamples = [] { g_samplesWnd->RedrawSamplesWindow(); };
+    struct Case {
+        const char* name;
+        std::function<void()> partial, whole;
+        const QImage* surface;
+        const QWidget* window;
+    };
+    const Case cases[] = {
+        {"sd-drag-left", drag(-20), wholeSd, &g_sdMemDC, Sd()},
+        {"sd-drag-right", drag(35), wholeSd, &g_sdMemDC, Sd()},
+        // Far left: the mirrored right slider would stand past the axis' end.
+        {"sd-drag-far-left", drag(-400), wholeSd, &g_sdMemDC, Sd()},
+        {"ci-page-back", ciStep(QAbstractSlider::SliderPageStepSub), wholeCi, &g_ciMemDC, Ci()},
+        {"ci-step-back", ciStep(QAbstractSlider::SliderSingleStepSub), wholeCi, &g_ciMemDC, Ci()},
+        {"ci-step-on", ciStep(QAbstractSlider::SliderSingleStepAdd), wholeCi, &g_ciMemDC, Ci()},
+        {"samples-step-back", samplesStep(QAbstractSlider::SliderSingleStepSub), wholeSamples,
+         &g_samplesMemDC, g_samplesWnd},
+    };
+    for (const Case& c : cases) {
+        c.partial();
+        const QImage partial = PictureOf(*c.surface, c.window);
+        c.whole();
+        const QImage whole = PictureOf(*c.surface, c.window);
+        const int differ = DifferingPixels(partial, whole);
+        EXPECT_EQ(differ, 0) << c.name;
+        if (differ) SaveSnapshot(partial, QStringLiteral("partial-%1").arg(c.name));
+    }
+}
+
+} // namespace
