@@ -129,6 +129,7 @@ void DrawOneSample(int r, RunContext& run, SampleDisplay& display) {
 
     SampleRow& row = g_sampleStore[r];
     std::fill(std::begin(row.columnCounts), std::end(row.columnCounts), 0);
+    ++g_sampleStoreGeneration;
     SampleSums sums;
     // The windows may have painted since the last sample.
     ClearUpperVectorState();
@@ -244,6 +245,7 @@ int DrawBatchQuietly(int firstRow, int count, int doneBefore, RunContext& run,
         rows[s] = &g_sampleStore[firstRow + s];
         std::fill(std::begin(rows[s]->columnCounts), std::end(rows[s]->columnCounts), 0);
     }
+    ++g_sampleStoreGeneration;
     // The windows may have painted since the last sample.
     ClearUpperVectorState();
     DrawSampleBatch(rows, sums, starts, count, run.n, run.kind, run.tables);

@@ -41,6 +41,7 @@ int g_seriesSampleSize, g_samplesDrawn, g_seriesTargetCount, g_currentSampleNo;
 int g_samplesExist, g_seedCarry, g_drawFinished;
 int g_runInProgress;
 SampleRow* g_sampleStore;
+unsigned g_sampleStoreGeneration;
 float g_sortedMeans[kMaxSamples + 1];
 int g_sortedMeanSampleNo[kMaxSamples + 1];
 int g_meanHistogram[kHistogramBins + 1];
@@ -140,6 +141,7 @@ void ResetSimulationState() {
     g_runInProgress = 0;
     g_sampleStore = SampleStore();
     std::memset(static_cast<void*>(g_sampleStore), 0, sizeof(SampleRow) * (kMaxSamples + 1));
+    ++g_sampleStoreGeneration;
     std::fill(std::begin(g_sortedMeans), std::end(g_sortedMeans), 0.0f);
     std::fill(std::begin(g_sortedMeanSampleNo), std::end(g_sortedMeanSampleNo), 0);
     std::fill(std::begin(g_meanHistogram), std::end(g_meanHistogram), 0);

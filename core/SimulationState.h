@@ -126,7 +126,10 @@ extern int g_drawFinished;
 // 1 from the start of a DRAW SAMPLES run until it returns (set by the caller of
 // DrawSamples); the main window defers a close request while it is 1.
 extern int g_runInProgress;
-extern SampleRow* g_sampleStore;             // rows 1..kMaxSamples
+extern SampleRow* g_sampleStore; // rows 1..kMaxSamples
+// Goes up whenever rows of the store are drawn again or the store is cleared:
+// a figure kept from the rows holds while it and g_samplesDrawn stay put.
+extern unsigned g_sampleStoreGeneration;
 extern float g_sortedMeans[kMaxSamples + 1]; // slots 1..g_samplesDrawn
 extern int g_sortedMeanSampleNo[kMaxSamples + 1];
 extern int g_meanHistogram[kHistogramBins + 1]; // bins 1..202
