@@ -8,8 +8,12 @@
 #include "windows/confint/StripGeometry.h"
 
 #include <QFontMetrics>
+#include <QHash>
+
 #include <QPainter>
 #include <QPolygon>
+#include <algorithm>
+#include <vector>
 
 void CiText(QPainter& p, int left, int top, const QString& text, const QFont& font,
             const QColor& background) {
@@ -29,7 +33,27 @@ void CiTextCentred(QPainter& p, int x, int top, const QString& text, const QFont
 }
 
 int CiTextWidth(const QString& text, const QFont& font) {
-    return QFontMetrics(font).horizontalAdvance(text);
+    // A redraw measures the same few labels and numbers again and again, and
+    // shaping them is most of its text cost: widths are kept per font asked
+    // for (a font made again at another size is another font).
+    struct Widths {
+        QFont font;
+        QHash<QString, int> ofText;
+    };
+    static std::vector<Widths> kept;
+    auto same =
+        std::find_if(kept.begin(), kept.end(), [&](const Widths& w) { return w.font == font; });
+    if (same == kept.end()) {
+        if (kept.size() >= 16) kept.clear();
+        kept.push_back(Widths{font, {}});
+        same = kept.end() - 1;
+    }
+    if (const auto width = same->ofText.constFind(text); width != same->ofText.constEnd())
+        return *width;
+    if (same->ofText.size() >= 4096) same->ofText.clear();
+    const int width = QFontMetrics(font).horizontalAdvance(text);
+    same->ofText.insert(text, width);
+    return width;
 }
 
 double CiLabelWidth(const std::string& text) {
