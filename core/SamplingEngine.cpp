@@ -65,6 +65,7 @@ void InsertSortedMeans(int first, int count) {
 void StartNewSeries(int n) {
     g_seriesSampleSize = n;
     g_samplesDrawn = 0;
+    ++g_sampleStoreGeneration;
     g_seriesTargetCount = 0;
     std::fill(std::begin(g_meanHistogram), std::end(g_meanHistogram), 0);
     g_histNeedsRescale = 1;
@@ -308,6 +309,7 @@ void FinishRun(int count, const RunContext& run, SampleDisplay& display, DrawRes
     }
 
     g_samplesDrawn = total;
+    ++g_sampleStoreGeneration;
     const SeriesSummary summary = SeriesSummaryTexts();
     result.meanOfMeansText = summary.meanOfMeans;
     result.sdOfMeansText = summary.sdOfMeans;

@@ -81,6 +81,7 @@ void ResetSeries() {
     g_samplesExist = 0;
     g_seriesSampleSize = 0;
     g_samplesDrawn = 0;
+    ++g_sampleStoreGeneration;
     g_sumOfMeans = g_sumOfSDs = 0.0f;
     DropSelection();
 

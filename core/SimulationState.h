@@ -127,8 +127,8 @@ extern int g_drawFinished;
 // DrawSamples); the main window defers a close request while it is 1.
 extern int g_runInProgress;
 extern SampleRow* g_sampleStore; // rows 1..kMaxSamples
-// Goes up whenever rows of the store are drawn again or the store is cleared:
-// a figure kept from the rows holds while it and g_samplesDrawn stay put.
+// Goes up whenever rows of the store are drawn, a series starts or ends, or the
+// store is cleared: a figure kept from the series holds while it stays put.
 extern unsigned g_sampleStoreGeneration;
 extern float g_sortedMeans[kMaxSamples + 1]; // slots 1..g_samplesDrawn
 extern int g_sortedMeanSampleNo[kMaxSamples + 1];

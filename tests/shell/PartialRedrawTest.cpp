@@ -1,7 +1,8 @@
 // A window drawn again in part shows what a whole redraw of the same state
 // paints, device pixel for device pixel at the screen's scale (this test is
 // built for 1, 1.5 and 2): the Dorvane window after slider drags, the
-// Confidence Intervals and Samples windows after steps of their scroll bars.
+// Confidence Intervals and Samples windows after steps of their scroll bars,
+// the Samples grid view after a new series.
 #include "tests/shell/ShellTestSupport.h"
 
 #include <QtMath>
@@ -61,6 +62,16 @@ TEST_F(PartialRedraw, ShowsWhatAWholeRedrawOfTheSameStatePaints) {
     const std::function<void()> wholeSd = [] { Sd()->BringUpToDate(); };
     const std::function<void()> wholeCi = [] { Ci()->RedrawConfIntervalWindow(); };
     const std::function<void()> wholeSamples = [] { g_samplesWnd->RedrawSamplesWindow(); };
+    // The grid view's scale follows a new series as a count made afresh does.
+    const std::function<void()> gridAfterNewSeries = [] {
+        DrawAtF(25, 2);
+        Press(g_samplesWnd->Control(IDC_SAMPLES_VIEW_TOGGLE));
+        DrawAtF(25, 2);
+    };
+    const std::function<void()> freshSamples = [] {
+        ++g_sampleStoreGeneration;
+        g_samplesWnd->RedrawSamplesWindow();
+    };
     struct Case {
         const char* name;
         std::function<void()> partial, whole;
@@ -77,6 +88,8 @@ TEST_F(PartialRedraw, ShowsWhatAWholeRedrawOfTheSameStatePaints) {
         {"ci-step-on", ciStep(QAbstractSlider::SliderSingleStepAdd), wholeCi, &g_ciMemDC, Ci()},
         {"samples-step-back", samplesStep(QAbstractSlider::SliderSingleStepSub), wholeSamples,
          &g_samplesMemDC, g_samplesWnd},
+        {"samples-grid-new-series", gridAfterNewSeries, freshSamples, &g_samplesMemDC,
+         g_samplesWnd},
     };
     for (const Case& c : cases) {
         c.partial();

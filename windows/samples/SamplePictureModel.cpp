@@ -61,16 +61,14 @@ int LargestColumnCount(int row) {
 
 int LargestColumnCountOfSeries() {
     // Every grid redraw asks; the rows change only when drawn again, so the
-    // scan over a full series is kept until the store or the count moves.
+    // scan over a full series is kept until the store or the series moves.
     static unsigned keptGeneration = 0;
-    static int keptDrawn = -1, kept = 0;
-    const int drawn = DrawnRows();
-    if (keptGeneration == g_sampleStoreGeneration && keptDrawn == drawn) return kept;
+    static int kept = -1;
+    if (kept >= 0 && keptGeneration == g_sampleStoreGeneration) return kept;
     int largest = 0;
-    for (int row = 1; row <= drawn; ++row)
+    for (int row = 1, drawn = DrawnRows(); row <= drawn; ++row)
         largest = std::max(largest, LargestColumnCount(row));
     keptGeneration = g_sampleStoreGeneration;
-    keptDrawn = drawn;
     kept = largest;
     return largest;
 }
