@@ -1,6 +1,8 @@
 #include "core/Statistic.h"
 
+#include "core/MedianAvx512.h"
 #include "core/Population.h"
+#include "core/SampleBatchAvx512.h"
 #include "core/SamplingEngine.h"
 #include "core/ValueDraw.h"
 
@@ -16,63 +18,28 @@ struct Ordered {
     float range;
 };
 
-// The median is found without ordering the whole sample: a count of the
-// values in narrow buckets (a bucket's values all lie below the next
-// bucket's) tells which bucket holds the middle, and only the values of that
-// bucket are ordered.
-constexpr int kBuckets = 512;
-// Every population's values lie in 0..10; others share the end buckets.
-constexpr float kBucketsPerUnit = kBuckets / 10.0f;
-
-int BucketOf(float v) {
-    const float scaled = v * kBucketsPerUnit;
-    if (!(scaled > 0.0f)) return 0;
-    return scaled < kBuckets - 1 ? static_cast<int>(scaled) : kBuckets - 1;
-}
-
 Ordered OrderedOf(const float* values, int n) {
     if (n < 1) return {0.0f, 0.0f};
     const float* v = values + 1; // the row's values stay in drawing order
-    // Four running extremes, so the comparisons do not wait on each other.
-    float low[4], high[4];
-    for (int k = 0; k < 4; ++k)
-        low[k] = high[k] = v[0];
-    for (int j = 0; j < n; ++j) {
-        low[j % 4] = v[j] < low[j % 4] ? v[j] : low[j % 4];
-        high[j % 4] = v[j] > high[j % 4] ? v[j] : high[j % 4];
+    Ordered out;
+    if (HasAvx512()) {
+        avx512::MedianAndRange(v, n, out.median, out.range);
+        return out;
     }
-    const float lowest = std::min({low[0], low[1], low[2], low[3]});
-    const float highest = std::max({high[0], high[1], high[2], high[3]});
-    if (!(lowest < highest)) return {lowest, 0.0f};
-
-    int counts[kBuckets] = {};
-    for (int j = 0; j < n; ++j)
-        ++counts[BucketOf(v[j])];
-    // The middle value for odd n; the upper and lower middle for even n.
-    const int upper = n / 2, lower = n % 2 ? upper : upper - 1;
-    int below = 0, first = 0; // values in the buckets before `first`
-    while (below + counts[first] <= lower)
-        below += counts[first++];
-    int last = first, through = below + counts[first];
-    while (through <= upper)
-        through += counts[++last];
-
-    float picked[kMaxSampleSize];
-    int m = 0;
-    for (int j = 0; j < n; ++j) {
-        const int b = BucketOf(v[j]);
-        picked[m] = v[j];
-        m += b >= first && b <= last;
-    }
-    const int at = upper - below;
-    std::nth_element(picked, picked + at, picked + m);
-    double median = picked[at];
+    float copy[kMaxSampleSize];
+    std::copy(v, v + n, copy);
+    const auto [lowest, highest] = std::minmax_element(copy, copy + n);
+    out.range = *highest - *lowest;
+    const int middle = n / 2; // the upper middle for even n
+    std::nth_element(copy, copy + middle, copy + n);
+    double median = copy[middle];
     if (n % 2 == 0) {
         // Before the upper middle lie the smaller ones; their largest is the lower middle.
-        const float lowerMiddle = *std::max_element(picked, picked + at);
-        median = (static_cast<double>(lowerMiddle) + median) / 2.0;
+        const float lower = *std::max_element(copy, copy + middle);
+        median = (static_cast<double>(lower) + median) / 2.0;
     }
-    return {static_cast<float>(median), highest - lowest};
+    out.median = static_cast<float>(median);
+    return out;
 }
 
 int keptRows = 0; // rows 1..keptRows of the series hold their median and range

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <optional>
+#include <random>
 #include <vector>
 
 namespace {
@@ -50,6 +51,21 @@ TEST_F(StatisticTest, ValuesOfOneSample) {
         expectNear(StatisticOf(row, n, Statistic::VarianceN), c.varianceN, "variance (n)", n);
         EXPECT_EQ(row.values[1], c.values[0]) << "the values stay in drawing order";
     }
+    // Larger samples of every size, with and without ties, against a sorted copy.
+    std::mt19937 pick(24);
+    for (int trial = 0; trial < 600; ++trial) {
+        const int n = trial < 2 ? 1000 : 2 + pick() % 999;
+        const bool ties = trial % 2;
+        SampleRow& row = g_sampleStore[1];
+        for (int j = 1; j <= n; ++j)
+            row.values[j] = ties ? float(pick() % 11) : float(pick() % 100000) / 10000.0f;
+        std::vector<float> sorted(row.values + 1, row.values + n + 1);
+        std::sort(sorted.begin(), sorted.end());
+        const double median =
+            n % 2 ? sorted[n / 2] : (double(sorted[n / 2 - 1]) + sorted[n / 2]) / 2;
+        EXPECT_EQ(StatisticOf(row, n, Statistic::Median), float(median)) << n << ties;
+        EXPECT_EQ(StatisticOf(row, n, Statistic::Range), sorted.back() - sorted.front()) << n;
+    }
 }
 
 // The discrete uniform population, n = 3: the medians and ranges of 10,000
@@ -57,8 +73,15 @@ TEST_F(StatisticTest, ValuesOfOneSample) {
 // out of 1331, by python). Half the series is drawn before the median is
 // chosen, half after, so both the switch and the engine keep them.
 TEST_F(StatisticTest, MedianAndRangeOfUniformTriplesFollowTheirExactDistributions) {
+    UseKind('C'); // values 0..10: column 0 from 0, column 50 up to 10
+    ApplyPreset(PresetShape::Uniform);
+    EXPECT_NEAR(PopulationValueOf(Statistic::Range).value_or(-1), 10.0, 1e-9);
     UseKind('D');
     ApplyPreset(PresetShape::Uniform);
+    // The parameters of 0..10 equally likely (numpy): M, sigma, sigma^2 twice, span.
+    const double parameters[] = {5.0, 3.16227766, 10.0, 10.0, 10.0};
+    for (int s = 1; s <= 5; ++s)
+        EXPECT_NEAR(PopulationValueOf(Statistic(s)).value_or(-1), parameters[s - 1], 1e-5) << s;
     g_speed = 1;
     DrawSamples(5000, 3, quiet);
     ChooseStatistic(Statistic::Median);
