@@ -1,9 +1,11 @@
-// A full series at speed F: 10,000 samples of 1000 values, nothing drawn.
+// A full series at speed F: 10,000 samples of 1000 values, nothing drawn;
+// and the statistic chosen for such a series.
 
 #include "core/Population.h"
 #include "core/Random.h"
 #include "core/SamplingEngine.h"
 #include "core/SimulationState.h"
+#include "core/Statistic.h"
 
 #include <benchmark/benchmark.h>
 
@@ -35,7 +37,45 @@ void BM_FullSeriesAtSpeedF(benchmark::State& state) {
     SetSecondsClock({});
 }
 
+// The same run with the median chosen: every sample's median and range are
+// kept as it is finished. Read beside BM_FullSeriesAtSpeedF of the same run.
+void BM_FullSeriesAtSpeedFKeepingMedian(benchmark::State& state) {
+    PrepareRun();
+    ChooseStatistic(Statistic::Median);
+    NoDisplay display;
+    for (auto _ : state) {
+        const DrawResult result = DrawSamples(kMaxSamples, kMaxSampleSize, display);
+        benchmark::DoNotOptimize(result.drawn);
+        if (result.drawn != kMaxSamples) state.SkipWithError("the run did not draw every sample");
+    }
+    state.SetItemsProcessed(state.iterations() * kMaxSamples * kMaxSampleSize);
+    SetSecondsClock({});
+}
+
+// Choosing the median for a full series drawn with the mean chosen: the
+// median and range of every sample worked out, the medians sorted.
+void BM_ChooseMedianForFullSeries(benchmark::State& state) {
+    PrepareRun();
+    NoDisplay display;
+    if (DrawSamples(kMaxSamples, kMaxSampleSize, display).drawn != kMaxSamples)
+        state.SkipWithError("the run did not draw every sample");
+    for (auto _ : state) {
+        state.PauseTiming();
+        ChooseStatistic(Statistic::Mean);
+        ForgetSeriesStatistics(); // as if nothing of the series were kept
+        state.ResumeTiming();
+        const SortedStatistics sorted = ChooseStatistic(Statistic::Median);
+        benchmark::DoNotOptimize(sorted.values);
+        if (sorted.count != kMaxSamples) state.SkipWithError("a sample has no median");
+    }
+    SetSecondsClock({});
+}
+
 } // namespace
 
 // Each repetition reports its time; the median line is the one to read.
 BENCHMARK(BM_FullSeriesAtSpeedF)->Unit(benchmark::kMillisecond)->Repetitions(5);
+// At most twice BM_FullSeriesAtSpeedF.
+BENCHMARK(BM_FullSeriesAtSpeedFKeepingMedian)->Unit(benchmark::kMillisecond)->Repetitions(5);
+// At most 100 ms.
+BENCHMARK(BM_ChooseMedianForFullSeries)->Unit(benchmark::kMillisecond)->Repetitions(5);

@@ -4,6 +4,7 @@
 #include "core/SampleBatch.h"
 #include "core/Selection.h"
 #include "core/SimulationState.h"
+#include "core/Statistic.h"
 #include "core/ValueDraw.h"
 #include "core/VectorState.h"
 
@@ -73,7 +74,9 @@ void StartNewSeries(int n) {
     for (int row = 1; row <= kMaxSamples; ++row) {
         g_sampleStore[row].mean = 0.0f;
         g_sampleStore[row].sd = 0.0f;
+        g_sampleStore[row].median = g_sampleStore[row].range = 0.0f;
     }
+    ForgetSeriesStatistics();
     g_histCountScale = static_cast<float>(4.0 * g_sdScaleY);
     g_histTickCount = 4;
     g_histTickStep = 25;
@@ -181,6 +184,8 @@ void FinishSample(int r, const SampleSums& sums, bool animate, bool showValues, 
     row.mean = sums.sum / static_cast<float>(n);
     g_sumOfMeans += row.mean;
     run.AddSquares(row.mean, row.sd);
+    // Only a statistic that needs the values in order pays for ordering them.
+    KeepOrderedStatisticsOfRow(r, n);
 
     if (sortMean) {
         InsertSortedMean(row.mean, r);
@@ -454,6 +459,8 @@ DrawResult DrawSamples(int count, int n, SampleDisplay& display) {
     const bool keepsSeries = g_addMoreMode && n == g_seriesSampleSize && g_samplesDrawn >= 0 &&
                              g_samplesDrawn <= kMaxSamples;
     if (!keepsSeries) StartNewSeries(n);
+    // Every sample of the series before the run gets what the run keeps.
+    if (NeedsOrderedValues(g_statistic)) KeepOrderedStatisticsOfRows(g_samplesDrawn);
 
     // Never past the end of the Sample store.
     const int room = kMaxSamples - g_samplesDrawn;

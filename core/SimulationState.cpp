@@ -2,6 +2,7 @@
 
 #include "core/ConfIntervalState.h"
 #include "core/SamplesWindowState.h"
+#include "core/Statistic.h"
 
 #include <algorithm>
 #include <cstring>
@@ -182,4 +183,5 @@ void ResetSimulationState() {
 
     ResetSamplesWindowState();
     ResetConfIntervalState();
+    ResetStatisticState();
 }

@@ -28,6 +28,9 @@ struct SampleRow {
     int columnCounts[kTallyColumns + 1];
     float mean;
     float sd; // divisor n - 1; -1 for a sample of one value
+    // Kept while the chosen statistic needs them (core/Statistic.h).
+    float median;
+    float range;
 };
 
 // A sample's number (its row of the Sample store) and a position in the sorted

@@ -35,10 +35,6 @@ namespace {
 constexpr QSize kDesignSize(kCiDesignWidth, kCiDesignHeight);
 constexpr QSize kTemplateSize(291, 270);
 
-// The fields that show results; each gets a sunken edge.
-constexpr int kResultIds[] = {IDC_CI_CRITICAL_VALUE, IDC_CI_TOTAL_DRAWN, IDC_CI_NUM_IN,
-                              IDC_CI_NUM_OUT,        IDC_CI_PCT_IN,      IDC_CI_PCT_OUT};
-
 } // namespace
 
 CConfIntervalDlg::CConfIntervalDlg(QWidget* parent)
@@ -188,13 +184,6 @@ void CConfIntervalDlg::ShowFields() {
     ShowFieldText(m_numSamplesEdit, m_numSamples);
     ShowFieldText(m_confLevelEdit, m_confLevel);
     ShowResults();
-}
-
-void CConfIntervalDlg::ShowResults() {
-    const QString* texts[] = {&m_criticalValue, &m_totalDrawn, &m_numIn,
-                              &m_numOut,        &m_pctIn,      &m_pctOut};
-    for (std::size_t i = 0; i < std::size(kResultIds); ++i)
-        ShowReadout(m_dialog->Get<QLabel>(kResultIds[i]), *texts[i]);
 }
 
 int CConfIntervalDlg::FieldSampleSize() const {

@@ -8,6 +8,7 @@
 // composed on g_ciMemDC and paintEvent only copies it.
 
 #include "core/Geometry.h"
+#include "resources/Resource.h"
 #include "ui/ToolWindow.h"
 
 #include <QRegion>
@@ -116,8 +117,10 @@ class CConfIntervalDlg : public CToolWindow {
     // goes through the setters, which show it at once.
     void BringFieldsIn();
     void ShowFields();
-    // The six result fields shown.
+    // The six result fields shown; each gets a sunken edge.
     void ShowResults();
+    static constexpr int kResultIds[] = {IDC_CI_CRITICAL_VALUE, IDC_CI_TOTAL_DRAWN, IDC_CI_NUM_IN,
+                                         IDC_CI_NUM_OUT,        IDC_CI_PCT_IN,      IDC_CI_PCT_OUT};
 
     void OnSampleSizeEdited(const QString& typed);
     void OnNumberOfSamplesEdited(const QString& typed);

@@ -200,6 +200,13 @@ void CConfIntervalDlg::RepaintGraph() {
 
 // --- Fields the engine writes -----------------------------------------------------------------
 
+void CConfIntervalDlg::ShowResults() {
+    const QString* texts[] = {&m_criticalValue, &m_totalDrawn, &m_numIn,
+                              &m_numOut,        &m_pctIn,      &m_pctOut};
+    for (std::size_t i = 0; i < std::size(kResultIds); ++i)
+        ShowReadout(m_dialog->Get<QLabel>(kResultIds[i]), *texts[i]);
+}
+
 void CConfIntervalDlg::ComputeCriticalValue() {
     // The level in force, not the field's text, which may be half typed.
     m_criticalValue = ToQt(::ComputeCriticalValue(FieldSampleSize(), g_ciConfLevel));

@@ -107,13 +107,15 @@ class ConfIntervalWindow : public GuiTest, protected NeighbourWindows {
             EXPECT_EQ(recount::LineAt(g_ciMemDC, RowY(row), 181, 488), in ? 'k' : 'r')
                 << "row " << row << ", sample " << sample;
             // A one-sided interval runs to the axis' end on its open side.
-            if (sides != recount::Sides::Two)
+            if (sides != recount::Sides::Two) {
                 EXPECT_EQ(Pixel(sides == recount::Sides::LowEndOnly ? 478 : 191, RowY(row)),
                           in ? kBlack : kRed)
                     << "row " << row;
+            }
             recount::MeanAndSd(sample, n, mean, sd);
-            if (row != g_selectedSampleNo)
+            if (row != g_selectedSampleNo) {
                 EXPECT_EQ(Pixel(GraphPixel(mean), RowY(row)), kYellow) << row;
+            }
         }
         int out = 0;
         for (int sample = 1; sample <= g_samplesDrawn; ++sample)
@@ -265,7 +267,7 @@ TEST_F(ConfIntervalWindow, ThePossibleMeanDraggedSteppedOrTypedAcrossAnEnd) {
             ci->RedrawConfIntervalWindow();
             const double below = g_ciPopMean - (mean - half), above = mean + half - g_ciPopMean;
             if (std::min(std::abs(below), std::abs(above)) < 0.1) continue; // near an end
-            const bool inside = (oneSided && !lowEnd || below >= 0) && (lowEnd || above >= 0);
+            const bool inside = ((oneSided && !lowEnd) || below >= 0) && (lowEnd || above >= 0);
             EXPECT_EQ(g_ciPlausible, inside ? 1 : 0) << oneSided << lowEnd << " m " << g_ciPopMean;
             const PossibleMuFigure f = ComputePossibleMu(5);
             EXPECT_EQ(f.outline.front().x <= StripPixel(mean) &&

@@ -278,8 +278,10 @@ TEST_F(DorvaneWindow, BinWidthsScrollTheAxisAndAClickOrAKeySelectsASample) {
         QHelpEvent help(QEvent::ToolTip, point, dorvane->mapToGlobal(point));
         QApplication::sendEvent(dorvane.get(), &help);
         EXPECT_EQ(help.isAccepted(), *tip != '\0'); // nothing to say: left unanswered
-        if (*tip) EXPECT_TRUE(QToolTip::text().startsWith(tip)) << QToolTip::text().toStdString();
-        if (*tip) EXPECT_EQ(QToolTip::text().count("with the keyboard"), 1);
+        if (*tip) {
+            EXPECT_TRUE(QToolTip::text().startsWith(tip)) << QToolTip::text().toStdString();
+            EXPECT_EQ(QToolTip::text().count("with the keyboard"), 1);
+        }
     }
     QToolTip::hideText();
     qInstallMessageHandler(g_outer);

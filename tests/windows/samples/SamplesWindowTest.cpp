@@ -71,7 +71,9 @@ void ExpectBarsOf(int row) {
         const int left = g_isBinomial ? (c == 1 ? 35 : 230) : 35 + 11 * (c - 1);
         const int top = static_cast<int>(230 - r.columnCounts[c] * 32.0f / step + 1e-4);
         EXPECT_EQ(Pixel(left + 4, top - 1), kWhite) << "column " << c;
-        if (r.columnCounts[c] > 0) EXPECT_EQ(Pixel(left + 4, top + 2), kGreen) << "column " << c;
+        if (r.columnCounts[c] > 0) {
+            EXPECT_EQ(Pixel(left + 4, top + 2), kGreen) << "column " << c;
+        }
     }
 }
 // The sentence under the limits for a share, and the six grid labels from `first`.

@@ -64,8 +64,11 @@ TEST_F(HistogramModel, BinWidthButtonsConvertTheScrollPosition) {
         EXPECT_EQ((std::vector<int>{s.visible, s.rangeMax, s.fillSelection}),
                   (std::vector<int>{c.visible, c.rangeMax, c.fill}))
             << int(c.width) << " from " << c.scrollPos;
-        if (c.visible) EXPECT_EQ(s.position, c.position) << int(c.width) << " " << c.scrollPos;
-        if (!c.visible) EXPECT_EQ(EffectiveScrollPos(c.scrollPos), 1);
+        if (c.visible) {
+            EXPECT_EQ(s.position, c.position) << int(c.width) << " " << c.scrollPos;
+        } else {
+            EXPECT_EQ(EffectiveScrollPos(c.scrollPos), 1);
+        }
     }
 }
 
