@@ -220,9 +220,13 @@ TEST_F(PopulationWindowTest, PresetsFromTheMenuAndThePictureButtonsWithTheirLabe
             const std::vector<LabelPiece> labels = MarkerLabels(population->width());
             ExpectInside(labels, what, population->width());
             ExpectReadable(labels, what);
-            if (discrete) EXPECT_EQ(Heights(11, 50), std::vector<int>(40, 0)) << what;
+            if (discrete) {
+                EXPECT_EQ(Heights(11, 50), std::vector<int>(40, 0)) << what;
+            }
             // Discrete U-SHAPED has Q3 at 10: its label reads whole, left of its line.
-            if (what == "discrete U-SHAPED") EXPECT_EQ(NumberBeside(labels, "Q3"), "10.00");
+            if (what == "discrete U-SHAPED") {
+                EXPECT_EQ(NumberBeside(labels, "Q3"), "10.00");
+            }
         }
         for (const auto& [id, heights] : pictures[discrete]) {
             QTest::mouseClick(population->PictureButton(id), Qt::LeftButton);

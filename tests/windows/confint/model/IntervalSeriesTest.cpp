@@ -83,7 +83,9 @@ TEST_F(IntervalSeriesTest, NormalTableFollowsScipyAndItsHandWrittenEntries) {
         return k / 100.0f;
     };
     for (int p = kPercentileLow; p <= kPercentileHigh; ++p)
-        if (!handWritten(p)) EXPECT_EQ(ZFromPercentile(p), rule(p)) << p;
+        if (!handWritten(p)) {
+            EXPECT_EQ(ZFromPercentile(p), rule(p)) << p;
+        }
     for (const auto& f : kFixed)
         for (int p = f.first; p <= f.last; ++p)
             EXPECT_EQ(ZFromPercentile(p), f.z) << p;
