@@ -11,7 +11,6 @@
 #include "ui/DrawingResources.h"
 #include "ui/FieldText.h"
 #include "ui/Gdi.h"
-#include "ui/OwnerDrawButton.h"
 #include "ui/RepaintNow.h"
 #include "windows/confint/IntervalGeometry.h"
 #include "windows/confint/IntervalSeries.h"
@@ -38,19 +37,6 @@ void PanelLabel(QPainter& p, double left, double right, double top, const char* 
         CiTextCentred(p, (CiX(left) + CiX(right)) / 2, y, line, g_fontArialBold7_5, kPanelGrey);
         y += lineHeight;
     }
-}
-// The window's own pixels: the controls standing on it repaint themselves
-// when what they show changes (in the same flush, as their updates are
-// pending), so a whole redraw need not paint them again. Owner-drawn faces
-// follow the program's state without being told: they are always included.
-QRegion PixelsOfItsOwn(const QWidget* window) {
-    QRegion own(window->rect());
-    for (const QObject* child : window->children()) {
-        const auto* control = qobject_cast<const QWidget*>(child);
-        if (control && control->isVisible() && !qobject_cast<const COwnerDrawButton*>(control))
-            own -= control->geometry();
-    }
-    return own;
 }
 } // namespace
 
@@ -81,7 +67,7 @@ void CConfIntervalDlg::RedrawConfIntervalWindow() {
                      g_ciGraphRect.bottom, g_penBlack1);
     }
     DrawGraphAndStrip();
-    RepaintNow(this, PixelsOfItsOwn(this));
+    RepaintNow(this);
 }
 
 void CConfIntervalDlg::RedrawPage() {
