@@ -72,7 +72,7 @@ DORVANE_AVX512 void MedianAndRange(const float* v, int n, float& median, float& 
     float belowLargest = -std::numeric_limits<float>::infinity();
     float upperMiddle = 0.0f, lowerMiddle = 0.0f;
     for (int round = 0;; ++round) {
-        int free[2], f = 0;
+        int free[3], f = 0; // in the first round all three buffers are free
         for (int b = 0; b < 3; ++b)
             if (b != currentBuffer) free[f++] = b;
         if (m <= 32 || round == 40) {

@@ -35,9 +35,10 @@ float Number(const std::string& cell) {
 
 } // namespace
 
-class TextCopy : public ShellTest {};
+// Not TextCopy: that is the shell's copy, and two classes of one name break the program.
+class TextCopies : public ShellTest {};
 
-TEST_F(TextCopy, SeriesReadsBackAsStoredWithIntervalsRecountedFromTheValues) {
+TEST_F(TextCopies, SeriesReadsBackAsStoredWithIntervalsRecountedFromTheValues) {
     ApplyPreset(PresetShape::SkewedPlus);
     TypeInto(Field(Ci(), IDC_CI_CONF_LEVEL), "90");
     Press(Ci()->Control(IDC_CI_SIGMA)); // unknown, and t with 24 degrees of freedom
@@ -78,7 +79,7 @@ TEST_F(TextCopy, SeriesReadsBackAsStoredWithIntervalsRecountedFromTheValues) {
 
 // What each copy starts with, how many rows it has and its figures, for each
 // kind of population; and what a new kind leaves to copy.
-TEST_F(TextCopy, EachCopyNamesItsColumnsAndHoldsItsRows) {
+TEST_F(TextCopies, EachCopyNamesItsColumnsAndHoldsItsRows) {
     ApplyPreset(PresetShape::Normal);
     auto draw = [](int n, int count) {
         TypeInto(Field(Ci(), IDC_CI_SAMPLE_SIZE), QString::number(n));
