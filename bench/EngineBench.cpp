@@ -25,8 +25,12 @@ void PrepareRun() {
     g_addMoreMode = 0;
 }
 
-void BM_FullSeriesAtSpeedF(benchmark::State& state) {
+// A full run at speed F with the statistic chosen; with the median, every
+// sample's median and range are kept as it is finished. Read the two side by
+// side, from the same run.
+void FullSeriesAtSpeedF(benchmark::State& state, Statistic statistic) {
     PrepareRun();
+    ChooseStatistic(statistic);
     NoDisplay display;
     for (auto _ : state) {
         const DrawResult result = DrawSamples(kMaxSamples, kMaxSampleSize, display);
@@ -37,19 +41,12 @@ void BM_FullSeriesAtSpeedF(benchmark::State& state) {
     SetSecondsClock({});
 }
 
-// The same run with the median chosen: every sample's median and range are
-// kept as it is finished. Read beside BM_FullSeriesAtSpeedF of the same run.
+void BM_FullSeriesAtSpeedF(benchmark::State& state) {
+    FullSeriesAtSpeedF(state, Statistic::Mean);
+}
+
 void BM_FullSeriesAtSpeedFKeepingMedian(benchmark::State& state) {
-    PrepareRun();
-    ChooseStatistic(Statistic::Median);
-    NoDisplay display;
-    for (auto _ : state) {
-        const DrawResult result = DrawSamples(kMaxSamples, kMaxSampleSize, display);
-        benchmark::DoNotOptimize(result.drawn);
-        if (result.drawn != kMaxSamples) state.SkipWithError("the run did not draw every sample");
-    }
-    state.SetItemsProcessed(state.iterations() * kMaxSamples * kMaxSampleSize);
-    SetSecondsClock({});
+    FullSeriesAtSpeedF(state, Statistic::Median);
 }
 
 // Choosing the median for a full series drawn with the mean chosen: the
