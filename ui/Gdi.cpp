@@ -3,6 +3,7 @@
 #include <QPainterPath>
 #include <QPainterPathStroker>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -100,13 +101,44 @@ void GdiPolyline(QPainter& p, const QPoint* points, int count, const QPen& pen) 
 }
 
 void GdiCopy(QPainter& p, const QRect& rect, const QImage& surface) {
+    GdiCopy(p, QRegion(rect), surface);
+}
+
+void GdiCopy(QPainter& p, const QRegion& region, const QImage& surface) {
     const qreal ratio = surface.devicePixelRatio();
+    // On a device of the surface's own whole-number ratio the copy is made
+    // in device pixels, one rectangle of the region at a time, and as rows
+    // of opaque pixels (every surface is opaque): Qt then copies memory.
+    // Scaled by exactly 1, or clipped to a region of many rectangles, it
+    // would go pixel by pixel, in its thread pool when the area is large.
+    // (The painter scales by the device's ratio after its own transform.)
+    const QTransform logical = p.combinedTransform();
+    if (ratio == std::round(ratio) && p.device()->devicePixelRatio() == ratio &&
+        logical.type() <= QTransform::TxTranslate && logical.dx() == std::round(logical.dx()) &&
+        logical.dy() == std::round(logical.dy()) &&
+        surface.format() == QImage::Format_ARGB32_Premultiplied) {
+        p.save();
+        p.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio), true);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        // The same memory seen as opaque pixels at ratio 1 (no copy is made).
+        const QImage pixels(surface.constBits(), surface.width(), surface.height(),
+                            surface.bytesPerLine(), QImage::Format_RGB32);
+        const int r = static_cast<int>(ratio);
+        for (const QRect& part : region) {
+            const QRect device(part.x() * r, part.y() * r, part.width() * r, part.height() * r);
+            p.setClipRect(device);
+            p.drawImage(QPoint(0, 0), pixels);
+        }
+        p.restore();
+        return;
+    }
+    // The device pixels the region touches, whole: a fractional source
+    // would be resampled, and the copy would no longer be pixel for pixel.
+    const QRect rect = region.boundingRect();
     if (ratio == 1.0) {
         p.drawImage(rect, surface, rect);
         return;
     }
-    // The device pixels the rectangle touches, whole: a fractional source
-    // would be resampled, and the copy would no longer be pixel for pixel.
     const QRect device =
         QRectF(rect.x() * ratio, rect.y() * ratio, rect.width() * ratio, rect.height() * ratio)
             .toAlignedRect();

@@ -19,6 +19,7 @@
 #include <QPen>
 #include <QPoint>
 #include <QRect>
+#include <QRegion>
 
 inline QRect ToQRect(const Rect& r) {
     return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
@@ -49,3 +50,5 @@ void GdiPolyline(QPainter& p, const QPoint* points, int count, const QPen& pen);
 // device, pixel for pixel when both have the same device-pixel ratio (the
 // rectangle is widened to whole device pixels).
 void GdiCopy(QPainter& p, const QRect& rect, const QImage& surface);
+// The same for every rectangle of a region (a paint event's).
+void GdiCopy(QPainter& p, const QRegion& region, const QImage& surface);

@@ -264,6 +264,5 @@ void CConfIntervalDlg::DrawSigmaFace(QPainter& p, const QRect& client) {
 
 void CConfIntervalDlg::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    const QRect r = event->rect();
-    GdiCopy(p, r, g_ciMemDC);
+    GdiCopy(p, event->region(), g_ciMemDC);
 }

@@ -264,6 +264,5 @@ void CSamplingDistDlg::RebinForOptions() {
 
 void CSamplingDistDlg::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    const QRect r = event->rect();
-    GdiCopy(p, r, g_sdMemDC);
+    GdiCopy(p, event->region(), g_sdMemDC);
 }

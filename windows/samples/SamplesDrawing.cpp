@@ -164,8 +164,5 @@ void CSamplesDlg::DrawViewToggleFace(QPainter& p, const QRect& client) const {
 
 void CSamplesDlg::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    // The surface is opaque: a plain copy, no blending.
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    const QRect r = event->rect();
-    GdiCopy(p, r, g_samplesMemDC);
+    GdiCopy(p, event->region(), g_samplesMemDC);
 }
