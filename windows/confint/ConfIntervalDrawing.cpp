@@ -67,7 +67,13 @@ void CConfIntervalDlg::RedrawConfIntervalWindow() {
                      g_ciGraphRect.bottom, g_penBlack1);
     }
     DrawGraphAndStrip();
-    RepaintNow(this);
+    // The scroll bar covers its part of the window whole and repaints itself,
+    // in this same flush, whenever its range or thumb has moved: painting it
+    // again here would cost more than all the rest of the copy (Qt draws its
+    // gradients through a thread pool at a large scale).
+    QRegion whole(rect());
+    if (m_scroll->isVisible()) whole -= m_scroll->geometry();
+    RepaintNow(this, whole);
 }
 
 void CConfIntervalDlg::RedrawPage() {
