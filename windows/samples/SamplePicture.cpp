@@ -179,7 +179,7 @@ void PaintGridCell(QPainter& p, const GridCell& cell, const SampleScale& scale) 
     DrawMeanMarker(p, MarkerFrame{SampleView::Grid, x, y - SmY(9), 12, 25, 20, &g_fontArial6_5},
                    row);
     DrawStatisticMark(p,
-                      StatisticFrame{SampleView::Grid, x, y, y - SmY(80), y + SmY(24),
+                      StatisticFrame{SampleView::Grid, x, y, y - SmY(70), y + SmY(24),
                                      cell.rect.left, cell.rect.right, &g_fontArial6_5, true,
                                      x + SmX(105), y - SmY(83)},
                       row);
