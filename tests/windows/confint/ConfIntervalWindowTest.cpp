@@ -2,6 +2,7 @@
 // Population and Dorvane windows; rows recounted from the samples' own values.
 #include "core/Population.h"
 #include "core/SimulationState.h"
+#include "core/Statistic.h"
 #include "resources/Resource.h"
 #include "shell/WindowViews.h"
 #include "tests/support/GuiTestSupport.h"
@@ -143,6 +144,14 @@ TEST_F(ConfIntervalWindow, EachSettingRedrawsTheRowsAsTheirRecountedIntervalsSay
     EXPECT_EQ(g_ciFirstSample, 841); // the last page: samples 841..1000
     ExpectPageAsRecounted(25, kZ95, true);
     EXPECT_EQ(CountPixels(Rect{181, 1, 488, RowY(1000)}, kBlack), 0); // nothing above it
+    // With medians chosen the intervals stay those of the mean, and the title says so.
+    ChooseStatistic(Statistic::Median);
+    ci->RedrawConfIntervalWindow();
+    EXPECT_TRUE(ci->windowTitle().startsWith(QString::fromUtf8("Confidence Intervals for \u03bc")));
+    ExpectPageAsRecounted(25, kZ95, true);
+    ChooseStatistic(Statistic::Mean);
+    ci->RedrawConfIntervalWindow();
+    EXPECT_EQ(ci->windowTitle(), "Confidence Intervals");
 
     Click(IDC_CI_SIDES);
     EXPECT_EQ(Text(IDC_CI_CRITICAL_VALUE), "1.645");
