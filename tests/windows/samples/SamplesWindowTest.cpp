@@ -1,9 +1,7 @@
 // The Samples window driven by mouse and keyboard beside the Population and
 // Dorvane windows, checked on its surface against recounts of the samples.
 #include "core/Messages.h"
-#include "core/Population.h"
 #include "core/Selection.h"
-#include "core/SimulationState.h"
 #include "core/Statistic.h"
 #include "resources/Resource.h"
 #include "shell/WindowViews.h"
@@ -24,7 +22,6 @@
 #include <QScrollBar>
 #include <QTest>
 #include <algorithm>
-#include <memory>
 #include <vector>
 
 namespace {
