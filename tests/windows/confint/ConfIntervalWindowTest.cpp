@@ -1,5 +1,6 @@
 // The Confidence Intervals window driven by mouse and keyboard beside the
 // Population and Dorvane windows; rows recounted from the samples' own values.
+#include "core/Statistic.h"
 #include "resources/Resource.h"
 #include "shell/WindowViews.h"
 #include "tests/support/GuiTestSupport.h"
@@ -140,6 +141,12 @@ TEST_F(ConfIntervalWindow, EachSettingRedrawsTheRowsAsTheirRecountedIntervalsSay
     EXPECT_EQ(g_ciFirstSample, 841); // the last page: samples 841..1000
     ExpectPageAsRecounted(25, kZ95, true);
     EXPECT_EQ(CountPixels(Rect{181, 1, 488, RowY(1000)}, kBlack), 0); // nothing above it
+    // With medians chosen the intervals stay the mean's, and the title says so.
+    ChooseStatistic(Statistic::Median);
+    ci->RedrawConfIntervalWindow();
+    EXPECT_TRUE(ci->windowTitle().startsWith(QString::fromUtf8("Confidence Intervals for \u03bc")));
+    ExpectPageAsRecounted(25, kZ95, true);
+    ChooseStatistic(Statistic::Mean);
 
     // Each setting in turn: what the controls read (the end "-" while hidden)
     // and every row recounted; with sigma unknown each sample's own s, also
