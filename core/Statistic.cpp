@@ -137,6 +137,20 @@ std::optional<double> PopulationValueOf(Statistic statistic) {
     return std::nullopt;
 }
 
+double StatisticAxisScale(Statistic statistic) {
+    switch (statistic) {
+    case Statistic::Variance:
+    case Statistic::VarianceN:
+        return 10.0 / 50.0;
+    case Statistic::Mean:
+    case Statistic::Median:
+    case Statistic::StandardDeviation:
+    case Statistic::Range:
+        return 1.0;
+    }
+    return 1.0;
+}
+
 SortedStatistics SortedStatisticsOf(Statistic statistic) {
     const int samples = std::clamp(g_samplesDrawn, 0, kMaxSamples);
     if (statistic == Statistic::Mean) return {g_sortedMeans, g_sortedMeanSampleNo, samples, 0};
