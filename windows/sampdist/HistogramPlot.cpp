@@ -351,10 +351,11 @@ void CHistogramPlot::DrawAxisScale(QPainter& p, int scrollPos) {
         const int x = AxisMarkX(static_cast<float>(ParameterOnAxis().value_or(-1.0)), pos);
         if (visible(x)) {
             GdiLine(p, x, g_sdAxisY, x, g_sdPlotTop, g_penBlue1);
+            // At the line's top: the row under the axis is the sliders' labels'.
             const int width = QFontMetrics(g_fontArial7_5).horizontalAdvance(label);
-            const bool roomRight = x + 1 + width <= g_histRect.right - SdX(2);
-            TextAt(p, roomRight ? x + 1 : x, letterTop, label, g_fontArial7_5, meanColour,
-                   roomRight ? Align::Left : Align::Right);
+            const bool roomRight = x + SdX(3) + width <= g_histRect.right - SdX(2);
+            TextAt(p, roomRight ? x + SdX(3) : x - SdX(2), g_sdPlotTop, label, g_fontArial7_5,
+                   meanColour, roomRight ? Align::Left : Align::Right);
         }
     } else if (ShownStatisticKind() == Statistic::Mean ||
                ShownStatisticKind() == Statistic::Median) {
