@@ -112,10 +112,11 @@ TEST_F(DorvaneWindow, MediansAndVariancesOfOneSeriesStandOnTheirOwnAxes) {
     EXPECT_TRUE(Drawn("Distribution of Sample Means"));
     EXPECT_EQ(std::vector<int>(g_meanHistogram, g_meanHistogram + 52), meanColumns);
 
-    // Samples of one value have no variance: said, counted out, no "nan".
-    Draw(1, 40);
+    // Variances chosen before a run of single values: none has one, which is
+    // said, counted out and left empty where the run wrote its means' figures.
     RecordDrawnTexts(true);
     emit chooser->activated(3);
+    Draw(1, 40);
     EXPECT_TRUE(Drawn("40 samples of one value have no s\u00b2;"));
     RecordDrawnTexts(false);
     EXPECT_EQ(std::accumulate(g_meanHistogram, g_meanHistogram + kHistogramBins + 1, 0), 0);
