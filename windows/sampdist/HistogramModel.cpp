@@ -147,9 +147,10 @@ void ChooseHistogramScale(int sampleSize, int numberOfSamples) {
     // leaves room for them too, before the first sample and while a run grows
     // its columns into them.
     double tallest = LargestBinCount();
-    if (g_showNormalOutline)
+    if (g_showNormalOutline && ShownStatisticKind() == Statistic::Mean)
         tallest = std::max(tallest, NormalCurvePeak(sampleSize, numberOfSamples));
-    if (g_showPopOutline) tallest = std::max(tallest, PopulationOutlinePeak(numberOfSamples));
+    if (g_showPopOutline && StatisticAxisIsOfValues())
+        tallest = std::max(tallest, PopulationOutlinePeak(numberOfSamples));
     // A run about to draw its first sample is scaled for one.
     if (g_samplesExist && g_seriesTargetCount > 0) tallest = std::max(tallest, 1.0);
     const int cmax = static_cast<int>(std::ceil(std::min(tallest, 1.0e8)));

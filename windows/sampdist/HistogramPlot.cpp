@@ -122,8 +122,12 @@ void CHistogramPlot::DrawHistogramGraph(QPainter& p, const PlotFields& fields) {
 
     DrawFrequencyScale(p);
 
-    if (g_showNormalOutline) DrawNormalCurve(p, fields, g_samplesDrawn < 1);
-    if (g_showPopOutline) DrawPopulationOutline(p, fields);
+    // The normal curve is the mean's; the population's outline belongs on an
+    // axis of values, not on one of spreads.
+    const Statistic statistic = ShownStatisticKind();
+    if (g_showNormalOutline && statistic == Statistic::Mean)
+        DrawNormalCurve(p, fields, g_samplesDrawn < 1);
+    if (g_showPopOutline && StatisticAxisIsOfValues()) DrawPopulationOutline(p, fields);
 
     // New samples below the selected one, a new scale or new columns all
     // move its strip: it is placed afresh at every paint.
