@@ -310,7 +310,7 @@ void CSamplingDistDlg::SyncStatisticBox() {
     auto* items = qobject_cast<QStandardItemModel*>(m_statisticBox->model());
     for (int i = 1; items && i < m_statisticBox->count(); ++i)
         if (QStandardItem* item = items->item(i)) item->setEnabled(!g_isBinomial);
-    m_statisticBox->setItemText(0, g_isBinomial ? tr("Proportion") : tr("Mean"));
+    m_statisticBox->setItemText(0, g_isBinomial ? tr("Prop. (p)") : tr("Mean"));
 }
 
 void CSamplingDistDlg::paintEvent(QPaintEvent* event) {
