@@ -42,6 +42,28 @@ std::optional<float> StatisticOf(const SampleRow& row, int n, Statistic statisti
 // statistic but the mean (the proportion) of a binomial population.
 std::optional<double> PopulationValueOf(Statistic statistic);
 
+// Where the Dorvane axis puts a value of the statistic: axis position = value
+// x scale, in the internal units the axis uses for the mean (0 to 10), binned
+// at the same four widths. The mean and the median share the population's
+// axis. The others run from 0 to their largest possible value: with values in
+// 0 .. 10, a range reaches 10 and a sample SD (n - 1) 10 / sqrt 2 (two values
+// at the ends), so both keep the mean's scale; the variance (n - 1) reaches
+// 50, and the variance (n) shares its axis so the two can be compared.
+double StatisticAxisScale(Statistic statistic);
+
+// Where sample r (a sample of n values) stands on the Dorvane axis for the
+// chosen statistic: the mean as the engine bins it (HistogramStatistic, which
+// places t values), any other statistic at its value x StatisticAxisScale.
+// Not finite where the sample has none. The engine and the window bin by it.
+float AxisStatisticOfSample(int r, int n);
+
+// A statistic's value in the units the student sees (the population's
+// display transform): the mean and the median as values are shown, an SD and
+// a range by the transform's factor, a variance by its square.
+double ShownStatistic(Statistic statistic, double internalValue);
+// The inverse: the internal value of a shown number.
+double InternalStatistic(Statistic statistic, double shown);
+
 // The series' values of a statistic, smallest first. A sample without a value
 // takes no slot: slots 1..count, with withoutValue samples of the series left
 // out. Equal values stand as the sorted means do, a later sample first.

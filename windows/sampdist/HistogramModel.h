@@ -59,13 +59,18 @@ struct ColumnSelection {
 // Confidence Intervals graph does not show the sample, moves it there.
 ColumnSelection SelectColumnSample(int x, int y);
 
+// The sample `step` places on from the selected one in the order the columns
+// stack (that of the chosen statistic), held to the ends, or the middle one
+// while none is selected; 0 when there is none.
+int SteppedSample(int step);
+
 // After a bin-width change (g_binWidthChanged): clears the flag and rebuilds
 // g_sdSelectionRect for the selected sample in the new columns (lay them out
 // first); sets the flag again when the sample's column is not yet visible.
 void ReplaceSelectionAfterRebin(int scrollPos);
 
-// "x = 5.12, s = 1.30" (binomial "p = 0.40, s = 0.49") of the selected sample;
-// "" when none is selected.
+// "x = 5.12, s = 1.30" (binomial "p = 0.40, s = 0.49") of the selected sample, with
+// another statistic its value in place of s ("x = 5.12, M = 4.90"); "" when none.
 std::string SelectedSampleText();
 
 // --- Normal curve -----------------------------------------------------------

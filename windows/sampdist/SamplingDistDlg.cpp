@@ -22,6 +22,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -69,6 +70,7 @@ CSamplingDistDlg::CSamplingDistDlg(QWidget* parent)
 
     SetSamplingDistLayout(width(), height());
     CreateControls();
+    CreateStatisticBox();
     CreateFocusSpots();
     m_intervalWidth = ToQt(InitSamplingDistState());
     CSpeedControl::SyncAll();
@@ -201,6 +203,7 @@ void CSamplingDistDlg::DrawSamples() {
     m_sdOfMeans = ToQt(result.sdOfMeansText);
     m_meanOfSDs = ToQt(result.meanOfSdsText);
     m_sdOfSDs = ToQt(result.sdOfSdsText);
+    ShowStatisticRow();
     if (!result.numberOfSamplesText.empty() && ToQt(result.numberOfSamplesText) != m_numSamples) {
         // The count the run really drew (a negative one reads 0); the other
         // two windows' fields say the same.

@@ -12,12 +12,15 @@
 #include "ui/FieldText.h"
 #include "ui/Gdi.h"
 #include "ui/RepaintNow.h"
+#include "ui/WindowLinks.h"
 #include "windows/sampdist/HistogramModel.h"
 #include "windows/sampdist/SamplingDistPanel.h"
 #include "windows/sampdist/SliderModel.h"
 
+#include <QActionGroup>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -90,6 +93,7 @@ void CSamplingDistDlg::PaintWhole() {
         QPainter p(&g_sdMemDC);
         GdiFillRect(p, 0, 0, width(), height(), g_brushGrey190);
         g_seriesModeLabel = SeriesModeLabel();
+        SyncStatisticBox();
         DrawPanelLabels(p);
         DrawStandardErrorFormula(p);
         m_seriesButton->setText(ToQt(g_seriesModeLabel));
@@ -190,9 +194,19 @@ void CSamplingDistDlg::ShowFiguresOfTheSeries() {
     const SeriesSummary summary = SeriesSummaryTexts();
     m_meanOfMeans = ToQt(summary.meanOfMeans);
     m_sdOfMeans = ToQt(summary.sdOfMeans);
+    ShowStatisticRow();
     m_meanOfSDs = ToQt(summary.meanOfSds);
     m_sdOfSDs = ToQt(summary.sdOfSds);
     ShowFields();
+}
+
+void CSamplingDistDlg::ShowStatisticRow() {
+    if (ShownStatisticKind() == Statistic::Mean) return;
+    // The first row is the chosen statistic's: its mean and SD over the
+    // samples that have a value.
+    const StatisticSummary statistic = SummaryOfStatistic();
+    m_meanOfMeans = ToQt(statistic.mean);
+    m_sdOfMeans = ToQt(statistic.sd);
 }
 
 void CSamplingDistDlg::DrawHistogramGraph() {
@@ -260,6 +274,60 @@ void CSamplingDistDlg::RebinForOptions() {
     Rebin(SampleSize());
     // The statistic changed, so the selected sample may sit in another column.
     g_binWidthChanged = 1;
+}
+
+void CSamplingDistDlg::ShowStatistic(Statistic statistic) {
+    if (SelectStatistic(statistic)) RebinForOptions();
+    SyncStatisticBox();
+    RepaintIfShown();
+}
+
+void CSamplingDistDlg::CreateStatisticBox() {
+    // A button in the empty cell over the first row of figures, which it
+    // names; it opens the six statistics as radio items. The menu has no
+    // parent, so it is not one of the window's controls.
+    m_statisticButton = new QPushButton(this);
+    m_statisticButton->setObjectName(QStringLiteral("statistic"));
+    m_statisticButton->setGeometry(m_dialog->ToPixels(2, 109, 35, 11));
+    m_statisticButton->setFont(MakeFont("Arial", 7.5));
+    m_statisticMenu = std::make_unique<QMenu>();
+    auto* group = new QActionGroup(m_statisticMenu.get());
+    for (const char* text :
+         {QT_TR_NOOP("&Mean"), QT_TR_NOOP("Me&dian"), QT_TR_NOOP("&Standard Deviation (s)"),
+          QT_TR_NOOP("&Variance (s\u00b2, n \u2212 1)"), QT_TR_NOOP("Variance (&n)"),
+          QT_TR_NOOP("&Range")}) {
+        QAction* action = m_statisticMenu->addAction(tr(text));
+        action->setCheckable(true);
+        group->addAction(action);
+        const auto statistic = static_cast<Statistic>(m_statisticMenu->actions().size() - 1);
+        connect(action, &QAction::triggered, this, [this, statistic] {
+            ShowStatistic(statistic);
+            Links().Repaint(OtherPicture::SamplesWindow);
+            Links().Repaint(OtherPicture::ConfIntervalsWindow);
+        });
+    }
+    m_statisticButton->setMenu(m_statisticMenu.get());
+    m_statisticButton->setAccessibleName(tr("Statistic"));
+    m_statisticButton->setToolTip(tr("The statistic whose sampling distribution is drawn: mean, "
+                                     "median, SD, variance (n \u2212 1 or n) or range"));
+    TakeFocusByTab(m_statisticButton);
+}
+
+void CSamplingDistDlg::SyncStatisticBox() {
+    if (!m_statisticButton) return;
+    const int chosen = static_cast<int>(ShownStatisticKind());
+    const QList<QAction*> items = m_statisticMenu->actions();
+    for (int i = 0; i < items.size(); ++i) {
+        items[i]->setChecked(i == chosen);
+        // A binomial population has its proportion only.
+        items[i]->setEnabled(i == 0 || !g_isBinomial);
+    }
+    items[0]->setText(g_isBinomial ? tr("&Proportion") : tr("&Mean"));
+    static const char* const kShort[] = {QT_TR_NOOP("Mean"),     QT_TR_NOOP("Median"),
+                                         QT_TR_NOOP("SD (s)"),   QT_TR_NOOP("Var. (s\u00b2)"),
+                                         QT_TR_NOOP("Var. (n)"), QT_TR_NOOP("Range")};
+    const QString text = g_isBinomial ? tr("Prop. (p)") : tr(kShort[chosen]);
+    if (m_statisticButton->text() != text) m_statisticButton->setText(text);
 }
 
 void CSamplingDistDlg::paintEvent(QPaintEvent* event) {

@@ -4,7 +4,10 @@
 #include "ui/DrawnTexts.h"
 #include "ui/Gdi.h"
 #include "windows/sampdist/HistogramPlot.h"
+#include "windows/sampdist/SampDistModel.h"
+#include "windows/sampdist/StatisticTexts.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPolygon>
@@ -73,8 +76,9 @@ void DrawPanelLabels(QPainter& p) {
     Label(p, 65, 78, 131, 110, "Number of\nSamples", g_fontArialBold7_5);
     Label(p, 76, 216, 120, 248, "Mean\nof", g_fontArialBold7_5);
     Label(p, 130, 216, 194, 248, "Standard\nDev. of", g_fontArialBold7_5);
-    Label(p, 0, 241, 76, 281, g_isBinomial ? "Sample\nProportions" : "Sample\nMeans",
-          g_fontArialBold7_5);
+    // The first row of figures is the chosen statistic's.
+    DrawCentredText(p, SdDesignRect(0, 241, 76, 281), StatisticRowLabel(), g_fontArialBold7_5,
+                    Qt::black, kPanelGrey);
     Label(p, 0, 276, 76, 311, "Sample SD\n(n - 1)", g_fontArialBold7_5);
     // Proportions are counted as p-hat, and have no t row: the t
     // distribution belongs to means of measurements.
@@ -83,7 +87,15 @@ void DrawPanelLabels(QPainter& p) {
                          : g_showTValues && !g_isBinomial ? "Actual (t)"
                          : g_isBinomial                   ? "Actual (p)"
                                                           : "Actual (x)";
-    Label(p, 0, 380, 76, 398, actual, g_fontArialBold7_5);
+    if (ShownStatisticKind() != Statistic::Mean && !g_showZValues && !g_showTValues) {
+        // Another statistic is counted by its own letter: "Actual (M)".
+        const QString named = QCoreApplication::translate("Dorvane", "Actual (%1)")
+                                  .arg(QString::fromUtf8(StatisticLetter()));
+        DrawCentredText(p, SdDesignRect(0, 380, 76, 398), named, g_fontArialBold7_5, Qt::black,
+                        kPanelGrey);
+    } else {
+        Label(p, 0, 380, 76, 398, actual, g_fontArialBold7_5);
+    }
     if (proportions) {
         const QFontMetrics metrics(g_fontArialBold7_5);
         const QString text = QString::fromLatin1(actual);
@@ -137,6 +149,8 @@ void DrawAxisTitle(QPainter& p, int clientBottom) {
         title = QStringLiteral("Sample z-Values");
     } else if (g_showTValues) {
         title = QStringLiteral("Sample t-Values");
+    } else if (const QString named = StatisticAxisTitle(); !named.isEmpty()) {
+        title = named;
     } else if (g_isBinomial) {
         beforeLetter = QStringLiteral("Values of Sample Proportions ( ");
         letter = QLatin1Char('p');
