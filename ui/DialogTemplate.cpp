@@ -117,13 +117,20 @@ void DialogTemplate::CreateAll(std::initializer_list<ControlSpec> specs) {
 }
 
 void DialogTemplate::DescribeAll(std::initializer_list<ControlWords> words) {
+    DescribeAll(nullptr, words);
+}
+
+void DialogTemplate::DescribeAll(const char* context, std::initializer_list<ControlWords> words) {
+    const auto text = [context](const char* source) {
+        return context ? QCoreApplication::translate(context, source) : QString::fromUtf8(source);
+    };
     for (const ControlWords& w : words) {
         QWidget* control = Control(w.id);
         if (!control) continue;
-        control->setAccessibleName(QString::fromUtf8(w.name));
-        if (w.tip) control->setToolTip(QString::fromUtf8(w.tip));
+        control->setAccessibleName(text(w.name));
+        if (w.tip) control->setToolTip(text(w.tip));
         if (auto* label = qobject_cast<QLabel*>(control); label && !w.tip) {
-            label->setProperty(kReadoutName, QString::fromUtf8(w.name));
+            label->setProperty(kReadoutName, text(w.name));
             NameReadout(label);
         }
     }

@@ -7,6 +7,7 @@
 #include "windows/confint/IntervalGeometry.h"
 #include "windows/confint/StripGeometry.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QHash>
 
@@ -64,12 +65,14 @@ namespace {
 void DrawTexts(QPainter& p, const SelectedStrip& s) {
     // The two ends, each text beside its end.
     if (s.showLow) {
-        const QString text = ToQt(s.lowText);
+        const QString text = QCoreApplication::translate("ConfidenceIntervals", "low = %1")
+                                 .arg(ToQt(ShownEndText(g_ciSelLow)));
         CiText(p, LowTextLeft(s, CiTextWidth(text, g_fontArial9_5)), s.endTextY, text,
                g_fontArial9_5);
     }
     if (s.showHigh) {
-        const QString text = ToQt(s.highText);
+        const QString text = QCoreApplication::translate("ConfidenceIntervals", "high = %1")
+                                 .arg(ToQt(ShownEndText(g_ciSelHigh)));
         CiText(p, HighTextLeft(s, CiTextWidth(text, g_fontArial9_5)), s.endTextY, text,
                g_fontArial9_5);
     }
@@ -142,11 +145,19 @@ QRegion DrawPossibleMu(QPainter& p, int n) {
 
     CiTextCentred(p, f.xCentre, f.muTextTop, ToQt(f.muText), g_fontSymbol10);
 
-    const QString third = QString::fromLatin1(f.textLines[2]);
+    // The words the geometry gives, listed here for the translators.
+    [[maybe_unused]] static const char* const kWords[] = {
+        QT_TRANSLATE_NOOP("ConfidenceIntervals", "PLAUSIBLE"),
+        QT_TRANSLATE_NOOP("ConfidenceIntervals", "NOT PLAUSIBLE"),
+        QT_TRANSLATE_NOOP("ConfidenceIntervals", "SAMPLING"),
+        QT_TRANSLATE_NOOP("ConfidenceIntervals", "DISTRIBUTION")};
+    const auto line = [&f](int i) {
+        return QCoreApplication::translate("ConfidenceIntervals", f.textLines[i]);
+    };
+    const QString third = line(2);
     const int width = CiTextWidth(third, g_fontArial9_5);
     const int left = PlausibilityColumnLeft(f, width);
     for (int i = 0; i < 3; ++i)
-        CiTextCentred(p, left + width / 2, f.textLineY[i], QString::fromLatin1(f.textLines[i]),
-                      g_fontArial9_5);
+        CiTextCentred(p, left + width / 2, f.textLineY[i], line(i), g_fontArial9_5);
     return region;
 }

@@ -20,6 +20,7 @@
 #include "windows/sampdist/SamplingDistPanel.h"
 #include "windows/sampdist/SliderModel.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -59,10 +60,16 @@ bool BinWidthFlag(int id) {
     }
 }
 
+// The words at the two ends of the speed buttons.
+QString SpeedWord(bool slow) {
+    return slow ? QCoreApplication::translate("Dorvane", "slow")
+                : QCoreApplication::translate("Dorvane", "fast");
+}
+
 } // namespace
 
 CSamplingDistDlg::CSamplingDistDlg(QWidget* parent)
-    : CToolWindow("CLT", QStringLiteral("Dorvane"), kDesignSize, parent),
+    : CToolWindow("CLT", QCoreApplication::translate("Dorvane", "Dorvane"), kDesignSize, parent),
       m_dialog(std::make_unique<DialogTemplate>(this, kTemplateSize, kDesignSize)) {
     setFont(MakeFont("Arial", 8.0));
     g_samplingDistWnd = this;
@@ -84,6 +91,18 @@ CSamplingDistDlg::CSamplingDistDlg(QWidget* parent)
 
 CSamplingDistDlg::~CSamplingDistDlg() {
     if (g_samplingDistWnd == this) g_samplingDistWnd = nullptr;
+}
+
+void CSamplingDistDlg::changeEvent(QEvent* event) {
+    CToolWindow::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange) return;
+    const QString title = QCoreApplication::translate("Dorvane", "Dorvane");
+    setWindowTitle(title);
+    if (Frame()) Frame()->setWindowTitle(title);
+    DescribeControls();
+    for (int i = 0; i < 2; ++i)
+        m_speedWords[i]->setText(SpeedWord(i == 0));
+    PaintWhole();
 }
 
 void CSamplingDistDlg::CreateControls() {
@@ -117,9 +136,10 @@ void CSamplingDistDlg::CreateControls() {
     m_speed = new CSpeedControl(
         this, d, {IDC_SD_SPEED_S, IDC_SD_SPEED_2, IDC_SD_SPEED_3, IDC_SD_SPEED_4, IDC_SD_SPEED_F},
         {9, 19, 28, 37, 46}, 76);
-    for (const auto& [text, x, w] : {std::tuple{"slow", 4, 16}, std::tuple{"fast", 47, 14}}) {
-        auto* label = new QLabel(QString::fromLatin1(text), this);
+    for (const auto& [slow, x, w] : {std::tuple{true, 4, 16}, std::tuple{false, 47, 14}}) {
+        auto* label = new QLabel(SpeedWord(slow), this);
         label->setGeometry(d.ToPixels(x, 68, w, 8));
+        m_speedWords[slow ? 0 : 1] = label;
     }
 
     m_drawButton = d.Get<CDrawSamplesButton>(IDC_SD_DRAW_SAMPLES);

@@ -16,6 +16,7 @@
 #include "windows/sampdist/SamplingDistPanel.h"
 #include "windows/sampdist/SliderModel.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPaintEvent>
@@ -92,7 +93,9 @@ void CSamplingDistDlg::PaintWhole() {
         g_seriesModeLabel = SeriesModeLabel();
         DrawPanelLabels(p);
         DrawStandardErrorFormula(p);
-        m_seriesButton->setText(ToQt(g_seriesModeLabel));
+        m_seriesButton->setText(g_addMoreMode
+                                    ? QCoreApplication::translate("Dorvane", "ADD\nMORE")
+                                    : QCoreApplication::translate("Dorvane", "NEW\nSERIES"));
         GdiFillRect(p, g_histRect, g_brushWhite);
         GdiFrameRect(p, g_histRect.left, g_histRect.top, g_histRect.right, g_histRect.bottom,
                      g_penBlack1);

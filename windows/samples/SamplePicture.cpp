@@ -10,6 +10,7 @@
 #include "ui/LetterMark.h"
 #include "windows/samples/SamplesModel.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPolygon>
@@ -104,8 +105,9 @@ void PaintGridCell(QPainter& p, const GridCell& cell, const SampleScale& scale) 
 
     GdiLine(p, x - 1, y - SmY(80), x - 1, y, g_penBlack1);
     GdiLine(p, x - 1, y, x + SmX(105), y, g_penBlack1);
-    TextAt(p, x + SmX(15), y - SmY(83), QStringLiteral("Sample %1").arg(cell.sampleNo),
-           g_fontArial6_5, Qt::black, TextAlign::Left, kGraphWhite);
+    TextAt(p, x + SmX(15), y - SmY(83),
+           QCoreApplication::translate("Samples", "Sample %1").arg(cell.sampleNo), g_fontArial6_5,
+           Qt::black, TextAlign::Left, kGraphWhite);
     CountLabels(p, x, y, h, scale.step, 4, g_fontArial6_5);
     DrawMeanMarker(p, MarkerFrame{SampleView::Grid, x, y - SmY(9), 12, 25, 20, &g_fontArial6_5},
                    row);
@@ -138,8 +140,9 @@ HistogramLayout PaintSampleHistogram(QPainter& p, int row, bool withMarker, int 
 
     GdiLine(p, x0 - 1, layout.axisTop, x0 - 1, y0, g_penBlack1);
     GdiLine(p, x0 - 1, y0, layout.axisRight, y0, g_penBlack1);
-    TextAt(p, x0 + SmX(15), y0 - SmY(180), QStringLiteral("Sample %1").arg(row), g_fontArial7_5,
-           Qt::black, TextAlign::Left, kGraphWhite);
+    TextAt(p, x0 + SmX(15), y0 - SmY(180),
+           QCoreApplication::translate("Samples", "Sample %1").arg(row), g_fontArial7_5, Qt::black,
+           TextAlign::Left, kGraphWhite);
     CountLabels(p, x0, y0, layout.h, layout.step, 8, g_fontArial6);
     if (withMarker)
         DrawMeanMarker(p, MarkerFrame{SampleView::Histogram, x0, y0, 2, 19, 13, &g_fontArial7_5},
