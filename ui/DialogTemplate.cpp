@@ -121,8 +121,12 @@ void DialogTemplate::DescribeAll(std::initializer_list<ControlWords> words) {
 }
 
 void DialogTemplate::DescribeAll(const char* context, std::initializer_list<ControlWords> words) {
+    // The words the windows share (ui/SeriesFields.h) are translated in "Shell".
     const auto text = [context](const char* source) {
-        return context ? QCoreApplication::translate(context, source) : QString::fromUtf8(source);
+        if (!context) return QString::fromUtf8(source);
+        const QString own = QCoreApplication::translate(context, source);
+        return own == QString::fromUtf8(source) ? QCoreApplication::translate("Shell", source)
+                                                : own;
     };
     for (const ControlWords& w : words) {
         QWidget* control = Control(w.id);

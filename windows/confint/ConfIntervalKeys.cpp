@@ -32,8 +32,10 @@
 
 namespace {
 
+// The window's words, and the words it shares with the other windows (ui/).
 QString Tr(const char* text) {
-    return QCoreApplication::translate("ConfidenceIntervals", text);
+    const QString own = QCoreApplication::translate("ConfidenceIntervals", text);
+    return own == QLatin1String(text) ? QCoreApplication::translate("Shell", text) : own;
 }
 
 QString GraphTip() {

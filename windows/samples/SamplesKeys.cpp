@@ -27,8 +27,10 @@
 
 namespace {
 
+// The window's words, and the words it shares with the other windows (ui/).
 QString Tr(const char* text) {
-    return QCoreApplication::translate("Samples", text);
+    const QString own = QCoreApplication::translate("Samples", text);
+    return own == QLatin1String(text) ? QCoreApplication::translate("Shell", text) : own;
 }
 
 QString PictureTip() {
