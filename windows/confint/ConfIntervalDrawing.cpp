@@ -11,6 +11,7 @@
 #include "ui/DrawingResources.h"
 #include "ui/FieldText.h"
 #include "ui/Gdi.h"
+#include "ui/LocalNumbers.h"
 #include "ui/RepaintNow.h"
 #include "windows/confint/IntervalGeometry.h"
 #include "windows/confint/IntervalSeries.h"
@@ -160,7 +161,8 @@ void CConfIntervalDlg::DrawIntervalGraph() {
         DrawIntervalRow(p, n, row);
 
     for (const AxisTick& tick : GraphAxisTicks(CiLabelWidth))
-        CiTextCentred(p, static_cast<int>(tick.x), CiY(435), ToQt(tick.text), g_fontArial7_5);
+        CiTextCentred(p, static_cast<int>(tick.x), CiY(435), LocalNumbers(tick.text),
+                      g_fontArial7_5);
 
     if (g_sampleSelected) DrawSelectedInterval(p, n);
 }
@@ -210,16 +212,16 @@ void CConfIntervalDlg::ShowResults() {
 
 void CConfIntervalDlg::ComputeCriticalValue() {
     // The level in force, not the field's text, which may be half typed.
-    m_criticalValue = ToQt(::ComputeCriticalValue(FieldSampleSize(), g_ciConfLevel));
+    m_criticalValue = LocalNumbers(::ComputeCriticalValue(FieldSampleSize(), g_ciConfLevel));
     ShowResults();
 }
 
 void CConfIntervalDlg::UpdateCoverageCounts() {
     const CoverageTexts texts = ::UpdateCoverageCounts(FieldSampleSize());
-    m_numIn = ToQt(texts.numIn);
-    m_numOut = ToQt(texts.numOut);
-    m_pctIn = ToQt(texts.pctIn);
-    m_pctOut = ToQt(texts.pctOut);
+    m_numIn = LocalNumbers(texts.numIn);
+    m_numOut = LocalNumbers(texts.numOut);
+    m_pctIn = LocalNumbers(texts.pctIn);
+    m_pctOut = LocalNumbers(texts.pctOut);
     ShowResults();
 }
 

@@ -14,6 +14,7 @@
 #include "ui/DrawingResources.h"
 #include "ui/FieldText.h"
 #include "ui/FocusSpot.h"
+#include "ui/LocalNumbers.h"
 #include "ui/SeriesFields.h"
 #include "ui/ValueEditor.h"
 #include "windows/confint/ConfIntervalDescription.h"
@@ -149,7 +150,7 @@ void CConfIntervalDlg::PlaceFocusSpots() {
     const Rect grab = PossibleMuGrabRect(figure);
     const QFontMetrics metrics(g_fontSymbol10);
     const Rect label = m_muLabel = PossibleMuLabelRect(
-        figure, metrics.horizontalAdvance(ToQt(figure.muText)), metrics.height());
+        figure, metrics.horizontalAdvance(LocalNumbers(figure.muText)), metrics.height());
     m_muSpot->Place(Rect{std::min(grab.left, label.left), std::min(grab.top, label.top),
                          std::max(grab.right, label.right), std::max(grab.bottom, label.bottom)});
     m_muSpot->Describe(ToQt(PossibleMuDescription(n)));

@@ -4,6 +4,7 @@
 #include "ui/DrawnTexts.h"
 #include "ui/FieldText.h"
 #include "ui/Gdi.h"
+#include "ui/LocalNumbers.h"
 #include "windows/confint/IntervalGeometry.h"
 #include "windows/confint/StripGeometry.h"
 
@@ -66,20 +67,20 @@ void DrawTexts(QPainter& p, const SelectedStrip& s) {
     // The two ends, each text beside its end.
     if (s.showLow) {
         const QString text = QCoreApplication::translate("ConfidenceIntervals", "low = %1")
-                                 .arg(ToQt(ShownEndText(g_ciSelLow)));
+                                 .arg(LocalNumbers(ShownEndText(g_ciSelLow)));
         CiText(p, LowTextLeft(s, CiTextWidth(text, g_fontArial9_5)), s.endTextY, text,
                g_fontArial9_5);
     }
     if (s.showHigh) {
         const QString text = QCoreApplication::translate("ConfidenceIntervals", "high = %1")
-                                 .arg(ToQt(ShownEndText(g_ciSelHigh)));
+                                 .arg(LocalNumbers(ShownEndText(g_ciSelHigh)));
         CiText(p, HighTextLeft(s, CiTextWidth(text, g_fontArial9_5)), s.endTextY, text,
                g_fontArial9_5);
     }
-    const QString centre = ToQt(s.centreText);
+    const QString centre = LocalNumbers(s.centreText);
     CiText(p, CentreTextLeft(s, CiTextWidth(centre, g_fontArial9_5)), s.centreTextY, centre,
            g_fontArial9_5);
-    CiText(p, s.sTextX, s.sTextY, ToQt(s.sText), g_fontArial9_5);
+    CiText(p, s.sTextX, s.sTextY, LocalNumbers(s.sText), g_fontArial9_5);
 }
 } // namespace
 
@@ -99,7 +100,8 @@ void DrawSelectedInterval(QPainter& p, int n) {
     const auto xOf = [](double v) { return CiX(70) + g_ciStripPixelsPerUnit * v; };
     for (const AxisTick& tick :
          CiAxisTicks(xOf, g_ciStripRect.left + 2, g_ciStripRect.right - 2, CiLabelWidth))
-        CiTextCentred(p, static_cast<int>(tick.x), s.labelTop, ToQt(tick.text), g_fontArial7_5);
+        CiTextCentred(p, static_cast<int>(tick.x), s.labelTop, LocalNumbers(tick.text),
+                      g_fontArial7_5);
     DrawTexts(p, s);
 }
 
@@ -143,7 +145,7 @@ QRegion DrawPossibleMu(QPainter& p, int n) {
     if (f.hasRightBound)
         GdiLine(p, f.rightBoundX, f.rightBoundTop, f.rightBoundX, f.boundBottom, g_penPurple2);
 
-    CiTextCentred(p, f.xCentre, f.muTextTop, ToQt(f.muText), g_fontSymbol10);
+    CiTextCentred(p, f.xCentre, f.muTextTop, LocalNumbers(f.muText), g_fontSymbol10);
 
     // The words the geometry gives, listed here for the translators.
     [[maybe_unused]] static const char* const kWords[] = {

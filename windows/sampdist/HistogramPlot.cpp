@@ -5,6 +5,7 @@
 #include "ui/DrawnTexts.h"
 #include "ui/Gdi.h"
 #include "ui/LetterMark.h"
+#include "ui/LocalNumbers.h"
 #include "windows/sampdist/HistogramDescription.h"
 #include "windows/sampdist/HistogramModel.h"
 #include "windows/sampdist/SamplingDistPanel.h"
@@ -315,7 +316,7 @@ void CHistogramPlot::DrawPopulationOutline(QPainter& p, const PlotFields& fields
 }
 
 void CHistogramPlot::DrawSelectedSample(QPainter& p) {
-    const QString text = QString::fromStdString(SelectedSampleText());
+    const QString text = LocalNumbers(SelectedSampleText());
     if (text.isEmpty()) return;
     const int x = g_histRect.left + SdX(5), top = g_histRect.top + SdY(2);
     TextAt(p, x, top, text, g_fontArial7_5, Qt::black, Align::Left);
@@ -328,7 +329,7 @@ void CHistogramPlot::DrawAxisScale(QPainter& p, int scrollPos) {
         return QFontMetrics(g_fontArial7_5).horizontalAdvance(QString::fromStdString(text));
     };
     for (const AxisTick& tick : AxisTicksOf(pos, width))
-        TextAt(p, static_cast<int>(tick.x), g_sdAxisY + SdY(2), QString::fromStdString(tick.text),
+        TextAt(p, static_cast<int>(tick.x), g_sdAxisY + SdY(2), LocalNumbers(tick.text),
                g_fontArial7_5, Qt::black, Align::Centre);
 
     const QString title =
@@ -406,7 +407,7 @@ void CHistogramPlot::DrawSliderHandle(QPainter& p, int x, bool left, bool letter
     // the right one's on its right; where that side would leave the plot it
     // goes to the other side, so the label is always whole and inside the
     // plot, which a drag repaints.
-    const QString label = QString::fromStdString(SliderLabelText(z, letterOnly));
+    const QString label = LocalNumbers(SliderLabelText(z, letterOnly));
     const QFontMetrics metrics(g_fontArial7_5);
     const int boxWidth = metrics.horizontalAdvance(label) + SdX(6);
     // Under the axis' tick labels, which the box would otherwise hide.

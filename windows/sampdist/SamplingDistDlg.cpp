@@ -10,6 +10,7 @@
 #include "ui/DrawingResources.h"
 #include "ui/FieldText.h"
 #include "ui/Gdi.h"
+#include "ui/LocalNumbers.h"
 #include "ui/MessageBox.h"
 #include "ui/RepaintNow.h"
 #include "ui/ScrollRequestOf.h"
@@ -77,7 +78,7 @@ CSamplingDistDlg::CSamplingDistDlg(QWidget* parent)
     SetSamplingDistLayout(width(), height());
     CreateControls();
     CreateFocusSpots();
-    m_intervalWidth = ToQt(InitSamplingDistState());
+    m_intervalWidth = LocalNumbers(InitSamplingDistState());
     CSpeedControl::SyncAll();
     m_sampleSize = m_numSamples = QStringLiteral("1");
     ShowFields();
@@ -216,11 +217,11 @@ void CSamplingDistDlg::DrawSamples() {
     ReadSampleSize();
     const DrawResult result = Links().RunDrawSamples(NumberOfSamples(), SampleSize());
     if (!result.DrewSeries()) return;
-    m_totalDrawn = ToQt(result.totalSamplesText);
-    m_meanOfMeans = ToQt(result.meanOfMeansText);
-    m_sdOfMeans = ToQt(result.sdOfMeansText);
-    m_meanOfSDs = ToQt(result.meanOfSdsText);
-    m_sdOfSDs = ToQt(result.sdOfSdsText);
+    m_totalDrawn = LocalNumbers(result.totalSamplesText);
+    m_meanOfMeans = LocalNumbers(result.meanOfMeansText);
+    m_sdOfMeans = LocalNumbers(result.sdOfMeansText);
+    m_meanOfSDs = LocalNumbers(result.meanOfSdsText);
+    m_sdOfSDs = LocalNumbers(result.sdOfSdsText);
     if (!result.numberOfSamplesText.empty() && ToQt(result.numberOfSamplesText) != m_numSamples) {
         // The count the run really drew (a negative one reads 0); the other
         // two windows' fields say the same.
@@ -346,7 +347,7 @@ void CSamplingDistDlg::DragSliderTo(int x, bool left) {
 }
 
 void CSamplingDistDlg::ShowSliderMoved(const std::string& intervalWidth) {
-    m_intervalWidth = ToQt(intervalWidth);
+    m_intervalWidth = LocalNumbers(intervalWidth);
     ShowReadout(m_dialog->Get<QLabel>(IDC_SD_INTERVAL_WIDTH), m_intervalWidth);
     // A tandem partner mirrored past an end of the axis comes back onto it.
     KeepSlidersOnAxis();

@@ -11,6 +11,7 @@
 #include "ui/DrawingResources.h"
 #include "ui/FieldText.h"
 #include "ui/Gdi.h"
+#include "ui/LocalNumbers.h"
 #include "ui/RepaintNow.h"
 #include "windows/sampdist/HistogramModel.h"
 #include "windows/sampdist/SamplingDistPanel.h"
@@ -155,18 +156,18 @@ void CSamplingDistDlg::PaintPlot(QPainter& p) {
 
 void CSamplingDistDlg::UpdateSliderReadouts() {
     const SliderReadouts readouts = ::UpdateSliderReadouts(SampleSize(), NumberOfSamples());
-    m_actualNumber = ToQt(readouts.actualNumber);
-    m_actualProportion = ToQt(readouts.actualProportion);
-    m_zNumber = ToQt(readouts.normalNumber);
-    m_zProportion = ToQt(readouts.normalProportion);
-    m_tNumber = ToQt(readouts.tNumber);
-    m_tProportion = ToQt(readouts.tProportion);
+    m_actualNumber = LocalNumbers(readouts.actualNumber);
+    m_actualProportion = LocalNumbers(readouts.actualProportion);
+    m_zNumber = LocalNumbers(readouts.normalNumber);
+    m_zProportion = LocalNumbers(readouts.normalProportion);
+    m_tNumber = LocalNumbers(readouts.tNumber);
+    m_tProportion = LocalNumbers(readouts.tProportion);
     ShowFields();
 }
 
 void CSamplingDistDlg::ReadSampleSize() {
     BringFieldsIn();
-    m_intervalWidth = ToQt(::ReadSampleSize(SampleSize()));
+    m_intervalWidth = LocalNumbers(::ReadSampleSize(SampleSize()));
     ShowFields();
 }
 
@@ -191,10 +192,10 @@ void CSamplingDistDlg::ShowFiguresOfTheSeries() {
     // population's shown mean and SD, which Population Settings can change.
     if (!g_drawFinished) return;
     const SeriesSummary summary = SeriesSummaryTexts();
-    m_meanOfMeans = ToQt(summary.meanOfMeans);
-    m_sdOfMeans = ToQt(summary.sdOfMeans);
-    m_meanOfSDs = ToQt(summary.meanOfSds);
-    m_sdOfSDs = ToQt(summary.sdOfSds);
+    m_meanOfMeans = LocalNumbers(summary.meanOfMeans);
+    m_sdOfMeans = LocalNumbers(summary.sdOfMeans);
+    m_meanOfSDs = LocalNumbers(summary.meanOfSds);
+    m_sdOfSDs = LocalNumbers(summary.sdOfSds);
     ShowFields();
 }
 

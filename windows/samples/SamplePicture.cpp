@@ -8,6 +8,7 @@
 #include "ui/FieldText.h"
 #include "ui/Gdi.h"
 #include "ui/LetterMark.h"
+#include "ui/LocalNumbers.h"
 #include "windows/samples/SamplesModel.h"
 
 #include <QCoreApplication>
@@ -31,7 +32,7 @@ struct MarkerFrame {
 };
 
 void DrawMeanMarker(QPainter& p, const MarkerFrame& f, const SampleRow& row) {
-    const QString meanText = ToQt(MeanText(row.mean));
+    const QString meanText = LocalNumbers(MeanText(row.mean));
     const int meanWidth = TextWidth(*f.font, meanText);
     const int xm = MeanPixel(f.view, f.axisX, row.mean);
     const bool left = MeanTextOnLeft(f.axisX, xm, meanWidth);
@@ -51,7 +52,8 @@ void DrawMeanMarker(QPainter& p, const MarkerFrame& f, const SampleRow& row) {
         SdTextPlacement(f.view, row.mean, row.sd, xm, left, meanWidth,
                         [&font](const std::string& text) { return TextWidth(font, ToQt(text)); });
     if (!sd.text.empty())
-        TextAt(p, sd.x, top, ToQt(sd.text), font, g_colourBlindSafe ? PairRedColour() : kSdRed,
+        TextAt(p, sd.x, top, LocalNumbers(sd.text), font,
+               g_colourBlindSafe ? PairRedColour() : kSdRed,
                sd.rightAligned ? TextAlign::Right : TextAlign::Left, kGraphWhite);
 }
 
@@ -78,7 +80,7 @@ void ValueLabels(QPainter& p, int x0, int x10, int top, int minX, int maxX) {
     room.maxX = maxX;
     room.gap = SmX(3);
     for (const AxisTick& tick : ShownAxisTicks(0.0, 10.0, room))
-        TextAt(p, static_cast<int>(tick.x), top, ToQt(tick.text), g_fontArial6, Qt::black,
+        TextAt(p, static_cast<int>(tick.x), top, LocalNumbers(tick.text), g_fontArial6, Qt::black,
                TextAlign::Centre, kGraphWhite);
 }
 

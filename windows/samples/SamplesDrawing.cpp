@@ -10,6 +10,7 @@
 #include "ui/DrawingResources.h"
 #include "ui/FieldText.h"
 #include "ui/Gdi.h"
+#include "ui/LocalNumbers.h"
 #include "ui/RepaintNow.h"
 #include "windows/samples/SamplePicture.h"
 #include "windows/samples/SamplesModel.h"
@@ -107,7 +108,7 @@ void CSamplesDlg::DrawLimits() {
     // the window (or of the graph, beside the scroll bar) when a long number
     // would cross it.
     const Rect& lower = g_lowerLimitRect;
-    const QString lowerText = ToQt(LowerLimitText());
+    const QString lowerText = LocalNumbers(LowerLimitText());
     const int lowerWidth = TextWidth(font, lowerText);
     const int lowerX = std::max(1, lower.left - SmX(1) - lowerWidth);
     GdiFillRect(p, lowerX, lower.bottom - SmY(6), lower.right, lower.bottom, g_brushWhite);
@@ -117,7 +118,7 @@ void CSamplesDlg::DrawLimits() {
            kGraphWhite);
 
     const Rect& upper = g_upperLimitRect;
-    const QString upperText = ToQt(UpperLimitText());
+    const QString upperText = LocalNumbers(UpperLimitText());
     const int upperWidth = TextWidth(font, upperText);
     const int upperX =
         std::min(upper.right + SmX(4), SamplesGraphArea(width()).right - 1 - upperWidth);

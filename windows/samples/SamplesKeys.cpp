@@ -13,6 +13,7 @@
 #include "ui/DrawingResources.h"
 #include "ui/FieldText.h"
 #include "ui/FocusSpot.h"
+#include "ui/LocalNumbers.h"
 #include "ui/SeriesFields.h"
 #include "ui/ValueEditor.h"
 #include "windows/samples/SamplesModel.h"
@@ -95,7 +96,7 @@ void CSamplesDlg::DescribeControls() {
 
 Rect CSamplesDlg::LimitLabelRect(bool lower) const {
     const QFontMetrics metrics(g_fontArial7_5);
-    const QString text = ToQt(lower ? LowerLimitText() : UpperLimitText());
+    const QString text = LocalNumbers(lower ? LowerLimitText() : UpperLimitText());
     const int width = metrics.horizontalAdvance(text), height = metrics.height();
     return lower ? LowerLimitLabelRect(width, height) : UpperLimitLabelRect(width, height);
 }
