@@ -66,7 +66,7 @@ muestras</translation>
     <message>
         <source>Total Samples
 Drawn</source>
-        <translation>Total de muestras
+        <translation>Muestras
 extraídas</translation>
     </message>
     <message>
@@ -91,7 +91,7 @@ intervalo</translation>
     </message>
     <message>
         <source>Percent</source>
-        <translation>Porcentaje</translation>
+        <translation>Porc.</translation>
     </message>
     <message>
         <source>Sort By
