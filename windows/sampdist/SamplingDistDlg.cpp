@@ -101,8 +101,7 @@ void CSamplingDistDlg::changeEvent(QEvent* event) {
     setWindowTitle(title);
     if (Frame()) Frame()->setWindowTitle(title);
     DescribeControls();
-    for (int i = 0; i < 2; ++i)
-        m_speedWords[i]->setText(SpeedWord(i == 0));
+    PlaceSpeedWords();
     PaintWhole();
 }
 
@@ -137,11 +136,9 @@ void CSamplingDistDlg::CreateControls() {
     m_speed = new CSpeedControl(
         this, d, {IDC_SD_SPEED_S, IDC_SD_SPEED_2, IDC_SD_SPEED_3, IDC_SD_SPEED_4, IDC_SD_SPEED_F},
         {9, 19, 28, 37, 46}, 76);
-    for (const auto& [slow, x, w] : {std::tuple{true, 4, 16}, std::tuple{false, 47, 14}}) {
-        auto* label = new QLabel(SpeedWord(slow), this);
-        label->setGeometry(d.ToPixels(x, 68, w, 8));
-        m_speedWords[slow ? 0 : 1] = label;
-    }
+    for (QLabel*& label : m_speedWords)
+        label = new QLabel(this);
+    PlaceSpeedWords();
 
     m_drawButton = d.Get<CDrawSamplesButton>(IDC_SD_DRAW_SAMPLES);
     m_seriesButton = d.Get<QPushButton>(IDC_SD_SERIES_MODE);
@@ -175,6 +172,23 @@ void CSamplingDistDlg::CreateControls() {
         ->SetFace([](QPainter& p, const QRect& client, bool) {
             DrawPopOutlineFace(p, client, g_showPopOutline != 0);
         });
+}
+
+void CSamplingDistDlg::PlaceSpeedWords() {
+    // "slow" starts at the left of the speed buttons and "fast" ends at their
+    // right; a longer word grows inwards, so it is never cut off.
+    const QRect slow = m_dialog->ToPixels(4, 68, 16, 8), fast = m_dialog->ToPixels(47, 68, 14, 8);
+    for (int i = 0; i < 2; ++i) {
+        QLabel* label = m_speedWords[i];
+        label->setText(SpeedWord(i == 0));
+        const int width = label->fontMetrics().horizontalAdvance(label->text()) + 2;
+        if (i == 0)
+            label->setGeometry(slow.left(), slow.top(), std::max(slow.width(), width),
+                               slow.height());
+        else
+            label->setGeometry(fast.right() + 1 - std::max(fast.width(), width), fast.top(),
+                               std::max(fast.width(), width), fast.height());
+    }
 }
 
 void CSamplingDistDlg::ConnectControls() {

@@ -106,6 +106,8 @@ class CSamplingDistDlg : public CToolWindow {
     void CreateFocusSpots();
     // The accessible names and tooltips, in the language in use.
     void DescribeControls();
+    // The speed buttons' end words, in the language in use, each wide enough.
+    void PlaceSpeedWords();
     // The spots follow the picture: sliders and label boxes as last drawn,
     // the words for the histogram.
     void PlaceFocusSpots();
