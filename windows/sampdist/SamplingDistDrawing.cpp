@@ -11,11 +11,13 @@
 #include "ui/DrawingResources.h"
 #include "ui/FieldText.h"
 #include "ui/Gdi.h"
+#include "ui/LocalNumbers.h"
 #include "ui/RepaintNow.h"
 #include "windows/sampdist/HistogramModel.h"
 #include "windows/sampdist/SamplingDistPanel.h"
 #include "windows/sampdist/SliderModel.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPaintEvent>
@@ -92,7 +94,9 @@ void CSamplingDistDlg::PaintWhole() {
         g_seriesModeLabel = SeriesModeLabel();
         DrawPanelLabels(p);
         DrawStandardErrorFormula(p);
-        m_seriesButton->setText(ToQt(g_seriesModeLabel));
+        m_seriesButton->setText(g_addMoreMode
+                                    ? QCoreApplication::translate("Dorvane", "ADD\nMORE")
+                                    : QCoreApplication::translate("Dorvane", "NEW\nSERIES"));
         GdiFillRect(p, g_histRect, g_brushWhite);
         GdiFrameRect(p, g_histRect.left, g_histRect.top, g_histRect.right, g_histRect.bottom,
                      g_penBlack1);
@@ -152,18 +156,18 @@ void CSamplingDistDlg::PaintPlot(QPainter& p) {
 
 void CSamplingDistDlg::UpdateSliderReadouts() {
     const SliderReadouts readouts = ::UpdateSliderReadouts(SampleSize(), NumberOfSamples());
-    m_actualNumber = ToQt(readouts.actualNumber);
-    m_actualProportion = ToQt(readouts.actualProportion);
-    m_zNumber = ToQt(readouts.normalNumber);
-    m_zProportion = ToQt(readouts.normalProportion);
-    m_tNumber = ToQt(readouts.tNumber);
-    m_tProportion = ToQt(readouts.tProportion);
+    m_actualNumber = LocalNumbers(readouts.actualNumber);
+    m_actualProportion = LocalNumbers(readouts.actualProportion);
+    m_zNumber = LocalNumbers(readouts.normalNumber);
+    m_zProportion = LocalNumbers(readouts.normalProportion);
+    m_tNumber = LocalNumbers(readouts.tNumber);
+    m_tProportion = LocalNumbers(readouts.tProportion);
     ShowFields();
 }
 
 void CSamplingDistDlg::ReadSampleSize() {
     BringFieldsIn();
-    m_intervalWidth = ToQt(::ReadSampleSize(SampleSize()));
+    m_intervalWidth = LocalNumbers(::ReadSampleSize(SampleSize()));
     ShowFields();
 }
 
@@ -188,10 +192,10 @@ void CSamplingDistDlg::ShowFiguresOfTheSeries() {
     // population's shown mean and SD, which Population Settings can change.
     if (!g_drawFinished) return;
     const SeriesSummary summary = SeriesSummaryTexts();
-    m_meanOfMeans = ToQt(summary.meanOfMeans);
-    m_sdOfMeans = ToQt(summary.sdOfMeans);
-    m_meanOfSDs = ToQt(summary.meanOfSds);
-    m_sdOfSDs = ToQt(summary.sdOfSds);
+    m_meanOfMeans = LocalNumbers(summary.meanOfMeans);
+    m_sdOfMeans = LocalNumbers(summary.sdOfMeans);
+    m_meanOfSDs = LocalNumbers(summary.meanOfSds);
+    m_sdOfSDs = LocalNumbers(summary.sdOfSds);
     ShowFields();
 }
 
