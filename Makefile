@@ -10,7 +10,7 @@ SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1:detect_
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp:print_suppressions=0 \
 	DORVANE_MONKEY_SEEDS=11,12,13 DORVANE_MONKEY_ACTIONS=10000
 
-.PHONY: deps check-deps configure build program run test check bench install package format clean
+.PHONY: deps check-deps configure build program run test check bench install package format clean translations
 
 deps:
 	@bash scripts/install-deps
@@ -63,3 +63,13 @@ format:
 
 clean:
 	rm -rf $(BUILD) $(CHECK_BUILD)
+
+# The .ts files of every area brought up to date with the texts in the code
+# (README, Translating). An area's texts come from its folders.
+LUPDATE ?= /usr/lib/qt6/bin/lupdate
+AREAS = core:core shell:shell,ui population:windows/population samples:windows/samples \
+	confint:windows/confint dorvane:windows/sampdist
+translations:
+	@for pair in $(AREAS); do area=$${pair%%:*}; dirs=$$(echo $${pair#*:} | tr , ' '); \
+	  $(LUPDATE) -silent -locations none -no-obsolete -tr-function-alias QT_TRANSLATE_NOOP+=DV_TEXT \
+	    $$dirs -ts translations/$${area}_de.ts translations/$${area}_es.ts || exit 1; done

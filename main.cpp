@@ -3,6 +3,7 @@
 #include "resources/AppIcon.h"
 #include "shell/MainFrame.h"
 #include "ui/DrawingResources.h"
+#include "ui/Language.h"
 
 #include <QApplication>
 
@@ -12,6 +13,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral("5.4"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.dorvane.Dorvane"));
     QApplication::setWindowIcon(DorvaneIcon());
+
+    // The system's language, before the first window asks for a text.
+    SetUiLanguage(SystemLanguage());
 
     // Pens and brushes exist before any window draws.
     CreatePensAndBrushes();

@@ -1,5 +1,6 @@
 // Widget tests run on the offscreen platform unless a display is chosen, in
-// the Fusion style and the C locale, and any Qt warning fails the test.
+// the Fusion style and the C locale, in English whatever the machine's
+// language, and any Qt warning fails the test.
 #include "ui/DrawingResources.h"
 
 #include <QApplication>
@@ -26,6 +27,8 @@ int main(int argc, char** argv) {
     // The scaled tests see the screen that a projector setting makes.
     qputenv("QT_SCALE_FACTOR", DORVANE_TEST_SCALE_FACTOR);
 #endif
+    qputenv("LC_ALL", "C.UTF-8");
+    qputenv("LANGUAGE", "en");
     QLocale::setDefault(QLocale::c());
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication app(argc, argv);

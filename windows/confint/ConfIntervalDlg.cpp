@@ -38,7 +38,8 @@ constexpr QSize kTemplateSize(291, 270);
 } // namespace
 
 CConfIntervalDlg::CConfIntervalDlg(QWidget* parent)
-    : CToolWindow("CI", QStringLiteral("Confidence Intervals"), kDesignSize, parent),
+    : CToolWindow("CI", QCoreApplication::translate("ConfidenceIntervals", "Confidence Intervals"),
+                  kDesignSize, parent),
       m_dialog(std::make_unique<DialogTemplate>(this, kTemplateSize, kDesignSize)) {
     setFont(MakeFont("Arial", 8.0));
     g_confIntervalWnd = this;
@@ -70,6 +71,17 @@ CConfIntervalDlg::CConfIntervalDlg(QWidget* parent)
 
 CConfIntervalDlg::~CConfIntervalDlg() {
     if (g_confIntervalWnd == this) g_confIntervalWnd = nullptr;
+}
+
+void CConfIntervalDlg::changeEvent(QEvent* event) {
+    CToolWindow::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange) return;
+    const QString title =
+        QCoreApplication::translate("ConfidenceIntervals", "Confidence Intervals");
+    setWindowTitle(title);
+    if (Frame()) Frame()->setWindowTitle(title);
+    DescribeControls();
+    RedrawConfIntervalWindow();
 }
 
 void CConfIntervalDlg::CreateControls() {

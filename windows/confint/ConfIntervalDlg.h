@@ -86,6 +86,8 @@ class CConfIntervalDlg : public CToolWindow {
     CValueEditor* ValueEditor() const { return m_editor; }
 
   protected:
+    // A language change: the names, tips and drawn texts anew.
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -100,6 +102,8 @@ class CConfIntervalDlg : public CToolWindow {
     void DrawGraphAndStrip();
     void CreateControls();
     void CreateFocusSpots();
+    // The accessible names and tooltips, in the language in use.
+    void DescribeControls();
     // The spots follow the pictures: the graph, the possible mean and its
     // label as drawn, and the words for both.
     void PlaceFocusSpots();

@@ -12,6 +12,7 @@
 #include "ui/DrawingResources.h"
 #include "ui/FieldText.h"
 #include "ui/Gdi.h"
+#include "ui/LocalNumbers.h"
 #include "ui/RepaintNow.h"
 #include "windows/confint/IntervalGeometry.h"
 #include "windows/confint/IntervalSeries.h"
@@ -19,6 +20,7 @@
 #include "windows/confint/StripGeometry.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPaintEvent>
@@ -33,8 +35,9 @@ namespace {
 const QColor kPanelGrey(190, 190, 190);
 
 // A label of the left panel centred over the design columns left..right.
+// text: marked with QT_TRANSLATE_NOOP, translated as it is drawn.
 void PanelLabel(QPainter& p, double left, double right, double top, const char* text) {
-    const QString lines = QString::fromUtf8(text);
+    const QString lines = QCoreApplication::translate("ConfidenceIntervals", text);
     int y = CiY(top);
     const int lineHeight = QFontMetrics(g_fontArialBold7_5).height();
     for (const QString& line : lines.split(QLatin1Char('\n'))) {
@@ -113,14 +116,23 @@ void CConfIntervalDlg::DrawGraphAndStrip() {
 }
 
 void CConfIntervalDlg::UpdateCaptions() {
-    auto caption = [](QAbstractButton* button, const char* text) {
-        const QString wanted = QString::fromLatin1(text);
+    auto caption = [](QAbstractButton* button, const QString& wanted) {
         if (button->text() != wanted) button->setText(wanted);
     };
-    caption(m_seriesButton, g_addMoreMode ? "ADD MORE" : "NEW SERIES");
-    caption(m_zOrTButton, g_ciUseZ ? "z-value =" : "t-value =");
-    caption(m_endButton, g_ciLowEnd ? "Low End" : "High End");
-    caption(m_sidesButton, g_ciOneSided ? "One Sided" : "Two Sided");
+    caption(m_seriesButton, g_addMoreMode
+                                ? QCoreApplication::translate("ConfidenceIntervals", "ADD MORE")
+                                : QCoreApplication::translate("ConfidenceIntervals", "NEW SERIES"));
+    caption(m_zOrTButton, g_ciUseZ
+                              ? QCoreApplication::translate("ConfidenceIntervals", "z-value =")
+                              : QCoreApplication::translate("ConfidenceIntervals", "t-value ="));
+    caption(m_endButton, g_ciLowEnd
+                             ? QCoreApplication::translate("ConfidenceIntervals", "Low End")
+                             : QCoreApplication::translate("ConfidenceIntervals", "High End"));
+    caption(m_sidesButton, g_ciOneSided
+                               ? QCoreApplication::translate("ConfidenceIntervals", "One Sided")
+                               : QCoreApplication::translate("ConfidenceIntervals", "Two Sided"));
+    m_sortOn->setText(QCoreApplication::translate("ConfidenceIntervals", "ON"));
+    m_sortOff->setText(QCoreApplication::translate("ConfidenceIntervals", "OFF"));
     m_sigmaButton->update();
     m_sortOn->setChecked(g_sortByMeans != 0);
     m_sortOff->setChecked(g_sortByMeans == 0);
@@ -185,17 +197,21 @@ void CConfIntervalDlg::UpdateTitle() {
 }
 
 void CConfIntervalDlg::DrawPanel(QPainter& p) {
-    PanelLabel(p, 0, 66, 4, "Sample\nSize");
-    PanelLabel(p, 76, 156, 4, "Number of\nSamples");
-    CiText(p, CiX(42), CiY(104), QStringLiteral("% Confidence Level"), g_fontArialBold7_5,
-           kPanelGrey);
-    PanelLabel(p, 84, 170, 222, "Total Samples\nDrawn");
-    PanelLabel(p, 0, 180, 284, "Population Mean is:");
-    PanelLabel(p, 50, 108, 302, "In the\nInterval");
-    PanelLabel(p, 112, 176, 302, "Not In the\nInterval");
-    CiText(p, CiX(4), CiY(340), QStringLiteral("Number"), g_fontArialBold7_5, kPanelGrey);
-    CiText(p, CiX(4), CiY(372), QStringLiteral("Percent"), g_fontArialBold7_5, kPanelGrey);
-    PanelLabel(p, 0, 96, 405, "Sort By\nSample\nAverages");
+    PanelLabel(p, 0, 66, 4, QT_TRANSLATE_NOOP("ConfidenceIntervals", "Sample\nSize"));
+    PanelLabel(p, 76, 156, 4, QT_TRANSLATE_NOOP("ConfidenceIntervals", "Number of\nSamples"));
+    CiText(p, CiX(42), CiY(104),
+           QCoreApplication::translate("ConfidenceIntervals", "% Confidence Level"),
+           g_fontArialBold7_5, kPanelGrey);
+    PanelLabel(p, 84, 170, 222, QT_TRANSLATE_NOOP("ConfidenceIntervals", "Total Samples\nDrawn"));
+    PanelLabel(p, 0, 180, 284, QT_TRANSLATE_NOOP("ConfidenceIntervals", "Population Mean is:"));
+    PanelLabel(p, 50, 108, 302, QT_TRANSLATE_NOOP("ConfidenceIntervals", "In the\nInterval"));
+    PanelLabel(p, 112, 176, 302, QT_TRANSLATE_NOOP("ConfidenceIntervals", "Not In the\nInterval"));
+    CiText(p, CiX(4), CiY(340), QCoreApplication::translate("ConfidenceIntervals", "Number"),
+           g_fontArialBold7_5, kPanelGrey);
+    CiText(p, CiX(4), CiY(372), QCoreApplication::translate("ConfidenceIntervals", "Percent"),
+           g_fontArialBold7_5, kPanelGrey);
+    PanelLabel(p, 0, 96, 405,
+               QT_TRANSLATE_NOOP("ConfidenceIntervals", "Sort By\nSample\nAverages"));
     for (int y : {90, 210, 280, 396, 454})
         GdiLine(p, 0, CiY(y), g_ciGraphRect.left, CiY(y), g_penBlack1);
 }
@@ -214,7 +230,8 @@ void CConfIntervalDlg::DrawIntervalGraph() {
         DrawIntervalRow(p, n, row);
 
     for (const AxisTick& tick : GraphAxisTicks(CiLabelWidth))
-        CiTextCentred(p, static_cast<int>(tick.x), CiY(435), ToQt(tick.text), g_fontArial7_5);
+        CiTextCentred(p, static_cast<int>(tick.x), CiY(435), LocalNumbers(tick.text),
+                      g_fontArial7_5);
 
     if (g_sampleSelected) DrawSelectedInterval(p, n);
 }
@@ -264,16 +281,16 @@ void CConfIntervalDlg::ShowResults() {
 
 void CConfIntervalDlg::ComputeCriticalValue() {
     // The level in force, not the field's text, which may be half typed.
-    m_criticalValue = ToQt(::ComputeCriticalValue(FieldSampleSize(), g_ciConfLevel));
+    m_criticalValue = LocalNumbers(::ComputeCriticalValue(FieldSampleSize(), g_ciConfLevel));
     ShowResults();
 }
 
 void CConfIntervalDlg::UpdateCoverageCounts() {
     const CoverageTexts texts = ::UpdateCoverageCounts(FieldSampleSize());
-    m_numIn = ToQt(texts.numIn);
-    m_numOut = ToQt(texts.numOut);
-    m_pctIn = ToQt(texts.pctIn);
-    m_pctOut = ToQt(texts.pctOut);
+    m_numIn = LocalNumbers(texts.numIn);
+    m_numOut = LocalNumbers(texts.numOut);
+    m_pctIn = LocalNumbers(texts.pctIn);
+    m_pctOut = LocalNumbers(texts.pctOut);
     ShowResults();
 }
 
@@ -320,8 +337,9 @@ void CConfIntervalDlg::DrawSigmaFace(QPainter& p, const QRect& client) {
     const QString sigma = QStringLiteral("\u03c3");
     CiText(p, r.left + 3, r.top - 1, sigma, g_fontSymbol10, kPanelGrey);
     CiText(p, r.left + CiTextWidth(sigma, g_fontSymbol10) + 7, r.top + 3,
-           g_ciSigmaKnown ? QStringLiteral("Known") : QStringLiteral("Unknown"), g_fontArial7_5,
-           kPanelGrey);
+           g_ciSigmaKnown ? QCoreApplication::translate("ConfidenceIntervals", "Known")
+                          : QCoreApplication::translate("ConfidenceIntervals", "Unknown"),
+           g_fontArial7_5, kPanelGrey);
     // A raised edge two pixels wide: light above and left, dark below and right.
     for (int i = 0; i < 2; ++i) {
         GdiLine(p, r.left + i, r.top + i, r.right - i, r.top + i, g_penWhite1);

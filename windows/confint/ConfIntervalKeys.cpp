@@ -14,6 +14,7 @@
 #include "ui/DrawingResources.h"
 #include "ui/FieldText.h"
 #include "ui/FocusSpot.h"
+#include "ui/LocalNumbers.h"
 #include "ui/SeriesFields.h"
 #include "ui/ValueEditor.h"
 #include "windows/confint/ConfIntervalDescription.h"
@@ -21,6 +22,7 @@
 #include "windows/confint/IntervalSeries.h"
 #include "windows/confint/StripGeometry.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -31,45 +33,34 @@
 
 namespace {
 
-const char kGraphTip[] = "Click an interval to select its sample in every window; with the "
-                         "keyboard, Up and Down select the next or previous sample";
-const char kMuTip[] = "Drag to try another possible mean";
+// The window's words, and the words it shares with the other windows (ui/).
+QString Tr(const char* text) {
+    const QString own = QCoreApplication::translate("ConfidenceIntervals", text);
+    return own == QLatin1String(text) ? QCoreApplication::translate("Shell", text) : own;
+}
+
+QString GraphTip() {
+    return QCoreApplication::translate(
+        "ConfidenceIntervals",
+        "Click an interval to select its sample in every window; with the keyboard, Up and Down "
+        "select the next or previous sample");
+}
+
+QString MuTip() {
+    return QCoreApplication::translate("ConfidenceIntervals", "Drag to try another possible mean") +
+           Tr(kMoveByKeysTip);
+}
 
 } // namespace
 
 void CConfIntervalDlg::CreateFocusSpots() {
     DialogTemplate& d = *m_dialog;
-    d.DescribeAll({
-        {IDC_CI_SAMPLE_SIZE, "Sample size", kSampleSizeTip},
-        {IDC_CI_NUM_SAMPLES, "Number of samples", kNumberOfSamplesTip},
-        {IDC_CI_SERIES_MODE, "Series mode", kSeriesModeTip},
-        {IDC_CI_CONF_LEVEL, "Confidence level", "The confidence level in percent, 1 to 99"},
-        {IDC_CI_SIDES, "Sides", "Switch between two-sided and one-sided intervals"},
-        {IDC_CI_END, "End", "Which end a one-sided interval has: the high or the low one"},
-        {IDC_CI_SIGMA, "Sigma known or unknown",
-         "Whether the population's σ is known, or each sample's s stands in for it"},
-        {IDC_CI_Z_OR_T, "z or t", "Switch between critical values of z and of t"},
-        {IDC_CI_CRITICAL_VALUE, "Critical value", nullptr},
-        {IDC_CI_DRAW_SAMPLES, "Draw samples", kDrawSamplesTip},
-        {IDC_CI_TOTAL_DRAWN, "Total samples drawn", nullptr},
-        {IDC_CI_NUM_IN, "Number of intervals that contain the population mean", nullptr},
-        {IDC_CI_NUM_OUT, "Number of intervals that miss the population mean", nullptr},
-        {IDC_CI_PCT_IN, "Percent of intervals that contain the population mean", nullptr},
-        {IDC_CI_PCT_OUT, "Percent of intervals that miss the population mean", nullptr},
-        {IDC_CI_SCROLL, "Intervals scroll bar", "Go through the pages of intervals"},
-    });
-    m_sortOn->setAccessibleName(QStringLiteral("Sort by sample averages: on"));
-    m_sortOn->setToolTip(QStringLiteral("Put the intervals in the order of their sample means"));
-    m_sortOff->setAccessibleName(QStringLiteral("Sort by sample averages: off"));
-    m_sortOff->setToolTip(QStringLiteral("Put the intervals in the order they were drawn"));
-
-    m_graphSpot = new CFocusSpot(this, QStringLiteral("Confidence intervals graph"),
-                                 QString::fromLatin1(kGraphTip),
+    m_graphSpot = new CFocusSpot(this, QString(), QString(),
                                  [this](const QKeyEvent& e) { return OnGraphKey(e); });
-    m_muSpot = new CFocusSpot(this, QStringLiteral("Possible mean"),
-                              QString::fromLatin1(kMuTip) + QString::fromLatin1(kMoveByKeysTip),
+    m_muSpot = new CFocusSpot(this, QString(), QString(),
                               [this](const QKeyEvent& e) { return OnPossibleMuKey(e); });
     m_editor = new CValueEditor(this);
+    DescribeControls();
 
     // The left panel top to bottom, then the graph, its scroll bar and the strip.
     SetTabOrder({m_sampleSizeEdit, m_numSamplesEdit, m_seriesButton, m_confLevelEdit, m_sidesButton,
@@ -77,6 +68,72 @@ void CConfIntervalDlg::CreateFocusSpots() {
                  d.Control(IDC_CI_SPEED_2), d.Control(IDC_CI_SPEED_3), d.Control(IDC_CI_SPEED_4),
                  d.Control(IDC_CI_SPEED_F), m_drawButton, m_sortOn, m_sortOff, m_graphSpot,
                  m_scroll, m_muSpot});
+}
+
+void CConfIntervalDlg::DescribeControls() {
+    m_dialog->DescribeAll(
+        "ConfidenceIntervals",
+        {
+            {IDC_CI_SAMPLE_SIZE, QT_TRANSLATE_NOOP("ConfidenceIntervals", "Sample size"),
+             kSampleSizeTip},
+            {IDC_CI_NUM_SAMPLES, QT_TRANSLATE_NOOP("ConfidenceIntervals", "Number of samples"),
+             kNumberOfSamplesTip},
+            {IDC_CI_SERIES_MODE, QT_TRANSLATE_NOOP("ConfidenceIntervals", "Series mode"),
+             kSeriesModeTip},
+            {IDC_CI_CONF_LEVEL, QT_TRANSLATE_NOOP("ConfidenceIntervals", "Confidence level"),
+             QT_TRANSLATE_NOOP("ConfidenceIntervals", "The confidence level in percent, 1 to 99")},
+            {IDC_CI_SIDES, QT_TRANSLATE_NOOP("ConfidenceIntervals", "Sides"),
+             QT_TRANSLATE_NOOP("ConfidenceIntervals",
+                               "Switch between two-sided and one-sided intervals")},
+            {IDC_CI_END, QT_TRANSLATE_NOOP("ConfidenceIntervals", "End"),
+             QT_TRANSLATE_NOOP("ConfidenceIntervals",
+                               "Which end a one-sided interval has: the high or the low one")},
+            {IDC_CI_SIGMA, QT_TRANSLATE_NOOP("ConfidenceIntervals", "Sigma known or unknown"),
+             QT_TRANSLATE_NOOP(
+                 "ConfidenceIntervals",
+                 "Whether the population's σ is known, or each sample's s stands in for it")},
+            {IDC_CI_Z_OR_T, QT_TRANSLATE_NOOP("ConfidenceIntervals", "z or t"),
+             QT_TRANSLATE_NOOP("ConfidenceIntervals",
+                               "Switch between critical values of z and of t")},
+            {IDC_CI_CRITICAL_VALUE, QT_TRANSLATE_NOOP("ConfidenceIntervals", "Critical value"),
+             nullptr},
+            {IDC_CI_DRAW_SAMPLES, QT_TRANSLATE_NOOP("ConfidenceIntervals", "Draw samples"),
+             kDrawSamplesTip},
+            {IDC_CI_TOTAL_DRAWN, QT_TRANSLATE_NOOP("ConfidenceIntervals", "Total samples drawn"),
+             nullptr},
+            {IDC_CI_NUM_IN,
+             QT_TRANSLATE_NOOP("ConfidenceIntervals",
+                               "Number of intervals that contain the population mean"),
+             nullptr},
+            {IDC_CI_NUM_OUT,
+             QT_TRANSLATE_NOOP("ConfidenceIntervals",
+                               "Number of intervals that miss the population mean"),
+             nullptr},
+            {IDC_CI_PCT_IN,
+             QT_TRANSLATE_NOOP("ConfidenceIntervals",
+                               "Percent of intervals that contain the population mean"),
+             nullptr},
+            {IDC_CI_PCT_OUT,
+             QT_TRANSLATE_NOOP("ConfidenceIntervals",
+                               "Percent of intervals that miss the population mean"),
+             nullptr},
+            {IDC_CI_SCROLL, QT_TRANSLATE_NOOP("ConfidenceIntervals", "Intervals scroll bar"),
+             QT_TRANSLATE_NOOP("ConfidenceIntervals", "Go through the pages of intervals")},
+        });
+    m_sortOn->setAccessibleName(
+        QCoreApplication::translate("ConfidenceIntervals", "Sort by sample averages: on"));
+    m_sortOn->setToolTip(QCoreApplication::translate(
+        "ConfidenceIntervals", "Put the intervals in the order of their sample means"));
+    m_sortOff->setAccessibleName(
+        QCoreApplication::translate("ConfidenceIntervals", "Sort by sample averages: off"));
+    m_sortOff->setToolTip(QCoreApplication::translate(
+        "ConfidenceIntervals", "Put the intervals in the order they were drawn"));
+    m_graphSpot->setAccessibleName(
+        QCoreApplication::translate("ConfidenceIntervals", "Confidence intervals graph"));
+    m_graphSpot->setToolTip(GraphTip());
+    m_muSpot->setAccessibleName(
+        QCoreApplication::translate("ConfidenceIntervals", "Possible mean"));
+    m_muSpot->setToolTip(MuTip());
 }
 
 void CConfIntervalDlg::PlaceFocusSpots() {
@@ -93,7 +150,7 @@ void CConfIntervalDlg::PlaceFocusSpots() {
     const Rect grab = PossibleMuGrabRect(figure);
     const QFontMetrics metrics(g_fontSymbol10);
     const Rect label = m_muLabel = PossibleMuLabelRect(
-        figure, metrics.horizontalAdvance(ToQt(figure.muText)), metrics.height());
+        figure, metrics.horizontalAdvance(LocalNumbers(figure.muText)), metrics.height());
     m_muSpot->Place(Rect{std::min(grab.left, label.left), std::min(grab.top, label.top),
                          std::max(grab.right, label.right), std::max(grab.bottom, label.bottom)});
     m_muSpot->Describe(ToQt(PossibleMuDescription(n)));
@@ -102,15 +159,14 @@ void CConfIntervalDlg::PlaceFocusSpots() {
 HoverHint CConfIntervalDlg::HoverAt(QPoint at) const {
     if (g_possibleMu) {
         // The keyboard's way too: the focus spot's tip never shows.
-        if (m_region.contains(at))
-            return {Qt::SizeHorCursor,
-                    QString::fromLatin1(kMuTip) + QString::fromLatin1(kMoveByKeysTip)};
+        if (m_region.contains(at)) return {Qt::SizeHorCursor, MuTip()};
         if (m_muLabel.Contains(at.x(), at.y()))
-            return {Qt::PointingHandCursor,
-                    QString::fromLatin1(kTypeValueTip) + QString::fromLatin1(kTypeByKeysTip)};
+            return {Qt::PointingHandCursor, Tr(kTypeValueTip) + Tr(kTypeByKeysTip)};
     }
     if (g_samplesDrawn > 0 && g_ciGraphRect.Contains(at.x(), at.y()))
-        return {Qt::PointingHandCursor, QStringLiteral("Click an interval to select its sample")};
+        return {Qt::PointingHandCursor,
+                QCoreApplication::translate("ConfidenceIntervals",
+                                            "Click an interval to select its sample")};
     return {};
 }
 
@@ -141,7 +197,8 @@ bool CConfIntervalDlg::OnPossibleMuKey(const QKeyEvent& event) {
 void CConfIntervalDlg::OpenPossibleMuEditor() {
     if (!g_possibleMu) return;
     m_editor->Open(
-        m_muLabel, ToQt(PossibleMuNumberText()), QStringLiteral("Possible mean value"),
+        m_muLabel, ToQt(PossibleMuNumberText()),
+        QCoreApplication::translate("ConfidenceIntervals", "Possible mean value"),
         [this](double shown) {
             SetPossibleMuToShown(shown);
             RedrawConfIntervalWindow();

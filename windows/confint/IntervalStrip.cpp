@@ -4,9 +4,11 @@
 #include "ui/DrawnTexts.h"
 #include "ui/FieldText.h"
 #include "ui/Gdi.h"
+#include "ui/LocalNumbers.h"
 #include "windows/confint/IntervalGeometry.h"
 #include "windows/confint/StripGeometry.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QHash>
 
@@ -64,19 +66,21 @@ namespace {
 void DrawTexts(QPainter& p, const SelectedStrip& s) {
     // The two ends, each text beside its end.
     if (s.showLow) {
-        const QString text = ToQt(s.lowText);
+        const QString text = QCoreApplication::translate("ConfidenceIntervals", "low = %1")
+                                 .arg(LocalNumbers(ShownEndText(g_ciSelLow)));
         CiText(p, LowTextLeft(s, CiTextWidth(text, g_fontArial9_5)), s.endTextY, text,
                g_fontArial9_5);
     }
     if (s.showHigh) {
-        const QString text = ToQt(s.highText);
+        const QString text = QCoreApplication::translate("ConfidenceIntervals", "high = %1")
+                                 .arg(LocalNumbers(ShownEndText(g_ciSelHigh)));
         CiText(p, HighTextLeft(s, CiTextWidth(text, g_fontArial9_5)), s.endTextY, text,
                g_fontArial9_5);
     }
-    const QString centre = ToQt(s.centreText);
+    const QString centre = LocalNumbers(s.centreText);
     CiText(p, CentreTextLeft(s, CiTextWidth(centre, g_fontArial9_5)), s.centreTextY, centre,
            g_fontArial9_5);
-    CiText(p, s.sTextX, s.sTextY, ToQt(s.sText), g_fontArial9_5);
+    CiText(p, s.sTextX, s.sTextY, LocalNumbers(s.sText), g_fontArial9_5);
 }
 } // namespace
 
@@ -96,7 +100,8 @@ void DrawSelectedInterval(QPainter& p, int n) {
     const auto xOf = [](double v) { return CiX(70) + g_ciStripPixelsPerUnit * v; };
     for (const AxisTick& tick :
          CiAxisTicks(xOf, g_ciStripRect.left + 2, g_ciStripRect.right - 2, CiLabelWidth))
-        CiTextCentred(p, static_cast<int>(tick.x), s.labelTop, ToQt(tick.text), g_fontArial7_5);
+        CiTextCentred(p, static_cast<int>(tick.x), s.labelTop, LocalNumbers(tick.text),
+                      g_fontArial7_5);
     DrawTexts(p, s);
 }
 
@@ -140,13 +145,21 @@ QRegion DrawPossibleMu(QPainter& p, int n) {
     if (f.hasRightBound)
         GdiLine(p, f.rightBoundX, f.rightBoundTop, f.rightBoundX, f.boundBottom, g_penPurple2);
 
-    CiTextCentred(p, f.xCentre, f.muTextTop, ToQt(f.muText), g_fontSymbol10);
+    CiTextCentred(p, f.xCentre, f.muTextTop, LocalNumbers(f.muText), g_fontSymbol10);
 
-    const QString third = QString::fromLatin1(f.textLines[2]);
+    // The words the geometry gives, listed here for the translators.
+    [[maybe_unused]] static const char* const kWords[] = {
+        QT_TRANSLATE_NOOP("ConfidenceIntervals", "PLAUSIBLE"),
+        QT_TRANSLATE_NOOP("ConfidenceIntervals", "NOT PLAUSIBLE"),
+        QT_TRANSLATE_NOOP("ConfidenceIntervals", "SAMPLING"),
+        QT_TRANSLATE_NOOP("ConfidenceIntervals", "DISTRIBUTION")};
+    const auto line = [&f](int i) {
+        return QCoreApplication::translate("ConfidenceIntervals", f.textLines[i]);
+    };
+    const QString third = line(2);
     const int width = CiTextWidth(third, g_fontArial9_5);
     const int left = PlausibilityColumnLeft(f, width);
     for (int i = 0; i < 3; ++i)
-        CiTextCentred(p, left + width / 2, f.textLineY[i], QString::fromLatin1(f.textLines[i]),
-                      g_fontArial9_5);
+        CiTextCentred(p, left + width / 2, f.textLineY[i], line(i), g_fontArial9_5);
     return region;
 }

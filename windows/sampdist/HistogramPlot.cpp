@@ -5,12 +5,14 @@
 #include "ui/DrawnTexts.h"
 #include "ui/Gdi.h"
 #include "ui/LetterMark.h"
+#include "ui/LocalNumbers.h"
 #include "windows/sampdist/HistogramDescription.h"
 #include "windows/sampdist/HistogramModel.h"
 #include "windows/sampdist/SamplingDistPanel.h"
 #include "windows/sampdist/SliderModel.h"
 #include "windows/sampdist/StatisticTexts.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
@@ -177,7 +179,9 @@ void CHistogramPlot::DrawOffPlotMarks(QPainter& p, const SliderSplit& split) {
     const int top = g_sdPlotTop + SdY(2);
     auto number = [](const OffPlot& side) {
         if (side.counted > 0 && side.counted < side.samples)
-            return QStringLiteral("%1 of %2").arg(side.counted).arg(side.samples);
+            return QCoreApplication::translate("Dorvane", "%1 of %2")
+                .arg(side.counted)
+                .arg(side.samples);
         return QString::number(side.samples);
     };
     auto colour = [](const OffPlot& side) {
@@ -187,13 +191,14 @@ void CHistogramPlot::DrawOffPlotMarks(QPainter& p, const SliderSplit& split) {
     m_offPlotTips[0] = OffPlotTip(split.below, true);
     m_offPlotTips[1] = OffPlotTip(split.beyond, false);
     if (split.below.samples > 0) {
-        const QString label =
-            QStringLiteral("\u25c4 ") + number(split.below) + QStringLiteral(" further left");
+        const QString label = QCoreApplication::translate("Dorvane", "\u25c4 %1 further left")
+                                  .arg(number(split.below));
         m_offPlotMarks[0] = TextAt(p, g_sdAxisLeft + SdX(4), top, label, g_fontArial7_5,
                                    colour(split.below), Align::Left);
     }
     if (split.beyond.samples > 0) {
-        const QString label = number(split.beyond) + QStringLiteral(" further right \u25ba");
+        const QString label = QCoreApplication::translate("Dorvane", "%1 further right \u25ba")
+                                  .arg(number(split.beyond));
         m_offPlotMarks[1] = TextAt(p, g_sdAxisRight - SdX(4), top, label, g_fontArial7_5,
                                    colour(split.beyond), Align::Right);
     }
@@ -212,12 +217,11 @@ void CHistogramPlot::DrawOffPlotMarks(QPainter& p, const SliderSplit& split) {
 }
 
 void CHistogramPlot::DrawFrequencyScale(QPainter& p) {
-    const char* letters = "FREQUENCY";
+    const QString letters = QCoreApplication::translate("Dorvane", "FREQUENCY");
     const int x = g_histRect.left + SdX(4);
-    for (int i = 0; letters[i]; ++i) {
+    for (int i = 0; i < letters.size(); ++i) {
         const int top = g_histRect.top + SdY(115) + Px(g_sdScaleY, 18.0 * i);
-        TextAt(p, x, top, QString(QLatin1Char(letters[i])), g_fontArialBold9_5, Qt::black,
-               Align::Left);
+        TextAt(p, x, top, QString(letters[i]), g_fontArialBold9_5, Qt::black, Align::Left);
     }
     const int right = g_sdAxisLeft - SdX(2) - SdX(3);
     for (int k = 1; k <= g_histTickCount; ++k) {
@@ -317,7 +321,7 @@ void CHistogramPlot::DrawPopulationOutline(QPainter& p, const PlotFields& fields
 }
 
 void CHistogramPlot::DrawSelectedSample(QPainter& p) {
-    const QString text = QString::fromStdString(SelectedSampleText());
+    const QString text = LocalNumbers(SelectedSampleText());
     if (text.isEmpty()) return;
     const int x = g_histRect.left + SdX(5), top = g_histRect.top + SdY(2);
     TextAt(p, x, top, text, g_fontArial7_5, Qt::black, Align::Left);
@@ -330,7 +334,7 @@ void CHistogramPlot::DrawAxisScale(QPainter& p, int scrollPos) {
         return QFontMetrics(g_fontArial7_5).horizontalAdvance(QString::fromStdString(text));
     };
     for (const AxisTick& tick : AxisTicksOf(pos, width))
-        TextAt(p, static_cast<int>(tick.x), g_sdAxisY + SdY(2), QString::fromStdString(tick.text),
+        TextAt(p, static_cast<int>(tick.x), g_sdAxisY + SdY(2), LocalNumbers(tick.text),
                g_fontArial7_5, Qt::black, Align::Centre);
 
     const QString title = StatisticPlotTitle();
@@ -419,7 +423,7 @@ void CHistogramPlot::DrawSliderHandle(QPainter& p, int x, bool left, bool letter
     // the right one's on its right; where that side would leave the plot it
     // goes to the other side, so the label is always whole and inside the
     // plot, which a drag repaints.
-    const QString label = QString::fromStdString(SliderLabelText(z, letterOnly));
+    const QString label = LocalNumbers(SliderLabelText(z, letterOnly));
     const QFontMetrics metrics(g_fontArial7_5);
     const int boxWidth = metrics.horizontalAdvance(label) + SdX(6);
     // Under the axis' tick labels, which the box would otherwise hide.

@@ -10,6 +10,7 @@
 #include "ui/DrawingResources.h"
 #include "ui/FieldText.h"
 #include "ui/Gdi.h"
+#include "ui/LocalNumbers.h"
 #include "ui/MessageBox.h"
 #include "ui/RepaintNow.h"
 #include "ui/ScrollRequestOf.h"
@@ -20,6 +21,7 @@
 #include "windows/sampdist/SamplingDistPanel.h"
 #include "windows/sampdist/SliderModel.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -60,10 +62,16 @@ bool BinWidthFlag(int id) {
     }
 }
 
+// The words at the two ends of the speed buttons.
+QString SpeedWord(bool slow) {
+    return slow ? QCoreApplication::translate("Dorvane", "slow")
+                : QCoreApplication::translate("Dorvane", "fast");
+}
+
 } // namespace
 
 CSamplingDistDlg::CSamplingDistDlg(QWidget* parent)
-    : CToolWindow("CLT", QStringLiteral("Dorvane"), kDesignSize, parent),
+    : CToolWindow("CLT", QCoreApplication::translate("Dorvane", "Dorvane"), kDesignSize, parent),
       m_dialog(std::make_unique<DialogTemplate>(this, kTemplateSize, kDesignSize)) {
     setFont(MakeFont("Arial", 8.0));
     g_samplingDistWnd = this;
@@ -72,7 +80,7 @@ CSamplingDistDlg::CSamplingDistDlg(QWidget* parent)
     CreateControls();
     CreateStatisticBox();
     CreateFocusSpots();
-    m_intervalWidth = ToQt(InitSamplingDistState());
+    m_intervalWidth = LocalNumbers(InitSamplingDistState());
     CSpeedControl::SyncAll();
     m_sampleSize = m_numSamples = QStringLiteral("1");
     ShowFields();
@@ -86,6 +94,17 @@ CSamplingDistDlg::CSamplingDistDlg(QWidget* parent)
 
 CSamplingDistDlg::~CSamplingDistDlg() {
     if (g_samplingDistWnd == this) g_samplingDistWnd = nullptr;
+}
+
+void CSamplingDistDlg::changeEvent(QEvent* event) {
+    CToolWindow::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange) return;
+    const QString title = QCoreApplication::translate("Dorvane", "Dorvane");
+    setWindowTitle(title);
+    if (Frame()) Frame()->setWindowTitle(title);
+    DescribeControls();
+    PlaceSpeedWords();
+    PaintWhole();
 }
 
 void CSamplingDistDlg::CreateControls() {
@@ -119,10 +138,9 @@ void CSamplingDistDlg::CreateControls() {
     m_speed = new CSpeedControl(
         this, d, {IDC_SD_SPEED_S, IDC_SD_SPEED_2, IDC_SD_SPEED_3, IDC_SD_SPEED_4, IDC_SD_SPEED_F},
         {9, 19, 28, 37, 46}, 76);
-    for (const auto& [text, x, w] : {std::tuple{"slow", 4, 16}, std::tuple{"fast", 47, 14}}) {
-        auto* label = new QLabel(QString::fromLatin1(text), this);
-        label->setGeometry(d.ToPixels(x, 68, w, 8));
-    }
+    for (QLabel*& label : m_speedWords)
+        label = new QLabel(this);
+    PlaceSpeedWords();
 
     m_drawButton = d.Get<CDrawSamplesButton>(IDC_SD_DRAW_SAMPLES);
     m_seriesButton = d.Get<QPushButton>(IDC_SD_SERIES_MODE);
@@ -156,6 +174,23 @@ void CSamplingDistDlg::CreateControls() {
         ->SetFace([](QPainter& p, const QRect& client, bool) {
             DrawPopOutlineFace(p, client, g_showPopOutline != 0);
         });
+}
+
+void CSamplingDistDlg::PlaceSpeedWords() {
+    // "slow" starts at the left of the speed buttons and "fast" ends at their
+    // right; a longer word grows inwards, so it is never cut off.
+    const QRect slow = m_dialog->ToPixels(4, 68, 16, 8), fast = m_dialog->ToPixels(47, 68, 14, 8);
+    for (int i = 0; i < 2; ++i) {
+        QLabel* label = m_speedWords[i];
+        label->setText(SpeedWord(i == 0));
+        const int width = label->fontMetrics().horizontalAdvance(label->text()) + 2;
+        if (i == 0)
+            label->setGeometry(slow.left(), slow.top(), std::max(slow.width(), width),
+                               slow.height());
+        else
+            label->setGeometry(fast.right() + 1 - std::max(fast.width(), width), fast.top(),
+                               std::max(fast.width(), width), fast.height());
+    }
 }
 
 void CSamplingDistDlg::ConnectControls() {
@@ -198,11 +233,11 @@ void CSamplingDistDlg::DrawSamples() {
     ReadSampleSize();
     const DrawResult result = Links().RunDrawSamples(NumberOfSamples(), SampleSize());
     if (!result.DrewSeries()) return;
-    m_totalDrawn = ToQt(result.totalSamplesText);
-    m_meanOfMeans = ToQt(result.meanOfMeansText);
-    m_sdOfMeans = ToQt(result.sdOfMeansText);
-    m_meanOfSDs = ToQt(result.meanOfSdsText);
-    m_sdOfSDs = ToQt(result.sdOfSdsText);
+    m_totalDrawn = LocalNumbers(result.totalSamplesText);
+    m_meanOfMeans = LocalNumbers(result.meanOfMeansText);
+    m_sdOfMeans = LocalNumbers(result.sdOfMeansText);
+    m_meanOfSDs = LocalNumbers(result.meanOfSdsText);
+    m_sdOfSDs = LocalNumbers(result.sdOfSdsText);
     ShowStatisticRow();
     if (!result.numberOfSamplesText.empty() && ToQt(result.numberOfSamplesText) != m_numSamples) {
         // The count the run really drew (a negative one reads 0); the other
@@ -329,7 +364,7 @@ void CSamplingDistDlg::DragSliderTo(int x, bool left) {
 }
 
 void CSamplingDistDlg::ShowSliderMoved(const std::string& intervalWidth) {
-    m_intervalWidth = ToQt(intervalWidth);
+    m_intervalWidth = LocalNumbers(intervalWidth);
     ShowReadout(m_dialog->Get<QLabel>(IDC_SD_INTERVAL_WIDTH), m_intervalWidth);
     // A tandem partner mirrored past an end of the axis comes back onto it.
     KeepSlidersOnAxis();

@@ -94,6 +94,8 @@ class CSamplingDistDlg : public CToolWindow {
     CValueEditor* ValueEditor() const { return m_editor; }
 
   protected:
+    // A language change: the names, tips and drawn texts anew.
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -110,6 +112,10 @@ class CSamplingDistDlg : public CToolWindow {
     void SyncStatisticBox();
     void ConnectControls();
     void CreateFocusSpots();
+    // The accessible names and tooltips, in the language in use.
+    void DescribeControls();
+    // The speed buttons' end words, in the language in use, each wide enough.
+    void PlaceSpeedWords();
     // The spots follow the picture: sliders and label boxes as last drawn,
     // the words for the histogram.
     void PlaceFocusSpots();
@@ -171,6 +177,7 @@ class CSamplingDistDlg : public CToolWindow {
     QPushButton* m_statisticButton = nullptr;
     std::unique_ptr<QMenu> m_statisticMenu;
     int m_scrollPos = 1;
+    QLabel* m_speedWords[2] = {nullptr, nullptr}; // "slow" and "fast"
     CFocusSpot* m_columnsSpot = nullptr;
     CFocusSpot* m_leftSpot = nullptr;
     CFocusSpot* m_rightSpot = nullptr;

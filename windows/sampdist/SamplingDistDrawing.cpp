@@ -11,6 +11,7 @@
 #include "ui/DrawingResources.h"
 #include "ui/FieldText.h"
 #include "ui/Gdi.h"
+#include "ui/LocalNumbers.h"
 #include "ui/RepaintNow.h"
 #include "ui/WindowLinks.h"
 #include "windows/sampdist/HistogramModel.h"
@@ -18,6 +19,7 @@
 #include "windows/sampdist/SliderModel.h"
 
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -96,7 +98,9 @@ void CSamplingDistDlg::PaintWhole() {
         SyncStatisticBox();
         DrawPanelLabels(p);
         DrawStandardErrorFormula(p);
-        m_seriesButton->setText(ToQt(g_seriesModeLabel));
+        m_seriesButton->setText(g_addMoreMode
+                                    ? QCoreApplication::translate("Dorvane", "ADD\nMORE")
+                                    : QCoreApplication::translate("Dorvane", "NEW\nSERIES"));
         GdiFillRect(p, g_histRect, g_brushWhite);
         GdiFrameRect(p, g_histRect.left, g_histRect.top, g_histRect.right, g_histRect.bottom,
                      g_penBlack1);
@@ -156,18 +160,18 @@ void CSamplingDistDlg::PaintPlot(QPainter& p) {
 
 void CSamplingDistDlg::UpdateSliderReadouts() {
     const SliderReadouts readouts = ::UpdateSliderReadouts(SampleSize(), NumberOfSamples());
-    m_actualNumber = ToQt(readouts.actualNumber);
-    m_actualProportion = ToQt(readouts.actualProportion);
-    m_zNumber = ToQt(readouts.normalNumber);
-    m_zProportion = ToQt(readouts.normalProportion);
-    m_tNumber = ToQt(readouts.tNumber);
-    m_tProportion = ToQt(readouts.tProportion);
+    m_actualNumber = LocalNumbers(readouts.actualNumber);
+    m_actualProportion = LocalNumbers(readouts.actualProportion);
+    m_zNumber = LocalNumbers(readouts.normalNumber);
+    m_zProportion = LocalNumbers(readouts.normalProportion);
+    m_tNumber = LocalNumbers(readouts.tNumber);
+    m_tProportion = LocalNumbers(readouts.tProportion);
     ShowFields();
 }
 
 void CSamplingDistDlg::ReadSampleSize() {
     BringFieldsIn();
-    m_intervalWidth = ToQt(::ReadSampleSize(SampleSize()));
+    m_intervalWidth = LocalNumbers(::ReadSampleSize(SampleSize()));
     ShowFields();
 }
 
@@ -192,11 +196,11 @@ void CSamplingDistDlg::ShowFiguresOfTheSeries() {
     // population's shown mean and SD, which Population Settings can change.
     if (!g_drawFinished) return;
     const SeriesSummary summary = SeriesSummaryTexts();
-    m_meanOfMeans = ToQt(summary.meanOfMeans);
-    m_sdOfMeans = ToQt(summary.sdOfMeans);
+    m_meanOfMeans = LocalNumbers(summary.meanOfMeans);
+    m_sdOfMeans = LocalNumbers(summary.sdOfMeans);
     ShowStatisticRow();
-    m_meanOfSDs = ToQt(summary.meanOfSds);
-    m_sdOfSDs = ToQt(summary.sdOfSds);
+    m_meanOfSDs = LocalNumbers(summary.meanOfSds);
+    m_sdOfSDs = LocalNumbers(summary.sdOfSds);
     ShowFields();
 }
 
@@ -205,8 +209,8 @@ void CSamplingDistDlg::ShowStatisticRow() {
     // The first row is the chosen statistic's: its mean and SD over the
     // samples that have a value.
     const StatisticSummary statistic = SummaryOfStatistic();
-    m_meanOfMeans = ToQt(statistic.mean);
-    m_sdOfMeans = ToQt(statistic.sd);
+    m_meanOfMeans = LocalNumbers(statistic.mean);
+    m_sdOfMeans = LocalNumbers(statistic.sd);
 }
 
 void CSamplingDistDlg::DrawHistogramGraph() {

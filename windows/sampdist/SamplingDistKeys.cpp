@@ -19,6 +19,7 @@
 #include "windows/sampdist/HistogramModel.h"
 #include "windows/sampdist/SliderModel.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -27,9 +28,23 @@
 
 namespace {
 
-const char kColumnsTip[] = "Click a column to select one of its samples; with the keyboard, "
-                           "Left and Right select the next smaller or larger mean";
-const char kSliderTip[] = "Drag along the axis to count the samples beyond it";
+// The window's words, and the words it shares with the other windows (ui/).
+QString Tr(const char* text) {
+    const QString own = QCoreApplication::translate("Dorvane", text);
+    return own == QLatin1String(text) ? QCoreApplication::translate("Shell", text) : own;
+}
+
+QString ColumnsTip() {
+    return QCoreApplication::translate(
+        "Dorvane", "Click a column to select one of its samples; with the keyboard, Left and Right "
+                   "select the next smaller or larger mean");
+}
+
+QString SliderTip() {
+    return QCoreApplication::translate("Dorvane",
+                                       "Drag along the axis to count the samples beyond it") +
+           Tr(kMoveByKeysTip);
+}
 
 const int kBinWidthIds[] = {IDC_SD_BIN_WIDE, IDC_SD_BIN_MEDIUM, IDC_SD_BIN_NARROW,
                             IDC_SD_BIN_FINEST};
@@ -37,47 +52,23 @@ const BinWidth kBinWidths[] = {BinWidth::Wide, BinWidth::Medium, BinWidth::Narro
                                BinWidth::Finest};
 
 QString SliderName(bool left) {
-    if (g_oneSlider) return QStringLiteral("Slider");
-    return left ? QStringLiteral("Left slider") : QStringLiteral("Right slider");
+    if (g_oneSlider) return QCoreApplication::translate("Dorvane", "Slider");
+    return left ? QCoreApplication::translate("Dorvane", "Left slider")
+                : QCoreApplication::translate("Dorvane", "Right slider");
 }
 
 } // namespace
 
 void CSamplingDistDlg::CreateFocusSpots() {
     DialogTemplate& d = *m_dialog;
-    d.DescribeAll({
-        {IDC_SD_DRAW_SAMPLES, "Draw samples", kDrawSamplesTip},
-        {IDC_SD_SERIES_MODE, "Series mode", kSeriesModeTip},
-        {IDC_SD_SAMPLE_SIZE, "Sample size", kSampleSizeTip},
-        {IDC_SD_NUM_SAMPLES, "Number of samples", kNumberOfSamplesTip},
-        {IDC_SD_NORMAL_OUTLINE, "Normal curve outline",
-         "Show or hide the normal curve that the sample means follow"},
-        {IDC_SD_POP_OUTLINE, "Population outline",
-         "Show or hide the population's shape over the histogram"},
-        {IDC_SD_TOTAL_DRAWN, "Total samples drawn", nullptr},
-        {IDC_SD_MEAN_OF_MEANS, "Mean of the sample means", nullptr},
-        {IDC_SD_SD_OF_MEANS, "Standard deviation of the sample means", nullptr},
-        {IDC_SD_MEAN_OF_SDS, "Mean of the sample SDs", nullptr},
-        {IDC_SD_SD_OF_SDS, "Standard deviation of the sample SDs", nullptr},
-        {IDC_SD_INTERVAL_WIDTH, "Standard error", nullptr},
-        {IDC_SD_ACTUAL_NUMBER, "Actual number counted", nullptr},
-        {IDC_SD_ACTUAL_PROPORTION, "Actual proportion counted", nullptr},
-        {IDC_SD_Z_NUMBER, "Number expected from the z distribution", nullptr},
-        {IDC_SD_Z_PROPORTION, "Proportion expected from the z distribution", nullptr},
-        {IDC_SD_T_NUMBER, "Number expected from the t distribution", nullptr},
-        {IDC_SD_T_PROPORTION, "Proportion expected from the t distribution", nullptr},
-        {IDC_SD_AXIS_SCROLL, "Axis scroll bar", "Scroll along the axis"},
-    });
-
-    m_columnsSpot = new CFocusSpot(this, QStringLiteral("Sampling distribution histogram"),
-                                   QString::fromLatin1(kColumnsTip),
+    m_columnsSpot = new CFocusSpot(this, QString(), QString(),
                                    [this](const QKeyEvent& e) { return OnColumnsKey(e); });
-    const QString sliderTip = QString::fromLatin1(kSliderTip) + QString::fromLatin1(kMoveByKeysTip);
-    m_leftSpot = new CFocusSpot(this, SliderName(true), sliderTip,
+    m_leftSpot = new CFocusSpot(this, QString(), QString(),
                                 [this](const QKeyEvent& e) { return OnSliderKey(e, true); });
-    m_rightSpot = new CFocusSpot(this, SliderName(false), sliderTip,
+    m_rightSpot = new CFocusSpot(this, QString(), QString(),
                                  [this](const QKeyEvent& e) { return OnSliderKey(e, false); });
     m_editor = new CValueEditor(this);
+    DescribeControls();
 
     // The left panel top to bottom, then the picture.
     SetTabOrder({d.Control(IDC_SD_NORMAL_OUTLINE), d.Control(IDC_SD_POP_OUTLINE),
@@ -87,6 +78,53 @@ void CSamplingDistDlg::CreateFocusSpots() {
                  d.Control(IDC_SD_SPEED_2), d.Control(IDC_SD_SPEED_3), d.Control(IDC_SD_SPEED_4),
                  d.Control(IDC_SD_SPEED_F), m_drawButton, m_columnsSpot, m_leftSpot, m_rightSpot,
                  m_axisScroll});
+}
+
+void CSamplingDistDlg::DescribeControls() {
+    m_dialog->DescribeAll(
+        "Dorvane",
+        {
+            {IDC_SD_DRAW_SAMPLES, QT_TRANSLATE_NOOP("Dorvane", "Draw samples"), kDrawSamplesTip},
+            {IDC_SD_SERIES_MODE, QT_TRANSLATE_NOOP("Dorvane", "Series mode"), kSeriesModeTip},
+            {IDC_SD_SAMPLE_SIZE, QT_TRANSLATE_NOOP("Dorvane", "Sample size"), kSampleSizeTip},
+            {IDC_SD_NUM_SAMPLES, QT_TRANSLATE_NOOP("Dorvane", "Number of samples"),
+             kNumberOfSamplesTip},
+            {IDC_SD_NORMAL_OUTLINE, QT_TRANSLATE_NOOP("Dorvane", "Normal curve outline"),
+             QT_TRANSLATE_NOOP("Dorvane",
+                               "Show or hide the normal curve that the sample means follow")},
+            {IDC_SD_POP_OUTLINE, QT_TRANSLATE_NOOP("Dorvane", "Population outline"),
+             QT_TRANSLATE_NOOP("Dorvane",
+                               "Show or hide the population's shape over the histogram")},
+            {IDC_SD_TOTAL_DRAWN, QT_TRANSLATE_NOOP("Dorvane", "Total samples drawn"), nullptr},
+            {IDC_SD_MEAN_OF_MEANS, QT_TRANSLATE_NOOP("Dorvane", "Mean of the sample means"),
+             nullptr},
+            {IDC_SD_SD_OF_MEANS,
+             QT_TRANSLATE_NOOP("Dorvane", "Standard deviation of the sample means"), nullptr},
+            {IDC_SD_MEAN_OF_SDS, QT_TRANSLATE_NOOP("Dorvane", "Mean of the sample SDs"), nullptr},
+            {IDC_SD_SD_OF_SDS, QT_TRANSLATE_NOOP("Dorvane", "Standard deviation of the sample SDs"),
+             nullptr},
+            {IDC_SD_INTERVAL_WIDTH, QT_TRANSLATE_NOOP("Dorvane", "Standard error"), nullptr},
+            {IDC_SD_ACTUAL_NUMBER, QT_TRANSLATE_NOOP("Dorvane", "Actual number counted"), nullptr},
+            {IDC_SD_ACTUAL_PROPORTION, QT_TRANSLATE_NOOP("Dorvane", "Actual proportion counted"),
+             nullptr},
+            {IDC_SD_Z_NUMBER,
+             QT_TRANSLATE_NOOP("Dorvane", "Number expected from the z distribution"), nullptr},
+            {IDC_SD_Z_PROPORTION,
+             QT_TRANSLATE_NOOP("Dorvane", "Proportion expected from the z distribution"), nullptr},
+            {IDC_SD_T_NUMBER,
+             QT_TRANSLATE_NOOP("Dorvane", "Number expected from the t distribution"), nullptr},
+            {IDC_SD_T_PROPORTION,
+             QT_TRANSLATE_NOOP("Dorvane", "Proportion expected from the t distribution"), nullptr},
+            {IDC_SD_AXIS_SCROLL, QT_TRANSLATE_NOOP("Dorvane", "Axis scroll bar"),
+             QT_TRANSLATE_NOOP("Dorvane", "Scroll along the axis")},
+        });
+    m_columnsSpot->setAccessibleName(
+        QCoreApplication::translate("Dorvane", "Sampling distribution histogram"));
+    m_columnsSpot->setToolTip(ColumnsTip());
+    for (const bool left : {true, false}) {
+        SliderSpot(left)->setAccessibleName(SliderName(left));
+        SliderSpot(left)->setToolTip(SliderTip());
+    }
 }
 
 void CSamplingDistDlg::PlaceFocusSpots() {
@@ -107,10 +145,11 @@ void CSamplingDistDlg::PlaceFocusSpots() {
     for (int i = 0; i < 4; ++i) {
         const QString width = QString::number(BinWidthInfoFor(kBinWidths[i]).width, 'g', 3);
         QWidget* button = Control(kBinWidthIds[i]);
-        const QString name = QStringLiteral("Interval width ") + width;
+        const QString name = QCoreApplication::translate("Dorvane", "Interval width %1").arg(width);
         if (button->accessibleName() != name) {
             button->setAccessibleName(name);
-            button->setToolTip(QStringLiteral("Columns ") + width + QStringLiteral(" wide"));
+            button->setToolTip(
+                QCoreApplication::translate("Dorvane", "Columns %1 wide").arg(width));
         }
     }
 }
@@ -121,20 +160,18 @@ HoverHint CSamplingDistDlg::HoverAt(QPoint at) const {
         const Rect& handle = left ? g_leftSliderRect : g_rightSliderRect;
         // The keyboard's way is said where the mouse's is: the focus spot's
         // own tooltip never shows, as the window takes the pointer's events.
-        if (handle.Contains(at.x(), at.y()))
-            return {Qt::SizeHorCursor,
-                    QString::fromLatin1(kSliderTip) + QString::fromLatin1(kMoveByKeysTip)};
+        if (handle.Contains(at.x(), at.y())) return {Qt::SizeHorCursor, SliderTip()};
         if (m_plot.SliderLabelBox(left).Contains(at.x(), at.y()))
-            return {Qt::PointingHandCursor,
-                    QString::fromLatin1(kTypeValueTip) + QString::fromLatin1(kTypeByKeysTip)};
+            return {Qt::PointingHandCursor, Tr(kTypeValueTip) + Tr(kTypeByKeysTip)};
     }
     for (const bool leftEnd : {true, false})
         if (m_plot.OffPlotMark(leftEnd).Contains(at.x(), at.y()))
             return {Qt::ArrowCursor, ToQt(m_plot.OffPlotMarkTip(leftEnd))};
     const Rect columns{g_sdAxisLeft, g_histRect.top, g_histRect.right, g_sdAxisY};
     if (g_samplesDrawn > 0 && columns.Contains(at.x(), at.y()))
-        return {Qt::PointingHandCursor,
-                QStringLiteral("Click a column to select one of its samples")};
+        return {
+            Qt::PointingHandCursor,
+            QCoreApplication::translate("Dorvane", "Click a column to select one of its samples")};
     return {};
 }
 
@@ -171,7 +208,10 @@ void CSamplingDistDlg::OpenSliderEditor(bool left) {
     const Rect label = m_plot.SliderLabelBox(left);
     m_editor->Open(
         label.IsEmpty() ? (left ? g_leftSliderRect : g_rightSliderRect) : label,
-        ToQt(SliderNumberText(left)), SliderName(left) + QStringLiteral(" value"),
+        ToQt(SliderNumberText(left)),
+        !g_oneSlider && left    ? QCoreApplication::translate("Dorvane", "Left slider value")
+        : !g_oneSlider && !left ? QCoreApplication::translate("Dorvane", "Right slider value")
+                                : QCoreApplication::translate("Dorvane", "Slider value"),
         [this, left](double shown) {
             std::string intervalWidth;
             SetSliderToShownNumber(shown, left, m_scrollPos, SampleSize(), intervalWidth);

@@ -17,10 +17,11 @@
 namespace {
 const QColor kPanelGrey(190, 190, 190);
 
+// text: marked with QT_TRANSLATE_NOOP where it is a word, translated as it is drawn.
 void Label(QPainter& p, double l, double t, double r, double b, const char* text,
            const QFont& font) {
-    DrawCentredText(p, SdDesignRect(l, t, r, b), QString::fromUtf8(text), font, Qt::black,
-                    kPanelGrey);
+    DrawCentredText(p, SdDesignRect(l, t, r, b), QCoreApplication::translate("Dorvane", text), font,
+                    Qt::black, kPanelGrey);
 }
 
 // Shared frame of the small owner-drawn buttons: a shadow line along the
@@ -67,49 +68,55 @@ void DrawCentredText(QPainter& p, const Rect& r, const QString& text, const QFon
 }
 
 void DrawPanelLabels(QPainter& p) {
-    Label(p, 2, 56, 48, 72, "Normal", g_fontArial6);
-    Label(p, 50, 56, 114, 72, "Population", g_fontArial6);
-    Label(p, 10, 3, 100, 22, "OUTLINES", g_fontArialBold7_5);
-    Label(p, 120, 0, 198, 32, "Interval\nWidth", g_fontArialBold7_5);
-    Label(p, 117, 143, 205, 191, "Total\nSamples\nDrawn", g_fontArialBold7_5);
-    Label(p, 10, 78, 56, 110, "Sample\nSize", g_fontArialBold7_5);
-    Label(p, 65, 78, 131, 110, "Number of\nSamples", g_fontArialBold7_5);
-    Label(p, 76, 216, 120, 248, "Mean\nof", g_fontArialBold7_5);
-    Label(p, 130, 216, 194, 248, "Standard\nDev. of", g_fontArialBold7_5);
+    Label(p, 2, 56, 48, 72, QT_TRANSLATE_NOOP("Dorvane", "Normal"), g_fontArial6);
+    Label(p, 50, 56, 114, 72, QT_TRANSLATE_NOOP("Dorvane", "Population"), g_fontArial6);
+    Label(p, 10, 3, 100, 22, QT_TRANSLATE_NOOP("Dorvane", "OUTLINES"), g_fontArialBold7_5);
+    Label(p, 120, 0, 198, 32, QT_TRANSLATE_NOOP("Dorvane", "Interval\nWidth"), g_fontArialBold7_5);
+    Label(p, 117, 143, 205, 191, QT_TRANSLATE_NOOP("Dorvane", "Total\nSamples\nDrawn"),
+          g_fontArialBold7_5);
+    Label(p, 10, 78, 56, 110, QT_TRANSLATE_NOOP("Dorvane", "Sample\nSize"), g_fontArialBold7_5);
+    Label(p, 65, 78, 131, 110, QT_TRANSLATE_NOOP("Dorvane", "Number of\nSamples"),
+          g_fontArialBold7_5);
+    Label(p, 76, 216, 120, 248, QT_TRANSLATE_NOOP("Dorvane", "Mean\nof"), g_fontArialBold7_5);
+    Label(p, 130, 216, 194, 248, QT_TRANSLATE_NOOP("Dorvane", "Standard\nDev. of"),
+          g_fontArialBold7_5);
     // The first row of figures is the chosen statistic's.
     DrawCentredText(p, SdDesignRect(0, 241, 76, 281), StatisticRowLabel(), g_fontArialBold7_5,
                     Qt::black, kPanelGrey);
-    Label(p, 0, 276, 76, 311, "Sample SD\n(n - 1)", g_fontArialBold7_5);
+    Label(p, 0, 276, 76, 311, QT_TRANSLATE_NOOP("Dorvane", "Sample SD\n(n - 1)"),
+          g_fontArialBold7_5);
     // Proportions are counted as p-hat, and have no t row: the t
     // distribution belongs to means of measurements.
     const bool proportions = g_isBinomial && !g_showZValues;
-    const char* actual = g_showZValues                    ? "Actual (z)"
-                         : g_showTValues && !g_isBinomial ? "Actual (t)"
-                         : g_isBinomial                   ? "Actual (p)"
-                                                          : "Actual (x)";
-    if (ShownStatisticKind() != Statistic::Mean && !g_showZValues && !g_showTValues) {
-        // Another statistic is counted by its own letter: "Actual (M)".
-        const QString named = QCoreApplication::translate("Dorvane", "Actual (%1)")
-                                  .arg(QString::fromUtf8(StatisticLetter()));
-        DrawCentredText(p, SdDesignRect(0, 380, 76, 398), named, g_fontArialBold7_5, Qt::black,
-                        kPanelGrey);
-    } else {
-        Label(p, 0, 380, 76, 398, actual, g_fontArialBold7_5);
-    }
+    QString letter = g_showZValues                    ? QLatin1Char('z')
+                         : g_showTValues && !g_isBinomial ? QLatin1Char('t')
+                         : g_isBinomial                   ? QLatin1Char('p')
+                                                          : QLatin1Char('x');
+    // Another statistic is counted by its own letter: "Actual (M)".
+    if (ShownStatisticKind() != Statistic::Mean && !g_showZValues && !g_showTValues)
+        letter = QString::fromUtf8(StatisticLetter());
+    // The letter's place in the translated words, for the mark over it.
+    const QString actualWords = QCoreApplication::translate("Dorvane", "Actual (%1)");
+    const QString actual = actualWords.arg(letter);
+    DrawCentredText(p, SdDesignRect(0, 380, 76, 398), actual, g_fontArialBold7_5, Qt::black,
+                    kPanelGrey);
     if (proportions) {
         const QFontMetrics metrics(g_fontArialBold7_5);
-        const QString text = QString::fromLatin1(actual);
-        const int left = (SdX(0) + SdX(76)) / 2 - metrics.horizontalAdvance(text) / 2;
-        DrawLetterMark(p, g_fontArialBold7_5,
-                       left + metrics.horizontalAdvance(QStringLiteral("Actual (")), SdY(380),
+        const int left = (SdX(0) + SdX(76)) / 2 - metrics.horizontalAdvance(actual) / 2;
+        const QString before = actualWords.left(actualWords.indexOf(QStringLiteral("%1")));
+        DrawLetterMark(p, g_fontArialBold7_5, left + metrics.horizontalAdvance(before), SdY(380),
                        QLatin1Char('p'));
     }
-    Label(p, 0, 402, 76, 420, "z Dist.", g_fontArialBold7_5);
-    if (!g_isBinomial) Label(p, 0, 424, 76, 442, "t Dist.", g_fontArialBold7_5);
-    const char* side = g_oneSlider ? (g_proportionAbove ? "Above" : "Below")
-                                   : (g_proportionAbove ? "Outside" : "Between");
-    const QString number = QStringLiteral("Number\n") + QLatin1String(side);
-    const QString proportion = QStringLiteral("Proportion\n") + QLatin1String(side);
+    Label(p, 0, 402, 76, 420, QT_TRANSLATE_NOOP("Dorvane", "z Dist."), g_fontArialBold7_5);
+    if (!g_isBinomial)
+        Label(p, 0, 424, 76, 442, QT_TRANSLATE_NOOP("Dorvane", "t Dist."), g_fontArialBold7_5);
+    const QString side =
+        g_oneSlider ? (g_proportionAbove ? QCoreApplication::translate("Dorvane", "Above")
+                                         : QCoreApplication::translate("Dorvane", "Below"))
+                    : (g_proportionAbove ? QCoreApplication::translate("Dorvane", "Outside")
+                                         : QCoreApplication::translate("Dorvane", "Between"));
+    const QString number = QCoreApplication::translate("Dorvane", "Number\n%1").arg(side);
+    const QString proportion = QCoreApplication::translate("Dorvane", "Proportion\n%1").arg(side);
     DrawCentredText(p, SdDesignRect(70, 348, 122, 380), number, g_fontArialBold7_5, Qt::black,
                     kPanelGrey);
     DrawCentredText(p, SdDesignRect(125, 348, 199, 380), proportion, g_fontArialBold7_5, Qt::black,
@@ -146,19 +153,19 @@ void DrawAxisTitle(QPainter& p, int clientBottom) {
     QString title, beforeLetter;
     QChar letter;
     if (g_showZValues) {
-        title = QStringLiteral("Sample z-Values");
+        title = QCoreApplication::translate("Dorvane", "Sample z-Values");
     } else if (g_showTValues) {
-        title = QStringLiteral("Sample t-Values");
+        title = QCoreApplication::translate("Dorvane", "Sample t-Values");
     } else if (const QString named = StatisticAxisTitle(); !named.isEmpty()) {
         title = named;
-    } else if (g_isBinomial) {
-        beforeLetter = QStringLiteral("Values of Sample Proportions ( ");
-        letter = QLatin1Char('p');
-        title = beforeLetter + letter + QStringLiteral(" )");
     } else {
-        beforeLetter = QStringLiteral("Values of Sample Means ( ");
-        letter = QLatin1Char('x');
-        title = beforeLetter + letter + QStringLiteral(" )");
+        const QString words =
+            g_isBinomial
+                ? QCoreApplication::translate("Dorvane", "Values of Sample Proportions ( %1 )")
+                : QCoreApplication::translate("Dorvane", "Values of Sample Means ( %1 )");
+        letter = g_isBinomial ? QLatin1Char('p') : QLatin1Char('x');
+        beforeLetter = words.left(words.indexOf(QStringLiteral("%1")));
+        title = words.arg(letter);
     }
     const Rect r{g_histRect.left, g_histRect.bottom, g_histRect.right, clientBottom};
     const QFont& font = g_fontArialBold9_5;

@@ -9,8 +9,10 @@
 #include "ui/FieldText.h"
 #include "ui/Gdi.h"
 #include "ui/LetterMark.h"
+#include "ui/LocalNumbers.h"
 #include "windows/samples/SamplesModel.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPolygon>
@@ -36,7 +38,7 @@ struct MarkerFrame {
 };
 
 void DrawMeanMarker(QPainter& p, const MarkerFrame& f, const SampleRow& row) {
-    const QString meanText = ToQt(MeanText(row.mean));
+    const QString meanText = LocalNumbers(MeanText(row.mean));
     const int meanWidth = TextWidth(*f.font, meanText);
     const int xm = MeanPixel(f.view, f.axisX, row.mean);
     const bool left = MeanTextOnLeft(f.axisX, xm, meanWidth);
@@ -56,7 +58,8 @@ void DrawMeanMarker(QPainter& p, const MarkerFrame& f, const SampleRow& row) {
         SdTextPlacement(f.view, row.mean, row.sd, xm, left, meanWidth,
                         [&font](const std::string& text) { return TextWidth(font, ToQt(text)); });
     if (!sd.text.empty())
-        TextAt(p, sd.x, top, ToQt(sd.text), font, g_colourBlindSafe ? PairRedColour() : kSdRed,
+        TextAt(p, sd.x, top, LocalNumbers(sd.text), font,
+               g_colourBlindSafe ? PairRedColour() : kSdRed,
                sd.rightAligned ? TextAlign::Right : TextAlign::Left, kGraphWhite);
 }
 
@@ -146,7 +149,7 @@ void ValueLabels(QPainter& p, int x0, int x10, int top, int minX, int maxX) {
     room.maxX = maxX;
     room.gap = SmX(3);
     for (const AxisTick& tick : ShownAxisTicks(0.0, 10.0, room))
-        TextAt(p, static_cast<int>(tick.x), top, ToQt(tick.text), g_fontArial6, Qt::black,
+        TextAt(p, static_cast<int>(tick.x), top, LocalNumbers(tick.text), g_fontArial6, Qt::black,
                TextAlign::Centre, kGraphWhite);
 }
 
@@ -173,8 +176,9 @@ void PaintGridCell(QPainter& p, const GridCell& cell, const SampleScale& scale) 
 
     GdiLine(p, x - 1, y - SmY(80), x - 1, y, g_penBlack1);
     GdiLine(p, x - 1, y, x + SmX(105), y, g_penBlack1);
-    TextAt(p, x + SmX(15), y - SmY(83), QStringLiteral("Sample %1").arg(cell.sampleNo),
-           g_fontArial6_5, Qt::black, TextAlign::Left, kGraphWhite);
+    TextAt(p, x + SmX(15), y - SmY(83),
+           QCoreApplication::translate("Samples", "Sample %1").arg(cell.sampleNo), g_fontArial6_5,
+           Qt::black, TextAlign::Left, kGraphWhite);
     CountLabels(p, x, y, h, scale.step, 4, g_fontArial6_5);
     DrawMeanMarker(p, MarkerFrame{SampleView::Grid, x, y - SmY(9), 12, 25, 20, &g_fontArial6_5},
                    row);
@@ -212,8 +216,9 @@ HistogramLayout PaintSampleHistogram(QPainter& p, int row, bool withMarker, int 
 
     GdiLine(p, x0 - 1, layout.axisTop, x0 - 1, y0, g_penBlack1);
     GdiLine(p, x0 - 1, y0, layout.axisRight, y0, g_penBlack1);
-    TextAt(p, x0 + SmX(15), y0 - SmY(180), QStringLiteral("Sample %1").arg(row), g_fontArial7_5,
-           Qt::black, TextAlign::Left, kGraphWhite);
+    TextAt(p, x0 + SmX(15), y0 - SmY(180),
+           QCoreApplication::translate("Samples", "Sample %1").arg(row), g_fontArial7_5, Qt::black,
+           TextAlign::Left, kGraphWhite);
     CountLabels(p, x0, y0, layout.h, layout.step, 8, g_fontArial6);
     if (withMarker) {
         DrawMeanMarker(p, MarkerFrame{SampleView::Histogram, x0, y0, 2, 19, 13, &g_fontArial7_5},

@@ -17,6 +17,7 @@
 #include "ui/WindowLinks.h"
 #include "windows/samples/SamplesModel.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -30,7 +31,7 @@ constexpr QSize kTemplateSize(160, 201);
 } // namespace
 
 CSamplesDlg::CSamplesDlg(QWidget* parent)
-    : CToolWindow("SAMPLE", QStringLiteral("Samples"), kDesignSize, parent),
+    : CToolWindow("SAMPLE", QCoreApplication::translate("Samples", "Samples"), kDesignSize, parent),
       m_dialog(std::make_unique<DialogTemplate>(this, kTemplateSize, kDesignSize)) {
     setFont(MakeFont("Arial", 8.0));
     g_samplesWnd = this;
@@ -49,6 +50,16 @@ CSamplesDlg::CSamplesDlg(QWidget* parent)
 
 CSamplesDlg::~CSamplesDlg() {
     if (g_samplesWnd == this) g_samplesWnd = nullptr;
+}
+
+void CSamplesDlg::changeEvent(QEvent* event) {
+    CToolWindow::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange) return;
+    const QString title = QCoreApplication::translate("Samples", "Samples");
+    setWindowTitle(title);
+    if (Frame()) Frame()->setWindowTitle(title);
+    DescribeControls();
+    RedrawSamplesWindow();
 }
 
 void CSamplesDlg::CreateControls() {

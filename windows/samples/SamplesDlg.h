@@ -67,12 +67,16 @@ class CSamplesDlg : public CToolWindow {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // A language change: the names, tips and drawn texts anew.
+    void changeEvent(QEvent* event) override;
     HoverHint HoverAt(QPoint at) const override;
 
   private:
     void CreateControls();
     void ConnectControls();
     void CreateFocusSpots();
+    // The accessible names and tooltips, in the language in use.
+    void DescribeControls();
     // The spots follow the picture: the limits and their labels as drawn,
     // the words for the sample shown.
     void PlaceFocusSpots();

@@ -10,10 +10,12 @@
 #include "ui/DrawingResources.h"
 #include "ui/FieldText.h"
 #include "ui/Gdi.h"
+#include "ui/LocalNumbers.h"
 #include "ui/RepaintNow.h"
 #include "windows/samples/SamplePicture.h"
 #include "windows/samples/SamplesModel.h"
 
+#include <QCoreApplication>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -44,7 +46,8 @@ void CSamplesDlg::RedrawSamplesWindow() {
         }
         DrawStrip(p);
     }
-    m_seriesButton->setText(QString::fromLatin1(SeriesModeLabel()));
+    m_seriesButton->setText(g_addMoreMode ? QCoreApplication::translate("Samples", "ADD\nMORE")
+                                          : QCoreApplication::translate("Samples", "NEW\nSERIES"));
     if (LimitsShown()) DrawLimits();
     PlaceFocusSpots();
 
@@ -57,12 +60,15 @@ void CSamplesDlg::RedrawSamplesWindow() {
 }
 
 void CSamplesDlg::DrawStrip(QPainter& p) {
-    CentredLines(p, Rect{SmX(4), SmY(345), SmX(34), SmY(360)}, QStringLiteral("view"),
-                 g_fontArial7_5, Qt::black, kStripGrey);
-    CentredLines(p, Rect{SmX(102), SmY(350), SmX(160), SmY(376)}, QStringLiteral("Sample\nSize"),
-                 g_fontArial6, Qt::black, kStripGrey);
+    CentredLines(p, Rect{SmX(4), SmY(345), SmX(34), SmY(360)},
+                 QCoreApplication::translate("Samples", "view"), g_fontArial7_5, Qt::black,
+                 kStripGrey);
+    CentredLines(p, Rect{SmX(102), SmY(350), SmX(160), SmY(376)},
+                 QCoreApplication::translate("Samples", "Sample\nSize"), g_fontArial6, Qt::black,
+                 kStripGrey);
     CentredLines(p, Rect{SmX(160), SmY(350), SmX(220), SmY(376)},
-                 QStringLiteral("Number of\nSamples"), g_fontArial6, Qt::black, kStripGrey);
+                 QCoreApplication::translate("Samples", "Number of\nSamples"), g_fontArial6,
+                 Qt::black, kStripGrey);
 }
 
 void CSamplesDlg::DrawSampleHistogram(int sampleNo, int animate, int column) {
@@ -102,7 +108,7 @@ void CSamplesDlg::DrawLimits() {
     // the window (or of the graph, beside the scroll bar) when a long number
     // would cross it.
     const Rect& lower = g_lowerLimitRect;
-    const QString lowerText = ToQt(LowerLimitText());
+    const QString lowerText = LocalNumbers(LowerLimitText());
     const int lowerWidth = TextWidth(font, lowerText);
     const int lowerX = std::max(1, lower.left - SmX(1) - lowerWidth);
     GdiFillRect(p, lowerX, lower.bottom - SmY(6), lower.right, lower.bottom, g_brushWhite);
@@ -112,7 +118,7 @@ void CSamplesDlg::DrawLimits() {
            kGraphWhite);
 
     const Rect& upper = g_upperLimitRect;
-    const QString upperText = ToQt(UpperLimitText());
+    const QString upperText = LocalNumbers(UpperLimitText());
     const int upperWidth = TextWidth(font, upperText);
     const int upperX =
         std::min(upper.right + SmX(4), SamplesGraphArea(width()).right - 1 - upperWidth);
@@ -125,13 +131,20 @@ void CSamplesDlg::DrawLimits() {
 
     const QString percent = ToQt(ShareBetweenLimitsText(FieldSampleSize()));
     if (percent.isEmpty()) return; // no values, no share
-    // "of observed values fall" starts straight above "between the two limits".
+    // The sentence's first line starts with the percentage so that its words
+    // stand straight above the second line's; a line too wide for the graph
+    // is moved in from its right edge.
+    const QString first =
+        QCoreApplication::translate("Samples", "%1% of observed values fall").arg(percent);
+    const QString second = QCoreApplication::translate("Samples", "between the two limits");
+    const int right = SamplesGraphArea(width()).right - SmX(2);
     const int indent = SmX(85);
-    const int shift = TextWidth(g_fontArial9_5, percent + QStringLiteral("% "));
-    TextAt(p, indent - shift, SmY(285), percent + QStringLiteral("% of observed values fall"),
+    const int shift =
+        TextWidth(g_fontArial9_5, QCoreApplication::translate("Samples", "%1% ").arg(percent));
+    TextAt(p, std::min(indent - shift, right - TextWidth(g_fontArial9_5, first)), SmY(285), first,
            g_fontArial9_5, Qt::black, TextAlign::Left, kGraphWhite);
-    TextAt(p, indent, SmY(304), QStringLiteral("between the two limits"), g_fontArial9_5, Qt::black,
-           TextAlign::Left, kGraphWhite);
+    TextAt(p, std::min(indent, right - TextWidth(g_fontArial9_5, second)), SmY(304), second,
+           g_fontArial9_5, Qt::black, TextAlign::Left, kGraphWhite);
 }
 
 void CSamplesDlg::DrawViewToggleFace(QPainter& p, const QRect& client) const {

@@ -13,10 +13,12 @@
 #include "ui/DrawingResources.h"
 #include "ui/FieldText.h"
 #include "ui/FocusSpot.h"
+#include "ui/LocalNumbers.h"
 #include "ui/SeriesFields.h"
 #include "ui/ValueEditor.h"
 #include "windows/samples/SamplesModel.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -26,37 +28,40 @@
 
 namespace {
 
-const char kPictureTip[] =
-    "Click the sample to select it in every window; with the keyboard, the arrow keys, Page Up "
-    "and Page Down go through the samples and Space selects the one shown";
-const char kLimitTip[] = "Drag to move the limit";
+// The window's words, and the words it shares with the other windows (ui/).
+QString Tr(const char* text) {
+    const QString own = QCoreApplication::translate("Samples", text);
+    return own == QLatin1String(text) ? QCoreApplication::translate("Shell", text) : own;
+}
+
+QString PictureTip() {
+    return QCoreApplication::translate(
+        "Samples",
+        "Click the sample to select it in every window; with the keyboard, the arrow keys, Page Up "
+        "and Page Down go through the samples and Space selects the one shown");
+}
+
+QString LimitTip() {
+    return QCoreApplication::translate("Samples", "Drag to move the limit") + Tr(kMoveByKeysTip);
+}
 
 QString LimitName(bool lower) {
-    return lower ? QStringLiteral("Lower limit") : QStringLiteral("Upper limit");
+    return lower ? QCoreApplication::translate("Samples", "Lower limit")
+                 : QCoreApplication::translate("Samples", "Upper limit");
 }
 
 } // namespace
 
 void CSamplesDlg::CreateFocusSpots() {
     DialogTemplate& d = *m_dialog;
-    d.DescribeAll({
-        {IDC_SAMPLES_DRAW_SAMPLES, "Draw samples", kDrawSamplesTip},
-        {IDC_SAMPLES_SERIES_MODE, "Series mode", kSeriesModeTip},
-        {IDC_SAMPLES_VIEW_TOGGLE, "View",
-         "Switch between one sample as a histogram and six samples in a grid"},
-        {IDC_SAMPLES_SAMPLE_SIZE, "Sample size", kSampleSizeTip},
-        {IDC_SAMPLES_NUM_SAMPLES, "Number of samples", kNumberOfSamplesTip},
-        {IDC_SAMPLES_SCROLL, "Samples scroll bar", "Go through the samples of the series"},
-    });
-    m_pictureSpot =
-        new CFocusSpot(this, QStringLiteral("Samples picture"), QString::fromLatin1(kPictureTip),
-                       [this](const QKeyEvent& e) { return OnPictureKey(e); });
-    const QString limitTip = QString::fromLatin1(kLimitTip) + QString::fromLatin1(kMoveByKeysTip);
-    m_lowerSpot = new CFocusSpot(this, LimitName(true), limitTip,
+    m_pictureSpot = new CFocusSpot(this, QString(), QString(),
+                                   [this](const QKeyEvent& e) { return OnPictureKey(e); });
+    m_lowerSpot = new CFocusSpot(this, QString(), QString(),
                                  [this](const QKeyEvent& e) { return OnLimitKey(e, true); });
-    m_upperSpot = new CFocusSpot(this, LimitName(false), limitTip,
+    m_upperSpot = new CFocusSpot(this, QString(), QString(),
                                  [this](const QKeyEvent& e) { return OnLimitKey(e, false); });
     m_editor = new CValueEditor(this);
+    DescribeControls();
 
     // The picture with its limits and scroll bar, then the strip left to right.
     SetTabOrder({m_pictureSpot, m_lowerSpot, m_upperSpot, m_scroll, m_viewButton, m_seriesButton,
@@ -65,9 +70,33 @@ void CSamplesDlg::CreateFocusSpots() {
                  d.Control(IDC_SAMPLES_SPEED_4), d.Control(IDC_SAMPLES_SPEED_F), m_drawButton});
 }
 
+void CSamplesDlg::DescribeControls() {
+    m_dialog->DescribeAll(
+        "Samples",
+        {
+            {IDC_SAMPLES_DRAW_SAMPLES, QT_TRANSLATE_NOOP("Samples", "Draw samples"),
+             kDrawSamplesTip},
+            {IDC_SAMPLES_SERIES_MODE, QT_TRANSLATE_NOOP("Samples", "Series mode"), kSeriesModeTip},
+            {IDC_SAMPLES_VIEW_TOGGLE, QT_TRANSLATE_NOOP("Samples", "View"),
+             QT_TRANSLATE_NOOP(
+                 "Samples", "Switch between one sample as a histogram and six samples in a grid")},
+            {IDC_SAMPLES_SAMPLE_SIZE, QT_TRANSLATE_NOOP("Samples", "Sample size"), kSampleSizeTip},
+            {IDC_SAMPLES_NUM_SAMPLES, QT_TRANSLATE_NOOP("Samples", "Number of samples"),
+             kNumberOfSamplesTip},
+            {IDC_SAMPLES_SCROLL, QT_TRANSLATE_NOOP("Samples", "Samples scroll bar"),
+             QT_TRANSLATE_NOOP("Samples", "Go through the samples of the series")},
+        });
+    m_pictureSpot->setAccessibleName(QCoreApplication::translate("Samples", "Samples picture"));
+    m_pictureSpot->setToolTip(PictureTip());
+    for (const bool lower : {true, false}) {
+        LimitSpot(lower)->setAccessibleName(LimitName(lower));
+        LimitSpot(lower)->setToolTip(LimitTip());
+    }
+}
+
 Rect CSamplesDlg::LimitLabelRect(bool lower) const {
     const QFontMetrics metrics(g_fontArial7_5);
-    const QString text = ToQt(lower ? LowerLimitText() : UpperLimitText());
+    const QString text = LocalNumbers(lower ? LowerLimitText() : UpperLimitText());
     const int width = metrics.horizontalAdvance(text), height = metrics.height();
     return lower ? LowerLimitLabelRect(width, height) : UpperLimitLabelRect(width, height);
 }
@@ -88,16 +117,14 @@ HoverHint CSamplesDlg::HoverAt(QPoint at) const {
         for (const bool lower : {true, false}) {
             const Rect& marker = lower ? g_lowerLimitRect : g_upperLimitRect;
             // The keyboard's way too: the focus spot's tip never shows.
-            if (marker.Contains(at.x(), at.y()))
-                return {Qt::SizeHorCursor,
-                        QString::fromLatin1(kLimitTip) + QString::fromLatin1(kMoveByKeysTip)};
+            if (marker.Contains(at.x(), at.y())) return {Qt::SizeHorCursor, LimitTip()};
             if (LimitLabelRect(lower).Contains(at.x(), at.y()))
-                return {Qt::PointingHandCursor,
-                        QString::fromLatin1(kTypeValueTip) + QString::fromLatin1(kTypeByKeysTip)};
+                return {Qt::PointingHandCursor, Tr(kTypeValueTip) + Tr(kTypeByKeysTip)};
         }
     }
     if (SampleAtPoint(at.x(), at.y(), width()) >= 1)
-        return {Qt::PointingHandCursor, QStringLiteral("Click to select this sample")};
+        return {Qt::PointingHandCursor,
+                QCoreApplication::translate("Samples", "Click to select this sample")};
     return {};
 }
 
@@ -159,7 +186,9 @@ void CSamplesDlg::OpenLimitEditor(bool lower) {
     if (!LimitsShown()) return;
     const QString text = ToQt(lower ? LowerLimitText() : UpperLimitText());
     m_editor->Open(
-        LimitLabelRect(lower), text, LimitName(lower) + QStringLiteral(" value"),
+        LimitLabelRect(lower), text,
+        lower ? QCoreApplication::translate("Samples", "Lower limit value")
+              : QCoreApplication::translate("Samples", "Upper limit value"),
         [this, lower](double shown) {
             if (lower)
                 SetLowerLimitToShown(shown);

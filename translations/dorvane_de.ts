@@ -1,0 +1,315 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en">
+<context>
+    <name>Dorvane</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>◄ %1 further left</source>
+        <translation>◄ %1 weiter links</translation>
+    </message>
+    <message>
+        <source>%1 further right ►</source>
+        <translation>%1 weiter rechts ►</translation>
+    </message>
+    <message>
+        <source>FREQUENCY</source>
+        <translation>HÄUFIGKEIT</translation>
+    </message>
+    <message>
+        <source>Distribution of Sample Proportions</source>
+        <translation>Verteilung der Stichprobenanteile</translation>
+    </message>
+    <message>
+        <source>Distribution of Sample Means</source>
+        <translation>Verteilung der Stichprobenmittelwerte</translation>
+    </message>
+    <message>
+        <source>slow</source>
+        <translation>langsam</translation>
+    </message>
+    <message>
+        <source>fast</source>
+        <translation>schnell</translation>
+    </message>
+    <message>
+        <source>Dorvane</source>
+        <translation>Dorvane</translation>
+    </message>
+    <message>
+        <source>ADD
+MORE</source>
+        <translation>WEITERE
+DAZU</translation>
+    </message>
+    <message>
+        <source>NEW
+SERIES</source>
+        <translation>NEUE
+SERIE</translation>
+    </message>
+    <message>
+        <source>Click a column to select one of its samples; with the keyboard, Left and Right select the next smaller or larger mean</source>
+        <translation>Klicken auf eine Säule wählt eine ihrer Stichproben aus; mit der Tastatur wählen Links und Rechts den nächstkleineren oder nächstgrößeren Mittelwert</translation>
+    </message>
+    <message>
+        <source>Drag along the axis to count the samples beyond it</source>
+        <translation>Entlang der Achse ziehen zählt die Stichproben dahinter</translation>
+    </message>
+    <message>
+        <source>Slider</source>
+        <translation>Schieber</translation>
+    </message>
+    <message>
+        <source>Left slider</source>
+        <translation>Linker Schieber</translation>
+    </message>
+    <message>
+        <source>Right slider</source>
+        <translation>Rechter Schieber</translation>
+    </message>
+    <message>
+        <source>Draw samples</source>
+        <translation>Stichproben ziehen</translation>
+    </message>
+    <message>
+        <source>Series mode</source>
+        <translation>Serienmodus</translation>
+    </message>
+    <message>
+        <source>Sample size</source>
+        <translation>Stichprobenumfang</translation>
+    </message>
+    <message>
+        <source>Number of samples</source>
+        <translation>Anzahl der Stichproben</translation>
+    </message>
+    <message>
+        <source>Normal curve outline</source>
+        <translation>Umriss der Normalverteilung</translation>
+    </message>
+    <message>
+        <source>Show or hide the normal curve that the sample means follow</source>
+        <translation>Zeigt oder verbirgt die Normalverteilungskurve, der die Stichprobenmittelwerte folgen</translation>
+    </message>
+    <message>
+        <source>Population outline</source>
+        <translation>Umriss der Population</translation>
+    </message>
+    <message>
+        <source>Show or hide the population&apos;s shape over the histogram</source>
+        <translation>Zeigt oder verbirgt die Form der Population über dem Histogramm</translation>
+    </message>
+    <message>
+        <source>Total samples drawn</source>
+        <translation>Gezogene Stichproben insgesamt</translation>
+    </message>
+    <message>
+        <source>Mean of the sample means</source>
+        <translation>Mittelwert der Stichprobenmittelwerte</translation>
+    </message>
+    <message>
+        <source>Standard deviation of the sample means</source>
+        <translation>Standardabweichung der Stichprobenmittelwerte</translation>
+    </message>
+    <message>
+        <source>Mean of the sample SDs</source>
+        <translation>Mittelwert der Stichproben-Standardabweichungen</translation>
+    </message>
+    <message>
+        <source>Standard deviation of the sample SDs</source>
+        <translation>Standardabweichung der Stichproben-Standardabweichungen</translation>
+    </message>
+    <message>
+        <source>Standard error</source>
+        <translation>Standardfehler</translation>
+    </message>
+    <message>
+        <source>Actual number counted</source>
+        <translation>Tatsächlich gezählte Anzahl</translation>
+    </message>
+    <message>
+        <source>Actual proportion counted</source>
+        <translation>Tatsächlich gezählter Anteil</translation>
+    </message>
+    <message>
+        <source>Number expected from the z distribution</source>
+        <translation>Nach der z-Verteilung erwartete Anzahl</translation>
+    </message>
+    <message>
+        <source>Proportion expected from the z distribution</source>
+        <translation>Nach der z-Verteilung erwarteter Anteil</translation>
+    </message>
+    <message>
+        <source>Number expected from the t distribution</source>
+        <translation>Nach der t-Verteilung erwartete Anzahl</translation>
+    </message>
+    <message>
+        <source>Proportion expected from the t distribution</source>
+        <translation>Nach der t-Verteilung erwarteter Anteil</translation>
+    </message>
+    <message>
+        <source>Axis scroll bar</source>
+        <translation>Bildlaufleiste der Achse</translation>
+    </message>
+    <message>
+        <source>Scroll along the axis</source>
+        <translation>Rollt entlang der Achse</translation>
+    </message>
+    <message>
+        <source>Sampling distribution histogram</source>
+        <translation>Histogramm der Stichprobenverteilung</translation>
+    </message>
+    <message>
+        <source>Interval width %1</source>
+        <translation>Klassenbreite %1</translation>
+    </message>
+    <message>
+        <source>Columns %1 wide</source>
+        <translation>Säulen %1 breit</translation>
+    </message>
+    <message>
+        <source>Click a column to select one of its samples</source>
+        <translation>Klicken auf eine Säule wählt eine ihrer Stichproben aus</translation>
+    </message>
+    <message>
+        <source>Left slider value</source>
+        <translation>Wert des linken Schiebers</translation>
+    </message>
+    <message>
+        <source>Right slider value</source>
+        <translation>Wert des rechten Schiebers</translation>
+    </message>
+    <message>
+        <source>Slider value</source>
+        <translation>Wert des Schiebers</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Population</source>
+        <translation>Population</translation>
+    </message>
+    <message>
+        <source>OUTLINES</source>
+        <translation>UMRISSE</translation>
+    </message>
+    <message>
+        <source>Interval
+Width</source>
+        <translation>Klassen-
+breite</translation>
+    </message>
+    <message>
+        <source>Total
+Samples
+Drawn</source>
+        <translation>Gezogene
+Stich-
+proben</translation>
+    </message>
+    <message>
+        <source>Sample
+Size</source>
+        <translation>Stichpr.-
+umfang</translation>
+    </message>
+    <message>
+        <source>Number of
+Samples</source>
+        <translation>Anzahl
+Stichproben</translation>
+    </message>
+    <message>
+        <source>Mean
+of</source>
+        <translation>Mittelwert
+der</translation>
+    </message>
+    <message>
+        <source>Standard
+Dev. of</source>
+        <translation>Standard-
+abw. der</translation>
+    </message>
+    <message>
+        <source>Sample
+Proportions</source>
+        <translation>Stichpr.-
+anteile</translation>
+    </message>
+    <message>
+        <source>Sample
+Means</source>
+        <translation>Stichpr.-
+mittelwerte</translation>
+    </message>
+    <message>
+        <source>Sample SD
+(n - 1)</source>
+        <translation>Stichpr.-SA
+(n - 1)</translation>
+    </message>
+    <message>
+        <source>Actual (%1)</source>
+        <translation>Tatsächl. (%1)</translation>
+    </message>
+    <message>
+        <source>z Dist.</source>
+        <translation>z-Vert.</translation>
+    </message>
+    <message>
+        <source>t Dist.</source>
+        <translation>t-Vert.</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>darüber</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>darunter</translation>
+    </message>
+    <message>
+        <source>Outside</source>
+        <translation>außerhalb</translation>
+    </message>
+    <message>
+        <source>Between</source>
+        <translation>dazwischen</translation>
+    </message>
+    <message>
+        <source>Number
+%1</source>
+        <translation>Anzahl
+%1</translation>
+    </message>
+    <message>
+        <source>Proportion
+%1</source>
+        <translation>Anteil
+%1</translation>
+    </message>
+    <message>
+        <source>Sample z-Values</source>
+        <translation>z-Werte der Stichproben</translation>
+    </message>
+    <message>
+        <source>Sample t-Values</source>
+        <translation>t-Werte der Stichproben</translation>
+    </message>
+    <message>
+        <source>Values of Sample Proportions ( %1 )</source>
+        <translation>Werte der Stichprobenanteile ( %1 )</translation>
+    </message>
+    <message>
+        <source>Values of Sample Means ( %1 )</source>
+        <translation>Werte der Stichprobenmittelwerte ( %1 )</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,315 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES" sourcelanguage="en">
+<context>
+    <name>Dorvane</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>◄ %1 further left</source>
+        <translation>◄ %1 más a la izquierda</translation>
+    </message>
+    <message>
+        <source>%1 further right ►</source>
+        <translation>%1 más a la derecha ►</translation>
+    </message>
+    <message>
+        <source>FREQUENCY</source>
+        <translation>FRECUENCIA</translation>
+    </message>
+    <message>
+        <source>Distribution of Sample Proportions</source>
+        <translation>Distribución de las proporciones muestrales</translation>
+    </message>
+    <message>
+        <source>Distribution of Sample Means</source>
+        <translation>Distribución de las medias muestrales</translation>
+    </message>
+    <message>
+        <source>slow</source>
+        <translation>lento</translation>
+    </message>
+    <message>
+        <source>fast</source>
+        <translation>rápido</translation>
+    </message>
+    <message>
+        <source>Dorvane</source>
+        <translation>Dorvane</translation>
+    </message>
+    <message>
+        <source>ADD
+MORE</source>
+        <translation>AÑADIR
+MÁS</translation>
+    </message>
+    <message>
+        <source>NEW
+SERIES</source>
+        <translation>NUEVA
+SERIE</translation>
+    </message>
+    <message>
+        <source>Click a column to select one of its samples; with the keyboard, Left and Right select the next smaller or larger mean</source>
+        <translation>Haga clic en una columna para seleccionar una de sus muestras; con el teclado, Izquierda y Derecha seleccionan la media siguiente menor o mayor</translation>
+    </message>
+    <message>
+        <source>Drag along the axis to count the samples beyond it</source>
+        <translation>Arrastre a lo largo del eje para contar las muestras más allá</translation>
+    </message>
+    <message>
+        <source>Slider</source>
+        <translation>Deslizador</translation>
+    </message>
+    <message>
+        <source>Left slider</source>
+        <translation>Deslizador izquierdo</translation>
+    </message>
+    <message>
+        <source>Right slider</source>
+        <translation>Deslizador derecho</translation>
+    </message>
+    <message>
+        <source>Draw samples</source>
+        <translation>Extraer muestras</translation>
+    </message>
+    <message>
+        <source>Series mode</source>
+        <translation>Modo de serie</translation>
+    </message>
+    <message>
+        <source>Sample size</source>
+        <translation>Tamaño de muestra</translation>
+    </message>
+    <message>
+        <source>Number of samples</source>
+        <translation>Número de muestras</translation>
+    </message>
+    <message>
+        <source>Normal curve outline</source>
+        <translation>Contorno de la curva normal</translation>
+    </message>
+    <message>
+        <source>Show or hide the normal curve that the sample means follow</source>
+        <translation>Muestra u oculta la curva normal que siguen las medias muestrales</translation>
+    </message>
+    <message>
+        <source>Population outline</source>
+        <translation>Contorno de la población</translation>
+    </message>
+    <message>
+        <source>Show or hide the population&apos;s shape over the histogram</source>
+        <translation>Muestra u oculta la forma de la población sobre el histograma</translation>
+    </message>
+    <message>
+        <source>Total samples drawn</source>
+        <translation>Total de muestras extraídas</translation>
+    </message>
+    <message>
+        <source>Mean of the sample means</source>
+        <translation>Media de las medias muestrales</translation>
+    </message>
+    <message>
+        <source>Standard deviation of the sample means</source>
+        <translation>Desviación típica de las medias muestrales</translation>
+    </message>
+    <message>
+        <source>Mean of the sample SDs</source>
+        <translation>Media de las desviaciones típicas muestrales</translation>
+    </message>
+    <message>
+        <source>Standard deviation of the sample SDs</source>
+        <translation>Desviación típica de las desviaciones típicas muestrales</translation>
+    </message>
+    <message>
+        <source>Standard error</source>
+        <translation>Error típico</translation>
+    </message>
+    <message>
+        <source>Actual number counted</source>
+        <translation>Número contado real</translation>
+    </message>
+    <message>
+        <source>Actual proportion counted</source>
+        <translation>Proporción contada real</translation>
+    </message>
+    <message>
+        <source>Number expected from the z distribution</source>
+        <translation>Número esperado según la distribución z</translation>
+    </message>
+    <message>
+        <source>Proportion expected from the z distribution</source>
+        <translation>Proporción esperada según la distribución z</translation>
+    </message>
+    <message>
+        <source>Number expected from the t distribution</source>
+        <translation>Número esperado según la distribución t</translation>
+    </message>
+    <message>
+        <source>Proportion expected from the t distribution</source>
+        <translation>Proporción esperada según la distribución t</translation>
+    </message>
+    <message>
+        <source>Axis scroll bar</source>
+        <translation>Barra de desplazamiento del eje</translation>
+    </message>
+    <message>
+        <source>Scroll along the axis</source>
+        <translation>Desplaza a lo largo del eje</translation>
+    </message>
+    <message>
+        <source>Sampling distribution histogram</source>
+        <translation>Histograma de la distribución muestral</translation>
+    </message>
+    <message>
+        <source>Interval width %1</source>
+        <translation>Ancho de clase %1</translation>
+    </message>
+    <message>
+        <source>Columns %1 wide</source>
+        <translation>Columnas de ancho %1</translation>
+    </message>
+    <message>
+        <source>Click a column to select one of its samples</source>
+        <translation>Haga clic en una columna para seleccionar una de sus muestras</translation>
+    </message>
+    <message>
+        <source>Left slider value</source>
+        <translation>Valor del deslizador izquierdo</translation>
+    </message>
+    <message>
+        <source>Right slider value</source>
+        <translation>Valor del deslizador derecho</translation>
+    </message>
+    <message>
+        <source>Slider value</source>
+        <translation>Valor del deslizador</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Population</source>
+        <translation>Población</translation>
+    </message>
+    <message>
+        <source>OUTLINES</source>
+        <translation>CONTORNOS</translation>
+    </message>
+    <message>
+        <source>Interval
+Width</source>
+        <translation>Ancho de
+clase</translation>
+    </message>
+    <message>
+        <source>Total
+Samples
+Drawn</source>
+        <translation>Total de
+muestras
+extraídas</translation>
+    </message>
+    <message>
+        <source>Sample
+Size</source>
+        <translation>Tamaño de
+muestra</translation>
+    </message>
+    <message>
+        <source>Number of
+Samples</source>
+        <translation>Número de
+muestras</translation>
+    </message>
+    <message>
+        <source>Mean
+of</source>
+        <translation>Media
+de</translation>
+    </message>
+    <message>
+        <source>Standard
+Dev. of</source>
+        <translation>Desv.
+típ. de</translation>
+    </message>
+    <message>
+        <source>Sample
+Proportions</source>
+        <translation>Proporciones
+muestrales</translation>
+    </message>
+    <message>
+        <source>Sample
+Means</source>
+        <translation>Medias
+muestrales</translation>
+    </message>
+    <message>
+        <source>Sample SD
+(n - 1)</source>
+        <translation>Desv. típ.
+(n - 1)</translation>
+    </message>
+    <message>
+        <source>Actual (%1)</source>
+        <translation>Real (%1)</translation>
+    </message>
+    <message>
+        <source>z Dist.</source>
+        <translation>Dist. z</translation>
+    </message>
+    <message>
+        <source>t Dist.</source>
+        <translation>Dist. t</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>encima</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>debajo</translation>
+    </message>
+    <message>
+        <source>Outside</source>
+        <translation>fuera</translation>
+    </message>
+    <message>
+        <source>Between</source>
+        <translation>entre</translation>
+    </message>
+    <message>
+        <source>Number
+%1</source>
+        <translation>Número
+%1</translation>
+    </message>
+    <message>
+        <source>Proportion
+%1</source>
+        <translation>Proporción
+%1</translation>
+    </message>
+    <message>
+        <source>Sample z-Values</source>
+        <translation>Valores z muestrales</translation>
+    </message>
+    <message>
+        <source>Sample t-Values</source>
+        <translation>Valores t muestrales</translation>
+    </message>
+    <message>
+        <source>Values of Sample Proportions ( %1 )</source>
+        <translation>Valores de las proporciones muestrales ( %1 )</translation>
+    </message>
+    <message>
+        <source>Values of Sample Means ( %1 )</source>
+        <translation>Valores de las medias muestrales ( %1 )</translation>
+    </message>
+</context>
+</TS>
