@@ -88,10 +88,10 @@ void DrawPanelLabels(QPainter& p) {
     // Proportions are counted as p-hat, and have no t row: the t
     // distribution belongs to means of measurements.
     const bool proportions = g_isBinomial && !g_showZValues;
-    QString letter = g_showZValues                    ? QLatin1Char('z')
-                         : g_showTValues && !g_isBinomial ? QLatin1Char('t')
-                         : g_isBinomial                   ? QLatin1Char('p')
-                                                          : QLatin1Char('x');
+    QString letter = QString(g_showZValues                    ? QLatin1Char('z')
+                             : g_showTValues && !g_isBinomial ? QLatin1Char('t')
+                             : g_isBinomial                   ? QLatin1Char('p')
+                                                              : QLatin1Char('x'));
     // Another statistic is counted by its own letter: "Actual (M)".
     if (ShownStatisticKind() != Statistic::Mean && !g_showZValues && !g_showTValues)
         letter = QString::fromUtf8(StatisticLetter());
