@@ -7,6 +7,7 @@
 
 #include "core/Selection.h"
 #include "core/SimulationState.h"
+#include "core/Statistic.h"
 #include "resources/Resource.h"
 #include "ui/DialogTemplate.h"
 #include "ui/DrawSamplesButton.h"
@@ -16,8 +17,10 @@
 #include "ui/ValueEditor.h"
 #include "ui/WindowLinks.h"
 #include "windows/sampdist/HistogramDescription.h"
+#include "windows/sampdist/HistogramModel.h"
 #include "windows/sampdist/SliderModel.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -28,6 +31,7 @@ namespace {
 
 const char kColumnsTip[] = "Click a column to select one of its samples; with the keyboard, "
                            "Left and Right select the next smaller or larger mean";
+const char kNormalOutlineTip[] = "Show or hide the normal curve that the sample means follow";
 const char kSliderTip[] = "Drag along the axis to count the samples beyond it";
 
 const int kBinWidthIds[] = {IDC_SD_BIN_WIDE, IDC_SD_BIN_MEDIUM, IDC_SD_BIN_NARROW,
@@ -49,8 +53,7 @@ void CSamplingDistDlg::CreateFocusSpots() {
         {IDC_SD_SERIES_MODE, "Series mode", kSeriesModeTip},
         {IDC_SD_SAMPLE_SIZE, "Sample size", kSampleSizeTip},
         {IDC_SD_NUM_SAMPLES, "Number of samples", kNumberOfSamplesTip},
-        {IDC_SD_NORMAL_OUTLINE, "Normal curve outline",
-         "Show or hide the normal curve that the sample means follow"},
+        {IDC_SD_NORMAL_OUTLINE, "Normal curve outline", kNormalOutlineTip},
         {IDC_SD_POP_OUTLINE, "Population outline",
          "Show or hide the population's shape over the histogram"},
         {IDC_SD_TOTAL_DRAWN, "Total samples drawn", nullptr},
@@ -88,7 +91,26 @@ void CSamplingDistDlg::CreateFocusSpots() {
                  m_axisScroll});
 }
 
+void CSamplingDistDlg::ShowTheoryAvailability() {
+    const StatisticTheory theory = ShownTheory(SampleSize());
+    const bool available = theory.shape != TheoryShape::None;
+    QString tip;
+    if (!available)
+        tip = QCoreApplication::translate("Dorvane", theory.reason.c_str());
+    else if (g_statistic == Statistic::Mean)
+        tip = QCoreApplication::translate("Dorvane", kNormalOutlineTip);
+    else
+        tip = tr("Show or hide the curve that theory gives this statistic's samples");
+    QWidget* option = Control(IDC_SD_NORMAL_OUTLINE);
+    if (option->isEnabled() != available) {
+        option->setEnabled(available);
+        option->update();
+    }
+    if (option->toolTip() != tip) option->setToolTip(tip);
+}
+
 void CSamplingDistDlg::PlaceFocusSpots() {
+    ShowTheoryAvailability();
     if (!m_columnsSpot) return;
     m_columnsSpot->Place(Rect{g_sdAxisLeft, g_histRect.top, g_histRect.right, g_sdAxisY});
     m_columnsSpot->Describe(
