@@ -2,6 +2,8 @@
 #include "core/Distributions.h"
 #include "core/StatisticTheory.h"
 #include "tests/core/CoreTestSupport.h"
+#include "windows/sampdist/HistogramModel.h"
+#include "windows/sampdist/SliderModel.h"
 
 #include <cmath>
 #include <optional>
@@ -197,6 +199,26 @@ TEST_F(StatisticTest, VariancesOfNormalSamplesSitWhereTheoryPutsThem) {
         const double target = statistic == Statistic::Variance ? variance : 0.8 * variance;
         EXPECT_NEAR(mean, target, 3 * se) << int(statistic);
     }
+    // Over the Dorvane plot the curve of s^2 stands for the whole series: a
+    // pixel is a seventh of a column, a column's height its expected count.
+    SetSamplingDistLayout(624, 446);
+    ChooseStatistic(Statistic::Variance);
+    ChooseHistogramScale(5, 10000);
+    TheoryCurve curve = ComputeTheoryCurve(5, 10000, 1);
+    ASSERT_TRUE(curve.drawable);
+    double columns = 0;
+    for (int x = g_sdAxisLeft + 1; x <= g_sdAxisRight; ++x)
+        columns += TheoryCurveHeight(curve, x) / g_histCountScale / 7.0;
+    EXPECT_NEAR(columns, 10000, 100);
+    EXPECT_FALSE(UpdateSliderReadouts(5, 10000).normalProportion.empty());
+    // The range has no theory: no curve, no room kept for one, no figure.
+    ChooseStatistic(Statistic::Range);
+    curve = ComputeTheoryCurve(5, 10000, 1);
+    EXPECT_FALSE(curve.drawable);
+    EXPECT_EQ(TheoryCurveHeight(curve, g_sdAxisLeft + 100), 0.0);
+    EXPECT_EQ(TheoryCurvePeak(5, 10000), 0.0);
+    const SliderReadouts none = UpdateSliderReadouts(5, 10000);
+    EXPECT_EQ(none.normalProportion + none.normalNumber + none.tProportion, "");
 }
 
 } // namespace
