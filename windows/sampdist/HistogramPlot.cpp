@@ -332,9 +332,10 @@ void CHistogramPlot::DrawTheoryName(QPainter& p, const StatisticTheory& theory) 
                    .arg(theory.df);
         break;
     }
-    // In the curve's blue, in the plot's top right corner.
-    TextAt(p, g_histRect.right - SdX(6), g_sdPlotTop, name, g_fontArial7_5, g_penBlue2.color(),
-           Align::Right);
+    // In the curve's blue, at the plot's right, under the note of samples
+    // beyond the axis.
+    TextAt(p, g_histRect.right - SdX(6), g_sdPlotTop + SdY(14), name, g_fontArial7_5,
+           g_penBlue2.color(), Align::Right);
 }
 
 void CHistogramPlot::DrawPopulationOutline(QPainter& p, const PlotFields& fields) {
