@@ -193,7 +193,7 @@ void FinishSample(int r, const SampleSums& sums, bool animate, bool showValues, 
         PlaceSelection(r);
     }
 
-    g_lastMeanBin = HistogramBin(HistogramStatistic(row.mean, row.sd, n));
+    g_lastMeanBin = HistogramBin(AxisStatisticOfSample(r, n));
     if (g_lastMeanBin > 0) g_meanHistogram[g_lastMeanBin] += 1;
 
     const int pause = PauseForSpeed(g_speed);

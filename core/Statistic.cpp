@@ -151,6 +151,44 @@ double StatisticAxisScale(Statistic statistic) {
     return 1.0;
 }
 
+float AxisStatisticOfSample(int r, int n) {
+    if (r < 1 || r > kMaxSamples) return NAN;
+    const SampleRow& row = g_sampleStore[r];
+    if (g_statistic == Statistic::Mean || g_isBinomial)
+        return HistogramStatistic(row.mean, row.sd, n);
+    std::optional<float> value;
+    if (NeedsOrderedValues(g_statistic)) {
+        // Rows up to r get their median and range now if no run kept them.
+        KeepOrderedStatisticsOfRows(r);
+        value = g_statistic == Statistic::Median ? row.median : row.range;
+    } else {
+        value = StatisticOf(row, n, g_statistic);
+    }
+    if (!value) return NAN;
+    return static_cast<float>(*value * StatisticAxisScale(g_statistic));
+}
+
+namespace {
+// The factor a spread takes from the display transform; a spread is never negative.
+double SpreadFactor(Statistic statistic) {
+    const double factor = std::fabs(static_cast<double>(g_dispScale));
+    return statistic == Statistic::Variance || statistic == Statistic::VarianceN ? factor * factor
+                                                                                 : factor;
+}
+} // namespace
+
+double ShownStatistic(Statistic statistic, double internalValue) {
+    if (statistic == Statistic::Mean || statistic == Statistic::Median)
+        return (internalValue - g_dispFromMean) * g_dispScale + g_dispToMean;
+    return internalValue * SpreadFactor(statistic);
+}
+
+double InternalStatistic(Statistic statistic, double shown) {
+    if (statistic == Statistic::Mean || statistic == Statistic::Median) return InternalValue(shown);
+    const double factor = SpreadFactor(statistic);
+    return factor > 0.0 ? shown / factor : 0.0;
+}
+
 SortedStatistics SortedStatisticsOf(Statistic statistic) {
     const int samples = std::clamp(g_samplesDrawn, 0, kMaxSamples);
     if (statistic == Statistic::Mean) return {g_sortedMeans, g_sortedMeanSampleNo, samples, 0};
@@ -198,6 +236,7 @@ void ForgetSeriesStatistics() {
 
 void KeepOrderedStatisticsOfRows(int lastRow) {
     const int n = g_seriesSampleSize;
+    if (lastRow <= keptRows) return;
     if (n < 1 || n > kMaxSampleSize) return;
     lastRow = std::min(lastRow, kMaxSamples);
     for (int r = keptRows + 1; r <= lastRow; ++r)

@@ -51,6 +51,19 @@ std::optional<double> PopulationValueOf(Statistic statistic);
 // 50, and the variance (n) shares its axis so the two can be compared.
 double StatisticAxisScale(Statistic statistic);
 
+// Where sample r (a sample of n values) stands on the Dorvane axis for the
+// chosen statistic: the mean as the engine bins it (HistogramStatistic, which
+// places t values), any other statistic at its value x StatisticAxisScale.
+// Not finite where the sample has none. The engine and the window bin by it.
+float AxisStatisticOfSample(int r, int n);
+
+// A statistic's value in the units the student sees (the population's
+// display transform): the mean and the median as values are shown, an SD and
+// a range by the transform's factor, a variance by its square.
+double ShownStatistic(Statistic statistic, double internalValue);
+// The inverse: the internal value of a shown number.
+double InternalStatistic(Statistic statistic, double shown);
+
 // The series' values of a statistic, smallest first. A sample without a value
 // takes no slot: slots 1..count, with withoutValue samples of the series left
 // out. Equal values stand as the sorted means do, a later sample first.

@@ -42,6 +42,13 @@ constexpr int ID_SPEED_2 = 32812;
 constexpr int ID_SPEED_3 = 32813;
 constexpr int ID_SPEED_4 = 32814;
 constexpr int ID_SPEED_F = 32815;
+// Statistic menu, in the order of enum Statistic (core/Statistic.h).
+constexpr int ID_STATISTIC_MEAN = 32830;
+constexpr int ID_STATISTIC_MEDIAN = 32831;
+constexpr int ID_STATISTIC_SD = 32832;
+constexpr int ID_STATISTIC_VARIANCE = 32833;
+constexpr int ID_STATISTIC_VARIANCE_N = 32834;
+constexpr int ID_STATISTIC_RANGE = 32835;
 
 // Pop-up shape menu of the Population window.
 constexpr int ID_SHAPE_CLEAR = 32780;

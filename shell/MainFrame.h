@@ -3,6 +3,7 @@
 // tool window. It gives the Simulation state its start-up values, creates and
 // lines up the tool windows, and carries out the menu commands.
 
+#include "core/Statistic.h"
 #include "shell/Run.h"
 
 #include <QMainWindow>
@@ -60,6 +61,8 @@ class CMainFrame : public QMainWindow, private RunWatcher {
     void HideSettingsAndResetTransform();
     void RedrawPopulationWindow();
     void SetShownStatistic(int z, int t);
+    // The Statistic menu: the statistic whose sampling distribution is shown.
+    void SetChosenStatistic(Statistic statistic);
     void TogglePossibleMu();
     void CopyPicture();
     void CopyText(const TextCopy& copy);

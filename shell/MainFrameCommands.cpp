@@ -18,11 +18,13 @@
 #include "ui/RepaintNow.h"
 #include "ui/SpeedControl.h"
 #include "ui/ToolWindow.h"
+#include "ui/WindowLinks.h"
 #include "windows/confint/IntervalGeometry.h"
 #include "windows/confint/IntervalSeries.h"
 #include "windows/population/BinomialPopDlg.h"
 #include "windows/population/PopSettingsDlg.h"
 #include "windows/population/PopulationDlg.h"
+#include "windows/sampdist/SampDistModel.h"
 #include "windows/sampdist/SamplingDistDlg.h"
 #include "windows/sampdist/SliderModel.h"
 
@@ -41,6 +43,8 @@ void CMainFrame::OnCommand(int commandId) {
         ShowToolWindow(*entry);
     } else if (const int speed = SpeedOfCommand(commandId)) {
         CSpeedControl::SetSpeed(speed);
+    } else if (IsStatisticCommand(commandId)) {
+        SetChosenStatistic(StatisticOfCommand(commandId));
     } else {
         switch (commandId) {
         case ID_APP_EXIT:
@@ -167,6 +171,16 @@ void CMainFrame::SetShownStatistic(int z, int t) {
     RepaintDorvane();
 }
 
+void CMainFrame::SetChosenStatistic(Statistic statistic) {
+    if (g_samplingDistWnd)
+        g_samplingDistWnd->ShowStatistic(statistic);
+    else
+        SelectStatistic(statistic);
+    // The other windows name and mark the statistic too.
+    Links().Repaint(OtherPicture::SamplesWindow);
+    Links().Repaint(OtherPicture::ConfIntervalsWindow);
+}
+
 void CMainFrame::HideSettingsAndResetTransform() {
     if (g_popSettingsWnd) g_popSettingsWnd->HideTool();
     ResetDisplayTransform();
@@ -180,6 +194,8 @@ void CMainFrame::SwitchToBinomial() {
         g_ciPopMean = PossibleMuOnNewKind(g_ciPopMean, true);
         g_isBinomial = 1;
         g_isDiscrete = 0;
+        // A proportion is the only statistic of a binomial population.
+        ChooseStatistic(Statistic::Mean);
         g_isContinuous = 0;
         QPoint at = FindToolWindow(ID_WINDOW_POPULATION)->templatePos * kDialogUnitPixels;
         if (g_populationWnd) {

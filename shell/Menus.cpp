@@ -1,11 +1,13 @@
 #include "shell/Menus.h"
 
 #include "core/SimulationState.h"
+#include "core/Statistic.h"
 #include "resources/Resource.h"
 #include "shell/TextCopies.h"
 #include "ui/SpeedControl.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -103,6 +105,15 @@ const MenuSpec kMainMenu[] = {
          kSep,
          {"Colour-Blind Safe &Colours", ID_OPTIONS_COLOUR_BLIND},
      }},
+    {"S&tatistic",
+     {
+         {QT_TRANSLATE_NOOP("Shell", "&Mean"), ID_STATISTIC_MEAN},
+         {QT_TRANSLATE_NOOP("Shell", "Me&dian"), ID_STATISTIC_MEDIAN},
+         {QT_TRANSLATE_NOOP("Shell", "&Standard Deviation (s)"), ID_STATISTIC_SD},
+         {QT_TRANSLATE_NOOP("Shell", "&Variance (s\u00b2, n \u2212 1)"), ID_STATISTIC_VARIANCE},
+         {QT_TRANSLATE_NOOP("Shell", "Variance (&n)"), ID_STATISTIC_VARIANCE_N},
+         {QT_TRANSLATE_NOOP("Shell", "&Range"), ID_STATISTIC_RANGE},
+     }},
     {"&Help",
      {
          {"&About Dorvane...", ID_APP_ABOUT,
@@ -129,7 +140,7 @@ MenuItemState Checked(const QString& text, bool on) {
 
 MenuItemState MenuItemStateFor(int id, const FrameState& frame) {
     const MenuItemSpec* spec = FindSpec(id);
-    const QString text = spec ? QString::fromLatin1(spec->text) : QString();
+    const QString text = spec ? QCoreApplication::translate("Shell", spec->text) : QString();
     MenuItemState state;
     state.text = text;
     if (spec && spec->speed) return Checked(text, g_speed == spec->speed);
@@ -161,9 +172,25 @@ MenuItemState MenuItemStateFor(int id, const FrameState& frame) {
     case ID_OPTIONS_OBSERVED:
         return Checked(text, !g_showZValues && !g_showTValues);
     case ID_OPTIONS_Z_VALUES:
-        return Checked(text, g_showZValues && !g_showTValues);
-    case ID_OPTIONS_T_VALUES:
-        return Checked(text, !g_showZValues && g_showTValues);
+    case ID_OPTIONS_T_VALUES: {
+        // z and t values are of the mean; another statistic is shown as observed.
+        state = Checked(text, id == ID_OPTIONS_Z_VALUES ? g_showZValues && !g_showTValues
+                                                        : !g_showZValues && g_showTValues);
+        state.enabled = g_isBinomial || g_statistic == Statistic::Mean;
+        return state;
+    }
+    case ID_STATISTIC_MEAN:
+    case ID_STATISTIC_MEDIAN:
+    case ID_STATISTIC_SD:
+    case ID_STATISTIC_VARIANCE:
+    case ID_STATISTIC_VARIANCE_N:
+    case ID_STATISTIC_RANGE: {
+        const Statistic statistic = StatisticOfCommand(id);
+        // A binomial population has its proportion only.
+        state = Checked(text, (g_isBinomial ? Statistic::Mean : g_statistic) == statistic);
+        state.enabled = !g_isBinomial || statistic == Statistic::Mean;
+        return state;
+    }
     case ID_OPTIONS_PROPORTION_ABOVE:
         return Checked(g_oneSlider ? QStringLiteral("Proportion &Above")
                                    : QStringLiteral("Proportion &Outside"),
@@ -215,7 +242,7 @@ void BuildMainMenu(QMenuBar* bar) {
                 menu->addSeparator();
                 continue;
             }
-            QAction* action = menu->addAction(QString::fromLatin1(item.text));
+            QAction* action = menu->addAction(QCoreApplication::translate("Shell", item.text));
             action->setData(item.id);
             if (item.prompt) action->setStatusTip(QString::fromLatin1(item.prompt));
             if (item.keys) action->setShortcut(QKeySequence(QString::fromLatin1(item.keys)));
@@ -237,6 +264,27 @@ QAction* FindCommandAction(QMenuBar* bar, int id) {
             if (!action->isSeparator() && action->data().toInt() == id) return action;
     }
     return nullptr;
+}
+
+Statistic StatisticOfCommand(int commandId) {
+    switch (commandId) {
+    case ID_STATISTIC_MEDIAN:
+        return Statistic::Median;
+    case ID_STATISTIC_SD:
+        return Statistic::StandardDeviation;
+    case ID_STATISTIC_VARIANCE:
+        return Statistic::Variance;
+    case ID_STATISTIC_VARIANCE_N:
+        return Statistic::VarianceN;
+    case ID_STATISTIC_RANGE:
+        return Statistic::Range;
+    default:
+        return Statistic::Mean;
+    }
+}
+
+bool IsStatisticCommand(int commandId) {
+    return commandId >= ID_STATISTIC_MEAN && commandId <= ID_STATISTIC_RANGE;
 }
 
 int SpeedOfCommand(int commandId) {

@@ -4,6 +4,8 @@
 // The rules run every time a menu opens, so an item always shows the state of
 // the moment.
 
+#include "core/Statistic.h"
+
 #include <QString>
 
 class QAction;
@@ -37,6 +39,11 @@ void BuildMainMenu(QMenuBar* bar);
 // the frame is the window the bar belongs to.
 void UpdateMenuItems(QMenu* menu);
 void UpdateMenuBar(QMenuBar* bar);
+
+// The statistic a Statistic menu command chooses (Mean for any other), and
+// whether the command is one of them.
+Statistic StatisticOfCommand(int commandId);
+bool IsStatisticCommand(int commandId);
 
 // The speed a Speed menu command sets, or 0 for any other command.
 int SpeedOfCommand(int commandId);

@@ -24,6 +24,27 @@ const char* CountedSideWord() {
     return g_proportionAbove ? "Outside" : "Between";
 }
 
+// "sample medians": the statistic, as the description names count of them.
+std::string StatisticNouns(int count) {
+    const std::string s = count == 1 ? "" : "s";
+    if (g_isBinomial) return "sample proportion" + s;
+    switch (g_statistic) {
+    case Statistic::Mean:
+        break;
+    case Statistic::Median:
+        return "sample median" + s;
+    case Statistic::StandardDeviation:
+        return "sample SD" + s;
+    case Statistic::Variance:
+        return "sample variance" + s + " (n - 1)";
+    case Statistic::VarianceN:
+        return "sample variance" + s + " (n)";
+    case Statistic::Range:
+        return "sample range" + s;
+    }
+    return "sample mean" + s;
+}
+
 std::string Samples(int count) {
     return FormatGroupedInt(count) + (count == 1 ? " sample" : " samples");
 }
@@ -46,24 +67,36 @@ std::string SamplesWithoutStatisticNote(const SliderSplit& split) {
     const int drawn = std::clamp(g_samplesDrawn, 0, kMaxSamples);
     const int without = drawn - split.total;
     if (without < 1) return {};
-    return Samples(without) + " with s = 0 " + (without == 1 ? "has" : "have") +
-           " no t value;\ncounts and proportions are of the other " + FormatGroupedInt(split.total);
+    const std::string rest =
+        ";\ncounts and proportions are of the other " + FormatGroupedInt(split.total);
+    const Statistic statistic = ShownStatisticKind();
+    if (statistic != Statistic::Mean) {
+        // A single value has no SD, and so no variance (n - 1).
+        const char* what = statistic == Statistic::StandardDeviation ? " no SD (s)" : " no s\u00b2";
+        return Samples(without) + " of one value " + (without == 1 ? "has" : "have") + what + rest;
+    }
+    return Samples(without) + " with s = 0 " + (without == 1 ? "has" : "have") + " no t value" +
+           rest;
 }
 
 std::string HistogramDescription(const std::string& countedNumber,
                                  const std::string& countedProportion) {
     const int drawn = std::clamp(g_samplesDrawn, 0, kMaxSamples);
-    const char* statistic = g_isBinomial ? "sample proportion" : "sample mean";
     const bool relabelled = g_showZValues || (g_showTValues && !g_isBinomial);
     std::string text = "Histogram of ";
     if (relabelled) text += g_showZValues ? "the z values of " : "the t values of ";
-    if (drawn < 1) return text + statistic + "s: no samples drawn yet";
-    text += FormatGroupedInt(drawn) + " " + statistic + (drawn == 1 ? "" : "s");
+    if (drawn < 1) return text + StatisticNouns(2) + ": no samples drawn yet";
+    text += FormatGroupedInt(drawn) + " " + StatisticNouns(drawn);
     // The figures of the readouts beside the picture, in their formats; they
     // are the means' (or proportions') also where the axis reads z or t.
     std::string figures = "mean " + FormatNumber("%.2f", ShownValue(g_meanOfMeans));
     if (drawn > 1)
         figures += ", SD " + FormatNumber("%.3f", static_cast<double>(g_dispScale) * g_sdOfMeans);
+    if (ShownStatisticKind() != Statistic::Mean) {
+        const StatisticSummary summary = SummaryOfStatistic();
+        figures = "mean " + summary.mean;
+        if (!summary.sd.empty()) figures += ", SD " + summary.sd;
+    }
     if (relabelled)
         text +=
             std::string(g_isBinomial ? "; the proportions have " : "; the means have ") + figures;

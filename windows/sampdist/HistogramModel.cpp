@@ -23,16 +23,31 @@ int BinOfSample(int r) {
     return HistogramBin(SampleStatistic(r));
 }
 
-// Position in g_sortedMeans of the (step + 1)-th sample of bin k, walking the
-// means upwards; 0 when the bin holds fewer. For means this is 1 + step + the
-// counts of the lower bins; for t values, whose order is not that of the
-// means, it still finds a sample of the clicked column.
-int SortedPositionInBin(int bin, int step) {
-    const int drawn = std::clamp(g_samplesDrawn, 0, kMaxSamples);
+// The samples in the order the columns stack them: the sorted means, or the
+// chosen statistic's values sorted (a sample without a value has no slot).
+struct ColumnOrder {
+    const int* sampleNos; // slots 1..count
+    int count;
+};
+
+ColumnOrder OrderOfColumns() {
+    const Statistic statistic = ShownStatisticKind();
+    if (statistic == Statistic::Mean)
+        return {g_sortedMeanSampleNo, std::clamp(g_samplesDrawn, 0, kMaxSamples)};
+    const SortedStatistics sorted = SortedStatisticsOf(statistic);
+    return {sorted.sampleNos, sorted.count};
+}
+
+// The sample that stands (step + 1)-th from the bottom of bin k's column,
+// walking the order upwards; 0 when the bin holds fewer. For means this is
+// slot 1 + step + the counts of the lower bins; for t values, whose order is
+// not that of the means, it still finds a sample of the clicked column.
+int SampleInBin(int bin, int step) {
+    const ColumnOrder order = OrderOfColumns();
     int seen = 0;
-    for (int pos = 1; pos <= drawn; ++pos) {
-        if (BinOfSample(g_sortedMeanSampleNo[pos]) != bin) continue;
-        if (seen == step) return pos;
+    for (int slot = 1; slot <= order.count; ++slot) {
+        if (BinOfSample(order.sampleNos[slot]) != bin) continue;
+        if (seen == step) return order.sampleNos[slot];
         ++seen;
     }
     return 0;
@@ -198,19 +213,36 @@ ColumnSelection SelectColumnSample(int x, int y) {
         // The top pixel row of a column can round up to one step too many.
         step = std::clamp(step, 0, inBin - 1);
     }
-    const int pos = inBin > 0 ? SortedPositionInBin(bin, step) : 0;
-    if (pos < 1) {
+    const int sample = inBin > 0 ? SampleInBin(bin, step) : 0;
+    if (sample < 1) {
         // A click beside the columns, or on an empty one, drops the selection.
         DropSelection();
         return result;
     }
 
     result.hit = true;
-    SelectSampleNo(SampleAtSortedRow(pos));
+    SelectSampleNo(sample);
     g_sdSelectionRect = SelectionStrip(g_sdColumnRect[slot], step);
 
     result.ciGraphMoved = BringSelectionIntoCiPage();
     return result;
+}
+
+int SteppedSample(int step) {
+    if (ShownStatisticKind() == Statistic::Mean) {
+        const int pos = SteppedSortedPosition(step);
+        return pos < 1 ? 0 : SampleAtSortedRow(pos).value;
+    }
+    const ColumnOrder order = OrderOfColumns();
+    if (order.count < 1) return 0;
+    const int selected = SelectedSampleRow();
+    int slot = 0;
+    for (int k = 1; k <= order.count && selected != 0; ++k)
+        if (order.sampleNos[k] == selected) slot = k;
+    // None selected, or one without a value: from the middle.
+    if (slot == 0) return order.sampleNos[(order.count + 1) / 2];
+    const long long to = static_cast<long long>(slot) + step;
+    return order.sampleNos[std::clamp<long long>(to, 1, order.count)];
 }
 
 void ReplaceSelectionAfterRebin(int scrollPos) {
@@ -229,9 +261,11 @@ void ReplaceSelectionAfterRebin(int scrollPos) {
         g_sdSelectionRect = Rect{};
         return;
     }
+    // Its height in the column: the samples of its bin below it in the order.
+    const ColumnOrder order = OrderOfColumns();
     int step = 0;
-    for (int pos = 1; pos < g_selectedPos; ++pos)
-        if (BinOfSample(g_sortedMeanSampleNo[pos]) == bin) ++step;
+    for (int slot = 1; slot <= order.count && order.sampleNos[slot] != sample; ++slot)
+        if (BinOfSample(order.sampleNos[slot]) == bin) ++step;
 
     const int slot = bin - FirstVisibleBin(scrollPos) + 1;
     if (slot < 1 || slot > kSdColumnSlots || g_sdColumnBin[slot] != bin) {

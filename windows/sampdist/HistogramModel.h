@@ -60,6 +60,11 @@ struct ColumnSelection {
 // Confidence Intervals graph does not show the sample, moves it there.
 ColumnSelection SelectColumnSample(int x, int y);
 
+// The sample `step` places on from the selected one in the order the columns
+// stack (that of the chosen statistic), held to the ends, or the middle one
+// while none is selected; 0 when there is none.
+int SteppedSample(int step);
+
 // After a bin-width change (g_binWidthChanged): clears the flag and rebuilds
 // g_sdSelectionRect for the selected sample in the new columns (lay them out
 // first); sets the flag again when the sample's column is not yet visible.

@@ -9,6 +9,7 @@
 #include "windows/sampdist/HistogramModel.h"
 #include "windows/sampdist/SamplingDistPanel.h"
 #include "windows/sampdist/SliderModel.h"
+#include "windows/sampdist/StatisticTexts.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -394,8 +395,7 @@ void CHistogramPlot::DrawAxisScale(QPainter& p, int scrollPos) {
         TextAt(p, static_cast<int>(tick.x), g_sdAxisY + SdY(2), QString::fromStdString(tick.text),
                g_fontArial7_5, Qt::black, Align::Centre);
 
-    const QString title = g_isBinomial ? QStringLiteral("Distribution of Sample Proportions")
-                                       : QStringLiteral("Distribution of Sample Means");
+    const QString title = StatisticPlotTitle();
     const int titleCentre = (g_histRect.left + 10 + g_histRect.right) / 2;
     TextAt(p, titleCentre, g_histRect.top + SdY(2), title, g_fontArialBold7_5, Qt::black,
            Align::Centre);
@@ -411,7 +411,19 @@ void CHistogramPlot::DrawAxisScale(QPainter& p, int scrollPos) {
             TextAt(p, meanX + 1, letterTop, QStringLiteral("p"), g_fontArial7_5, meanColour,
                    Align::Left);
         }
-    } else {
+    } else if (const QString label = ParameterMarkLabel(); !label.isEmpty()) {
+        // A spread's axis holds neither mu nor M: only the population's own
+        // value of the statistic, named with its number.
+        const int x = AxisMarkX(static_cast<float>(ParameterOnAxis().value_or(-1.0)), pos);
+        if (visible(x)) {
+            GdiLine(p, x, g_sdAxisY, x, g_sdPlotTop, g_penBlue1);
+            const int width = QFontMetrics(g_fontArial7_5).horizontalAdvance(label);
+            const bool roomRight = x + 1 + width <= g_histRect.right - SdX(2);
+            TextAt(p, roomRight ? x + 1 : x, letterTop, label, g_fontArial7_5, meanColour,
+                   roomRight ? Align::Left : Align::Right);
+        }
+    } else if (ShownStatisticKind() == Statistic::Mean ||
+               ShownStatisticKind() == Statistic::Median) {
         const int medianX = AxisMarkX(g_popMedian, pos);
         const bool meanRight = g_popMean >= g_popMedian;
         if (visible(medianX)) {
@@ -485,7 +497,8 @@ void CHistogramPlot::DrawSliderHandle(QPainter& p, int x, bool left, bool letter
     const int textLeft = boxLeft + SdX(3);
     const int textTop = boxTop + SdY(2);
     TextAt(p, textLeft, textTop, label, g_fontArial7_5, Qt::black, Align::Left);
-    if (!g_showZValues && !g_showTValues)
+    // x-bar and p-hat carry their mark; the other statistics' letters none.
+    if (!g_showZValues && !g_showTValues && ShownStatisticKind() == Statistic::Mean)
         DrawLetterMark(p, g_fontArial7_5, textLeft, textTop, QLatin1Char(g_isBinomial ? 'p' : 'x'));
 }
 
@@ -515,9 +528,14 @@ void CHistogramPlot::GrowLatestColumn(QImage& surface, int scrollPos,
     {
         QPainter p(&surface);
         GdiFillRect(p, column, g_brushBlack);
-        const int meanX = AxisMarkX(g_popMean, scrollPos);
-        if (meanX > g_sdAxisLeft - SdX(25) && meanX <= g_sdAxisRight)
-            GdiLine(p, meanX, g_sdAxisY, meanX, g_sdPlotTop, g_penBlue1);
+        // The parameter's line stands over the columns.
+        const Statistic statistic = ShownStatisticKind();
+        const bool median = statistic == Statistic::Median;
+        const double parameter =
+            statistic == Statistic::Mean ? g_popMean : ParameterOnAxis().value_or(-1.0);
+        const int x = AxisMarkX(static_cast<float>(parameter), scrollPos);
+        if (x > g_sdAxisLeft - SdX(25) && x <= g_sdAxisRight)
+            GdiLine(p, x, g_sdAxisY, x, g_sdPlotTop, median ? PairRedPen(1) : g_penBlue1);
     }
     m_latestColumn = column;
     repaint(column);

@@ -9,6 +9,7 @@
 #include "core/SamplingEngine.h"
 #include "core/SeriesControl.h"
 #include "core/SimulationState.h"
+#include "core/Statistic.h"
 #include "windows/sampdist/SampDistText.h"
 
 #include <algorithm>
@@ -182,7 +183,10 @@ std::vector<AxisTick> AxisTicksOf(int scrollPos,
         return LinearAxisTicks(lo, hi, 1.0 / se, -g_popMean / se, room);
     }
     if (g_isBinomial) return LinearAxisTicks(lo, hi, 1.0, 0.0, room);
-    return ShownAxisTicks(lo, hi, room);
+    const Statistic s = ShownStatisticKind();
+    if (s == Statistic::Mean || s == Statistic::Median) return ShownAxisTicks(lo, hi, room);
+    // A spread from 0: shown = axis / scale x the transform's factor.
+    return LinearAxisTicks(lo, hi, ShownOfAxis(1.0), 0.0, room);
 }
 
 std::string ReadSampleSize(int n) {
@@ -216,8 +220,10 @@ std::string ReadSampleSize(int n) {
 
 float SampleStatistic(int r) {
     if (r < 1 || r > kMaxSamples) return NAN;
-    const SampleRow& row = g_sampleStore[r];
-    return HistogramStatistic(row.mean, row.sd, g_sdSampleSize);
+    // t values take the Sample Size field's n; any other statistic is the
+    // series' own.
+    if (g_statistic == Statistic::Mean) return AxisStatisticOfSample(r, g_sdSampleSize);
+    return AxisStatisticOfSample(r, g_seriesSampleSize);
 }
 
 void Rebin(int sampleSize) {
@@ -294,4 +300,79 @@ int ScrollAxis(ScrollRequest request, int thumbPos, int currentPos) {
         g_sdSelectionRect.right += shift;
     }
     return pos;
+}
+
+Statistic ShownStatisticKind() {
+    return g_isBinomial ? Statistic::Mean : g_statistic;
+}
+
+bool SelectStatistic(Statistic statistic) {
+    if (g_isBinomial && statistic != Statistic::Mean) return false;
+    if (statistic != Statistic::Mean) g_showZValues = g_showTValues = 0;
+    ChooseStatistic(statistic);
+    return true;
+}
+
+double ShownOfAxis(double axisValue) {
+    const Statistic s = ShownStatisticKind();
+    if (g_isBinomial) return axisValue;
+    if (s == Statistic::Mean) return ShownValue(static_cast<float>(axisValue));
+    return ShownStatistic(s, axisValue / StatisticAxisScale(s));
+}
+
+double AxisOfShown(double shown) {
+    const Statistic s = ShownStatisticKind();
+    if (g_isBinomial) return shown;
+    return InternalStatistic(s, shown) * StatisticAxisScale(s);
+}
+
+const char* StatisticLetter() {
+    if (g_isBinomial) return "p";
+    switch (g_statistic) {
+    case Statistic::Mean:
+        return "x";
+    case Statistic::Median:
+        return "M";
+    case Statistic::StandardDeviation:
+        return "s";
+    case Statistic::Variance:
+        return "s\u00b2";
+    case Statistic::VarianceN:
+        return "s\u00b2(n)";
+    case Statistic::Range:
+        return "R";
+    }
+    return "x";
+}
+
+std::optional<double> ParameterOnAxis() {
+    const Statistic s = ShownStatisticKind();
+    const std::optional<double> value = PopulationValueOf(s);
+    if (!value || !std::isfinite(*value)) return std::nullopt;
+    return *value * StatisticAxisScale(s);
+}
+
+StatisticSummary SummaryOfStatistic() {
+    StatisticSummary out;
+    const Statistic s = ShownStatisticKind();
+    if (s == Statistic::Mean || g_samplesDrawn < 1) return out;
+    const SortedStatistics sorted = SortedStatisticsOf(s);
+    out.withoutValue = sorted.withoutValue;
+    if (sorted.count < 1) return out;
+    double sum = 0.0;
+    for (int k = 1; k <= sorted.count; ++k)
+        sum += sorted.values[k];
+    const double mean = sum / sorted.count;
+    // Decimals as the means' summary has them: two for a value, three for a spread.
+    const int decimals = s == Statistic::Median ? 2 : 3;
+    out.mean = FormatFitted(ShownStatistic(s, mean), decimals, kShownValueChars);
+    if (sorted.count < 2) return out;
+    double squares = 0.0;
+    for (int k = 1; k <= sorted.count; ++k)
+        squares += (sorted.values[k] - mean) * (sorted.values[k] - mean);
+    const double sd = std::sqrt(squares / (sorted.count - 1));
+    // A spread of the statistic scales as the statistic does, without the shift.
+    const double spreadScale = ShownStatistic(s, mean + 1.0) - ShownStatistic(s, mean);
+    out.sd = FormatFitted(std::fabs(spreadScale) * sd, 3, kShownValueChars);
+    return out;
 }

@@ -26,8 +26,10 @@
 #include "core/Geometry.h"
 #include "core/ScrollRequest.h"
 #include "core/SimulationState.h"
+#include "core/Statistic.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -138,3 +140,31 @@ inline float SliderShownValue(float z) {
 // The statistic of sample r (1-based) as the window bins it, with n =
 // g_sdSampleSize; not finite when the sample has none (t of an SD of 0 or -1).
 float SampleStatistic(int r);
+
+// --- The chosen statistic on the axis ------------------------------------------
+
+// The statistic the window shows: the chosen one, the proportion (Mean) for a
+// binomial population.
+Statistic ShownStatisticKind();
+// Makes a statistic the one shown and gets its values of the series ready
+// (the series stays; the window rebins). z and t values are of the mean:
+// another statistic is shown as observed values. A binomial population keeps
+// its proportion: false, nothing changed.
+bool SelectStatistic(Statistic statistic);
+// The number the student reads for a place on the axis, and back: the mean
+// and the median through the display transform, a spread by its factor.
+double ShownOfAxis(double axisValue);
+double AxisOfShown(double shown);
+// The letter of the statistic in labels: "x" (the window draws its bar), "p"
+// for proportions, "M", "s", "s²", "s²(n)", "R".
+const char* StatisticLetter();
+// The population's value of the statistic on the axis (M, sigma, sigma^2 or
+// the span), or empty.
+std::optional<double> ParameterOnAxis();
+// Mean and SD (n - 1) of the chosen statistic over the samples that have a
+// value, as shown (not for the mean: the engine keeps those).
+struct StatisticSummary {
+    std::string mean, sd;
+    int withoutValue = 0;
+};
+StatisticSummary SummaryOfStatistic();

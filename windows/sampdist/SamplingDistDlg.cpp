@@ -69,6 +69,7 @@ CSamplingDistDlg::CSamplingDistDlg(QWidget* parent)
 
     SetSamplingDistLayout(width(), height());
     CreateControls();
+    CreateStatisticBox();
     CreateFocusSpots();
     m_intervalWidth = ToQt(InitSamplingDistState());
     CSpeedControl::SyncAll();

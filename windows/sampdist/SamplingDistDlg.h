@@ -5,6 +5,7 @@
 // sampling engine (DrawSamples). Everything it shows is composed on g_sdMemDC
 // and paintEvent only copies it.
 
+#include "core/Statistic.h"
 #include "resources/Resource.h"
 #include "ui/ToolWindow.h"
 #include "windows/sampdist/HistogramPlot.h"
@@ -17,6 +18,7 @@ class CFocusSpot;
 class CSpeedControl;
 class CValueEditor;
 class DialogTemplate;
+class QComboBox;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
@@ -65,6 +67,9 @@ class CSamplingDistDlg : public CToolWindow {
     void ClearSummaryFields();
     // Options menu: rebuild the histogram at the width that is set.
     void RebinForOptions();
+    // The Statistic menu and the window's own chooser: the statistic shown
+    // (SelectStatistic), the series rebinned at once and the window repainted.
+    void ShowStatistic(Statistic statistic);
 
     // --- Fields ---------------------------------------------------------------
     // The texts of the two input fields; the setters are programmatic copies
@@ -100,6 +105,9 @@ class CSamplingDistDlg : public CToolWindow {
 
   private:
     void CreateControls();
+    void CreateStatisticBox();
+    // The chooser shows the statistic of the state, its items enabled as it allows.
+    void SyncStatisticBox();
     void ConnectControls();
     void CreateFocusSpots();
     // The spots follow the picture: sliders and label boxes as last drawn,
@@ -160,6 +168,7 @@ class CSamplingDistDlg : public CToolWindow {
     QLineEdit* m_sampleSizeEdit = nullptr;
     QLineEdit* m_numSamplesEdit = nullptr;
     QScrollBar* m_axisScroll = nullptr;
+    QComboBox* m_statisticBox = nullptr;
     int m_scrollPos = 1;
     CFocusSpot* m_columnsSpot = nullptr;
     CFocusSpot* m_leftSpot = nullptr;

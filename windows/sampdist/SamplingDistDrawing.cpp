@@ -12,15 +12,19 @@
 #include "ui/FieldText.h"
 #include "ui/Gdi.h"
 #include "ui/RepaintNow.h"
+#include "ui/WindowLinks.h"
 #include "windows/sampdist/HistogramModel.h"
 #include "windows/sampdist/SamplingDistPanel.h"
 #include "windows/sampdist/SliderModel.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QStandardItemModel>
 
 QWidget* CSamplingDistDlg::Control(int id) const {
     return m_dialog->Control(id);
@@ -90,6 +94,7 @@ void CSamplingDistDlg::PaintWhole() {
         QPainter p(&g_sdMemDC);
         GdiFillRect(p, 0, 0, width(), height(), g_brushGrey190);
         g_seriesModeLabel = SeriesModeLabel();
+        SyncStatisticBox();
         DrawPanelLabels(p);
         DrawStandardErrorFormula(p);
         m_seriesButton->setText(ToQt(g_seriesModeLabel));
@@ -191,6 +196,13 @@ void CSamplingDistDlg::ShowFiguresOfTheSeries() {
     const SeriesSummary summary = SeriesSummaryTexts();
     m_meanOfMeans = ToQt(summary.meanOfMeans);
     m_sdOfMeans = ToQt(summary.sdOfMeans);
+    if (ShownStatisticKind() != Statistic::Mean) {
+        // The first row is the chosen statistic's: its mean and SD over the
+        // samples that have a value.
+        const StatisticSummary statistic = SummaryOfStatistic();
+        m_meanOfMeans = ToQt(statistic.mean);
+        m_sdOfMeans = ToQt(statistic.sd);
+    }
     m_meanOfSDs = ToQt(summary.meanOfSds);
     m_sdOfSDs = ToQt(summary.sdOfSds);
     ShowFields();
@@ -261,6 +273,42 @@ void CSamplingDistDlg::RebinForOptions() {
     Rebin(SampleSize());
     // The statistic changed, so the selected sample may sit in another column.
     g_binWidthChanged = 1;
+}
+
+void CSamplingDistDlg::ShowStatistic(Statistic statistic) {
+    if (SelectStatistic(statistic)) RebinForOptions();
+    SyncStatisticBox();
+    RepaintIfShown();
+}
+
+void CSamplingDistDlg::CreateStatisticBox() {
+    // In the empty cell over the first row of figures, which it names.
+    m_statisticBox = new QComboBox(this);
+    m_statisticBox->setGeometry(m_dialog->ToPixels(2, 109, 35, 11));
+    m_statisticBox->setFont(MakeFont("Arial", 7.5));
+    for (const char* text :
+         {QT_TR_NOOP("Mean"), QT_TR_NOOP("Median"), QT_TR_NOOP("SD (s)"),
+          QT_TR_NOOP("Var. (s\u00b2)"), QT_TR_NOOP("Var. (n)"), QT_TR_NOOP("Range")})
+        m_statisticBox->addItem(tr(text));
+    m_statisticBox->setAccessibleName(tr("Statistic"));
+    m_statisticBox->setToolTip(tr("The statistic whose sampling distribution is drawn: mean, "
+                                  "median, SD, variance (n \u2212 1 or n) or range"));
+    connect(m_statisticBox, &QComboBox::activated, this, [this](int index) {
+        ShowStatistic(static_cast<Statistic>(index));
+        Links().Repaint(OtherPicture::SamplesWindow);
+        Links().Repaint(OtherPicture::ConfIntervalsWindow);
+    });
+}
+
+void CSamplingDistDlg::SyncStatisticBox() {
+    if (!m_statisticBox) return;
+    const QSignalBlocker quiet(m_statisticBox);
+    m_statisticBox->setCurrentIndex(static_cast<int>(ShownStatisticKind()));
+    // A binomial population has its proportion only.
+    auto* items = qobject_cast<QStandardItemModel*>(m_statisticBox->model());
+    for (int i = 1; items && i < m_statisticBox->count(); ++i)
+        if (QStandardItem* item = items->item(i)) item->setEnabled(!g_isBinomial);
+    m_statisticBox->setItemText(0, g_isBinomial ? tr("Proportion") : tr("Mean"));
 }
 
 void CSamplingDistDlg::paintEvent(QPaintEvent* event) {

@@ -162,11 +162,11 @@ HoverHint CSamplingDistDlg::HoverAt(QPoint at) const {
 bool CSamplingDistDlg::OnColumnsKey(const QKeyEvent& event) {
     const int step = SampleStep(event);
     if (step == 0) return false;
-    const int pos = SteppedSortedPosition(step);
-    if (pos < 1) return true;
+    const int sample = SteppedSample(step);
+    if (sample < 1) return true;
     // As a click on the sample's column: selected here, shown in the other
     // two windows, the interval graph moved to it.
-    SelectSampleNo(SampleAtSortedRow(pos));
+    SelectSampleNo(sample);
     g_binWidthChanged = 1; // the highlight is placed anew in the columns
     BringSelectionIntoCiPage();
     Redraw();

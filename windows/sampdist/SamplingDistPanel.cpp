@@ -5,6 +5,7 @@
 #include "ui/DrawnTexts.h"
 #include "ui/Gdi.h"
 #include "windows/sampdist/HistogramPlot.h"
+#include "windows/sampdist/StatisticTexts.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -75,8 +76,9 @@ void DrawPanelLabels(QPainter& p) {
     Label(p, 65, 78, 131, 110, "Number of\nSamples", g_fontArialBold7_5);
     Label(p, 76, 216, 120, 248, "Mean\nof", g_fontArialBold7_5);
     Label(p, 130, 216, 194, 248, "Standard\nDev. of", g_fontArialBold7_5);
-    Label(p, 0, 241, 76, 281, g_isBinomial ? "Sample\nProportions" : "Sample\nMeans",
-          g_fontArialBold7_5);
+    // The first row of figures is the chosen statistic's.
+    DrawCentredText(p, SdDesignRect(0, 241, 76, 281), StatisticRowLabel(), g_fontArialBold7_5,
+                    Qt::black, kPanelGrey);
     Label(p, 0, 276, 76, 311, "Sample SD\n(n - 1)", g_fontArialBold7_5);
     // Proportions are counted as p-hat, and have no t row: the t
     // distribution belongs to means of measurements.
@@ -145,6 +147,8 @@ void DrawAxisTitle(QPainter& p, int clientBottom) {
         title = QStringLiteral("Sample z-Values");
     } else if (g_showTValues) {
         title = QStringLiteral("Sample t-Values");
+    } else if (const QString named = StatisticAxisTitle(); !named.isEmpty()) {
+        title = named;
     } else if (g_isBinomial) {
         beforeLetter = QStringLiteral("Values of Sample Proportions ( ");
         letter = QLatin1Char('p');

@@ -66,7 +66,7 @@ std::string SliderLabelNumber(float z) {
     if (g_showZValues || g_showTValues) return FormatFitted(z, 2, kShownValueChars);
     if (g_isBinomial)
         return FormatNumber("%.3f", ShownValue(static_cast<float>(g_popMean + z * StatisticSE())));
-    return FormatFitted(ShownValue(SliderThreshold(z)), 2, kShownValueChars);
+    return FormatFitted(ShownOfAxis(SliderThreshold(z)), 2, kShownValueChars);
 }
 
 bool IsCounted(bool atOrBelowLeft, bool atOrBelowRight) {
@@ -191,7 +191,7 @@ int SliderAxisPixel(bool left, int scrollPos) {
 
 double StatisticOfShownNumber(double shown) {
     if (g_showZValues || g_showTValues) return g_popMean + shown * StatisticSE();
-    return g_isBinomial ? shown : InternalValue(shown);
+    return AxisOfShown(shown);
 }
 
 std::string SliderNumberText(bool left) {
@@ -276,13 +276,11 @@ void TwoSlidersTandem() {
 }
 
 std::string SliderLabelText(float z, bool letterOnly) {
-    const char* letter = "x";
+    const char* letter = StatisticLetter();
     if (g_showZValues) {
         letter = "z";
     } else if (g_showTValues) {
         letter = "t";
-    } else if (g_isBinomial) {
-        letter = "p";
     }
     const std::string text = SliderLabelNumber(z);
     if (letterOnly || text.empty()) return letter;
@@ -300,6 +298,8 @@ double CountingThreshold(float z) {
     double threshold = exact;
     if (g_showZValues || g_showTValues) {
         threshold = g_popMean + number * StatisticSE();
+    } else if (ShownStatisticKind() != Statistic::Mean) {
+        threshold = AxisOfShown(number);
     } else if (g_dispScale != 0.0f) {
         threshold = (number - g_dispToMean) / static_cast<double>(g_dispScale) + g_dispFromMean;
     }
@@ -425,7 +425,10 @@ void SplitBySliders(SliderSplit& split, int scrollPos) {
                              std::min(LastVisibleBin(scrollPos), lastBin)};
     const double left = CountingThreshold(g_leftSliderZ);
     const double right = g_oneSlider ? left : CountingThreshold(g_rightSliderZ);
-    const bool statisticIsMean = !g_showTValues || g_isBinomial;
+    // The sorted means serve the means alone; any other statistic (a t
+    // value, a median, ...) is counted sample by sample.
+    const bool statisticIsMean =
+        (!g_showTValues || g_isBinomial) && ShownStatisticKind() == Statistic::Mean;
     if (statisticIsMean && SplitFromSortedMeans(split, drawn, view, left, right)) return;
     for (int r = 1; r <= drawn; ++r) {
         const float x = SampleStatistic(r);
