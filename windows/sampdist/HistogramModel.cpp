@@ -361,12 +361,12 @@ int NormalCurveZPixel(const NormalCurve& curve, float z) {
 }
 
 StatisticTheory ShownTheory(int sampleSize) {
-    return TheoryOf(g_statistic, sampleSize, g_showTValues != 0);
+    return TheoryOf(ShownStatisticKind(), sampleSize, g_showTValues != 0);
 }
 
 bool ShowsMeansNormalCurve() {
     // Proportions stay proportions in t values (HistogramStatistic).
-    return g_statistic == Statistic::Mean && (!g_showTValues || g_isBinomial);
+    return ShownStatisticKind() == Statistic::Mean && (!g_showTValues || g_isBinomial);
 }
 
 namespace {
@@ -386,7 +386,7 @@ TheoryCurve ComputeTheoryCurve(int sampleSize, int numberOfSamples, int scrollPo
     TheoryCurve curve;
     curve.theory = ShownTheory(sampleSize);
     curve.scrollPos = scrollPos;
-    curve.axisScale = StatisticAxisScale(g_statistic);
+    curve.axisScale = StatisticAxisScale(ShownStatisticKind());
     if (curve.theory.shape == TheoryShape::None || g_isBinomial || !(curve.axisScale > 0.0) ||
         !(g_sdScaleX > 0.0f))
         return curve;
@@ -407,7 +407,7 @@ double TheoryCurveHeight(const TheoryCurve& curve, int x) {
 
 double TheoryCurvePeak(int sampleSize, int numberOfSamples) {
     const StatisticTheory theory = ShownTheory(sampleSize);
-    const double scale = StatisticAxisScale(g_statistic);
+    const double scale = StatisticAxisScale(ShownStatisticKind());
     if (theory.shape == TheoryShape::None || g_isBinomial || !(scale > 0.0)) return 0.0;
     // Column by column from the distribution function, so a density that
     // rises without bound at 0 (chi-square of one degree) still gives a count.

@@ -97,7 +97,7 @@ void CSamplingDistDlg::ShowTheoryAvailability() {
     QString tip;
     if (!available)
         tip = QCoreApplication::translate("Dorvane", theory.reason.c_str());
-    else if (g_statistic == Statistic::Mean)
+    else if (ShownStatisticKind() == Statistic::Mean)
         tip = QCoreApplication::translate("Dorvane", kNormalOutlineTip);
     else
         tip = tr("Show or hide the curve that theory gives this statistic's samples");

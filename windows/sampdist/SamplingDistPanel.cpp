@@ -5,6 +5,7 @@
 #include "ui/DrawnTexts.h"
 #include "ui/Gdi.h"
 #include "windows/sampdist/HistogramPlot.h"
+#include "windows/sampdist/SampDistModel.h"
 #include "windows/sampdist/StatisticTexts.h"
 
 #include <QCoreApplication>
@@ -97,7 +98,7 @@ void DrawPanelLabels(QPainter& p) {
                        QLatin1Char('p'));
     }
     // Another statistic's theory stands in the first theory row.
-    if (g_statistic == Statistic::Mean)
+    if (ShownStatisticKind() == Statistic::Mean)
         Label(p, 0, 402, 76, 420, "z Dist.", g_fontArialBold7_5);
     else
         DrawCentredText(p, SdDesignRect(0, 402, 76, 420),

@@ -100,7 +100,7 @@ double TheoreticalProportion(TailDistribution distribution, int sampleSize) {
 // The theory's share beyond the sliders, for a statistic other than the
 // mean; NaN without a theory.
 double TheoryProportion(const StatisticTheory& theory) {
-    const double scale = StatisticAxisScale(g_statistic);
+    const double scale = StatisticAxisScale(ShownStatisticKind());
     auto below = [&](float z) {
         const double p = TheoryCdf(theory, SliderThreshold(z) / scale);
         return p < 0.0 ? NAN : p;
@@ -486,7 +486,7 @@ SliderReadouts UpdateSliderReadouts(int sampleSize, int numberOfSamples) {
     // Expected numbers out of the series, or out of the number asked for
     // while no sample has been drawn.
     const int base = drawn > 0 ? counted : asked;
-    if (g_statistic != Statistic::Mean) {
+    if (ShownStatisticKind() != Statistic::Mean) {
         // Another statistic's theory, where it has one, in the first row; t
         // belongs to the mean.
         const double share = TheoryProportion(ShownTheory(g_sdSampleSize));
