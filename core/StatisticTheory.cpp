@@ -33,6 +33,8 @@ double StudentTDensity(double t, int df) {
 
 StatisticTheory SpreadTheory(Statistic statistic, int n) {
     if (n < 2) return None("A sample of one value has no spread to build on.");
+    if (g_isDiscrete)
+        return None("Its theory holds for a normal population, not for whole-number values.");
     if (!PopulationIsNormalPreset())
         return None("Its theory holds for a normal population: choose the NORMAL shape.");
     const double variance = static_cast<double>(g_popSD) * g_popSD;
