@@ -150,7 +150,8 @@ void ChooseHistogramScale(int sampleSize, int numberOfSamples) {
     double tallest = LargestBinCount();
     if (g_showNormalOutline)
         tallest = std::max(tallest, ShownCurvePeak(sampleSize, numberOfSamples));
-    if (g_showPopOutline) tallest = std::max(tallest, PopulationOutlinePeak(numberOfSamples));
+    if (g_showPopOutline && StatisticAxisIsOfValues())
+        tallest = std::max(tallest, PopulationOutlinePeak(numberOfSamples));
     // A run about to draw its first sample is scaled for one.
     if (g_samplesExist && g_seriesTargetCount > 0) tallest = std::max(tallest, 1.0);
     const int cmax = static_cast<int>(std::ceil(std::min(tallest, 1.0e8)));
@@ -287,9 +288,17 @@ std::string SelectedSampleText() {
         if (row.sd > 0.0f) text += ", s = " + FormatNumber("%.2f", row.sd);
     } else {
         text = "x = " + FormatFitted(ShownValue(row.mean), 2, kShownValueChars);
-        // A sample of one value carries -1: it has no standard deviation.
-        if (row.sd >= 0.0f)
+        // The chosen statistic's own value in place of the SD, unless it is the SD.
+        const Statistic statistic = ShownStatisticKind();
+        const float axis = SampleStatistic(sample);
+        if (statistic != Statistic::Mean && statistic != Statistic::StandardDeviation) {
+            if (std::isfinite(axis))
+                text += std::string(", ") + StatisticLetter() + " = " +
+                        FormatFitted(ShownOfAxis(axis), 2, kShownValueChars);
+        } else if (row.sd >= 0.0f) {
+            // A sample of one value carries -1: it has no standard deviation.
             text += ", s = " + FormatFitted(g_dispScale * row.sd, 2, kShownValueChars);
+        }
     }
     return text;
 }

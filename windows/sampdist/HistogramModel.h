@@ -70,8 +70,8 @@ int SteppedSample(int step);
 // first); sets the flag again when the sample's column is not yet visible.
 void ReplaceSelectionAfterRebin(int scrollPos);
 
-// "x = 5.12, s = 1.30" (binomial "p = 0.40, s = 0.49") of the selected sample;
-// "" when none is selected.
+// "x = 5.12, s = 1.30" (binomial "p = 0.40, s = 0.49") of the selected sample, with
+// another statistic its value in place of s ("x = 5.12, M = 4.90"); "" when none.
 std::string SelectedSampleText();
 
 // --- Normal curve -----------------------------------------------------------

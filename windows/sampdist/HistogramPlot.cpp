@@ -122,8 +122,11 @@ void CHistogramPlot::DrawHistogramGraph(QPainter& p, const PlotFields& fields) {
 
     DrawFrequencyScale(p);
 
+    // The curve is the shown statistic's theory (the mean's normal curve, or
+    // none where no theory applies); the population's outline belongs on an
+    // axis of values, not on one of spreads.
     if (g_showNormalOutline) DrawNormalCurve(p, fields, g_samplesDrawn < 1);
-    if (g_showPopOutline) DrawPopulationOutline(p, fields);
+    if (g_showPopOutline && StatisticAxisIsOfValues()) DrawPopulationOutline(p, fields);
 
     // New samples below the selected one, a new scale or new columns all
     // move its strip: it is placed afresh at every paint.
@@ -417,10 +420,11 @@ void CHistogramPlot::DrawAxisScale(QPainter& p, int scrollPos) {
         const int x = AxisMarkX(static_cast<float>(ParameterOnAxis().value_or(-1.0)), pos);
         if (visible(x)) {
             GdiLine(p, x, g_sdAxisY, x, g_sdPlotTop, g_penBlue1);
+            // At the line's top: the row under the axis is the sliders' labels'.
             const int width = QFontMetrics(g_fontArial7_5).horizontalAdvance(label);
-            const bool roomRight = x + 1 + width <= g_histRect.right - SdX(2);
-            TextAt(p, roomRight ? x + 1 : x, letterTop, label, g_fontArial7_5, meanColour,
-                   roomRight ? Align::Left : Align::Right);
+            const bool roomRight = x + SdX(3) + width <= g_histRect.right - SdX(2);
+            TextAt(p, roomRight ? x + SdX(3) : x - SdX(2), g_sdPlotTop, label, g_fontArial7_5,
+                   meanColour, roomRight ? Align::Left : Align::Right);
         }
     } else if (ShownStatisticKind() == Statistic::Mean ||
                ShownStatisticKind() == Statistic::Median) {

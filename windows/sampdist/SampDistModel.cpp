@@ -313,6 +313,11 @@ bool SelectStatistic(Statistic statistic) {
     return true;
 }
 
+bool StatisticAxisIsOfValues() {
+    const Statistic s = ShownStatisticKind();
+    return s == Statistic::Mean || s == Statistic::Median;
+}
+
 double ShownOfAxis(double axisValue) {
     const Statistic s = ShownStatisticKind();
     if (g_isBinomial) return axisValue;

@@ -151,6 +151,8 @@ Statistic ShownStatisticKind();
 // another statistic is shown as observed values. A binomial population keeps
 // its proportion: false, nothing changed.
 bool SelectStatistic(Statistic statistic);
+// The axis is the population's (the mean's or the median's), not one of spreads.
+bool StatisticAxisIsOfValues();
 // The number the student reads for a place on the axis, and back: the mean
 // and the median through the display transform, a spread by its factor.
 double ShownOfAxis(double axisValue);

@@ -202,6 +202,7 @@ void CSamplingDistDlg::DrawSamples() {
     m_sdOfMeans = ToQt(result.sdOfMeansText);
     m_meanOfSDs = ToQt(result.meanOfSdsText);
     m_sdOfSDs = ToQt(result.sdOfSdsText);
+    ShowStatisticRow();
     if (!result.numberOfSamplesText.empty() && ToQt(result.numberOfSamplesText) != m_numSamples) {
         // The count the run really drew (a negative one reads 0); the other
         // two windows' fields say the same.

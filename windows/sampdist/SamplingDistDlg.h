@@ -145,6 +145,9 @@ class CSamplingDistDlg : public CToolWindow {
     // Total Samples Drawn and the four summary fields emptied while no series
     // exists, the four in the units the population is shown in while one does.
     void ShowFiguresOfTheSeries();
+    // The first row of summary figures from the chosen statistic, when it is
+    // not the mean (whose figures the engine keeps).
+    void ShowStatisticRow();
     void UpdateSliderReadouts();
     void UpdateFigures();
     // The plot with its axis and sliders, all a drag of a slider changes.

@@ -196,16 +196,19 @@ void CSamplingDistDlg::ShowFiguresOfTheSeries() {
     const SeriesSummary summary = SeriesSummaryTexts();
     m_meanOfMeans = ToQt(summary.meanOfMeans);
     m_sdOfMeans = ToQt(summary.sdOfMeans);
-    if (ShownStatisticKind() != Statistic::Mean) {
-        // The first row is the chosen statistic's: its mean and SD over the
-        // samples that have a value.
-        const StatisticSummary statistic = SummaryOfStatistic();
-        m_meanOfMeans = ToQt(statistic.mean);
-        m_sdOfMeans = ToQt(statistic.sd);
-    }
+    ShowStatisticRow();
     m_meanOfSDs = ToQt(summary.meanOfSds);
     m_sdOfSDs = ToQt(summary.sdOfSds);
     ShowFields();
+}
+
+void CSamplingDistDlg::ShowStatisticRow() {
+    if (ShownStatisticKind() == Statistic::Mean) return;
+    // The first row is the chosen statistic's: its mean and SD over the
+    // samples that have a value.
+    const StatisticSummary statistic = SummaryOfStatistic();
+    m_meanOfMeans = ToQt(statistic.mean);
+    m_sdOfMeans = ToQt(statistic.sd);
 }
 
 void CSamplingDistDlg::DrawHistogramGraph() {
@@ -308,7 +311,7 @@ void CSamplingDistDlg::SyncStatisticBox() {
     auto* items = qobject_cast<QStandardItemModel*>(m_statisticBox->model());
     for (int i = 1; items && i < m_statisticBox->count(); ++i)
         if (QStandardItem* item = items->item(i)) item->setEnabled(!g_isBinomial);
-    m_statisticBox->setItemText(0, g_isBinomial ? tr("Proportion") : tr("Mean"));
+    m_statisticBox->setItemText(0, g_isBinomial ? tr("Prop. (p)") : tr("Mean"));
 }
 
 void CSamplingDistDlg::paintEvent(QPaintEvent* event) {

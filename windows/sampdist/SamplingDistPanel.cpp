@@ -88,7 +88,15 @@ void DrawPanelLabels(QPainter& p) {
                          : g_showTValues && !g_isBinomial ? "Actual (t)"
                          : g_isBinomial                   ? "Actual (p)"
                                                           : "Actual (x)";
-    Label(p, 0, 380, 76, 398, actual, g_fontArialBold7_5);
+    if (ShownStatisticKind() != Statistic::Mean && !g_showZValues && !g_showTValues) {
+        // Another statistic is counted by its own letter: "Actual (M)".
+        const QString named = QCoreApplication::translate("Dorvane", "Actual (%1)")
+                                  .arg(QString::fromUtf8(StatisticLetter()));
+        DrawCentredText(p, SdDesignRect(0, 380, 76, 398), named, g_fontArialBold7_5, Qt::black,
+                        kPanelGrey);
+    } else {
+        Label(p, 0, 380, 76, 398, actual, g_fontArialBold7_5);
+    }
     if (proportions) {
         const QFontMetrics metrics(g_fontArialBold7_5);
         const QString text = QString::fromLatin1(actual);
