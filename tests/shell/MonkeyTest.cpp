@@ -8,6 +8,7 @@
 
 #include "core/Random.h"
 #include "core/SeriesControl.h"
+#include "core/Statistic.h"
 
 #include <QMenuBar>
 #include <QRegularExpression>
@@ -133,9 +134,8 @@ class Monkey {
         }
         std::vector<int> expected(kHistogramBins + 1, 0);
         for (int row = 1; row <= n; ++row) {
-            const SampleRow& sample = g_sampleStore[row];
-            ++expected[HistogramBin(
-                HistogramStatistic(sample.mean, sample.sd, g_seriesSampleSize))];
+            // The chosen statistic's bin (a mean's, a median's, ...).
+            ++expected[HistogramBin(AxisStatisticOfSample(row, g_seriesSampleSize))];
         }
         for (int bin = 1; bin <= kHistogramBins; ++bin)
             if (g_meanHistogram[bin] != expected[bin])

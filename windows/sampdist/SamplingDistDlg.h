@@ -18,7 +18,7 @@ class CFocusSpot;
 class CSpeedControl;
 class CValueEditor;
 class DialogTemplate;
-class QComboBox;
+class QMenu;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
@@ -171,7 +171,8 @@ class CSamplingDistDlg : public CToolWindow {
     QLineEdit* m_sampleSizeEdit = nullptr;
     QLineEdit* m_numSamplesEdit = nullptr;
     QScrollBar* m_axisScroll = nullptr;
-    QComboBox* m_statisticBox = nullptr;
+    QPushButton* m_statisticButton = nullptr;
+    std::unique_ptr<QMenu> m_statisticMenu;
     int m_scrollPos = 1;
     CFocusSpot* m_columnsSpot = nullptr;
     CFocusSpot* m_leftSpot = nullptr;

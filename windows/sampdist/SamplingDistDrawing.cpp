@@ -17,14 +17,13 @@
 #include "windows/sampdist/SamplingDistPanel.h"
 #include "windows/sampdist/SliderModel.h"
 
-#include <QComboBox>
+#include <QActionGroup>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QSignalBlocker>
-#include <QStandardItemModel>
 
 QWidget* CSamplingDistDlg::Control(int id) const {
     return m_dialog->Control(id);
@@ -285,33 +284,51 @@ void CSamplingDistDlg::ShowStatistic(Statistic statistic) {
 }
 
 void CSamplingDistDlg::CreateStatisticBox() {
-    // In the empty cell over the first row of figures, which it names.
-    m_statisticBox = new QComboBox(this);
-    m_statisticBox->setGeometry(m_dialog->ToPixels(2, 109, 35, 11));
-    m_statisticBox->setFont(MakeFont("Arial", 7.5));
+    // A button in the empty cell over the first row of figures, which it
+    // names; it opens the six statistics as radio items. The menu has no
+    // parent, so it is not one of the window's controls.
+    m_statisticButton = new QPushButton(this);
+    m_statisticButton->setObjectName(QStringLiteral("statistic"));
+    m_statisticButton->setGeometry(m_dialog->ToPixels(2, 109, 35, 11));
+    m_statisticButton->setFont(MakeFont("Arial", 7.5));
+    m_statisticMenu = std::make_unique<QMenu>();
+    auto* group = new QActionGroup(m_statisticMenu.get());
     for (const char* text :
-         {QT_TR_NOOP("Mean"), QT_TR_NOOP("Median"), QT_TR_NOOP("SD (s)"),
-          QT_TR_NOOP("Var. (s\u00b2)"), QT_TR_NOOP("Var. (n)"), QT_TR_NOOP("Range")})
-        m_statisticBox->addItem(tr(text));
-    m_statisticBox->setAccessibleName(tr("Statistic"));
-    m_statisticBox->setToolTip(tr("The statistic whose sampling distribution is drawn: mean, "
-                                  "median, SD, variance (n \u2212 1 or n) or range"));
-    connect(m_statisticBox, &QComboBox::activated, this, [this](int index) {
-        ShowStatistic(static_cast<Statistic>(index));
-        Links().Repaint(OtherPicture::SamplesWindow);
-        Links().Repaint(OtherPicture::ConfIntervalsWindow);
-    });
+         {QT_TR_NOOP("&Mean"), QT_TR_NOOP("Me&dian"), QT_TR_NOOP("&Standard Deviation (s)"),
+          QT_TR_NOOP("&Variance (s\u00b2, n \u2212 1)"), QT_TR_NOOP("Variance (&n)"),
+          QT_TR_NOOP("&Range")}) {
+        QAction* action = m_statisticMenu->addAction(tr(text));
+        action->setCheckable(true);
+        group->addAction(action);
+        const auto statistic = static_cast<Statistic>(m_statisticMenu->actions().size() - 1);
+        connect(action, &QAction::triggered, this, [this, statistic] {
+            ShowStatistic(statistic);
+            Links().Repaint(OtherPicture::SamplesWindow);
+            Links().Repaint(OtherPicture::ConfIntervalsWindow);
+        });
+    }
+    m_statisticButton->setMenu(m_statisticMenu.get());
+    m_statisticButton->setAccessibleName(tr("Statistic"));
+    m_statisticButton->setToolTip(tr("The statistic whose sampling distribution is drawn: mean, "
+                                     "median, SD, variance (n \u2212 1 or n) or range"));
+    TakeFocusByTab(m_statisticButton);
 }
 
 void CSamplingDistDlg::SyncStatisticBox() {
-    if (!m_statisticBox) return;
-    const QSignalBlocker quiet(m_statisticBox);
-    m_statisticBox->setCurrentIndex(static_cast<int>(ShownStatisticKind()));
-    // A binomial population has its proportion only.
-    auto* items = qobject_cast<QStandardItemModel*>(m_statisticBox->model());
-    for (int i = 1; items && i < m_statisticBox->count(); ++i)
-        if (QStandardItem* item = items->item(i)) item->setEnabled(!g_isBinomial);
-    m_statisticBox->setItemText(0, g_isBinomial ? tr("Prop. (p)") : tr("Mean"));
+    if (!m_statisticButton) return;
+    const int chosen = static_cast<int>(ShownStatisticKind());
+    const QList<QAction*> items = m_statisticMenu->actions();
+    for (int i = 0; i < items.size(); ++i) {
+        items[i]->setChecked(i == chosen);
+        // A binomial population has its proportion only.
+        items[i]->setEnabled(i == 0 || !g_isBinomial);
+    }
+    items[0]->setText(g_isBinomial ? tr("&Proportion") : tr("&Mean"));
+    static const char* const kShort[] = {QT_TR_NOOP("Mean"),     QT_TR_NOOP("Median"),
+                                         QT_TR_NOOP("SD (s)"),   QT_TR_NOOP("Var. (s\u00b2)"),
+                                         QT_TR_NOOP("Var. (n)"), QT_TR_NOOP("Range")};
+    const QString text = g_isBinomial ? tr("Prop. (p)") : tr(kShort[chosen]);
+    if (m_statisticButton->text() != text) m_statisticButton->setText(text);
 }
 
 void CSamplingDistDlg::paintEvent(QPaintEvent* event) {

@@ -5,7 +5,7 @@
 
 #include "ui/DrawnTexts.h"
 
-#include <QComboBox>
+#include <QMenu>
 #include <algorithm>
 #include <numeric>
 #include <vector>
@@ -42,7 +42,7 @@ bool Drawn(const QString& text) {
 TEST_F(DorvaneWindow, MediansAndVariancesOfOneSeriesStandOnTheirOwnAxes) {
     g_seedCarry = 0;
     Draw(kN, kSamples);
-    auto* chooser = dorvane->findChild<QComboBox*>();
+    auto* chooser = dorvane->findChild<QPushButton*>("statistic");
     ASSERT_NE(chooser, nullptr);
     EXPECT_EQ(chooser->accessibleName(), "Statistic");
     EXPECT_NE(chooser->focusPolicy() & Qt::TabFocus, 0);
@@ -65,7 +65,7 @@ TEST_F(DorvaneWindow, MediansAndVariancesOfOneSeriesStandOnTheirOwnAxes) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.title.toStdString());
         RecordDrawnTexts(true);
-        emit chooser->activated(c.index);
+        chooser->menu()->actions()[c.index]->trigger();
         EXPECT_TRUE(Drawn(c.title));
         std::vector<int> expected(52, 0);
         double sum = 0;
@@ -108,14 +108,14 @@ TEST_F(DorvaneWindow, MediansAndVariancesOfOneSeriesStandOnTheirOwnAxes) {
     SaveSnapshot(g_sdMemDC, "variance-n");
 
     // Back to the mean: the same columns as before, under the mean's title.
-    emit chooser->activated(0);
+    chooser->menu()->actions()[0]->trigger();
     EXPECT_TRUE(Drawn("Distribution of Sample Means"));
     EXPECT_EQ(std::vector<int>(g_meanHistogram, g_meanHistogram + 52), meanColumns);
 
     // Variances chosen before a run of single values: none has one, which is
     // said, counted out and left empty where the run wrote its means' figures.
     RecordDrawnTexts(true);
-    emit chooser->activated(3);
+    chooser->menu()->actions()[3]->trigger();
     Draw(1, 40);
     EXPECT_TRUE(Drawn("40 samples of one value have no s\u00b2;"));
     RecordDrawnTexts(false);
