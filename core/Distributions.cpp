@@ -1,5 +1,6 @@
 #include "core/Distributions.h"
 
+#include <algorithm>
 #include <cmath>
 #include <iostream>
 #include <utility>
@@ -147,6 +148,40 @@ float CriticalT(float alpha, int degreesOfFreedom) {
     const float below = t - 0.001f;
     if (std::fabs(target - tail(below)) <= std::fabs(target - tailAtT)) return below;
     return t;
+}
+
+double GammaP(double a, double x) {
+    if (std::isnan(a) || std::isnan(x) || !(a > 0.0)) return -1.0;
+    if (x <= 0.0) return 0.0;
+    if (std::isinf(x)) return 1.0;
+    const double front = std::exp(a * std::log(x) - x - std::lgamma(a));
+    constexpr int kMaxTerms = 10000;
+    constexpr double kTolerance = 1e-15;
+    if (x < a + 1.0) {
+        // The series converges quickly below the distribution's bulk.
+        double term = 1.0 / a, sum = term;
+        for (int k = 1; k < kMaxTerms && std::fabs(term) > kTolerance * std::fabs(sum); ++k) {
+            term *= x / (a + k);
+            sum += term;
+        }
+        return std::min(1.0, sum * front);
+    }
+    // Above it, the continued fraction of the upper tail (modified Lentz).
+    constexpr double kTiny = 1e-300;
+    double b = x + 1.0 - a, cc = 1.0 / kTiny, d = 1.0 / b, h = d;
+    for (int i = 1; i < kMaxTerms; ++i) {
+        const double an = -i * (i - a);
+        b += 2.0;
+        d = an * d + b;
+        if (std::fabs(d) < kTiny) d = kTiny;
+        cc = b + an / cc;
+        if (std::fabs(cc) < kTiny) cc = kTiny;
+        d = 1.0 / d;
+        const double delta = d * cc;
+        h *= delta;
+        if (std::fabs(delta - 1.0) < kTolerance) break;
+    }
+    return std::max(0.0, 1.0 - front * h);
 }
 
 int IsOdd(int n) {

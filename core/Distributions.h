@@ -49,5 +49,10 @@ constexpr float kCriticalTLimit = 4000.0f;
 // is still above the target there.
 float CriticalT(float alpha, int degreesOfFreedom);
 
+// Regularised lower incomplete gamma function P(a, x) for a > 0 (0 for
+// x <= 0), in double: the distribution function of chi-square with k degrees
+// of freedom at x is P(k / 2, x / 2). Not a number gives -1.0.
+double GammaP(double a, double x);
+
 // Remainder of n / 2: 0 for even n, 1 or -1 for odd n.
 int IsOdd(int n);

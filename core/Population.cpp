@@ -52,6 +52,14 @@ void SetTopsByTopRule(const int* heights, int count) {
         ColumnTop(c) = TopByTopRule(heights[c]);
 }
 
+// The curve the continuous NORMAL preset wrote last, to know it again.
+struct NormalPresetCurve {
+    bool written = false;
+    int baseline = 0;
+    int tops[kContinuousColumns] = {};
+};
+NormalPresetCurve normalPreset;
+
 void SetContinuousNormal() {
     const double sigma = 39.08;
     const double peak = 17500.0 / (sigma * std::sqrt(2.0 * kPi));
@@ -304,8 +312,20 @@ void ApplyPreset(PresetShape shape) {
     } else {
         WriteContinuousPreset(shape);
     }
+    normalPreset.written = !g_isDiscrete && shape == PresetShape::Normal;
+    normalPreset.baseline = g_popBaseline;
+    for (int c = 0; c < kContinuousColumns; ++c)
+        normalPreset.tops[c] = ColumnTop(c);
     Displays().PlaceHandles();
     RunPopulationChangeSequence(false);
+}
+
+bool PopulationIsNormalPreset() {
+    if (!normalPreset.written || !g_isContinuous || g_isDiscrete || g_isBinomial) return false;
+    if (normalPreset.baseline != g_popBaseline) return false;
+    for (int c = 0; c < kContinuousColumns; ++c)
+        if (normalPreset.tops[c] != ColumnTop(c)) return false;
+    return true;
 }
 
 void SetBinomialP(float p) {

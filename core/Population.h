@@ -48,6 +48,11 @@ void ClearPopulationCurve();
 // kind is binomial.
 void ApplyPreset(PresetShape shape);
 
+// The population is the continuous NORMAL preset as it was written: its
+// curve is column for column the one the preset gave, so any edit since (a
+// handle, a ramp, a clear, another shape or kind) makes it false.
+bool PopulationIsNormalPreset();
+
 // Binomial proportion p in 0.05..1.00: sets both bars (p is kept inside 0..1)
 // and runs the binomial recompute, which ends with PlaceHandles. Needs only
 // the geometry, no window.

@@ -1,5 +1,9 @@
 #include "core/Statistic.h"
+#include "core/Distributions.h"
+#include "core/StatisticTheory.h"
 #include "tests/core/CoreTestSupport.h"
+#include "windows/sampdist/HistogramModel.h"
+#include "windows/sampdist/SliderModel.h"
 
 #include <cmath>
 #include <optional>
@@ -110,6 +114,111 @@ TEST_F(StatisticTest, MedianAndRangeOfUniformTriplesFollowTheirExactDistribution
         }
         EXPECT_LT(chiSquare, critical) << (statistic == Statistic::Median ? "median" : "range");
     }
+}
+
+// Theory where it exists: shapes, numbers, densities and distribution
+// functions against scipy (chi2, t, the median's 1 / (2 f(M) sqrt n)).
+TEST_F(StatisticTest, TheoryOfEachStatisticWhereItExists) {
+    UseKind('C');
+    ApplyPreset(PresetShape::Normal);
+    const double variance = 3.25741337; // of the preset's columns, numpy
+    struct Case {
+        Statistic statistic;
+        int n;
+        bool tValues;
+        TheoryShape shape;
+        double scale;
+        int df;
+        double x, density, cdf; // at x, from scipy
+    };
+    const double se = 0.807144767; // sqrt(variance / 5)
+    const Case cases[] = {
+        {Statistic::Mean, 5, false, TheoryShape::Normal, se, 0, 6.0, 0.229427911, 0.892315237},
+        {Statistic::Mean, 5, true, TheoryShape::StudentT, se, 4, 6.0, 0.206273552, 0.858449333},
+        {Statistic::Variance, 5, false, TheoryShape::ScaledChiSquare, variance / 4, 4, 2.0,
+         0.220823063, 0.347456937},
+        {Statistic::VarianceN, 5, false, TheoryShape::ScaledChiSquare, variance / 5, 4, 4.0,
+         0.109381717, 0.811054566},
+        {Statistic::StandardDeviation, 5, false, TheoryShape::ScaledChi, variance / 4, 4, 1.5,
+         0.639227911, 0.401751284},
+        {Statistic::Range, 5, false, TheoryShape::None, 0, 0, 1.0, 0, -1},
+        {Statistic::Variance, 1, false, TheoryShape::None, 0, 0, 1.0, 0, -1},
+        {Statistic::StandardDeviation, 1, false, TheoryShape::None, 0, 0, 1.0, 0, -1},
+        {Statistic::Mean, 1, true, TheoryShape::None, 0, 0, 1.0, 0, -1},
+    };
+    for (const Case& c : cases) {
+        const StatisticTheory theory = TheoryOf(c.statistic, c.n, c.tValues);
+        const std::string what = std::to_string(int(c.statistic)) + " n " + std::to_string(c.n);
+        ASSERT_EQ(theory.shape, c.shape) << what;
+        EXPECT_EQ(theory.reason.empty(), c.shape != TheoryShape::None) << what;
+        EXPECT_NEAR(theory.scale, c.scale, 2e-6) << what;
+        EXPECT_EQ(theory.df, c.df) << what;
+        EXPECT_NEAR(TheoryDensity(theory, c.x), c.density, 2e-6) << what;
+        EXPECT_NEAR(TheoryCdf(theory, c.x), c.cdf, 2e-6) << what;
+    }
+    // Both arms of the chi-square distribution function (scipy chi2.cdf).
+    EXPECT_NEAR(GammaP(60, 75), 0.966926519089, 1e-10);
+    EXPECT_NEAR(GammaP(4.5, 0.25), 3.04337411611e-05, 1e-14);
+
+    // An edited NORMAL is no longer normal; the discrete NORMAL is not either.
+    g_popCurve[20] -= 3;
+    RecomputePopulationParameters();
+    EXPECT_EQ(TheoryOf(Statistic::Variance, 5, false).shape, TheoryShape::None);
+    UseKind('D');
+    ApplyPreset(PresetShape::Normal);
+    EXPECT_EQ(TheoryOf(Statistic::StandardDeviation, 5, false).shape, TheoryShape::None);
+    EXPECT_EQ(TheoryOf(Statistic::Median, 5, false).shape, TheoryShape::None);
+
+    // SKEWED +: M = 2.6420765, f(M) = 0.256734007, SD at n = 30 from numpy.
+    UseKind('C');
+    ApplyPreset(PresetShape::SkewedPlus);
+    const StatisticTheory median = TheoryOf(Statistic::Median, 30, false);
+    ASSERT_EQ(median.shape, TheoryShape::Normal);
+    EXPECT_NEAR(median.location, 2.6420765, 1e-5);
+    EXPECT_NEAR(median.scale, 0.355570709, 1e-6);
+}
+
+// s^2 of 10,000 samples of five from the NORMAL preset: unbiased with n - 1,
+// low by a fifth with n.
+TEST_F(StatisticTest, VariancesOfNormalSamplesSitWhereTheoryPutsThem) {
+    UseKind('C');
+    ApplyPreset(PresetShape::Normal);
+    const double variance = 3.25741337 + 0.04 / 12; // columns' spread plus within a column
+    g_speed = 1;
+    ASSERT_EQ(DrawSamples(10000, 5, quiet).drawn, 10000);
+    for (const Statistic statistic : {Statistic::Variance, Statistic::VarianceN}) {
+        const SortedStatistics sorted = SortedStatisticsOf(statistic);
+        ASSERT_EQ(sorted.count, 10000);
+        double sum = 0, sumSq = 0;
+        for (int i = 1; i <= sorted.count; ++i) {
+            sum += sorted.values[i];
+            sumSq += double(sorted.values[i]) * sorted.values[i];
+        }
+        const double mean = sum / 1e4;
+        const double se = std::sqrt((sumSq / 1e4 - mean * mean) / 1e4);
+        const double target = statistic == Statistic::Variance ? variance : 0.8 * variance;
+        EXPECT_NEAR(mean, target, 3 * se) << int(statistic);
+    }
+    // Over the Dorvane plot the curve of s^2 stands for the whole series: a
+    // pixel is a seventh of a column, a column's height its expected count.
+    SetSamplingDistLayout(624, 446);
+    ChooseStatistic(Statistic::Variance);
+    ChooseHistogramScale(5, 10000);
+    TheoryCurve curve = ComputeTheoryCurve(5, 10000, 1);
+    ASSERT_TRUE(curve.drawable);
+    double columns = 0;
+    for (int x = g_sdAxisLeft + 1; x <= g_sdAxisRight; ++x)
+        columns += TheoryCurveHeight(curve, x) / g_histCountScale / 7.0;
+    EXPECT_NEAR(columns, 10000, 100);
+    EXPECT_FALSE(UpdateSliderReadouts(5, 10000).normalProportion.empty());
+    // The range has no theory: no curve, no room kept for one, no figure.
+    ChooseStatistic(Statistic::Range);
+    curve = ComputeTheoryCurve(5, 10000, 1);
+    EXPECT_FALSE(curve.drawable);
+    EXPECT_EQ(TheoryCurveHeight(curve, g_sdAxisLeft + 100), 0.0);
+    EXPECT_EQ(TheoryCurvePeak(5, 10000), 0.0);
+    const SliderReadouts none = UpdateSliderReadouts(5, 10000);
+    EXPECT_EQ(none.normalProportion + none.normalNumber + none.tProportion, "");
 }
 
 } // namespace

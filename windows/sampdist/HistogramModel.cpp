@@ -9,6 +9,7 @@
 #include "core/Selection.h"
 #include "core/SeriesControl.h"
 #include "core/SimulationState.h"
+#include "core/Statistic.h"
 #include "windows/sampdist/SampDistText.h"
 
 #include <algorithm>
@@ -147,8 +148,8 @@ void ChooseHistogramScale(int sampleSize, int numberOfSamples) {
     // leaves room for them too, before the first sample and while a run grows
     // its columns into them.
     double tallest = LargestBinCount();
-    if (g_showNormalOutline && ShownStatisticKind() == Statistic::Mean)
-        tallest = std::max(tallest, NormalCurvePeak(sampleSize, numberOfSamples));
+    if (g_showNormalOutline)
+        tallest = std::max(tallest, ShownCurvePeak(sampleSize, numberOfSamples));
     if (g_showPopOutline && StatisticAxisIsOfValues())
         tallest = std::max(tallest, PopulationOutlinePeak(numberOfSamples));
     // A run about to draw its first sample is scaled for one.
@@ -366,4 +367,71 @@ double NormalCurveHeight(const NormalCurve& curve, int x) {
 int NormalCurveZPixel(const NormalCurve& curve, float z) {
     // The fill is laid out at 1.03 times the curve's own scale.
     return TruncPixel(g_muPixelX + 1.03 * z * g_standardError * curve.pixelsPerUnit * g_sdScaleX);
+}
+
+StatisticTheory ShownTheory(int sampleSize) {
+    return TheoryOf(ShownStatisticKind(), sampleSize, g_showTValues != 0);
+}
+
+bool ShowsMeansNormalCurve() {
+    // Proportions stay proportions in t values (HistogramStatistic).
+    return ShownStatisticKind() == Statistic::Mean && (!g_showTValues || g_isBinomial);
+}
+
+namespace {
+
+// The axis position under pixel x, as AxisMarkX places positions.
+double AxisPositionAtPixel(int x, int scrollPos) {
+    const BinWidthInfo info = CurrentBinWidthInfo();
+    const int pos = EffectiveScrollPos(scrollPos);
+    const double start = (3.0 - 7.0 * (pos - 1)) * g_sdScaleX;
+    const double perUnit = info.zoom * 35.0 * g_sdScaleX;
+    return (x - g_sdAxisLeft - start) / perUnit;
+}
+
+} // namespace
+
+TheoryCurve ComputeTheoryCurve(int sampleSize, int numberOfSamples, int scrollPos) {
+    TheoryCurve curve;
+    curve.theory = ShownTheory(sampleSize);
+    curve.scrollPos = scrollPos;
+    curve.axisScale = StatisticAxisScale(ShownStatisticKind());
+    if (curve.theory.shape == TheoryShape::None || g_isBinomial || !(curve.axisScale > 0.0) ||
+        !(g_sdScaleX > 0.0f))
+        return curve;
+    // A column holds N x density x its width in the statistic's units.
+    const double widthInValues = CurrentBinWidthInfo().width / curve.axisScale;
+    curve.heightPerDensity =
+        SeriesCountForCurves(numberOfSamples) * widthInValues * g_histCountScale;
+    curve.drawable = std::isfinite(curve.heightPerDensity) && curve.heightPerDensity > 0.0;
+    return curve;
+}
+
+double TheoryCurveHeight(const TheoryCurve& curve, int x) {
+    if (!curve.drawable) return 0.0;
+    const double value = AxisPositionAtPixel(x, curve.scrollPos) / curve.axisScale;
+    const double height = curve.heightPerDensity * TheoryDensity(curve.theory, value);
+    return std::isfinite(height) ? height : 0.0;
+}
+
+double TheoryCurvePeak(int sampleSize, int numberOfSamples) {
+    const StatisticTheory theory = ShownTheory(sampleSize);
+    const double scale = StatisticAxisScale(ShownStatisticKind());
+    if (theory.shape == TheoryShape::None || g_isBinomial || !(scale > 0.0)) return 0.0;
+    // Column by column from the distribution function, so a density that
+    // rises without bound at 0 (chi-square of one degree) still gives a count.
+    const BinWidthInfo info = CurrentBinWidthInfo();
+    double fullest = 0.0;
+    for (int k = 1; k <= info.lastBin; ++k) {
+        const double centre = (k - 1) * static_cast<double>(info.width);
+        const double share = TheoryCdf(theory, (centre + info.width / 2.0) / scale) -
+                             TheoryCdf(theory, (centre - info.width / 2.0) / scale);
+        fullest = std::max(fullest, share);
+    }
+    return fullest * SeriesCountForCurves(numberOfSamples);
+}
+
+double ShownCurvePeak(int sampleSize, int numberOfSamples) {
+    return ShowsMeansNormalCurve() ? NormalCurvePeak(sampleSize, numberOfSamples)
+                                   : TheoryCurvePeak(sampleSize, numberOfSamples);
 }

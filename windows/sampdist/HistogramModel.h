@@ -4,6 +4,7 @@
 // normal curve. The axis the columns stand on is SampDistModel.h's.
 
 #include "core/Geometry.h"
+#include "core/StatisticTheory.h"
 #include "windows/sampdist/SampDistModel.h"
 
 #include <string>
@@ -95,3 +96,30 @@ double NormalCurvePeak(int sampleSize, int numberOfSamples);
 double NormalCurveHeight(const NormalCurve& curve, int x);
 // Pixel x of a z value for the theoretical tail fill.
 int NormalCurveZPixel(const NormalCurve& curve, float z);
+
+// --- The chosen statistic's theory curve --------------------------------------
+// The mean's normal curve above stays the mean's in observed and z values; in
+// t values, and for every other statistic, the curve is its theory's density
+// (StatisticTheory.h) on the statistic's axis, at the same height factor: the
+// expected number of samples in a column of the width shown.
+
+// The theory for the statistic chosen, at the sample size the window read.
+StatisticTheory ShownTheory(int sampleSize);
+// The curve drawn is the mean's normal curve (ComputeNormalCurve).
+bool ShowsMeansNormalCurve();
+
+struct TheoryCurve {
+    bool drawable = false;
+    StatisticTheory theory;
+    double axisScale = 1.0;      // axis position = value x axisScale
+    double heightPerDensity = 0; // pixels (before the vertical scale) per unit of density
+    int scrollPos = 1;
+};
+TheoryCurve ComputeTheoryCurve(int sampleSize, int numberOfSamples, int scrollPos);
+// Height above the axis at pixel x, before the vertical scale, as
+// NormalCurveHeight.
+double TheoryCurveHeight(const TheoryCurve& curve, int x);
+// Expected count of the theory's fullest column, in samples; 0 without one.
+double TheoryCurvePeak(int sampleSize, int numberOfSamples);
+// The curve over the plot, whichever it is: its peak for the vertical scale.
+double ShownCurvePeak(int sampleSize, int numberOfSamples);

@@ -21,6 +21,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -76,12 +77,10 @@ Rect PaintedColumn(int slot) {
 }
 
 // The area under the normal curve between two pixels, closed along the axis.
-QPainterPath AreaUnderCurve(const NormalCurve& curve, int from, int to) {
+QPainterPath AreaUnderCurve(const std::function<double(int)>& heightAt, int from, int to) {
     QPainterPath path;
     if (to <= from) return path;
-    auto yAt = [&](int x) {
-        return g_sdAxisY - ClampPixel(NormalCurveHeight(curve, x) * g_sdScaleY);
-    };
+    auto yAt = [&](int x) { return g_sdAxisY - ClampPixel(heightAt(x) * g_sdScaleY); };
     const int step = std::max(1, Px(g_sdScaleX, 5));
     QPolygon outline;
     outline << QPoint(from, g_sdAxisY);
@@ -124,11 +123,10 @@ void CHistogramPlot::DrawHistogramGraph(QPainter& p, const PlotFields& fields) {
 
     DrawFrequencyScale(p);
 
-    // The normal curve is the mean's; the population's outline belongs on an
+    // The curve is the shown statistic's theory (the mean's normal curve, or
+    // none where no theory applies); the population's outline belongs on an
     // axis of values, not on one of spreads.
-    const Statistic statistic = ShownStatisticKind();
-    if (g_showNormalOutline && statistic == Statistic::Mean)
-        DrawNormalCurve(p, fields, g_samplesDrawn < 1);
+    if (g_showNormalOutline) DrawNormalCurve(p, fields, g_samplesDrawn < 1);
     if (g_showPopOutline && StatisticAxisIsOfValues()) DrawPopulationOutline(p, fields);
 
     // New samples below the selected one, a new scale or new columns all
@@ -233,9 +231,14 @@ void CHistogramPlot::DrawFrequencyScale(QPainter& p) {
 }
 
 void CHistogramPlot::DrawNormalCurve(QPainter& p, const PlotFields& fields, bool withTailFill) {
+    if (!ShowsMeansNormalCurve()) {
+        DrawTheoryCurve(p, fields, withTailFill);
+        return;
+    }
     const NormalCurve curve =
         ComputeNormalCurve(fields.sampleSize, fields.numberOfSamples, fields.scrollPos);
     if (!curve.drawable) return;
+    auto heightAt = [&curve](int x) { return NormalCurveHeight(curve, x); };
     p.save();
     // A curve taller than the plot stays inside its frame.
     p.setClipRect(QRect(g_histRect.left + 1, g_histRect.top + 1, g_histRect.Width() - 2,
@@ -248,8 +251,8 @@ void CHistogramPlot::DrawNormalCurve(QPainter& p, const PlotFields& fields, bool
         const int xa = NormalCurveZPixel(curve, a), xb = NormalCurveZPixel(curve, b);
         const int wFrom = std::max(NormalCurveZPixel(curve, -5.0f), g_sdAxisLeft);
         const int wTo = NormalCurveZPixel(curve, 5.0f);
-        const QPainterPath areaA = AreaUnderCurve(curve, xa, xb);
-        const QPainterPath areaW = AreaUnderCurve(curve, wFrom, wTo);
+        const QPainterPath areaA = AreaUnderCurve(heightAt, xa, xb);
+        const QPainterPath areaW = AreaUnderCurve(heightAt, wFrom, wTo);
         QPainterPath fill;
         if (one && g_proportionAbove) {
             if (g_leftSliderZ < 5.0f) fill = areaA;
@@ -279,6 +282,67 @@ void CHistogramPlot::DrawNormalCurve(QPainter& p, const PlotFields& fields, bool
         started = true;
     }
     p.restore();
+}
+
+void CHistogramPlot::DrawTheoryCurve(QPainter& p, const PlotFields& fields, bool withTailFill) {
+    const TheoryCurve curve =
+        ComputeTheoryCurve(fields.sampleSize, fields.numberOfSamples, fields.scrollPos);
+    if (!curve.drawable) return;
+    auto heightAt = [&curve](int x) { return TheoryCurveHeight(curve, x); };
+    p.save();
+    p.setClipRect(QRect(g_histRect.left + 1, g_histRect.top + 1, g_histRect.Width() - 2,
+                        g_histRect.Height() - 2));
+    if (withTailFill) {
+        // The share the theory rows count, between the sliders' pixels or
+        // beyond them, under the curve.
+        const int from = g_sdAxisLeft, to = g_sdAxisRight;
+        const int xa = std::clamp(SliderAxisPixel(true, fields.scrollPos), from, to);
+        const int xb =
+            g_oneSlider ? to : std::clamp(SliderAxisPixel(false, fields.scrollPos), from, to);
+        const QPainterPath whole = AreaUnderCurve(heightAt, from, to);
+        QPainterPath fill;
+        if (g_oneSlider)
+            fill = g_proportionAbove ? AreaUnderCurve(heightAt, xa, to)
+                                     : AreaUnderCurve(heightAt, from, xa);
+        else if (g_proportionAbove)
+            fill = whole.subtracted(AreaUnderCurve(heightAt, xa, xb));
+        else
+            fill = AreaUnderCurve(heightAt, xa, xb);
+        if (!fill.isEmpty()) p.fillPath(fill, CountedBrush());
+    }
+    const int step = std::max(1, SdX(2));
+    QPolygon points;
+    for (int x = g_sdAxisLeft + 1; x <= g_sdAxisRight; x += step)
+        points << QPoint(x, g_sdAxisY - ClampPixel(heightAt(x) * g_sdScaleY));
+    SdPolyline(p, points, g_penBlue2);
+    p.restore();
+    DrawTheoryName(p, curve.theory);
+}
+
+void CHistogramPlot::DrawTheoryName(QPainter& p, const StatisticTheory& theory) {
+    QString name;
+    switch (theory.shape) {
+    case TheoryShape::None:
+        return;
+    case TheoryShape::Normal:
+        name = theory.approximate ? QCoreApplication::translate("Dorvane", "normal approx.")
+                                  : QCoreApplication::translate("Dorvane", "normal");
+        break;
+    case TheoryShape::StudentT:
+        name = QCoreApplication::translate("Dorvane", "t, %1 df").arg(theory.df);
+        break;
+    case TheoryShape::ScaledChiSquare:
+        name = QCoreApplication::translate("Dorvane", "scaled \u03c7\u00b2, %1 df").arg(theory.df);
+        break;
+    case TheoryShape::ScaledChi:
+        name = QCoreApplication::translate("Dorvane", "\u221a scaled \u03c7\u00b2, %1 df")
+                   .arg(theory.df);
+        break;
+    }
+    // In the curve's blue, at the plot's right, under the note of samples
+    // beyond the axis.
+    TextAt(p, g_histRect.right - SdX(6), g_sdPlotTop + SdY(14), name, g_fontArial7_5,
+           g_penBlue2.color(), Align::Right);
 }
 
 void CHistogramPlot::DrawPopulationOutline(QPainter& p, const PlotFields& fields) {

@@ -17,6 +17,7 @@ class QImage;
 class QFont;
 class QChar;
 struct SliderSplit;
+struct StatisticTheory;
 
 // The window's own inputs to a paint of the plot.
 struct PlotFields {
@@ -66,6 +67,10 @@ class CHistogramPlot {
     void DrawOffPlotMarks(QPainter& p, const SliderSplit& split);
     void DrawFrequencyScale(QPainter& p);
     void DrawNormalCurve(QPainter& p, const PlotFields& fields, bool withTailFill);
+    // The chosen statistic's theory where the mean's normal curve does not
+    // apply, and the name of its distribution.
+    void DrawTheoryCurve(QPainter& p, const PlotFields& fields, bool withTailFill);
+    void DrawTheoryName(QPainter& p, const StatisticTheory& theory);
     void DrawPopulationOutline(QPainter& p, const PlotFields& fields);
     void DrawSelectedSample(QPainter& p);
 

@@ -166,10 +166,10 @@ void CSamplingDistDlg::CreateControls() {
             DrawBinWidthButtonFace(p, client, BinWidthFlag(id));
         });
     }
-    d.Get<COwnerDrawButton>(IDC_SD_NORMAL_OUTLINE)
-        ->SetFace([](QPainter& p, const QRect& client, bool) {
-            DrawNormalOutlineFace(p, client, g_showNormalOutline != 0);
-        });
+    auto* normalOutline = d.Get<COwnerDrawButton>(IDC_SD_NORMAL_OUTLINE);
+    normalOutline->SetFace([normalOutline](QPainter& p, const QRect& client, bool) {
+        DrawNormalOutlineFace(p, client, g_showNormalOutline != 0, normalOutline->isEnabled());
+    });
     d.Get<COwnerDrawButton>(IDC_SD_POP_OUTLINE)
         ->SetFace([](QPainter& p, const QRect& client, bool) {
             DrawPopOutlineFace(p, client, g_showPopOutline != 0);
@@ -300,6 +300,8 @@ void CSamplingDistDlg::RedrawBinWidthButtons() {
 }
 
 void CSamplingDistDlg::OnNormalOutline() {
+    // A key can reach the option while it is greyed.
+    if (!Control(IDC_SD_NORMAL_OUTLINE)->isEnabled()) return;
     g_showNormalOutline = g_showNormalOutline ? 0 : 1;
     PlaceSliders();
     BringUpToDate();

@@ -119,6 +119,9 @@ class CSamplingDistDlg : public CToolWindow {
     // The spots follow the picture: sliders and label boxes as last drawn,
     // the words for the histogram.
     void PlaceFocusSpots();
+    // The curve option is open where the chosen statistic has a theory at the
+    // sample size in the field, greyed with the reason as its tooltip where not.
+    void ShowTheoryAvailability();
     bool OnColumnsKey(const QKeyEvent& event);
     bool OnSliderKey(const QKeyEvent& event, bool left);
     void OpenSliderEditor(bool left);

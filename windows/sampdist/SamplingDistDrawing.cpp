@@ -176,6 +176,7 @@ void CSamplingDistDlg::ReadSampleSize() {
 }
 
 void CSamplingDistDlg::RefreshPanel() {
+    ShowTheoryAvailability();
     for (int id : {IDC_SD_NORMAL_OUTLINE, IDC_SD_POP_OUTLINE})
         Control(id)->update();
     ReadSampleSize();

@@ -7,6 +7,7 @@
 
 #include "core/Selection.h"
 #include "core/SimulationState.h"
+#include "core/Statistic.h"
 #include "resources/Resource.h"
 #include "ui/DialogTemplate.h"
 #include "ui/DrawSamplesButton.h"
@@ -45,6 +46,8 @@ QString SliderTip() {
                                        "Drag along the axis to count the samples beyond it") +
            Tr(kMoveByKeysTip);
 }
+const char kNormalOutlineTip[] =
+    QT_TRANSLATE_NOOP("Dorvane", "Show or hide the normal curve that the sample means follow");
 
 const int kBinWidthIds[] = {IDC_SD_BIN_WIDE, IDC_SD_BIN_MEDIUM, IDC_SD_BIN_NARROW,
                             IDC_SD_BIN_FINEST};
@@ -127,7 +130,26 @@ void CSamplingDistDlg::DescribeControls() {
     }
 }
 
+void CSamplingDistDlg::ShowTheoryAvailability() {
+    const StatisticTheory theory = ShownTheory(SampleSize());
+    const bool available = theory.shape != TheoryShape::None;
+    QString tip;
+    if (!available)
+        tip = QCoreApplication::translate("Dorvane", theory.reason.c_str());
+    else if (ShownStatisticKind() == Statistic::Mean)
+        tip = QCoreApplication::translate("Dorvane", kNormalOutlineTip);
+    else
+        tip = tr("Show or hide the curve that theory gives this statistic's samples");
+    QWidget* option = Control(IDC_SD_NORMAL_OUTLINE);
+    if (option->isEnabled() != available) {
+        option->setEnabled(available);
+        option->update();
+    }
+    if (option->toolTip() != tip) option->setToolTip(tip);
+}
+
 void CSamplingDistDlg::PlaceFocusSpots() {
+    ShowTheoryAvailability();
     if (!m_columnsSpot) return;
     m_columnsSpot->Place(Rect{g_sdAxisLeft, g_histRect.top, g_histRect.right, g_sdAxisY});
     m_columnsSpot->Describe(

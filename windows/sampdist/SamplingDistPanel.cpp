@@ -1,5 +1,6 @@
 #include "windows/sampdist/SamplingDistPanel.h"
 
+#include "core/Statistic.h"
 #include "ui/DrawingResources.h"
 #include "ui/DrawnTexts.h"
 #include "ui/Gdi.h"
@@ -107,7 +108,13 @@ void DrawPanelLabels(QPainter& p) {
         DrawLetterMark(p, g_fontArialBold7_5, left + metrics.horizontalAdvance(before), SdY(380),
                        QLatin1Char('p'));
     }
-    Label(p, 0, 402, 76, 420, QT_TRANSLATE_NOOP("Dorvane", "z Dist."), g_fontArialBold7_5);
+    // Another statistic's theory stands in the first theory row.
+    if (ShownStatisticKind() == Statistic::Mean)
+        Label(p, 0, 402, 76, 420, QT_TRANSLATE_NOOP("Dorvane", "z Dist."), g_fontArialBold7_5);
+    else
+        DrawCentredText(p, SdDesignRect(0, 402, 76, 420),
+                        QCoreApplication::translate("Dorvane", "Theory"), g_fontArialBold7_5,
+                        Qt::black, kPanelGrey);
     if (!g_isBinomial)
         Label(p, 0, 424, 76, 442, QT_TRANSLATE_NOOP("Dorvane", "t Dist."), g_fontArialBold7_5);
     const QString side =
@@ -188,7 +195,9 @@ void DrawBinWidthButtonFace(QPainter& p, const QRect& client, bool selected) {
                 selected ? g_brushGrey150 : g_brushGrey210);
 }
 
-void DrawNormalOutlineFace(QPainter& p, const QRect& client, bool on) {
+void DrawNormalOutlineFace(QPainter& p, const QRect& client, bool on, bool enabled) {
+    // Greyed where no theory applies, whether or not it is switched on.
+    on = on && enabled;
     ButtonFrame(p, client, on ? g_penBlack1 : g_penGrey150, on ? g_brushBlue : g_brushGrey210);
     // A normal density with a standard deviation of 5.4 pixels, as 28 segments
     // across the button above a baseline just inside the bottom edge.
@@ -202,7 +211,7 @@ void DrawNormalOutlineFace(QPainter& p, const QRect& client, bool on) {
         const double h = 300.0 * std::exp(-0.017146777 * d * d) / (std::sqrt(2.0 * kPi) * 5.4);
         curve << QPoint(static_cast<int>(x), baseline - static_cast<int>(h));
     }
-    SdPolyline(p, curve, on ? g_penWhite1 : g_penBlue1);
+    SdPolyline(p, curve, !enabled ? g_penGrey150 : on ? g_penWhite1 : g_penBlue1);
 }
 
 void DrawPopOutlineFace(QPainter& p, const QRect& client, bool on) {

@@ -46,5 +46,5 @@ void DrawAxisTitle(QPainter& p, int clientBottom);
 
 // Button faces. selected / on pick the dark inner frame and the filled look.
 void DrawBinWidthButtonFace(QPainter& p, const QRect& client, bool selected);
-void DrawNormalOutlineFace(QPainter& p, const QRect& client, bool on);
+void DrawNormalOutlineFace(QPainter& p, const QRect& client, bool on, bool enabled = true);
 void DrawPopOutlineFace(QPainter& p, const QRect& client, bool on);

@@ -8,6 +8,8 @@
 #include "core/SamplingEngine.h"
 #include "core/SeriesControl.h"
 #include "core/SimulationState.h"
+#include "core/Statistic.h"
+#include "windows/sampdist/HistogramModel.h"
 #include "windows/sampdist/SampDistText.h"
 
 #include <algorithm>
@@ -93,6 +95,20 @@ double TheoreticalProportion(TailDistribution distribution, int sampleSize) {
     if (g_oneSlider) return g_proportionAbove ? above(left) : below(left);
     if (g_proportionAbove) return below(left) + above(right);
     return below(right) - below(left);
+}
+
+// The theory's share beyond the sliders, for a statistic other than the
+// mean; NaN without a theory.
+double TheoryProportion(const StatisticTheory& theory) {
+    const double scale = StatisticAxisScale(ShownStatisticKind());
+    auto below = [&](float z) {
+        const double p = TheoryCdf(theory, SliderThreshold(z) / scale);
+        return p < 0.0 ? NAN : p;
+    };
+    const double left = below(g_leftSliderZ), right = below(g_rightSliderZ);
+    if (g_oneSlider) return g_proportionAbove ? 1.0 - left : left;
+    if (g_proportionAbove) return left + (1.0 - right);
+    return right - left;
 }
 
 // Base x p rounded half up: truncated toward zero, plus 1 when the remainder
@@ -470,6 +486,16 @@ SliderReadouts UpdateSliderReadouts(int sampleSize, int numberOfSamples) {
     // Expected numbers out of the series, or out of the number asked for
     // while no sample has been drawn.
     const int base = drawn > 0 ? counted : asked;
+    if (ShownStatisticKind() != Statistic::Mean) {
+        // Another statistic's theory, where it has one, in the first row; t
+        // belongs to the mean.
+        const double share = TheoryProportion(ShownTheory(g_sdSampleSize));
+        if (std::isfinite(share)) {
+            out.normalProportion = FormatNumber("%.4f", share);
+            out.normalNumber = ExpectedNumberText(base, share);
+        }
+        return out;
+    }
     const double normal = TheoreticalProportion(TailDistribution::Normal, 0);
     if (std::isfinite(normal)) {
         out.normalProportion = FormatNumber("%.4f", normal);

@@ -189,11 +189,17 @@ TEST_F(DorvaneWindow, FieldsRefuseWhatCannotBeDrawnAndNoReadoutShowsANonNumber) 
     g_showTValues = 1;
     Options();
     ExpectNoNonNumbers("no spread, t values");
+    // No spread, no theory: the curve option greyed, saying why, until a
+    // population with spread comes.
+    QWidget* curveOption = dorvane->Control(IDC_SD_NORMAL_OUTLINE);
+    EXPECT_FALSE(curveOption->isEnabled());
+    EXPECT_EQ(curveOption->toolTip(), "The population has no spread to draw from.");
     g_showTValues = 0;
     ApplyPreset(PresetShape::Normal); // a zero display scale
     g_dispScale = 0.0f;
     Draw(10, 20);
     ExpectNoNonNumbers("display scale 0");
+    EXPECT_TRUE(curveOption->isEnabled());
 }
 
 // The offscreen platform cannot raise a tooltip and says so; on a display
