@@ -1,4 +1,5 @@
 #include "core/Population.h"
+#include "core/Translatable.h"
 
 #include "core/NumberText.h"
 
@@ -234,21 +235,21 @@ std::string FormatSetting(float value, int decimals) {
 const char* PresetName(PresetShape shape) {
     switch (shape) {
     case PresetShape::Bimodal:
-        return "BIMODAL";
+        return DV_TEXT("Core", "BIMODAL");
     case PresetShape::Normal:
-        return "NORMAL";
+        return DV_TEXT("Core", "NORMAL");
     case PresetShape::SkewedMinus:
-        return "SKEWED -";
+        return DV_TEXT("Core", "SKEWED -");
     case PresetShape::SkewedPlus:
-        return "SKEWED +";
+        return DV_TEXT("Core", "SKEWED +");
     case PresetShape::Trimodal:
-        return "TRIMODAL";
+        return DV_TEXT("Core", "TRIMODAL");
     case PresetShape::UShaped:
-        return "U-SHAPED";
+        return DV_TEXT("Core", "U-SHAPED");
     case PresetShape::Uniform:
-        return "UNIFORM";
+        return DV_TEXT("Core", "UNIFORM");
     default:
-        return "DISTRIBUTION";
+        return DV_TEXT("Core", "DISTRIBUTION");
     }
 }
 

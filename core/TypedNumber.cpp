@@ -9,7 +9,16 @@ bool IsBlank(char c) {
 }
 } // namespace
 
-std::optional<double> ReadTypedNumber(const std::string& text) {
+std::string WithDecimalPoint(std::string text) {
+    const auto comma = text.find(',');
+    if (comma != std::string::npos && text.find(',', comma + 1) == std::string::npos &&
+        text.find('.') == std::string::npos)
+        text[comma] = '.';
+    return text;
+}
+
+std::optional<double> ReadTypedNumber(const std::string& typed) {
+    const std::string text = WithDecimalPoint(typed);
     const char* first = text.data();
     const char* last = text.data() + text.size();
     while (first != last && IsBlank(*first))

@@ -31,6 +31,11 @@ constexpr int ID_OPTIONS_POSSIBLE_MU = 32797;
 constexpr int ID_EDIT_COPY_PICTURE = 32800;
 constexpr int ID_WINDOW_FULL_SCREEN = 32801;
 constexpr int ID_OPTIONS_COLOUR_BLIND = 32802;
+// Options > Language and its items.
+constexpr int ID_OPTIONS_LANGUAGE = 32900;
+constexpr int ID_OPTIONS_LANGUAGE_EN = 32901;
+constexpr int ID_OPTIONS_LANGUAGE_DE = 32902;
+constexpr int ID_OPTIONS_LANGUAGE_ES = 32903;
 constexpr int ID_WINDOW_ARRANGE = 32803;
 // The figures as text another program reads.
 constexpr int ID_EDIT_COPY_SERIES_TEXT = 32804;

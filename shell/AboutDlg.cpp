@@ -3,6 +3,7 @@
 #include "resources/AppIcon.h"
 #include "ui/DialogTemplate.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -15,7 +16,7 @@ constexpr int kIdVersion = 0xffff;
 } // namespace
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About Dorvane"));
+    setWindowTitle(QCoreApplication::translate("Shell", "About Dorvane"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(kDesign);
@@ -23,9 +24,10 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
 
     DialogTemplate dialog(this, kTemplate, kDesign);
     m_version = qobject_cast<QLabel*>(
-        dialog.Create({kIdVersion, ControlKind::Static, "Dorvane Version 5.4", 40, 10, 119, 8}));
-    m_ok = qobject_cast<QPushButton*>(
-        dialog.Create({kIdOk, ControlKind::PushButton, "OK", 178, 7, 50, 14}));
+        dialog.Create({kIdVersion, ControlKind::Static,
+                       QT_TRANSLATE_NOOP("Shell", "Dorvane Version 5.4"), 40, 10, 119, 8}));
+    m_ok = qobject_cast<QPushButton*>(dialog.Create(
+        {kIdOk, ControlKind::PushButton, QT_TRANSLATE_NOOP("Shell", "OK"), 178, 7, 50, 14}));
     m_ok->setDefault(true);
     m_ok->setFocusPolicy(Qt::StrongFocus);
     m_ok->setFocus();

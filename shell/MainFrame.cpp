@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -30,7 +31,9 @@
 #include <algorithm>
 
 namespace {
-const QString kReady = QStringLiteral("Ready");
+QString Ready() {
+    return QCoreApplication::translate("Shell", "Ready");
+}
 // The frame leaves this much of the screen's height free below it.
 constexpr int kScreenHeightReserve = 55;
 // Lock bits of the X11 modifier state that key events carry.
@@ -57,7 +60,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     InstallWindowViews();
     SetRunWatcher(this);
 
-    setWindowTitle(QStringLiteral("Dorvane Program"));
+    setWindowTitle(QCoreApplication::translate("Shell", "Dorvane Program"));
     setWindowIcon(DorvaneIcon());
 
     // When the tool windows do not fit, as at a large scale factor, the
@@ -73,10 +76,13 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
         connect(menu, &QMenu::aboutToShow, this, [this] { ++m_openMenus; });
         connect(menu, &QMenu::aboutToHide, this, [this] {
             if (m_openMenus > 0) --m_openMenus;
-            if (m_openMenus == 0) m_messagePane->setText(kReady);
+            if (m_openMenus == 0) m_messagePane->setText(Ready());
         });
-        for (QAction* action : menu->actions()) {
-            if (action->isSeparator()) continue;
+        QList<QAction*> actions = menu->actions();
+        for (QAction* action : menu->actions())
+            if (action->menu()) actions += action->menu()->actions(); // Options > Language
+        for (QAction* action : actions) {
+            if (action->isSeparator() || action->menu()) continue;
             const int id = action->data().toInt();
             connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
         }
@@ -105,10 +111,10 @@ QAction* CMainFrame::CommandAction(int commandId) const {
 
 void CMainFrame::CreateStatusBar() {
     QStatusBar* bar = statusBar();
-    m_messagePane = new QLabel(kReady, bar);
-    m_capsPane = MakeIndicator(QStringLiteral("CAP"), bar);
-    m_numPane = MakeIndicator(QStringLiteral("NUM"), bar);
-    m_scrollPane = MakeIndicator(QStringLiteral("SCRL"), bar);
+    m_messagePane = new QLabel(Ready(), bar);
+    m_capsPane = MakeIndicator(QCoreApplication::translate("Shell", "CAP"), bar);
+    m_numPane = MakeIndicator(QCoreApplication::translate("Shell", "NUM"), bar);
+    m_scrollPane = MakeIndicator(QCoreApplication::translate("Shell", "SCRL"), bar);
     bar->addWidget(m_messagePane, 1);
     bar->addPermanentWidget(m_capsPane);
     bar->addPermanentWidget(m_numPane);
@@ -196,17 +202,35 @@ bool CMainFrame::MayStartRun() {
 }
 
 void CMainFrame::RunProgress(int sampleOfRun, int samplesOfRun) {
-    m_messagePane->setText(QStringLiteral("Drawing sample %1 of %2 \u2013 Esc stops")
-                               .arg(std::min(sampleOfRun + 1, samplesOfRun))
-                               .arg(samplesOfRun));
+    m_messagePane->setText(
+        QCoreApplication::translate("Shell", "Drawing sample %1 of %2 \u2013 Esc stops")
+            .arg(std::min(sampleOfRun + 1, samplesOfRun))
+            .arg(samplesOfRun));
 }
 
 void CMainFrame::RunEnded() {
-    m_messagePane->setText(kReady);
+    m_messagePane->setText(Ready());
     if (!m_closePending) return;
     // Queued, so the button handler that ran the draw unwinds first; until
     // the close is carried out no other run starts.
     QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        setWindowTitle(QCoreApplication::translate("Shell", "Dorvane Program"));
+        RetranslateMainMenu(menuBar());
+        m_messagePane->setText(Ready());
+        const std::pair<QLabel*, QString> indicators[] = {
+            {m_capsPane, QCoreApplication::translate("Shell", "CAP")},
+            {m_numPane, QCoreApplication::translate("Shell", "NUM")},
+            {m_scrollPane, QCoreApplication::translate("Shell", "SCRL")}};
+        for (const auto& [pane, text] : indicators) {
+            pane->setText(text);
+            pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(text) + 12);
+        }
+    }
+    QMainWindow::changeEvent(event);
 }
 
 bool CMainFrame::event(QEvent* event) {
@@ -214,7 +238,7 @@ bool CMainFrame::event(QEvent* event) {
         // A highlighted menu item shows its prompt (the program's own
         // commands have none); otherwise the pane reads "Ready".
         const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
-        m_messagePane->setText(tip.isEmpty() && m_openMenus == 0 ? kReady : tip);
+        m_messagePane->setText(tip.isEmpty() && m_openMenus == 0 ? Ready() : tip);
         return true;
     }
     return QMainWindow::event(event);

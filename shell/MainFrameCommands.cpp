@@ -15,6 +15,7 @@
 #include "shell/ToolWindowTable.h"
 #include "shell/WindowViews.h"
 #include "ui/FocusRing.h"
+#include "ui/Language.h"
 #include "ui/RepaintNow.h"
 #include "ui/SpeedControl.h"
 #include "ui/ToolWindow.h"
@@ -27,6 +28,7 @@
 #include "windows/sampdist/SliderModel.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
@@ -41,6 +43,9 @@ void CMainFrame::OnCommand(int commandId) {
         ShowToolWindow(*entry);
     } else if (const int speed = SpeedOfCommand(commandId)) {
         CSpeedControl::SetSpeed(speed);
+    } else if (IsLanguageCommand(commandId)) {
+        // Every window hears of the change and retranslates; the series stays.
+        SetUiLanguage(LanguageOfCommand(commandId));
     } else {
         switch (commandId) {
         case ID_APP_EXIT:
@@ -279,7 +284,7 @@ void CMainFrame::CopyPicture() {
     const QImage picture = window->grab().toImage();
     if (hideRing) ring->show();
     QGuiApplication::clipboard()->setImage(picture);
-    m_messagePane->setText(QStringLiteral("Copied the %1 picture, %2 × %3")
+    m_messagePane->setText(QCoreApplication::translate("Shell", "Copied the %1 picture, %2 × %3")
                                .arg(window->windowTitle())
                                .arg(picture.width())
                                .arg(picture.height()));

@@ -3,9 +3,11 @@
 #include "core/SimulationState.h"
 #include "resources/Resource.h"
 #include "shell/TextCopies.h"
+#include "ui/Language.h"
 #include "ui/SpeedControl.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -33,80 +35,103 @@ struct MenuSpec {
 
 const MenuItemSpec kSep{nullptr, kSeparator};
 
+QString Tr(const char* english) {
+    return QCoreApplication::translate("Shell", english);
+}
+
+// Options > Language: each language under its own name.
+struct LanguageItem {
+    int id;
+    UiLanguage language;
+    const char* name;
+};
+const LanguageItem kLanguages[] = {
+    {ID_OPTIONS_LANGUAGE_EN, UiLanguage::English, "English"},
+    {ID_OPTIONS_LANGUAGE_DE, UiLanguage::German, "Deutsch"},
+    {ID_OPTIONS_LANGUAGE_ES, UiLanguage::Spanish, "Espa\u00f1ol"},
+};
+const char kLanguageMenuTitle[] = QT_TRANSLATE_NOOP("Shell", "&Language");
+
 // The main menu. Print stays in the menu for the familiar layout but is never
 // enabled: there is no document to print. New, Open, Save and the editing keys
 // are not bound for the same reason; Ctrl+C copies the picture of a window
 // (a text field that has the focus keeps the key for its text). The figures
 // go as text by the access keys alone: no shortcut is free and obvious.
 const MenuSpec kMainMenu[] = {
-    {"&File",
+    {QT_TRANSLATE_NOOP("Shell", "&File"),
      {
-         {"&Print...\tCtrl+P", ID_FILE_PRINT, "Print the active document"},
-         {"Print Pre&view", ID_FILE_PRINT_PREVIEW, "Display full pages"},
-         {"P&rint Setup...", ID_FILE_PRINT_SETUP, "Change the printer and printing options"},
+         {QT_TRANSLATE_NOOP("Shell", "&Print...\tCtrl+P"), ID_FILE_PRINT,
+          QT_TRANSLATE_NOOP("Shell", "Print the active document")},
+         {QT_TRANSLATE_NOOP("Shell", "Print Pre&view"), ID_FILE_PRINT_PREVIEW,
+          QT_TRANSLATE_NOOP("Shell", "Display full pages")},
+         {QT_TRANSLATE_NOOP("Shell", "P&rint Setup..."), ID_FILE_PRINT_SETUP,
+          QT_TRANSLATE_NOOP("Shell", "Change the printer and printing options")},
          kSep,
-         {"E&xit", ID_APP_EXIT, "Quit the application"},
+         {QT_TRANSLATE_NOOP("Shell", "E&xit"), ID_APP_EXIT,
+          QT_TRANSLATE_NOOP("Shell", "Quit the application")},
      }},
-    {"&Edit",
+    {QT_TRANSLATE_NOOP("Shell", "&Edit"),
      {
-         {"&Copy Picture", ID_EDIT_COPY_PICTURE, nullptr, "Ctrl+C"},
+         {QT_TRANSLATE_NOOP("Shell", "&Copy Picture"), ID_EDIT_COPY_PICTURE, nullptr, "Ctrl+C"},
          kSep,
-         {"Copy &Series as Text", ID_EDIT_COPY_SERIES_TEXT},
-         {"Copy Sample &Values", ID_EDIT_COPY_SAMPLE_VALUES},
-         {"Copy &Population as Text", ID_EDIT_COPY_POPULATION_TEXT},
+         {QT_TRANSLATE_NOOP("Shell", "Copy &Series as Text"), ID_EDIT_COPY_SERIES_TEXT},
+         {QT_TRANSLATE_NOOP("Shell", "Copy Sample &Values"), ID_EDIT_COPY_SAMPLE_VALUES},
+         {QT_TRANSLATE_NOOP("Shell", "Copy &Population as Text"), ID_EDIT_COPY_POPULATION_TEXT},
      }},
-    {"&Window",
+    {QT_TRANSLATE_NOOP("Shell", "&Window"),
      {
-         {"&Population", ID_WINDOW_POPULATION},
-         {"&Samples", ID_WINDOW_SAMPLES},
-         {"Sampling &Distribution", ID_WINDOW_SAMPLING_DIST},
-         {"&Confidence Intervals", ID_WINDOW_CONF_INTERVALS},
+         {QT_TRANSLATE_NOOP("Shell", "&Population"), ID_WINDOW_POPULATION},
+         {QT_TRANSLATE_NOOP("Shell", "&Samples"), ID_WINDOW_SAMPLES},
+         {QT_TRANSLATE_NOOP("Shell", "Sampling &Distribution"), ID_WINDOW_SAMPLING_DIST},
+         {QT_TRANSLATE_NOOP("Shell", "&Confidence Intervals"), ID_WINDOW_CONF_INTERVALS},
          kSep,
-         {"Population Se&ttings", ID_WINDOW_POP_SETTINGS},
+         {QT_TRANSLATE_NOOP("Shell", "Population Se&ttings"), ID_WINDOW_POP_SETTINGS},
          kSep,
-         {"Close &Window", ID_WINDOW_CLOSE},
+         {QT_TRANSLATE_NOOP("Shell", "Close &Window"), ID_WINDOW_CLOSE},
          kSep,
-         {"&Arrange for This Screen", ID_WINDOW_ARRANGE},
-         {"&Full Screen", ID_WINDOW_FULL_SCREEN, nullptr, "F11"},
+         {QT_TRANSLATE_NOOP("Shell", "&Arrange for This Screen"), ID_WINDOW_ARRANGE},
+         {QT_TRANSLATE_NOOP("Shell", "&Full Screen"), ID_WINDOW_FULL_SCREEN, nullptr, "F11"},
      }},
-    {"&Measurement",
+    {QT_TRANSLATE_NOOP("Shell", "&Measurement"),
      {
-         {"&Binomial", ID_MEASUREMENT_BINOMIAL},
-         {"&Discrete", ID_MEASUREMENT_DISCRETE},
-         {"&Continuous", ID_MEASUREMENT_CONTINUOUS},
+         {QT_TRANSLATE_NOOP("Shell", "&Binomial"), ID_MEASUREMENT_BINOMIAL},
+         {QT_TRANSLATE_NOOP("Shell", "&Discrete"), ID_MEASUREMENT_DISCRETE},
+         {QT_TRANSLATE_NOOP("Shell", "&Continuous"), ID_MEASUREMENT_CONTINUOUS},
      }},
-    {"&Speed",
+    {QT_TRANSLATE_NOOP("Shell", "&Speed"),
      {
-         {"&S  Slowest\tCtrl+1", ID_SPEED_S, nullptr, nullptr, 5},
-         {"&2\tCtrl+2", ID_SPEED_2, nullptr, nullptr, 4},
-         {"&3\tCtrl+3", ID_SPEED_3, nullptr, nullptr, 3},
-         {"&4\tCtrl+4", ID_SPEED_4, nullptr, nullptr, 2},
-         {"&F  Fastest\tCtrl+5", ID_SPEED_F, nullptr, nullptr, 1},
+         {QT_TRANSLATE_NOOP("Shell", "&S  Slowest\tCtrl+1"), ID_SPEED_S, nullptr, nullptr, 5},
+         {QT_TRANSLATE_NOOP("Shell", "&2\tCtrl+2"), ID_SPEED_2, nullptr, nullptr, 4},
+         {QT_TRANSLATE_NOOP("Shell", "&3\tCtrl+3"), ID_SPEED_3, nullptr, nullptr, 3},
+         {QT_TRANSLATE_NOOP("Shell", "&4\tCtrl+4"), ID_SPEED_4, nullptr, nullptr, 2},
+         {QT_TRANSLATE_NOOP("Shell", "&F  Fastest\tCtrl+5"), ID_SPEED_F, nullptr, nullptr, 1},
      }},
-    {"&Options",
+    {QT_TRANSLATE_NOOP("Shell", "&Options"),
      {
-         {"Display Samples in Population", ID_OPTIONS_DISPLAY_SAMPLES},
-         {"Do Not Display Samples", ID_OPTIONS_NO_DISPLAY_SAMPLES},
+         {QT_TRANSLATE_NOOP("Shell", "Display Samples in Population"), ID_OPTIONS_DISPLAY_SAMPLES},
+         {QT_TRANSLATE_NOOP("Shell", "Do Not Display Samples"), ID_OPTIONS_NO_DISPLAY_SAMPLES},
          kSep,
-         {"&Observed Values", ID_OPTIONS_OBSERVED},
-         {"&Z-Values", ID_OPTIONS_Z_VALUES},
-         {"&T-Values", ID_OPTIONS_T_VALUES},
+         {QT_TRANSLATE_NOOP("Shell", "&Observed Values"), ID_OPTIONS_OBSERVED},
+         {QT_TRANSLATE_NOOP("Shell", "&Z-Values"), ID_OPTIONS_Z_VALUES},
+         {QT_TRANSLATE_NOOP("Shell", "&T-Values"), ID_OPTIONS_T_VALUES},
          kSep,
-         {"Proportion &Above", ID_OPTIONS_PROPORTION_ABOVE},
-         {"Proportion &Below", ID_OPTIONS_PROPORTION_BELOW},
+         {QT_TRANSLATE_NOOP("Shell", "Proportion &Above"), ID_OPTIONS_PROPORTION_ABOVE},
+         {QT_TRANSLATE_NOOP("Shell", "Proportion &Below"), ID_OPTIONS_PROPORTION_BELOW},
          kSep,
-         {"&One Slider", ID_OPTIONS_ONE_SLIDER},
-         {"Two Sliders &Separate", ID_OPTIONS_TWO_SLIDERS_SEPARATE},
-         {"Two Sliders Tandem", ID_OPTIONS_TWO_SLIDERS_TANDEM},
+         {QT_TRANSLATE_NOOP("Shell", "&One Slider"), ID_OPTIONS_ONE_SLIDER},
+         {QT_TRANSLATE_NOOP("Shell", "Two Sliders &Separate"), ID_OPTIONS_TWO_SLIDERS_SEPARATE},
+         {QT_TRANSLATE_NOOP("Shell", "Two Sliders Tandem"), ID_OPTIONS_TWO_SLIDERS_TANDEM},
          kSep,
-         {"Possible Mu", ID_OPTIONS_POSSIBLE_MU},
+         {QT_TRANSLATE_NOOP("Shell", "Possible Mu"), ID_OPTIONS_POSSIBLE_MU},
          kSep,
-         {"Colour-Blind Safe &Colours", ID_OPTIONS_COLOUR_BLIND},
+         {QT_TRANSLATE_NOOP("Shell", "Colour-Blind Safe &Colours"), ID_OPTIONS_COLOUR_BLIND},
+         kSep,
+         {kLanguageMenuTitle, ID_OPTIONS_LANGUAGE},
      }},
-    {"&Help",
+    {QT_TRANSLATE_NOOP("Shell", "&Help"),
      {
-         {"&About Dorvane...", ID_APP_ABOUT,
-          "Display program information, version number and copyright"},
+         {QT_TRANSLATE_NOOP("Shell", "&About Dorvane..."), ID_APP_ABOUT,
+          QT_TRANSLATE_NOOP("Shell", "Display program information, version number and copyright")},
      }},
 };
 
@@ -129,7 +154,7 @@ MenuItemState Checked(const QString& text, bool on) {
 
 MenuItemState MenuItemStateFor(int id, const FrameState& frame) {
     const MenuItemSpec* spec = FindSpec(id);
-    const QString text = spec ? QString::fromLatin1(spec->text) : QString();
+    const QString text = spec ? Tr(spec->text) : QString();
     MenuItemState state;
     state.text = text;
     if (spec && spec->speed) return Checked(text, g_speed == spec->speed);
@@ -165,12 +190,12 @@ MenuItemState MenuItemStateFor(int id, const FrameState& frame) {
     case ID_OPTIONS_T_VALUES:
         return Checked(text, !g_showZValues && g_showTValues);
     case ID_OPTIONS_PROPORTION_ABOVE:
-        return Checked(g_oneSlider ? QStringLiteral("Proportion &Above")
-                                   : QStringLiteral("Proportion &Outside"),
+        return Checked(g_oneSlider ? Tr("Proportion &Above")
+                                   : Tr(QT_TRANSLATE_NOOP("Shell", "Proportion &Outside")),
                        g_proportionAbove);
     case ID_OPTIONS_PROPORTION_BELOW:
-        return Checked(g_oneSlider ? QStringLiteral("Proportion &Below")
-                                   : QStringLiteral("Proportion &Between"),
+        return Checked(g_oneSlider ? Tr("Proportion &Below")
+                                   : Tr(QT_TRANSLATE_NOOP("Shell", "Proportion &Between")),
                        !g_proportionAbove);
     case ID_OPTIONS_ONE_SLIDER:
         return Checked(text, g_oneSlider && !g_slidersTandem);
@@ -184,6 +209,13 @@ MenuItemState MenuItemStateFor(int id, const FrameState& frame) {
         return Checked(text, g_colourBlindSafe);
     case ID_WINDOW_FULL_SCREEN:
         return Checked(text, frame.fullScreen);
+    case ID_OPTIONS_LANGUAGE_EN:
+    case ID_OPTIONS_LANGUAGE_DE:
+    case ID_OPTIONS_LANGUAGE_ES:
+        for (const LanguageItem& item : kLanguages)
+            if (item.id == id)
+                return Checked(QString::fromUtf8(item.name), CurrentUiLanguage() == item.language);
+        return state;
     default:
         return state;
     }
@@ -193,6 +225,7 @@ void UpdateMenuItems(QMenu* menu) {
     FrameState frame;
     if (const QWidget* bar = menu->parentWidget()) frame.fullScreen = bar->window()->isFullScreen();
     for (QAction* action : menu->actions()) {
+        if (QMenu* submenu = action->menu()) UpdateMenuItems(submenu);
         if (action->isSeparator() || action->menu()) continue;
         const MenuItemState state = MenuItemStateFor(action->data().toInt(), frame);
         action->setEnabled(state.enabled);
@@ -207,17 +240,51 @@ void UpdateMenuBar(QMenuBar* bar) {
         if (QMenu* menu = top->menu()) UpdateMenuItems(menu);
 }
 
+UiLanguage LanguageOfCommand(int commandId) {
+    for (const LanguageItem& item : kLanguages)
+        if (item.id == commandId) return item.language;
+    return UiLanguage::English;
+}
+
+bool IsLanguageCommand(int commandId) {
+    for (const LanguageItem& item : kLanguages)
+        if (item.id == commandId) return true;
+    return false;
+}
+
+void RetranslateMainMenu(QMenuBar* bar) {
+    const QList<QAction*> tops = bar->actions();
+    int k = 0;
+    for (const MenuSpec& spec : kMainMenu) {
+        if (k >= tops.size()) break;
+        QMenu* menu = tops[k++]->menu();
+        menu->setTitle(Tr(spec.title));
+        for (QAction* action : menu->actions()) {
+            if (action->menu()) action->menu()->setTitle(Tr(kLanguageMenuTitle));
+            const MenuItemSpec* item = FindSpec(action->data().toInt());
+            if (item && item->prompt) action->setStatusTip(Tr(item->prompt));
+        }
+    }
+    UpdateMenuBar(bar);
+}
+
 void BuildMainMenu(QMenuBar* bar) {
     for (const MenuSpec& spec : kMainMenu) {
-        QMenu* menu = bar->addMenu(QString::fromLatin1(spec.title));
+        QMenu* menu = bar->addMenu(Tr(spec.title));
         for (const MenuItemSpec& item : spec.items) {
             if (!item.text) {
                 menu->addSeparator();
                 continue;
             }
-            QAction* action = menu->addAction(QString::fromLatin1(item.text));
+            if (item.id == ID_OPTIONS_LANGUAGE) {
+                QMenu* languages = menu->addMenu(Tr(item.text));
+                for (const LanguageItem& language : kLanguages)
+                    languages->addAction(QString::fromUtf8(language.name))->setData(language.id);
+                continue;
+            }
+            QAction* action = menu->addAction(Tr(item.text));
             action->setData(item.id);
-            if (item.prompt) action->setStatusTip(QString::fromLatin1(item.prompt));
+            if (item.prompt) action->setStatusTip(Tr(item.prompt));
             if (item.keys) action->setShortcut(QKeySequence(QString::fromLatin1(item.keys)));
             if (item.speed) {
                 action->setShortcut(SpeedShortcut(item.speed));
@@ -229,13 +296,23 @@ void BuildMainMenu(QMenuBar* bar) {
     }
 }
 
-QAction* FindCommandAction(QMenuBar* bar, int id) {
-    for (QAction* top : bar->actions()) {
-        QMenu* menu = top->menu();
-        if (!menu) continue;
-        for (QAction* action : menu->actions())
-            if (!action->isSeparator() && action->data().toInt() == id) return action;
+namespace {
+QAction* FindIn(QMenu* menu, int id) {
+    for (QAction* action : menu->actions()) {
+        if (action->menu()) {
+            if (QAction* found = FindIn(action->menu(), id)) return found;
+        } else if (!action->isSeparator() && action->data().toInt() == id) {
+            return action;
+        }
     }
+    return nullptr;
+}
+} // namespace
+
+QAction* FindCommandAction(QMenuBar* bar, int id) {
+    for (QAction* top : bar->actions())
+        if (QMenu* menu = top->menu())
+            if (QAction* found = FindIn(menu, id)) return found;
     return nullptr;
 }
 

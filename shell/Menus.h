@@ -38,6 +38,15 @@ void BuildMainMenu(QMenuBar* bar);
 void UpdateMenuItems(QMenu* menu);
 void UpdateMenuBar(QMenuBar* bar);
 
+// The menus' titles and prompts again, and every item's text, in the
+// language in force.
+void RetranslateMainMenu(QMenuBar* bar);
+
+// Options > Language: whether a command chooses a language, and which.
+enum class UiLanguage;
+bool IsLanguageCommand(int commandId);
+UiLanguage LanguageOfCommand(int commandId);
+
 // The speed a Speed menu command sets, or 0 for any other command.
 int SpeedOfCommand(int commandId);
 

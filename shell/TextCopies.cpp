@@ -5,10 +5,12 @@
 #include "core/PresetTables.h"
 #include "core/Selection.h"
 #include "core/SimulationState.h"
+#include "ui/LocalNumbers.h"
 #include "windows/confint/ConfIntervalDlg.h"
 #include "windows/confint/IntervalSeries.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <algorithm>
@@ -41,7 +43,7 @@ float ShownEnd(float end) {
 }
 
 QString Grouped(int count) {
-    return QString::fromStdString(FormatGroupedInt(count));
+    return LocalNumbers(FormatGroupedInt(count));
 }
 
 } // namespace
@@ -74,9 +76,11 @@ TextCopy SeriesCopy() {
         if (!g_ciOneSided || !g_ciLowEnd) row.high = ShownEnd(iv.high);
         row.containsMu = iv.contains;
     }
-    const QString what = samples == 1 ? QStringLiteral("1 sample")
-                                      : QStringLiteral("%1 samples").arg(Grouped(samples));
-    return {SeriesTable(rows, g_isBinomial != 0), QStringLiteral("Copied %1 as text").arg(what)};
+    const QString what =
+        samples == 1 ? QCoreApplication::translate("Shell", "1 sample")
+                     : QCoreApplication::translate("Shell", "%1 samples").arg(Grouped(samples));
+    return {SeriesTable(rows, g_isBinomial != 0),
+            QCoreApplication::translate("Shell", "Copied %1 as text").arg(what)};
 }
 
 TextCopy SampleValuesCopy() {
@@ -92,7 +96,7 @@ TextCopy SampleValuesCopy() {
             values.push_back(Shown(stored.values[i]));
     }
     return {SampleValuesTable(s, samples, values),
-            QStringLiteral("Copied the %1 values of sample %2 as text")
+            QCoreApplication::translate("Shell", "Copied the %1 values of sample %2 as text")
                 .arg(Grouped(static_cast<int>(values.size())), Grouped(s))};
 }
 
@@ -119,7 +123,8 @@ TextCopy PopulationCopy() {
             parameters.end(),
             {{"M", Shown(g_popMedian)}, {"Q1", Shown(g_popQ1)}, {"Q3", Shown(g_popQ3)}});
     return {PopulationTable(values, probabilities, parameters),
-            QStringLiteral("Copied the population's %1 values and their probabilities as text")
+            QCoreApplication::translate(
+                "Shell", "Copied the population's %1 values and their probabilities as text")
                 .arg(columns)};
 }
 

@@ -1,12 +1,22 @@
 #pragma once
 // A text the core wrote in English (core/Translatable.h), in the language in
-// force and with its numbers written the local way.
-
-#include "ui/LocalNumbers.h"
+// force. The numbers of a fixed message are written by its translation; a
+// text the core put numbers into goes through LocalNumbers as well.
 
 #include <QCoreApplication>
 #include <string>
 
-inline QString CoreText(const std::string& english) {
-    return LocalNumbers(QCoreApplication::translate("Core", english.c_str()));
+inline QString CoreText(const char* english) {
+    return QCoreApplication::translate("Core", english);
+}
+
+// The core's translator (core/PopulationDescription.h) in the language in force.
+inline std::string CoreTextStd(const char* english) {
+    return CoreText(english).toStdString();
+}
+
+// A text of the shared controls (ui/), marked QT_TRANSLATE_NOOP("Shell", ...),
+// in the language in force.
+inline QString ShellText(const char* english) {
+    return QCoreApplication::translate("Shell", english);
 }

@@ -58,8 +58,9 @@ void TakeFocusByTab(QWidget* control) {
     if (qobject_cast<QAbstractButton*>(control)) control->installEventFilter(EnterPressesButton());
 }
 
-DialogTemplate::DialogTemplate(QWidget* owner, QSize templateDU, QSize designPx)
-    : m_owner(owner), m_kx(double(designPx.width()) / templateDU.width()),
+DialogTemplate::DialogTemplate(QWidget* owner, QSize templateDU, QSize designPx,
+                               const char* context)
+    : m_owner(owner), m_context(context), m_kx(double(designPx.width()) / templateDU.width()),
       m_ky(double(designPx.height()) / templateDU.height()) {}
 
 QRect DialogTemplate::ToPixels(int x, int y, int w, int h) const {
@@ -69,7 +70,8 @@ QRect DialogTemplate::ToPixels(int x, int y, int w, int h) const {
 }
 
 QWidget* DialogTemplate::Create(const ControlSpec& spec) {
-    const QString text = QString::fromUtf8(spec.text ? spec.text : "");
+    const QString text = spec.text && *spec.text ? Tr(spec.text) : QString();
+    m_sources[spec.id].text = spec.text;
     QWidget* widget = nullptr;
     switch (spec.kind) {
     case ControlKind::PushButton:
@@ -116,27 +118,43 @@ void DialogTemplate::CreateAll(std::initializer_list<ControlSpec> specs) {
         Create(spec);
 }
 
-void DialogTemplate::DescribeAll(std::initializer_list<ControlWords> words) {
-    DescribeAll(nullptr, words);
+QString DialogTemplate::Tr(const char* english) const {
+    // The shared controls' words (ui/SeriesFields.h) are translated once, in
+    // the context "Shell".
+    const QString text = QCoreApplication::translate(m_context, english);
+    return text == QLatin1String(english) ? QCoreApplication::translate("Shell", english) : text;
 }
 
-void DialogTemplate::DescribeAll(const char* context, std::initializer_list<ControlWords> words) {
-    // The words the windows share (ui/SeriesFields.h) are translated in "Shell".
-    const auto text = [context](const char* source) {
-        if (!context) return QString::fromUtf8(source);
-        const QString own = QCoreApplication::translate(context, source);
-        return own == QString::fromUtf8(source) ? QCoreApplication::translate("Shell", source)
-                                                : own;
-    };
+void DialogTemplate::ShowWords(const ControlWords& w) {
+    QWidget* control = Control(w.id);
+    if (!control || !w.name) return;
+    control->setAccessibleName(Tr(w.name));
+    if (w.tip) control->setToolTip(Tr(w.tip));
+    if (auto* label = qobject_cast<QLabel*>(control); label && !w.tip) {
+        label->setProperty(kReadoutName, Tr(w.name));
+        NameReadout(label);
+    }
+}
+
+void DialogTemplate::DescribeAll(std::initializer_list<ControlWords> words) {
     for (const ControlWords& w : words) {
-        QWidget* control = Control(w.id);
-        if (!control) continue;
-        control->setAccessibleName(text(w.name));
-        if (w.tip) control->setToolTip(text(w.tip));
-        if (auto* label = qobject_cast<QLabel*>(control); label && !w.tip) {
-            label->setProperty(kReadoutName, text(w.name));
-            NameReadout(label);
+        if (!Control(w.id)) continue;
+        m_sources[w.id].words = w;
+        ShowWords(w);
+    }
+}
+
+void DialogTemplate::Retranslate() {
+    for (auto at = m_sources.cbegin(); at != m_sources.cend(); ++at) {
+        QWidget* control = Control(at.key());
+        const char* text = at.value().text;
+        if (text && *text) {
+            if (auto* button = qobject_cast<QAbstractButton*>(control))
+                button->setText(Tr(text));
+            else if (auto* label = qobject_cast<QLabel*>(control))
+                label->setText(Tr(text));
         }
+        ShowWords(at.value().words);
     }
 }
 

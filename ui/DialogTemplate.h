@@ -1,7 +1,9 @@
 #pragma once
 // Builds a window's controls from its table of {id, kind, text, rectangle in
 // dialog units} and maps dialog units to pixels by the window's design size
-// over its template size, truncating each term.
+// over its template size, truncating each term. Texts, names and tips are
+// English in the tables (marked QT_TRANSLATE_NOOP with the window's context)
+// and shown translated; Retranslate shows them again in a new language.
 
 #include "ui/OwnerDrawButton.h"
 
@@ -50,7 +52,8 @@ class DialogTemplate {
   public:
     // templateDU: the template's size in dialog units; designPx: the window's
     // client size in pixels at scale 1.
-    DialogTemplate(QWidget* owner, QSize templateDU, QSize designPx);
+    // context: the translation context of the window's texts ("Samples").
+    DialogTemplate(QWidget* owner, QSize templateDU, QSize designPx, const char* context = "Shell");
 
     QRect ToPixels(int x, int y, int w, int h) const;
     QWidget* Create(const ControlSpec& spec);
@@ -58,14 +61,24 @@ class DialogTemplate {
     // Accessible names and tooltips of the controls with these ids; a label
     // without a tip is a readout (see ShowReadout).
     void DescribeAll(std::initializer_list<ControlWords> words);
-    // The same with the words translated in the window's translation context;
-    // called again when the language changes.
-    void DescribeAll(const char* context, std::initializer_list<ControlWords> words);
     template <class T> T* Get(int id) const { return qobject_cast<T*>(m_controls.value(id)); }
     QWidget* Control(int id) const { return m_controls.value(id); }
+    // Every text, name and tip given above, in the language now in force.
+    // A control whose text the window sets itself (a readout, a field)
+    // was given "" and keeps its text.
+    void Retranslate();
+    // One English text in the window's context, in the language in force.
+    QString Tr(const char* english) const;
 
   private:
+    void ShowWords(const ControlWords& words);
+    struct Source {
+        const char* text = nullptr;
+        ControlWords words{0, nullptr, nullptr};
+    };
     QWidget* m_owner;
+    const char* m_context;
+    QHash<int, Source> m_sources;
     double m_kx, m_ky;
     QHash<int, QWidget*> m_controls;
 };

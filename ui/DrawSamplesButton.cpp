@@ -1,12 +1,15 @@
 #include "ui/DrawSamplesButton.h"
 
 #include "ui/DrawingResources.h"
+#include "ui/DrawnTexts.h"
 #include "ui/Gdi.h"
 #include "ui/OwnerDrawButton.h"
 #include "ui/RunControl.h"
 
 #include "core/SimulationState.h"
 
+#include <QCoreApplication>
+#include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
 #include <vector>
@@ -37,10 +40,19 @@ void DrawDrawSamplesFace(QPainter& p, const QRect& client, bool darkShadow) {
     p.setPen(g_penBlack1);
     p.setFont(g_fontArialBold9_5);
     // During a run the same button stops it, and says so on one line.
-    if (g_runInProgress)
-        p.drawText(ToQRect(r), Qt::AlignCenter, QStringLiteral("STOP"));
-    else
-        p.drawText(ToQRect(r), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("DRAW\nSAMPLES"));
+    const QString words = g_runInProgress ? QCoreApplication::translate("Shell", "STOP")
+                                          : QCoreApplication::translate("Shell", "DRAW\nSAMPLES");
+    const Qt::Alignment align = g_runInProgress ? Qt::AlignCenter : Qt::AlignHCenter | Qt::AlignTop;
+    QRect drawn;
+    p.drawText(ToQRect(r), int(align), words, &drawn);
+    // Each line's own width, so a word wider than the face is seen cut.
+    const QFontMetrics metrics(g_fontArialBold9_5);
+    int top = drawn.top();
+    for (const QString& line : words.split(QLatin1Char('\n'))) {
+        const int width = metrics.horizontalAdvance(line);
+        NoteDrawnText(p, QRect(drawn.center().x() - width / 2, top, width, metrics.height()), line);
+        top += metrics.lineSpacing();
+    }
 }
 
 CDrawSamplesButton::CDrawSamplesButton(QWidget* parent) : COwnerDrawButton(parent) {

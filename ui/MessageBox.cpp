@@ -2,6 +2,7 @@
 
 #include "ui/DrawSamplesButton.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace {
@@ -15,7 +16,9 @@ void SetMessageHandler(MessageHandler handler) {
     Handler() = std::move(handler);
 }
 
-void ShowMessage(QWidget* owner, const QString& text) {
+void ShowMessage(QWidget* owner, const QString& english) {
+    // The core's messages come in English; any other text is translated already.
+    const QString text = QCoreApplication::translate("Core", english.toUtf8().constData());
     // Behind the box the button shows its words, not a blank grey face.
     EndAllDrawSamplesPressed();
     if (Handler()) {

@@ -8,19 +8,21 @@
 #include "core/SeriesControl.h"
 #include "ui/WindowLinks.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 class QWidget;
 
 // What the series controls say of themselves, alike in the three windows.
-inline constexpr char kSampleSizeTip[] = "Values in each sample, 1 to 1000; Enter draws";
+inline constexpr char kSampleSizeTip[] =
+    QT_TRANSLATE_NOOP("Shell", "Values in each sample, 1 to 1000; Enter draws");
 inline constexpr char kNumberOfSamplesTip[] =
-    "Samples to draw, at most 10,000 in a series; Enter draws";
-inline constexpr char kSeriesModeTip[] =
-    "Switch between starting a new series with each draw and adding more samples to it";
+    QT_TRANSLATE_NOOP("Shell", "Samples to draw, at most 10,000 in a series; Enter draws");
+inline constexpr char kSeriesModeTip[] = QT_TRANSLATE_NOOP(
+    "Shell", "Switch between starting a new series with each draw and adding more samples to it");
 inline constexpr char kDrawSamplesTip[] =
-    "Draw the samples (Enter in a field does the same); during a run it reads STOP and "
-    "stops it, as Esc does";
+    QT_TRANSLATE_NOOP("Shell", "Draw the samples (Enter in a field does the same); during a run it "
+                               "reads STOP and stops it, as Esc does");
 
 QString SampleSizeEditedIn(QWidget* owner, SeriesWindow window, const QString& text);
 QString NumberOfSamplesEditedIn(QWidget* owner, SeriesWindow window, const QString& text);

@@ -5,6 +5,7 @@
 #include "ui/RunControl.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeySequence>
 #include <QPushButton>
@@ -16,12 +17,16 @@ std::vector<CSpeedControl*>& Registry() {
     return controls;
 }
 const char* const kLabels[5] = {"S", "2", "3", "4", "F"};
-const char* const kNames[5] = {"Speed S, slowest", "Speed 2", "Speed 3", "Speed 4",
-                               "Speed F, fastest"};
-const char* const kTips[5] = {"Slowest: every value of a sample falls into place (Ctrl+1)",
-                              "Drawing speed 2 (Ctrl+2)", "Drawing speed 3 (Ctrl+3)",
-                              "Drawing speed 4 (Ctrl+4)",
-                              "Fastest: only the finished series is shown (Ctrl+5)"};
+const char* const kNames[5] = {
+    QT_TRANSLATE_NOOP("Shell", "Speed S, slowest"), QT_TRANSLATE_NOOP("Shell", "Speed 2"),
+    QT_TRANSLATE_NOOP("Shell", "Speed 3"), QT_TRANSLATE_NOOP("Shell", "Speed 4"),
+    QT_TRANSLATE_NOOP("Shell", "Speed F, fastest")};
+const char* const kTips[5] = {
+    QT_TRANSLATE_NOOP("Shell", "Slowest: every value of a sample falls into place (Ctrl+1)"),
+    QT_TRANSLATE_NOOP("Shell", "Drawing speed 2 (Ctrl+2)"),
+    QT_TRANSLATE_NOOP("Shell", "Drawing speed 3 (Ctrl+3)"),
+    QT_TRANSLATE_NOOP("Shell", "Drawing speed 4 (Ctrl+4)"),
+    QT_TRANSLATE_NOOP("Shell", "Fastest: only the finished series is shown (Ctrl+5)")};
 // Button i from the left stands for speed 5 - i.
 int SpeedOf(int index) {
     return 5 - index;
@@ -40,15 +45,21 @@ CSpeedControl::CSpeedControl(QWidget* owner, DialogTemplate& dialog, const std::
             "QPushButton { border: 1px solid rgb(120, 120, 120); background: rgb(250, 250, 250); }"
             "QPushButton:checked { background: rgb(40, 40, 40); color: white; }"));
         MarkAsRunControl(button); // the speed can change while a run goes on
-        button->setAccessibleName(QString::fromLatin1(kNames[i]));
-        button->setToolTip(QString::fromLatin1(kTips[i]));
         m_buttons[i] = button;
         m_group->addButton(button, SpeedOf(i));
         button->installEventFilter(this);
     }
+    ShowWords();
     connect(m_group, &QButtonGroup::idClicked, this, [](int speed) { SetSpeed(speed); });
     Registry().push_back(this);
     SyncToSpeed();
+}
+
+void CSpeedControl::ShowWords() {
+    for (int i = 0; i < 5; ++i) {
+        m_buttons[i]->setAccessibleName(QCoreApplication::translate("Shell", kNames[i]));
+        m_buttons[i]->setToolTip(QCoreApplication::translate("Shell", kTips[i]));
+    }
 }
 
 CSpeedControl::~CSpeedControl() {
@@ -69,6 +80,8 @@ void CSpeedControl::SyncAll() {
 }
 
 bool CSpeedControl::eventFilter(QObject* watched, QEvent* event) {
+    // The first button hears of a change of language for all five.
+    if (event->type() == QEvent::LanguageChange && watched == m_buttons[0]) ShowWords();
     if (event->type() == QEvent::FocusIn) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         QPushButton* pressed = Button(g_speed);

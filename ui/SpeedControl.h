@@ -35,6 +35,8 @@ class CSpeedControl : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // The buttons' names and tips in the language in force.
+    void ShowWords();
     QButtonGroup* m_group;
     std::array<QPushButton*, 5> m_buttons{}; // "S", "2", "3", "4", "F"
 };

@@ -164,6 +164,11 @@ void CToolWindow::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
 }
 
+void CToolWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) Retranslate();
+    QWidget::changeEvent(event);
+}
+
 bool CToolWindow::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         const auto* help = static_cast<QHelpEvent*>(event);

@@ -63,6 +63,11 @@ class CToolWindow : public QWidget {
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     bool event(QEvent* event) override;
+    // A change of language calls Retranslate.
+    void changeEvent(QEvent* event) override;
+    // Shows every text of the window (title, controls, tips, the picture)
+    // in the language now in force, and redraws.
+    virtual void Retranslate() {}
     bool focusNextPrevChild(bool next) override;
     // The hint at a point of the window (a drag in progress keeps its
     // cursor wherever the pointer goes); the plain arrow by default.

@@ -7,6 +7,8 @@
 #include "ui/Gdi.h"
 #include "ui/MessageBox.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <algorithm>
@@ -20,9 +22,19 @@ constexpr int kExtraHeight = 6;
 
 CValueEditor::CValueEditor(QWidget* window) : QLineEdit(window) {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    setAccessibleName(QStringLiteral("Typed value"));
-    setToolTip(QStringLiteral("Type a value: Enter moves it there, Esc leaves it as it is"));
+    ShowWords();
     hide();
+}
+
+void CValueEditor::ShowWords() {
+    setAccessibleName(QCoreApplication::translate("Shell", "Typed value"));
+    setToolTip(QCoreApplication::translate(
+        "Shell", "Type a value: Enter moves it there, Esc leaves it as it is"));
+}
+
+void CValueEditor::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) ShowWords();
+    QLineEdit::changeEvent(event);
 }
 
 void CValueEditor::Open(const Rect& label, const QString& text, const QString& name, Apply apply,
@@ -67,7 +79,7 @@ void CValueEditor::keyPressEvent(QKeyEvent* event) {
             const Apply apply = m_apply;
             apply(*shown);
         } else {
-            ShowMessage(parentWidget(), QString::fromLatin1(kMsgTypedNotANumber));
+            ShowMessage(parentWidget(), QString::fromUtf8(kMsgTypedNotANumber));
         }
         m_applying = false;
         if (shown)

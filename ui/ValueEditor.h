@@ -13,11 +13,13 @@
 
 // The tip of a label that opens the editor, and what a tip of a thing that
 // moves along an axis adds for the keyboard.
-inline constexpr char kTypeValueTip[] = "Double-click to type a value";
-inline constexpr char kMoveByKeysTip[] =
-    "; with the keyboard, Left and Right move it a pixel (Shift: ten) and Enter types its value";
+inline constexpr char kTypeValueTip[] = QT_TRANSLATE_NOOP("Shell", "Double-click to type a value");
+inline constexpr char kMoveByKeysTip[] = QT_TRANSLATE_NOOP(
+    "Shell",
+    "; with the keyboard, Left and Right move it a pixel (Shift: ten) and Enter types its value");
 // What a label's tip adds for the keyboard.
-inline constexpr char kTypeByKeysTip[] = "; with the keyboard, Tab to it and press Enter";
+inline constexpr char kTypeByKeysTip[] =
+    QT_TRANSLATE_NOOP("Shell", "; with the keyboard, Tab to it and press Enter");
 
 class CValueEditor : public QLineEdit {
     Q_OBJECT
@@ -37,8 +39,10 @@ class CValueEditor : public QLineEdit {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
+    void ShowWords();
     Apply m_apply;
     QWidget* m_returnTo = nullptr;
     bool m_applying = false;

@@ -13,15 +13,17 @@ namespace {
 
 TEST(TypedNumber, OneNumberAndNothingElse) {
     const std::pair<const char*, double> numbers[] = {
-        {"5", 5.0},      {"  -1.96\t", -1.96}, {"+7", 7.0},     {".5", 0.5},     {"5.", 5.0},
-        {"1e3", 1000.0}, {"-2.5E-1", -0.25},   {"1e-400", 0.0}, {"1e308", 1e308}};
+        {"5", 5.0},       {"  -1.96\t", -1.96}, {"+7", 7.0},        {".5", 0.5},
+        {"5.", 5.0},      {"1e3", 1000.0},      {"-2.5E-1", -0.25}, {"1e-400", 0.0},
+        {"1e308", 1e308}, {"5,5", 5.5},         {" -1,96", -1.96},  {",5", 0.5}};
     for (const auto& [text, value] : numbers) {
         const std::optional<double> read = ReadTypedNumber(text);
         ASSERT_TRUE(read.has_value()) << text;
         EXPECT_DOUBLE_EQ(*read, value) << text;
     }
-    for (const char* text : {"", "   ", "-", "+", "+-5", "--1", "5,5", "5 5", "12abc", "abc", "nan",
-                             "inf", "-inf", "infinity", "1e999", "0x1A", "1..2", "0.3.5"})
+    for (const char* text : {"",        "   ",       "-",     "+",     "+-5",  "--1",  "1,000.5",
+                             "1.000,5", "1,000,000", "5 5",   "12abc", "abc",  "nan",  "inf",
+                             "-inf",    "infinity",  "1e999", "0x1A",  "1..2", "0.3.5"})
         EXPECT_FALSE(ReadTypedNumber(text).has_value()) << text;
 }
 

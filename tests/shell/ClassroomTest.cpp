@@ -1,16 +1,22 @@
 // What a teacher in front of a class asks: a window's picture on the
 // clipboard, the colour-blind safe pair instead of red and green, numbers
-// whole and apart whatever the mean and SD, a DRAW SAMPLES readable behind a
-// message, and controls and pictures that say what they are.
+// whole and apart whatever the mean and SD, every text whole and translated in
+// German and Spanish, a DRAW SAMPLES readable behind a message, and controls
+// and pictures that say what they are.
 #include "tests/shell/ShellTestSupport.h"
 
 #include "ui/DrawnTexts.h"
+#include "ui/Language.h"
 #include "ui/MessageBox.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QGuiApplication>
+#include <QMenuBar>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QStyle>
+#include <QXmlStreamReader>
 
 namespace {
 
@@ -180,6 +186,104 @@ TEST_F(Classroom, AnyMeanAndSdShowsWholeNumbersApartInEveryWindow) {
         }
         SaveSnapshot(Frame().grab().toImage(), QStringLiteral("numbers-%1-%2").arg(mean, sd));
     }
+}
+
+// Words no German or Spanish text has: a text holding one was left in English.
+bool LeftInEnglish(const QString& text) {
+    static const QRegularExpression english(
+        QStringLiteral("\\b(the|of|and|to|is|by|with|samples?|population|mean|draw|drawn|values?|"
+                       "series|intervals?|number|size|level|known|sided|percent|sort|new)\\b"),
+        QRegularExpression::CaseInsensitiveOption);
+    return english.match(text).hasMatch();
+}
+// A decimal point where the language writes a comma (a point before three
+// digits groups thousands).
+bool DecimalPoint(const QString& text) {
+    static const QRegularExpression point(QStringLiteral("\\d\\.(\\d{1,2}|\\d{4,})(?!\\d)"));
+    return point.match(text).hasMatch();
+}
+
+TEST_F(Classroom, EveryTextIsTranslatedAndWholeInGermanAndSpanish) {
+    ApplyPreset(PresetShape::SkewedPlus);
+    DrawAtF(25, 200);
+    QStringList messages;
+    SetMessageHandler([&](QWidget*, const QString& text) { messages << text; });
+    const std::vector<QWidget*> windows = {g_populationWnd, g_samplesWnd, Sd(), Ci(),
+                                           g_popSettingsWnd};
+    for (const auto& [language, code] :
+         {std::pair{UiLanguage::German, "de"}, {UiLanguage::Spanish, "es"}}) {
+        SCOPED_TRACE(code);
+        // Every text of every area has its translation.
+        const QDir folder(QStringLiteral(DORVANE_SOURCE_DIR "/translations"));
+        for (const QString& name : folder.entryList({QStringLiteral("*_%1.ts").arg(code)})) {
+            QFile file(folder.filePath(name));
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            QXmlStreamReader ts(&file);
+            QString source;
+            while (!ts.atEnd()) {
+                if (ts.readNext() != QXmlStreamReader::StartElement) continue;
+                if (ts.name() == QLatin1String("source")) source = ts.readElementText();
+                if (ts.name() != QLatin1String("translation")) continue;
+                const bool finished = ts.attributes().value(QLatin1String("type")).isEmpty();
+                EXPECT_TRUE(finished && !ts.readElementText().isEmpty())
+                    << name.toStdString() << ": " << source.toStdString();
+            }
+        }
+        SetUiLanguage(language);
+        QCoreApplication::processEvents();
+        // The pictures, then the DRAW SAMPLES faces.
+        RecordDrawnTexts(true);
+        g_populationWnd->RedrawCurve();
+        g_samplesWnd->RedrawSamplesWindow();
+        Sd()->BringUpToDate();
+        Ci()->RedrawConfIntervalWindow();
+        ExpectWholeAndApart(windows, code);
+        for (const DrawnText& t : DrawnTexts())
+            EXPECT_FALSE(LeftInEnglish(t.text) || DecimalPoint(t.text)) << t.text.toStdString();
+        RecordDrawnTexts(true);
+        for (QWidget* button :
+             {Ci()->Control(IDC_CI_DRAW_SAMPLES), Sd()->Control(IDC_SD_DRAW_SAMPLES),
+              g_samplesWnd->Control(IDC_SAMPLES_DRAW_SAMPLES)})
+            button->grab();
+        ASSERT_EQ(DrawnTexts().size(), 6u);
+        for (const DrawnText& t : DrawnTexts())
+            EXPECT_TRUE(QRect(0, 0, t.device->width(), t.device->height()).contains(t.rect))
+                << "cut: " << t.text.toStdString();
+        RecordDrawnTexts(false);
+        // Every control's text, name and tip, every window's title.
+        for (QWidget* window : windows) {
+            EXPECT_FALSE(LeftInEnglish(window->windowTitle()))
+                << window->windowTitle().toStdString();
+            for (QWidget* w : window->findChildren<QWidget*>()) {
+                for (const QString& words : {w->accessibleName(), w->toolTip()})
+                    EXPECT_FALSE(LeftInEnglish(words)) << words.toStdString();
+                if (auto* button = qobject_cast<QPushButton*>(w)) {
+                    EXPECT_FALSE(LeftInEnglish(button->text())) << button->text().toStdString();
+                    for (const QString& line : button->text().remove('&').split('\n'))
+                        EXPECT_LE(button->fontMetrics().horizontalAdvance(line),
+                                  button->contentsRect().width() - 2)
+                            << "cut: " << line.toStdString();
+                }
+                if (auto* label = qobject_cast<QLabel*>(w))
+                    EXPECT_FALSE(LeftInEnglish(label->text()) || DecimalPoint(label->text()))
+                        << label->text().toStdString();
+                if (auto* field = qobject_cast<QLineEdit*>(w))
+                    EXPECT_FALSE(DecimalPoint(field->text())) << field->text().toStdString();
+            }
+        }
+        // The menus, and a message of the core.
+        for (QAction* top : Frame().menuBar()->actions())
+            for (QAction* item : top->menu()->actions() << top)
+                EXPECT_FALSE(LeftInEnglish(item->text())) << item->text().toStdString();
+        messages.clear();
+        TypeInto(Field(Sd(), IDC_SD_SAMPLE_SIZE), QStringLiteral("0"));
+        ASSERT_EQ(messages.size(), 1);
+        EXPECT_FALSE(LeftInEnglish(messages[0])) << messages[0].toStdString();
+        SaveSnapshot(Frame().grab().toImage(), QStringLiteral("language-%1").arg(code));
+    }
+    SetUiLanguage(UiLanguage::English);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(g_samplesDrawn, 200); // the series outlived every change of language
 }
 
 TEST_F(Classroom, ControlsAndPicturesSayWhatTheyAreAndDrawSamplesStaysReadable) {

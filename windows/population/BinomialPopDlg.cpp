@@ -5,12 +5,14 @@
 #include "core/SeriesControl.h"
 #include "core/SimulationState.h"
 #include "resources/Resource.h"
+#include "ui/CoreText.h"
 #include "ui/DialogTemplate.h"
 #include "ui/DrawingResources.h"
 #include "ui/FieldText.h"
 #include "ui/FocusRing.h"
 #include "ui/FocusSpot.h"
 #include "ui/Gdi.h"
+#include "ui/LocalNumbers.h"
 #include "ui/RepaintNow.h"
 #include "ui/ToolWindow.h"
 #include "ui/WindowLinks.h"
@@ -33,14 +35,20 @@ const char* const kProportionTexts[] = {".05", ".10", ".15", ".20", ".25", ".30"
                                         ".40", ".45", ".50", ".55", ".60", ".65", ".70",
                                         ".75", ".80", ".85", ".90", ".95", "1.00"};
 
-const char kBarTip[] = "Drag the top of a bar up or down to set the proportion p";
-const char kBarKeysTip[] = "; with the keyboard, Left and Right choose a bar and Up and Down "
-                           "move its top (with Shift ten pixels at a time)";
+const char kBarTip[] =
+    QT_TRANSLATE_NOOP("Population", "Drag the top of a bar up or down to set the proportion p");
+const char kBarKeysTip[] =
+    QT_TRANSLATE_NOOP("Population", "; with the keyboard, Left and Right choose a bar and Up and "
+                                    "Down move its top (with Shift ten pixels at a time)");
+
+QString Tr(const char* english) {
+    return QCoreApplication::translate("Population", english);
+}
 
 } // namespace
 
 CBinomialPopDlg::CBinomialPopDlg(QWidget* parent)
-    : CToolWindow("POP", QStringLiteral("Population - Binomial"),
+    : CToolWindow("POP", QCoreApplication::translate("Population", "Population - Binomial"),
                   QSize(kDesignWidth, kDesignHeight), parent) {
     g_binomialWnd = this;
     setFont(MakeFont("Arial", 8.0));
@@ -50,28 +58,22 @@ CBinomialPopDlg::CBinomialPopDlg(QWidget* parent)
     m_hover = m_previousHover = 0;
     PlaceHandles();
 
-    m_dialog =
-        std::make_unique<DialogTemplate>(this, QSize(150, 215), QSize(kDesignWidth, kDesignHeight));
-    m_dialog->Create({IDC_BINOMIAL_CLEAR, ControlKind::PushButton, "CLEAR", 52, 202, 33, 10});
+    m_dialog = std::make_unique<DialogTemplate>(this, QSize(150, 215),
+                                                QSize(kDesignWidth, kDesignHeight), "Population");
+    m_dialog->Create({IDC_BINOMIAL_CLEAR, ControlKind::PushButton,
+                      QT_TRANSLATE_NOOP("Population", "CLEAR"), 52, 202, 33, 10});
     for (int id = IDC_BINOMIAL_P_FIRST; id <= IDC_BINOMIAL_P_LAST; ++id) {
         const int index = id - IDC_BINOMIAL_P_FIRST;
-        m_dialog->Create({id, ControlKind::PushButton, kProportionTexts[index],
-                          18 + 24 * (index / 4), 164 + 9 * (index % 4), 15, 8});
+        m_dialog->Create(
+            {id, ControlKind::PushButton, "", 18 + 24 * (index / 4), 164 + 9 * (index % 4), 15, 8});
         connect(Button(id), &QPushButton::clicked, this, [this, id] { OnProportionButton(id); });
     }
     connect(Button(IDC_BINOMIAL_CLEAR), &QPushButton::clicked, this, [this] { OnClear(); });
     setMouseTracking(true); // the hovered bar top turns black
 
-    Button(IDC_BINOMIAL_CLEAR)->setAccessibleName(QStringLiteral("Clear"));
-    Button(IDC_BINOMIAL_CLEAR)->setToolTip(QStringLiteral("Empty both bars: no proportion is set"));
-    for (int id = IDC_BINOMIAL_P_FIRST; id <= IDC_BINOMIAL_P_LAST; ++id) {
-        const QString p = QString::number(0.05 * (id - 1), 'f', 2);
-        Button(id)->setAccessibleName(QStringLiteral("p = ") + p);
-        Button(id)->setToolTip(QStringLiteral("Set the proportion of successes to ") + p);
-    }
-    m_barSpot = new CFocusSpot(this, QStringLiteral("Binomial bars"),
-                               QString::fromLatin1(kBarTip) + QString::fromLatin1(kBarKeysTip),
+    m_barSpot = new CFocusSpot(this, QString(), QString(),
                                [this](const QKeyEvent& e) { return OnBarKey(e); });
+    ShowWords();
     // The picture, then the proportions column by column, then CLEAR.
     std::vector<QWidget*> order{m_barSpot};
     for (int id = IDC_BINOMIAL_P_FIRST; id <= IDC_BINOMIAL_P_LAST; ++id)
@@ -79,6 +81,33 @@ CBinomialPopDlg::CBinomialPopDlg(QWidget* parent)
     order.push_back(Button(IDC_BINOMIAL_CLEAR));
     SetTabOrder(order);
     PlaceFocusSpot();
+}
+
+void CBinomialPopDlg::ShowWords() {
+    Button(IDC_BINOMIAL_CLEAR)->setAccessibleName(Tr(QT_TRANSLATE_NOOP("Population", "Clear")));
+    Button(IDC_BINOMIAL_CLEAR)
+        ->setToolTip(Tr(QT_TRANSLATE_NOOP("Population", "Empty both bars: no proportion is set")));
+    for (int id = IDC_BINOMIAL_P_FIRST; id <= IDC_BINOMIAL_P_LAST; ++id) {
+        Button(id)->setText(
+            LocalNumbers(QString::fromLatin1(kProportionTexts[id - IDC_BINOMIAL_P_FIRST])));
+        const QString p = LocalNumbers(QString::number(0.05 * (id - 1), 'f', 2));
+        Button(id)->setAccessibleName(QStringLiteral("p = ") + p);
+        Button(id)->setToolTip(
+            Tr(QT_TRANSLATE_NOOP("Population", "Set the proportion of successes to %1")).arg(p));
+    }
+    m_barSpot->setAccessibleName(Tr(QT_TRANSLATE_NOOP("Population", "Binomial bars")));
+    m_barSpot->setToolTip(Tr(kBarTip) + Tr(kBarKeysTip));
+}
+
+void CBinomialPopDlg::Retranslate() {
+    setWindowTitle(Tr("Population - Binomial"));
+    m_dialog->Retranslate();
+    ShowWords();
+    PlaceFocusSpot();
+    if (g_isBinomial) {
+        DrawBinomialPicture();
+        update();
+    }
 }
 
 CBinomialPopDlg::~CBinomialPopDlg() {
@@ -139,15 +168,15 @@ void CBinomialPopDlg::PlaceFocusSpot() {
     Rect spot = m_handles[m_keyBar];
     spot.bottom = std::min(spot.bottom, g_popBaseline - kFocusRingOutset);
     m_barSpot->Place(g_isBinomial ? spot : Rect{});
-    m_barSpot->Describe(ToQt(PopulationDescription({})) +
-                        (m_keyBar == 1 ? QStringLiteral(". The failures bar is chosen.")
-                                       : QStringLiteral(". The successes bar is chosen.")));
+    m_barSpot->Describe(
+        LocalNumbers(PopulationDescription({}, CoreTextStd)) +
+        (m_keyBar == 1 ? Tr(QT_TRANSLATE_NOOP("Population", ". The failures bar is chosen."))
+                       : Tr(QT_TRANSLATE_NOOP("Population", ". The successes bar is chosen."))));
 }
 
 HoverHint CBinomialPopDlg::HoverAt(QPoint at) const {
     for (int j = 1; j <= 2; ++j)
-        if (m_handles[j].Contains(at.x(), at.y()))
-            return {Qt::SizeVerCursor, QString::fromLatin1(kBarTip)};
+        if (m_handles[j].Contains(at.x(), at.y())) return {Qt::SizeVerCursor, Tr(kBarTip)};
     return {};
 }
 

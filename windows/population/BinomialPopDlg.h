@@ -54,8 +54,11 @@ class CBinomialPopDlg : public CToolWindow {
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     HoverHint HoverAt(QPoint at) const override;
+    void Retranslate() override;
 
   private:
+    // The names, tips and proportion texts, in the language in force.
+    void ShowWords();
     void PlaceFocusSpot();
     bool OnBarKey(const QKeyEvent& event);
     void OnProportionButton(int id);

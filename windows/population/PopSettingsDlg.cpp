@@ -3,14 +3,17 @@
 #include "core/Messages.h"
 #include "core/Population.h"
 #include "core/SimulationState.h"
+#include "core/TypedNumber.h"
 #include "resources/Resource.h"
 #include "ui/DialogTemplate.h"
 #include "ui/DrawingResources.h"
+#include "ui/LocalNumbers.h"
 #include "ui/MessageBox.h"
 #include "ui/WindowLinks.h"
 #include "windows/population/PopulationDlg.h"
 #include "windows/population/PopulationPicture.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,7 +39,7 @@ enum class Parse { Number, NotANumber, TooLarge };
 // empty field is 0, text after the number is ignored), except that text with
 // no number at all, infinities and NaN are refused instead of read as 0.
 Parse ParseSetting(const QString& text, double& value) {
-    const std::string s = text.toStdString();
+    const std::string s = WithDecimalPoint(text.toStdString());
     const char* first = s.data();
     const char* last = s.data() + s.size();
     while (first != last && (*first == ' ' || *first == '\t'))
@@ -71,32 +74,42 @@ int PopulationWindowWidth() {
 } // namespace
 
 CPopSettingsDlg::CPopSettingsDlg(QWidget* parent)
-    : CToolWindow("CONT_SETTINGS", QStringLiteral("Population Settings"),
+    : CToolWindow("CONT_SETTINGS",
+                  QCoreApplication::translate("PopulationSettings", "Population Settings"),
                   QSize(kDesignWidth, kDesignHeight), parent) {
     g_popSettingsWnd = this;
     setFont(MakeFont("Arial", 8.0));
-    m_dialog =
-        std::make_unique<DialogTemplate>(this, QSize(140, 68), QSize(kDesignWidth, kDesignHeight));
+    m_dialog = std::make_unique<DialogTemplate>(
+        this, QSize(140, 68), QSize(kDesignWidth, kDesignHeight), "PopulationSettings");
     m_dialog->CreateAll({
-        {IDC_SETTINGS_MEAN_LABEL, ControlKind::Static, "Set the population mean to", 7, 13, 84, 8},
+        {IDC_SETTINGS_MEAN_LABEL, ControlKind::Static,
+         QT_TRANSLATE_NOOP("PopulationSettings", "Set the population mean to"), 7, 13, 84, 8},
         {IDC_SETTINGS_MEAN, ControlKind::Edit, "", 93, 7, 40, 14},
-        {IDC_SETTINGS_SD_LABEL, ControlKind::Static, "Set the standard deviation", 7, 30, 81, 8},
+        {IDC_SETTINGS_SD_LABEL, ControlKind::Static,
+         QT_TRANSLATE_NOOP("PopulationSettings", "Set the standard deviation"), 7, 30, 81, 8},
         {IDC_SETTINGS_SD, ControlKind::Edit, "", 93, 26, 40, 14},
-        {IDC_SETTINGS_DEFAULT, ControlKind::PushButton, "DEFAULT", 7, 47, 40, 14},
-        {IDC_SETTINGS_CANCEL, ControlKind::PushButton, "CANCEL", 52, 47, 36, 14},
-        {IDC_SETTINGS_SET, ControlKind::PushButton, "SET", 96, 47, 37, 14},
+        {IDC_SETTINGS_DEFAULT, ControlKind::PushButton,
+         QT_TRANSLATE_NOOP("PopulationSettings", "DEFAULT"), 7, 47, 40, 14},
+        {IDC_SETTINGS_CANCEL, ControlKind::PushButton,
+         QT_TRANSLATE_NOOP("PopulationSettings", "CANCEL"), 52, 47, 36, 14},
+        {IDC_SETTINGS_SET, ControlKind::PushButton, QT_TRANSLATE_NOOP("PopulationSettings", "SET"),
+         96, 47, 37, 14},
     });
     m_dialog->DescribeAll({
-        {IDC_SETTINGS_MEAN, "Population mean to show",
-         "The mean the population is to show; Enter sets it"},
-        {IDC_SETTINGS_SD, "Standard deviation to show",
-         "The standard deviation the population is to show; Enter sets it"},
-        {IDC_SETTINGS_DEFAULT, "Default",
-         "Back to the mean and standard deviation of the shape as drawn"},
-        {IDC_SETTINGS_CANCEL, "Cancel", "Put back the values in force (Esc)"},
-        {IDC_SETTINGS_SET, "Set",
-         "Show the population with this mean and standard deviation "
-         "(Enter)"},
+        {IDC_SETTINGS_MEAN, QT_TRANSLATE_NOOP("PopulationSettings", "Population mean to show"),
+         QT_TRANSLATE_NOOP("PopulationSettings",
+                           "The mean the population is to show; Enter sets it")},
+        {IDC_SETTINGS_SD, QT_TRANSLATE_NOOP("PopulationSettings", "Standard deviation to show"),
+         QT_TRANSLATE_NOOP("PopulationSettings",
+                           "The standard deviation the population is to show; Enter sets it")},
+        {IDC_SETTINGS_DEFAULT, QT_TRANSLATE_NOOP("PopulationSettings", "Default"),
+         QT_TRANSLATE_NOOP("PopulationSettings",
+                           "Back to the mean and standard deviation of the shape as drawn")},
+        {IDC_SETTINGS_CANCEL, QT_TRANSLATE_NOOP("PopulationSettings", "Cancel"),
+         QT_TRANSLATE_NOOP("PopulationSettings", "Put back the values in force (Esc)")},
+        {IDC_SETTINGS_SET, QT_TRANSLATE_NOOP("PopulationSettings", "Set"),
+         QT_TRANSLATE_NOOP("PopulationSettings",
+                           "Show the population with this mean and standard deviation (Enter)")},
     });
     SetTabOrder({MeanField(), SdField(), Button(IDC_SETTINGS_DEFAULT), Button(IDC_SETTINGS_CANCEL),
                  Button(IDC_SETTINGS_SET)});
@@ -119,6 +132,15 @@ QLineEdit* CPopSettingsDlg::SdField() const {
 }
 QPushButton* CPopSettingsDlg::Button(int id) const {
     return m_dialog->Get<QPushButton>(id);
+}
+
+void CPopSettingsDlg::Retranslate() {
+    setWindowTitle(QCoreApplication::translate("PopulationSettings", "Population Settings"));
+    m_dialog->Retranslate();
+    // The numbers in the fields take the language's decimal separator.
+    m_meanText = LocalNumbers(WithDecimalPoint(m_meanText.toStdString()));
+    m_sdText = LocalNumbers(WithDecimalPoint(m_sdText.toStdString()));
+    PushTexts();
 }
 
 void CPopSettingsDlg::paintEvent(QPaintEvent* event) {
@@ -161,20 +183,20 @@ void CPopSettingsDlg::OnSet() {
     const Parse meanParse = ParseSetting(m_meanText, mean);
     const Parse sdParse = ParseSetting(m_sdText, sd);
     if (meanParse == Parse::NotANumber || sdParse == Parse::NotANumber) {
-        ShowMessage(this, QString::fromLatin1(kMsgSettingsNotNumbers));
+        ShowMessage(this, QString::fromUtf8(kMsgSettingsNotNumbers));
         return;
     }
     if (sdParse == Parse::Number && sd < 0.0) {
-        ShowMessage(this, QString::fromLatin1(kMsgNegativeSD));
+        ShowMessage(this, QString::fromUtf8(kMsgNegativeSD));
         return;
     }
     // With no spread there is nothing to scale: the transform stays as it is.
     if (g_popSD == 0.0f) {
-        ShowMessage(this, QString::fromLatin1(kMsgNoSpread));
+        ShowMessage(this, QString::fromUtf8(kMsgNoSpread));
         return;
     }
     if (meanParse == Parse::TooLarge || sdParse == Parse::TooLarge) {
-        ShowMessage(this, QString::fromLatin1(kMsgSettingsTooLarge));
+        ShowMessage(this, QString::fromUtf8(kMsgSettingsTooLarge));
         return;
     }
     // Tried on the picture first: numbers whose axis or parameter labels
@@ -189,7 +211,7 @@ void CPopSettingsDlg::OnSet() {
         g_dispScale = before[3];
         g_leftSliderValue = before[4];
         g_rightSliderValue = before[5];
-        ShowMessage(this, QString::fromLatin1(kMsgSettingsTooLarge));
+        ShowMessage(this, QString::fromUtf8(kMsgSettingsTooLarge));
         return;
     }
     RefreshWindows();

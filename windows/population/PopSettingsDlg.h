@@ -34,6 +34,7 @@ class CPopSettingsDlg : public CToolWindow {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void Retranslate() override;
 
   private:
     void OnSet();

@@ -5,11 +5,13 @@
 #include "core/SeriesControl.h"
 #include "core/SimulationState.h"
 #include "resources/Resource.h"
+#include "ui/CoreText.h"
 #include "ui/DialogTemplate.h"
 #include "ui/DrawingResources.h"
 #include "ui/FieldText.h"
 #include "ui/FocusSpot.h"
 #include "ui/Gdi.h"
+#include "ui/LocalNumbers.h"
 #include "ui/RepaintNow.h"
 #include "ui/ToolWindow.h"
 #include "ui/WindowLinks.h"
@@ -54,40 +56,48 @@ struct MenuItem {
 };
 
 const MenuItem kShapeMenuItems[] = {
-    {"Bimodal", ID_SHAPE_BIMODAL, PresetShape::Bimodal},
-    {"Normal", ID_SHAPE_NORMAL, PresetShape::Normal},
-    {"Skew -", ID_SHAPE_SKEW_MINUS, PresetShape::SkewedMinus},
-    {"Skew +", ID_SHAPE_SKEW_PLUS, PresetShape::SkewedPlus},
-    {"Trimodal", ID_SHAPE_TRIMODAL, PresetShape::Trimodal},
-    {"U-Shaped", ID_SHAPE_U_SHAPED, PresetShape::UShaped},
-    {"Uniform", ID_SHAPE_UNIFORM, PresetShape::Uniform},
+    {QT_TRANSLATE_NOOP("Population", "Bimodal"), ID_SHAPE_BIMODAL, PresetShape::Bimodal},
+    {QT_TRANSLATE_NOOP("Population", "Normal"), ID_SHAPE_NORMAL, PresetShape::Normal},
+    {QT_TRANSLATE_NOOP("Population", "Skew -"), ID_SHAPE_SKEW_MINUS, PresetShape::SkewedMinus},
+    {QT_TRANSLATE_NOOP("Population", "Skew +"), ID_SHAPE_SKEW_PLUS, PresetShape::SkewedPlus},
+    {QT_TRANSLATE_NOOP("Population", "Trimodal"), ID_SHAPE_TRIMODAL, PresetShape::Trimodal},
+    {QT_TRANSLATE_NOOP("Population", "U-Shaped"), ID_SHAPE_U_SHAPED, PresetShape::UShaped},
+    {QT_TRANSLATE_NOOP("Population", "Uniform"), ID_SHAPE_UNIFORM, PresetShape::Uniform},
 };
 
 QRect Union(const Rect& a, const Rect& b) {
     return ToQRect(a).united(ToQRect(b));
 }
 
-const char kNameBoxTip[] = "Click for preset shapes";
-const char kContinuousHandleTip[] = "Drag up or down to reshape the population";
-const char kDiscreteHandleTip[] = "Drag up or down to change how common this value is";
-const char kHandleKeysTip[] = "; with the keyboard, Left and Right choose a handle and Up and "
-                              "Down move it (with Shift ten pixels at a time)";
+QString Tr(const char* english) {
+    return QCoreApplication::translate("Population", english);
+}
 
-const char* HandleTip() {
-    return g_isDiscrete ? kDiscreteHandleTip : kContinuousHandleTip;
+const char kNameBoxTip[] = QT_TRANSLATE_NOOP("Population", "Click for preset shapes");
+const char kContinuousHandleTip[] =
+    QT_TRANSLATE_NOOP("Population", "Drag up or down to reshape the population");
+const char kDiscreteHandleTip[] =
+    QT_TRANSLATE_NOOP("Population", "Drag up or down to change how common this value is");
+const char kHandleKeysTip[] = QT_TRANSLATE_NOOP(
+    "Population", "; with the keyboard, Left and Right choose a handle and Up and "
+                  "Down move it (with Shift ten pixels at a time)");
+
+QString HandleTip() {
+    return Tr(g_isDiscrete ? kDiscreteHandleTip : kContinuousHandleTip);
 }
 
 // The preset a name box names, in words a screen reader says well; none for
 // a drawn shape or an example picture.
 std::string ShapeWords(const QString& populationName) {
     if (populationName == QLatin1String("DISTRIBUTION")) return {};
-    return populationName.toLower().toStdString();
+    return CoreText(populationName.toUtf8().constData()).toLower().toStdString();
 }
 
 } // namespace
 
 CPopulationDlg::CPopulationDlg(QWidget* parent)
-    : CToolWindow("POP", QStringLiteral("Population"), QSize(kDesignWidth, kDesignHeight), parent) {
+    : CToolWindow("POP", QCoreApplication::translate("Population", "Population"),
+                  QSize(kDesignWidth, kDesignHeight), parent) {
     g_populationWnd = this;
     SetPopulationGeometry(width(), height());
     for (int k = 0; k <= 10; ++k)
@@ -117,8 +127,8 @@ CPopulationDlg::~CPopulationDlg() {
 }
 
 void CPopulationDlg::CreateControls() {
-    m_dialog =
-        std::make_unique<DialogTemplate>(this, QSize(150, 216), QSize(kDesignWidth, kDesignHeight));
+    m_dialog = std::make_unique<DialogTemplate>(this, QSize(150, 216),
+                                                QSize(kDesignWidth, kDesignHeight), "Population");
     m_dialog->CreateAll({
         {IDC_POP_PICTURE_1003, ControlKind::OwnerDrawn, "", 7, 190, 27, 25},
         {IDC_POP_PICTURE_1002, ControlKind::OwnerDrawn, "", 42, 190, 27, 25},
@@ -133,22 +143,27 @@ void CPopulationDlg::CreateControls() {
         connect(button, &QAbstractButton::clicked, this, [this, id] { OnPictureButton(id); });
     }
     m_dialog->DescribeAll({
-        {IDC_POP_PICTURE_1003, "Example: two peaks",
-         "Example population with two peaks, the larger at the low end"},
-        {IDC_POP_PICTURE_1002, "Example: three peaks",
-         "Example population with three peaks, the tallest at the high end"},
-        {IDC_POP_PICTURE_1004, "Example: four peaks",
-         "Example population with four peaks, the tallest at the low end"},
-        {IDC_POP_PICTURE_1005, "Example: peaks near both ends",
-         "Example population with a tall peak at the high end and a smaller one at the low end"},
+        {IDC_POP_PICTURE_1003, QT_TRANSLATE_NOOP("Population", "Example: two peaks"),
+         QT_TRANSLATE_NOOP("Population",
+                           "Example population with two peaks, the larger at the low end")},
+        {IDC_POP_PICTURE_1002, QT_TRANSLATE_NOOP("Population", "Example: three peaks"),
+         QT_TRANSLATE_NOOP("Population",
+                           "Example population with three peaks, the tallest at the high end")},
+        {IDC_POP_PICTURE_1004, QT_TRANSLATE_NOOP("Population", "Example: four peaks"),
+         QT_TRANSLATE_NOOP("Population",
+                           "Example population with four peaks, the tallest at the low end")},
+        {IDC_POP_PICTURE_1005, QT_TRANSLATE_NOOP("Population", "Example: peaks near both ends"),
+         QT_TRANSLATE_NOOP("Population", "Example population with a tall peak at the high end "
+                                         "and a smaller one at the low end")},
     });
 }
 
 void CPopulationDlg::CreateFocusSpots() {
-    m_handleSpot = new CFocusSpot(this, QStringLiteral("Population shape handle"), QString(),
-                                  [this](const QKeyEvent& e) { return OnHandleKey(e); });
-    m_nameBoxSpot = new CFocusSpot(this, QStringLiteral("Preset shapes"),
-                                   QString::fromLatin1(kNameBoxTip), [this](const QKeyEvent& e) {
+    m_handleSpot =
+        new CFocusSpot(this, Tr(QT_TRANSLATE_NOOP("Population", "Population shape handle")),
+                       QString(), [this](const QKeyEvent& e) { return OnHandleKey(e); });
+    m_nameBoxSpot = new CFocusSpot(this, Tr(QT_TRANSLATE_NOOP("Population", "Preset shapes")),
+                                   Tr(kNameBoxTip), [this](const QKeyEvent& e) {
                                        const bool opens = IsEnterKey(e) ||
                                                           e.key() == Qt::Key_Space ||
                                                           e.key() == Qt::Key_Down;
@@ -167,22 +182,21 @@ void CPopulationDlg::PlaceFocusSpots() {
     if (!m_handleSpot) return;
     m_handleSpot->Place(g_isBinomial ? Rect{} : m_handles[m_keyHandle]);
     m_nameBoxSpot->Place(g_isBinomial ? Rect{} : m_nameBox);
-    const QString population = ToQt(PopulationDescription(ShapeWords(m_populationName)));
+    const QString population =
+        LocalNumbers(PopulationDescription(ShapeWords(m_populationName), CoreTextStd));
     // Handle j stands on the value j - 1 in both kinds.
-    m_handleSpot->Describe(population +
-                           QStringLiteral(". The handle at %1 is chosen.").arg(m_keyHandle - 1));
-    m_handleSpot->setToolTip(QString::fromLatin1(HandleTip()) +
-                             QString::fromLatin1(kHandleKeysTip));
+    m_handleSpot->Describe(
+        population +
+        Tr(QT_TRANSLATE_NOOP("Population", ". The handle at %1 is chosen.")).arg(m_keyHandle - 1));
+    m_handleSpot->setToolTip(HandleTip() + Tr(kHandleKeysTip));
     m_nameBoxSpot->Describe(population);
 }
 
 HoverHint CPopulationDlg::HoverAt(QPoint at) const {
     if (g_isBinomial) return {};
     for (int j = 1; j <= kEditHandles; ++j)
-        if (m_handles[j].Contains(at.x(), at.y()))
-            return {Qt::SizeVerCursor, QString::fromLatin1(HandleTip())};
-    if (m_nameBox.Contains(at.x(), at.y()))
-        return {Qt::PointingHandCursor, QString::fromLatin1(kNameBoxTip)};
+        if (m_handles[j].Contains(at.x(), at.y())) return {Qt::SizeVerCursor, HandleTip()};
+    if (m_nameBox.Contains(at.x(), at.y())) return {Qt::PointingHandCursor, Tr(kNameBoxTip)};
     return {};
 }
 
@@ -241,15 +255,35 @@ void CPopulationDlg::GrabHandle(int j) {
 void CPopulationDlg::CreateShapeMenu() {
     m_shapeMenu = new QMenu(this);
     for (const MenuItem& item : kShapeMenuItems) {
-        QAction* action = m_shapeMenu->addAction(QString::fromLatin1(item.text));
+        QAction* action = m_shapeMenu->addAction(Tr(item.text));
         action->setData(item.id);
         const int id = item.id;
         connect(action, &QAction::triggered, this, [this, id] { OnShapeCommand(id); });
     }
     m_shapeMenu->addSeparator();
-    QAction* clear = m_shapeMenu->addAction(QStringLiteral("&Clear"));
+    QAction* clear = m_shapeMenu->addAction(Tr(QT_TRANSLATE_NOOP("Population", "&Clear")));
     clear->setData(ID_SHAPE_CLEAR);
     connect(clear, &QAction::triggered, this, [this] { OnShapeCommand(ID_SHAPE_CLEAR); });
+}
+
+void CPopulationDlg::Retranslate() {
+    setWindowTitle(Tr("Population"));
+    m_dialog->Retranslate();
+    const QList<QAction*> actions = m_shapeMenu->actions();
+    for (QAction* action : actions) {
+        const int id = action->data().toInt();
+        if (id == ID_SHAPE_CLEAR) action->setText(Tr(QT_TRANSLATE_NOOP("Population", "&Clear")));
+        for (const MenuItem& item : kShapeMenuItems)
+            if (item.id == id) action->setText(Tr(item.text));
+    }
+    m_handleSpot->setAccessibleName(Tr(QT_TRANSLATE_NOOP("Population", "Population shape handle")));
+    m_nameBoxSpot->setAccessibleName(Tr(QT_TRANSLATE_NOOP("Population", "Preset shapes")));
+    m_nameBoxSpot->setToolTip(Tr(kNameBoxTip));
+    PlaceFocusSpots();
+    if (!g_isBinomial) {
+        ComposePicture();
+        update();
+    }
 }
 
 COwnerDrawButton* CPopulationDlg::PictureButton(int id) const {

@@ -66,6 +66,7 @@ class CPopulationDlg : public CToolWindow {
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     HoverHint HoverAt(QPoint at) const override;
+    void Retranslate() override;
 
   private:
     void CreateControls();

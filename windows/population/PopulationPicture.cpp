@@ -3,9 +3,11 @@
 #include "core/AxisTicks.h"
 #include "core/NumberText.h"
 #include "core/SimulationState.h"
+#include "ui/CoreText.h"
 #include "ui/DrawingResources.h"
 #include "ui/DrawnTexts.h"
 #include "ui/Gdi.h"
+#include "ui/LocalNumbers.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -243,11 +245,11 @@ int XOfProportion(double p) {
 }
 
 QString ShownText(double value, int decimals) {
-    return QString::fromStdString(FormatFitted(value, decimals, kShownValueChars));
+    return LocalNumbers(FormatFitted(value, decimals, kShownValueChars));
 }
 
 QString NumberText(const char* format, double value) {
-    return QString::fromLatin1(FormatNumber(format, value).c_str());
+    return LocalNumbers(FormatNumber(format, value));
 }
 
 std::vector<LabelPiece> MeasurementAxisLabels() {
@@ -265,7 +267,7 @@ std::vector<LabelPiece> MeasurementAxisLabels() {
     std::vector<LabelPiece> out;
     const int top = g_popBaseline + Px(g_scaleY, 2);
     for (const AxisTick& tick : ShownAxisTicks(0.0, 10.0, room)) {
-        const QString text = QString::fromStdString(tick.text);
+        const QString text = LocalNumbers(tick.text);
         const int x = static_cast<int>(tick.x) - TextWidth(g_fontArial7_5, text) / 2;
         out.push_back({text, x, top, QColor(0, 0, 0), &g_fontArial7_5});
     }
@@ -277,7 +279,10 @@ std::vector<LabelPiece> BinomialAxisLabels() {
                                QStringLiteral(".3"), QStringLiteral(".4"), QStringLiteral(".5"),
                                QStringLiteral(".6"), QStringLiteral(".7"), QStringLiteral(".8"),
                                QStringLiteral(".9"), QStringLiteral("1.0")};
-    return CentredLabels(texts, g_plotLeft + Px(g_scaleX, 10), Px(g_scaleX, 20));
+    QStringList shown;
+    for (const QString& text : texts)
+        shown.push_back(LocalNumbers(text));
+    return CentredLabels(shown, g_plotLeft + Px(g_scaleX, 10), Px(g_scaleX, 20));
 }
 
 std::vector<LabelPiece> MarkerLabels(int clientWidth) {
@@ -381,8 +386,10 @@ void DrawNameBox(QPainter& p, const Rect& box, const QString& name) {
     GdiFillRect(p, box.left, box.top + 1, box.left + 1, box.bottom - 1, g_brushBlack);
     GdiFillRect(p, box.right - 1, box.top + 1, box.right, box.bottom - 1, g_brushBlack);
     const QFont& font = g_fontArialBold9_5;
-    const int x = box.left + (box.Width() - TextWidth(font, name)) / 2;
-    DrawLabels(p, {{name, x, box.top + 2, QColor(0, 0, 0), &font}});
+    // The name is the core's English word for the shape, shown translated.
+    const QString shown = CoreText(name.toUtf8().constData());
+    const int x = box.left + (box.Width() - TextWidth(font, shown)) / 2;
+    DrawLabels(p, {{shown, x, box.top + 2, QColor(0, 0, 0), &font}});
 }
 
 namespace {

@@ -188,7 +188,8 @@ TEST_F(SliderModel, ATypedNumberIsReadOnTheShownScaleAndASlipMovesNothing) {
     }
     g_showZValues = g_showTValues = 0;
     g_leftSliderZ = 0.5f;
-    for (const char* typed : {"", "  ", "abc", "5,5", "1.5x", "nan", "inf", "-", "1e999", "0x10"}) {
+    for (const char* typed :
+         {"", "  ", "abc", "1.000,5", "1.5x", "nan", "inf", "-", "1e999", "0x10"}) {
         EXPECT_FALSE(Typed(typed)) << typed;
         EXPECT_FLOAT_EQ(g_leftSliderZ, 0.5f) << typed;
     }
