@@ -71,7 +71,7 @@ Stichproben</translation>
     </message>
     <message>
         <source>Population Mean is:</source>
-        <translation>Mittelwert der Population ist:</translation>
+        <translation>Mittelwert der Grundgesamtheit:</translation>
     </message>
     <message>
         <source>In the
@@ -159,7 +159,7 @@ sortieren</translation>
     </message>
     <message>
         <source>Whether the population&apos;s σ is known, or each sample&apos;s s stands in for it</source>
-        <translation>Ob σ der Population bekannt ist oder das s jeder Stichprobe an seine Stelle tritt</translation>
+        <translation>Ob σ der Grundgesamtheit bekannt ist oder das s jeder Stichprobe an seine Stelle tritt</translation>
     </message>
     <message>
         <source>z or t</source>
@@ -183,19 +183,19 @@ sortieren</translation>
     </message>
     <message>
         <source>Number of intervals that contain the population mean</source>
-        <translation>Anzahl der Intervalle, die den Mittelwert der Population enthalten</translation>
+        <translation>Anzahl der Intervalle, die den Mittelwert der Grundgesamtheit enthalten</translation>
     </message>
     <message>
         <source>Number of intervals that miss the population mean</source>
-        <translation>Anzahl der Intervalle, die den Mittelwert der Population verfehlen</translation>
+        <translation>Anzahl der Intervalle, die den Mittelwert der Grundgesamtheit verfehlen</translation>
     </message>
     <message>
         <source>Percent of intervals that contain the population mean</source>
-        <translation>Prozent der Intervalle, die den Mittelwert der Population enthalten</translation>
+        <translation>Prozent der Intervalle, die den Mittelwert der Grundgesamtheit enthalten</translation>
     </message>
     <message>
         <source>Percent of intervals that miss the population mean</source>
-        <translation>Prozent der Intervalle, die den Mittelwert der Population verfehlen</translation>
+        <translation>Prozent der Intervalle, die den Mittelwert der Grundgesamtheit verfehlen</translation>
     </message>
     <message>
         <source>Intervals scroll bar</source>
