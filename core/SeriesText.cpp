@@ -94,12 +94,20 @@ std::string TableAsHtml(const TextTable& table) {
 
 TextTable SeriesTable(const std::vector<SeriesTextRow>& rows, bool binomial) {
     TextTable table;
-    table.header = {"sample", "n", binomial ? "p_hat" : "mean", "sd", "low", "high", "contains_mu"};
+    // A proportion's sample has no median or range worth a column.
+    if (binomial)
+        table.header = {"sample", "n", "p_hat", "sd", "low", "high", "contains_mu"};
+    else
+        table.header = {"sample", "n",   "mean", "sd",         "median",
+                        "range",  "low", "high", "contains_mu"};
     table.rows.reserve(rows.size());
     for (const SeriesTextRow& row : rows) {
-        table.rows.push_back({FormatInt(row.sample), FormatInt(row.n), ExactNumber(row.mean),
-                              Optional(row.sd), Optional(row.low), Optional(row.high),
-                              row.hasInterval ? (row.containsMu ? "1" : "0") : ""});
+        auto& cells = table.rows.emplace_back();
+        cells.reserve(table.header.size());
+        cells = {FormatInt(row.sample), FormatInt(row.n), ExactNumber(row.mean), Optional(row.sd)};
+        if (!binomial) cells.insert(cells.end(), {Optional(row.median), Optional(row.range)});
+        cells.insert(cells.end(), {Optional(row.low), Optional(row.high),
+                                   row.hasInterval ? (row.containsMu ? "1" : "0") : ""});
     }
     return table;
 }

@@ -31,15 +31,17 @@ std::string TableAsHtml(const TextTable& table);
 struct SeriesTextRow {
     int sample = 0;
     int n = 0;
-    float mean = 0.0f;       // the sample proportion for a binomial population
-    std::optional<float> sd; // none for a sample of one value
+    float mean = 0.0f;                  // the sample proportion for a binomial population
+    std::optional<float> sd;            // none for a sample of one value
+    std::optional<float> median, range; // a measurement population's only
     bool hasInterval = false;
     std::optional<float> low, high; // a one-sided interval has one end
     bool containsMu = false;
 };
 
-// sample, n, mean (p_hat when binomial), sd, low, high, contains_mu (1 or 0,
-// empty where the sample has no interval).
+// sample, n, mean (p_hat when binomial), sd, median and range (not when
+// binomial), low, high, contains_mu (1 or 0, empty where the sample has no
+// interval).
 TextTable SeriesTable(const std::vector<SeriesTextRow>& rows, bool binomial);
 
 // "sample 17 of 1000, n = 25" over one value a row.

@@ -5,6 +5,7 @@
 #include "core/PresetTables.h"
 #include "core/Selection.h"
 #include "core/SimulationState.h"
+#include "core/Statistic.h"
 #include "ui/LocalNumbers.h"
 #include "windows/confint/ConfIntervalDlg.h"
 #include "windows/confint/IntervalSeries.h"
@@ -61,6 +62,8 @@ TextCopy SeriesCopy() {
     // The intervals of the window's own sample size, as its In count has them.
     const int ciN = g_confIntervalWnd ? g_confIntervalWnd->FieldSampleSize() : g_ciSampleSize;
     std::vector<SeriesTextRow> rows(static_cast<std::size_t>(samples));
+    // Each row's median and range are worked out once and kept for the series.
+    if (!g_isBinomial) KeepOrderedStatisticsOfRows(samples);
     for (int s = 1; s <= samples; ++s) {
         const SampleRow& stored = StoredSample(s);
         SeriesTextRow& row = rows[static_cast<std::size_t>(s - 1)];
@@ -68,6 +71,10 @@ TextCopy SeriesCopy() {
         row.n = g_seriesSampleSize;
         row.mean = Shown(stored.mean);
         if (stored.sd >= 0.0f) row.sd = ShownSpread(stored.sd);
+        if (!g_isBinomial) {
+            row.median = Shown(stored.median);
+            row.range = ShownSpread(stored.range);
+        }
         const Interval iv = IntervalOfSample(ciN, stored.mean, stored.sd);
         row.hasInterval = iv.hasEnds;
         if (!iv.hasEnds) continue;

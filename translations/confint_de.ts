@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>CConfIntervalDlg</name>
+    <message>
+        <source>medians</source>
+        <translation>Mediane</translation>
+    </message>
+    <message>
+        <source>standard deviations</source>
+        <translation>Standardabweichungen</translation>
+    </message>
+    <message>
+        <source>variances</source>
+        <translation>Varianzen</translation>
+    </message>
+    <message>
+        <source>variances with divisor n</source>
+        <translation>Varianzen mit Divisor n</translation>
+    </message>
+    <message>
+        <source>ranges</source>
+        <translation>Spannweiten</translation>
+    </message>
+    <message>
+        <source>Confidence Intervals for μ (the Dorvane window shows %1)</source>
+        <translation>Konfidenzintervalle für μ (das Dorvane-Fenster zeigt %1)</translation>
+    </message>
+    <message>
+        <source>Confidence Intervals for μ (Dorvane: %1)</source>
+        <translation>Konfidenzintervalle für μ (Dorvane: %1)</translation>
+    </message>
+    <message>
+        <source>Confidence Intervals for μ</source>
+        <translation>Konfidenzintervalle für μ</translation>
+    </message>
+</context>
+<context>
     <name>ConfidenceIntervals</name>
     <message>
         <source>Confidence Intervals</source>

@@ -33,6 +33,13 @@ float Number(const std::string& cell) {
     return error == std::errc() && end == cell.data() + cell.size() ? value : NAN;
 }
 
+// Values 1..n of stored sample s, smallest first.
+std::vector<float> Sorted(int s, int n) {
+    std::vector<float> v(g_sampleStore[s].values + 1, g_sampleStore[s].values + n + 1);
+    std::sort(v.begin(), v.end());
+    return v;
+}
+
 } // namespace
 
 // Not TextCopy: that is the shell's copy, and two classes of one name break the program.
@@ -57,18 +64,21 @@ TEST_F(TextCopies, SeriesReadsBackAsStoredWithIntervalsRecountedFromTheValues) {
     int in = 0;
     for (int s = 1; s <= 300; ++s) {
         const auto& row = pasted[static_cast<std::size_t>(s)];
-        ASSERT_EQ(row.size(), 7u) << s;
+        ASSERT_EQ(row.size(), 9u) << s;
         EXPECT_EQ(row[0], std::to_string(s));
         EXPECT_EQ(row[1], "25");
         // The very floats the store holds.
         EXPECT_EQ(Number(row[2]), g_sampleStore[s].mean) << row[2];
         EXPECT_EQ(Number(row[3]), g_sampleStore[s].sd) << row[3];
+        const std::vector<float> v = Sorted(s, 25);
+        EXPECT_EQ(Number(row[4]), v[12]) << s;
+        EXPECT_EQ(Number(row[5]), v[24] - v[0]) << s;
         double mean = 0, sd = 0;
         recount::MeanAndSd(s, 25, mean, sd);
-        EXPECT_NEAR(Number(row[4]), mean - t * sd / 5, 2e-4) << s;
-        EXPECT_NEAR(Number(row[5]), mean + t * sd / 5, 2e-4) << s;
-        EXPECT_EQ(row[6], recount::Covers(s, 25, t, false) ? "1" : "0") << s;
-        in += row[6] == "1";
+        EXPECT_NEAR(Number(row[6]), mean - t * sd / 5, 2e-4) << s;
+        EXPECT_NEAR(Number(row[7]), mean + t * sd / 5, 2e-4) << s;
+        EXPECT_EQ(row[8], recount::Covers(s, 25, t, false) ? "1" : "0") << s;
+        in += row[8] == "1";
     }
     EXPECT_EQ(QString::number(in), Readout(Ci(), IDC_CI_NUM_IN));
     EXPECT_GT(in, 240); // about 90% of 300
@@ -114,6 +124,24 @@ TEST_F(TextCopies, EachCopyNamesItsColumnsAndHoldsItsRows) {
              EXPECT_NEAR(Number(t[53][1]), 2.9439202887759492, 1e-5);
              // The columns where the cumulative share reaches 50, 25 and 75 %.
              EXPECT_EQ(t[54][1] + " " + t[55][1] + " " + t[56][1], "5 2.4 7.6");
+         }},
+        {"discrete series",
+         [&] { Choose(ID_MEASUREMENT_DISCRETE), ApplyPreset(PresetShape::Uniform), draw(4, 30); },
+         ID_EDIT_COPY_SERIES_TEXT, "sample\tn\tmean\tsd\tmedian\trange\tlow\thigh\tcontains_mu", 31,
+         [](const Table&) {}},
+        // An even n: the median is the mean of the middle two; in the units
+        // Population Settings set, a median moves and scales, a range scales.
+        {"series in shown units",
+         [&] { ApplyPreset(PresetShape::SkewedPlus), draw(6, 20), SetDisplayTarget(100, 15); },
+         ID_EDIT_COPY_SERIES_TEXT, "sample\tn\tmean\tsd\tmedian\trange\tlow\thigh\tcontains_mu", 21,
+         [](const Table& t) {
+             const double scale = 15.0 / g_popSD;
+             for (int s = 1; s <= 20; ++s) {
+                 const std::vector<float> v = Sorted(s, 6);
+                 EXPECT_NEAR(Number(t[s][4]), 100 + ((v[2] + v[3]) / 2.0 - g_popMean) * scale, 1e-3)
+                     << s;
+                 EXPECT_NEAR(Number(t[s][5]), (v[5] - v[0]) * scale, 1e-3) << s;
+             }
          }},
         {"binomial series",
          [&] { Choose(ID_MEASUREMENT_BINOMIAL), SetBinomialP(0.3f), draw(40, 50); },

@@ -75,10 +75,7 @@ CConfIntervalDlg::~CConfIntervalDlg() {
 }
 
 void CConfIntervalDlg::Retranslate() {
-    const QString title =
-        QCoreApplication::translate("ConfidenceIntervals", "Confidence Intervals");
-    setWindowTitle(title);
-    if (Frame()) Frame()->setWindowTitle(title);
+    // The redraw gives the title (UpdateTitle).
     DescribeControls();
     RedrawConfIntervalWindow();
 }

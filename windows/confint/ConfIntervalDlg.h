@@ -141,6 +141,9 @@ class CConfIntervalDlg : public CToolWindow {
     void Recompute();
 
     void UpdateCaptions();
+    // The title row says, while the Dorvane window builds up another
+    // statistic, that the intervals still estimate the mean (or p).
+    void UpdateTitle();
     void ShowScrollBar();
     void DrawPanel(QPainter& p);
     void DrawIntervalRow(QPainter& p, int n, int row);

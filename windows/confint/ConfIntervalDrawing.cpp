@@ -6,6 +6,7 @@
 #include "core/NumberText.h"
 #include "core/SeriesControl.h"
 #include "core/SimulationState.h"
+#include "core/Statistic.h"
 #include "resources/Resource.h"
 #include "ui/DialogTemplate.h"
 #include "ui/DrawingResources.h"
@@ -18,6 +19,7 @@
 #include "windows/confint/IntervalStrip.h"
 #include "windows/confint/StripGeometry.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,6 +28,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 
 namespace {
 const QColor kPanelGrey(190, 190, 190);
@@ -57,6 +61,7 @@ void CConfIntervalDlg::RedrawConfIntervalWindow() {
         UpdateCoverageCounts();
     }
     UpdateCaptions();
+    UpdateTitle();
     // Between runs the bar spans the series and stands at the page shown.
     if (!g_runInProgress) SetScrollBar(g_samplesDrawn);
     ShowScrollBar();
@@ -125,6 +130,64 @@ void CConfIntervalDlg::UpdateCaptions() {
     m_sigmaButton->update();
     m_sortOn->setChecked(g_sortByMeans != 0);
     m_sortOff->setChecked(g_sortByMeans == 0);
+}
+
+namespace {
+// Whether a title shows whole in the title row of `titled` (the frame when
+// hosted), measured in the bold face a title bar may use, with a little room.
+bool TitleFits(const QWidget* titled, const QString& title) {
+    QStyleOptionTitleBar option;
+    option.initFrom(titled);
+    option.text = title;
+    option.titleBarFlags = titled->windowFlags();
+    option.subControls = QStyle::SC_All;
+    QStyle* style = titled->style();
+    option.rect = QRect(0, 0, titled->width(),
+                        style->pixelMetric(QStyle::PM_TitleBarHeight, &option, titled));
+    const QRect label =
+        style->subControlRect(QStyle::CC_TitleBar, &option, QStyle::SC_TitleBarLabel, titled);
+    QFont font = QApplication::font("QMdiSubWindowTitleBar");
+    font.setBold(true);
+    return QFontMetrics(font).horizontalAdvance(title) + 8 <= label.width();
+}
+} // namespace
+
+void CConfIntervalDlg::UpdateTitle() {
+    QWidget* titled = Frame() ? static_cast<QWidget*>(Frame()) : this;
+    QString title = QCoreApplication::translate("ConfidenceIntervals", "Confidence Intervals");
+    const Statistic shown = g_isBinomial ? Statistic::Mean : g_statistic;
+    if (shown != Statistic::Mean) {
+        QString what;
+        switch (shown) {
+        case Statistic::Median:
+            what = tr("medians");
+            break;
+        case Statistic::StandardDeviation:
+            what = tr("standard deviations");
+            break;
+        case Statistic::Variance:
+            what = tr("variances");
+            break;
+        case Statistic::VarianceN:
+            what = tr("variances with divisor n");
+            break;
+        default:
+            what = tr("ranges");
+        }
+        // The longest that fits: the intervals' window is narrow at a small scale.
+        const QString candidates[] = {
+            tr("Confidence Intervals for \u03bc (the Dorvane window shows %1)").arg(what),
+            tr("Confidence Intervals for \u03bc (Dorvane: %1)").arg(what),
+            tr("Confidence Intervals for \u03bc")};
+        title = candidates[2];
+        for (const QString& candidate : candidates) {
+            if (TitleFits(titled, candidate)) {
+                title = candidate;
+                break;
+            }
+        }
+    }
+    if (titled->windowTitle() != title) titled->setWindowTitle(title);
 }
 
 void CConfIntervalDlg::DrawPanel(QPainter& p) {

@@ -3,6 +3,7 @@
 #include "core/AxisTicks.h"
 #include "core/NumberText.h"
 #include "core/SimulationState.h"
+#include "core/Statistic.h"
 #include "ui/DrawingResources.h"
 #include "ui/DrawnTexts.h"
 #include "ui/FieldText.h"
@@ -15,11 +16,16 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPolygon>
+#include <algorithm>
+#include <optional>
 
 namespace {
 
 const QColor kMeanBlue(0, 0, 250);
 const QColor kSdRed(250, 0, 0);
+// The chosen statistic's marks are black in both colour schemes: apart from
+// the blue mean, the red (or orange) spread, the bars and the purple limits.
+const QColor kStatisticInk(0, 0, 0);
 
 // Where the mean marker of one picture stands: the value 0 of its axis, the
 // reference height its parts are measured from, and their offsets below it.
@@ -55,6 +61,69 @@ void DrawMeanMarker(QPainter& p, const MarkerFrame& f, const SampleRow& row) {
         TextAt(p, sd.x, top, LocalNumbers(sd.text), font,
                g_colourBlindSafe ? PairRedColour() : kSdRed,
                sd.rightAligned ? TextAlign::Right : TextAlign::Left, kGraphWhite);
+}
+
+// Where the chosen statistic's mark stands in one picture (pixels).
+struct StatisticFrame {
+    SampleView view;
+    int axisX;
+    int baseline;
+    int lineTop;  // the median's line reaches up to here
+    int bracketY; // the range's bracket line, under the axis and the mean text
+    int minX, maxX;
+    const QFont* font;
+    // The grid's cells are too small for a text beside the mark: it stands
+    // in the cell's header row, ending at headerRight.
+    bool textInHeader;
+    int headerRight, headerTop;
+};
+
+// Dashes from y `from` up to y `to`, so the line reads as other than the
+// mean's solid one whatever the colours.
+void DashedUpLine(QPainter& p, int x, int from, int to, const QPen& pen) {
+    const int on = std::max(2, SmY(4)), off = std::max(1, SmY(3));
+    for (int y = from; y > to; y -= on + off)
+        GdiLine(p, x, y, x, std::max(to, y - on), pen);
+}
+
+void DrawStatisticMark(QPainter& p, const StatisticFrame& f, const SampleRow& row) {
+    const Statistic statistic = MarkedStatistic();
+    if (statistic != Statistic::Median && statistic != Statistic::Range) return;
+    const int n = g_seriesSampleSize;
+    const std::optional<float> value = StatisticOf(row, n, statistic);
+    if (!value || n < 1) return;
+    const QPen& pen = g_samplesScaleX >= 1.5f ? g_penBlack2 : g_penBlack1;
+    const QString text =
+        ToQt(statistic == Statistic::Median ? MedianText(*value) : RangeText(*value));
+    const int width = TextWidth(*f.font, text);
+    const int textHeight = QFontMetrics(*f.font).height();
+
+    int left, right, textTop;
+    if (statistic == Statistic::Median) {
+        left = right = MeanPixel(f.view, f.axisX, *value);
+        DashedUpLine(p, left, f.baseline - 1, f.lineTop, pen);
+        textTop = f.lineTop;
+    } else {
+        const BracketSpan span = RangeBracket(f.view, f.axisX, row, n);
+        left = span.left;
+        right = span.right;
+        const int tick = SmY(f.view == SampleView::Grid ? 3 : 5);
+        GdiLine(p, left, f.bracketY, right + 1, f.bracketY, pen);
+        GdiLine(p, left, f.bracketY - tick, left, f.bracketY + 1, pen);
+        GdiLine(p, right, f.bracketY - tick, right, f.bracketY + 1, pen);
+        textTop = f.bracketY - textHeight / 2;
+    }
+    if (f.textInHeader) {
+        TextAt(p, f.headerRight, f.headerTop, text, *f.font, kStatisticInk, TextAlign::Right,
+               kGraphWhite);
+        return;
+    }
+    // A bracket with room for its text holds it in its middle, clear of the
+    // limit markers at the axis' ends; a short one has it beside.
+    const bool inside = statistic == Statistic::Range && right - left >= width + SmX(16);
+    const int textLeft =
+        inside ? (left + right - width) / 2 : TextBesideMark(left, right, width, f.minX, f.maxX);
+    TextAt(p, textLeft, textTop, text, *f.font, kStatisticInk, TextAlign::Left, kGraphWhite);
 }
 
 void Bar(QPainter& p, int left, int top, int right, int bottom) {
@@ -113,6 +182,11 @@ void PaintGridCell(QPainter& p, const GridCell& cell, const SampleScale& scale) 
     CountLabels(p, x, y, h, scale.step, 4, g_fontArial6_5);
     DrawMeanMarker(p, MarkerFrame{SampleView::Grid, x, y - SmY(9), 12, 25, 20, &g_fontArial6_5},
                    row);
+    DrawStatisticMark(p,
+                      StatisticFrame{SampleView::Grid, x, y, y - SmY(70), y + SmY(24),
+                                     cell.rect.left, cell.rect.right, &g_fontArial6_5, true,
+                                     x + SmX(105), y - SmY(83)},
+                      row);
 }
 
 } // namespace
@@ -146,9 +220,16 @@ HistogramLayout PaintSampleHistogram(QPainter& p, int row, bool withMarker, int 
            QCoreApplication::translate("Samples", "Sample %1").arg(row), g_fontArial7_5, Qt::black,
            TextAlign::Left, kGraphWhite);
     CountLabels(p, x0, y0, layout.h, layout.step, 8, g_fontArial6);
-    if (withMarker)
+    if (withMarker) {
         DrawMeanMarker(p, MarkerFrame{SampleView::Histogram, x0, y0, 2, 19, 13, &g_fontArial7_5},
                        sample);
+        const Rect area = SamplesGraphArea(clientWidth);
+        DrawStatisticMark(p,
+                          StatisticFrame{SampleView::Histogram, x0, y0, layout.axisTop,
+                                         y0 + SmY(32), area.left + SmX(kSdTextLeftmost),
+                                         area.right - SmX(2), &g_fontArial7_5, false, 0, 0},
+                          sample);
+    }
     return layout;
 }
 

@@ -154,33 +154,77 @@ TextPlacement ClearOfTheEdge(const TextPlacement& left, const TextPlacement& ins
 
 TextPlacement SdTextPlacement(SampleView view, float mean, float sd, int meanX, bool meanLeft,
                               int meanTextWidth, const MeasureText& textWidth) {
-    // A sample of one value has no standard deviation (sd is -1).
-    if (!(sd >= 0.0f)) return {};
-    const double shown = g_isBinomial ? sd : static_cast<double>(sd) * g_dispScale;
-    const std::string value = FormatFitted(shown, 2, kShownValueChars);
-    if (value.empty()) return {};
+    const std::string text = SpreadText(sd);
+    if (text.empty()) return {};
     // Where the mean sits decides the side; proportions use the same points
     // of the axis as means (0.76 of it, 0.24 of it).
     const float high = g_isBinomial ? 0.76f : 7.6f;
     const float low = g_isBinomial ? 0.24f : 2.4f;
 
-    const TextPlacement afterMean{"s = " + value, meanX + SmX(8) + meanTextWidth, false};
+    const TextPlacement afterMean{text, meanX + SmX(8) + meanTextWidth, false};
     if (view == SampleView::Grid) {
         if (meanLeft) {
-            if (mean < high) return {"  s = " + value, meanX + SmX(2), false};
-            return {"  s = " + value, meanX - SmX(8) - meanTextWidth, true};
+            if (mean < high) return {"  " + text, meanX + SmX(2), false};
+            return {"  " + text, meanX - SmX(8) - meanTextWidth, true};
         }
-        if (mean > low)
-            return ClearOfTheEdge({"s = " + value, meanX - SmX(5), true}, afterMean, textWidth);
+        if (mean > low) return ClearOfTheEdge({text, meanX - SmX(5), true}, afterMean, textWidth);
         return afterMean;
     }
 
     if (meanLeft) {
-        if (mean < high) return {"  s = " + value, meanX + SmX(2), false};
-        return {"s = " + value + "   ", meanX - SmX(5) - meanTextWidth, true};
+        if (mean < high) return {"  " + text, meanX + SmX(2), false};
+        return {text + "   ", meanX - SmX(5) - meanTextWidth, true};
     }
-    return ClearOfTheEdge({(mean > low ? "s = " : "    s = ") + value + "  ", meanX - SmX(5), true},
+    return ClearOfTheEdge({(mean > low ? "" : "    ") + text + "  ", meanX - SmX(5), true},
                           afterMean, textWidth);
+}
+
+// --- The chosen statistic -----------------------------------------------------------------
+
+Statistic MarkedStatistic() {
+    return g_isBinomial ? Statistic::Mean : g_statistic;
+}
+
+std::string SpreadText(float sd) {
+    // A sample of one value has no standard deviation (sd is -1).
+    if (!(sd >= 0.0f)) return {};
+    const Statistic statistic = MarkedStatistic();
+    const bool variance = statistic == Statistic::Variance || statistic == Statistic::VarianceN;
+    double shown = g_isBinomial ? sd : static_cast<double>(sd) * g_dispScale;
+    const char* label = "s = ";
+    if (variance) {
+        const int n = g_seriesSampleSize;
+        // The divisor n keeps (n - 1) / n of the n - 1 variance.
+        const double part = statistic == Statistic::VarianceN && n >= 1 ? (n - 1.0) / n : 1.0;
+        shown = shown * shown * part;
+        label = statistic == Statistic::Variance ? "s\u00b2 = " : "s\u2099\u00b2 = ";
+    }
+    const std::string value = FormatFitted(shown, 2, kShownValueChars);
+    if (value.empty()) return {};
+    return label + value;
+}
+
+std::string MedianText(float median) {
+    return "M = " + FormatFitted(ShownValue(median), 2, kShownValueChars);
+}
+
+std::string RangeText(float range) {
+    return "R = " + FormatFitted(static_cast<double>(range) * g_dispScale, 2, kShownValueChars);
+}
+
+BracketSpan RangeBracket(SampleView view, int x, const SampleRow& row, int n) {
+    n = std::clamp(n, 0, kMaxSampleSize);
+    if (n < 1) return {x, x};
+    const auto [lowest, highest] = std::minmax_element(row.values + 1, row.values + n + 1);
+    return {MeanPixel(view, x, *lowest), MeanPixel(view, x, *highest)};
+}
+
+int TextBesideMark(int left, int right, int width, int minX, int maxX) {
+    const int after = right + SmX(3);
+    if (after + width <= maxX) return after;
+    const int before = left - SmX(3) - width;
+    if (before >= minX) return before;
+    return std::max(minX, maxX - width);
 }
 
 // --- The grid view ----------------------------------------------------------------------

@@ -9,6 +9,7 @@
 
 #include "core/Geometry.h"
 #include "core/SamplesWindowState.h"
+#include "core/Statistic.h"
 
 #include <functional>
 #include <string>
@@ -102,6 +103,35 @@ constexpr int kSdTextLeftmost = 7;
 using MeasureText = std::function<int(const std::string&)>;
 TextPlacement SdTextPlacement(SampleView view, float mean, float sd, int meanX, bool meanLeft,
                               int meanTextWidth, const MeasureText& textWidth);
+
+// --- The chosen statistic (both views) -------------------------------------------
+
+// The statistic a sample's picture marks beside its mean: the chosen one; a
+// binomial sample has its proportion only.
+Statistic MarkedStatistic();
+
+// The spread text: "s = 1.23", or for a chosen variance its value on the
+// shown scale as "s² = 1.52" (divisor n - 1) or "sₙ² = 1.21" (divisor n).
+// Empty for a sample of one value (sd -1) and a number that fits no text.
+std::string SpreadText(float sd);
+
+// The median's text "M = 3.19" on the shown scale, and the range's
+// "R = 12.4" (the distance on the shown scale).
+std::string MedianText(float median);
+std::string RangeText(float range);
+
+// Pixel x of the smallest and of the largest of a row's values 1..n on an
+// axis whose value 0 lies at x: where the range's bracket starts and ends.
+struct BracketSpan {
+    int left;
+    int right;
+};
+BracketSpan RangeBracket(SampleView view, int x, const SampleRow& row, int n);
+
+// The left edge of a text of `width` beside a mark spanning left..right:
+// after it when the text ends by maxX, else before it when it starts at
+// minX or later, else as far right as maxX lets it.
+int TextBesideMark(int left, int right, int width, int minX, int maxX);
 
 // --- The grid view ---------------------------------------------------------------
 

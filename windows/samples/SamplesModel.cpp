@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -269,6 +270,17 @@ std::string SamplesPictureDescription(int sampleSize) {
         // A sample of one value has no standard deviation.
         if (row.sd >= 0.0f)
             text += ", SD " + FormatNumber("%.2f", static_cast<double>(g_dispScale) * row.sd);
+        // The chosen statistic's mark in words, with the number the picture writes.
+        const Statistic statistic = MarkedStatistic();
+        const std::optional<float> value = StatisticOf(row, g_seriesSampleSize, statistic);
+        std::string mark;
+        if (statistic == Statistic::Median && value) mark = "median " + MedianText(*value);
+        if (statistic == Statistic::Range && value) mark = "range " + RangeText(*value);
+        if (statistic == Statistic::Variance) mark = "variance " + SpreadText(row.sd);
+        if (statistic == Statistic::VarianceN)
+            mark = "variance with divisor n " + SpreadText(row.sd);
+        // No number (a sample of one value has no variance): no words either.
+        if (mark.find(" = ") != std::string::npos) text += ", " + mark;
     }
     const std::string share = LimitsShown() ? ShareBetweenLimitsText(sampleSize) : "";
     if (!share.empty())

@@ -1,7 +1,6 @@
 // The Confidence Intervals window driven by mouse and keyboard beside the
 // Population and Dorvane windows; rows recounted from the samples' own values.
-#include "core/Population.h"
-#include "core/SimulationState.h"
+#include "core/Statistic.h"
 #include "resources/Resource.h"
 #include "shell/WindowViews.h"
 #include "tests/support/GuiTestSupport.h"
@@ -26,7 +25,6 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
-#include <memory>
 
 namespace {
 
@@ -143,29 +141,34 @@ TEST_F(ConfIntervalWindow, EachSettingRedrawsTheRowsAsTheirRecountedIntervalsSay
     EXPECT_EQ(g_ciFirstSample, 841); // the last page: samples 841..1000
     ExpectPageAsRecounted(25, kZ95, true);
     EXPECT_EQ(CountPixels(Rect{181, 1, 488, RowY(1000)}, kBlack), 0); // nothing above it
+    // With medians chosen the intervals stay the mean's, and the title says so.
+    ChooseStatistic(Statistic::Median);
+    ci->RedrawConfIntervalWindow();
+    EXPECT_TRUE(ci->windowTitle().startsWith(QString::fromUtf8("Confidence Intervals for \u03bc")));
+    ExpectPageAsRecounted(25, kZ95, true);
+    ChooseStatistic(Statistic::Mean);
 
-    Click(IDC_CI_SIDES);
-    EXPECT_EQ(Text(IDC_CI_CRITICAL_VALUE), "1.645");
-    ExpectPageAsRecounted(25, kZ90, true, recount::Sides::HighEndOnly);
-    Click(IDC_CI_END);
-    EXPECT_EQ(Text(IDC_CI_END) + " " + Text(IDC_CI_CRITICAL_VALUE), "Low End -1.645");
-    ExpectPageAsRecounted(25, kZ90, true, recount::Sides::LowEndOnly);
-    // t with sigma unknown: each sample's own s.
+    // Each setting in turn: what the controls read (the end "-" while hidden)
+    // and every row recounted; with sigma unknown each sample's own s, also
+    // sorted by mean.
     const QImage known = ci->Control(IDC_CI_SIGMA)->grab().toImage();
-    Click(IDC_CI_SIGMA);
+    using recount::Sides;
+    const std::tuple<int, const char*, double, bool, Sides> steps[] = {
+        {IDC_CI_SIDES, "z-value = High End 1.645", kZ90, true, Sides::HighEndOnly},
+        {IDC_CI_END, "z-value = Low End -1.645", kZ90, true, Sides::LowEndOnly},
+        {IDC_CI_SIGMA, "z-value = Low End -1.645", kZ90, false, Sides::LowEndOnly},
+        {IDC_CI_Z_OR_T, "t-value = Low End -1.711", kT90df24, false, Sides::LowEndOnly},
+        {IDC_CI_SIDES, "t-value = - 2.064", kT95df24, false, Sides::Two},
+        {IDC_CI_SORT_ON, "t-value = - 2.064", kT95df24, false, Sides::Two}};
+    for (const auto& [button, reads, critical, sigmaKnown, sides] : steps) {
+        SCOPED_TRACE(reads);
+        Click(button);
+        const QString end = ci->Control(IDC_CI_END)->isVisible() ? Text(IDC_CI_END) : "-";
+        EXPECT_EQ(Text(IDC_CI_Z_OR_T) + " " + end + " " + Text(IDC_CI_CRITICAL_VALUE), reads);
+        ExpectPageAsRecounted(25, critical, sigmaKnown, sides);
+    }
     EXPECT_NE(ci->Control(IDC_CI_SIGMA)->grab().toImage(), known); // the face says which
-    Click(IDC_CI_Z_OR_T);
-    EXPECT_EQ(Text(IDC_CI_Z_OR_T) + " " + Text(IDC_CI_CRITICAL_VALUE), "t-value = -1.711");
-    ExpectPageAsRecounted(25, kT90df24, false, recount::Sides::LowEndOnly);
-    Click(IDC_CI_SIDES);
-    EXPECT_FALSE(ci->Control(IDC_CI_END)->isVisible());
-    EXPECT_EQ(Text(IDC_CI_CRITICAL_VALUE), "2.064");
-    ExpectPageAsRecounted(25, kT95df24, false);
-    // Sorted by mean, each row still takes its own sample's s; a second click
-    // on ON flips the order back.
-    Click(IDC_CI_SORT_ON);
-    ASSERT_EQ(g_sortByMeans, 1);
-    ExpectPageAsRecounted(25, kT95df24, false);
+    ASSERT_EQ(g_sortByMeans, 1); // a second click on ON flips the order back
     SaveSnapshot(ci->grab().toImage(), "ci-t-two-sided-sorted");
     Click(IDC_CI_SORT_ON);
     EXPECT_TRUE(qobject_cast<QRadioButton*>(ci->Control(IDC_CI_SORT_OFF))->isChecked());

@@ -3,19 +3,16 @@
 // it, as the program shows them: the fixture, its controls, and pixels of its
 // surface. Expected counts are recounted here from the Sample store.
 #include "core/Messages.h"
-#include "core/Population.h"
 #include "core/SamplingEngine.h"
 #include "core/Selection.h"
-#include "core/SimulationState.h"
 #include "resources/Resource.h"
 #include "shell/WindowViews.h"
 #include "tests/support/GuiTestSupport.h"
+#include "tests/windows/NeighbourWindows.h"
 #include "ui/DrawingResources.h"
 #include "ui/FocusSpot.h"
 #include "ui/Gdi.h"
-#include "windows/population/PopulationDlg.h"
 #include "windows/sampdist/SampDistModel.h"
-#include "windows/sampdist/SamplingDistDlg.h"
 #include "windows/sampdist/SliderModel.h"
 
 #include <QLabel>
@@ -24,26 +21,18 @@
 #include <QScrollBar>
 #include <QTest>
 #include <functional>
-#include <memory>
 
-class DorvaneWindow : public GuiTest {
+class DorvaneWindow : public GuiTest, protected NeighbourWindows {
   protected:
     void SetUp() override {
         GuiTest::SetUp();
         InstallWindowViews();
-        population = std::make_unique<CPopulationDlg>();
-        population->show();
-        g_populationWndVisible = 1;
-        ApplyPreset(PresetShape::SkewedPlus);
-        dorvane = std::make_unique<CSamplingDistDlg>();
-        dorvane->show();
+        ShowNeighbours(PresetShape::SkewedPlus);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dorvane.get()));
-        g_samplingDistWndVisible = 1;
         dorvane->BringUpToDate();
     }
     void TearDown() override {
-        dorvane.reset();
-        population.reset();
+        CloseNeighbours();
         GuiTest::TearDown();
     }
     QString Text(int id) const {
@@ -99,9 +88,6 @@ class DorvaneWindow : public GuiTest {
             count += test(g_sampleStore[r]);
         return count;
     }
-
-    std::unique_ptr<CPopulationDlg> population;
-    std::unique_ptr<CSamplingDistDlg> dorvane;
 };
 
 inline QRgb SdPixel(int x, int y) {

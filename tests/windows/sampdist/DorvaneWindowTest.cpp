@@ -218,6 +218,11 @@ TEST_F(DorvaneWindow, BinWidthsScrollTheAxisAndAClickOrAKeySelectsASample) {
     EXPECT_EQ(dorvane->AxisScrollPos(), 63); // 21 at 0.1 is 63 at 0.05
     Click(IDC_SD_BIN_WIDE);
     EXPECT_FALSE(bar->isVisible());
+    Click(IDC_SD_BIN_NARROW); // a fixed width left the zoom alone: 63 at 0.05 is 21 at 0.1
+    EXPECT_EQ(dorvane->AxisScrollPos(), 21);
+    bar->setSliderPosition(51);
+    Click(IDC_SD_BIN_FINEST); // 51 x 3 is past the end
+    EXPECT_EQ(dorvane->AxisScrollPos(), 151);
     Click(IDC_SD_BIN_MEDIUM);
     // The chosen width's button is drawn dark, the others light.
     for (auto [id, grey] : {std::pair{IDC_SD_BIN_MEDIUM, 150}, {IDC_SD_BIN_WIDE, 210}}) {

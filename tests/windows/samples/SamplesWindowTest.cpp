@@ -1,9 +1,8 @@
 // The Samples window driven by mouse and keyboard beside the Population and
 // Dorvane windows, checked on its surface against recounts of the samples.
 #include "core/Messages.h"
-#include "core/Population.h"
 #include "core/Selection.h"
-#include "core/SimulationState.h"
+#include "core/Statistic.h"
 #include "resources/Resource.h"
 #include "shell/WindowViews.h"
 #include "tests/support/GuiTestSupport.h"
@@ -23,7 +22,6 @@
 #include <QScrollBar>
 #include <QTest>
 #include <algorithm>
-#include <memory>
 #include <vector>
 
 namespace {
@@ -167,6 +165,27 @@ TEST_F(SamplesWindow, ARunShowsTheLastSampleAndTheShareBetweenLimitsMovedByMouse
     EXPECT_TRUE(TextDrawnAt(xm + 2, 243, QString::asprintf("  s = %.2f", row.sd), g_fontArial7_5,
                             QColor(250, 0, 0)));
     SaveSnapshot(samples->grab().toImage(), "samples-after-400-of-25");
+    // A chosen median: a dashed line up from the middle value; a chosen
+    // range: a bracket under the axis from the smallest value to the largest.
+    std::vector<float> v(row.values + 1, row.values + 26);
+    std::sort(v.begin(), v.end());
+    const auto xOf = [](float value) { return 35 + static_cast<int>(value * 22); };
+    ChooseStatistic(Statistic::Median);
+    samples->RedrawSamplesWindow();
+    int dashes = 0;
+    for (int y = 226; y > 75; y -= 7)
+        dashes += Pixel(xOf(v[12]), y) == kBlack && Pixel(xOf(v[12]), y - 3) != kBlack;
+    EXPECT_GE(dashes, 19);
+    ChooseStatistic(Statistic::Range);
+    samples->RedrawSamplesWindow();
+    SaveSnapshot(samples->grab().toImage(), "samples-range-of-25");
+    for (int dx : {-2, 0, 1}) {
+        EXPECT_EQ(Pixel(xOf(v[0]) + dx, 262) == kBlack, dx >= 0) << dx;
+        EXPECT_EQ(Pixel(xOf(v[24]) - dx, 262) == kBlack, dx >= 0) << dx;
+    }
+    EXPECT_TRUE(Pixel(xOf(v[0]), 258) == kBlack && Pixel(xOf(v[24]), 258) == kBlack);
+    ChooseStatistic(Statistic::Mean);
+    samples->RedrawSamplesWindow();
 
     // Dragged to 3 and 7, the labels follow and the share counts the values
     // on either limit.

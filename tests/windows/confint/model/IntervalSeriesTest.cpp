@@ -1,9 +1,7 @@
 // The Confidence Intervals window's numbers and geometry without the window,
 // against scipy and figures worked out by hand at 509 x 540.
 #include "windows/confint/IntervalSeries.h"
-#include "core/Population.h"
 #include "core/Random.h"
-#include "core/SamplingEngine.h"
 #include "core/SeriesControl.h"
 #include "core/SimulationState.h"
 #include "core/TypedNumber.h"
@@ -275,21 +273,6 @@ TEST_F(IntervalSeriesTest, PossibleMuIsPlausibleInsideTheSelectedIntervalAsShown
     g_ciSelHasEnds = 0;
     IsPlausible();
     EXPECT_EQ(g_ciPlausible, 0);
-}
-
-TEST_F(IntervalSeriesTest, NinetyFivePercentIntervalsCoverAboutNinetyFivePercent) {
-    SetPopulationGeometry(300, 432);
-    ApplyPreset(PresetShape::Normal);
-    SampleDisplay quiet;
-    g_speed = 1;
-    ASSERT_EQ(DrawSamples(kMaxSamples, 25, quiet).drawn, kMaxSamples);
-    EXPECT_EQ(Critical("25", "95"), "1.960");
-    const CoverageTexts texts = UpdateCoverageCounts(25);
-    const double covered = 100.0 * g_ciInCount / kMaxSamples;
-    EXPECT_GE(covered, 94.4);
-    EXPECT_LE(covered, 95.6);
-    EXPECT_EQ(g_ciInCount + g_ciOutCount, kMaxSamples);
-    EXPECT_EQ(texts.pctIn, "95%");
 }
 
 TEST_F(IntervalSeriesTest, RowsStandTwoUnitsApartAndAClickOrAKeySelectsOne) {

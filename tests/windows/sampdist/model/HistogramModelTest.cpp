@@ -45,33 +45,6 @@ TEST_F(HistogramModel, RebinPutsEachStatisticIntoItsBinOrNone) {
     EXPECT_EQ(g_meanHistogram[101] + g_meanHistogram[201], 2);
 }
 
-TEST_F(HistogramModel, BinWidthButtonsConvertTheScrollPosition) {
-    struct Case {
-        BinWidth width;
-        int scrollPos, visible, rangeMax, position, fill;
-    };
-    const Case cases[] = {{BinWidth::Finest, 1, 1, 151, 1, 0},
-                          {BinWidth::Narrow, 91, 1, 51, 30, 1},
-                          {BinWidth::Finest, 30, 1, 151, 90, 0},
-                          {BinWidth::Narrow, 1, 1, 51, 1, 1},
-                          {BinWidth::Finest, 51, 1, 151, 151, 0}, // never past the end
-                          // A fixed width hides the bar and leaves the zoom as it was, so the
-                          // next scrolling width still converts from the last one.
-                          {BinWidth::Medium, 120, 0, 151, 120, 0},
-                          {BinWidth::Narrow, 120, 1, 51, 40, 1}};
-    for (const Case& c : cases) {
-        const AxisScrollBarState s = Width(c.width, c.scrollPos);
-        EXPECT_EQ((std::vector<int>{s.visible, s.rangeMax, s.fillSelection}),
-                  (std::vector<int>{c.visible, c.rangeMax, c.fill}))
-            << int(c.width) << " from " << c.scrollPos;
-        if (c.visible) {
-            EXPECT_EQ(s.position, c.position) << int(c.width) << " " << c.scrollPos;
-        } else {
-            EXPECT_EQ(EffectiveScrollPos(c.scrollPos), 1);
-        }
-    }
-}
-
 TEST_F(HistogramModel, AxisConversionsAndLabelsFollowZoomAndScroll) {
     // Labels six pixels a character, at the round values that fit.
     auto ticks = [](int pos) {

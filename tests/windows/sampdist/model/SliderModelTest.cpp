@@ -135,32 +135,6 @@ TEST_F(SliderModel, ReadoutsCountTheSeriesAndTheNormalAndTExpectations) {
     }
 }
 
-// Every width, both kinds: a run of single key steps moves the slider's
-// pixel by exactly one each time, never sticking on a truncation, and the
-// same number of steps back brings it home.
-TEST_F(SliderModel, EachKeyStepIsOnePixelAtEveryWidth) {
-    const std::tuple<BinWidth, int, bool> cases[] = {
-        {BinWidth::Wide, 1, false},    {BinWidth::Medium, 1, false}, {BinWidth::Narrow, 20, false},
-        {BinWidth::Finest, 90, false}, {BinWidth::Medium, 1, true},  {BinWidth::Finest, 40, true}};
-    for (const auto& [binWidth, scrollPos, binomial] : cases) {
-        SCOPED_TRACE(static_cast<int>(binWidth));
-        if (binomial) g_isContinuous = 0, g_isBinomial = 1, g_popMean = 0.4f, g_popSD = 0.4899f;
-        SampleSize(4);
-        Width(binWidth, scrollPos);
-        const int pos = EffectiveScrollPos(scrollPos), start = g_sdAxisLeft + 40;
-        DragTo(start, true, pos);
-        ASSERT_EQ(SliderAxisPixel(true, pos), start);
-        for (int i = 1; i <= 120; ++i) {
-            Step(1, true, pos);
-            ASSERT_EQ(SliderAxisPixel(true, pos), start + i) << "step " << i;
-        }
-        Step(-10, true, pos);
-        for (int i = 0; i < 110; ++i)
-            Step(-1, true, pos);
-        EXPECT_EQ(SliderAxisPixel(true, pos), start);
-    }
-}
-
 TEST_F(SliderModel, ATypedNumberIsReadOnTheShownScaleAndASlipMovesNothing) {
     struct Case {
         const char* typed;

@@ -118,30 +118,6 @@ TEST_F(SamplesModel, MeanAndSdTextsStandBesideTheMeanMarker) {
     EXPECT_EQ(SdTextPlacement(H, 5.0f, -1.0f, 145, true, 48, SixEach).text, "");
 }
 
-TEST_F(SamplesModel, GridShowsSixSamplesTwoToARowAndEndsAtTheLast) {
-    GridCell cells[kGridCells];
-    // The lowest cell ends at 337, above the control strip at 342.
-    Series(20);
-    g_currentSampleNo = 3;
-    LayoutGrid(cells);
-    EXPECT_EQ(cells[5].rect, (Rect{160, 227, 295, 337}));
-    EXPECT_EQ(GridBarLeft(35, 20), 135);
-    // Showing one of the last five, the grid shows the last six; a short
-    // series from its first; an empty cell takes no click.
-    for (auto [drawn, current, first] :
-         {std::tuple{20, 3, 3}, {20, 18, 15}, {20, 15, 15}, {4, 4, 1}, {7, 7, 2}}) {
-        Series(drawn);
-        g_currentSampleNo = current;
-        LayoutGrid(cells);
-        for (int i = 0; i < kGridCells; ++i)
-            EXPECT_EQ(cells[i].sampleNo, first + i <= drawn ? first + i : 0)
-                << drawn << " " << current << " " << i;
-    }
-    Series(4);
-    LayoutGrid(cells);
-    EXPECT_TRUE(cells[4].rect.IsEmpty());
-}
-
 TEST_F(SamplesModel, ScrollingStepsAndStopsAtBothEnds) {
     using R = ScrollRequest;
     const struct {
