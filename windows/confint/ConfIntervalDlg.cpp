@@ -75,7 +75,8 @@ CConfIntervalDlg::~CConfIntervalDlg() {
 }
 
 void CConfIntervalDlg::Retranslate() {
-    // The redraw gives the title (UpdateTitle).
+    // The redraw gives the frame its title (UpdateTitle).
+    setWindowTitle(QCoreApplication::translate("ConfidenceIntervals", "Confidence Intervals"));
     DescribeControls();
     RedrawConfIntervalWindow();
 }
