@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>CConfIntervalDlg</name>
+    <message>
+        <source>medians</source>
+        <translation>Mediane</translation>
+    </message>
+    <message>
+        <source>standard deviations</source>
+        <translation>Standardabweichungen</translation>
+    </message>
+    <message>
+        <source>variances</source>
+        <translation>Varianzen</translation>
+    </message>
+    <message>
+        <source>variances with divisor n</source>
+        <translation>Varianzen mit Divisor n</translation>
+    </message>
+    <message>
+        <source>ranges</source>
+        <translation>Spannweiten</translation>
+    </message>
+    <message>
+        <source>Confidence Intervals for μ (the Dorvane window shows %1)</source>
+        <translation>Konfidenzintervalle für μ (das Dorvane-Fenster zeigt %1)</translation>
+    </message>
+    <message>
+        <source>Confidence Intervals for μ (Dorvane: %1)</source>
+        <translation>Konfidenzintervalle für μ (Dorvane: %1)</translation>
+    </message>
+    <message>
+        <source>Confidence Intervals for μ</source>
+        <translation>Konfidenzintervalle für μ</translation>
+    </message>
+</context>
+<context>
     <name>ConfidenceIntervals</name>
     <message>
         <source>Confidence Intervals</source>
@@ -71,7 +106,7 @@ Stichproben</translation>
     </message>
     <message>
         <source>Population Mean is:</source>
-        <translation>Mittelwert der Population ist:</translation>
+        <translation>Mittelwert der Grundgesamtheit:</translation>
     </message>
     <message>
         <source>In the
@@ -159,7 +194,7 @@ sortieren</translation>
     </message>
     <message>
         <source>Whether the population&apos;s σ is known, or each sample&apos;s s stands in for it</source>
-        <translation>Ob σ der Population bekannt ist oder das s jeder Stichprobe an seine Stelle tritt</translation>
+        <translation>Ob σ der Grundgesamtheit bekannt ist oder das s jeder Stichprobe an seine Stelle tritt</translation>
     </message>
     <message>
         <source>z or t</source>
@@ -183,19 +218,19 @@ sortieren</translation>
     </message>
     <message>
         <source>Number of intervals that contain the population mean</source>
-        <translation>Anzahl der Intervalle, die den Mittelwert der Population enthalten</translation>
+        <translation>Anzahl der Intervalle, die den Mittelwert der Grundgesamtheit enthalten</translation>
     </message>
     <message>
         <source>Number of intervals that miss the population mean</source>
-        <translation>Anzahl der Intervalle, die den Mittelwert der Population verfehlen</translation>
+        <translation>Anzahl der Intervalle, die den Mittelwert der Grundgesamtheit verfehlen</translation>
     </message>
     <message>
         <source>Percent of intervals that contain the population mean</source>
-        <translation>Prozent der Intervalle, die den Mittelwert der Population enthalten</translation>
+        <translation>Prozent der Intervalle, die den Mittelwert der Grundgesamtheit enthalten</translation>
     </message>
     <message>
         <source>Percent of intervals that miss the population mean</source>
-        <translation>Prozent der Intervalle, die den Mittelwert der Population verfehlen</translation>
+        <translation>Prozent der Intervalle, die den Mittelwert der Grundgesamtheit verfehlen</translation>
     </message>
     <message>
         <source>Intervals scroll bar</source>

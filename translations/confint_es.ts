@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="en">
 <context>
+    <name>CConfIntervalDlg</name>
+    <message>
+        <source>medians</source>
+        <translation>medianas</translation>
+    </message>
+    <message>
+        <source>standard deviations</source>
+        <translation>desviaciones típicas</translation>
+    </message>
+    <message>
+        <source>variances</source>
+        <translation>varianzas</translation>
+    </message>
+    <message>
+        <source>variances with divisor n</source>
+        <translation>varianzas con divisor n</translation>
+    </message>
+    <message>
+        <source>ranges</source>
+        <translation>rangos</translation>
+    </message>
+    <message>
+        <source>Confidence Intervals for μ (the Dorvane window shows %1)</source>
+        <translation>Intervalos de confianza para μ (la ventana Dorvane muestra %1)</translation>
+    </message>
+    <message>
+        <source>Confidence Intervals for μ (Dorvane: %1)</source>
+        <translation>Intervalos de confianza para μ (Dorvane: %1)</translation>
+    </message>
+    <message>
+        <source>Confidence Intervals for μ</source>
+        <translation>Intervalos de confianza para μ</translation>
+    </message>
+</context>
+<context>
     <name>ConfidenceIntervals</name>
     <message>
         <source>Confidence Intervals</source>

@@ -97,11 +97,11 @@ SERIE</translation>
     </message>
     <message>
         <source>Population outline</source>
-        <translation>Umriss der Population</translation>
+        <translation>Umriss der Grundgesamtheit</translation>
     </message>
     <message>
         <source>Show or hide the population&apos;s shape over the histogram</source>
-        <translation>Zeigt oder verbirgt die Form der Population über dem Histogramm</translation>
+        <translation>Zeigt oder verbirgt die Form der Grundgesamtheit über dem Histogramm</translation>
     </message>
     <message>
         <source>Total samples drawn</source>

@@ -61,9 +61,6 @@ class DialogTemplate {
     // Accessible names and tooltips of the controls with these ids; a label
     // without a tip is a readout (see ShowReadout).
     void DescribeAll(std::initializer_list<ControlWords> words);
-    // The same with the words translated in the window's translation context;
-    // called again when the language changes.
-    void DescribeAll(const char* context, std::initializer_list<ControlWords> words);
     template <class T> T* Get(int id) const { return qobject_cast<T*>(m_controls.value(id)); }
     QWidget* Control(int id) const { return m_controls.value(id); }
     // Every text, name and tip given above, in the language now in force.

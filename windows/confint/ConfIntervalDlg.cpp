@@ -40,7 +40,8 @@ constexpr QSize kTemplateSize(291, 270);
 CConfIntervalDlg::CConfIntervalDlg(QWidget* parent)
     : CToolWindow("CI", QCoreApplication::translate("ConfidenceIntervals", "Confidence Intervals"),
                   kDesignSize, parent),
-      m_dialog(std::make_unique<DialogTemplate>(this, kTemplateSize, kDesignSize)) {
+      m_dialog(std::make_unique<DialogTemplate>(this, kTemplateSize, kDesignSize,
+                                                "ConfidenceIntervals")) {
     setFont(MakeFont("Arial", 8.0));
     g_confIntervalWnd = this;
 
@@ -73,13 +74,9 @@ CConfIntervalDlg::~CConfIntervalDlg() {
     if (g_confIntervalWnd == this) g_confIntervalWnd = nullptr;
 }
 
-void CConfIntervalDlg::changeEvent(QEvent* event) {
-    CToolWindow::changeEvent(event);
-    if (event->type() != QEvent::LanguageChange) return;
-    const QString title =
-        QCoreApplication::translate("ConfidenceIntervals", "Confidence Intervals");
-    setWindowTitle(title);
-    if (Frame()) Frame()->setWindowTitle(title);
+void CConfIntervalDlg::Retranslate() {
+    // The redraw gives the frame its title (UpdateTitle).
+    setWindowTitle(QCoreApplication::translate("ConfidenceIntervals", "Confidence Intervals"));
     DescribeControls();
     RedrawConfIntervalWindow();
 }

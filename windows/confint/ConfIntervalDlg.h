@@ -87,7 +87,7 @@ class CConfIntervalDlg : public CToolWindow {
 
   protected:
     // A language change: the names, tips and drawn texts anew.
-    void changeEvent(QEvent* event) override;
+    void Retranslate() override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -160,7 +160,7 @@ bool TitleFits(const QWidget* titled, const QString& title) {
 
 void CConfIntervalDlg::UpdateTitle() {
     QWidget* titled = Frame() ? static_cast<QWidget*>(Frame()) : this;
-    QString title = tr("Confidence Intervals");
+    QString title = QCoreApplication::translate("ConfidenceIntervals", "Confidence Intervals");
     const Statistic shown = g_isBinomial ? Statistic::Mean : g_statistic;
     if (shown != Statistic::Mean) {
         QString what;

@@ -72,7 +72,7 @@ QString SpeedWord(bool slow) {
 
 CSamplingDistDlg::CSamplingDistDlg(QWidget* parent)
     : CToolWindow("CLT", QCoreApplication::translate("Dorvane", "Dorvane"), kDesignSize, parent),
-      m_dialog(std::make_unique<DialogTemplate>(this, kTemplateSize, kDesignSize)) {
+      m_dialog(std::make_unique<DialogTemplate>(this, kTemplateSize, kDesignSize, "Dorvane")) {
     setFont(MakeFont("Arial", 8.0));
     g_samplingDistWnd = this;
 
@@ -96,9 +96,7 @@ CSamplingDistDlg::~CSamplingDistDlg() {
     if (g_samplingDistWnd == this) g_samplingDistWnd = nullptr;
 }
 
-void CSamplingDistDlg::changeEvent(QEvent* event) {
-    CToolWindow::changeEvent(event);
-    if (event->type() != QEvent::LanguageChange) return;
+void CSamplingDistDlg::Retranslate() {
     const QString title = QCoreApplication::translate("Dorvane", "Dorvane");
     setWindowTitle(title);
     if (Frame()) Frame()->setWindowTitle(title);

@@ -32,7 +32,7 @@ constexpr QSize kTemplateSize(160, 201);
 
 CSamplesDlg::CSamplesDlg(QWidget* parent)
     : CToolWindow("SAMPLE", QCoreApplication::translate("Samples", "Samples"), kDesignSize, parent),
-      m_dialog(std::make_unique<DialogTemplate>(this, kTemplateSize, kDesignSize)) {
+      m_dialog(std::make_unique<DialogTemplate>(this, kTemplateSize, kDesignSize, "Samples")) {
     setFont(MakeFont("Arial", 8.0));
     g_samplesWnd = this;
 
@@ -52,9 +52,7 @@ CSamplesDlg::~CSamplesDlg() {
     if (g_samplesWnd == this) g_samplesWnd = nullptr;
 }
 
-void CSamplesDlg::changeEvent(QEvent* event) {
-    CToolWindow::changeEvent(event);
-    if (event->type() != QEvent::LanguageChange) return;
+void CSamplesDlg::Retranslate() {
     const QString title = QCoreApplication::translate("Samples", "Samples");
     setWindowTitle(title);
     if (Frame()) Frame()->setWindowTitle(title);

@@ -68,7 +68,7 @@ class CSamplesDlg : public CToolWindow {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     // A language change: the names, tips and drawn texts anew.
-    void changeEvent(QEvent* event) override;
+    void Retranslate() override;
     HoverHint HoverAt(QPoint at) const override;
 
   private:

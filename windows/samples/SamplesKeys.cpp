@@ -71,21 +71,18 @@ void CSamplesDlg::CreateFocusSpots() {
 }
 
 void CSamplesDlg::DescribeControls() {
-    m_dialog->DescribeAll(
-        "Samples",
-        {
-            {IDC_SAMPLES_DRAW_SAMPLES, QT_TRANSLATE_NOOP("Samples", "Draw samples"),
-             kDrawSamplesTip},
-            {IDC_SAMPLES_SERIES_MODE, QT_TRANSLATE_NOOP("Samples", "Series mode"), kSeriesModeTip},
-            {IDC_SAMPLES_VIEW_TOGGLE, QT_TRANSLATE_NOOP("Samples", "View"),
-             QT_TRANSLATE_NOOP(
-                 "Samples", "Switch between one sample as a histogram and six samples in a grid")},
-            {IDC_SAMPLES_SAMPLE_SIZE, QT_TRANSLATE_NOOP("Samples", "Sample size"), kSampleSizeTip},
-            {IDC_SAMPLES_NUM_SAMPLES, QT_TRANSLATE_NOOP("Samples", "Number of samples"),
-             kNumberOfSamplesTip},
-            {IDC_SAMPLES_SCROLL, QT_TRANSLATE_NOOP("Samples", "Samples scroll bar"),
-             QT_TRANSLATE_NOOP("Samples", "Go through the samples of the series")},
-        });
+    m_dialog->DescribeAll({
+        {IDC_SAMPLES_DRAW_SAMPLES, QT_TRANSLATE_NOOP("Samples", "Draw samples"), kDrawSamplesTip},
+        {IDC_SAMPLES_SERIES_MODE, QT_TRANSLATE_NOOP("Samples", "Series mode"), kSeriesModeTip},
+        {IDC_SAMPLES_VIEW_TOGGLE, QT_TRANSLATE_NOOP("Samples", "View"),
+         QT_TRANSLATE_NOOP("Samples",
+                           "Switch between one sample as a histogram and six samples in a grid")},
+        {IDC_SAMPLES_SAMPLE_SIZE, QT_TRANSLATE_NOOP("Samples", "Sample size"), kSampleSizeTip},
+        {IDC_SAMPLES_NUM_SAMPLES, QT_TRANSLATE_NOOP("Samples", "Number of samples"),
+         kNumberOfSamplesTip},
+        {IDC_SAMPLES_SCROLL, QT_TRANSLATE_NOOP("Samples", "Samples scroll bar"),
+         QT_TRANSLATE_NOOP("Samples", "Go through the samples of the series")},
+    });
     m_pictureSpot->setAccessibleName(QCoreApplication::translate("Samples", "Samples picture"));
     m_pictureSpot->setToolTip(PictureTip());
     for (const bool lower : {true, false}) {
