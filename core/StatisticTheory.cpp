@@ -4,6 +4,7 @@
 #include "core/Population.h"
 #include "core/SamplingEngine.h"
 #include "core/SimulationState.h"
+#include "core/Translatable.h"
 
 #include <cmath>
 #include <numbers>
@@ -32,11 +33,13 @@ double StudentTDensity(double t, int df) {
 }
 
 StatisticTheory SpreadTheory(Statistic statistic, int n) {
-    if (n < 2) return None("A sample of one value has no spread to build on.");
+    if (n < 2) return None(DV_TEXT("Core", "A sample of one value has no spread to build on."));
     if (g_isDiscrete)
-        return None("Its theory holds for a normal population, not for whole-number values.");
+        return None(DV_TEXT(
+            "Core", "Its theory holds for a normal population, not for whole-number values."));
     if (!PopulationIsNormalPreset())
-        return None("Its theory holds for a normal population: choose the NORMAL shape.");
+        return None(
+            DV_TEXT("Core", "Its theory holds for a normal population: choose the NORMAL shape."));
     const double variance = static_cast<double>(g_popSD) * g_popSD;
     StatisticTheory theory;
     theory.df = n - 1;
@@ -78,10 +81,10 @@ bool ContinuousMedianDensity(double& median, double& density) {
 
 StatisticTheory TheoryOf(Statistic statistic, int n, bool tValues) {
     if (PopulationIsEmpty() || !(g_popSD > 0.0f))
-        return None("The population has no spread to draw from.");
-    if (n < 1 || n > kMaxSampleSize) return None("There is no sample size.");
+        return None(DV_TEXT("Core", "The population has no spread to draw from."));
+    if (n < 1 || n > kMaxSampleSize) return None(DV_TEXT("Core", "There is no sample size."));
     if (g_isBinomial && statistic != Statistic::Mean)
-        return None("A binomial population gives only the proportion.");
+        return None(DV_TEXT("Core", "A binomial population gives only the proportion."));
 
     StatisticTheory theory;
     switch (statistic) {
@@ -90,17 +93,18 @@ StatisticTheory TheoryOf(Statistic statistic, int n, bool tValues) {
         theory.scale = g_popSD / std::sqrt(static_cast<double>(n));
         theory.shape = TheoryShape::Normal;
         if (tValues && !g_isBinomial) {
-            if (n < 2) return None("t needs a sample of at least two values.");
+            if (n < 2) return None(DV_TEXT("Core", "t needs a sample of at least two values."));
             theory.shape = TheoryShape::StudentT;
             theory.df = n - 1;
         }
         return theory;
     case Statistic::Median: {
         if (!g_isContinuous)
-            return None("The median's normal approximation needs a continuous population.");
+            return None(DV_TEXT(
+                "Core", "The median's normal approximation needs a continuous population."));
         double median = 0.0, density = 0.0;
         if (!ContinuousMedianDensity(median, density) || !(density > 0.0))
-            return None("The population has no density at its median.");
+            return None(DV_TEXT("Core", "The population has no density at its median."));
         theory.shape = TheoryShape::Normal;
         theory.approximate = true;
         theory.location = median;
@@ -114,7 +118,7 @@ StatisticTheory TheoryOf(Statistic statistic, int n, bool tValues) {
     case Statistic::Range:
         break;
     }
-    return None("The range's sampling distribution has no simple formula.");
+    return None(DV_TEXT("Core", "The range's sampling distribution has no simple formula."));
 }
 
 double TheoryDensity(const StatisticTheory& theory, double x) {

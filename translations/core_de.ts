@@ -115,5 +115,45 @@
         <source>%1: mean %2, SD %3, median %4, quartiles %5 and %6</source>
         <translation>%1: Mittelwert %2, Standardabweichung %3, Median %4, Quartile %5 und %6</translation>
     </message>
+    <message>
+        <source>A sample of one value has no spread to build on.</source>
+        <translation>Eine Stichprobe aus einem einzigen Wert hat keine Streuung.</translation>
+    </message>
+    <message>
+        <source>Its theory holds for a normal population, not for whole-number values.</source>
+        <translation>Die Theorie gilt für eine normalverteilte Grundgesamtheit, nicht für ganzzahlige Werte.</translation>
+    </message>
+    <message>
+        <source>Its theory holds for a normal population: choose the NORMAL shape.</source>
+        <translation>Die Theorie gilt für eine normalverteilte Grundgesamtheit: die Form NORMAL wählen.</translation>
+    </message>
+    <message>
+        <source>The population has no spread to draw from.</source>
+        <translation>Die Grundgesamtheit hat keine Streuung.</translation>
+    </message>
+    <message>
+        <source>There is no sample size.</source>
+        <translation>Es gibt keinen Stichprobenumfang.</translation>
+    </message>
+    <message>
+        <source>A binomial population gives only the proportion.</source>
+        <translation>Eine binomiale Grundgesamtheit liefert nur den Anteil.</translation>
+    </message>
+    <message>
+        <source>t needs a sample of at least two values.</source>
+        <translation>t braucht eine Stichprobe aus mindestens zwei Werten.</translation>
+    </message>
+    <message>
+        <source>The median&apos;s normal approximation needs a continuous population.</source>
+        <translation>Die Normalapproximation des Medians braucht eine stetige Grundgesamtheit.</translation>
+    </message>
+    <message>
+        <source>The population has no density at its median.</source>
+        <translation>Die Grundgesamtheit hat an ihrem Median keine Dichte.</translation>
+    </message>
+    <message>
+        <source>The range&apos;s sampling distribution has no simple formula.</source>
+        <translation>Für die Stichprobenverteilung der Spannweite gibt es keine einfache Formel.</translation>
+    </message>
 </context>
 </TS>

@@ -115,5 +115,45 @@
         <source>%1: mean %2, SD %3, median %4, quartiles %5 and %6</source>
         <translation>%1: media %2, desviación típica %3, mediana %4, cuartiles %5 y %6</translation>
     </message>
+    <message>
+        <source>A sample of one value has no spread to build on.</source>
+        <translation>Una muestra de un solo valor no tiene dispersión.</translation>
+    </message>
+    <message>
+        <source>Its theory holds for a normal population, not for whole-number values.</source>
+        <translation>Su teoría vale para una población normal, no para valores enteros.</translation>
+    </message>
+    <message>
+        <source>Its theory holds for a normal population: choose the NORMAL shape.</source>
+        <translation>Su teoría vale para una población normal: elija la forma NORMAL.</translation>
+    </message>
+    <message>
+        <source>The population has no spread to draw from.</source>
+        <translation>La población no tiene dispersión.</translation>
+    </message>
+    <message>
+        <source>There is no sample size.</source>
+        <translation>No hay tamaño de muestra.</translation>
+    </message>
+    <message>
+        <source>A binomial population gives only the proportion.</source>
+        <translation>Una población binomial solo da la proporción.</translation>
+    </message>
+    <message>
+        <source>t needs a sample of at least two values.</source>
+        <translation>t necesita una muestra de al menos dos valores.</translation>
+    </message>
+    <message>
+        <source>The median&apos;s normal approximation needs a continuous population.</source>
+        <translation>La aproximación normal de la mediana necesita una población continua.</translation>
+    </message>
+    <message>
+        <source>The population has no density at its median.</source>
+        <translation>La población no tiene densidad en su mediana.</translation>
+    </message>
+    <message>
+        <source>The range&apos;s sampling distribution has no simple formula.</source>
+        <translation>La distribución muestral del rango no tiene una fórmula sencilla.</translation>
+    </message>
 </context>
 </TS>

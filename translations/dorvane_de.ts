@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>CSamplingDistDlg</name>
+    <message>
+        <source>&amp;Mean</source>
+        <translation>&amp;Mittelwert</translation>
+    </message>
+    <message>
+        <source>Me&amp;dian</source>
+        <translation>Me&amp;dian</translation>
+    </message>
+    <message>
+        <source>&amp;Standard Deviation (s)</source>
+        <translation>&amp;Standardabweichung (s)</translation>
+    </message>
+    <message>
+        <source>&amp;Variance (s², n − 1)</source>
+        <translation>&amp;Varianz (s², n − 1)</translation>
+    </message>
+    <message>
+        <source>Variance (&amp;n)</source>
+        <translation>Varianz (&amp;n)</translation>
+    </message>
+    <message>
+        <source>&amp;Range</source>
+        <translation>Sp&amp;annweite</translation>
+    </message>
+    <message>
+        <source>Statistic</source>
+        <translation>Kennwert</translation>
+    </message>
+    <message>
+        <source>The statistic whose sampling distribution is drawn: mean, median, SD, variance (n − 1 or n) or range</source>
+        <translation>Der Kennwert, dessen Stichprobenverteilung gezeichnet wird: Mittelwert, Median, Standardabweichung, Varianz (n − 1 oder n) oder Spannweite</translation>
+    </message>
+    <message>
+        <source>&amp;Proportion</source>
+        <translation>&amp;Anteil</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Mittelwert</translation>
+    </message>
+    <message>
+        <source>Median</source>
+        <translation>Median</translation>
+    </message>
+    <message>
+        <source>SD (s)</source>
+        <translation>SA (s)</translation>
+    </message>
+    <message>
+        <source>Var. (s²)</source>
+        <translation>Var. (s²)</translation>
+    </message>
+    <message>
+        <source>Var. (n)</source>
+        <translation>Var. (n)</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Spannweite</translation>
+    </message>
+    <message>
+        <source>Prop. (p)</source>
+        <translation>Anteil (p)</translation>
+    </message>
+    <message>
+        <source>Show or hide the curve that theory gives this statistic&apos;s samples</source>
+        <translation>Die theoretische Kurve dieses Kennwerts zeigen oder verbergen</translation>
+    </message>
+</context>
+<context>
     <name>Dorvane</name>
     <message>
         <source>%1 of %2</source>
@@ -310,6 +381,104 @@ mittelwerte</translation>
     <message>
         <source>Values of Sample Means ( %1 )</source>
         <translation>Werte der Stichprobenmittelwerte ( %1 )</translation>
+    </message>
+    <message>
+        <source>normal approx.</source>
+        <translation>Normalapprox.</translation>
+    </message>
+    <message>
+        <source>normal</source>
+        <translation>normal</translation>
+    </message>
+    <message>
+        <source>t, %1 df</source>
+        <translation>t, %1 FG</translation>
+    </message>
+    <message>
+        <source>scaled χ², %1 df</source>
+        <translation>skaliertes χ², %1 FG</translation>
+    </message>
+    <message>
+        <source>√ scaled χ², %1 df</source>
+        <translation>√ skaliertes χ², %1 FG</translation>
+    </message>
+    <message>
+        <source>Theory</source>
+        <translation>Theorie</translation>
+    </message>
+    <message>
+        <source>Distribution of Sample Medians</source>
+        <translation>Verteilung der Stichprobenmediane</translation>
+    </message>
+    <message>
+        <source>Distribution of Sample SDs</source>
+        <translation>Verteilung der Standardabweichungen</translation>
+    </message>
+    <message>
+        <source>Distribution of Sample Variances (s²)</source>
+        <translation>Verteilung der Stichprobenvarianzen (s²)</translation>
+    </message>
+    <message>
+        <source>Distribution of Sample Variances (n)</source>
+        <translation>Verteilung der Stichprobenvarianzen (n)</translation>
+    </message>
+    <message>
+        <source>Distribution of Sample Ranges</source>
+        <translation>Verteilung der Spannweiten</translation>
+    </message>
+    <message>
+        <source>Values of Sample Medians (M)</source>
+        <translation>Werte der Stichprobenmediane (M)</translation>
+    </message>
+    <message>
+        <source>Values of Sample SDs (s)</source>
+        <translation>Werte der Standardabweichungen (s)</translation>
+    </message>
+    <message>
+        <source>Values of Sample Variances (s²)</source>
+        <translation>Werte der Stichprobenvarianzen (s²)</translation>
+    </message>
+    <message>
+        <source>Values of Sample Variances (n)</source>
+        <translation>Werte der Stichprobenvarianzen (n)</translation>
+    </message>
+    <message>
+        <source>Values of Sample Ranges (R)</source>
+        <translation>Werte der Spannweiten (R)</translation>
+    </message>
+    <message>
+        <source>Sample
+Medians</source>
+        <translation>Stichpr.-
+mediane</translation>
+    </message>
+    <message>
+        <source>Sample
+SDs</source>
+        <translation>Stichpr.-
+SA</translation>
+    </message>
+    <message>
+        <source>Sample
+Variances</source>
+        <translation>Stichpr.-
+varianzen</translation>
+    </message>
+    <message>
+        <source>Variances
+(n)</source>
+        <translation>Varianzen
+(n)</translation>
+    </message>
+    <message>
+        <source>Sample
+Ranges</source>
+        <translation>Spann-
+weiten</translation>
+    </message>
+    <message>
+        <source>span</source>
+        <translation>Spannweite</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="en">
 <context>
+    <name>CSamplingDistDlg</name>
+    <message>
+        <source>&amp;Mean</source>
+        <translation>&amp;Media</translation>
+    </message>
+    <message>
+        <source>Me&amp;dian</source>
+        <translation>Me&amp;diana</translation>
+    </message>
+    <message>
+        <source>&amp;Standard Deviation (s)</source>
+        <translation>De&amp;sviación típica (s)</translation>
+    </message>
+    <message>
+        <source>&amp;Variance (s², n − 1)</source>
+        <translation>&amp;Varianza (s², n − 1)</translation>
+    </message>
+    <message>
+        <source>Variance (&amp;n)</source>
+        <translation>Varianza (&amp;n)</translation>
+    </message>
+    <message>
+        <source>&amp;Range</source>
+        <translation>&amp;Rango</translation>
+    </message>
+    <message>
+        <source>Statistic</source>
+        <translation>Estadístico</translation>
+    </message>
+    <message>
+        <source>The statistic whose sampling distribution is drawn: mean, median, SD, variance (n − 1 or n) or range</source>
+        <translation>El estadístico cuya distribución muestral se dibuja: media, mediana, desviación típica, varianza (n − 1 o n) o rango</translation>
+    </message>
+    <message>
+        <source>&amp;Proportion</source>
+        <translation>&amp;Proporción</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Median</source>
+        <translation>Mediana</translation>
+    </message>
+    <message>
+        <source>SD (s)</source>
+        <translation>DT (s)</translation>
+    </message>
+    <message>
+        <source>Var. (s²)</source>
+        <translation>Var. (s²)</translation>
+    </message>
+    <message>
+        <source>Var. (n)</source>
+        <translation>Var. (n)</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Rango</translation>
+    </message>
+    <message>
+        <source>Prop. (p)</source>
+        <translation>Prop. (p)</translation>
+    </message>
+    <message>
+        <source>Show or hide the curve that theory gives this statistic&apos;s samples</source>
+        <translation>Mostrar u ocultar la curva teórica de este estadístico</translation>
+    </message>
+</context>
+<context>
     <name>Dorvane</name>
     <message>
         <source>%1 of %2</source>
@@ -310,6 +381,104 @@ muestrales</translation>
     <message>
         <source>Values of Sample Means ( %1 )</source>
         <translation>Valores de las medias muestrales ( %1 )</translation>
+    </message>
+    <message>
+        <source>normal approx.</source>
+        <translation>aprox. normal</translation>
+    </message>
+    <message>
+        <source>normal</source>
+        <translation>normal</translation>
+    </message>
+    <message>
+        <source>t, %1 df</source>
+        <translation>t, %1 gl</translation>
+    </message>
+    <message>
+        <source>scaled χ², %1 df</source>
+        <translation>χ² escalada, %1 gl</translation>
+    </message>
+    <message>
+        <source>√ scaled χ², %1 df</source>
+        <translation>√ χ² escalada, %1 gl</translation>
+    </message>
+    <message>
+        <source>Theory</source>
+        <translation>Teoría</translation>
+    </message>
+    <message>
+        <source>Distribution of Sample Medians</source>
+        <translation>Distribución de las medianas muestrales</translation>
+    </message>
+    <message>
+        <source>Distribution of Sample SDs</source>
+        <translation>Distribución de las desviaciones típicas</translation>
+    </message>
+    <message>
+        <source>Distribution of Sample Variances (s²)</source>
+        <translation>Distribución de las varianzas muestrales (s²)</translation>
+    </message>
+    <message>
+        <source>Distribution of Sample Variances (n)</source>
+        <translation>Distribución de las varianzas muestrales (n)</translation>
+    </message>
+    <message>
+        <source>Distribution of Sample Ranges</source>
+        <translation>Distribución de los rangos muestrales</translation>
+    </message>
+    <message>
+        <source>Values of Sample Medians (M)</source>
+        <translation>Valores de las medianas muestrales (M)</translation>
+    </message>
+    <message>
+        <source>Values of Sample SDs (s)</source>
+        <translation>Valores de las desviaciones típicas (s)</translation>
+    </message>
+    <message>
+        <source>Values of Sample Variances (s²)</source>
+        <translation>Valores de las varianzas muestrales (s²)</translation>
+    </message>
+    <message>
+        <source>Values of Sample Variances (n)</source>
+        <translation>Valores de las varianzas muestrales (n)</translation>
+    </message>
+    <message>
+        <source>Values of Sample Ranges (R)</source>
+        <translation>Valores de los rangos muestrales (R)</translation>
+    </message>
+    <message>
+        <source>Sample
+Medians</source>
+        <translation>Medianas
+muestrales</translation>
+    </message>
+    <message>
+        <source>Sample
+SDs</source>
+        <translation>Desv. típ.
+muestrales</translation>
+    </message>
+    <message>
+        <source>Sample
+Variances</source>
+        <translation>Varianzas
+muestrales</translation>
+    </message>
+    <message>
+        <source>Variances
+(n)</source>
+        <translation>Varianzas
+(n)</translation>
+    </message>
+    <message>
+        <source>Sample
+Ranges</source>
+        <translation>Rangos
+muestrales</translation>
+    </message>
+    <message>
+        <source>span</source>
+        <translation>rango</translation>
     </message>
 </context>
 </TS>

@@ -244,7 +244,7 @@
         <translation>Die %1 Werte der Stichprobe %2 als Text kopiert</translation>
     </message>
     <message>
-        <source>Copied the population's %1 values and their probabilities as text</source>
+        <source>Copied the population&apos;s %1 values and their probabilities as text</source>
         <translation>Die %1 Werte der Grundgesamtheit und ihre Wahrscheinlichkeiten als Text kopiert</translation>
     </message>
     <message>
@@ -356,6 +356,34 @@ ZIEHEN</translation>
     <message>
         <source>Copied the %1 picture, %2 × %3</source>
         <translation>Bild „%1“ kopiert, %2 × %3</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistic</source>
+        <translation>&amp;Kennwert</translation>
+    </message>
+    <message>
+        <source>&amp;Mean</source>
+        <translation>&amp;Mittelwert</translation>
+    </message>
+    <message>
+        <source>Me&amp;dian</source>
+        <translation>Me&amp;dian</translation>
+    </message>
+    <message>
+        <source>&amp;Standard Deviation (s)</source>
+        <translation>&amp;Standardabweichung (s)</translation>
+    </message>
+    <message>
+        <source>&amp;Variance (s², n − 1)</source>
+        <translation>&amp;Varianz (s², n − 1)</translation>
+    </message>
+    <message>
+        <source>Variance (&amp;n)</source>
+        <translation>Varianz (&amp;n)</translation>
+    </message>
+    <message>
+        <source>&amp;Range</source>
+        <translation>Sp&amp;annweite</translation>
     </message>
 </context>
 </TS>

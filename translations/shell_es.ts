@@ -244,7 +244,7 @@
         <translation>Copiados los %1 valores de la muestra %2 como texto</translation>
     </message>
     <message>
-        <source>Copied the population's %1 values and their probabilities as text</source>
+        <source>Copied the population&apos;s %1 values and their probabilities as text</source>
         <translation>Copiados los %1 valores de la población y sus probabilidades como texto</translation>
     </message>
     <message>
@@ -356,6 +356,34 @@ MUESTRAS</translation>
     <message>
         <source>Copied the %1 picture, %2 × %3</source>
         <translation>Copiada la imagen «%1», %2 × %3</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistic</source>
+        <translation>Es&amp;tadístico</translation>
+    </message>
+    <message>
+        <source>&amp;Mean</source>
+        <translation>&amp;Media</translation>
+    </message>
+    <message>
+        <source>Me&amp;dian</source>
+        <translation>Me&amp;diana</translation>
+    </message>
+    <message>
+        <source>&amp;Standard Deviation (s)</source>
+        <translation>De&amp;sviación típica (s)</translation>
+    </message>
+    <message>
+        <source>&amp;Variance (s², n − 1)</source>
+        <translation>&amp;Varianza (s², n − 1)</translation>
+    </message>
+    <message>
+        <source>Variance (&amp;n)</source>
+        <translation>Varianza (&amp;n)</translation>
+    </message>
+    <message>
+        <source>&amp;Range</source>
+        <translation>&amp;Rango</translation>
     </message>
 </context>
 </TS>

@@ -144,11 +144,6 @@ void DialogTemplate::DescribeAll(std::initializer_list<ControlWords> words) {
     }
 }
 
-void DialogTemplate::DescribeAll(const char* context, std::initializer_list<ControlWords> words) {
-    if (context) m_context = context;
-    DescribeAll(words);
-}
-
 void DialogTemplate::Retranslate() {
     for (auto at = m_sources.cbegin(); at != m_sources.cend(); ++at) {
         QWidget* control = Control(at.key());

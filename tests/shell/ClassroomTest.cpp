@@ -272,9 +272,12 @@ TEST_F(Classroom, EveryTextIsTranslatedAndWholeInGermanAndSpanish) {
             }
         }
         // The menus, and a message of the core.
-        for (QAction* top : Frame().menuBar()->actions())
-            for (QAction* item : top->menu()->actions() << top)
+        for (QAction* top : Frame().menuBar()->actions()) {
+            QList<QAction*> items = top->menu()->actions(); // a list of its own, not a temporary
+            items << top;
+            for (QAction* item : items)
                 EXPECT_FALSE(LeftInEnglish(item->text())) << item->text().toStdString();
+        }
         messages.clear();
         g_popSettingsWnd->MeanField()->setText(QStringLiteral("abc"));
         QTest::keyClick(g_popSettingsWnd, Qt::Key_Return);

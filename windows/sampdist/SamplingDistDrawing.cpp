@@ -297,11 +297,8 @@ void CSamplingDistDlg::CreateStatisticBox() {
     m_statisticButton->setFont(MakeFont("Arial", 7.5));
     m_statisticMenu = std::make_unique<QMenu>();
     auto* group = new QActionGroup(m_statisticMenu.get());
-    for (const char* text :
-         {QT_TR_NOOP("&Mean"), QT_TR_NOOP("Me&dian"), QT_TR_NOOP("&Standard Deviation (s)"),
-          QT_TR_NOOP("&Variance (s\u00b2, n \u2212 1)"), QT_TR_NOOP("Variance (&n)"),
-          QT_TR_NOOP("&Range")}) {
-        QAction* action = m_statisticMenu->addAction(tr(text));
+    for (int i = 0; i < 6; ++i) {
+        QAction* action = m_statisticMenu->addAction(QString());
         action->setCheckable(true);
         group->addAction(action);
         const auto statistic = static_cast<Statistic>(m_statisticMenu->actions().size() - 1);
@@ -312,9 +309,6 @@ void CSamplingDistDlg::CreateStatisticBox() {
         });
     }
     m_statisticButton->setMenu(m_statisticMenu.get());
-    m_statisticButton->setAccessibleName(tr("Statistic"));
-    m_statisticButton->setToolTip(tr("The statistic whose sampling distribution is drawn: mean, "
-                                     "median, SD, variance (n \u2212 1 or n) or range"));
     TakeFocusByTab(m_statisticButton);
 }
 
@@ -327,7 +321,21 @@ void CSamplingDistDlg::SyncStatisticBox() {
         // A binomial population has its proportion only.
         items[i]->setEnabled(i == 0 || !g_isBinomial);
     }
+    // Its words are set here, so a change of language reaches them.
+    static const char* const kItems[] = {QT_TR_NOOP("&Mean"),
+                                         QT_TR_NOOP("Me&dian"),
+                                         QT_TR_NOOP("&Standard Deviation (s)"),
+                                         QT_TR_NOOP("&Variance (s\u00b2, n \u2212 1)"),
+                                         QT_TR_NOOP("Variance (&n)"),
+                                         QT_TR_NOOP("&Range")};
+    for (int i = 1; i < items.size(); ++i)
+        items[i]->setText(tr(kItems[i]));
     items[0]->setText(g_isBinomial ? tr("&Proportion") : tr("&Mean"));
+    const QString name = tr("Statistic");
+    if (m_statisticButton->accessibleName() != name) m_statisticButton->setAccessibleName(name);
+    const QString tip = tr("The statistic whose sampling distribution is drawn: mean, "
+                           "median, SD, variance (n \u2212 1 or n) or range");
+    if (m_statisticButton->toolTip() != tip) m_statisticButton->setToolTip(tip);
     static const char* const kShort[] = {QT_TR_NOOP("Mean"),     QT_TR_NOOP("Median"),
                                          QT_TR_NOOP("SD (s)"),   QT_TR_NOOP("Var. (s\u00b2)"),
                                          QT_TR_NOOP("Var. (n)"), QT_TR_NOOP("Range")};

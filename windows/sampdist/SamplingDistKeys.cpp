@@ -9,6 +9,7 @@
 #include "core/SimulationState.h"
 #include "core/Statistic.h"
 #include "resources/Resource.h"
+#include "ui/CoreText.h"
 #include "ui/DialogTemplate.h"
 #include "ui/DrawSamplesButton.h"
 #include "ui/FieldText.h"
@@ -131,7 +132,7 @@ void CSamplingDistDlg::ShowTheoryAvailability() {
     const bool available = theory.shape != TheoryShape::None;
     QString tip;
     if (!available)
-        tip = QCoreApplication::translate("Dorvane", theory.reason.c_str());
+        tip = CoreText(theory.reason.c_str());
     else if (ShownStatisticKind() == Statistic::Mean)
         tip = QCoreApplication::translate("Dorvane", kNormalOutlineTip);
     else

@@ -14,22 +14,22 @@ QString Tr(const char* text) {
 } // namespace
 
 QString StatisticPlotTitle() {
-    if (g_isBinomial) return Tr("Distribution of Sample Proportions");
+    if (g_isBinomial) return Tr(QT_TRANSLATE_NOOP("Dorvane", "Distribution of Sample Proportions"));
     switch (g_statistic) {
     case Statistic::Mean:
         break;
     case Statistic::Median:
-        return Tr("Distribution of Sample Medians");
+        return Tr(QT_TRANSLATE_NOOP("Dorvane", "Distribution of Sample Medians"));
     case Statistic::StandardDeviation:
-        return Tr("Distribution of Sample SDs");
+        return Tr(QT_TRANSLATE_NOOP("Dorvane", "Distribution of Sample SDs"));
     case Statistic::Variance:
-        return Tr("Distribution of Sample Variances (s\u00b2)");
+        return Tr(QT_TRANSLATE_NOOP("Dorvane", "Distribution of Sample Variances (s\u00b2)"));
     case Statistic::VarianceN:
-        return Tr("Distribution of Sample Variances (n)");
+        return Tr(QT_TRANSLATE_NOOP("Dorvane", "Distribution of Sample Variances (n)"));
     case Statistic::Range:
-        return Tr("Distribution of Sample Ranges");
+        return Tr(QT_TRANSLATE_NOOP("Dorvane", "Distribution of Sample Ranges"));
     }
-    return Tr("Distribution of Sample Means");
+    return Tr(QT_TRANSLATE_NOOP("Dorvane", "Distribution of Sample Means"));
 }
 
 QString StatisticAxisTitle() {
@@ -37,36 +37,36 @@ QString StatisticAxisTitle() {
     case Statistic::Mean:
         break;
     case Statistic::Median:
-        return Tr("Values of Sample Medians (M)");
+        return Tr(QT_TRANSLATE_NOOP("Dorvane", "Values of Sample Medians (M)"));
     case Statistic::StandardDeviation:
-        return Tr("Values of Sample SDs (s)");
+        return Tr(QT_TRANSLATE_NOOP("Dorvane", "Values of Sample SDs (s)"));
     case Statistic::Variance:
-        return Tr("Values of Sample Variances (s\u00b2)");
+        return Tr(QT_TRANSLATE_NOOP("Dorvane", "Values of Sample Variances (s\u00b2)"));
     case Statistic::VarianceN:
-        return Tr("Values of Sample Variances (n)");
+        return Tr(QT_TRANSLATE_NOOP("Dorvane", "Values of Sample Variances (n)"));
     case Statistic::Range:
-        return Tr("Values of Sample Ranges (R)");
+        return Tr(QT_TRANSLATE_NOOP("Dorvane", "Values of Sample Ranges (R)"));
     }
     return {};
 }
 
 QString StatisticRowLabel() {
-    if (g_isBinomial) return Tr("Sample\nProportions");
+    if (g_isBinomial) return Tr(QT_TRANSLATE_NOOP("Dorvane", "Sample\nProportions"));
     switch (g_statistic) {
     case Statistic::Mean:
         break;
     case Statistic::Median:
-        return Tr("Sample\nMedians");
+        return Tr(QT_TRANSLATE_NOOP("Dorvane", "Sample\nMedians"));
     case Statistic::StandardDeviation:
-        return Tr("Sample\nSDs");
+        return Tr(QT_TRANSLATE_NOOP("Dorvane", "Sample\nSDs"));
     case Statistic::Variance:
-        return Tr("Sample\nVariances");
+        return Tr(QT_TRANSLATE_NOOP("Dorvane", "Sample\nVariances"));
     case Statistic::VarianceN:
-        return Tr("Variances\n(n)");
+        return Tr(QT_TRANSLATE_NOOP("Dorvane", "Variances\n(n)"));
     case Statistic::Range:
-        return Tr("Sample\nRanges");
+        return Tr(QT_TRANSLATE_NOOP("Dorvane", "Sample\nRanges"));
     }
-    return Tr("Sample\nMeans");
+    return Tr(QT_TRANSLATE_NOOP("Dorvane", "Sample\nMeans"));
 }
 
 QString ParameterMarkLabel() {
@@ -86,7 +86,7 @@ QString ParameterMarkLabel() {
         break;
     default:
         // The range of the whole population: from its lowest value to its highest.
-        symbol = Tr("span");
+        symbol = Tr(QT_TRANSLATE_NOOP("Dorvane", "span"));
         break;
     }
     return symbol + QStringLiteral(" = ") + QString::fromStdString(number);
