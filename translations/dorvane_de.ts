@@ -480,5 +480,41 @@ weiten</translation>
         <source>span</source>
         <translation>Spannweite</translation>
     </message>
+    <message>
+        <source>%1 sample with s = 0 has no t value;
+counts and proportions are of the other %2</source>
+        <translation>%1 Stichprobe mit s = 0 hat keinen t-Wert;
+Anzahlen und Anteile beziehen sich auf die übrigen %2</translation>
+    </message>
+    <message>
+        <source>%1 samples with s = 0 have no t value;
+counts and proportions are of the other %2</source>
+        <translation>%1 Stichproben mit s = 0 haben keinen t-Wert;
+Anzahlen und Anteile beziehen sich auf die übrigen %2</translation>
+    </message>
+    <message>
+        <source>%1 sample of one value has no SD (s);
+counts and proportions are of the other %2</source>
+        <translation>%1 Stichprobe aus einem Wert hat keine Standardabweichung;
+Anzahlen und Anteile beziehen sich auf die übrigen %2</translation>
+    </message>
+    <message>
+        <source>%1 samples of one value have no SD (s);
+counts and proportions are of the other %2</source>
+        <translation>%1 Stichproben aus einem Wert haben keine Standardabweichung;
+Anzahlen und Anteile beziehen sich auf die übrigen %2</translation>
+    </message>
+    <message>
+        <source>%1 sample of one value has no s²;
+counts and proportions are of the other %2</source>
+        <translation>%1 Stichprobe aus einem Wert hat kein s²;
+Anzahlen und Anteile beziehen sich auf die übrigen %2</translation>
+    </message>
+    <message>
+        <source>%1 samples of one value have no s²;
+counts and proportions are of the other %2</source>
+        <translation>%1 Stichproben aus einem Wert haben kein s²;
+Anzahlen und Anteile beziehen sich auf die übrigen %2</translation>
+    </message>
 </context>
 </TS>

@@ -480,5 +480,41 @@ muestrales</translation>
         <source>span</source>
         <translation>rango</translation>
     </message>
+    <message>
+        <source>%1 sample with s = 0 has no t value;
+counts and proportions are of the other %2</source>
+        <translation>%1 muestra con s = 0 no tiene valor t;
+los recuentos y proporciones son de las otras %2</translation>
+    </message>
+    <message>
+        <source>%1 samples with s = 0 have no t value;
+counts and proportions are of the other %2</source>
+        <translation>%1 muestras con s = 0 no tienen valor t;
+los recuentos y proporciones son de las otras %2</translation>
+    </message>
+    <message>
+        <source>%1 sample of one value has no SD (s);
+counts and proportions are of the other %2</source>
+        <translation>%1 muestra de un solo valor no tiene desviación típica;
+los recuentos y proporciones son de las otras %2</translation>
+    </message>
+    <message>
+        <source>%1 samples of one value have no SD (s);
+counts and proportions are of the other %2</source>
+        <translation>%1 muestras de un solo valor no tienen desviación típica;
+los recuentos y proporciones son de las otras %2</translation>
+    </message>
+    <message>
+        <source>%1 sample of one value has no s²;
+counts and proportions are of the other %2</source>
+        <translation>%1 muestra de un solo valor no tiene s²;
+los recuentos y proporciones son de las otras %2</translation>
+    </message>
+    <message>
+        <source>%1 samples of one value have no s²;
+counts and proportions are of the other %2</source>
+        <translation>%1 muestras de un solo valor no tienen s²;
+los recuentos y proporciones son de las otras %2</translation>
+    </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 
 #include "core/NumberText.h"
 #include "core/SimulationState.h"
+#include "core/Translatable.h"
 
 #include <algorithm>
 
@@ -63,20 +64,32 @@ std::string OffPlotTip(const OffPlot& side, bool leftEnd) {
            (side.counted == 1 ? "is " : "are ") + counted + " (red)";
 }
 
-std::string SamplesWithoutStatisticNote(const SliderSplit& split) {
+std::string SamplesWithoutStatisticNote(const SliderSplit& split, const TextTranslator& translate) {
     const int drawn = std::clamp(g_samplesDrawn, 0, kMaxSamples);
     const int without = drawn - split.total;
     if (without < 1) return {};
-    const std::string rest =
-        ";\ncounts and proportions are of the other " + FormatGroupedInt(split.total);
+    const bool one = without == 1;
+    const char* words = one ? DV_TEXT("Dorvane", "%1 sample with s = 0 has no t value;\n"
+                                                 "counts and proportions are of the other %2")
+                            : DV_TEXT("Dorvane", "%1 samples with s = 0 have no t value;\n"
+                                                 "counts and proportions are of the other %2");
+    // A single value has no SD, and so no variance (n - 1).
     const Statistic statistic = ShownStatisticKind();
-    if (statistic != Statistic::Mean) {
-        // A single value has no SD, and so no variance (n - 1).
-        const char* what = statistic == Statistic::StandardDeviation ? " no SD (s)" : " no s\u00b2";
-        return Samples(without) + " of one value " + (without == 1 ? "has" : "have") + what + rest;
-    }
-    return Samples(without) + " with s = 0 " + (without == 1 ? "has" : "have") + " no t value" +
-           rest;
+    if (statistic == Statistic::StandardDeviation)
+        words = one ? DV_TEXT("Dorvane", "%1 sample of one value has no SD (s);\n"
+                                         "counts and proportions are of the other %2")
+                    : DV_TEXT("Dorvane", "%1 samples of one value have no SD (s);\n"
+                                         "counts and proportions are of the other %2");
+    else if (statistic != Statistic::Mean)
+        words = one ? DV_TEXT("Dorvane", "%1 sample of one value has no s\u00b2;\n"
+                                         "counts and proportions are of the other %2")
+                    : DV_TEXT("Dorvane", "%1 samples of one value have no s\u00b2;\n"
+                                         "counts and proportions are of the other %2");
+    std::string text = translate ? translate(words) : std::string(words);
+    for (const auto& [mark, count] : {std::pair{"%1", without}, {"%2", split.total}})
+        if (const size_t at = text.find(mark); at != std::string::npos)
+            text.replace(at, 2, FormatGroupedInt(count));
+    return text;
 }
 
 std::string HistogramDescription(const std::string& countedNumber,

@@ -1,6 +1,7 @@
 #pragma once
 // The Dorvane window's picture in words, for a screen reader.
 
+#include "core/PopulationDescription.h"
 #include "windows/sampdist/SliderModel.h"
 
 #include <string>
@@ -20,4 +21,7 @@ std::string HistogramDescription(const std::string& countedNumber,
 std::string OffPlotTip(const OffPlot& side, bool leftEnd);
 // Samples with no statistic (a t value needs s > 0) and the base the counts
 // and proportions then stand on, in two lines; "" when every sample has one.
-std::string SamplesWithoutStatisticNote(const SliderSplit& split);
+// The words go through translate (the window's language) before the counts
+// are put in.
+std::string SamplesWithoutStatisticNote(const SliderSplit& split,
+                                        const TextTranslator& translate = {});

@@ -203,8 +203,11 @@ void CHistogramPlot::DrawOffPlotMarks(QPainter& p, const SliderSplit& split) {
     // Samples left out of every column and count (no t value) are said
     // once, under the marks, with the base the readouts stand on.
     m_noteBox = Rect{};
+    const auto translate = [](const char* words) {
+        return QCoreApplication::translate("Dorvane", words).toStdString();
+    };
     const QStringList note =
-        QString::fromStdString(SamplesWithoutStatisticNote(split)).split(QLatin1Char('\n'));
+        LocalNumbers(SamplesWithoutStatisticNote(split, translate)).split(QLatin1Char('\n'));
     int lineTop = top + SdY(12);
     for (const QString& line : note) {
         const Rect cell = TextAt(p, (g_sdAxisLeft + g_sdAxisRight) / 2, lineTop, line,

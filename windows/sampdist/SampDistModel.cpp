@@ -306,6 +306,10 @@ Statistic ShownStatisticKind() {
     return g_isBinomial ? Statistic::Mean : g_statistic;
 }
 
+std::string StandardErrorShown(const std::string& text) {
+    return ShownStatisticKind() == Statistic::Mean ? text : std::string();
+}
+
 bool SelectStatistic(Statistic statistic) {
     if (g_isBinomial && statistic != Statistic::Mean) return false;
     if (statistic != Statistic::Mean) g_showZValues = g_showTValues = 0;

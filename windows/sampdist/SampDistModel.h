@@ -146,6 +146,9 @@ float SampleStatistic(int r);
 // The statistic the window shows: the chosen one, the proportion (Mean) for a
 // binomial population.
 Statistic ShownStatisticKind();
+// The standard error's field: sigma / sqrt(n) is the mean's, so another
+// statistic leaves it (and its formula) empty rather than show the mean's.
+std::string StandardErrorShown(const std::string& text);
 // Makes a statistic the one shown and gets its values of the series ready
 // (the series stays; the window rebins). z and t values are of the mean:
 // another statistic is shown as observed values. A binomial population keeps

@@ -364,7 +364,7 @@ void CSamplingDistDlg::DragSliderTo(int x, bool left) {
 }
 
 void CSamplingDistDlg::ShowSliderMoved(const std::string& intervalWidth) {
-    m_intervalWidth = LocalNumbers(intervalWidth);
+    m_intervalWidth = LocalNumbers(StandardErrorShown(intervalWidth));
     ShowReadout(m_dialog->Get<QLabel>(IDC_SD_INTERVAL_WIDTH), m_intervalWidth);
     // A tandem partner mirrored past an end of the axis comes back onto it.
     KeepSlidersOnAxis();

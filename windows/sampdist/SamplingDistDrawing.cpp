@@ -97,7 +97,7 @@ void CSamplingDistDlg::PaintWhole() {
         g_seriesModeLabel = SeriesModeLabel();
         SyncStatisticBox();
         DrawPanelLabels(p);
-        DrawStandardErrorFormula(p);
+        if (ShownStatisticKind() == Statistic::Mean) DrawStandardErrorFormula(p);
         m_seriesButton->setText(g_addMoreMode
                                     ? QCoreApplication::translate("Dorvane", "ADD\nMORE")
                                     : QCoreApplication::translate("Dorvane", "NEW\nSERIES"));
@@ -171,7 +171,7 @@ void CSamplingDistDlg::UpdateSliderReadouts() {
 
 void CSamplingDistDlg::ReadSampleSize() {
     BringFieldsIn();
-    m_intervalWidth = LocalNumbers(::ReadSampleSize(SampleSize()));
+    m_intervalWidth = LocalNumbers(StandardErrorShown(::ReadSampleSize(SampleSize())));
     ShowFields();
 }
 

@@ -77,6 +77,7 @@ TEST_F(DorvaneWindow, MediansAndVariancesOfOneSeriesStandOnTheirOwnAxes) {
         EXPECT_EQ(std::vector<int>(g_meanHistogram, g_meanHistogram + 52), expected);
         EXPECT_NEAR(Text(IDC_SD_MEAN_OF_MEANS).toDouble(), sum / kSamples, 0.0015);
         EXPECT_EQ(Number(IDC_SD_TOTAL_DRAWN), kSamples); // the series stayed
+        EXPECT_EQ(Text(IDC_SD_INTERVAL_WIDTH), "");      // sigma / sqrt(n) is the mean's
 
         // A click at the foot of the tallest column selects the sample of that
         // column with the smallest value: the column stacks them in order.
@@ -111,6 +112,7 @@ TEST_F(DorvaneWindow, MediansAndVariancesOfOneSeriesStandOnTheirOwnAxes) {
     chooser->menu()->actions()[0]->trigger();
     EXPECT_TRUE(Drawn("Distribution of Sample Means"));
     EXPECT_EQ(std::vector<int>(g_meanHistogram, g_meanHistogram + 52), meanColumns);
+    EXPECT_FALSE(Text(IDC_SD_INTERVAL_WIDTH).isEmpty());
 
     // Variances chosen before a run of single values: none has one, which is
     // said, counted out and left empty where the run wrote its means' figures.
