@@ -231,6 +231,9 @@ TEST_F(Classroom, EveryTextIsTranslatedAndWholeInGermanAndSpanish) {
         }
         SetUiLanguage(language);
         QCoreApplication::processEvents();
+        // The core fills the settings' fields with a decimal point, as it does
+        // after each change of population.
+        g_popSettingsWnd->SetFieldTexts(QStringLiteral("4.00"), QStringLiteral("2.819"));
         // The pictures, then the DRAW SAMPLES faces.
         RecordDrawnTexts(true);
         g_populationWnd->RedrawCurve();

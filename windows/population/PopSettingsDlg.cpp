@@ -166,8 +166,9 @@ void CPopSettingsDlg::keyPressEvent(QKeyEvent* event) {
 }
 
 void CPopSettingsDlg::SetFieldTexts(const QString& mean, const QString& sd) {
-    m_meanText = mean;
-    m_sdText = sd;
+    // The population's own figures come with a decimal point.
+    m_meanText = LocalNumbers(mean);
+    m_sdText = LocalNumbers(sd);
     PushTexts();
 }
 
