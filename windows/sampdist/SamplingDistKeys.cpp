@@ -153,8 +153,8 @@ void CSamplingDistDlg::PlaceFocusSpots() {
     const auto translate = [](const char* words) {
         return QCoreApplication::translate("Dorvane", words).toStdString();
     };
-    m_columnsSpot->Describe(LocalNumbers(
-        HistogramDescription(ToStd(m_actualNumber), ToStd(m_actualProportion), translate)));
+    m_columnsSpot->Describe(
+        LocalNumbers(HistogramDescription(m_countedNumber, m_countedProportion, translate)));
     // Each slider with its label box, as the plot last drew them.
     m_leftSpot->Place(United(g_leftSliderRect, m_plot.SliderLabelBox(true)));
     m_rightSpot->Place(g_oneSlider ? Rect{}
