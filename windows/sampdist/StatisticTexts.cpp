@@ -3,6 +3,7 @@
 #include "core/NumberText.h"
 #include "core/SimulationState.h"
 #include "core/Statistic.h"
+#include "ui/LocalNumbers.h"
 #include "windows/sampdist/SampDistModel.h"
 
 #include <QCoreApplication>
@@ -89,5 +90,5 @@ QString ParameterMarkLabel() {
         symbol = Tr(QT_TRANSLATE_NOOP("Dorvane", "span"));
         break;
     }
-    return symbol + QStringLiteral(" = ") + QString::fromStdString(number);
+    return symbol + QStringLiteral(" = ") + LocalNumbers(number);
 }

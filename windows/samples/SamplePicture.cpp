@@ -94,7 +94,7 @@ void DrawStatisticMark(QPainter& p, const StatisticFrame& f, const SampleRow& ro
     if (!value || n < 1) return;
     const QPen& pen = g_samplesScaleX >= 1.5f ? g_penBlack2 : g_penBlack1;
     const QString text =
-        ToQt(statistic == Statistic::Median ? MedianText(*value) : RangeText(*value));
+        LocalNumbers(statistic == Statistic::Median ? MedianText(*value) : RangeText(*value));
     const int width = TextWidth(*f.font, text);
     const int textHeight = QFontMetrics(*f.font).height();
 
