@@ -4,26 +4,29 @@
 #include "core/SimulationState.h"
 #include "core/Translatable.h"
 
-#include <initializer_list>
+#include <vector>
 
-namespace {
-// The template with %1, %2, ... replaced by the pieces, in any order the
-// translation puts them.
-std::string FillIn(std::string text, std::initializer_list<std::string> pieces) {
-    int number = 1;
-    for (const std::string& piece : pieces) {
-        const std::string mark = "%" + std::to_string(number++);
-        if (const auto at = text.find(mark); at != std::string::npos)
-            text.replace(at, mark.size(), piece);
-    }
-    return text;
+std::string Translated(const TextTranslator& translate, const char* english) {
+    return translate ? translate(english) : std::string(english);
 }
-} // namespace
+
+std::string FillIn(const std::string& text, std::initializer_list<std::string> pieces) {
+    const std::vector<std::string> piece(pieces);
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const size_t number = i + 1 < text.size() ? size_t(text[i + 1] - '1') : piece.size();
+        if (text[i] == '%' && number < piece.size()) {
+            out += piece[number];
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
 
 std::string PopulationDescription(const std::string& shapeName, const TextTranslator& translate) {
-    auto words = [&translate](const char* english) {
-        return translate ? translate(english) : std::string(english);
-    };
+    auto words = [&translate](const char* english) { return Translated(translate, english); };
     if (g_isBinomial) {
         if (!(g_popWeightTotal > 0.0f))
             return words(DV_TEXT("Core", "Binomial population, empty: no proportion is set"));

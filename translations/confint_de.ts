@@ -296,5 +296,85 @@ sortieren</translation>
         <source>DISTRIBUTION</source>
         <translation>VERTEILUNG</translation>
     </message>
+    <message>
+        <source>the population proportion %1</source>
+        <translation>den Anteil der Grundgesamtheit %1</translation>
+    </message>
+    <message>
+        <source>the population mean %1</source>
+        <translation>den Mittelwert der Grundgesamtheit %1</translation>
+    </message>
+    <message>
+        <source>Selected sample %1: centre %2, no interval.</source>
+        <translation>Ausgewählte Stichprobe %1: Mitte %2, kein Intervall.</translation>
+    </message>
+    <message>
+        <source>Selected sample %1: %2centre %3; it contains %4.</source>
+        <translation>Ausgewählte Stichprobe %1: %2Mitte %3; ihr Intervall enthält %4.</translation>
+    </message>
+    <message>
+        <source>Selected sample %1: %2centre %3; it misses %4.</source>
+        <translation>Ausgewählte Stichprobe %1: %2Mitte %3; ihr Intervall verfehlt %4.</translation>
+    </message>
+    <message>
+        <source>%1% confidence intervals</source>
+        <translation>%1-%-Konfidenzintervalle</translation>
+    </message>
+    <message>
+        <source>%1% one-sided (low end) confidence intervals</source>
+        <translation>einseitigen %1-%-Konfidenzintervalle (unteres Ende)</translation>
+    </message>
+    <message>
+        <source>%1% one-sided (high end) confidence intervals</source>
+        <translation>einseitigen %1-%-Konfidenzintervalle (oberes Ende)</translation>
+    </message>
+    <message>
+        <source>Graph of %1: no samples drawn yet</source>
+        <translation>Grafik der %1: noch keine Stichproben gezogen</translation>
+    </message>
+    <message>
+        <source>Graph of %1 of %2 samples, %3 to %4 shown in the order of their means</source>
+        <translation>Grafik der %1 von %2 Stichproben, %3 bis %4 gezeigt, geordnet nach ihren Mittelwerten</translation>
+    </message>
+    <message>
+        <source>Graph of %1 of %2 samples, %3 to %4 shown</source>
+        <translation>Grafik der %1 von %2 Stichproben, %3 bis %4 gezeigt</translation>
+    </message>
+    <message>
+        <source>Graph of %1 of %2 sample, %3 to %4 shown in the order of their means</source>
+        <translation>Grafik der %1 von %2 Stichprobe, %3 bis %4 gezeigt, geordnet nach ihren Mittelwerten</translation>
+    </message>
+    <message>
+        <source>Graph of %1 of %2 sample, %3 to %4 shown</source>
+        <translation>Grafik der %1 von %2 Stichprobe, %3 bis %4 gezeigt</translation>
+    </message>
+    <message>
+        <source>: %1 contain %2 and %3 miss it.</source>
+        <translation>: %1 enthalten %2 und %3 verfehlen ihn.</translation>
+    </message>
+    <message>
+        <source>Sampling distribution of the proportion for a possible %1: select a sample to test it against its interval</source>
+        <translation>Stichprobenverteilung des Anteils für einen möglichen Wert %1: eine Stichprobe auswählen, um ihn an ihrem Intervall zu prüfen</translation>
+    </message>
+    <message>
+        <source>Sampling distribution of the mean for a possible %1: select a sample to test it against its interval</source>
+        <translation>Stichprobenverteilung des Mittelwerts für einen möglichen Wert %1: eine Stichprobe auswählen, um ihn an ihrem Intervall zu prüfen</translation>
+    </message>
+    <message>
+        <source>Sampling distribution of the proportion for a possible %1: plausible</source>
+        <translation>Stichprobenverteilung des Anteils für einen möglichen Wert %1: plausibel</translation>
+    </message>
+    <message>
+        <source>Sampling distribution of the mean for a possible %1: plausible</source>
+        <translation>Stichprobenverteilung des Mittelwerts für einen möglichen Wert %1: plausibel</translation>
+    </message>
+    <message>
+        <source>Sampling distribution of the proportion for a possible %1: not plausible</source>
+        <translation>Stichprobenverteilung des Anteils für einen möglichen Wert %1: nicht plausibel</translation>
+    </message>
+    <message>
+        <source>Sampling distribution of the mean for a possible %1: not plausible</source>
+        <translation>Stichprobenverteilung des Mittelwerts für einen möglichen Wert %1: nicht plausibel</translation>
+    </message>
 </context>
 </TS>

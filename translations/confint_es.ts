@@ -296,5 +296,85 @@ muestrales</translation>
         <source>DISTRIBUTION</source>
         <translation>MUESTRAL</translation>
     </message>
+    <message>
+        <source>the population proportion %1</source>
+        <translation>la proporción poblacional %1</translation>
+    </message>
+    <message>
+        <source>the population mean %1</source>
+        <translation>la media poblacional %1</translation>
+    </message>
+    <message>
+        <source>Selected sample %1: centre %2, no interval.</source>
+        <translation>Muestra seleccionada %1: centro %2, sin intervalo.</translation>
+    </message>
+    <message>
+        <source>Selected sample %1: %2centre %3; it contains %4.</source>
+        <translation>Muestra seleccionada %1: %2centro %3; su intervalo contiene %4.</translation>
+    </message>
+    <message>
+        <source>Selected sample %1: %2centre %3; it misses %4.</source>
+        <translation>Muestra seleccionada %1: %2centro %3; su intervalo no contiene %4.</translation>
+    </message>
+    <message>
+        <source>%1% confidence intervals</source>
+        <translation>intervalos de confianza del %1 %</translation>
+    </message>
+    <message>
+        <source>%1% one-sided (low end) confidence intervals</source>
+        <translation>intervalos de confianza unilaterales (extremo inferior) del %1 %</translation>
+    </message>
+    <message>
+        <source>%1% one-sided (high end) confidence intervals</source>
+        <translation>intervalos de confianza unilaterales (extremo superior) del %1 %</translation>
+    </message>
+    <message>
+        <source>Graph of %1: no samples drawn yet</source>
+        <translation>Gráfico de los %1: aún no se han extraído muestras</translation>
+    </message>
+    <message>
+        <source>Graph of %1 of %2 samples, %3 to %4 shown in the order of their means</source>
+        <translation>Gráfico de los %1 de %2 muestras, de la %3 a la %4 a la vista, ordenados por sus medias</translation>
+    </message>
+    <message>
+        <source>Graph of %1 of %2 samples, %3 to %4 shown</source>
+        <translation>Gráfico de los %1 de %2 muestras, de la %3 a la %4 a la vista</translation>
+    </message>
+    <message>
+        <source>Graph of %1 of %2 sample, %3 to %4 shown in the order of their means</source>
+        <translation>Gráfico de los %1 de %2 muestra, de la %3 a la %4 a la vista, ordenados por sus medias</translation>
+    </message>
+    <message>
+        <source>Graph of %1 of %2 sample, %3 to %4 shown</source>
+        <translation>Gráfico de los %1 de %2 muestra, de la %3 a la %4 a la vista</translation>
+    </message>
+    <message>
+        <source>: %1 contain %2 and %3 miss it.</source>
+        <translation>: %1 contienen %2 y %3 no la contienen.</translation>
+    </message>
+    <message>
+        <source>Sampling distribution of the proportion for a possible %1: select a sample to test it against its interval</source>
+        <translation>Distribución muestral de la proporción para un posible %1: seleccione una muestra para contrastarlo con su intervalo</translation>
+    </message>
+    <message>
+        <source>Sampling distribution of the mean for a possible %1: select a sample to test it against its interval</source>
+        <translation>Distribución muestral de la media para un posible %1: seleccione una muestra para contrastarlo con su intervalo</translation>
+    </message>
+    <message>
+        <source>Sampling distribution of the proportion for a possible %1: plausible</source>
+        <translation>Distribución muestral de la proporción para un posible %1: plausible</translation>
+    </message>
+    <message>
+        <source>Sampling distribution of the mean for a possible %1: plausible</source>
+        <translation>Distribución muestral de la media para un posible %1: plausible</translation>
+    </message>
+    <message>
+        <source>Sampling distribution of the proportion for a possible %1: not plausible</source>
+        <translation>Distribución muestral de la proporción para un posible %1: no plausible</translation>
+    </message>
+    <message>
+        <source>Sampling distribution of the mean for a possible %1: not plausible</source>
+        <translation>Distribución muestral de la media para un posible %1: no plausible</translation>
+    </message>
 </context>
 </TS>

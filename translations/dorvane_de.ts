@@ -516,5 +516,165 @@ counts and proportions are of the other %2</source>
         <translation>%1 Stichproben aus einem Wert haben kein s²;
 Anzahlen und Anteile beziehen sich auf die übrigen %2</translation>
     </message>
+    <message>
+        <source>; %1 of them (%2) lie above %3</source>
+        <translation>; %1 davon (%2) liegen über %3</translation>
+    </message>
+    <message>
+        <source>; %1 of them (%2) lie at or below %3</source>
+        <translation>; %1 davon (%2) liegen bei oder unter %3</translation>
+    </message>
+    <message>
+        <source>; %1 of them (%2) lie at or below %3 or above %4</source>
+        <translation>; %1 davon (%2) liegen bei oder unter %3 oder über %4</translation>
+    </message>
+    <message>
+        <source>; %1 of them (%2) lie above %3 and at or below %4</source>
+        <translation>; %1 davon (%2) liegen über %3 und bei oder unter %4</translation>
+    </message>
+    <message>
+        <source>Number Above</source>
+        <translation>Anzahl darüber</translation>
+    </message>
+    <message>
+        <source>Number Below</source>
+        <translation>Anzahl darunter</translation>
+    </message>
+    <message>
+        <source>Number Outside</source>
+        <translation>Anzahl außerhalb</translation>
+    </message>
+    <message>
+        <source>Number Between</source>
+        <translation>Anzahl dazwischen</translation>
+    </message>
+    <message>
+        <source>sample proportion</source>
+        <translation>Stichprobenanteil</translation>
+    </message>
+    <message>
+        <source>sample proportions</source>
+        <translation>Stichprobenanteilen</translation>
+    </message>
+    <message>
+        <source>sample median</source>
+        <translation>Stichprobenmedian</translation>
+    </message>
+    <message>
+        <source>sample medians</source>
+        <translation>Stichprobenmedianen</translation>
+    </message>
+    <message>
+        <source>sample SD</source>
+        <translation>Stichproben-Standardabweichung</translation>
+    </message>
+    <message>
+        <source>sample SDs</source>
+        <translation>Stichproben-Standardabweichungen</translation>
+    </message>
+    <message>
+        <source>sample variance (n - 1)</source>
+        <translation>Stichprobenvarianz (n - 1)</translation>
+    </message>
+    <message>
+        <source>sample variances (n - 1)</source>
+        <translation>Stichprobenvarianzen (n - 1)</translation>
+    </message>
+    <message>
+        <source>sample variance (n)</source>
+        <translation>Stichprobenvarianz (n)</translation>
+    </message>
+    <message>
+        <source>sample variances (n)</source>
+        <translation>Stichprobenvarianzen (n)</translation>
+    </message>
+    <message>
+        <source>sample range</source>
+        <translation>Stichprobenspannweite</translation>
+    </message>
+    <message>
+        <source>sample ranges</source>
+        <translation>Stichprobenspannweiten</translation>
+    </message>
+    <message>
+        <source>sample mean</source>
+        <translation>Stichprobenmittelwert</translation>
+    </message>
+    <message>
+        <source>sample means</source>
+        <translation>Stichprobenmittelwerten</translation>
+    </message>
+    <message>
+        <source>%1 sample lies left of the part of the axis in view</source>
+        <translation>%1 Stichprobe liegt links vom sichtbaren Teil der Achse</translation>
+    </message>
+    <message>
+        <source>%1 samples lie left of the part of the axis in view</source>
+        <translation>%1 Stichproben liegen links vom sichtbaren Teil der Achse</translation>
+    </message>
+    <message>
+        <source>%1 sample lies right of the part of the axis in view</source>
+        <translation>%1 Stichprobe liegt rechts vom sichtbaren Teil der Achse</translation>
+    </message>
+    <message>
+        <source>%1 samples lie right of the part of the axis in view</source>
+        <translation>%1 Stichproben liegen rechts vom sichtbaren Teil der Achse</translation>
+    </message>
+    <message>
+        <source>none of them is counted in %2</source>
+        <translation>keine davon wird in „%2“ gezählt</translation>
+    </message>
+    <message>
+        <source>it is counted in %2 (red)</source>
+        <translation>sie wird in „%2“ gezählt (rot)</translation>
+    </message>
+    <message>
+        <source>all of them are counted in %2 (red)</source>
+        <translation>alle werden in „%2“ gezählt (rot)</translation>
+    </message>
+    <message>
+        <source>%1 of them is counted in %2 (red)</source>
+        <translation>%1 davon wird in „%2“ gezählt (rot)</translation>
+    </message>
+    <message>
+        <source>%1 of them are counted in %2 (red)</source>
+        <translation>%1 davon werden in „%2“ gezählt (rot)</translation>
+    </message>
+    <message>
+        <source>Histogram of %1: no samples drawn yet</source>
+        <translation>Histogramm von %1: noch keine Stichproben gezogen</translation>
+    </message>
+    <message>
+        <source>Histogram of the z values of %1: no samples drawn yet</source>
+        <translation>Histogramm der z-Werte von %1: noch keine Stichproben gezogen</translation>
+    </message>
+    <message>
+        <source>Histogram of the t values of %1: no samples drawn yet</source>
+        <translation>Histogramm der t-Werte von %1: noch keine Stichproben gezogen</translation>
+    </message>
+    <message>
+        <source>mean %1</source>
+        <translation>Mittelwert %1</translation>
+    </message>
+    <message>
+        <source>mean %1, SD %2</source>
+        <translation>Mittelwert %1, Standardabweichung %2</translation>
+    </message>
+    <message>
+        <source>Histogram of %1: %2</source>
+        <translation>Histogramm von %1: %2</translation>
+    </message>
+    <message>
+        <source>Histogram of the z values of %1; the proportions have %2</source>
+        <translation>Histogramm der z-Werte von %1; die Anteile selbst: %2</translation>
+    </message>
+    <message>
+        <source>Histogram of the z values of %1; the means have %2</source>
+        <translation>Histogramm der z-Werte von %1; die Mittelwerte selbst: %2</translation>
+    </message>
+    <message>
+        <source>Histogram of the t values of %1; the means have %2</source>
+        <translation>Histogramm der t-Werte von %1; die Mittelwerte selbst: %2</translation>
+    </message>
 </context>
 </TS>

@@ -516,5 +516,165 @@ counts and proportions are of the other %2</source>
         <translation>%1 muestras de un solo valor no tienen s²;
 los recuentos y proporciones son de las otras %2</translation>
     </message>
+    <message>
+        <source>; %1 of them (%2) lie above %3</source>
+        <translation>; %1 (%2) están por encima de %3</translation>
+    </message>
+    <message>
+        <source>; %1 of them (%2) lie at or below %3</source>
+        <translation>; %1 (%2) están en %3 o por debajo</translation>
+    </message>
+    <message>
+        <source>; %1 of them (%2) lie at or below %3 or above %4</source>
+        <translation>; %1 (%2) están en %3 o por debajo, o por encima de %4</translation>
+    </message>
+    <message>
+        <source>; %1 of them (%2) lie above %3 and at or below %4</source>
+        <translation>; %1 (%2) están por encima de %3 y en %4 o por debajo</translation>
+    </message>
+    <message>
+        <source>Number Above</source>
+        <translation>Número encima</translation>
+    </message>
+    <message>
+        <source>Number Below</source>
+        <translation>Número debajo</translation>
+    </message>
+    <message>
+        <source>Number Outside</source>
+        <translation>Número fuera</translation>
+    </message>
+    <message>
+        <source>Number Between</source>
+        <translation>Número entre</translation>
+    </message>
+    <message>
+        <source>sample proportion</source>
+        <translation>proporción muestral</translation>
+    </message>
+    <message>
+        <source>sample proportions</source>
+        <translation>proporciones muestrales</translation>
+    </message>
+    <message>
+        <source>sample median</source>
+        <translation>mediana muestral</translation>
+    </message>
+    <message>
+        <source>sample medians</source>
+        <translation>medianas muestrales</translation>
+    </message>
+    <message>
+        <source>sample SD</source>
+        <translation>desviación típica muestral</translation>
+    </message>
+    <message>
+        <source>sample SDs</source>
+        <translation>desviaciones típicas muestrales</translation>
+    </message>
+    <message>
+        <source>sample variance (n - 1)</source>
+        <translation>varianza muestral (n - 1)</translation>
+    </message>
+    <message>
+        <source>sample variances (n - 1)</source>
+        <translation>varianzas muestrales (n - 1)</translation>
+    </message>
+    <message>
+        <source>sample variance (n)</source>
+        <translation>varianza muestral (n)</translation>
+    </message>
+    <message>
+        <source>sample variances (n)</source>
+        <translation>varianzas muestrales (n)</translation>
+    </message>
+    <message>
+        <source>sample range</source>
+        <translation>rango muestral</translation>
+    </message>
+    <message>
+        <source>sample ranges</source>
+        <translation>rangos muestrales</translation>
+    </message>
+    <message>
+        <source>sample mean</source>
+        <translation>media muestral</translation>
+    </message>
+    <message>
+        <source>sample means</source>
+        <translation>medias muestrales</translation>
+    </message>
+    <message>
+        <source>%1 sample lies left of the part of the axis in view</source>
+        <translation>%1 muestra queda a la izquierda de la parte visible del eje</translation>
+    </message>
+    <message>
+        <source>%1 samples lie left of the part of the axis in view</source>
+        <translation>%1 muestras quedan a la izquierda de la parte visible del eje</translation>
+    </message>
+    <message>
+        <source>%1 sample lies right of the part of the axis in view</source>
+        <translation>%1 muestra queda a la derecha de la parte visible del eje</translation>
+    </message>
+    <message>
+        <source>%1 samples lie right of the part of the axis in view</source>
+        <translation>%1 muestras quedan a la derecha de la parte visible del eje</translation>
+    </message>
+    <message>
+        <source>none of them is counted in %2</source>
+        <translation>ninguna se cuenta en «%2»</translation>
+    </message>
+    <message>
+        <source>it is counted in %2 (red)</source>
+        <translation>se cuenta en «%2» (en rojo)</translation>
+    </message>
+    <message>
+        <source>all of them are counted in %2 (red)</source>
+        <translation>todas se cuentan en «%2» (en rojo)</translation>
+    </message>
+    <message>
+        <source>%1 of them is counted in %2 (red)</source>
+        <translation>%1 de ellas se cuenta en «%2» (en rojo)</translation>
+    </message>
+    <message>
+        <source>%1 of them are counted in %2 (red)</source>
+        <translation>%1 de ellas se cuentan en «%2» (en rojo)</translation>
+    </message>
+    <message>
+        <source>Histogram of %1: no samples drawn yet</source>
+        <translation>Histograma de %1: aún no se han extraído muestras</translation>
+    </message>
+    <message>
+        <source>Histogram of the z values of %1: no samples drawn yet</source>
+        <translation>Histograma de los valores z de %1: aún no se han extraído muestras</translation>
+    </message>
+    <message>
+        <source>Histogram of the t values of %1: no samples drawn yet</source>
+        <translation>Histograma de los valores t de %1: aún no se han extraído muestras</translation>
+    </message>
+    <message>
+        <source>mean %1</source>
+        <translation>media %1</translation>
+    </message>
+    <message>
+        <source>mean %1, SD %2</source>
+        <translation>media %1, desviación típica %2</translation>
+    </message>
+    <message>
+        <source>Histogram of %1: %2</source>
+        <translation>Histograma de %1: %2</translation>
+    </message>
+    <message>
+        <source>Histogram of the z values of %1; the proportions have %2</source>
+        <translation>Histograma de los valores z de %1; las proporciones tienen %2</translation>
+    </message>
+    <message>
+        <source>Histogram of the z values of %1; the means have %2</source>
+        <translation>Histograma de los valores z de %1; las medias tienen %2</translation>
+    </message>
+    <message>
+        <source>Histogram of the t values of %1; the means have %2</source>
+        <translation>Histograma de los valores t de %1; las medias tienen %2</translation>
+    </message>
 </context>
 </TS>

@@ -115,5 +115,57 @@ Stichproben</translation>
         <source>Upper limit value</source>
         <translation>Wert der oberen Grenze</translation>
     </message>
+    <message>
+        <source>No samples drawn yet</source>
+        <translation>Noch keine Stichproben gezogen</translation>
+    </message>
+    <message>
+        <source>Samples %1 to %2 of %3, each as a small histogram</source>
+        <translation>Stichproben %1 bis %2 von %3, jede als kleines Histogramm</translation>
+    </message>
+    <message>
+        <source>Sample %1 of %2 as a histogram of its 1 value</source>
+        <translation>Stichprobe %1 von %2 als Histogramm ihres einen Werts</translation>
+    </message>
+    <message>
+        <source>Sample %1 of %2 as a histogram of its %3 values</source>
+        <translation>Stichprobe %1 von %2 als Histogramm ihrer %3 Werte</translation>
+    </message>
+    <message>
+        <source>: proportion of successes %1</source>
+        <translation>: Anteil der Erfolge %1</translation>
+    </message>
+    <message>
+        <source>: mean %1, SD %2</source>
+        <translation>: Mittelwert %1, Standardabweichung %2</translation>
+    </message>
+    <message>
+        <source>: mean %1</source>
+        <translation>: Mittelwert %1</translation>
+    </message>
+    <message>
+        <source>, median %1</source>
+        <translation>, Median %1</translation>
+    </message>
+    <message>
+        <source>, range %1</source>
+        <translation>, Spannweite %1</translation>
+    </message>
+    <message>
+        <source>, variance %1</source>
+        <translation>, Varianz %1</translation>
+    </message>
+    <message>
+        <source>, variance with divisor n %1</source>
+        <translation>, Varianz mit Divisor n %1</translation>
+    </message>
+    <message>
+        <source>; %1% of the values lie between the limits %2 and %3</source>
+        <translation>; %1 % der Werte liegen zwischen den Grenzen %2 und %3</translation>
+    </message>
+    <message>
+        <source>; it is the selected sample</source>
+        <translation>; sie ist die ausgewählte Stichprobe</translation>
+    </message>
 </context>
 </TS>

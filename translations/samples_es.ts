@@ -115,5 +115,57 @@ muestras</translation>
         <source>Upper limit value</source>
         <translation>Valor del límite superior</translation>
     </message>
+    <message>
+        <source>No samples drawn yet</source>
+        <translation>Aún no se han extraído muestras</translation>
+    </message>
+    <message>
+        <source>Samples %1 to %2 of %3, each as a small histogram</source>
+        <translation>Muestras %1 a %2 de %3, cada una como un pequeño histograma</translation>
+    </message>
+    <message>
+        <source>Sample %1 of %2 as a histogram of its 1 value</source>
+        <translation>Muestra %1 de %2 como histograma de su único valor</translation>
+    </message>
+    <message>
+        <source>Sample %1 of %2 as a histogram of its %3 values</source>
+        <translation>Muestra %1 de %2 como histograma de sus %3 valores</translation>
+    </message>
+    <message>
+        <source>: proportion of successes %1</source>
+        <translation>: proporción de éxitos %1</translation>
+    </message>
+    <message>
+        <source>: mean %1, SD %2</source>
+        <translation>: media %1, desviación típica %2</translation>
+    </message>
+    <message>
+        <source>: mean %1</source>
+        <translation>: media %1</translation>
+    </message>
+    <message>
+        <source>, median %1</source>
+        <translation>, mediana %1</translation>
+    </message>
+    <message>
+        <source>, range %1</source>
+        <translation>, rango %1</translation>
+    </message>
+    <message>
+        <source>, variance %1</source>
+        <translation>, varianza %1</translation>
+    </message>
+    <message>
+        <source>, variance with divisor n %1</source>
+        <translation>, varianza con divisor n %1</translation>
+    </message>
+    <message>
+        <source>; %1% of the values lie between the limits %2 and %3</source>
+        <translation>; el %1 % de los valores está entre los límites %2 y %3</translation>
+    </message>
+    <message>
+        <source>; it is the selected sample</source>
+        <translation>; es la muestra seleccionada</translation>
+    </message>
 </context>
 </TS>

@@ -206,6 +206,7 @@ bool DecimalPoint(const QString& text) {
 TEST_F(Classroom, EveryTextIsTranslatedAndWholeInGermanAndSpanish) {
     ApplyPreset(PresetShape::SkewedPlus);
     DrawAtF(25, 200);
+    SelectSampleNo(3); // the pictures' words then speak of it too
     QStringList messages;
     SetMessageHandler([&](QWidget*, const QString& text) { messages << text; });
     const std::vector<QWidget*> windows = {g_populationWnd, g_samplesWnd, Sd(), Ci(),
@@ -260,6 +261,9 @@ TEST_F(Classroom, EveryTextIsTranslatedAndWholeInGermanAndSpanish) {
             for (QWidget* w : window->findChildren<QWidget*>()) {
                 for (const QString& words : {w->accessibleName(), w->toolTip()})
                     EXPECT_FALSE(LeftInEnglish(words)) << words.toStdString();
+                const QString described = w->accessibleDescription();
+                EXPECT_FALSE(LeftInEnglish(described) || DecimalPoint(described))
+                    << described.toStdString();
                 if (auto* button = qobject_cast<QPushButton*>(w)) {
                     EXPECT_FALSE(LeftInEnglish(button->text())) << button->text().toStdString();
                     for (const QString& line : button->text().remove('&').split('\n'))

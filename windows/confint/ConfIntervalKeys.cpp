@@ -136,8 +136,11 @@ void CConfIntervalDlg::DescribeControls() {
 void CConfIntervalDlg::PlaceFocusSpots() {
     if (!m_graphSpot) return;
     const int n = FieldSampleSize();
+    const auto translate = [](const char* words) {
+        return QCoreApplication::translate("ConfidenceIntervals", words).toStdString();
+    };
     m_graphSpot->Place(g_ciGraphRect);
-    m_graphSpot->Describe(ToQt(IntervalGraphDescription(n)));
+    m_graphSpot->Describe(LocalNumbers(IntervalGraphDescription(n, translate)));
     m_muLabel = Rect{};
     if (!g_possibleMu) {
         m_muSpot->Place(Rect{});
@@ -150,7 +153,7 @@ void CConfIntervalDlg::PlaceFocusSpots() {
         figure, metrics.horizontalAdvance(LocalNumbers(figure.muText)), metrics.height());
     m_muSpot->Place(Rect{std::min(grab.left, label.left), std::min(grab.top, label.top),
                          std::max(grab.right, label.right), std::max(grab.bottom, label.bottom)});
-    m_muSpot->Describe(ToQt(PossibleMuDescription(n)));
+    m_muSpot->Describe(LocalNumbers(PossibleMuDescription(n, translate)));
 }
 
 HoverHint CConfIntervalDlg::HoverAt(QPoint at) const {

@@ -185,9 +185,12 @@ void CHistogramPlot::DrawOffPlotMarks(QPainter& p, const SliderSplit& split) {
     auto colour = [](const OffPlot& side) {
         return side.counted > 0 ? CountedColour() : QColor(Qt::black);
     };
+    const auto translate = [](const char* words) {
+        return QCoreApplication::translate("Dorvane", words).toStdString();
+    };
     m_offPlotMarks[0] = m_offPlotMarks[1] = Rect{};
-    m_offPlotTips[0] = OffPlotTip(split.below, true);
-    m_offPlotTips[1] = OffPlotTip(split.beyond, false);
+    m_offPlotTips[0] = OffPlotTip(split.below, true, translate);
+    m_offPlotTips[1] = OffPlotTip(split.beyond, false, translate);
     if (split.below.samples > 0) {
         const QString label = QCoreApplication::translate("Dorvane", "\u25c4 %1 further left")
                                   .arg(number(split.below));
@@ -203,9 +206,6 @@ void CHistogramPlot::DrawOffPlotMarks(QPainter& p, const SliderSplit& split) {
     // Samples left out of every column and count (no t value) are said
     // once, under the marks, with the base the readouts stand on.
     m_noteBox = Rect{};
-    const auto translate = [](const char* words) {
-        return QCoreApplication::translate("Dorvane", words).toStdString();
-    };
     const QStringList note =
         LocalNumbers(SamplesWithoutStatisticNote(split, translate)).split(QLatin1Char('\n'));
     int lineTop = top + SdY(12);

@@ -190,4 +190,7 @@ class CSamplingDistDlg : public CToolWindow {
     QString m_sampleSize, m_numSamples, m_totalDrawn, m_meanOfMeans, m_sdOfMeans, m_meanOfSDs,
         m_sdOfSDs, m_intervalWidth, m_actualNumber, m_actualProportion, m_zNumber, m_zProportion,
         m_tNumber, m_tProportion;
+    // The actual count and proportion as the core writes them, for the
+    // picture's words, whose numbers are made local once, as a whole.
+    std::string m_countedNumber, m_countedProportion;
 };

@@ -160,6 +160,8 @@ void CSamplingDistDlg::PaintPlot(QPainter& p) {
 
 void CSamplingDistDlg::UpdateSliderReadouts() {
     const SliderReadouts readouts = ::UpdateSliderReadouts(SampleSize(), NumberOfSamples());
+    m_countedNumber = readouts.actualNumber;
+    m_countedProportion = readouts.actualProportion;
     m_actualNumber = LocalNumbers(readouts.actualNumber);
     m_actualProportion = LocalNumbers(readouts.actualProportion);
     m_zNumber = LocalNumbers(readouts.normalNumber);

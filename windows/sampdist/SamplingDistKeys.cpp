@@ -14,6 +14,7 @@
 #include "ui/DrawSamplesButton.h"
 #include "ui/FieldText.h"
 #include "ui/FocusSpot.h"
+#include "ui/LocalNumbers.h"
 #include "ui/SeriesFields.h"
 #include "ui/ValueEditor.h"
 #include "ui/WindowLinks.h"
@@ -149,8 +150,11 @@ void CSamplingDistDlg::PlaceFocusSpots() {
     ShowTheoryAvailability();
     if (!m_columnsSpot) return;
     m_columnsSpot->Place(Rect{g_sdAxisLeft, g_histRect.top, g_histRect.right, g_sdAxisY});
+    const auto translate = [](const char* words) {
+        return QCoreApplication::translate("Dorvane", words).toStdString();
+    };
     m_columnsSpot->Describe(
-        ToQt(HistogramDescription(ToStd(m_actualNumber), ToStd(m_actualProportion))));
+        LocalNumbers(HistogramDescription(m_countedNumber, m_countedProportion, translate)));
     // Each slider with its label box, as the plot last drew them.
     m_leftSpot->Place(United(g_leftSliderRect, m_plot.SliderLabelBox(true)));
     m_rightSpot->Place(g_oneSlider ? Rect{}
@@ -158,7 +162,7 @@ void CSamplingDistDlg::PlaceFocusSpots() {
     for (const bool left : {true, false}) {
         CFocusSpot* spot = SliderSpot(left);
         if (spot->accessibleName() != SliderName(left)) spot->setAccessibleName(SliderName(left));
-        spot->Describe(ToQt(SliderLabelText(left ? g_leftSliderZ : g_rightSliderZ, false)));
+        spot->Describe(LocalNumbers(SliderLabelText(left ? g_leftSliderZ : g_rightSliderZ, false)));
     }
     // The interval widths in the units of the kind shown.
     for (int i = 0; i < 4; ++i) {
@@ -185,7 +189,7 @@ HoverHint CSamplingDistDlg::HoverAt(QPoint at) const {
     }
     for (const bool leftEnd : {true, false})
         if (m_plot.OffPlotMark(leftEnd).Contains(at.x(), at.y()))
-            return {Qt::ArrowCursor, ToQt(m_plot.OffPlotMarkTip(leftEnd))};
+            return {Qt::ArrowCursor, LocalNumbers(m_plot.OffPlotMarkTip(leftEnd))};
     const Rect columns{g_sdAxisLeft, g_histRect.top, g_histRect.right, g_sdAxisY};
     if (g_samplesDrawn > 0 && columns.Contains(at.x(), at.y()))
         return {

@@ -101,12 +101,15 @@ Rect CSamplesDlg::LimitLabelRect(bool lower) const {
 void CSamplesDlg::PlaceFocusSpots() {
     if (!m_pictureSpot) return;
     m_pictureSpot->Place(SamplesGraphArea(width()));
-    m_pictureSpot->Describe(ToQt(SamplesPictureDescription(FieldSampleSize())));
+    const auto translate = [](const char* words) {
+        return QCoreApplication::translate("Samples", words).toStdString();
+    };
+    m_pictureSpot->Describe(LocalNumbers(SamplesPictureDescription(FieldSampleSize(), translate)));
     const bool shown = LimitsShown();
     m_lowerSpot->Place(shown ? United(g_lowerLimitRect, LimitLabelRect(true)) : Rect{});
     m_upperSpot->Place(shown ? United(g_upperLimitRect, LimitLabelRect(false)) : Rect{});
-    m_lowerSpot->Describe(ToQt(LowerLimitText()));
-    m_upperSpot->Describe(ToQt(UpperLimitText()));
+    m_lowerSpot->Describe(LocalNumbers(LowerLimitText()));
+    m_upperSpot->Describe(LocalNumbers(UpperLimitText()));
 }
 
 HoverHint CSamplesDlg::HoverAt(QPoint at) const {

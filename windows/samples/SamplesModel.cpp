@@ -4,6 +4,7 @@
 #include "core/Selection.h"
 #include "core/SeriesControl.h"
 #include "core/SimulationState.h"
+#include "core/Translatable.h"
 #include "windows/samples/SamplePictureModel.h"
 
 #include <algorithm>
@@ -249,43 +250,56 @@ int SyncToSelection() {
 
 // --- The picture in words -------------------------------------------------------------
 
-std::string SamplesPictureDescription(int sampleSize) {
+std::string SamplesPictureDescription(int sampleSize, const TextTranslator& translate) {
+    auto words = [&translate](const char* english) { return Translated(translate, english); };
     const int drawn = DrawnRows();
-    if (drawn < 1) return "No samples drawn yet";
-    const std::string of = " of " + FormatGroupedInt(drawn);
+    if (drawn < 1) return words(DV_TEXT("Samples", "No samples drawn yet"));
     if (!g_samplesHistogramView) {
         const int first = GridFirstSample();
         const int last = std::min(first + kGridCells - 1, drawn);
-        return "Samples " + FormatGroupedInt(first) + " to " + FormatGroupedInt(last) + of +
-               ", each as a small histogram";
+        return FillIn(
+            words(DV_TEXT("Samples", "Samples %1 to %2 of %3, each as a small histogram")),
+            {FormatGroupedInt(first), FormatGroupedInt(last), FormatGroupedInt(drawn)});
     }
     const int s = std::clamp(g_currentSampleNo, 1, drawn);
     const SampleRow& row = g_sampleStore[s];
-    std::string text = "Sample " + FormatGroupedInt(s) + of + " as a histogram of its " +
-                       FormatGroupedInt(g_seriesSampleSize) + " values";
+    std::string text = FillIn(
+        words(g_seriesSampleSize == 1
+                  ? DV_TEXT("Samples", "Sample %1 of %2 as a histogram of its 1 value")
+                  : DV_TEXT("Samples", "Sample %1 of %2 as a histogram of its %3 values")),
+        {FormatGroupedInt(s), FormatGroupedInt(drawn), FormatGroupedInt(g_seriesSampleSize)});
     if (g_isBinomial) {
-        text += ": proportion of successes " + FormatNumber("%.2f", row.mean);
+        text += FillIn(words(DV_TEXT("Samples", ": proportion of successes %1")),
+                       {FormatNumber("%.2f", row.mean)});
     } else {
-        text += ": mean " + FormatNumber("%.2f", ShownValue(row.mean));
+        const std::string mean = FormatNumber("%.2f", ShownValue(row.mean));
         // A sample of one value has no standard deviation.
-        if (row.sd >= 0.0f)
-            text += ", SD " + FormatNumber("%.2f", static_cast<double>(g_dispScale) * row.sd);
+        text +=
+            row.sd >= 0.0f
+                ? FillIn(words(DV_TEXT("Samples", ": mean %1, SD %2")),
+                         {mean, FormatNumber("%.2f", static_cast<double>(g_dispScale) * row.sd)})
+                : FillIn(words(DV_TEXT("Samples", ": mean %1")), {mean});
         // The chosen statistic's mark in words, with the number the picture writes.
         const Statistic statistic = MarkedStatistic();
         const std::optional<float> value = StatisticOf(row, g_seriesSampleSize, statistic);
-        std::string mark;
-        if (statistic == Statistic::Median && value) mark = "median " + MedianText(*value);
-        if (statistic == Statistic::Range && value) mark = "range " + RangeText(*value);
-        if (statistic == Statistic::Variance) mark = "variance " + SpreadText(row.sd);
+        const char* name = nullptr;
+        std::string figure;
+        if (statistic == Statistic::Median && value)
+            name = DV_TEXT("Samples", ", median %1"), figure = MedianText(*value);
+        if (statistic == Statistic::Range && value)
+            name = DV_TEXT("Samples", ", range %1"), figure = RangeText(*value);
+        if (statistic == Statistic::Variance)
+            name = DV_TEXT("Samples", ", variance %1"), figure = SpreadText(row.sd);
         if (statistic == Statistic::VarianceN)
-            mark = "variance with divisor n " + SpreadText(row.sd);
+            name = DV_TEXT("Samples", ", variance with divisor n %1"), figure = SpreadText(row.sd);
         // No number (a sample of one value has no variance): no words either.
-        if (mark.find(" = ") != std::string::npos) text += ", " + mark;
+        if (name && figure.find(" = ") != std::string::npos) text += FillIn(words(name), {figure});
     }
     const std::string share = LimitsShown() ? ShareBetweenLimitsText(sampleSize) : "";
     if (!share.empty())
-        text += "; " + share + "% of the values lie between the limits " + LowerLimitText() +
-                " and " + UpperLimitText();
-    if (IsSelectedSample(s)) text += "; it is the selected sample";
+        text += FillIn(
+            words(DV_TEXT("Samples", "; %1% of the values lie between the limits %2 and %3")),
+            {share, LowerLimitText(), UpperLimitText()});
+    if (IsSelectedSample(s)) text += words(DV_TEXT("Samples", "; it is the selected sample"));
     return text;
 }

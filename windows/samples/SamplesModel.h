@@ -6,6 +6,7 @@
 // texts; nothing here draws.
 
 #include "core/Geometry.h"
+#include "core/PopulationDescription.h"
 #include "core/SamplesWindowState.h"
 #include "core/ScrollRequest.h"
 
@@ -110,5 +111,6 @@ int SyncToSelection();
 
 // For a screen reader: the sample shown with its size, mean and SD, the
 // share between the limits and whether it is the selected one; or the
-// samples of the grid; or that none has been drawn.
-std::string SamplesPictureDescription(int sampleSize);
+// samples of the grid; or that none has been drawn. The words go through
+// translate (the window's language) before the figures are put in.
+std::string SamplesPictureDescription(int sampleSize, const TextTranslator& translate = {});
