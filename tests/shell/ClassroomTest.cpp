@@ -271,11 +271,13 @@ TEST_F(Classroom, EveryTextIsTranslatedAndWholeInGermanAndSpanish) {
                                   button->contentsRect().width() - 2)
                             << "cut: " << line.toStdString();
                 }
-                if (auto* label = qobject_cast<QLabel*>(w))
+                if (auto* label = qobject_cast<QLabel*>(w)) {
                     EXPECT_FALSE(LeftInEnglish(label->text()) || DecimalPoint(label->text()))
                         << label->text().toStdString();
-                if (auto* field = qobject_cast<QLineEdit*>(w))
+                }
+                if (auto* field = qobject_cast<QLineEdit*>(w)) {
                     EXPECT_FALSE(DecimalPoint(field->text())) << field->text().toStdString();
+                }
             }
         }
         // The menus, and a message of the core.
