@@ -337,11 +337,6 @@ void FinishRun(int count, const RunContext& run, SampleDisplay& display, DrawRes
 
 } // namespace
 
-bool PopulationIsEmpty() {
-    const float last = g_popCumShare[ColumnsOf(CurrentKind())];
-    return !(g_popWeightTotal > 0.0f) || !(last > 0.0f) || !std::isfinite(last);
-}
-
 int PauseForSpeed(int speed) {
     switch (speed) {
     case 3:
@@ -353,14 +348,6 @@ int PauseForSpeed(int speed) {
     default:
         return 0;
     }
-}
-
-float HistogramStatistic(float mean, float sd, int n) {
-    if (!g_showTValues || g_isBinomial) return mean;
-    // A sample with no spread (or of one value) has no t value.
-    if (!(sd > 0.0f) || n < 1) return std::numeric_limits<float>::quiet_NaN();
-    const double t = (static_cast<double>(mean) - g_popMean) / (sd / std::sqrt(double(n)));
-    return static_cast<float>(t * g_standardError + g_popMean);
 }
 
 double StatisticTolerance() {

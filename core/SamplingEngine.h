@@ -4,6 +4,7 @@
 // display of the four windows through SampleDisplay while it works.
 
 #include "core/Random.h"
+#include "core/ValueDraw.h"
 
 #include <string>
 
@@ -160,15 +161,6 @@ int HistogramBin(float x);
 // How far apart two statistics may lie and still be one value that float
 // rounding has split: a ten-thousandth of the finest bin width.
 double StatisticTolerance();
-
-// The statistic a sample contributes to the histogram: its mean, or with t
-// values shown (not binomial) its t value placed on the scale of the means.
-// Not finite when the sample has no t value (SD 0, or n = 1).
-float HistogramStatistic(float mean, float sd, int n);
-
-// True when the current population has no weight to draw from (nothing
-// drawn yet, cleared, or a cleared binomial population).
-bool PopulationIsEmpty();
 
 // Pause of one sample at the current speed: 0, 0, 25, 50, 100 ms.
 int PauseForSpeed(int speed);

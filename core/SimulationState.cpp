@@ -2,7 +2,7 @@
 
 #include "core/ConfIntervalState.h"
 #include "core/SamplesWindowState.h"
-#include "core/Statistic.h"
+#include "core/StatisticState.h"
 
 #include <algorithm>
 #include <cstring>

@@ -3,13 +3,11 @@
 #include "core/MedianAvx512.h"
 #include "core/Population.h"
 #include "core/SampleBatchAvx512.h"
-#include "core/SamplingEngine.h"
 #include "core/ValueDraw.h"
 
 #include <algorithm>
 #include <cmath>
-
-Statistic g_statistic = Statistic::Mean;
+#include <limits>
 
 namespace {
 
@@ -42,8 +40,6 @@ Ordered OrderedOf(const float* values, int n) {
     return out;
 }
 
-int keptRows = 0; // rows 1..keptRows of the series hold their median and range
-
 // The last sorted statistic other than the mean, and the series it was of.
 struct SortedCache {
     bool valid = false;
@@ -54,7 +50,6 @@ struct SortedCache {
     SortedStatistics sorted;
 };
 SortedCache cache;
-unsigned seriesStamp = 0;
 float sortedValues[kMaxSamples + 1];
 int sortedSampleNos[kMaxSamples + 1];
 
@@ -194,7 +189,7 @@ SortedStatistics SortedStatisticsOf(Statistic statistic) {
     if (statistic == Statistic::Mean) return {g_sortedMeans, g_sortedMeanSampleNo, samples, 0};
     const int n = g_seriesSampleSize;
     if (cache.valid && cache.statistic == statistic && cache.samples == samples &&
-        cache.sampleSize == n && cache.series == seriesStamp)
+        cache.sampleSize == n && cache.series == g_statisticSeriesStamp)
         return cache.sorted;
 
     if (NeedsOrderedValues(statistic)) KeepOrderedStatisticsOfRows(samples);
@@ -217,9 +212,12 @@ SortedStatistics SortedStatisticsOf(Statistic statistic) {
         sortedValues[i + 1] = slots[i].value;
         sortedSampleNos[i + 1] = slots[i].sampleNo;
     }
-    cache = {true,        statistic,
-             samples,     n,
-             seriesStamp, SortedStatistics{sortedValues, sortedSampleNos, count, samples - count}};
+    cache = {true,
+             statistic,
+             samples,
+             n,
+             g_statisticSeriesStamp,
+             SortedStatistics{sortedValues, sortedSampleNos, count, samples - count}};
     return cache.sorted;
 }
 
@@ -229,28 +227,31 @@ SortedStatistics ChooseStatistic(Statistic statistic) {
 }
 
 void ForgetSeriesStatistics() {
-    keptRows = 0;
-    ++seriesStamp;
+    g_keptOrderedRows = 0;
+    ++g_statisticSeriesStamp;
     cache.valid = false;
 }
 
 void KeepOrderedStatisticsOfRows(int lastRow) {
     const int n = g_seriesSampleSize;
-    if (lastRow <= keptRows) return;
+    if (lastRow <= g_keptOrderedRows) return;
     if (n < 1 || n > kMaxSampleSize) return;
     lastRow = std::min(lastRow, kMaxSamples);
-    for (int r = keptRows + 1; r <= lastRow; ++r)
+    for (int r = g_keptOrderedRows + 1; r <= lastRow; ++r)
         KeepOrderedStatistics(g_sampleStore[r], n);
-    keptRows = std::max(keptRows, lastRow);
+    g_keptOrderedRows = std::max(g_keptOrderedRows, lastRow);
 }
 
 void KeepOrderedStatisticsOfRow(int r, int n) {
-    if (!NeedsOrderedValues(g_statistic) || r != keptRows + 1) return;
+    if (!NeedsOrderedValues(g_statistic) || r != g_keptOrderedRows + 1) return;
     KeepOrderedStatistics(g_sampleStore[r], n);
-    keptRows = r;
+    g_keptOrderedRows = r;
 }
 
-void ResetStatisticState() {
-    g_statistic = Statistic::Mean;
-    ForgetSeriesStatistics();
+float HistogramStatistic(float mean, float sd, int n) {
+    if (!g_showTValues || g_isBinomial) return mean;
+    // A sample with no spread (or of one value) has no t value.
+    if (!(sd > 0.0f) || n < 1) return std::numeric_limits<float>::quiet_NaN();
+    const double t = (static_cast<double>(mean) - g_popMean) / (sd / std::sqrt(double(n)));
+    return static_cast<float>(t * g_standardError + g_popMean);
 }

@@ -5,21 +5,9 @@
 // windows' business).
 
 #include "core/SimulationState.h"
+#include "core/StatisticState.h"
 
 #include <optional>
-
-enum class Statistic {
-    Mean,
-    Median,            // the mean of the middle two values for even n
-    StandardDeviation, // s, divisor n - 1
-    Variance,          // s^2, divisor n - 1
-    VarianceN,         // divisor n: (n - 1) / n s^2
-    Range,             // largest value minus smallest
-};
-
-// The statistic chosen for the series (Mean after a reset). Set it through
-// ChooseStatistic, which gets the series' values of it ready.
-extern Statistic g_statistic;
 
 // The median and the range need the sample's values in order; the engine
 // keeps them in the sample's row while the chosen statistic needs them.
@@ -91,5 +79,7 @@ void ForgetSeriesStatistics();
 void KeepOrderedStatisticsOfRows(int lastRow);
 void KeepOrderedStatisticsOfRow(int r, int n);
 
-// Back to the start-up state (ResetSimulationState calls it).
-void ResetStatisticState();
+// The statistic a sample contributes to the histogram: its mean, or with t
+// values shown (not binomial) its t value placed on the scale of the means.
+// Not finite when the sample has no t value (SD 0, or n = 1).
+float HistogramStatistic(float mean, float sd, int n);

@@ -2,9 +2,9 @@
 
 #include "core/Distributions.h"
 #include "core/Population.h"
-#include "core/SamplingEngine.h"
 #include "core/SimulationState.h"
 #include "core/Translatable.h"
+#include "core/ValueDraw.h"
 
 #include <cmath>
 #include <numbers>

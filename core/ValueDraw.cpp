@@ -1,5 +1,7 @@
 #include "core/ValueDraw.h"
 
+#include <cmath>
+
 namespace {
 
 // A random result of the program's generator can be one of only 32,768
@@ -79,4 +81,9 @@ void PrepareValueTables(Kind kind, ValueTables& tables) {
         tables.discreteValue[m] = v;
         tables.discreteColumn[m] = TallyColumn(v);
     }
+}
+
+bool PopulationIsEmpty() {
+    const float last = g_popCumShare[ColumnsOf(CurrentKind())];
+    return !(g_popWeightTotal > 0.0f) || !(last > 0.0f) || !std::isfinite(last);
 }

@@ -142,3 +142,7 @@ void DrawValuesQuietly(SampleRow& row, SampleSums& sums, int from, int n, const 
     stream = local;
     sums = running;
 }
+
+// True when the current population has no weight to draw from (nothing
+// drawn yet, cleared, or a cleared binomial population).
+bool PopulationIsEmpty();

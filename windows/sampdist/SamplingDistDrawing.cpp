@@ -7,6 +7,7 @@
 #include "core/SeriesControl.h"
 #include "core/SimulationState.h"
 #include "resources/Resource.h"
+#include "ui/CoreText.h"
 #include "ui/DialogTemplate.h"
 #include "ui/DrawingResources.h"
 #include "ui/FieldText.h"
@@ -348,4 +349,27 @@ void CSamplingDistDlg::SyncStatisticBox() {
 void CSamplingDistDlg::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     GdiCopy(p, event->region(), g_sdMemDC);
+}
+
+namespace {
+const char kNormalOutlineTip[] =
+    QT_TRANSLATE_NOOP("Dorvane", "Show or hide the normal curve that the sample means follow");
+} // namespace
+
+void CSamplingDistDlg::ShowTheoryAvailability() {
+    const StatisticTheory theory = ShownTheory(SampleSize());
+    const bool available = theory.shape != TheoryShape::None;
+    QString tip;
+    if (!available)
+        tip = CoreText(theory.reason.c_str());
+    else if (ShownStatisticKind() == Statistic::Mean)
+        tip = QCoreApplication::translate("Dorvane", kNormalOutlineTip);
+    else
+        tip = tr("Show or hide the curve that theory gives this statistic's samples");
+    QWidget* option = Control(IDC_SD_NORMAL_OUTLINE);
+    if (option->isEnabled() != available) {
+        option->setEnabled(available);
+        option->update();
+    }
+    if (option->toolTip() != tip) option->setToolTip(tip);
 }

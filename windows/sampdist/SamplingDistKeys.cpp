@@ -9,7 +9,6 @@
 #include "core/SimulationState.h"
 #include "core/Statistic.h"
 #include "resources/Resource.h"
-#include "ui/CoreText.h"
 #include "ui/DialogTemplate.h"
 #include "ui/DrawSamplesButton.h"
 #include "ui/FieldText.h"
@@ -48,9 +47,6 @@ QString SliderTip() {
                                        "Drag along the axis to count the samples beyond it") +
            Tr(kMoveByKeysTip);
 }
-const char kNormalOutlineTip[] =
-    QT_TRANSLATE_NOOP("Dorvane", "Show or hide the normal curve that the sample means follow");
-
 const int kBinWidthIds[] = {IDC_SD_BIN_WIDE, IDC_SD_BIN_MEDIUM, IDC_SD_BIN_NARROW,
                             IDC_SD_BIN_FINEST};
 const BinWidth kBinWidths[] = {BinWidth::Wide, BinWidth::Medium, BinWidth::Narrow,
@@ -126,24 +122,6 @@ void CSamplingDistDlg::DescribeControls() {
         SliderSpot(left)->setAccessibleName(SliderName(left));
         SliderSpot(left)->setToolTip(SliderTip());
     }
-}
-
-void CSamplingDistDlg::ShowTheoryAvailability() {
-    const StatisticTheory theory = ShownTheory(SampleSize());
-    const bool available = theory.shape != TheoryShape::None;
-    QString tip;
-    if (!available)
-        tip = CoreText(theory.reason.c_str());
-    else if (ShownStatisticKind() == Statistic::Mean)
-        tip = QCoreApplication::translate("Dorvane", kNormalOutlineTip);
-    else
-        tip = tr("Show or hide the curve that theory gives this statistic's samples");
-    QWidget* option = Control(IDC_SD_NORMAL_OUTLINE);
-    if (option->isEnabled() != available) {
-        option->setEnabled(available);
-        option->update();
-    }
-    if (option->toolTip() != tip) option->setToolTip(tip);
 }
 
 void CSamplingDistDlg::PlaceFocusSpots() {
