@@ -20,3 +20,10 @@ inline std::string CoreTextStd(const char* english) {
 inline QString ShellText(const char* english) {
     return QCoreApplication::translate("Shell", english);
 }
+
+// A window's own words, or, where the window has none, the words of the
+// shared controls (ui/), which are translated once, in the context "Shell".
+inline QString WindowText(const char* context, const char* english) {
+    const QString own = QCoreApplication::translate(context, english);
+    return own == QLatin1String(english) ? ShellText(english) : own;
+}

@@ -1,5 +1,6 @@
 #include "ui/DialogTemplate.h"
 
+#include "ui/CoreText.h"
 #include "ui/DrawSamplesButton.h"
 
 #include <QColor>
@@ -119,10 +120,7 @@ void DialogTemplate::CreateAll(std::initializer_list<ControlSpec> specs) {
 }
 
 QString DialogTemplate::Tr(const char* english) const {
-    // The shared controls' words (ui/SeriesFields.h) are translated once, in
-    // the context "Shell".
-    const QString text = QCoreApplication::translate(m_context, english);
-    return text == QLatin1String(english) ? QCoreApplication::translate("Shell", english) : text;
+    return WindowText(m_context, english);
 }
 
 void DialogTemplate::ShowWords(const ControlWords& w) {

@@ -9,6 +9,7 @@
 #include "core/Selection.h"
 #include "core/SimulationState.h"
 #include "resources/Resource.h"
+#include "ui/CoreText.h"
 #include "ui/DialogTemplate.h"
 #include "ui/DrawSamplesButton.h"
 #include "ui/DrawingResources.h"
@@ -35,8 +36,7 @@ namespace {
 
 // The window's words, and the words it shares with the other windows (ui/).
 QString Tr(const char* text) {
-    const QString own = QCoreApplication::translate("ConfidenceIntervals", text);
-    return own == QLatin1String(text) ? QCoreApplication::translate("Shell", text) : own;
+    return WindowText("ConfidenceIntervals", text);
 }
 
 QString GraphTip() {

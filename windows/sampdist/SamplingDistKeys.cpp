@@ -9,6 +9,7 @@
 #include "core/SimulationState.h"
 #include "core/Statistic.h"
 #include "resources/Resource.h"
+#include "ui/CoreText.h"
 #include "ui/DialogTemplate.h"
 #include "ui/DrawSamplesButton.h"
 #include "ui/FieldText.h"
@@ -32,8 +33,7 @@ namespace {
 
 // The window's words, and the words it shares with the other windows (ui/).
 QString Tr(const char* text) {
-    const QString own = QCoreApplication::translate("Dorvane", text);
-    return own == QLatin1String(text) ? QCoreApplication::translate("Shell", text) : own;
+    return WindowText("Dorvane", text);
 }
 
 QString ColumnsTip() {

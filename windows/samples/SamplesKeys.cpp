@@ -8,6 +8,7 @@
 
 #include "core/SimulationState.h"
 #include "resources/Resource.h"
+#include "ui/CoreText.h"
 #include "ui/DialogTemplate.h"
 #include "ui/DrawSamplesButton.h"
 #include "ui/DrawingResources.h"
@@ -30,8 +31,7 @@ namespace {
 
 // The window's words, and the words it shares with the other windows (ui/).
 QString Tr(const char* text) {
-    const QString own = QCoreApplication::translate("Samples", text);
-    return own == QLatin1String(text) ? QCoreApplication::translate("Shell", text) : own;
+    return WindowText("Samples", text);
 }
 
 QString PictureTip() {
