@@ -92,8 +92,11 @@ TEST_F(DorvaneWindow, MediansAndVariancesOfOneSeriesStandOnTheirOwnAxes) {
         ASSERT_NE(g_selectedSample, 0);
         const double picked = c.value(g_selectedSample);
         EXPECT_EQ(BinAt(picked * c.axisPerUnit), tallest);
-        for (int r = 1; r <= kSamples; ++r)
-            if (BinAt(c.value(r) * c.axisPerUnit) == tallest) EXPECT_GE(c.value(r), picked - 1e-6);
+        for (int r = 1; r <= kSamples; ++r) {
+            if (BinAt(c.value(r) * c.axisPerUnit) == tallest) {
+                EXPECT_GE(c.value(r), picked - 1e-6);
+            }
+        }
     }
 
     // Variance (n): its mean sits at (n - 1)/n of the variances' own mean,
