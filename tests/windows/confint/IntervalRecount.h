@@ -1,7 +1,6 @@
 #pragma once
 // A sample's interval worked out again from its own values (SD divisor n - 1),
-// sigma when known and a critical value from scipy; and where the window at
-// 509 x 540 draws a value, a row and the strip.
+// sigma when known and a critical value from scipy; and the line drawn on a row.
 #include "core/SimulationState.h"
 
 #include <QImage>
@@ -30,18 +29,6 @@ inline bool Covers(int sample, int n, double critical, bool sigmaKnown, Sides si
     return sides == Sides::HighEndOnly  ? belowHigh
            : sides == Sides::LowEndOnly ? aboveLow
                                         : aboveLow && belowHigh;
-}
-
-// The graph's axis runs from 190 at 28.9f pixels a unit, rows 2 pixels apart
-// up from 430, the strip's axis from 70 at 40 pixels a unit.
-inline int GraphPixel(double v) {
-    return 190 + static_cast<int>(double(28.9f) * v);
-}
-inline int RowPixel(int first, int row) {
-    return 430 - 2 * (row - first);
-}
-inline int StripPixel(double v) {
-    return 70 + static_cast<int>(40 * v);
 }
 
 // The line drawn along pixel row y of the surface between x from and to:
