@@ -166,7 +166,7 @@ TEST_F(ConfIntervalWindow, EachSettingRedrawsTheRowsAsTheirRecountedIntervalsSay
 TEST_F(ConfIntervalWindow, PagesWrapAtSample211AndTheScrollBarTurnsThem) {
     Draw(5, 211, IDC_CI_SPEED_4); // drawn one by one
     EXPECT_EQ(g_ciFirstSample, 211);
-    EXPECT_EQ(recount::LineAt(g_ciMemDC, 430, 181, 488) != '-', true);
+    EXPECT_NE(recount::LineAt(g_ciMemDC, 430, 181, 488), '-');
     const Rect above{181, 1, 488, 428}; // nothing of the first page is left
     EXPECT_EQ(CountPixels(above, kBlack) + CountPixels(above, kRed), 0);
     EXPECT_EQ(std::pair(Scroll()->maximum(), Scroll()->value()), std::pair(211, 1));
@@ -321,12 +321,12 @@ TEST_F(ConfIntervalWindow, ThePossibleMeanDraggedSteppedOrTypedAcrossAnEnd) {
 TEST_F(ConfIntervalWindow, TheFieldsFollowTheirRules) {
     Draw(25, 200);
     const QString counts = Counts();
-    TypeInto(Edit(IDC_CI_CONF_LEVEL), "9"); // on the way to "90": nothing yet
+    TypeInto(Edit(IDC_CI_CONF_LEVEL), "9"); // on the way to "99": nothing yet
     EXPECT_EQ(Text(IDC_CI_CRITICAL_VALUE) + " " + Counts(), "1.960 " + counts);
     const char* const kRefused = "The confidence level must be a whole number from 1 to 99";
     // Typed, then the field left (0), Enter (1) or DRAW SAMPLES (2).
     for (const auto& [typed, how, field, critical, refused] :
-         {std::tuple{"90", 1, "90", "1.645", false},
+         {std::tuple{"99", 1, "99", "2.576", false},
           {"1000000000000", 0, "99", "2.576", true},
           {"50.5", 1, "99", "2.576", true},
           {"0", 2, "1", "0.010", true}}) {
