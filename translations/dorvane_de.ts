@@ -179,14 +179,6 @@ SERIE</translation>
         <translation>Gezogene Stichproben insgesamt</translation>
     </message>
     <message>
-        <source>Mean of the sample means</source>
-        <translation>Mittelwert der Stichprobenmittelwerte</translation>
-    </message>
-    <message>
-        <source>Standard deviation of the sample means</source>
-        <translation>Standardabweichung der Stichprobenmittelwerte</translation>
-    </message>
-    <message>
         <source>Mean of the sample SDs</source>
         <translation>Mittelwert der Stichproben-Standardabweichungen</translation>
     </message>
@@ -675,6 +667,58 @@ Anzahlen und Anteile beziehen sich auf die übrigen %2</translation>
     <message>
         <source>Histogram of the t values of %1; the means have %2</source>
         <translation>Histogramm der t-Werte von %1; die Mittelwerte selbst: %2</translation>
+    </message>
+    <message>
+        <source>Theory curve outline</source>
+        <translation>Umriss der theoretischen Kurve</translation>
+    </message>
+    <message>
+        <source>Mean of the sample means</source>
+        <translation>Mittelwert der Stichprobenmittelwerte</translation>
+    </message>
+    <message>
+        <source>Standard deviation of the sample means</source>
+        <translation>Standardabweichung der Stichprobenmittelwerte</translation>
+    </message>
+    <message>
+        <source>Mean of the sample medians</source>
+        <translation>Mittelwert der Stichprobenmediane</translation>
+    </message>
+    <message>
+        <source>Standard deviation of the sample medians</source>
+        <translation>Standardabweichung der Stichprobenmediane</translation>
+    </message>
+    <message>
+        <source>Mean of the sample variances</source>
+        <translation>Mittelwert der Stichprobenvarianzen</translation>
+    </message>
+    <message>
+        <source>Standard deviation of the sample variances</source>
+        <translation>Standardabweichung der Stichprobenvarianzen</translation>
+    </message>
+    <message>
+        <source>Mean of the sample variances (n)</source>
+        <translation>Mittelwert der Stichprobenvarianzen (n)</translation>
+    </message>
+    <message>
+        <source>Standard deviation of the sample variances (n)</source>
+        <translation>Standardabweichung der Stichprobenvarianzen (n)</translation>
+    </message>
+    <message>
+        <source>Mean of the sample ranges</source>
+        <translation>Mittelwert der Stichprobenspannweiten</translation>
+    </message>
+    <message>
+        <source>Standard deviation of the sample ranges</source>
+        <translation>Standardabweichung der Stichprobenspannweiten</translation>
+    </message>
+    <message>
+        <source>Mean of the sample proportions</source>
+        <translation>Mittelwert der Stichprobenanteile</translation>
+    </message>
+    <message>
+        <source>Standard deviation of the sample proportions</source>
+        <translation>Standardabweichung der Stichprobenanteile</translation>
     </message>
 </context>
 </TS>

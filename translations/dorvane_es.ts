@@ -179,14 +179,6 @@ SERIE</translation>
         <translation>Total de muestras extraídas</translation>
     </message>
     <message>
-        <source>Mean of the sample means</source>
-        <translation>Media de las medias muestrales</translation>
-    </message>
-    <message>
-        <source>Standard deviation of the sample means</source>
-        <translation>Desviación típica de las medias muestrales</translation>
-    </message>
-    <message>
         <source>Mean of the sample SDs</source>
         <translation>Media de las desviaciones típicas muestrales</translation>
     </message>
@@ -675,6 +667,58 @@ los recuentos y proporciones son de las otras %2</translation>
     <message>
         <source>Histogram of the t values of %1; the means have %2</source>
         <translation>Histograma de los valores t de %1; las medias tienen %2</translation>
+    </message>
+    <message>
+        <source>Theory curve outline</source>
+        <translation>Contorno de la curva teórica</translation>
+    </message>
+    <message>
+        <source>Mean of the sample means</source>
+        <translation>Media de las medias muestrales</translation>
+    </message>
+    <message>
+        <source>Standard deviation of the sample means</source>
+        <translation>Desviación típica de las medias muestrales</translation>
+    </message>
+    <message>
+        <source>Mean of the sample medians</source>
+        <translation>Media de las medianas muestrales</translation>
+    </message>
+    <message>
+        <source>Standard deviation of the sample medians</source>
+        <translation>Desviación típica de las medianas muestrales</translation>
+    </message>
+    <message>
+        <source>Mean of the sample variances</source>
+        <translation>Media de las varianzas muestrales</translation>
+    </message>
+    <message>
+        <source>Standard deviation of the sample variances</source>
+        <translation>Desviación típica de las varianzas muestrales</translation>
+    </message>
+    <message>
+        <source>Mean of the sample variances (n)</source>
+        <translation>Media de las varianzas muestrales (n)</translation>
+    </message>
+    <message>
+        <source>Standard deviation of the sample variances (n)</source>
+        <translation>Desviación típica de las varianzas muestrales (n)</translation>
+    </message>
+    <message>
+        <source>Mean of the sample ranges</source>
+        <translation>Media de los rangos muestrales</translation>
+    </message>
+    <message>
+        <source>Standard deviation of the sample ranges</source>
+        <translation>Desviación típica de los rangos muestrales</translation>
+    </message>
+    <message>
+        <source>Mean of the sample proportions</source>
+        <translation>Media de las proporciones muestrales</translation>
+    </message>
+    <message>
+        <source>Standard deviation of the sample proportions</source>
+        <translation>Desviación típica de las proporciones muestrales</translation>
     </message>
 </context>
 </TS>

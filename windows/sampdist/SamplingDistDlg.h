@@ -178,6 +178,8 @@ class CSamplingDistDlg : public CToolWindow {
     QLineEdit* m_numSamplesEdit = nullptr;
     QScrollBar* m_axisScroll = nullptr;
     QPushButton* m_statisticButton = nullptr;
+    // The first row's readouts are named after this statistic's words.
+    const char* m_readoutWords = nullptr;
     std::unique_ptr<QMenu> m_statisticMenu;
     int m_scrollPos = 1;
     QLabel* m_speedWords[2] = {nullptr, nullptr}; // "slow" and "fast"

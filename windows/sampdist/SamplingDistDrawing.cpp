@@ -18,6 +18,7 @@
 #include "windows/sampdist/HistogramModel.h"
 #include "windows/sampdist/SamplingDistPanel.h"
 #include "windows/sampdist/SliderModel.h"
+#include "windows/sampdist/StatisticTexts.h"
 
 #include <QActionGroup>
 #include <QCoreApplication>
@@ -362,7 +363,7 @@ void CSamplingDistDlg::ShowTheoryAvailability() {
     QString tip;
     if (!available)
         tip = CoreText(theory.reason.c_str());
-    else if (ShownStatisticKind() == Statistic::Mean)
+    else if (ShowsMeansNormalCurve())
         tip = QCoreApplication::translate("Dorvane", kNormalOutlineTip);
     else
         tip = tr("Show or hide the curve that theory gives this statistic's samples");
@@ -372,4 +373,11 @@ void CSamplingDistDlg::ShowTheoryAvailability() {
         option->update();
     }
     if (option->toolTip() != tip) option->setToolTip(tip);
+    // The words that name the chosen statistic's curve and readouts follow it.
+    if (option->accessibleName() != CurveOptionName()) option->setAccessibleName(CurveOptionName());
+    if (m_readoutWords != StatisticReadoutWords(false)) {
+        m_readoutWords = StatisticReadoutWords(false);
+        m_dialog->DescribeAll({{IDC_SD_MEAN_OF_MEANS, m_readoutWords, nullptr},
+                               {IDC_SD_SD_OF_MEANS, StatisticReadoutWords(true), nullptr}});
+    }
 }

@@ -21,6 +21,7 @@
 #include "windows/sampdist/HistogramDescription.h"
 #include "windows/sampdist/HistogramModel.h"
 #include "windows/sampdist/SliderModel.h"
+#include "windows/sampdist/StatisticTexts.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -94,9 +95,8 @@ void CSamplingDistDlg::DescribeControls() {
         {IDC_SD_POP_OUTLINE, QT_TRANSLATE_NOOP("Dorvane", "Population outline"),
          QT_TRANSLATE_NOOP("Dorvane", "Show or hide the population's shape over the histogram")},
         {IDC_SD_TOTAL_DRAWN, QT_TRANSLATE_NOOP("Dorvane", "Total samples drawn"), nullptr},
-        {IDC_SD_MEAN_OF_MEANS, QT_TRANSLATE_NOOP("Dorvane", "Mean of the sample means"), nullptr},
-        {IDC_SD_SD_OF_MEANS, QT_TRANSLATE_NOOP("Dorvane", "Standard deviation of the sample means"),
-         nullptr},
+        {IDC_SD_MEAN_OF_MEANS, m_readoutWords = StatisticReadoutWords(false), nullptr},
+        {IDC_SD_SD_OF_MEANS, StatisticReadoutWords(true), nullptr},
         {IDC_SD_MEAN_OF_SDS, QT_TRANSLATE_NOOP("Dorvane", "Mean of the sample SDs"), nullptr},
         {IDC_SD_SD_OF_SDS, QT_TRANSLATE_NOOP("Dorvane", "Standard deviation of the sample SDs"),
          nullptr},

@@ -69,7 +69,7 @@ void DrawCentredText(QPainter& p, const Rect& r, const QString& text, const QFon
 }
 
 void DrawPanelLabels(QPainter& p) {
-    Label(p, 2, 56, 48, 72, QT_TRANSLATE_NOOP("Dorvane", "Normal"), g_fontArial6);
+    Label(p, 2, 56, 48, 72, CurveOptionWord(), g_fontArial6);
     Label(p, 50, 56, 114, 72, QT_TRANSLATE_NOOP("Dorvane", "Population"), g_fontArial6);
     Label(p, 10, 3, 100, 22, QT_TRANSLATE_NOOP("Dorvane", "OUTLINES"), g_fontArialBold7_5);
     Label(p, 120, 0, 198, 32, QT_TRANSLATE_NOOP("Dorvane", "Interval\nWidth"), g_fontArialBold7_5);

@@ -4,6 +4,7 @@
 #include "core/SimulationState.h"
 #include "core/Statistic.h"
 #include "ui/LocalNumbers.h"
+#include "windows/sampdist/HistogramModel.h"
 #include "windows/sampdist/SampDistModel.h"
 
 #include <QCoreApplication>
@@ -68,6 +69,45 @@ QString StatisticRowLabel() {
         return Tr(QT_TRANSLATE_NOOP("Dorvane", "Sample\nRanges"));
     }
     return Tr(QT_TRANSLATE_NOOP("Dorvane", "Sample\nMeans"));
+}
+
+namespace {
+bool CurveIsNormal() {
+    return ShowsMeansNormalCurve() || ShownStatisticKind() == Statistic::Median;
+}
+} // namespace
+
+const char* CurveOptionWord() {
+    return CurveIsNormal() ? QT_TRANSLATE_NOOP("Dorvane", "Normal")
+                           : QT_TRANSLATE_NOOP("Dorvane", "Theory");
+}
+
+QString CurveOptionName() {
+    return CurveIsNormal() ? Tr(QT_TRANSLATE_NOOP("Dorvane", "Normal curve outline"))
+                           : Tr(QT_TRANSLATE_NOOP("Dorvane", "Theory curve outline"));
+}
+
+const char* StatisticReadoutWords(bool spread) {
+    // Whole phrases, so that each language can inflect the statistic's name.
+    static const char* const kNames[][2] = {
+        {QT_TRANSLATE_NOOP("Dorvane", "Mean of the sample means"),
+         QT_TRANSLATE_NOOP("Dorvane", "Standard deviation of the sample means")},
+        {QT_TRANSLATE_NOOP("Dorvane", "Mean of the sample medians"),
+         QT_TRANSLATE_NOOP("Dorvane", "Standard deviation of the sample medians")},
+        {QT_TRANSLATE_NOOP("Dorvane", "Mean of the sample SDs"),
+         QT_TRANSLATE_NOOP("Dorvane", "Standard deviation of the sample SDs")},
+        {QT_TRANSLATE_NOOP("Dorvane", "Mean of the sample variances"),
+         QT_TRANSLATE_NOOP("Dorvane", "Standard deviation of the sample variances")},
+        {QT_TRANSLATE_NOOP("Dorvane", "Mean of the sample variances (n)"),
+         QT_TRANSLATE_NOOP("Dorvane", "Standard deviation of the sample variances (n)")},
+        {QT_TRANSLATE_NOOP("Dorvane", "Mean of the sample ranges"),
+         QT_TRANSLATE_NOOP("Dorvane", "Standard deviation of the sample ranges")},
+        // The proportion, last.
+        {QT_TRANSLATE_NOOP("Dorvane", "Mean of the sample proportions"),
+         QT_TRANSLATE_NOOP("Dorvane", "Standard deviation of the sample proportions")}};
+    // Rows in the order of the statistics, then the proportion.
+    const int row = g_isBinomial ? 6 : static_cast<int>(g_statistic);
+    return kNames[row][spread ? 1 : 0];
 }
 
 QString ParameterMarkLabel() {

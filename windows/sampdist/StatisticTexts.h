@@ -13,6 +13,13 @@ QString StatisticPlotTitle();
 QString StatisticAxisTitle();
 // The panel's row head: "Sample\nMedians".
 QString StatisticRowLabel();
+// The curve option's word under its button and its name for a screen reader:
+// "Normal" only where the curve drawn is a normal one.
+const char* CurveOptionWord();
+QString CurveOptionName();
+// What a screen reader calls the first row's two readouts (in English, for
+// the window's words to translate).
+const char* StatisticReadoutWords(bool spread);
 // The mark of the population's value, with it as shown: "σ² = 2.25"; empty
 // for the mean, the median and proportions (their marks are the μ, M and p
 // lines), or without a value.
