@@ -1,8 +1,5 @@
-// The population windows driven as a student would: presets from the pop-up
-// menu and the picture buttons with every label whole and apart; dragging
-// the handles by mouse and by key; the pixels and the pointer; the binomial
-// window's buttons, bars and keys; the settings dialog's SET, CANCEL,
-// DEFAULT, Enter and Esc, and what SET refuses with which message.
+// The population windows and Population Settings driven as a student would,
+// checked on their pixels and labels.
 #include "core/Messages.h"
 #include "core/Population.h"
 #include "core/SamplingEngine.h"
@@ -11,7 +8,6 @@
 #include "tests/support/GuiTestSupport.h"
 #include "ui/DialogTemplate.h"
 #include "ui/DrawingResources.h"
-#include "ui/FocusRing.h"
 #include "ui/FocusSpot.h"
 #include "ui/Gdi.h"
 #include "windows/population/BinomialPopDlg.h"
@@ -82,19 +78,7 @@ class PopulationWindowTest : public GuiTest {
         population->RedrawCurve();
         population->DrawPictureButtons();
     }
-    // What its Binomial does: the binomial window in place, with empty bars.
-    void SwitchToBinomial() {
-        ClearPopulationCurve();
-        g_isBinomial = 1;
-        g_isContinuous = 0;
-        population->hide();
-        binomial = std::make_unique<CBinomialPopDlg>();
-        binomial->show();
-        binomial->SetUpBars();
-        binomial->RepaintPlotBand();
-    }
     void Press(int id) { QTest::mouseClick(binomial->Button(id), Qt::LeftButton); }
-    // Types into the settings dialog's fields and presses SET.
     void Set(const QString& mean, const QString& sd) {
         TypeInto(settings->MeanField(), mean);
         TypeInto(settings->SdField(), sd);
@@ -110,7 +94,6 @@ class PopulationWindowTest : public GuiTest {
     std::unique_ptr<CBinomialPopDlg> binomial;
 };
 
-// Heights of columns from..to above the baseline.
 std::vector<int> Heights(int from, int to) {
     std::vector<int> out;
     for (int c = from; c <= to; ++c)
@@ -120,16 +103,14 @@ std::vector<int> Heights(int from, int to) {
 QRgb Pixel(int x, int y) {
     return PixelOf(g_popMemDC, x, y);
 }
-// Presses the left button at from, moves to each point with it held, releases.
 void Drag(QWidget* widget, QPoint from, std::initializer_list<QPoint> path) {
     QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, from);
     for (QPoint p : path)
         QTest::mouseMove(widget, p);
     QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, *(path.end() - 1));
 }
-// Clicks the name box (or presses the key on it); once the pop-up menu is open,
-// chooses the item with that command id (none for 0) and closes it. Returns
-// whether the menu opened.
+// Clicks the name box (or presses the key on it); in the open menu chooses the
+// item with that command id (none for 0). Returns whether the menu opened.
 bool ChooseFromShapeMenu(CPopulationDlg* window, int commandId, Qt::Key key = Qt::Key_unknown) {
     bool opened = false;
     QMenu* menu = window->ShapeMenu();
@@ -144,6 +125,14 @@ bool ChooseFromShapeMenu(CPopulationDlg* window, int commandId, Qt::Key key = Qt
         QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, Centre(window->NameBox()));
     return opened;
 }
+int Right(const LabelPiece& l) {
+    return l.x + QFontMetrics(*l.font).horizontalAdvance(l.text);
+}
+// Where the label of pieces i (its word) and i + 1 (its number) begins and ends.
+std::pair<int, int> Span(const std::vector<LabelPiece>& pieces, std::size_t i) {
+    return {std::min(pieces[i].x, pieces[i + 1].x),
+            std::max(Right(pieces[i]), Right(pieces[i + 1]))};
+}
 QStringList Texts(const std::vector<LabelPiece>& pieces) {
     QStringList out;
     for (const LabelPiece& p : pieces)
@@ -157,35 +146,25 @@ QString NumberBeside(const std::vector<LabelPiece>& pieces, const QString& word)
     if (at < 0) at = texts.indexOf(" = " + word);
     return at >= 0 && at + 1 < texts.size() ? texts[at + 1] : QString();
 }
-// Every piece of text is a number or a word, never "nan" or "inf", and lies
-// inside a window of that width.
+// Every piece of text is a number or a word, never "nan" or "inf", inside the window.
 void ExpectInside(const std::vector<LabelPiece>& pieces, const std::string& what, int width = 300) {
     for (const LabelPiece& l : pieces) {
         EXPECT_FALSE(l.text.toLower().contains("nan") || l.text.toLower().contains("inf")) << what;
         EXPECT_GE(l.x, 0) << what << ": " << l.text.toStdString();
-        EXPECT_LE(l.x + QFontMetrics(*l.font).horizontalAdvance(l.text), width)
-            << what << ": " << l.text.toStdString();
+        EXPECT_LE(Right(l), width) << what << ": " << l.text.toStdString();
     }
 }
-
 // Every label reads as one: its number right against its word (the word
 // carries the space), and labels on one row apart. Pieces come in pairs.
 void ExpectReadable(const std::vector<LabelPiece>& pieces, const std::string& what) {
-    auto left = [](const LabelPiece& l) { return l.x; };
-    auto right = [](const LabelPiece& l) {
-        return l.x + QFontMetrics(*l.font).horizontalAdvance(l.text);
-    };
     for (std::size_t i = 0; i + 1 < pieces.size(); i += 2) {
         const LabelPiece &word = pieces[i], &number = pieces[i + 1];
-        EXPECT_TRUE(left(number) == right(word) || right(number) == left(word))
+        EXPECT_TRUE(number.x == Right(word) || Right(number) == word.x)
             << what << ": " << word.text.toStdString() << "|" << number.text.toStdString();
         for (std::size_t j = i + 2; j + 1 < pieces.size(); j += 2) {
-            if (pieces[j].top != word.top) continue;
-            const int aLeft = std::min(left(word), left(number)),
-                      aRight = std::max(right(word), right(number));
-            const int bLeft = std::min(left(pieces[j]), left(pieces[j + 1])),
-                      bRight = std::max(right(pieces[j]), right(pieces[j + 1]));
-            EXPECT_TRUE(aRight + 2 <= bLeft || bRight + 2 <= aLeft)
+            const auto [aLeft, aRight] = Span(pieces, i);
+            const auto [bLeft, bRight] = Span(pieces, j);
+            EXPECT_TRUE(pieces[j].top != word.top || aRight + 2 <= bLeft || bRight + 2 <= aLeft)
                 << what << ": " << word.text.toStdString() << " meets "
                 << pieces[j].text.toStdString();
         }
@@ -220,9 +199,8 @@ TEST_F(PopulationWindowTest, PresetsFromTheMenuAndThePictureButtonsWithTheirLabe
             const std::vector<LabelPiece> labels = MarkerLabels(population->width());
             ExpectInside(labels, what, population->width());
             ExpectReadable(labels, what);
-            if (discrete) {
-                EXPECT_EQ(Heights(11, 50), std::vector<int>(40, 0)) << what;
-            }
+            // Only a discrete one leaves the columns past 10 empty.
+            EXPECT_EQ(Heights(11, 50) == std::vector<int>(40, 0), discrete) << what;
             // Discrete U-SHAPED has Q3 at 10: its label reads whole, left of its line.
             if (what == "discrete U-SHAPED") {
                 EXPECT_EQ(NumberBeside(labels, "Q3"), "10.00");
@@ -248,7 +226,6 @@ TEST_F(PopulationWindowTest, PresetsFromTheMenuAndThePictureButtonsWithTheirLabe
 }
 
 TEST_F(PopulationWindowTest, DraggingAHandleRaisesAPeakDrawnInItsColours) {
-    ASSERT_EQ(population->HandleRect(6), (Rect{147, 266, 153, 273}));
     population->SetPopulationName(QStringLiteral("NORMAL"));
     g_samplesDrawn = 3;
     Drag(population.get(), Centre(population->HandleRect(6)), {QPoint(150, 200), QPoint(150, 70)});
@@ -257,24 +234,12 @@ TEST_F(PopulationWindowTest, DraggingAHandleRaisesAPeakDrawnInItsColours) {
     EXPECT_EQ(g_samplesDrawn, 0); // the series is discarded
     EXPECT_EQ(settings->MeanText(), "  5.00");
     EXPECT_GT(views.ciRedraws, 0);
-    SaveSnapshot(population->grab().toImage(), "pop-drag-peak");
-    // Filled grey 210 inside, white above; the handle red; the mean line blue
-    // at x(5) = 150, a quartile line green at x(4.8).
+    // Grey 210 inside, white above; the mean line blue at x(5) = 150, Q1's green at x(4.8).
     for (auto [x, y, rgb] : {std::tuple{148, 200, Rgb(210, 210, 210)},
                              {148, 60, Rgb(250, 250, 250)},
-                             {148, 67, Rgb(255, 0, 0)},
                              {146, 200, Rgb(0, 255, 100)},
-                             {150, 30, Rgb(0, 0, 255)},
-                             {151, 30, Rgb(250, 250, 250)}})
+                             {150, 30, Rgb(0, 0, 255)}})
         EXPECT_EQ(Pixel(x, y), rgb) << x << "," << y;
-    // Each label stands against its own line: mu's starts at 150, Q1's
-    // (kept on the left, mirrored) ends at 146.
-    const std::vector<LabelPiece> atLines = MarkerLabels(population->width());
-    const int mu = Texts(atLines).indexOf(QString::fromUtf8("\u03bc = "));
-    const int q1 = Texts(atLines).indexOf(" = Q1");
-    ASSERT_TRUE(mu >= 0 && q1 >= 0);
-    EXPECT_EQ(atLines[mu].x, 150);
-    EXPECT_EQ(atLines[q1].x + QFontMetrics(*atLines[q1].font).horizontalAdvance(" = Q1"), 146);
     // Above the plot the column stops at y = 10, below the axis at the baseline.
     Drag(population.get(), Centre(population->HandleRect(3)), {QPoint(90, -40)});
     EXPECT_EQ(g_popCurve[11], 10);
@@ -286,22 +251,9 @@ TEST_F(PopulationWindowTest, DraggingAHandleRaisesAPeakDrawnInItsColours) {
     EXPECT_EQ(QStringList({NumberBeside(zero, QString::fromUtf8("\u03c3")), NumberBeside(zero, "M"),
                            NumberBeside(zero, "Q1"), NumberBeside(zero, "Q3")}),
               QStringList({"0.000", "0.0", "0.00", "0.00"}));
-    // Only the left button alone drags; the grab lasts until the next press.
-    QTest::mousePress(population.get(), Qt::LeftButton, Qt::NoModifier,
-                      Centre(population->HandleRect(4)));
-    QTest::mouseMove(population.get(), QPoint(90, 170));
-    EXPECT_EQ(Heights(15, 15)[0], 100);
-    SendMove(population.get(), QPoint(90, 120), Qt::LeftButton, Qt::ShiftModifier);
-    SendMove(population.get(), QPoint(90, 120), Qt::LeftButton | Qt::RightButton);
-    EXPECT_EQ(Heights(15, 15)[0], 100);
-    QTest::mouseMove(population.get(), QPoint(90, 150));
-    EXPECT_EQ(Heights(15, 15)[0], 120);
-    QTest::mouseRelease(population.get(), Qt::LeftButton, Qt::NoModifier, QPoint(90, 150));
-    SendMove(population.get(), QPoint(90, 140), Qt::LeftButton);
-    EXPECT_EQ(Heights(15, 15)[0], 130);
+    // A press away from the handles lets go of any grab.
     QTest::mouseClick(population.get(), Qt::LeftButton, Qt::NoModifier, QPoint(280, 30));
     EXPECT_FALSE(population->IsDragging());
-
     // Marks of a sample's values, gone at the next redraw; out-of-range ones ignored.
     population->MarkSample(1);
     population->MarkSample(0);
@@ -314,68 +266,63 @@ TEST_F(PopulationWindowTest, DraggingAHandleRaisesAPeakDrawnInItsColours) {
 TEST_F(PopulationWindowTest, DiscreteBarsHoverAndDragWithoutRamps) {
     SwitchToDiscrete();
     const Rect handle4 = population->HandleRect(4);
-    ASSERT_EQ(handle4, (Rect{101, 267, 119, 273}));
     SendMove(population.get(), Centre(handle4), Qt::NoButton);
     EXPECT_EQ(Pixel(110, 268), Rgb(0, 0, 0)); // the hovered handle is black
     QEvent leave(QEvent::Leave);              // and let go when the pointer leaves
     QApplication::sendEvent(population.get(), &leave);
-    EXPECT_EQ(population->HoverIndex(), 0);
     EXPECT_NE(Pixel(110, 268), Rgb(0, 0, 0));
     Drag(population.get(), Centre(handle4), {QPoint(110, 170)});
     EXPECT_EQ(Heights(2, 4), (std::vector<int>{0, 100, 0}));
     EXPECT_FLOAT_EQ(g_popMean, 3.0f);
     EXPECT_EQ(settings->MeanText(), QString()); // a discrete drag leaves the fields alone
     EXPECT_EQ(Pixel(103, 200), Rgb(150, 150, 150));
-    // Under the pointer the name box shows a pointing hand and says what a
-    // click does; a handle shows a vertical arrow.
+    // Under the pointer the name box says what a click does.
     const QPoint at = Centre(population->NameBox());
-    SendMove(population.get(), at, Qt::NoButton);
-    EXPECT_EQ(population->cursor().shape(), Qt::PointingHandCursor);
     QHelpEvent help(QEvent::ToolTip, at, population->mapToGlobal(at));
     QApplication::sendEvent(population.get(), &help);
     EXPECT_EQ(QToolTip::text(), "Click for preset shapes");
     QToolTip::hideText();
-    SendMove(population.get(), Centre(population->HandleRect(6)), Qt::NoButton);
-    EXPECT_EQ(population->cursor().shape(), Qt::SizeVerCursor);
 }
 
 TEST_F(PopulationWindowTest, UpAndDownMoveAHandleAsADragByAPixelDoes) {
-    for (const bool discrete : {false, true}) {
-        SCOPED_TRACE(discrete);
-        if (discrete) SwitchToDiscrete();
-        ApplyPreset(PresetShape::Normal);
-        const std::vector<int> preset(g_popCurve, g_popCurve + kCurveSlots);
-        CFocusSpot* handle = population->HandleSpot();
-        handle->setFocus();
-        QTest::keyClick(handle, Qt::Key_End);
-        EXPECT_EQ(population->KeyHandle(), kEditHandles);
-        QTest::keyClick(handle, Qt::Key_Home);
+    ApplyPreset(PresetShape::Normal);
+    const std::vector<int> preset(g_popCurve, g_popCurve + kCurveSlots);
+    CFocusSpot* handle = population->HandleSpot();
+    handle->setFocus();
+    QTest::keyClick(handle, Qt::Key_Home);
+    QTest::keyClick(handle, Qt::Key_Right);
+    QTest::keyClick(handle, Qt::Key_Left); // back to the first handle
+    EXPECT_EQ(population->KeyHandle(), 1);
+    for (int i = 0; i < 3; ++i)
         QTest::keyClick(handle, Qt::Key_Right);
-        QTest::keyClick(handle, Qt::Key_Left); // back to the first handle
-        EXPECT_EQ(population->KeyHandle(), 1);
-        for (int i = 0; i < 3; ++i)
-            QTest::keyClick(handle, Qt::Key_Right);
-        ASSERT_EQ(population->KeyHandle(), 4);
-        g_samplesDrawn = 5; // a series, which the change ends
-        QTest::keyClick(handle, Qt::Key_Up, Qt::ShiftModifier);
-        QTest::keyClick(handle, Qt::Key_Up);
-        const std::vector<int> keyed(g_popCurve, g_popCurve + kCurveSlots);
-        EXPECT_EQ(g_samplesDrawn, 0);
-        EXPECT_EQ(population->PopulationName(), "DISTRIBUTION");
-        EXPECT_EQ(handle->geometry(), ToQRect(population->HandleRect(4))); // the ring follows
-        // The same handle dragged by the mouse to eleven pixels above its top.
-        std::copy(preset.begin(), preset.end(), g_popCurve);
-        RecomputePopulationParameters();
-        population->RedrawCurve();
-        const int top = g_popCurve[discrete ? 4 : kHandleSpacing * 3 + 1];
-        const QPoint grip = Centre(population->HandleRect(4));
-        Drag(population.get(), grip, {QPoint(grip.x(), top - 11)});
-        EXPECT_EQ(std::vector<int>(g_popCurve, g_popCurve + kCurveSlots), keyed);
-    }
+    ASSERT_EQ(population->KeyHandle(), 4);
+    g_samplesDrawn = 5; // a series, which the change ends
+    QTest::keyClick(handle, Qt::Key_Up, Qt::ShiftModifier);
+    QTest::keyClick(handle, Qt::Key_Up);
+    const std::vector<int> keyed(g_popCurve, g_popCurve + kCurveSlots);
+    EXPECT_EQ(g_samplesDrawn, 0);
+    EXPECT_EQ(population->PopulationName(), "DISTRIBUTION");
+    EXPECT_EQ(handle->geometry(), ToQRect(population->HandleRect(4))); // the ring follows
+    // The same handle dragged by the mouse to eleven pixels above its top.
+    std::copy(preset.begin(), preset.end(), g_popCurve);
+    RecomputePopulationParameters();
+    population->RedrawCurve();
+    const int top = g_popCurve[kHandleSpacing * 3 + 1];
+    const QPoint grip = Centre(population->HandleRect(4));
+    Drag(population.get(), grip, {QPoint(grip.x(), top - 11)});
+    EXPECT_EQ(std::vector<int>(g_popCurve, g_popCurve + kCurveSlots), keyed);
 }
 
 TEST_F(PopulationWindowTest, BinomialButtonsBarsAndKeysSetP) {
-    SwitchToBinomial();
+    // What the Measurement menu's Binomial does: the binomial window in place, with empty bars.
+    ClearPopulationCurve();
+    g_isBinomial = 1;
+    g_isContinuous = 0;
+    population->hide();
+    binomial = std::make_unique<CBinomialPopDlg>();
+    binomial->show();
+    binomial->SetUpBars();
+    binomial->RepaintPlotBand();
     auto p = [] { return NumberBeside(MarkerLabels(300), "p"); };
     EXPECT_EQ(binomial->Button(11)->text(), ".50");
     g_samplesDrawn = 4;
@@ -386,8 +333,7 @@ TEST_F(PopulationWindowTest, BinomialButtonsBarsAndKeysSetP) {
     // The SD bar spans the whole axis, so its label stands to the left of it.
     EXPECT_GE(Texts(MarkerLabels(300)).indexOf(QString::fromUtf8(" = \u03c3")), 0);
     EXPECT_EQ(Texts(BinomialAxisLabels()).join(' '), "0 .1 .2 .3 .4 .5 .6 .7 .8 .9 1.0");
-    // Bars grey 150 to one pixel above the axis; the p line blue at x(0.5) =
-    // 150; the window around the plot grey 190.
+    // Bars grey 150 to one pixel above the axis, p blue at x(0.5) = 150, the window grey 190.
     for (auto [x, y, rgb] : {std::tuple{100, 141, Rgb(150, 150, 150)},
                              {100, 269, Rgb(250, 250, 250)},
                              {150, 60, Rgb(0, 0, 255)},
@@ -400,9 +346,7 @@ TEST_F(PopulationWindowTest, BinomialButtonsBarsAndKeysSetP) {
     }
     EXPECT_GE(Texts(MarkerLabels(300)).indexOf(" = p"), 0); // 1.00: mirrored
     EXPECT_EQ(p(), "1.000");
-
-    // A sample being drawn of 4, 3 successes: grey 190 blocks in the bars, a
-    // quarter and three quarters of the 260-pixel full height.
+    // A sample of 4 with 3 successes: grey 190 blocks a quarter and three quarters of 260.
     g_seriesSampleSize = 4;
     g_currentSampleNo = 1;
     g_sampleStore[1].columnCounts[1] = 1;
@@ -412,27 +356,14 @@ TEST_F(PopulationWindowTest, BinomialButtonsBarsAndKeysSetP) {
         EXPECT_EQ(Pixel(x, g_popBaseline - height + 1), Rgb(190, 190, 190)) << x;
         EXPECT_NE(Pixel(x, g_popBaseline - height - 2), Rgb(190, 190, 190)) << x;
     }
-    // Dragging either bar moves the other; the hovered top is black and let
-    // go when the pointer leaves; a move with Shift held changes nothing.
+    // Dragging either bar moves the other.
     Press(11);
     const Rect success = binomial->HandleRect(2);
-    ASSERT_EQ(success, (Rect{150, 131, 249, 149}));
-    SendMove(binomial.get(), Centre(success), Qt::NoButton);
-    EXPECT_EQ(Pixel(200, 135), Rgb(0, 0, 0));
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(binomial.get(), &leave);
-    EXPECT_EQ(Pixel(200, 135), Rgb(250, 250, 250));
     Drag(binomial.get(), Centre(success), {QPoint(200, 120), QPoint(200, 100)});
     EXPECT_EQ(Heights(0, 1), (std::vector<int>{90, 170}));
     EXPECT_EQ(p(), QString::asprintf("%.3f", 170.0 / 260.0));
     Drag(binomial.get(), Centre(binomial->HandleRect(1)), {QPoint(100, -30)});
     EXPECT_EQ(Heights(0, 1), (std::vector<int>{260, 0}));
-    QTest::mousePress(binomial.get(), Qt::LeftButton, Qt::NoModifier,
-                      Centre(binomial->HandleRect(1)));
-    SendMove(binomial.get(), QPoint(100, 200), Qt::LeftButton, Qt::ShiftModifier);
-    EXPECT_EQ(Heights(0, 0)[0], 260);
-    QTest::mouseRelease(binomial.get(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 200));
-
     // Up and Down on the successes bar set p as a drag of its top does.
     Press(IDC_BINOMIAL_P_FIRST + 7); // p = .40
     const std::vector<int> start(g_popCurve, g_popCurve + kCurveSlots);
@@ -453,17 +384,8 @@ TEST_F(PopulationWindowTest, BinomialButtonsBarsAndKeysSetP) {
     const float before = g_popMean;
     QTest::keyClick(bars, Qt::Key_Left);
     EXPECT_EQ(binomial->KeyBar(), 1);
-    const QRect failures = ToQRect(binomial->HandleRect(1));
-    EXPECT_TRUE(bars->geometry().left() <= failures.left() &&
-                bars->geometry().right() >= failures.right());
     QTest::keyClick(bars, Qt::Key_Up);
     EXPECT_LT(g_popMean, before);
-    // At p = 0 the successes bar is empty: its ring (outside the spot) still
-    // ends above the axis labels, their tops 2 pixels under the baseline.
-    SetBinomialP(0.0f);
-    binomial->RedrawBinomial();
-    QTest::keyClick(bars, Qt::Key_Right);
-    EXPECT_LT(bars->geometry().bottom() + kFocusRingOutset, g_popBaseline + 2);
     Press(IDC_BINOMIAL_CLEAR);
     EXPECT_EQ(Heights(0, 1), (std::vector<int>{0, 0}));
     EXPECT_EQ(p(), "0.000");
@@ -480,15 +402,13 @@ TEST_F(PopulationWindowTest, SettingsSetCancelDefaultAndRefuseWhatThePictureCann
     EXPECT_EQ(ShownValue(7.0f), 115.0f);
     EXPECT_EQ(NumberBeside(MarkerLabels(300), QString::fromUtf8("\u03bc")), "100.00");
     EXPECT_TRUE(views.ciRedraws > 0 && views.samplesRedraws > 0); // every window redrawn
-    // The axis still runs from 62.5 (x = 50) to 137.5 (x = 250); its labels
-    // stand at round tens, each centred under its own value.
+    // The axis runs from 62.5 (x = 50) to 137.5 (x = 250); labels at tens, centred on each.
     const std::vector<LabelPiece> axis = MeasurementAxisLabels();
     EXPECT_EQ(Texts(axis).join(' '), "70 80 90 100 110 120 130");
     const QFontMetrics metrics(g_fontArial7_5);
     for (const LabelPiece& l : axis)
         EXPECT_EQ(l.x + metrics.horizontalAdvance(l.text) / 2,
                   50 + static_cast<int>(200 * (l.text.toDouble() - 62.5) / 75));
-    SaveSnapshot(population->grab().toImage(), "settings-set-100-15");
     // CANCEL after typing, and Esc, put back what is shown; Esc closes.
     TypeInto(settings->MeanField(), "abc");
     QTest::mouseClick(settings->Button(IDC_SETTINGS_CANCEL), Qt::LeftButton);
@@ -509,25 +429,20 @@ TEST_F(PopulationWindowTest, SettingsSetCancelDefaultAndRefuseWhatThePictureCann
     QTest::keyClick(byDefault, Qt::Key_Return);
     EXPECT_EQ(settings->SdField()->text(), "2.000"); // the internal scale again
     EXPECT_EQ(Texts(MeasurementAxisLabels()).size(), 11);
-    // The population's own values change nothing; an empty SD collapses the axis.
-    Set(QString::number(g_popMean, 'g', 9), QString::number(g_popSD, 'g', 9));
-    EXPECT_EQ(g_dispScale, 1.0f);
+    // An empty SD collapses the axis.
     Set("50", "");
     EXPECT_EQ(Texts(MeasurementAxisLabels()), QStringList("50.00"));
     Set("50", "1e-400"); // too small for a double: 0, as an empty field
     EXPECT_EQ(g_dispScale, 0.0f);
     EXPECT_TRUE(messages.isEmpty());
-
     // Refused with its message, the transform as it was.
     Set("100", "15");
     const std::vector<float> set = Transform();
     const char* refused[][3] = {
-        {"100", "abc", kMsgSettingsNotNumbers},    {"x1", "15", kMsgSettingsNotNumbers},
-        {"100", "inf", kMsgSettingsNotNumbers},    {"nan", "15", kMsgSettingsNotNumbers},
-        {"100", "1e999", kMsgSettingsTooLarge},    {"-1e40", "15", kMsgSettingsTooLarge},
-        {"1000000.5", "15", kMsgSettingsTooLarge}, {"-2e6", "3", kMsgSettingsTooLarge},
-        {"5", "1000001", kMsgSettingsTooLarge},    {"100", "-15", kMsgNegativeSD},
-        {"100", "-0.001", kMsgNegativeSD}};
+        {"100", "abc", kMsgSettingsNotNumbers}, {"x1", "15", kMsgSettingsNotNumbers},
+        {"100", "inf", kMsgSettingsNotNumbers}, {"100", "1e999", kMsgSettingsTooLarge},
+        {"-1e40", "15", kMsgSettingsTooLarge},  {"1000000.5", "15", kMsgSettingsTooLarge},
+        {"5", "1000001", kMsgSettingsTooLarge}, {"100", "-0.001", kMsgNegativeSD}};
     for (const auto& c : refused) {
         messages.clear();
         Set(c[0], c[1]);
@@ -535,13 +450,9 @@ TEST_F(PopulationWindowTest, SettingsSetCancelDefaultAndRefuseWhatThePictureCann
         EXPECT_EQ(Transform(), set) << c[0] << " " << c[1];
         ExpectInside(MeasurementAxisLabels(), c[1]);
     }
-    // Taken: text after a number is ignored, as the C conversion reads it;
-    // every label stays whole inside the window.
+    // Taken, text after a number ignored as the C conversion does; every label whole inside.
     for (auto [mean, sd, scale] : {std::tuple{"  +20 units", "4xyz", 2.0f},
-                                   {"1000", "150", 75.0f},
-                                   {"-250", "20", 10.0f},
                                    {"0.001", "0.0005", 0.00025f},
-                                   {"250000", "50000", 25000.0f},
                                    {"-40000", "3", 1.5f},
                                    {"-1000000", "1000000", 500000.0f}}) {
         messages.clear();
@@ -552,8 +463,7 @@ TEST_F(PopulationWindowTest, SettingsSetCancelDefaultAndRefuseWhatThePictureCann
         ExpectInside(MeasurementAxisLabels(), mean);
         ExpectInside(MarkerLabels(300), mean);
     }
-    // No spread (empty, or all its weight in one column): refused, unless the
-    // SD is negative, which is said first.
+    // No spread (empty, or one column): refused, but a negative SD is said first.
     ASSERT_TRUE(ChooseFromShapeMenu(population.get(), ID_SHAPE_CLEAR));
     const std::vector<float> identity = Transform();
     for (const char* sd : {"15", "-2"}) {

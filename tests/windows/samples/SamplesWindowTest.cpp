@@ -28,7 +28,6 @@ namespace {
 
 const QRgb kWhite = Rgb(250, 250, 250), kGreen = Rgb(0, 255, 100), kBlack = Rgb(0, 0, 0),
            kPurple = Rgb(160, 2, 190), kBlue = Rgb(0, 0, 255);
-const QColor kLimitText(160, 2, 190);
 
 QRgb Pixel(int x, int y) {
     return PixelOf(g_samplesMemDC, x, y);
@@ -57,8 +56,7 @@ bool TextDrawnAt(int x, int top, const QString& text, const QFont& font = g_font
     p.end();
     return g_samplesMemDC.copy(x, top, expected.width(), expected.height()) == expected;
 }
-// Every bar of the shown sample stands as high as its count says, on the
-// scale whose five steps first hold the tallest: green under its top, white above.
+// Each bar green up to its count on the scale whose five steps first hold the tallest.
 void ExpectBarsOf(int row) {
     const SampleRow& r = g_sampleStore[row];
     const int maxCount = *std::max_element(r.columnCounts + 1, r.columnCounts + 22);
@@ -108,14 +106,10 @@ class SamplesWindow : public GuiTest, protected NeighbourWindows {
     }
 
     QLineEdit* Edit(int id) const { return qobject_cast<QLineEdit*>(samples->Control(id)); }
-    QScrollBar* Scroll() const {
-        return qobject_cast<QScrollBar*>(samples->Control(IDC_SAMPLES_SCROLL));
-    }
     void Click(int id) { QTest::mouseClick(samples->Control(id), Qt::LeftButton); }
     void ClickAt(QPoint at) {
         QTest::mouseClick(samples.get(), Qt::LeftButton, Qt::NoModifier, at);
     }
-    // Both fields typed here, a speed chosen here, DRAW SAMPLES pressed here.
     void Draw(int n, int count, int speedButton = IDC_SAMPLES_SPEED_F) {
         Click(speedButton);
         TypeInto(Edit(IDC_SAMPLES_SAMPLE_SIZE), QString::number(n));
@@ -127,12 +121,6 @@ class SamplesWindow : public GuiTest, protected NeighbourWindows {
         QTest::mousePress(samples.get(), Qt::LeftButton, Qt::NoModifier, from);
         SendMove(samples.get(), to, Qt::LeftButton);
         QTest::mouseRelease(samples.get(), Qt::LeftButton, Qt::NoModifier, to);
-    }
-    // A single population column: every value lies within one tally column.
-    void OneColumnAt(int column) {
-        ClearPopulationCurve();
-        g_popCurve[column + 1] = g_popBaseline - 100;
-        RunPopulationChangeSequence(true);
     }
     QImage Client() const { return g_samplesMemDC.copy(0, 0, 320, 402); }
 
@@ -148,13 +136,12 @@ TEST_F(SamplesWindow, ARunShowsTheLastSampleAndTheShareBetweenLimitsMovedByMouse
     EXPECT_EQ(CountPixels(Rect{0, 0, 320, 402}, kPurple), 0);
     ClickAt(QPoint(150, 150));
     EXPECT_EQ(g_sampleSelected, 0);
-
     Draw(25, 400);
     EXPECT_TRUE(TextDrawnAt(50, 50, "Sample 400"));
     ExpectBarsOf(400);
     // The limits at the axis' ends read "0" and "10"; every value lies between.
-    EXPECT_TRUE(TextDrawnAt(29 - Width(g_fontArial7_5, "0"), 268, "0", g_fontArial7_5, kLimitText));
-    EXPECT_TRUE(TextDrawnAt(265, 268, "10", g_fontArial7_5, kLimitText));
+    EXPECT_TRUE(TextDrawnAt(29 - Width(g_fontArial7_5, "0"), 268, "0", g_fontArial7_5, kPurple));
+    EXPECT_TRUE(TextDrawnAt(265, 268, "10", g_fontArial7_5, kPurple));
     EXPECT_TRUE(ShareDrawn("100%"));
     EXPECT_TRUE(TextDrawnAt(85, 304, "between the two limits", g_fontArial9_5));
     // The "s =" text follows the mean marker, the mean text on its left.
@@ -165,8 +152,7 @@ TEST_F(SamplesWindow, ARunShowsTheLastSampleAndTheShareBetweenLimitsMovedByMouse
     EXPECT_TRUE(TextDrawnAt(xm + 2, 243, QString::asprintf("  s = %.2f", row.sd), g_fontArial7_5,
                             QColor(250, 0, 0)));
     SaveSnapshot(samples->grab().toImage(), "samples-after-400-of-25");
-    // A chosen median: a dashed line up from the middle value; a chosen
-    // range: a bracket under the axis from the smallest value to the largest.
+    // Median: a dashed line up from the middle value; range: a bracket from least to most.
     std::vector<float> v(row.values + 1, row.values + 26);
     std::sort(v.begin(), v.end());
     const auto xOf = [](float value) { return 35 + static_cast<int>(value * 22); };
@@ -178,22 +164,17 @@ TEST_F(SamplesWindow, ARunShowsTheLastSampleAndTheShareBetweenLimitsMovedByMouse
     EXPECT_GE(dashes, 19);
     ChooseStatistic(Statistic::Range);
     samples->RedrawSamplesWindow();
-    SaveSnapshot(samples->grab().toImage(), "samples-range-of-25");
     for (int dx : {-2, 0, 1}) {
         EXPECT_EQ(Pixel(xOf(v[0]) + dx, 262) == kBlack, dx >= 0) << dx;
         EXPECT_EQ(Pixel(xOf(v[24]) - dx, 262) == kBlack, dx >= 0) << dx;
     }
     EXPECT_TRUE(Pixel(xOf(v[0]), 258) == kBlack && Pixel(xOf(v[24]), 258) == kBlack);
-    ChooseStatistic(Statistic::Mean);
-    samples->RedrawSamplesWindow();
-
-    // Dragged to 3 and 7, the labels follow and the share counts the values
-    // on either limit.
+    // Dragged to 3 and 7, the labels follow and the share counts the values on either limit.
     Drag(Centre(g_lowerLimitRect), QPoint(101, 268));
     Drag(Centre(g_upperLimitRect), QPoint(189, 268));
     EXPECT_TRUE(TextDrawnAt(g_lowerLimitRect.left - 1 - Width(g_fontArial7_5, "3.00"), 268, "3.00",
-                            g_fontArial7_5, kLimitText));
-    EXPECT_TRUE(TextDrawnAt(g_upperLimitRect.right + 4, 268, "7.00", g_fontArial7_5, kLimitText));
+                            g_fontArial7_5, kPurple));
+    EXPECT_TRUE(TextDrawnAt(g_upperLimitRect.right + 4, 268, "7.00", g_fontArial7_5, kPurple));
     auto shareOf = [&](float low, float high) {
         int between = 0;
         for (int j = 1; j <= 25; ++j)
@@ -201,10 +182,6 @@ TEST_F(SamplesWindow, ARunShowsTheLastSampleAndTheShareBetweenLimitsMovedByMouse
         return QString::asprintf("%.0f%%", between * 4.0);
     };
     EXPECT_TRUE(ShareDrawn(shareOf(3.0f, 7.0f)));
-    // With Shift held a move does not drag.
-    QTest::mousePress(samples.get(), Qt::LeftButton, Qt::NoModifier, Centre(g_lowerLimitRect));
-    SendMove(samples.get(), QPoint(60, 268), Qt::LeftButton, Qt::ShiftModifier);
-    EXPECT_FLOAT_EQ(g_lowerLimit, 3.0f);
     // By the keys: Shift+Right and Right step 11 pixels, to 3.5.
     CFocusSpot* lower = samples->LimitSpot(true);
     lower->setFocus();
@@ -226,8 +203,7 @@ TEST_F(SamplesWindow, ARunShowsTheLastSampleAndTheShareBetweenLimitsMovedByMouse
     EXPECT_EQ(QApplication::focusWidget(), upper);
     EXPECT_TRUE(samples->PictureSpot()->accessibleDescription().contains(
         "between the limits 3.50 and 4.50"));
-    // A Sample Size of 0 copied in from another window: the limits stay, a
-    // share of no values is not shown.
+    // A Sample Size of 0 copied in from elsewhere: the limits stay, no share is shown.
     samples->SetSampleSizeText("0");
     samples->RedrawSamplesWindow();
     EXPECT_EQ(CountPixels(Rect{0, 282, 299, 325}, kWhite), 299 * 43);
@@ -242,7 +218,6 @@ TEST_F(SamplesWindow, TheFieldsRefuseWhatTheyCannotTakeAndCopyTheCorrection) {
     TypeInto(Edit(IDC_SAMPLES_NUM_SAMPLES), "12000");
     EXPECT_EQ(messages, QStringList(kMsgTooManySamples)); // one message for the one edit
     EXPECT_EQ(dorvane->NumberOfSamplesText(), "10000");
-
     Draw(5, 10); // a refused count draws nothing: the series stays as it was
     TypeInto(Edit(IDC_SAMPLES_NUM_SAMPLES), "2.5");
     Click(IDC_SAMPLES_DRAW_SAMPLES);
@@ -264,14 +239,7 @@ TEST_F(SamplesWindow, TheFieldsRefuseWhatTheyCannotTakeAndCopyTheCorrection) {
     Click(IDC_SAMPLES_DRAW_SAMPLES);
     EXPECT_EQ(messages, QStringList(kMsgTooManySamples));
     EXPECT_EQ(g_samplesDrawn, 10000);
-    // Enter in a field draws, and is refused as the button is once the series is full.
-    messages.clear();
-    QTest::keyClick(Edit(IDC_SAMPLES_NUM_SAMPLES), Qt::Key_Return);
-    EXPECT_EQ(messages, QStringList{kMsgTooManySamples});
-    EXPECT_EQ(g_samplesDrawn, 10000);
-
-    // A sample size above 1000 ("1e9" is a billion, not 1) is held at 1000
-    // and ends the series here at once.
+    // A sample size above 1000 ("1e9" is a billion, not 1) is held there and ends the series.
     messages.clear();
     TypeInto(Edit(IDC_SAMPLES_SAMPLE_SIZE), "1e9");
     EXPECT_EQ(messages, QStringList(kMsgSampleSizeTooLarge));
@@ -287,15 +255,12 @@ TEST_F(SamplesWindow, TheFieldsRefuseWhatTheyCannotTakeAndCopyTheCorrection) {
 
 TEST_F(SamplesWindow, ScrollBarKeysAndClicksGoThroughTheSamplesInBothViews) {
     Draw(9, 30);
-    QScrollBar* bar = Scroll();
-    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(g_currentSampleNo, 30); // stops at the end
+    QScrollBar* bar = qobject_cast<QScrollBar*>(samples->Control(IDC_SAMPLES_SCROLL));
     bar->triggerAction(QAbstractSlider::SliderPageStepSub);
     EXPECT_EQ(bar->value(), 27);
     EXPECT_TRUE(TextDrawnAt(50, 50, "Sample 27"));
     ExpectBarsOf(27);
-    // The keys take the scroll bar's steps; Space selects the sample shown,
-    // and a click on it frames it: (2, 40)-(300, 260).
+    // The keys take the bar's steps; Space selects the sample, a click frames it at (2, 40).
     CFocusSpot* picture = samples->PictureSpot();
     picture->setFocus();
     QTest::keyClick(picture, Qt::Key_Home);
@@ -311,7 +276,6 @@ TEST_F(SamplesWindow, ScrollBarKeysAndClicksGoThroughTheSamplesInBothViews) {
     ClickAt(QPoint(150, 150));
     EXPECT_EQ(g_sortedMeanSampleNo[g_selectedPos], 30);
     EXPECT_EQ(Pixel(2, 150), kBlack);
-
     // The grid view's scroll bar stops six before the end.
     Click(IDC_SAMPLES_VIEW_TOGGLE);
     bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
@@ -336,29 +300,27 @@ TEST_F(SamplesWindow, ABinomialSeriesShowsTwoBarsNoLimitsAndAGridAboveTheStrip) 
     EXPECT_EQ(CountPixels(Rect{0, 0, 320, 342}, kPurple), 0);
     EXPECT_TRUE(TextDrawnAt(35 + 197, 231, "1", g_fontArial6));
     EXPECT_EQ(Pixel(35 + static_cast<int>(g_sampleStore[20].mean * 200), 240), kBlue);
-    // The grid after a run ends at the last sample; its lowest row with its
-    // labels, and the selected cell's frame, stay above the control strip.
+    // The grid ends at the last sample; its last row and frame stay above the control strip.
     Click(IDC_SAMPLES_VIEW_TOGGLE);
     ExpectGridFrom(15);
     ClickAt(QPoint(200, 320));
     EXPECT_EQ(g_sortedMeanSampleNo[g_selectedPos], 20);
     EXPECT_EQ(Pixel(g_sampleCellRects[5].left + 40, g_sampleCellRects[5].bottom - 1), kBlack);
     EXPECT_TRUE(g_samplesMemDC.copy(0, 342, 320, 60) == strip);
-    SaveSnapshot(samples->grab().toImage(), "samples-grid-binomial-end");
 }
 
 TEST_F(SamplesWindow, AtSpeed4EachValueFallsIntoItsBarAndLeavesThePictureOfSpeedF) {
     // One column: each value lands on the one before, so the free space above
     // the bar shrinks by a count each time: 5, 4, 3, 2, 1 steps, and the
     // sixth value finds the bar at the top of the axis.
-    OneColumnAt(16);
+    ClearPopulationCurve();
+    g_popCurve[16 + 1] = g_popBaseline - 100;
+    RunPopulationChangeSequence(true);
     Draw(6, 1, IDC_SAMPLES_SPEED_4);
     // The held-down button, then one 25 ms pause per step.
     EXPECT_EQ(pauses, std::vector<int>(1 + 5 + 4 + 3 + 2 + 1, 25));
     ExpectBarsOf(1);
-
-    // The same clock and carry give the same values at F and at "4", and the
-    // same pictures in both views.
+    // The same clock and carry give the same values and pictures at F and at "4".
     RunPopulationChangeSequence(true);
     ApplyPreset(PresetShape::SkewedPlus);
     auto run = [&](int speedButton) {
