@@ -41,14 +41,6 @@ int TopOf(QRgb colour, int x) {
         if (SdPixel(x, y) == colour) return y;
     return -1;
 }
-// Topmost pixel of the normal curve (its blue, the mean line left out).
-int CurveTop() {
-    int top = g_sdAxisY + 1;
-    for (int x = g_sdAxisLeft + 1; x < g_sdAxisRight; ++x)
-        if (std::abs(x - AxisMarkX(g_popMean, 1)) > 1 && TopOf(kBlue, x) >= 0)
-            top = std::min(top, TopOf(kBlue, x));
-    return top;
-}
 
 using CountedColumns = DorvaneWindow;
 
@@ -207,7 +199,10 @@ TEST_F(CountedColumns, TheOutlinesStandWhereTheColumnsDoOrWouldForTheNumberAsked
     Type(IDC_SD_NUM_SAMPLES, "10000");
     Sliders(0.0f);
     SaveSnapshot(dorvane->grab().toImage(), "sd-preview-10000");
-    const int peak = CurveTop();
+    int peak = g_sdAxisY + 1; // the curve's top: its blue, the mean line left out
+    for (int x = g_sdAxisLeft + 1; x < g_sdAxisRight; ++x)
+        if (std::abs(x - AxisMarkX(g_popMean, 1)) > 1 && TopOf(kBlue, x) >= 0)
+            peak = std::min(peak, TopOf(kBlue, x));
     EXPECT_GT(g_sdAxisY - peak, g_histMaxHeight / 2);
     const int meanX = AxisMarkX(g_popMean, 1);
     EXPECT_EQ(SdPixel(meanX - 4, (peak + g_sdAxisY) / 2), kRed);
