@@ -11,8 +11,10 @@ TEST_F(SliderModel, ADragFollowsTheMouseWithinTheAxisOrTheHandleHides) {
     DragTo(PixelOf(6.0f));
     EXPECT_FLOAT_EQ(g_leftSliderZ, 1.0f);
     EXPECT_EQ(g_leftSliderRect, (Rect{460, 394, 466, 412}));
-    DragTo(100); // past the start: stops there
+    DragTo(100); // past either end: stops there
     EXPECT_FLOAT_EQ(g_leftSliderZ, -5.0f);
+    DragTo(g_sdAxisRight + 10);
+    EXPECT_EQ(SliderAxisPixel(true, 1), g_sdAxisRight);
     // Shown from one unit left of the axis start to 10.43 under its right end.
     for (auto [z, hidden] : {std::pair{-6.0f, 0}, {5.4f, 0}, {5.5f, 1}}) {
         g_leftSliderZ = z;
@@ -96,7 +98,6 @@ TEST_F(SliderModel, ReadoutsCountTheSeriesAndTheNormalAndTExpectations) {
         {1, 0, -1.5f, 1, 2, 4, 5, "3|0.6000|4|0.7745|3|0.6892"},
         {1, 1, -1.5f, 1, 2, 4, 5, "2|0.4000|1|0.2255|2|0.3108"},
         {2, 0, -1, 1, 2, 4, 5, "2|0.4000|3|0.6827|3|0.6090"}, // (4, 6]: 5 and 6
-        {0, 1, 1, 0, 2, 2, 5, "1|0.2000|1|0.1587|1|0.2500"},  // t(1): Cauchy
         // No t below a sample size of 2; no normal either without one or without spread.
         {1, 0, -1, 1, 2, 1, 5, "2|0.4000|3|0.6827||"},
         {2, 1, -1, 1, 2, 0, 5, "3|0.6000||||"},
