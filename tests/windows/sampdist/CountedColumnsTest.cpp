@@ -87,7 +87,7 @@ TEST_F(CountedColumns, ProportionsAreCountedAtTheSlidersLabelAndDrawnAsPHat) {
     EXPECT_EQ(RedRows(g_sdColumnRect[11]), g_sdAxisY - g_sdColumnRect[11].top);
 }
 
-TEST_F(CountedColumns, TValuesBeyondThePlotAreCountedMarkedAndNotLumped) {
+TEST_F(CountedColumns, TValuesSplitTheirColumnsRedAndThoseBeyondThePlotAreMarked) {
     // SKEWED +, samples of 5, t values, tandem sliders at t = -1.01 and 1.01,
     // counting the samples outside them.
     Draw(5, 10000);
