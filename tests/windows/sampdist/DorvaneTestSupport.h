@@ -93,8 +93,7 @@ class DorvaneWindow : public GuiTest, protected NeighbourWindows {
 inline QRgb SdPixel(int x, int y) {
     return PixelOf(g_sdMemDC, x, y);
 }
-inline const QRgb kGreen = Rgb(0, 255, 100), kRed = Rgb(255, 0, 0), kBlack = Rgb(0, 0, 0),
-                  kBlue = Rgb(0, 0, 255), kPlotWhite = Rgb(250, 250, 250);
+inline const QRgb kGreen = Rgb(0, 255, 100), kRed = Rgb(255, 0, 0), kBlue = Rgb(0, 0, 255);
 
 // Pixels of a column's middle, from the axis up, that are red.
 inline int RedRows(const Rect& column) {
