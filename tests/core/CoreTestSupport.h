@@ -1,7 +1,7 @@
 #pragma once
 // What the core tests share: a fresh state with a fixed clock and the
-// population window at its design size, and displays that record what the
-// program asks of the windows.
+// population window at its design size, displays that record what the
+// program asks of the windows, and the whole of what a run leaves.
 #include "core/Population.h"
 #include "core/Random.h"
 #include "core/SamplingEngine.h"
@@ -88,4 +88,22 @@ inline void UseKind(char kind) {
     g_isContinuous = kind == 'C';
     g_isDiscrete = kind == 'D';
     g_isBinomial = kind == 'B';
+}
+
+// Everything a run leaves behind that the windows show, and where the stream
+// stands: two runs that leave the same picture look the same for ever after.
+inline std::vector<double> Picture() {
+    std::vector<double> p = {
+        g_sumOfMeans,       g_sumOfSDs, g_meanOfMeans,          g_sdOfMeans,
+        g_meanOfSDs,        g_sdOfSDs,  double(g_samplesDrawn), double(g_seriesTargetCount),
+        double(RandState())};
+    for (int r = 1; r <= g_samplesDrawn; ++r) {
+        const SampleRow& row = g_sampleStore[r];
+        p.insert(p.end(), row.values + 1, row.values + 1 + g_seriesSampleSize);
+        p.insert(p.end(), row.columnCounts, row.columnCounts + kTallyColumns + 1);
+        p.insert(p.end(), {row.mean, row.sd, row.median, row.range, g_sortedMeans[r]});
+        p.push_back(g_sortedMeanSampleNo[r]);
+    }
+    p.insert(p.end(), g_meanHistogram, g_meanHistogram + kHistogramBins + 1);
+    return p;
 }

@@ -1,3 +1,5 @@
+#include "core/PopulationDescription.h"
+#include "core/Selection.h"
 #include "core/ShapeRamps.h"
 #include "tests/core/CoreTestSupport.h"
 
@@ -17,12 +19,10 @@ void SetDiscreteWeights(const std::vector<int>& weights) {
 using PopulationTest = CoreTest;
 
 TEST_F(PopulationTest, PresetsOfBothKindsAtTheDesignSizeAndOneAndAHalfTimesIt) {
-    // Heights in design pixels at continuous columns 0, 13, 25, 37, 50 and
-    // discrete columns 0, 3, 5, 7, 10, from the shapes' description; then at
-    // 1.5 times the design size (baseline 405) the heights at 1.0 by the
-    // shape's rule: Top gives 405 - trunc(1.5 (270 - h)), Height trunc(1.5 h),
-    // one pixel less for an odd h (continuous ramps within 2); the Formula
-    // shapes and UNIFORM (continuous keeps 150) as the second row says.
+    // Heights at continuous columns 0, 13, 25, 37, 50 and discrete 0, 3, 5, 7,
+    // 10; at 1.5 times the design size (baseline 405) by the shape's rule: Top
+    // gives 405 - trunc(1.5 (270 - h)), Height trunc(1.5 h) (continuous ramps
+    // within 2); the Formula shapes as their second row says.
     using Five = std::array<int, 5>;
     using enum PresetShape;
     const struct {
@@ -182,8 +182,6 @@ TEST_F(PopulationTest, BinomialBarsHeldInsideZeroToOne) {
     }
 }
 
-// --- The ramps of the shape editor ---------------------------------------------
-
 TEST(ShapeRamps, RampChoiceFollowsTheNeighbouringSegments) {
     const struct {
         int before, segment, after;
@@ -229,6 +227,50 @@ TEST(ShapeRamps, StaircaseAndIrregularHandles) {
     }
     EXPECT_EQ(heights[50], 77);
     EXPECT_EQ(std::vector<int>(heights + 5, heights + 11), std::vector<int>(6, 37));
+}
+
+// --- The population in words, and the arrow keys through the sorted means ---
+
+using Words = CoreTest;
+
+TEST_F(Words, ThePopulationInWords) {
+    EXPECT_EQ(PopulationDescription(""),
+              "Continuous population, empty: raise its handles or choose a shape");
+    g_popWeightTotal = 100.0f;
+    g_popMean = 5.0f;
+    g_popSD = 1.5f;
+    g_popMedian = 5.0f;
+    g_popQ1 = 4.0f;
+    g_popQ3 = 6.25f;
+    EXPECT_EQ(PopulationDescription("normal"),
+              "Continuous population, normal shape: mean 5.00, SD 1.500, median 5.00, quartiles "
+              "4.00 and 6.25");
+    // As the settings dialog shows it: mean 100, SD 15.
+    SetDisplayTarget(100.0f, 15.0f);
+    UseKind('D');
+    EXPECT_EQ(PopulationDescription(""),
+              "Discrete population: mean 100.00, SD 15.000, median 100.00, quartiles 90.00 and "
+              "112.50");
+    ResetDisplayTransform();
+    UseKind('B');
+    SetBinomialP(0.4f);
+    EXPECT_EQ(PopulationDescription(""),
+              "Binomial population: proportion of successes p = 0.40, SD 0.490");
+    ClearPopulationCurve();
+    EXPECT_EQ(PopulationDescription(""), "Binomial population, empty: no proportion is set");
+}
+
+TEST_F(Words, AKeySelectsTheNextMeanInOrder) {
+    EXPECT_EQ(SteppedSortedPosition(1), 0); // no series
+    g_samplesDrawn = 9;
+    for (int k = 1; k <= 9; ++k)
+        g_sortedMeanSampleNo[k] = 10 - k;
+    EXPECT_EQ(SteppedSortedPosition(1), 5); // none selected: the middle one
+    SelectSampleNo(g_sortedMeanSampleNo[5]);
+    EXPECT_EQ(SteppedSortedPosition(1), 6);
+    EXPECT_EQ(SteppedSortedPosition(-1), 4);
+    EXPECT_EQ(SteppedSortedPosition(-100), 1);
+    EXPECT_EQ(SteppedSortedPosition(10000), 9);
 }
 
 } // namespace
