@@ -28,11 +28,8 @@ class RecordingDisplay : public SampleDisplay {
     }
     void InvalidateHistogram() override { Add(__func__); }
     void GrowLatestColumn() override { Add(__func__); }
-    void ClearSummaryFields() override { Add(__func__); }
-    void ClearCiResultFields() override { Add(__func__); }
     void DrawInterval(int n, int s) override { Add(__func__, {n, s}); }
     void Pause(int ms) override { Add(__func__, {ms}); }
-    void PlaceHandles() override { Add(__func__); }
     void SetSettingsFieldTexts(const std::string& mean, const std::string& sd) override {
         Add(__func__);
         meanText = mean;
