@@ -44,10 +44,6 @@ class RecordingDisplay : public SampleDisplay {
     int Count(const std::string& call) const {
         return static_cast<int>(std::count(calls.begin(), calls.end(), call));
     }
-    int IndexOf(const std::string& call) const {
-        const auto at = std::find(calls.begin(), calls.end(), call);
-        return at == calls.end() ? -1 : static_cast<int>(at - calls.begin());
-    }
 
   private:
     void Add(const char* name, std::initializer_list<int> args = {}) {

@@ -151,7 +151,6 @@ TEST_F(PopulationTest, ClearAndPresetRunTheChangeSequence) {
     EXPECT_EQ(views.meanText + "|" + views.sdText, "  5.00|  2.944");
     EXPECT_TRUE(g_dispScale == 1.0f && g_dispShift == 0.0f && g_dispToMean == g_popMean);
     EXPECT_EQ(g_samplesDrawn, 0);
-    EXPECT_LT(views.IndexOf("SetSettingsFieldTexts"), views.IndexOf("RepaintPopulation"));
     EXPECT_EQ(views.calls.back(), "RepaintDorvaneWhole(0)");
     // Clear: zero parameters, empty settings fields, no series.
     g_samplesDrawn = 12;

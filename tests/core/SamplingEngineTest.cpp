@@ -231,27 +231,20 @@ TEST_F(SamplingEngineTest, EdgesOfTheUnitInterval) {
 }
 
 TEST_F(SamplingEngineTest, ALatestColumnThatDoesNotFitRescales) {
-    // The fit test truncates the height first: 747 x 0.5 = 373.5 pixels is
-    // drawn 373 high and fits 373; so does 332 x 1.5 x 0.75.
-    const struct {
-        int count;
-        float scaleY, countScale;
-        bool fits;
-    } cases[] = {{747, 1, 0.5f, true},
-                 {748, 1, 0.5f, false},
-                 {332, 1.5f, 0.75f, true},
-                 {333, 1.5f, 0.75f, false}};
-    for (const auto& c : cases) {
-        g_sdScaleY = c.scaleY;
-        g_histCountScale = c.countScale;
-        g_histMaxHeight = 373;
-        g_lastMeanBin = 26;
-        g_meanHistogram[26] = c.count;
+    // The fit test truncates the height first: 332 x 1.5 x 0.75 = 373.5
+    // pixels is drawn 373 high and fits 373; 333 does not.
+    g_sdScaleY = 1.5f;
+    g_histCountScale = 0.75f;
+    g_histMaxHeight = 373;
+    g_lastMeanBin = 26;
+    for (const int count : {332, 333}) {
+        g_meanHistogram[26] = count;
         g_histNeedsRescale = 0;
         RecordingDisplay d;
         FitLatestColumn(d);
-        EXPECT_EQ(d.calls.front(), c.fits ? "GrowLatestColumn" : "DrawHistogramGraph");
-        EXPECT_EQ(g_histOverflowed + g_histNeedsRescale, c.fits ? 0 : 2) << c.count;
+        const bool fits = count == 332;
+        EXPECT_EQ(d.calls.front(), fits ? "GrowLatestColumn" : "DrawHistogramGraph");
+        EXPECT_EQ(g_histOverflowed + g_histNeedsRescale, fits ? 0 : 2) << count;
     }
 }
 

@@ -30,10 +30,6 @@ TEST(WorkspaceLayout, WindowsStandSideBySideThenInRowsThenOverlapInView) {
     // apart, and the one in use stands in the row unless it is too wide for it.
     // clang-format off
     const Case cases[] = {
-        {"scale 1", 1364, 660, tools, -1, {1, 0, 1, 1},
-         {{0, 0, 308, 460}, {732, 186, 1364, 660}, {308, 0, 636, 430}, {636, 0, 1153, 568}}},
-        {"scale 1.5", 907, 373, tools, -1, {1, 0, 1, 0},
-         {{0, 0, 308, 460}, {275, 0, 907, 474}, {308, 0, 636, 430}, {366, 0, 883, 568}}},
         {"scale 1.5, in use", 907, 373, tools, 3, {1, 0, 0, 1},
          {{0, 0, 308, 460}, {275, 0, 907, 474}, {555, 0, 883, 430}, {308, 0, 825, 568}}},
         {"two rows", 500, 500, {{200, 100}, {200, 100}, {200, 100}, {300, 300}}, -1, {1, 1, 1, 1},
