@@ -24,10 +24,8 @@ std::vector<std::vector<double>> SampleBatch::RunAll(int speed) {
         const int kind = trial / 3 % 3;
         if (!g_addMoreMode) {
             g_isContinuous = kind == 0, g_isDiscrete = kind == 1, g_isBinomial = kind == 2;
-            if (kind == 2)
-                SetBinomialP(0.05 * (1 + trial % 20));
-            else
-                ApplyPreset(static_cast<PresetShape>(trial / 9 % 5));
+            kind == 2 ? SetBinomialP(0.05 * (1 + trial % 20))
+                      : ApplyPreset(static_cast<PresetShape>(trial / 9 % 5));
             n = sizes[pick() % std::size(sizes)];
         }
         const int count = 1 + pick() % 40; // around the batch and its groups of eight lanes
