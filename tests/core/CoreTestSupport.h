@@ -11,49 +11,34 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
-// Records the calls the tests look for, in order, as "Name" or "Name(a,b)".
+// Records the calls the tests look for, in order, as "Name" or "Name(arg)".
 class RecordingDisplay : public SampleDisplay {
   public:
     std::vector<std::string> calls;
     std::string meanText = "untouched", sdText = "untouched";
     int targetAtFirstGraph = -1;
-    void DrawSampleHistogram(int s, int p, int c) override { Add(__func__, {s, p, c}); }
     void DrawHistogramGraph() override {
         if (targetAtFirstGraph < 0) targetAtFirstGraph = g_seriesTargetCount;
-        Add(__func__);
+        calls.push_back(__func__);
     }
-    void InvalidateHistogram() override { Add(__func__); }
-    void GrowLatestColumn() override { Add(__func__); }
-    void DrawInterval(int n, int s) override { Add(__func__, {n, s}); }
-    void Pause(int ms) override { Add(__func__, {ms}); }
+    void GrowLatestColumn() override { calls.push_back(__func__); }
+    void Pause(int ms) override { calls.push_back("Pause(" + std::to_string(ms) + ")"); }
     void SetSettingsFieldTexts(const std::string& mean, const std::string& sd) override {
-        Add(__func__);
         meanText = mean;
         sdText = sd;
     }
-    void RepaintPopulation() override { Add(__func__); }
     // With the samples drawn at that moment: the Dorvane window must repaint
     // with the histogram already emptied.
-    void RepaintDorvaneWhole() override { Add(__func__, {g_samplesDrawn}); }
-    void RedrawConfIntervalWindow() override { Add(__func__); }
-    void RedrawSamplesWindow() override { Add(__func__); }
+    void RepaintDorvaneWhole() override {
+        calls.push_back("RepaintDorvaneWhole(" + std::to_string(g_samplesDrawn) + ")");
+    }
+    void RedrawConfIntervalWindow() override { calls.push_back(__func__); }
+    void RedrawSamplesWindow() override { calls.push_back(__func__); }
     int Count(const std::string& call) const {
         return static_cast<int>(std::count(calls.begin(), calls.end(), call));
-    }
-
-  private:
-    void Add(const char* name, std::initializer_list<int> args = {}) {
-        std::string text = name, separator = "(";
-        for (int a : args) {
-            text += separator;
-            text += std::to_string(a);
-            separator = ",";
-        }
-        calls.push_back(args.size() ? text + ")" : text);
     }
 };
 

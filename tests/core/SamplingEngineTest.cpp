@@ -261,35 +261,30 @@ class SteeringDisplay : public RecordingDisplay {
 };
 
 // Whether a run was stopped, went on with ADD MORE, ran at F or a sample at
-// a time, the mean and SD of the means and of the SDs are those of every
-// stored row.
-void ExpectSummaryOfOnePass() {
+// a time, its figures are those of every stored row: the mean and SD of the
+// means and of the SDs, and each mean counted once at its bin,
+// 1 + trunc((x + 0.1) / 0.2), the latest in the column that grows.
+void ExpectFiguresOfTheRows() {
     const int total = g_samplesDrawn;
+    const auto bin = [](int r) { return 1 + static_cast<int>((g_sampleStore[r].mean + 0.1) * 5); };
+    std::vector<int> columns(kHistogramBins + 1, 0);
     double sum[2] = {}, sumSq[2] = {};
     for (int r = 1; r <= total; ++r) {
+        columns[bin(r)] += 1;
         for (int i : {0, 1}) {
             const double v = i ? g_sampleStore[r].sd : g_sampleStore[r].mean;
             sum[i] += v;
             sumSq[i] += v * v;
         }
     }
+    EXPECT_EQ(std::vector<int>(g_meanHistogram, g_meanHistogram + kHistogramBins + 1), columns);
+    EXPECT_EQ(g_lastMeanBin, bin(total));
     const float means[] = {g_meanOfMeans, g_meanOfSDs}, sds[] = {g_sdOfMeans, g_sdOfSDs};
     for (int i : {0, 1}) {
         EXPECT_NEAR(means[i], sum[i] / total, 1e-4) << total << " rows, " << i;
         const double sd = std::sqrt((sumSq[i] - sum[i] * sum[i] / total) / (total - 1));
         EXPECT_NEAR(sds[i], sd, 1e-4) << total << " rows, " << i;
     }
-}
-
-// Every sample counted once, at its mean's bin: 1 + trunc((x + 0.1) / 0.2);
-// the latest is the column that grows.
-void ExpectHistogramOfTheRows() {
-    const auto bin = [](int r) { return 1 + static_cast<int>((g_sampleStore[r].mean + 0.1) * 5); };
-    std::vector<int> expected(kHistogramBins + 1, 0);
-    for (int r = 1; r <= g_samplesDrawn; ++r)
-        expected[bin(r)] += 1;
-    EXPECT_EQ(std::vector<int>(g_meanHistogram, g_meanHistogram + kHistogramBins + 1), expected);
-    EXPECT_EQ(g_lastMeanBin, bin(g_samplesDrawn));
 }
 
 TEST_F(SamplingEngineTest, AStoppedOrSpedUpRunIsTheRunOfTheSamplesItDrew) {
@@ -318,7 +313,7 @@ TEST_F(SamplingEngineTest, AStoppedOrSpedUpRunIsTheRunOfTheSamplesItDrew) {
             EXPECT_EQ(run.numberOfSamplesText + "|" + run.totalSamplesText,
                       "40|" + std::to_string(c.kept));
         }
-        ExpectSummaryOfOnePass();
+        ExpectFiguresOfTheRows();
         const std::vector<double> afterStop = Picture();
         g_seedCarry = seedCarry;
         g_speed = c.speed == 1 ? 2 : 1;
@@ -338,8 +333,7 @@ TEST_F(SamplingEngineTest, AStoppedOrSpedUpRunIsTheRunOfTheSamplesItDrew) {
         rows = addMore && n == 12 ? rows + count : count;
         EXPECT_EQ(d.targetAtFirstGraph, rows);
         EXPECT_EQ(g_samplesDrawn, rows);
-        ExpectSummaryOfOnePass();
-        ExpectHistogramOfTheRows();
+        ExpectFiguresOfTheRows();
     }
     EXPECT_EQ(g_histTickCount, 4);
     EXPECT_EQ(g_sampleStore[21].mean, 0.0f); // rows past the new series cleared
