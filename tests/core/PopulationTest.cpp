@@ -220,8 +220,6 @@ TEST(ShapeRamps, StaircaseAndIrregularHandles) {
     EXPECT_EQ(std::vector<int>(heights + 5, heights + 11), std::vector<int>(6, 37));
 }
 
-// --- The population in words, and the arrow keys through the sorted means ---
-
 using Words = CoreTest;
 
 TEST_F(Words, ThePopulationInWords) {

@@ -4,18 +4,12 @@
 
 namespace {
 
-class SeriesControlTest : public CoreTest {
-  protected:
-    // A series of `count` samples of one value each, drawn by the engine.
-    void DrawSeries(int count) {
-        ApplyPreset(PresetShape::Uniform);
-        ASSERT_EQ(DrawSamples(count, 1, quiet).drawn, count);
-        views.calls.clear();
-    }
-};
+using SeriesControlTest = CoreTest;
 
 TEST_F(SeriesControlTest, ResetSeriesEmptiesTheSeriesAndRepaintsTheShownWindows) {
-    DrawSeries(40);
+    ApplyPreset(PresetShape::Uniform);
+    DrawSamples(40, 1, quiet);
+    views.calls.clear();
     g_sdScaleY = 1.5f;
     g_selectedPos = 7;
     g_sdSelectionRect = Rect{1, 2, 30, 40};
@@ -66,7 +60,8 @@ TEST_F(SeriesControlTest, FieldsAreHeldToTheirLimits) {
 }
 
 TEST_F(SeriesControlTest, AddMoreAtNineThousandTakesOnlyWhatFitsAndTheToggleFollows) {
-    DrawSeries(9000);
+    ApplyPreset(PresetShape::Uniform);
+    ASSERT_EQ(DrawSamples(9000, 1, quiet).drawn, 9000);
     g_addMoreMode = 1;
     FieldOutcome out = NumberOfSamplesEdited("2000");
     EXPECT_EQ(out.text + "|" + out.message, std::string("1000|") + kMsgTooManySamples);

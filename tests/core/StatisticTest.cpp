@@ -1,5 +1,4 @@
 #include "core/Statistic.h"
-#include "core/Distributions.h"
 #include "core/StatisticTheory.h"
 #include "tests/core/CoreTestSupport.h"
 #include "windows/sampdist/HistogramModel.h"
