@@ -8,7 +8,6 @@
 
 namespace {
 
-// A discrete curve from column weights, parameters recomputed.
 void SetDiscreteWeights(const std::vector<int>& weights) {
     UseKind('D');
     for (int c = 0; c < 11; ++c)
