@@ -1,7 +1,7 @@
 #pragma once
 // What the core tests share: a fresh state with a fixed clock and the
-// population window at its design size, and displays that record what the
-// program asks of the windows.
+// population window at its design size, displays that record what the
+// program asks of the windows, and the whole of what a run leaves.
 #include "core/Population.h"
 #include "core/Random.h"
 #include "core/SamplingEngine.h"
@@ -11,56 +11,34 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
-// Records the calls the tests look for, in order, as "Name" or "Name(a,b)".
+// Records the calls the tests look for, in order, as "Name" or "Name(arg)".
 class RecordingDisplay : public SampleDisplay {
   public:
     std::vector<std::string> calls;
     std::string meanText = "untouched", sdText = "untouched";
     int targetAtFirstGraph = -1;
-    void DrawSampleHistogram(int s, int p, int c) override { Add(__func__, {s, p, c}); }
     void DrawHistogramGraph() override {
         if (targetAtFirstGraph < 0) targetAtFirstGraph = g_seriesTargetCount;
-        Add(__func__);
+        calls.push_back(__func__);
     }
-    void InvalidateHistogram() override { Add(__func__); }
-    void GrowLatestColumn() override { Add(__func__); }
-    void ClearSummaryFields() override { Add(__func__); }
-    void ClearCiResultFields() override { Add(__func__); }
-    void DrawInterval(int n, int s) override { Add(__func__, {n, s}); }
-    void Pause(int ms) override { Add(__func__, {ms}); }
-    void PlaceHandles() override { Add(__func__); }
+    void GrowLatestColumn() override { calls.push_back(__func__); }
+    void Pause(int ms) override { calls.push_back("Pause(" + std::to_string(ms) + ")"); }
     void SetSettingsFieldTexts(const std::string& mean, const std::string& sd) override {
-        Add(__func__);
         meanText = mean;
         sdText = sd;
     }
-    void RepaintPopulation() override { Add(__func__); }
     // With the samples drawn at that moment: the Dorvane window must repaint
     // with the histogram already emptied.
-    void RepaintDorvaneWhole() override { Add(__func__, {g_samplesDrawn}); }
-    void RedrawConfIntervalWindow() override { Add(__func__); }
-    void RedrawSamplesWindow() override { Add(__func__); }
+    void RepaintDorvaneWhole() override {
+        calls.push_back("RepaintDorvaneWhole(" + std::to_string(g_samplesDrawn) + ")");
+    }
+    void RedrawConfIntervalWindow() override { calls.push_back(__func__); }
+    void RedrawSamplesWindow() override { calls.push_back(__func__); }
     int Count(const std::string& call) const {
         return static_cast<int>(std::count(calls.begin(), calls.end(), call));
-    }
-    int IndexOf(const std::string& call) const {
-        const auto at = std::find(calls.begin(), calls.end(), call);
-        return at == calls.end() ? -1 : static_cast<int>(at - calls.begin());
-    }
-
-  private:
-    void Add(const char* name, std::initializer_list<int> args = {}) {
-        std::string text = name, separator = "(";
-        for (int a : args) {
-            text += separator;
-            text += std::to_string(a);
-            separator = ",";
-        }
-        calls.push_back(args.size() ? text + ")" : text);
     }
 };
 
@@ -88,4 +66,22 @@ inline void UseKind(char kind) {
     g_isContinuous = kind == 'C';
     g_isDiscrete = kind == 'D';
     g_isBinomial = kind == 'B';
+}
+
+// Everything a run leaves behind that the windows show, and where the stream
+// stands: two runs that leave the same picture look the same for ever after.
+inline std::vector<double> Picture() {
+    std::vector<double> p = {
+        g_sumOfMeans,       g_sumOfSDs, g_meanOfMeans,          g_sdOfMeans,
+        g_meanOfSDs,        g_sdOfSDs,  double(g_samplesDrawn), double(g_seriesTargetCount),
+        double(RandState())};
+    for (int r = 1; r <= g_samplesDrawn; ++r) {
+        const SampleRow& row = g_sampleStore[r];
+        p.insert(p.end(), row.values + 1, row.values + 1 + g_seriesSampleSize);
+        p.insert(p.end(), row.columnCounts, row.columnCounts + kTallyColumns + 1);
+        p.insert(p.end(), {row.mean, row.sd, row.median, row.range, g_sortedMeans[r]});
+        p.push_back(g_sortedMeanSampleNo[r]);
+    }
+    p.insert(p.end(), g_meanHistogram, g_meanHistogram + kHistogramBins + 1);
+    return p;
 }

