@@ -66,10 +66,11 @@ TEST_F(StatisticTest, ValuesOfOneSample) {
     }
 }
 
-// The parameters of each statistic, and a series of triples drawn half before
-// the range is chosen and half after: its sorted ranges are those of the
-// rows' own values, both halves kept.
-TEST_F(StatisticTest, ParametersOfTheUniformAndTheRangesOfASeries) {
+// The discrete uniform population, n = 3: the medians and ranges of 10,000
+// samples against their exact distributions, from all 11^3 samples (counts
+// out of 1331, by python). Half the series is drawn before the median is
+// chosen, half after, so both the switch and the engine keep them.
+TEST_F(StatisticTest, MedianAndRangeOfUniformTriplesFollowTheirExactDistributions) {
     UseKind('C'); // values 0..10: column 0 from 0, column 50 up to 10
     ApplyPreset(PresetShape::Uniform);
     EXPECT_NEAR(PopulationValueOf(Statistic::Range).value_or(-1), 10.0, 1e-9);
@@ -80,18 +81,33 @@ TEST_F(StatisticTest, ParametersOfTheUniformAndTheRangesOfASeries) {
     for (int s = 1; s <= 5; ++s)
         EXPECT_NEAR(PopulationValueOf(Statistic(s)).value_or(-1), parameters[s - 1], 1e-5) << s;
     g_speed = 1;
-    DrawSamples(500, 3, quiet);
-    ChooseStatistic(Statistic::Range);
+    DrawSamples(5000, 3, quiet);
+    ChooseStatistic(Statistic::Median);
     g_addMoreMode = 1;
-    ASSERT_EQ(DrawSamples(500, 3, quiet).drawn, 500);
-    std::vector<float> ranges;
-    for (int r = 1; r <= 1000; ++r) {
-        const float* v = g_sampleStore[r].values + 1;
-        ranges.push_back(*std::max_element(v, v + 3) - *std::min_element(v, v + 3));
+    ASSERT_EQ(DrawSamples(5000, 3, quiet).drawn, 5000);
+
+    const int medianCounts[11] = {31, 85, 127, 157, 175, 181, 175, 157, 127, 85, 31};
+    const int rangeCounts[11] = {11, 60, 108, 144, 168, 180, 180, 168, 144, 108, 60};
+    const double critical = 35.564014; // scipy chi2.isf(1e-4, 10)
+    for (Statistic statistic : {Statistic::Median, Statistic::Range}) {
+        const int* exact = statistic == Statistic::Median ? medianCounts : rangeCounts;
+        const SortedStatistics sorted = SortedStatisticsOf(statistic);
+        ASSERT_EQ(sorted.count, 10000);
+        EXPECT_TRUE(std::is_sorted(sorted.values + 1, sorted.values + 1 + sorted.count));
+        double observed[11] = {};
+        for (int i = 1; i <= sorted.count; ++i) {
+            const float v = sorted.values[i];
+            ASSERT_EQ(v, std::round(v)) << "whole values only";
+            ASSERT_TRUE(v >= 0 && v <= 10) << v;
+            observed[static_cast<int>(v)] += 1;
+        }
+        double chiSquare = 0;
+        for (int k = 0; k <= 10; ++k) {
+            const double expected = 10000.0 * exact[k] / 1331.0;
+            chiSquare += (observed[k] - expected) * (observed[k] - expected) / expected;
+        }
+        EXPECT_LT(chiSquare, critical) << (statistic == Statistic::Median ? "median" : "range");
     }
-    std::sort(ranges.begin(), ranges.end());
-    const SortedStatistics sorted = SortedStatisticsOf(Statistic::Range);
-    EXPECT_EQ(std::vector<float>(sorted.values + 1, sorted.values + 1 + sorted.count), ranges);
 }
 
 // Theory where it exists: shapes, numbers, densities and distribution

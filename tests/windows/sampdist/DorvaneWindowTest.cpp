@@ -266,24 +266,28 @@ TEST_F(DorvaneWindow, MediansAndVariancesOfOneSeriesStandOnTheirOwnAxes) {
     const std::vector<int> meanColumns(g_meanHistogram, g_meanHistogram + 52);
 
     // value of sample r, where the axis puts it (median: the population's
-    // scale; variances: 10 axis units for 50), title, and the field's mean.
+    // scale; variances: 10 axis units for 50), title, and the names a screen
+    // reader hears for the first readout and the curve option.
     struct Case {
         int index;
         std::function<double(int)> value;
         double axisPerUnit;
-        QString title;
+        QString title, readout, curve;
     };
     const double nShare = (kN - 1.0) / kN;
     const Case cases[] = {
-        {1, MedianOf, 1.0, "Distribution of Sample Medians"},
+        {1, MedianOf, 1.0, "Distribution of Sample Medians", "Mean of the sample medians",
+         "Normal curve outline"},
         {4, [&](int r) { return nShare * VarianceOf(r); }, 0.2,
-         "Distribution of Sample Variances (n)"},
+         "Distribution of Sample Variances (n)", "Mean of the sample variances (n)",
+         "Theory curve outline"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.title.toStdString());
         RecordDrawnTexts(true);
         chooser->menu()->actions()[c.index]->trigger();
         EXPECT_TRUE(Drawn(c.title));
+        EXPECT_EQ(dorvane->Control(IDC_SD_NORMAL_OUTLINE)->accessibleName(), c.curve);
         std::vector<int> expected(52, 0);
         double sum = 0;
         for (int r = 1; r <= kSamples; ++r) {
@@ -293,6 +297,8 @@ TEST_F(DorvaneWindow, MediansAndVariancesOfOneSeriesStandOnTheirOwnAxes) {
         }
         EXPECT_EQ(std::vector<int>(g_meanHistogram, g_meanHistogram + 52), expected);
         EXPECT_NEAR(Text(IDC_SD_MEAN_OF_MEANS).toDouble(), sum / kSamples, 0.0015);
+        EXPECT_EQ(dorvane->Control(IDC_SD_MEAN_OF_MEANS)->accessibleName(),
+                  c.readout + ": " + Text(IDC_SD_MEAN_OF_MEANS));
         EXPECT_EQ(Number(IDC_SD_TOTAL_DRAWN), kSamples); // the series stayed
         EXPECT_EQ(Text(IDC_SD_INTERVAL_WIDTH), "");      // sigma / sqrt(n) is the mean's
 
