@@ -4,8 +4,6 @@
 // the window while Options > Possible Mu is on.
 #include "tests/shell/ShellTestSupport.h"
 
-#include <cstdio>
-
 namespace {
 
 class Selection : public ShellTest {
@@ -83,14 +81,13 @@ TEST_F(Selection, OneSampleStaysSelectedThroughAddMoreAndNoneLeavesNoMark) {
     QTest::mouseClick(g_samplesWnd, Qt::LeftButton, Qt::NoModifier, QPoint(150, 150));
     double mean = 0.0, sd = 0.0;
     recount::MeanAndSd(10, 5, mean, sd);
-    char meanText[16], sdText[16];
-    std::snprintf(meanText, sizeof meanText, "%.2f", mean);
-    std::snprintf(sdText, sizeof sdText, "%.2f", sd);
+    const std::string meanText = QString::number(mean, 'f', 2).toStdString(),
+                      sdText = QString::number(sd, 'f', 2).toStdString();
     const QRgb black = Rgb(0, 0, 0);
     auto showsSampleTen = [&](const char* when) {
         SCOPED_TRACE(when);
         // Dorvane: its figures, and its mark is where a click selects it again.
-        EXPECT_EQ(SelectedSampleText(), std::string("x = ") + meanText + ", s = " + sdText);
+        EXPECT_EQ(SelectedSampleText(), "x = " + meanText + ", s = " + sdText);
         ExpectMarkedInItsColumn(10);
         QTest::mouseClick(Sd(), Qt::LeftButton, Qt::NoModifier, Centre(g_sdSelectionRect));
         EXPECT_EQ(SelectedSampleRow(), 10);
@@ -107,7 +104,7 @@ TEST_F(Selection, OneSampleStaysSelectedThroughAddMoreAndNoneLeavesNoMark) {
         EXPECT_EQ(g_selectedSampleNo, g_sortByMeans ? SortedPosition(10) : 10);
         const SelectedStrip strip = ComputeSelectedStrip(5);
         EXPECT_EQ(strip.centreText, meanText);
-        EXPECT_EQ(strip.sText, std::string("s = ") + sdText);
+        EXPECT_EQ(strip.sText, "s = " + sdText);
     };
     showsSampleTen("selected");
     // ADD MORE, pressed in the Samples window: every window names it so.
