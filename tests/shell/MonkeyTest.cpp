@@ -132,17 +132,16 @@ class Monkey {
         // What the program writes itself: readouts, buttons, read-only fields.
         static const QRegularExpression bad(QStringLiteral("(^|[^a-z])(nan|inf)([^a-z]|$)"),
                                             QRegularExpression::CaseInsensitiveOption);
-        for (QMdiSubWindow* frame : m_frame.MdiArea()->subWindowList()) {
-            QStringList texts;
-            for (auto* field : frame->widget()->findChildren<QLineEdit*>())
-                if (field->isReadOnly()) texts << field->text();
-            for (auto* label : frame->widget()->findChildren<QLabel*>())
-                texts << label->text();
-            for (auto* button : frame->widget()->findChildren<QAbstractButton*>())
-                texts << button->text();
-            for (const QString& text : texts)
-                if (bad.match(text).hasMatch())
-                    return Text("a text reads \"", text.toStdString(), "\"");
+        for (const QWidget* w : m_frame.MdiArea()->findChildren<QWidget*>()) {
+            const auto* field = qobject_cast<const QLineEdit*>(w);
+            const auto* label = qobject_cast<const QLabel*>(w);
+            const auto* button = qobject_cast<const QAbstractButton*>(w);
+            const QString text = field && field->isReadOnly() ? field->text()
+                                 : label                      ? label->text()
+                                 : button                     ? button->text()
+                                                              : QString();
+            if (bad.match(text).hasMatch())
+                return Text("a text reads \"", text.toStdString(), "\"");
         }
         return {};
     }

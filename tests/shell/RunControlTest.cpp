@@ -23,16 +23,14 @@ class RunControl : public ShellTest {
         Press(Sd()->Control(IDC_SD_DRAW_SAMPLES));
     }
     // Calls act once, inside the run's first wait after sample `at` was drawn.
-    void DuringRun(int at, std::function<void()> act) {
-        m_acted = false;
-        SetMillisecondWait([this, at, act](int) {
-            if (g_runInProgress && g_currentSampleNo == at && !m_acted) {
-                m_acted = true;
+    static void DuringRun(int at, std::function<void()> act) {
+        SetMillisecondWait([at, act, acted = false](int) mutable {
+            if (g_runInProgress && g_currentSampleNo == at && !acted) {
+                acted = true;
                 act();
             }
         });
     }
-    bool m_acted = false;
 };
 
 TEST_F(RunControl, StopEscOrSpaceEndsTheRunAfterTheSampleInProgress) {

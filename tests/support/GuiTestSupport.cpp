@@ -47,8 +47,5 @@ void SendMove(QWidget* widget, QPoint at, Qt::MouseButtons buttons, Qt::Keyboard
 void TypeInto(QLineEdit* field, const QString& text) {
     field->setFocus();
     field->selectAll();
-    if (text.isEmpty())
-        QTest::keyClick(field, Qt::Key_Delete);
-    else
-        QTest::keyClicks(field, text);
+    text.isEmpty() ? QTest::keyClick(field, Qt::Key_Delete) : QTest::keyClicks(field, text);
 }
