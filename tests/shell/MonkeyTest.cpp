@@ -57,9 +57,9 @@ class Monkey {
                 actions[m_popupChoice]->trigger();
             menu->close();
         });
-        // A long run KeepRunShort could not foresee is hurried along: F.
+        // A long run KeepRunShort could not foresee is hurried along to F.
         m_outerWait = SetMillisecondWait([this](int) {
-            if (++m_waitsThisAction == kWaitsBeforeHurrying && g_speed != 1) {
+            if (++m_waitsThisAction == 400 && g_speed != 1) {
                 Note("speed F during the run");
                 g_speed = 1;
                 CSpeedControl::SyncAll();
@@ -196,10 +196,10 @@ class Monkey {
     }
     // A run of many values at an animated speed is run at F.
     void KeepRunShort() {
-        CSamplingDistDlg* sd = g_samplingDistWnd;
-        if (!sd) return;
-        const long long count = ReadWholeNumber(sd->NumberOfSamplesText().toStdString());
-        const long long n = ReadWholeNumber(sd->SampleSizeText().toStdString());
+        if (!g_samplingDistWnd) return;
+        const long long count =
+            ReadWholeNumber(g_samplingDistWnd->NumberOfSamplesText().toStdString());
+        const long long n = ReadWholeNumber(g_samplingDistWnd->SampleSizeText().toStdString());
         if (count * n > 3000 || count > 200) {
             g_speed = 1;
             CSpeedControl::SyncAll();
@@ -274,7 +274,6 @@ class Monkey {
     std::deque<std::string> m_trail;
     QTimer m_popupChooser;
     int m_popupChoice = 0;
-    static constexpr int kWaitsBeforeHurrying = 400;
     int m_waitsThisAction = 0;
     MillisecondWait m_outerWait;
 };

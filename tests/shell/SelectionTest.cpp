@@ -29,7 +29,7 @@ class Selection : public ShellTest {
     }
 };
 
-TEST_F(Selection, AClickInAnyWindowSelectsTheSampleInEveryWindow) {
+TEST_F(Selection, AClickInAnyWindowSelectsTheSampleInEveryWindowUntilDroppedOrItsSeriesEnds) {
     ApplyPreset(PresetShape::SkewedPlus);
     DrawAtF(25, 1000);
     // Up the tallest Dorvane column until the sample picked lies off the
@@ -60,12 +60,9 @@ TEST_F(Selection, AClickInAnyWindowSelectsTheSampleInEveryWindow) {
     EXPECT_EQ(Scroll(g_samplesWnd->Control(IDC_SAMPLES_SCROLL))->value(), sample);
     EXPECT_EQ(PixelOf(g_samplesMemDC, 150, 40), Rgb(0, 0, 0));
     SaveSnapshot(Frame().grab().toImage(), "frame-selection");
-}
 
-TEST_F(Selection, OneSampleStaysSelectedThroughAddMoreAndNoneLeavesNoMark) {
-    // Skew +, 10 samples of 5; sample 10, shown after the run, clicked in the
-    // Samples window. Its own mean and SD, from its five values.
-    ApplyPreset(PresetShape::SkewedPlus);
+    // A new series, 10 samples of 5; sample 10, shown after the run, clicked
+    // in the Samples window. Its own mean and SD, from its five values.
     DrawAtF(5, 10);
     QTest::mouseClick(g_samplesWnd, Qt::LeftButton, Qt::NoModifier, QPoint(150, 150));
     double mean = 0.0, sd = 0.0;
