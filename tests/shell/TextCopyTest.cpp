@@ -45,12 +45,6 @@ class TextCopies : public ShellTest {};
 TEST_F(TextCopies, EachCopyNamesItsColumnsAndHoldsItsRows) {
     ApplyPreset(PresetShape::Normal);
     const char* const kSeriesColumns = "sample\tn\tmean\tsd\tmedian\trange\tlow\thigh\tcontains_mu";
-    auto draw = [](int n, int count) {
-        TypeInto(Field(Ci(), IDC_CI_SAMPLE_SIZE), QString::number(n));
-        TypeInto(Field(Ci(), IDC_CI_NUM_SAMPLES), QString::number(count));
-        Press(Ci()->Control(IDC_CI_SPEED_F));
-        Press(Ci()->Control(IDC_CI_DRAW_SAMPLES));
-    };
     struct Case {
         const char* what;
         std::function<void()> setUp;
@@ -60,8 +54,8 @@ TEST_F(TextCopies, EachCopyNamesItsColumnsAndHoldsItsRows) {
         std::function<void(const Table&)> check;
     };
     const Case cases[] = {
-        {"selected sample", [&] { draw(25, 40), SelectSampleNo(17); }, ID_EDIT_COPY_SAMPLE_VALUES,
-         "sample 17 of 40, n = 25", 26,
+        {"selected sample", [&] { DrawAtF(25, 40), SelectSampleNo(17); },
+         ID_EDIT_COPY_SAMPLE_VALUES, "sample 17 of 40, n = 25", 26,
          [](const Table& t) {
              for (int i = 1; i <= 25; ++i)
                  EXPECT_EQ(Number(t[i][0]), g_sampleStore[17].values[i]) << i;
@@ -82,7 +76,7 @@ TEST_F(TextCopies, EachCopyNamesItsColumnsAndHoldsItsRows) {
         // An even n: the median is the mean of the middle two; in the units
         // Population Settings set, a median moves and scales, a range scales.
         {"series in shown units",
-         [&] { ApplyPreset(PresetShape::SkewedPlus), draw(6, 20), SetDisplayTarget(100, 15); },
+         [&] { ApplyPreset(PresetShape::SkewedPlus), DrawAtF(6, 20), SetDisplayTarget(100, 15); },
          ID_EDIT_COPY_SERIES_TEXT, kSeriesColumns, 21,
          [](const Table& t) {
              const double scale = 15.0 / g_popSD;
@@ -94,7 +88,7 @@ TEST_F(TextCopies, EachCopyNamesItsColumnsAndHoldsItsRows) {
              }
          }},
         {"binomial series",
-         [&] { Choose(ID_MEASUREMENT_BINOMIAL), SetBinomialP(0.3f), draw(40, 50); },
+         [&] { Choose(ID_MEASUREMENT_BINOMIAL), SetBinomialP(0.3f), DrawAtF(40, 50); },
          ID_EDIT_COPY_SERIES_TEXT, "sample\tn\tp_hat\tsd\tlow\thigh\tcontains_mu", 51,
          [](const Table& t) {
              for (int s = 1; s <= 50; ++s) {
@@ -115,7 +109,7 @@ TEST_F(TextCopies, EachCopyNamesItsColumnsAndHoldsItsRows) {
              TypeInto(Field(Ci(), IDC_CI_CONF_LEVEL), "90");
              Press(Ci()->Control(IDC_CI_SIGMA)); // unknown, and t with 24 degrees of freedom
              Press(Ci()->Control(IDC_CI_Z_OR_T));
-             draw(25, 300);
+             DrawAtF(25, 300);
          },
          ID_EDIT_COPY_SERIES_TEXT, kSeriesColumns, 301,
          [this](const Table& pasted) {
