@@ -1,9 +1,9 @@
-// A seeded monkey: a long run of random actions drawn from everything a
-// person can do. After every action the shared state must hold together, no
-// text may read "nan" or "inf" and Qt may warn of nothing; a failure prints the
-// seed and last actions. DORVANE_MONKEY_SEEDS (of the seeds listed at the end)
-// and DORVANE_MONKEY_ACTIONS choose the run: make test runs seed 1, make check
-// three longer ones under the sanitizers.
+// A seeded monkey: a long run of random actions drawn from everything a person
+// can do. After every action the shared state must hold together, no text may
+// read "nan" or "inf" and Qt may warn of nothing; a failure prints the seed and
+// last actions. DORVANE_MONKEY_SEEDS (of the seeds at the end) and
+// DORVANE_MONKEY_ACTIONS choose the run: make test runs seed 1, make check three
+// longer ones under the sanitizers.
 #include "tests/shell/ShellTestSupport.h"
 
 #include "core/Random.h"
@@ -25,7 +25,6 @@ template <class... Parts> std::string Text(const Parts&... parts) {
     return out.str();
 }
 
-// What a person can type into a field, and the keys they press.
 const char* const kTexts[] = {
     "0",           "1",    "2",    "5",     "10",     "25",          "30",     "100",
     "999",         "1000", "1001", "10000", "10001",  "20000",       "-5",     "-1",
@@ -280,7 +279,6 @@ class Monkey {
 
 class MonkeyTest : public ShellTest, public ::testing::WithParamInterface<unsigned> {};
 
-// One test per seed; a seed not asked for is skipped.
 TEST_P(MonkeyTest, SurvivesRandomActionsWithItsStateWhole) {
     const unsigned seed = GetParam();
     const QStringList asked =

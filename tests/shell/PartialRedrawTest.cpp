@@ -11,7 +11,6 @@ namespace {
 
 using PartialRedraw = ShellTest;
 
-// The window's picture on its surface, at the surface's device pixels.
 QImage PictureOf(const QImage& surface, const QWidget* window) {
     const qreal ratio = surface.devicePixelRatio();
     return surface.copy(0, 0, qCeil(window->width() * ratio), qCeil(window->height() * ratio));

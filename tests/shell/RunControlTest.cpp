@@ -65,8 +65,7 @@ TEST_F(RunControl, StopEscOrSpaceEndsTheRunAfterTheSampleInProgress) {
     }
 }
 
-// The samples such a run draws are the engine's; here the button is taken
-// during the run and the run goes on to the end at F.
+// The button is taken during the run (the samples it draws are the engine's).
 TEST_F(RunControl, SpeedFDuringARunEndsItAsARunStartedAtF) {
     DuringRun(3, [&] { Press(Sd()->Control(IDC_SD_SPEED_F)); });
     Draw(25, 12);

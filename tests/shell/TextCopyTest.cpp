@@ -1,8 +1,7 @@
-// Edit > Copy ... as Text read back as another program reads the clipboard:
-// split on tabs and newlines, numbers through from_chars, every figure
-// checked against the store and an interval worked out anew; what each copy
-// starts with and how many rows it has for each kind of population, and what
-// a new kind leaves to copy.
+// Edit > Copy ... as Text read back as another program reads the clipboard: split on
+// tabs and newlines, numbers through from_chars, every figure checked against the store
+// and an interval worked out anew; each copy's first line and rows for each kind of
+// population, and what a new kind leaves to copy.
 #include "tests/shell/ShellTestSupport.h"
 
 #include <QClipboard>

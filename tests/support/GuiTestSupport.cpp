@@ -32,10 +32,8 @@ void PrintTo(const QString& text, std::ostream* out) {
 }
 
 void SaveSnapshot(const QImage& image, const QString& name) {
-    const QByteArray dir = qgetenv("DORVANE_SNAPSHOT_DIR");
-    if (dir.isEmpty()) return;
-    QDir().mkpath(QString::fromLocal8Bit(dir));
-    image.save(QString::fromLocal8Bit(dir) + "/" + name + ".png");
+    const QString dir = qEnvironmentVariable("DORVANE_SNAPSHOT_DIR");
+    if (!dir.isEmpty() && QDir().mkpath(dir)) image.save(dir + "/" + name + ".png");
 }
 
 void SendMove(QWidget* widget, QPoint at, Qt::MouseButtons buttons, Qt::KeyboardModifiers keys) {

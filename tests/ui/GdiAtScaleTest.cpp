@@ -83,8 +83,7 @@ TEST(Gdi, SlantedLinesFollowTheirDesignCourseAtFullResolution) {
         return x >= 0 && y >= 0 && x < image.width() && y < image.height() &&
                PixelOf(image, x, y) != (kBackgroundWhite.rgb() & 0xFFFFFF);
     };
-    // Design pixel by design pixel: ink on its four device pixels, and ink
-    // at design scale on it or a neighbour.
+    // Per design pixel: ink on its four device pixels; design ink on it or a neighbour.
     int stray = 0, covered = 0, inked = 0;
     for (int y = 0; y < kDesignSize; ++y)
         for (int x = 0; x < kDesignSize; ++x) {
