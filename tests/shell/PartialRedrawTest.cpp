@@ -11,22 +11,9 @@ namespace {
 
 using PartialRedraw = ShellTest;
 
-// The window's picture on its surface, at the surface's device pixels.
 QImage PictureOf(const QImage& surface, const QWidget* window) {
     const qreal ratio = surface.devicePixelRatio();
     return surface.copy(0, 0, qCeil(window->width() * ratio), qCeil(window->height() * ratio));
-}
-
-int DifferingPixels(const QImage& a, const QImage& b) {
-    int differ = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            differ += PixelOf(a, x, y) != PixelOf(b, x, y);
-    return differ;
-}
-
-void Step(QWidget* scrollBar, QAbstractSlider::SliderAction action) {
-    qobject_cast<QScrollBar*>(scrollBar)->triggerAction(action);
 }
 
 TEST_F(PartialRedraw, ShowsWhatAWholeRedrawOfTheSameStatePaints) {
@@ -46,22 +33,16 @@ TEST_F(PartialRedraw, ShowsWhatAWholeRedrawOfTheSameStatePaints) {
 
     auto drag = [](int dx) {
         return [dx] {
-            const Rect& r = g_leftSliderRect;
-            const QPoint grip((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+            const QPoint grip = Centre(g_leftSliderRect);
             QTest::mousePress(Sd(), Qt::LeftButton, Qt::NoModifier, grip);
             SendMove(Sd(), grip + QPoint(dx, 0), Qt::LeftButton);
             QTest::mouseRelease(Sd(), Qt::LeftButton, Qt::NoModifier, grip + QPoint(dx, 0));
         };
     };
-    auto ciStep = [](QAbstractSlider::SliderAction action) {
-        return [action] { Step(Ci()->Control(IDC_CI_SCROLL), action); };
-    };
-    auto samplesStep = [](QAbstractSlider::SliderAction action) {
-        return [action] { Step(g_samplesWnd->Control(IDC_SAMPLES_SCROLL), action); };
+    auto step = [](QWidget* bar, QAbstractSlider::SliderAction action) {
+        return [bar, action] { qobject_cast<QScrollBar*>(bar)->triggerAction(action); };
     };
     const std::function<void()> wholeSd = [] { Sd()->BringUpToDate(); };
-    const std::function<void()> wholeCi = [] { Ci()->RedrawConfIntervalWindow(); };
-    const std::function<void()> wholeSamples = [] { g_samplesWnd->RedrawSamplesWindow(); };
     // The grid view's scale follows a new series as a count made afresh does.
     const std::function<void()> gridAfterNewSeries = [] {
         DrawAtF(25, 2);
@@ -79,15 +60,14 @@ TEST_F(PartialRedraw, ShowsWhatAWholeRedrawOfTheSameStatePaints) {
         const QWidget* window;
     };
     const Case cases[] = {
-        {"sd-drag-left", drag(-20), wholeSd, &g_sdMemDC, Sd()},
         {"sd-drag-right", drag(35), wholeSd, &g_sdMemDC, Sd()},
         // Far left: the mirrored right slider would stand past the axis' end.
         {"sd-drag-far-left", drag(-400), wholeSd, &g_sdMemDC, Sd()},
-        {"ci-page-back", ciStep(QAbstractSlider::SliderPageStepSub), wholeCi, &g_ciMemDC, Ci()},
-        {"ci-step-back", ciStep(QAbstractSlider::SliderSingleStepSub), wholeCi, &g_ciMemDC, Ci()},
-        {"ci-step-on", ciStep(QAbstractSlider::SliderSingleStepAdd), wholeCi, &g_ciMemDC, Ci()},
-        {"samples-step-back", samplesStep(QAbstractSlider::SliderSingleStepSub), wholeSamples,
-         &g_samplesMemDC, g_samplesWnd},
+        {"ci-page-back", step(Ci()->Control(IDC_CI_SCROLL), QAbstractSlider::SliderPageStepSub),
+         [] { Ci()->RedrawConfIntervalWindow(); }, &g_ciMemDC, Ci()},
+        {"samples-step-back",
+         step(g_samplesWnd->Control(IDC_SAMPLES_SCROLL), QAbstractSlider::SliderSingleStepSub),
+         [] { g_samplesWnd->RedrawSamplesWindow(); }, &g_samplesMemDC, g_samplesWnd},
         {"samples-grid-new-series", gridAfterNewSeries, freshSamples, &g_samplesMemDC,
          g_samplesWnd},
     };
@@ -95,10 +75,9 @@ TEST_F(PartialRedraw, ShowsWhatAWholeRedrawOfTheSameStatePaints) {
         c.partial();
         const QImage partial = PictureOf(*c.surface, c.window);
         c.whole();
-        const QImage whole = PictureOf(*c.surface, c.window);
-        const int differ = DifferingPixels(partial, whole);
-        EXPECT_EQ(differ, 0) << c.name;
-        if (differ) SaveSnapshot(partial, QStringLiteral("partial-%1").arg(c.name));
+        const bool same = partial == PictureOf(*c.surface, c.window);
+        EXPECT_TRUE(same) << c.name;
+        if (!same) SaveSnapshot(partial, QStringLiteral("partial-%1").arg(c.name));
     }
 }
 

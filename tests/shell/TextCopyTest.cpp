@@ -1,6 +1,7 @@
-// Edit > Copy ... as Text read back as another program reads the clipboard:
-// split on tabs and newlines, numbers through from_chars, every figure
-// checked against the store and an interval worked out anew.
+// Edit > Copy ... as Text read back as another program reads the clipboard: split on
+// tabs and newlines, numbers through from_chars, every figure checked against the store
+// and an interval worked out anew; each copy's first line and rows for each kind of
+// population, and what a new kind leaves to copy.
 #include "tests/shell/ShellTestSupport.h"
 
 #include <QClipboard>
@@ -12,17 +13,12 @@ namespace {
 using Table = std::vector<std::vector<std::string>>;
 
 Table Pasted() {
+    QStringList lines = QGuiApplication::clipboard()->text().split('\n');
+    if (lines.last().isEmpty()) lines.removeLast(); // the newline that ends the last row
     Table table;
-    const std::string text = QGuiApplication::clipboard()->text().toStdString();
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find('\n', start);
-        const std::string line = text.substr(start, end - start);
-        auto& cells = table.emplace_back();
-        for (std::size_t from = 0, tab = 0; tab != std::string::npos; from = tab + 1)
-            cells.push_back(line.substr(from, (tab = line.find('\t', from)) - from));
-        start = end == std::string::npos ? text.size() : end + 1;
-    }
+    for (const QString& line : lines)
+        for (auto& cells = table.emplace_back(); const QString& cell : line.split('\t'))
+            cells.push_back(cell.toStdString());
     return table;
 }
 
@@ -45,58 +41,9 @@ std::vector<float> Sorted(int s, int n) {
 // Not TextCopy: that is the shell's copy, and two classes of one name break the program.
 class TextCopies : public ShellTest {};
 
-TEST_F(TextCopies, SeriesReadsBackAsStoredWithIntervalsRecountedFromTheValues) {
-    ApplyPreset(PresetShape::SkewedPlus);
-    TypeInto(Field(Ci(), IDC_CI_CONF_LEVEL), "90");
-    Press(Ci()->Control(IDC_CI_SIGMA)); // unknown, and t with 24 degrees of freedom
-    Press(Ci()->Control(IDC_CI_Z_OR_T));
-    TypeInto(Field(Ci(), IDC_CI_SAMPLE_SIZE), "25");
-    TypeInto(Field(Ci(), IDC_CI_NUM_SAMPLES), "300");
-    Press(Ci()->Control(IDC_CI_SPEED_F));
-    Press(Ci()->Control(IDC_CI_DRAW_SAMPLES));
-    ASSERT_EQ(g_samplesDrawn, 300);
-    ASSERT_TRUE(Choose(ID_EDIT_COPY_SERIES_TEXT));
-    EXPECT_EQ(Frame().MessagePane()->text(), "Copied 300 samples as text");
-    const double t = 1.7108820799094275; // scipy: t.ppf(0.95, 24)
-
-    const Table pasted = Pasted();
-    ASSERT_EQ(pasted.size(), 301u);
-    int in = 0;
-    for (int s = 1; s <= 300; ++s) {
-        const auto& row = pasted[static_cast<std::size_t>(s)];
-        ASSERT_EQ(row.size(), 9u) << s;
-        EXPECT_EQ(row[0], std::to_string(s));
-        EXPECT_EQ(row[1], "25");
-        // The very floats the store holds.
-        EXPECT_EQ(Number(row[2]), g_sampleStore[s].mean) << row[2];
-        EXPECT_EQ(Number(row[3]), g_sampleStore[s].sd) << row[3];
-        const std::vector<float> v = Sorted(s, 25);
-        EXPECT_EQ(Number(row[4]), v[12]) << s;
-        EXPECT_EQ(Number(row[5]), v[24] - v[0]) << s;
-        double mean = 0, sd = 0;
-        recount::MeanAndSd(s, 25, mean, sd);
-        EXPECT_NEAR(Number(row[6]), mean - t * sd / 5, 2e-4) << s;
-        EXPECT_NEAR(Number(row[7]), mean + t * sd / 5, 2e-4) << s;
-        EXPECT_EQ(row[8], recount::Covers(s, 25, t, false) ? "1" : "0") << s;
-        in += row[8] == "1";
-    }
-    EXPECT_EQ(QString::number(in), Readout(Ci(), IDC_CI_NUM_IN));
-    EXPECT_GT(in, 240); // about 90% of 300
-    const QString html = QGuiApplication::clipboard()->mimeData()->html();
-    EXPECT_TRUE(html.contains("<th>contains_mu</th>")) << html.left(200).toStdString();
-    EXPECT_EQ(html.count("<tr>"), 301);
-}
-
-// What each copy starts with, how many rows it has and its figures, for each
-// kind of population; and what a new kind leaves to copy.
 TEST_F(TextCopies, EachCopyNamesItsColumnsAndHoldsItsRows) {
     ApplyPreset(PresetShape::Normal);
-    auto draw = [](int n, int count) {
-        TypeInto(Field(Ci(), IDC_CI_SAMPLE_SIZE), QString::number(n));
-        TypeInto(Field(Ci(), IDC_CI_NUM_SAMPLES), QString::number(count));
-        Press(Ci()->Control(IDC_CI_SPEED_F));
-        Press(Ci()->Control(IDC_CI_DRAW_SAMPLES));
-    };
+    const char* const kSeriesColumns = "sample\tn\tmean\tsd\tmedian\trange\tlow\thigh\tcontains_mu";
     struct Case {
         const char* what;
         std::function<void()> setUp;
@@ -106,8 +53,8 @@ TEST_F(TextCopies, EachCopyNamesItsColumnsAndHoldsItsRows) {
         std::function<void(const Table&)> check;
     };
     const Case cases[] = {
-        {"selected sample", [&] { draw(25, 40), SelectSampleNo(17); }, ID_EDIT_COPY_SAMPLE_VALUES,
-         "sample 17 of 40, n = 25", 26,
+        {"selected sample", [&] { DrawAtF(25, 40), SelectSampleNo(17); },
+         ID_EDIT_COPY_SAMPLE_VALUES, "sample 17 of 40, n = 25", 26,
          [](const Table& t) {
              for (int i = 1; i <= 25; ++i)
                  EXPECT_EQ(Number(t[i][0]), g_sampleStore[17].values[i]) << i;
@@ -125,15 +72,11 @@ TEST_F(TextCopies, EachCopyNamesItsColumnsAndHoldsItsRows) {
              // The columns where the cumulative share reaches 50, 25 and 75 %.
              EXPECT_EQ(t[54][1] + " " + t[55][1] + " " + t[56][1], "5 2.4 7.6");
          }},
-        {"discrete series",
-         [&] { Choose(ID_MEASUREMENT_DISCRETE), ApplyPreset(PresetShape::Uniform), draw(4, 30); },
-         ID_EDIT_COPY_SERIES_TEXT, "sample\tn\tmean\tsd\tmedian\trange\tlow\thigh\tcontains_mu", 31,
-         [](const Table&) {}},
         // An even n: the median is the mean of the middle two; in the units
         // Population Settings set, a median moves and scales, a range scales.
         {"series in shown units",
-         [&] { ApplyPreset(PresetShape::SkewedPlus), draw(6, 20), SetDisplayTarget(100, 15); },
-         ID_EDIT_COPY_SERIES_TEXT, "sample\tn\tmean\tsd\tmedian\trange\tlow\thigh\tcontains_mu", 21,
+         [&] { ApplyPreset(PresetShape::SkewedPlus), DrawAtF(6, 20), SetDisplayTarget(100, 15); },
+         ID_EDIT_COPY_SERIES_TEXT, kSeriesColumns, 21,
          [](const Table& t) {
              const double scale = 15.0 / g_popSD;
              for (int s = 1; s <= 20; ++s) {
@@ -144,7 +87,7 @@ TEST_F(TextCopies, EachCopyNamesItsColumnsAndHoldsItsRows) {
              }
          }},
         {"binomial series",
-         [&] { Choose(ID_MEASUREMENT_BINOMIAL), SetBinomialP(0.3f), draw(40, 50); },
+         [&] { Choose(ID_MEASUREMENT_BINOMIAL), SetBinomialP(0.3f), DrawAtF(40, 50); },
          ID_EDIT_COPY_SERIES_TEXT, "sample\tn\tp_hat\tsd\tlow\thigh\tcontains_mu", 51,
          [](const Table& t) {
              for (int s = 1; s <= 50; ++s) {
@@ -159,17 +102,51 @@ TEST_F(TextCopies, EachCopyNamesItsColumnsAndHoldsItsRows) {
              EXPECT_EQ(t[2][0] + " " + t[3][0] + " " + t[4][0], "1 mu sigma");
              EXPECT_NEAR(Number(t[2][1]), 0.3, 0.01);
          }},
+        {"series at 90 % with t",
+         [&] {
+             ApplyPreset(PresetShape::SkewedPlus);
+             TypeInto(Field(Ci(), IDC_CI_CONF_LEVEL), "90");
+             Press(Ci()->Control(IDC_CI_SIGMA)); // unknown, and t with 24 degrees of freedom
+             Press(Ci()->Control(IDC_CI_Z_OR_T));
+             DrawAtF(25, 300);
+         },
+         ID_EDIT_COPY_SERIES_TEXT, kSeriesColumns, 301,
+         [this](const Table& pasted) {
+             EXPECT_EQ(Frame().MessagePane()->text(), "Copied 300 samples as text");
+             const double t = 1.7108820799094275; // scipy: t.ppf(0.95, 24)
+             int in = 0;
+             for (int s = 1; s <= 300; ++s) {
+                 const auto& row = pasted[static_cast<std::size_t>(s)];
+                 ASSERT_EQ(row.size(), 9u) << s;
+                 EXPECT_EQ(row[0], std::to_string(s));
+                 EXPECT_EQ(row[1], "25");
+                 // The very floats the store holds.
+                 EXPECT_EQ(Number(row[2]), g_sampleStore[s].mean) << row[2];
+                 EXPECT_EQ(Number(row[3]), g_sampleStore[s].sd) << row[3];
+                 const std::vector<float> v = Sorted(s, 25);
+                 EXPECT_EQ(Number(row[4]), v[12]) << s;
+                 EXPECT_EQ(Number(row[5]), v[24] - v[0]) << s;
+                 double mean = 0, sd = 0;
+                 recount::MeanAndSd(s, 25, mean, sd);
+                 EXPECT_NEAR(Number(row[6]), mean - t * sd / 5, 2e-4) << s;
+                 EXPECT_NEAR(Number(row[7]), mean + t * sd / 5, 2e-4) << s;
+                 EXPECT_EQ(row[8], recount::Covers(s, 25, t, false) ? "1" : "0") << s;
+                 in += row[8] == "1";
+             }
+             EXPECT_EQ(QString::number(in), Readout(Ci(), IDC_CI_NUM_IN));
+             EXPECT_GT(in, 240); // about 90% of 300
+             const QString html = QGuiApplication::clipboard()->mimeData()->html();
+             EXPECT_TRUE(html.contains("<th>contains_mu</th>")) << html.left(200).toStdString();
+             EXPECT_EQ(html.count("<tr>"), 301);
+         }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         c.setUp();
         ASSERT_TRUE(Choose(c.command));
+        EXPECT_EQ(QGuiApplication::clipboard()->text().section('\n', 0, 0).toStdString(), c.first);
         const Table pasted = Pasted();
         ASSERT_EQ(pasted.size(), c.rows);
-        std::string first = pasted[0][0];
-        for (std::size_t i = 1; i < pasted[0].size(); ++i)
-            first += "\t" + pasted[0][i];
-        EXPECT_EQ(first, c.first);
         c.check(pasted);
         // A new kind starts a new series: nothing of the old one is left to copy.
         Choose(ID_MEASUREMENT_CONTINUOUS);

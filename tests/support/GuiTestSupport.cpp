@@ -32,10 +32,8 @@ void PrintTo(const QString& text, std::ostream* out) {
 }
 
 void SaveSnapshot(const QImage& image, const QString& name) {
-    const QByteArray dir = qgetenv("DORVANE_SNAPSHOT_DIR");
-    if (dir.isEmpty()) return;
-    QDir().mkpath(QString::fromLocal8Bit(dir));
-    image.save(QString::fromLocal8Bit(dir) + "/" + name + ".png");
+    const QString dir = qEnvironmentVariable("DORVANE_SNAPSHOT_DIR");
+    if (!dir.isEmpty() && QDir().mkpath(dir)) image.save(dir + "/" + name + ".png");
 }
 
 void SendMove(QWidget* widget, QPoint at, Qt::MouseButtons buttons, Qt::KeyboardModifiers keys) {
@@ -47,8 +45,5 @@ void SendMove(QWidget* widget, QPoint at, Qt::MouseButtons buttons, Qt::Keyboard
 void TypeInto(QLineEdit* field, const QString& text) {
     field->setFocus();
     field->selectAll();
-    if (text.isEmpty())
-        QTest::keyClick(field, Qt::Key_Delete);
-    else
-        QTest::keyClicks(field, text);
+    text.isEmpty() ? QTest::keyClick(field, Qt::Key_Delete) : QTest::keyClicks(field, text);
 }

@@ -6,13 +6,7 @@
 
 #include <QImage>
 #include <QLineEdit>
-#include <QPoint>
-#include <QString>
-#include <QStringList>
-#include <QWidget>
 #include <gtest/gtest.h>
-
-#include <ostream>
 
 // A QString in a failure message reads as its text, not as a dump of its bytes.
 void PrintTo(const QString& text, std::ostream* out);
