@@ -28,7 +28,6 @@ class Keyboard : public ShellTest {
         ASSERT_NE(Focused(), nullptr);
         ASSERT_EQ(Focused()->accessibleName(), name);
     }
-    static void Type(const QString& text) { QTest::keyClicks(Focused(), text); }
 };
 
 TEST_F(Keyboard, ALessonWithoutAMouseChoosesDrawsMovesSelectsAndReads) {
@@ -57,9 +56,9 @@ TEST_F(Keyboard, ALessonWithoutAMouseChoosesDrawsMovesSelectsAndReads) {
     // 2. Samples of 25, a thousand of them: Enter in the field draws.
     ASSERT_TRUE(Choose(ID_WINDOW_SAMPLING_DIST));
     TabTo(QStringLiteral("Sample size"));
-    Type(QStringLiteral("25")); // Tab selected the field's text
+    QTest::keyClicks(Focused(), "25"); // Tab selected the field's text
     Key(Qt::Key_Tab);
-    Type(QStringLiteral("1000"));
+    QTest::keyClicks(Focused(), "1000");
     Key(Qt::Key_Return);
     ASSERT_EQ(g_samplesDrawn, 1000);
     EXPECT_EQ(Readout(Sd(), IDC_SD_TOTAL_DRAWN), "1000");
@@ -68,7 +67,7 @@ TEST_F(Keyboard, ALessonWithoutAMouseChoosesDrawsMovesSelectsAndReads) {
     TabTo(QStringLiteral("Slider"));
     Key(Qt::Key_Return);
     ASSERT_EQ(Focused(), Sd()->ValueEditor());
-    Type(QStringLiteral("5.4"));
+    QTest::keyClicks(Focused(), "5.4");
     Key(Qt::Key_Return);
     EXPECT_EQ(SliderLabelText(g_leftSliderZ, false), "x = 5.40");
     EXPECT_EQ(Focused()->accessibleName(), "Slider");
@@ -159,8 +158,7 @@ TEST_F(Keyboard, ButtonsAnswerSpaceAndEnterAndTheSpeedAndFieldsAreOneInEveryWind
 
     // The fields the windows share stay alike, both ways; DRAW SAMPLES of
     // the Dorvane window shows its count in the others too, at any speed.
-    TypeInto(Field(Sd(), IDC_SD_SAMPLE_SIZE),
-             "1000"); // the largest taken as it is
+    TypeInto(Field(Sd(), IDC_SD_SAMPLE_SIZE), "1000"); // the largest taken as it is
     EXPECT_EQ(Field(Ci(), IDC_CI_SAMPLE_SIZE)->text(), "1000");
     EXPECT_EQ(Field(g_samplesWnd, IDC_SAMPLES_SAMPLE_SIZE)->text(), "1000");
     EXPECT_TRUE(messages.isEmpty());
@@ -189,18 +187,17 @@ TEST_F(Keyboard, TheFocusedControlWearsARingThatReadsOnAnyGround) {
         ASSERT_NE(ShownFocusRing(), nullptr);
         const QImage window = Sd()->grab().toImage();
         const QRect r = w->geometry();
-        const int y = r.center().y(), x = r.center().x();
-        for (const auto& [at, colour] : {std::pair{QPoint(r.left() - 3, y), 20},
-                                         {QPoint(r.left() - 2, y), 20},
-                                         {QPoint(r.left() - 1, y), 255},
-                                         {QPoint(r.right() + 1, y), 255},
-                                         {QPoint(r.right() + 3, y), 20},
-                                         {QPoint(x, r.top() - 3), 20},
-                                         {QPoint(x, r.top() - 1), 255},
-                                         {QPoint(x, r.bottom() + 1), 255},
-                                         {QPoint(x, r.bottom() + 2), 20}})
-            EXPECT_EQ(PixelOf(window, at.x(), at.y()), Rgb(colour, colour, colour))
-                << at.x() << "," << at.y();
+        const QPoint c = r.center();
+        for (const auto& [edge, out] : {std::pair{QPoint(r.left(), c.y()), QPoint(-1, 0)},
+                                        {QPoint(r.right(), c.y()), QPoint(1, 0)},
+                                        {QPoint(c.x(), r.top()), QPoint(0, -1)},
+                                        {QPoint(c.x(), r.bottom()), QPoint(0, 1)}})
+            for (int d = 1; d <= 3; ++d) {
+                const QPoint at = edge + d * out;
+                EXPECT_EQ(PixelOf(window, at.x(), at.y()),
+                          d == 1 ? Rgb(255, 255, 255) : Rgb(20, 20, 20))
+                    << at.x() << "," << at.y();
+            }
     }
     // A picture that reaches the window's edge has its ring just inside, in
     // the focus blue: the selected sample's black frame beside it stays whole.
@@ -211,17 +208,12 @@ TEST_F(Keyboard, TheFocusedControlWearsARingThatReadsOnAnyGround) {
     QTest::keyClick(picture, Qt::Key_Space); // selected: a frame (2, 40)-(300, 260)
     ASSERT_EQ(picture->geometry(), QRect(0, 0, 299, 342));
     const QImage samples = g_samplesWnd->grab().toImage();
-    const QRgb blue =
-        Rgb(kFocusRingInside.red(), kFocusRingInside.green(), kFocusRingInside.blue());
-    for (const auto& [at, colour] : {std::pair{QPoint(0, 150), blue},
-                                     {QPoint(1, 150), blue},
-                                     {QPoint(298, 150), blue},
-                                     {QPoint(150, 0), blue},
-                                     {QPoint(150, 341), blue},
-                                     {QPoint(2, 150), Rgb(0, 0, 0)},
-                                     {QPoint(299, 150), Rgb(0, 0, 0)},
-                                     {QPoint(150, 40), Rgb(0, 0, 0)}})
-        EXPECT_EQ(PixelOf(samples, at.x(), at.y()), colour) << at.x() << "," << at.y();
+    const QRgb blue = kFocusRingInside.rgb() & 0xFFFFFF;
+    for (const QPoint& at :
+         {QPoint(0, 150), QPoint(1, 150), QPoint(298, 150), QPoint(150, 0), QPoint(150, 341)})
+        EXPECT_EQ(PixelOf(samples, at.x(), at.y()), blue) << at.x() << "," << at.y();
+    for (const QPoint& at : {QPoint(2, 150), QPoint(299, 150), QPoint(150, 40)})
+        EXPECT_EQ(PixelOf(samples, at.x(), at.y()), Rgb(0, 0, 0)) << at.x() << "," << at.y();
 
     // The ring is the keyboard's: a click leaves no frame, the next key brings
     // it back where the focus is.

@@ -1,10 +1,8 @@
-// The main frame's menus as a student uses them: the windows and marks after
-// start-up, the Window menu (showing, raising, Close Window by the tag of the
-// window used last), the Measurement switches and what a discarded series
-// leaves, the Options menu as the Dorvane window then shows it, and Exit.
+// The main frame's menus as a student uses them: start-up, the Window menu,
+// the Measurement switches and what a discarded series leaves, the Options
+// and Population Settings as the Dorvane window then shows them, and Exit.
 #include "tests/shell/ShellTestSupport.h"
 
-#include <QGuiApplication>
 #include <QScreen>
 
 namespace {
@@ -54,16 +52,14 @@ TEST_F(MainFrame, StartsWithTheWindowsLinedUpAndTheMenusMarked) {
     // The other windows' fields start as the Dorvane window's.
     EXPECT_EQ(Field(g_samplesWnd, IDC_SAMPLES_SAMPLE_SIZE)->text(), Sd()->SampleSizeText());
     EXPECT_EQ(Field(Ci(), IDC_CI_NUM_SAMPLES)->text(), Sd()->NumberOfSamplesText());
-    // The items checked at start-up, and those that cannot be chosen.
-    const std::vector<int> checked = {ID_MEASUREMENT_CONTINUOUS, ID_OPTIONS_OBSERVED,
-                                      ID_OPTIONS_PROPORTION_BELOW, ID_OPTIONS_ONE_SLIDER};
-    for (int id : {ID_MEASUREMENT_CONTINUOUS, ID_MEASUREMENT_DISCRETE, ID_MEASUREMENT_BINOMIAL,
-                   ID_OPTIONS_OBSERVED, ID_OPTIONS_Z_VALUES, ID_OPTIONS_T_VALUES,
-                   ID_OPTIONS_PROPORTION_ABOVE, ID_OPTIONS_PROPORTION_BELOW, ID_OPTIONS_ONE_SLIDER,
-                   ID_OPTIONS_TWO_SLIDERS_TANDEM, ID_OPTIONS_POSSIBLE_MU, ID_OPTIONS_COLOUR_BLIND})
-        EXPECT_EQ(ItemWhenOpened(id)->isChecked(),
-                  std::count(checked.begin(), checked.end(), id) == 1)
-            << id;
+    // The items checked at start-up, those not, and those that cannot be chosen.
+    for (int id : {ID_MEASUREMENT_CONTINUOUS, ID_OPTIONS_OBSERVED, ID_OPTIONS_PROPORTION_BELOW,
+                   ID_OPTIONS_ONE_SLIDER})
+        EXPECT_TRUE(ItemWhenOpened(id)->isChecked()) << id;
+    for (int id : {ID_MEASUREMENT_DISCRETE, ID_MEASUREMENT_BINOMIAL, ID_OPTIONS_Z_VALUES,
+                   ID_OPTIONS_T_VALUES, ID_OPTIONS_PROPORTION_ABOVE, ID_OPTIONS_TWO_SLIDERS_TANDEM,
+                   ID_OPTIONS_POSSIBLE_MU, ID_OPTIONS_COLOUR_BLIND})
+        EXPECT_FALSE(ItemWhenOpened(id)->isChecked()) << id;
     for (int id : {ID_FILE_PRINT, ID_OPTIONS_DISPLAY_SAMPLES, ID_OPTIONS_NO_DISPLAY_SAMPLES})
         EXPECT_FALSE(Choose(id)) << id;
 }
@@ -89,7 +85,8 @@ TEST_F(MainFrame, TheWindowMenuShowsAndRaisesAndCloseWindowHidesTheOneUsedLast) 
         ASSERT_TRUE(Choose(row.command));
         shown(row, true);
         EXPECT_EQ(g_activeWindowTag, row.window->Tag());
-        EXPECT_EQ(TopWindow(), row.window->Frame());
+        EXPECT_EQ(Frame().MdiArea()->subWindowList(QMdiArea::StackingOrder).last(),
+                  row.window->Frame());
         ASSERT_TRUE(Choose(ID_WINDOW_CLOSE));
         shown(row, false);
         shown(other, true);
@@ -263,32 +260,7 @@ TEST_F(MainFrame, ADiscardedSeriesLeavesNoFigureAndNoTheoryNoTheoreticalReadout)
     }
 }
 
-TEST_F(MainFrame, PopulationSettingsReExpressTheFiguresOfTheSeries) {
-    ApplyPreset(PresetShape::SkewedPlus);
-    ASSERT_TRUE(Choose(ID_WINDOW_POP_SETTINGS));
-    DrawAtF(5, 300);
-    // The mean and SD of the means recounted from the samples.
-    double mean = 0.0, squares = 0.0;
-    for (int r = 1; r <= 300; ++r)
-        mean += g_sampleStore[r].mean / 300.0;
-    for (int r = 1; r <= 300; ++r)
-        squares += std::pow(g_sampleStore[r].mean - mean, 2.0);
-    auto value = [](int id) { return Readout(Sd(), id).remove(QLatin1Char(',')).toDouble(); };
-    // Shown with mean 1000 and SD 150 after SET, then as drawn after DEFAULT.
-    for (const bool set : {true, false}) {
-        SCOPED_TRACE(set);
-        g_popSettingsWnd->MeanField()->setText(QStringLiteral("1000"));
-        g_popSettingsWnd->SdField()->setText(QStringLiteral("150"));
-        QTest::mouseClick(g_popSettingsWnd->Button(set ? IDC_SETTINGS_SET : IDC_SETTINGS_DEFAULT),
-                          Qt::LeftButton);
-        const double scale = set ? 150.0 / g_popSD : 1.0;
-        EXPECT_NEAR(value(IDC_SD_MEAN_OF_MEANS), set ? (mean - g_popMean) * scale + 1000 : mean,
-                    0.006);
-        EXPECT_NEAR(value(IDC_SD_SD_OF_MEANS), std::sqrt(squares / 299.0) * scale, 0.0015);
-    }
-}
-
-TEST_F(MainFrame, OptionsNameTheSidesCountTheChosenSideRebinAndGrowTheIntervalsWindow) {
+TEST_F(MainFrame, OptionsAndSettingsNameCountReExpressRebinAndGrowWhatTheDorvaneWindowShows) {
     for (int mode :
          {ID_OPTIONS_TWO_SLIDERS_SEPARATE, ID_OPTIONS_TWO_SLIDERS_TANDEM, ID_OPTIONS_ONE_SLIDER}) {
         ASSERT_TRUE(Choose(mode));
@@ -318,6 +290,26 @@ TEST_F(MainFrame, OptionsNameTheSidesCountTheChosenSideRebinAndGrowTheIntervalsW
         EXPECT_EQ(ItemWhenOpened(ID_OPTIONS_PROPORTION_BELOW)->isChecked(), !above);
         EXPECT_EQ(Readout(Sd(), IDC_SD_ACTUAL_NUMBER).toInt(),
                   above ? between(5.0, 1e9) : between(-1e9, 5.0));
+    }
+
+    // Population Settings re-express the means' mean and SD, recounted from
+    // the samples: with mean 1000 and SD 150 after SET, as drawn after DEFAULT.
+    ASSERT_TRUE(Choose(ID_WINDOW_POP_SETTINGS));
+    double mean = 0.0, squares = 0.0;
+    for (int r = 1; r <= 1000; ++r)
+        mean += g_sampleStore[r].mean / 1000.0;
+    for (int r = 1; r <= 1000; ++r)
+        squares += std::pow(g_sampleStore[r].mean - mean, 2.0);
+    auto value = [](int id) { return Readout(Sd(), id).remove(QLatin1Char(',')).toDouble(); };
+    for (const bool set : {true, false}) {
+        g_popSettingsWnd->MeanField()->setText(QStringLiteral("1000"));
+        g_popSettingsWnd->SdField()->setText(QStringLiteral("150"));
+        Press(g_popSettingsWnd->Button(set ? IDC_SETTINGS_SET : IDC_SETTINGS_DEFAULT));
+        const double scale = set ? 150.0 / g_popSD : 1.0;
+        EXPECT_NEAR(value(IDC_SD_MEAN_OF_MEANS), set ? (mean - g_popMean) * scale + 1000 : mean,
+                    0.006)
+            << set;
+        EXPECT_NEAR(value(IDC_SD_SD_OF_MEANS), std::sqrt(squares / 999.0) * scale, 0.0015) << set;
     }
 
     // Tandem with the left slider at +1.5 standard errors: mirrored to -1.5,
