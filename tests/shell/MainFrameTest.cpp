@@ -20,28 +20,23 @@ bool TransformIsIdentity() {
 }
 
 TEST_F(MainFrame, StartsWithTheWindowsLinedUpAndTheMenusMarked) {
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    EXPECT_EQ(Frame().height(), screen.height() - 55);
-    EXPECT_TRUE(screen.contains(Frame().frameGeometry()));
+    EXPECT_TRUE(
+        QGuiApplication::primaryScreen()->availableGeometry().contains(Frame().frameGeometry()));
     EXPECT_EQ(g_binomialWnd, nullptr);             // made on the first switch to binomial
     EXPECT_EQ(g_activeWindowTag, "CONT_SETTINGS"); // the last start-up command
     EXPECT_EQ(g_popCurve[26], g_popBaseline);      // the population still empty
-    // The others on the Population window's right edge, each at its design
-    // size, stacked in this order, the settings hidden.
+    // The others on the Population window's right edge, stacked in this
+    // order, the settings hidden.
     const QRect pop = g_populationWnd->ToolGeometry();
     EXPECT_EQ(pop.topLeft(), QPoint(2, 2));
-    const std::tuple<CToolWindow*, const char*, QSize> rows[] = {
-        {Sd(), "CLT", QSize(624, 446)},
-        {g_samplesWnd, "SAMPLE", QSize(320, 402)},
-        {Ci(), "CI", QSize(509, 540)},
-        {g_popSettingsWnd, "CONT_SETTINGS", g_popSettingsWnd->size()}};
+    const std::pair<CToolWindow*, const char*> rows[] = {
+        {Sd(), "CLT"}, {g_samplesWnd, "SAMPLE"}, {Ci(), "CI"}, {g_popSettingsWnd, "CONT_SETTINGS"}};
     const QList<QMdiSubWindow*> stack = Frame().MdiArea()->subWindowList(QMdiArea::StackingOrder);
     CToolWindow* below = g_populationWnd;
-    for (const auto& [window, tag, size] : rows) {
+    for (const auto& [window, tag] : rows) {
         SCOPED_TRACE(tag);
         EXPECT_STREQ(window->Tag(), tag);
         EXPECT_EQ(window->IsToolVisible(), window != g_popSettingsWnd);
-        EXPECT_EQ(window->size(), size);
         EXPECT_LE(window->geometry().bottom(), window->Frame()->rect().bottom());
         EXPECT_EQ(window->ToolGeometry().topLeft(), QPoint(pop.right() + 1, 0));
         if (window->IsToolVisible()) {
@@ -101,12 +96,7 @@ TEST_F(MainFrame, TheWindowMenuShowsAndRaisesAndCloseWindowHidesTheOneUsedLast) 
         shown(row, false);
         ASSERT_TRUE(Choose(row.command));
     }
-    // Only a whole tag counts; a click in a window makes it the one used last.
-    for (const char* tag : {"PO", "POPS", "pop", "", "CONT"}) {
-        g_activeWindowTag = tag;
-        ASSERT_TRUE(Choose(ID_WINDOW_CLOSE));
-        EXPECT_EQ(g_populationWndVisible, 1) << tag;
-    }
+    // A click in a window makes it the one used last.
     QTest::mouseClick(g_samplesWnd, Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
     EXPECT_EQ(g_activeWindowTag, "SAMPLE");
     QTest::mouseClick(Ci(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 300));
@@ -221,42 +211,37 @@ TEST_F(MainFrame, AnotherMeasurementKindKeepsOrClearsWhatItShould) {
 
 TEST_F(MainFrame, ADiscardedSeriesLeavesNoFigureAndNoTheoryNoTheoreticalReadout) {
     auto typeSampleSize = [](const char* n) { TypeInto(Field(Sd(), IDC_SD_SAMPLE_SIZE), n); };
-    struct Case {
-        const char* what;
-        int kind; // chosen before the series is drawn from populate()
-        std::function<void()> populate, discard;
-        bool theory; // a sampling distribution in theory after it
-    };
+    auto choose = [this](int id) { return [this, id] { ASSERT_TRUE(Choose(id)); }; };
     const auto normal = [] { ApplyPreset(PresetShape::Normal); };
-    const Case cases[] = {
-        {"to binomial", ID_MEASUREMENT_CONTINUOUS, normal,
-         [this] { ASSERT_TRUE(Choose(ID_MEASUREMENT_BINOMIAL)); }, false},
-        {"to discrete", ID_MEASUREMENT_BINOMIAL, [] { SetBinomialP(0.4f); },
-         [this] { ASSERT_TRUE(Choose(ID_MEASUREMENT_DISCRETE)); }, false},
-        {"to continuous", ID_MEASUREMENT_DISCRETE, [] { ApplyPreset(PresetShape::Bimodal); },
-         [this] { ASSERT_TRUE(Choose(ID_MEASUREMENT_CONTINUOUS)); }, false},
-        {"a preset", ID_MEASUREMENT_CONTINUOUS, normal, [] { ApplyPreset(PresetShape::Uniform); },
+    const auto p40 = [] { SetBinomialP(0.4f); };
+    using Act = std::function<void()>;
+    // What, the kind chosen and how it is filled before the series is drawn,
+    // how the series is discarded, and whether a theory is left after it.
+    const std::tuple<const char*, int, Act, Act, bool> cases[] = {
+        {"binomial", ID_MEASUREMENT_CONTINUOUS, normal, choose(ID_MEASUREMENT_BINOMIAL), false},
+        {"discrete", ID_MEASUREMENT_BINOMIAL, p40, choose(ID_MEASUREMENT_DISCRETE), false},
+        {"continuous", ID_MEASUREMENT_DISCRETE, normal, choose(ID_MEASUREMENT_CONTINUOUS), false},
+        {"preset", ID_MEASUREMENT_CONTINUOUS, normal, [] { ApplyPreset(PresetShape::Uniform); },
          true},
         {"sample size 7", ID_MEASUREMENT_CONTINUOUS, normal, [&] { typeSampleSize("7"); }, true},
         {"sample size 0", ID_MEASUREMENT_CONTINUOUS, normal, [&] { typeSampleSize("0"); }, false},
         {"emptied", ID_MEASUREMENT_CONTINUOUS, normal, [] { ClearPopulation(); }, false},
-        {"sigma 0", ID_MEASUREMENT_BINOMIAL, [] { SetBinomialP(0.4f); },
-         [] { QTest::mouseClick(g_binomialWnd->Button(21), Qt::LeftButton); }, false}, // 1.00
+        {"sigma 0", ID_MEASUREMENT_BINOMIAL, p40, [] { Press(g_binomialWnd->Button(21)); }, false},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        ASSERT_TRUE(Choose(c.kind));
-        c.populate();
+    for (const auto& [what, kind, populate, discard, theory] : cases) {
+        SCOPED_TRACE(what);
+        ASSERT_TRUE(Choose(kind));
+        populate();
         DrawAtF(5, 300);
         ASSERT_EQ(Readout(Ci(), IDC_CI_TOTAL_DRAWN), "300");
         ASSERT_NE(Readout(Sd(), IDC_SD_Z_PROPORTION), "");
-        c.discard();
+        discard();
         for (int id : {IDC_SD_TOTAL_DRAWN, IDC_SD_MEAN_OF_MEANS, IDC_SD_SD_OF_MEANS,
                        IDC_SD_MEAN_OF_SDS, IDC_SD_SD_OF_SDS})
             EXPECT_EQ(Readout(Sd(), id), "") << id;
         EXPECT_EQ(Readout(Ci(), IDC_CI_TOTAL_DRAWN), "");
         for (int id : {IDC_SD_Z_NUMBER, IDC_SD_Z_PROPORTION, IDC_SD_T_NUMBER, IDC_SD_T_PROPORTION})
-            EXPECT_EQ(Readout(Sd(), id).isEmpty(), !c.theory) << id;
+            EXPECT_EQ(Readout(Sd(), id).isEmpty(), !theory) << id;
     }
 }
 
