@@ -31,8 +31,8 @@ int Count(const QImage& image, const std::function<bool(QRgb)>& test) {
 TEST_F(Classroom, CtrlCCopiesTheWindowUsedLastWithoutTheRingUnlessTheStudentSelectedText) {
     QApplication::setActiveWindow(&Frame());
     QApplication::processEvents();
-    // In a raised window (its first control focused, its text selected for
-    // typing over) the key copies the window, says so, without the ring.
+    // In a raised window (its first field's text selected) the key copies the
+    // window without the ring, and says so.
     const std::pair<CToolWindow*, const char*> steps[] = {
         {Ci(), "Copied the Confidence Intervals picture, 509 \u00d7 540"},
         {Sd(), "Copied the Dorvane picture, 624 \u00d7 446"}};
@@ -55,8 +55,7 @@ TEST_F(Classroom, CtrlCCopiesTheWindowUsedLastWithoutTheRingUnlessTheStudentSele
             EXPECT_NE(PixelOf(copied, ring.x(), ring.y()), Rgb(20, 20, 20));
         EXPECT_NE(ShownFocusRing(), nullptr); // still there on the screen
     }
-    // Text the student selects is copied as text, and only that; a field with
-    // no selection leaves the key to the picture.
+    // Text the student selects is copied as text; else the picture.
     ASSERT_TRUE(Choose(ID_WINDOW_CONF_INTERVALS));
     QLineEdit* field = Field(Ci(), IDC_CI_CONF_LEVEL);
     field->setFocus(Qt::TabFocusReason);
@@ -72,34 +71,6 @@ TEST_F(Classroom, CtrlCCopiesTheWindowUsedLastWithoutTheRingUnlessTheStudentSele
     // A hidden window is never copied.
     ASSERT_TRUE(Choose(ID_WINDOW_CLOSE));
     EXPECT_TRUE(!Frame().PictureWindow() || Frame().PictureWindow()->IsToolVisible());
-}
-
-TEST_F(Classroom, ColourBlindSafeColoursSwapEveryRedAndGreenAndBack) {
-    // Counted (red) and other (green) columns either side of the slider on the
-    // mean; red intervals on the page; the samples' bars.
-    ApplyPreset(PresetShape::SkewedPlus);
-    g_leftSliderZ = 0.0f;
-    RecomputeSliderValues();
-    DrawAtF(25, 1000);
-    // Pure red and green, give or take a blended edge; not DRAW SAMPLES' orange.
-    const auto red = [](QRgb c) { return qRed(c) >= 200 && qGreen(c) <= 40 && qBlue(c) <= 60; };
-    const auto green = [](QRgb c) { return qGreen(c) >= 200 && qRed(c) <= 60 && qBlue(c) <= 140; };
-    for (const bool safe : {false, true, false}) {
-        SCOPED_TRACE(safe);
-        if (safe || ItemWhenOpened(ID_OPTIONS_COLOUR_BLIND)->isChecked()) {
-            ASSERT_TRUE(Choose(ID_OPTIONS_COLOUR_BLIND));
-        }
-        EXPECT_EQ(ItemWhenOpened(ID_OPTIONS_COLOUR_BLIND)->isChecked(), safe);
-        for (CToolWindow* w :
-             std::initializer_list<CToolWindow*>{g_populationWnd, g_samplesWnd, Sd(), Ci()}) {
-            const QImage picture = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
-            const int reds = Count(picture, red), greens = Count(picture, green);
-            EXPECT_EQ(reds > 0, !safe) << w->Tag();                // every window has something red
-            EXPECT_EQ(greens > 0, !safe && w != Ci()) << w->Tag(); // the graph has no green
-        }
-        SaveSnapshot(Frame().grab().toImage(),
-                     safe ? "classroom-colour-blind-safe" : "classroom-program-colours");
-    }
 }
 
 // Every picture drawn afresh, its texts recorded until RecordDrawnTexts(false):
@@ -222,8 +193,7 @@ TEST_F(Classroom, EveryTextIsTranslatedAndWholeInGermanAndSpanish) {
         }
         SetUiLanguage(language);
         QCoreApplication::processEvents();
-        // The core fills the settings' fields with a decimal point, as it does
-        // after each change of population.
+        // The core fills the settings' fields with a point, as after a change.
         g_popSettingsWnd->SetFieldTexts(QStringLiteral("4.00"), QStringLiteral("2.819"));
         // The pictures, then the DRAW SAMPLES faces.
         RedrawAndExpectWholeAndApart(code);
@@ -275,9 +245,8 @@ TEST_F(Classroom, EveryTextIsTranslatedAndWholeInGermanAndSpanish) {
     EXPECT_EQ(g_samplesDrawn, 200); // the series outlived every change of language
 }
 
-TEST_F(Classroom, ControlsAndPicturesSayWhatTheyAreAndDrawSamplesStaysReadable) {
-    // The population is empty: each DRAW SAMPLES says so, and behind the
-    // message the button still reads as itself, orange-red, not grey.
+TEST_F(Classroom, ControlsAndPicturesSayWhatTheyAreInColoursSafeForTheColourBlindOnDemand) {
+    // The population empty: each DRAW SAMPLES says so, orange-red behind it.
     for (QWidget* button : {Ci()->Control(IDC_CI_DRAW_SAMPLES), Sd()->Control(IDC_SD_DRAW_SAMPLES),
                             g_samplesWnd->Control(IDC_SAMPLES_DRAW_SAMPLES)}) {
         int orange = -1;
@@ -292,9 +261,8 @@ TEST_F(Classroom, ControlsAndPicturesSayWhatTheyAreAndDrawSamplesStaysReadable) 
         EXPECT_TRUE(messages[0].contains("empty")) << messages[0].toStdString();
         EXPECT_GT(orange, button->width() * button->height() / 3);
     }
-    // A control that takes the focus takes it by Tab and has a name and a
-    // tooltip; a readout has a name even while empty; nothing else takes the
-    // focus; each window has its pictures' words.
+    // A control takes the focus by Tab and has a name and a tooltip; a readout
+    // has a name even while empty; each window has its pictures' words.
     ApplyPreset(PresetShape::Normal);
     ASSERT_TRUE(Choose(ID_MEASUREMENT_BINOMIAL));
     const std::pair<CToolWindow*, int> rows[] = {
@@ -327,6 +295,8 @@ TEST_F(Classroom, ControlsAndPicturesSayWhatTheyAreAndDrawSamplesStaysReadable) 
     // The graph's words count the intervals as a recount of the samples does.
     ASSERT_TRUE(Choose(ID_MEASUREMENT_CONTINUOUS));
     ApplyPreset(PresetShape::Normal);
+    g_leftSliderZ = 0.0f; // red and green columns either side of the slider
+    RecomputeSliderValues();
     DrawAtF(16, 1000);
     int in = 0;
     for (int s = 1; s <= 1000; ++s)
@@ -337,6 +307,27 @@ TEST_F(Classroom, ControlsAndPicturesSayWhatTheyAreAndDrawSamplesStaysReadable) 
                            .arg(in)
                            .arg(1000 - in)))
         << words.toStdString();
+
+    // The colour-blind safe pair replaces every red and green, and back.
+    // Pure red and green, give or take a blended edge; not DRAW SAMPLES' orange.
+    const auto red = [](QRgb c) { return qRed(c) >= 200 && qGreen(c) <= 40 && qBlue(c) <= 60; };
+    const auto green = [](QRgb c) { return qGreen(c) >= 200 && qRed(c) <= 60 && qBlue(c) <= 140; };
+    for (const bool safe : {false, true, false}) {
+        SCOPED_TRACE(safe);
+        if (safe || ItemWhenOpened(ID_OPTIONS_COLOUR_BLIND)->isChecked()) {
+            ASSERT_TRUE(Choose(ID_OPTIONS_COLOUR_BLIND));
+        }
+        EXPECT_EQ(ItemWhenOpened(ID_OPTIONS_COLOUR_BLIND)->isChecked(), safe);
+        for (CToolWindow* w :
+             std::initializer_list<CToolWindow*>{g_populationWnd, g_samplesWnd, Sd(), Ci()}) {
+            const QImage picture = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const int reds = Count(picture, red), greens = Count(picture, green);
+            EXPECT_EQ(reds > 0, !safe) << w->Tag();                // every window has something red
+            EXPECT_EQ(greens > 0, !safe && w != Ci()) << w->Tag(); // the graph has no green
+        }
+        SaveSnapshot(Frame().grab().toImage(),
+                     safe ? "classroom-colour-blind-safe" : "classroom-program-colours");
+    }
 }
 
 } // namespace

@@ -30,8 +30,7 @@ class Keyboard : public ShellTest {
 TEST_F(Keyboard, ALessonWithoutAMouseChoosesDrawsSelectsAndReads) {
     Key(Qt::Key_5, Qt::ControlModifier); // the fastest speed from anywhere
     ASSERT_EQ(g_speed, 1);
-    // 1. A normal population from the preset menu of the DISTRIBUTION box:
-    // Down to the second item, Normal, and Enter, in the open menu.
+    // 1. NORMAL, the second item of the open preset menu.
     ASSERT_TRUE(Choose(ID_WINDOW_POPULATION));
     TabTo(QStringLiteral("Preset shapes"));
     QMenu* presets = g_populationWnd->ShapeMenu();
@@ -60,8 +59,7 @@ TEST_F(Keyboard, ALessonWithoutAMouseChoosesDrawsSelectsAndReads) {
     ASSERT_EQ(g_samplesDrawn, 1000);
     EXPECT_EQ(Readout(Sd(), IDC_SD_TOTAL_DRAWN), "1000");
 
-    // 3. A sample: the one with the middle mean, then the next larger, which
-    // the Samples window shows.
+    // 3. A sample: the one with the middle mean, then the next larger.
     TabTo(QStringLiteral("Sampling distribution histogram"));
     Key(Qt::Key_Right);
     Key(Qt::Key_Right);
@@ -72,8 +70,7 @@ TEST_F(Keyboard, ALessonWithoutAMouseChoosesDrawsSelectsAndReads) {
         below += g_sampleStore[r].mean < g_sampleStore[sample].mean;
     EXPECT_EQ(below, 500);
 
-    // 4. Its interval, read where the keyboard comes to the graph; Up goes on
-    // to the next sample's.
+    // 4. Its interval read on the graph; Up goes on to the next sample's.
     ASSERT_TRUE(Choose(ID_WINDOW_CONF_INTERVALS));
     TabTo(QStringLiteral("Confidence intervals graph"));
     for (int shown : {sample, sample + 1}) {
@@ -97,8 +94,7 @@ TEST_F(Keyboard, ButtonsAnswerSpaceAndEnterAndTheSpeedAndFieldsAreOneInEveryWind
     sigma->setFocus(Qt::TabFocusReason);
     QTest::keyClick(sigma, Qt::Key_Return);
     EXPECT_EQ(g_ciSigmaKnown, 0);
-    // Tab enters the speed buttons at the one pressed in; the arrows then
-    // choose as among radio buttons.
+    // Tab enters the speed buttons at the one pressed in; arrows choose.
     CSpeedControl::SetSpeed(4);
     Ci()->Control(IDC_CI_SPEED_F)->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(Focused(), Ci()->Control(IDC_CI_SPEED_2));
@@ -141,8 +137,7 @@ TEST_F(Keyboard, ButtonsAnswerSpaceAndEnterAndTheSpeedAndFieldsAreOneInEveryWind
         expectShown(6 - (key - Qt::Key_0));
     }
 
-    // The fields the windows share stay alike, both ways; DRAW SAMPLES of
-    // the Dorvane window shows its count in the others too, at any speed.
+    // Shared fields stay alike both ways, and a series' count, at any speed.
     TypeInto(Field(Sd(), IDC_SD_SAMPLE_SIZE), "1000"); // the largest taken as it is
     EXPECT_EQ(Field(Ci(), IDC_CI_SAMPLE_SIZE)->text(), "1000");
     EXPECT_EQ(Field(g_samplesWnd, IDC_SAMPLES_SAMPLE_SIZE)->text(), "1000");
@@ -184,8 +179,8 @@ TEST_F(Keyboard, TheFocusedControlWearsARingThatReadsOnAnyGround) {
                     << at.x() << "," << at.y();
             }
     }
-    // A picture that reaches the window's edge has its ring just inside, in
-    // the focus blue: the selected sample's black frame beside it stays whole.
+    // A picture at the window's edge: the ring just inside, in blue, beside
+    // the selected sample's black frame.
     DrawAtF(4, 5);
     ASSERT_TRUE(Choose(ID_WINDOW_SAMPLES));
     QWidget* picture = g_samplesWnd->PictureSpot();
@@ -200,15 +195,13 @@ TEST_F(Keyboard, TheFocusedControlWearsARingThatReadsOnAnyGround) {
     for (const QPoint& at : {QPoint(2, 150), QPoint(299, 150), QPoint(150, 40)})
         EXPECT_EQ(PixelOf(samples, at.x(), at.y()), Rgb(0, 0, 0)) << at.x() << "," << at.y();
 
-    // The ring is the keyboard's: a click leaves no frame, the next key brings
-    // it back where the focus is.
+    // The ring is the keyboard's: gone on a click, back on the next key.
     QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, QPoint(150, 150));
     EXPECT_EQ(ShownFocusRing(), nullptr);
     Key(Qt::Key_Shift);
     ASSERT_NE(ShownFocusRing(), nullptr);
     EXPECT_TRUE(ShownFocusRing()->geometry().contains(Focused()->geometry()));
-    // Close Window gives the keys to the window then on top; away from the
-    // windows there is no ring.
+    // Close Window gives the keys to the window then on top.
     ASSERT_TRUE(Choose(ID_WINDOW_CLOSE));
     ASSERT_FALSE(g_samplesWnd->IsToolVisible());
     ASSERT_NE(Focused(), nullptr);

@@ -19,21 +19,20 @@ bool TransformIsIdentity() {
     return g_dispScale == 1.0f && g_dispShift == 0.0f && g_dispFromMean == g_dispToMean;
 }
 
-TEST_F(MainFrame, StartsWithTheWindowsLinedUpAndTheMenusMarked) {
+TEST_F(MainFrame, StartsLinedUpAndMarkedAndTheWindowMenuShowsRaisesAndHidesTheOneUsedLast) {
     EXPECT_TRUE(
         QGuiApplication::primaryScreen()->availableGeometry().contains(Frame().frameGeometry()));
     EXPECT_EQ(g_binomialWnd, nullptr);             // made on the first switch to binomial
     EXPECT_EQ(g_activeWindowTag, "CONT_SETTINGS"); // the last start-up command
     EXPECT_EQ(g_popCurve[26], g_popBaseline);      // the population still empty
-    // The others on the Population window's right edge, stacked in this
-    // order, the settings hidden.
+    // The others on the Population window's right edge, in this order.
     const QRect pop = g_populationWnd->ToolGeometry();
     EXPECT_EQ(pop.topLeft(), QPoint(2, 2));
-    const std::pair<CToolWindow*, const char*> rows[] = {
+    const std::pair<CToolWindow*, const char*> lined[] = {
         {Sd(), "CLT"}, {g_samplesWnd, "SAMPLE"}, {Ci(), "CI"}, {g_popSettingsWnd, "CONT_SETTINGS"}};
     const QList<QMdiSubWindow*> stack = Frame().MdiArea()->subWindowList(QMdiArea::StackingOrder);
     CToolWindow* below = g_populationWnd;
-    for (const auto& [window, tag] : rows) {
+    for (const auto& [window, tag] : lined) {
         SCOPED_TRACE(tag);
         EXPECT_STREQ(window->Tag(), tag);
         EXPECT_EQ(window->IsToolVisible(), window != g_popSettingsWnd);
@@ -57,9 +56,8 @@ TEST_F(MainFrame, StartsWithTheWindowsLinedUpAndTheMenusMarked) {
         EXPECT_FALSE(ItemWhenOpened(id)->isChecked()) << id;
     for (int id : {ID_FILE_PRINT, ID_OPTIONS_DISPLAY_SAMPLES, ID_OPTIONS_NO_DISPLAY_SAMPLES})
         EXPECT_FALSE(Choose(id)) << id;
-}
 
-TEST_F(MainFrame, TheWindowMenuShowsAndRaisesAndCloseWindowHidesTheOneUsedLast) {
+    // The Window menu shows and raises; Close Window hides the one used last.
     struct Row {
         int command;
         CToolWindow* window;
@@ -86,8 +84,7 @@ TEST_F(MainFrame, TheWindowMenuShowsAndRaisesAndCloseWindowHidesTheOneUsedLast) 
         shown(row, false);
         shown(other, true);
         EXPECT_EQ(g_activeWindowTag, row.window->Tag()); // Close Window keeps the tag
-        // Back by its command; moving a window makes it the one used last; its
-        // close box hides it, and it is hidden, not destroyed.
+        // Moved, a window is the one used last; its close box hides it only.
         ASSERT_TRUE(Choose(row.command));
         g_activeWindowTag = "";
         row.window->Frame()->move(row.window->Frame()->pos() + QPoint(7, 5));
@@ -102,8 +99,7 @@ TEST_F(MainFrame, TheWindowMenuShowsAndRaisesAndCloseWindowHidesTheOneUsedLast) 
     QTest::mouseClick(Ci(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 300));
     EXPECT_EQ(g_activeWindowTag, "CI");
 
-    // Hidden, the Confidence Intervals window draws nothing; shown again, it
-    // shows the series, its last interval yellow round the sample's mean.
+    // Shown again after a series drawn hidden, its last interval yellow.
     ASSERT_TRUE(Choose(ID_WINDOW_CLOSE));
     ApplyPreset(PresetShape::Normal);
     ASSERT_EQ(Links().RunDrawSamples(50, 10).status, DrawResult::Status::Drawn);
@@ -114,8 +110,7 @@ TEST_F(MainFrame, TheWindowMenuShowsAndRaisesAndCloseWindowHidesTheOneUsedLast) 
     EXPECT_EQ(PixelOf(g_ciMemDC, GraphX(float(mean)), RowY(50)), Rgb(255, 255, 0));
 
     // The workspace scrolls to the Dorvane window past its right edge, which
-    // moves no window in the student's sense; laid out for the screen, every
-    // window that fits shows whole.
+    // moves no window in the student's sense.
     QScrollBar* bar = Frame().MdiArea()->horizontalScrollBar();
     ASSERT_GT(bar->maximum(), 0);
     g_activeWindowTag = "POP";
@@ -155,8 +150,7 @@ TEST_F(MainFrame, AnotherMeasurementKindKeepsOrClearsWhatItShould) {
     EXPECT_TRUE(g_popSettingsWnd->IsToolVisible());
     EXPECT_EQ(g_samplesDrawn, 0);
 
-    // Binomial takes the Population window's place, the shape and transform
-    // cleared, the settings hidden and disabled.
+    // Binomial takes the Population window's place; the settings go.
     draw();
     g_populationWnd->MoveToolTo(QPoint(30, 40));
     ASSERT_TRUE(Choose(ID_MEASUREMENT_BINOMIAL));
@@ -183,8 +177,7 @@ TEST_F(MainFrame, AnotherMeasurementKindKeepsOrClearsWhatItShould) {
     EXPECT_EQ(g_samplesDrawn, 0);
     EXPECT_EQ(g_binomialWnd, binomial);
 
-    // Discrete: the Population window back where the binomial one stood, the
-    // possible mean at 10 p on the axis of 0 to 10.
+    // Discrete: the Population window where the binomial one stood; mu 10 p.
     binomial->MoveToolTo(QPoint(12, 8));
     SetBinomialP(0.35f);
     ASSERT_TRUE(Choose(ID_MEASUREMENT_DISCRETE));
@@ -246,14 +239,11 @@ TEST_F(MainFrame, ADiscardedSeriesLeavesNoFigureAndNoTheoryNoTheoreticalReadout)
 }
 
 TEST_F(MainFrame, OptionsAndSettingsNameCountReExpressRebinAndGrowWhatTheDorvaneWindowShows) {
-    for (int mode :
-         {ID_OPTIONS_TWO_SLIDERS_SEPARATE, ID_OPTIONS_TWO_SLIDERS_TANDEM, ID_OPTIONS_ONE_SLIDER}) {
-        ASSERT_TRUE(Choose(mode));
-        EXPECT_EQ(ItemWhenOpened(ID_OPTIONS_PROPORTION_ABOVE)->text() + "|" +
-                      ItemWhenOpened(ID_OPTIONS_PROPORTION_BELOW)->text(),
-                  mode == ID_OPTIONS_ONE_SLIDER ? "Proportion &Above|Proportion &Below"
-                                                : "Proportion &Outside|Proportion &Between");
-    }
+    auto sides = [this] {
+        return ItemWhenOpened(ID_OPTIONS_PROPORTION_ABOVE)->text() + "|" +
+               ItemWhenOpened(ID_OPTIONS_PROPORTION_BELOW)->text();
+    };
+    EXPECT_EQ(sides(), "Proportion &Above|Proportion &Below");
     ApplyPreset(PresetShape::Normal); // mean 5 on the internal scale
     g_leftSliderZ = 0.0f;
     RecomputeSliderValues();
@@ -265,8 +255,7 @@ TEST_F(MainFrame, OptionsAndSettingsNameCountReExpressRebinAndGrowWhatTheDorvane
             count += g_sampleStore[r].mean > low && g_sampleStore[r].mean <= high;
         return count;
     };
-    // One of the two sides is checked, choosing it again keeps it so, and the
-    // count shown is of that side (the slider on the mean).
+    // The side checked (again keeps it) is the side counted.
     for (int id :
          {ID_OPTIONS_PROPORTION_ABOVE, ID_OPTIONS_PROPORTION_ABOVE, ID_OPTIONS_PROPORTION_BELOW}) {
         ASSERT_TRUE(Choose(id));
@@ -297,18 +286,17 @@ TEST_F(MainFrame, OptionsAndSettingsNameCountReExpressRebinAndGrowWhatTheDorvane
         EXPECT_NEAR(value(IDC_SD_SD_OF_MEANS), std::sqrt(squares / 999.0) * scale, 0.0015) << set;
     }
 
-    // Tandem with the left slider at +1.5 standard errors: mirrored to -1.5,
-    // 0.8664 of a normal between them (scipy).
+    // Tandem from +1.5 standard errors: -1.5 too, 0.8664 between (scipy).
     const float se = g_popSD / 4.0f;
     g_leftSliderZ = 1.5f;
     g_leftSliderValue = ShownValue(5.0f + 1.5f * se);
     ASSERT_TRUE(Choose(ID_OPTIONS_TWO_SLIDERS_TANDEM));
+    EXPECT_EQ(sides(), "Proportion &Outside|Proportion &Between");
     EXPECT_NEAR(g_leftSliderValue, 5.0f - 1.5f * se, 1e-5);
     EXPECT_NEAR(g_rightSliderValue, 5.0f + 1.5f * se, 1e-5);
     EXPECT_NEAR(Readout(Sd(), IDC_SD_Z_PROPORTION).toDouble(), 0.8664, 0.002);
 
-    // T values put every sample's t on the scale of the means, with the
-    // standard error of the series' n, also while the Dorvane window is hidden.
+    // T values rebin the series even while the Dorvane window is hidden.
     ASSERT_TRUE(Choose(ID_WINDOW_SAMPLING_DIST));
     ASSERT_TRUE(Choose(ID_WINDOW_CLOSE));
     ASSERT_TRUE(Choose(ID_OPTIONS_T_VALUES));
@@ -317,7 +305,7 @@ TEST_F(MainFrame, OptionsAndSettingsNameCountReExpressRebinAndGrowWhatTheDorvane
     Sd()->SetNumberOfSamplesText(QStringLiteral("200"));
     Sd()->DrawSamples();
     ASSERT_EQ(g_samplesDrawn, 200);
-    // The histogram binned afresh: t on the means' scale, or the means.
+    // Binned afresh: t on the means' scale (the series' n), or the means.
     auto expectBinned = [](bool t) {
         std::vector<int> expected(kHistogramBins, 0);
         for (int r = 1; r <= 200; ++r) {

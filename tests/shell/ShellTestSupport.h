@@ -31,7 +31,6 @@
 #include <QScrollBar>
 #include <QTest>
 #include <algorithm>
-#include <cmath>
 
 class ShellTest : public GuiTest {
   protected:
