@@ -9,16 +9,6 @@ namespace {
 
 using MainFrame = ShellTest;
 
-std::vector<int> Curve() {
-    return std::vector<int>(g_popCurve + 1, g_popCurve + 52);
-}
-bool CurveIsEmpty() {
-    return Curve() == std::vector<int>(51, g_popBaseline);
-}
-bool TransformIsIdentity() {
-    return g_dispScale == 1.0f && g_dispShift == 0.0f && g_dispFromMean == g_dispToMean;
-}
-
 TEST_F(MainFrame, StartsLinedUpAndMarkedAndTheWindowMenuShowsRaisesAndHidesTheOneUsedLast) {
     EXPECT_TRUE(
         QGuiApplication::primaryScreen()->availableGeometry().contains(Frame().frameGeometry()));
@@ -136,6 +126,11 @@ TEST_F(MainFrame, StartsLinedUpAndMarkedAndTheWindowMenuShowsRaisesAndHidesTheOn
 }
 
 TEST_F(MainFrame, AnotherMeasurementKindKeepsOrClearsWhatItShould) {
+    auto Curve = [] { return std::vector<int>(g_popCurve + 1, g_popCurve + 52); };
+    auto CurveIsEmpty = [&] { return Curve() == std::vector<int>(51, g_popBaseline); };
+    auto TransformIsIdentity = [] {
+        return g_dispScale == 1.0f && g_dispShift == 0.0f && g_dispFromMean == g_dispToMean;
+    };
     // A continuous NORMAL shown on another scale, the settings open, a series.
     ApplyPreset(PresetShape::Normal);
     ASSERT_TRUE(SetDisplayTarget(100.0f, 15.0f));

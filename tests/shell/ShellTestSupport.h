@@ -71,9 +71,8 @@ class ShellTest : public GuiTest {
         action->trigger();
         return true;
     }
-    // The item as it is drawn when its menu opens: what opening the menu does
-    // before it is drawn (a real pop-up cannot be shown offscreen without
-    // warnings) brings its items up to date.
+    // The item as drawn when its menu opens (a real pop-up cannot be shown
+    // offscreen without warnings): opening brings its items up to date.
     QAction* ItemWhenOpened(int commandId) {
         QAction* action = m_frame->CommandAction(commandId);
         auto* menu = action ? qobject_cast<QMenu*>(action->parent()) : nullptr;
