@@ -27,7 +27,7 @@ class Keyboard : public ShellTest {
     }
 };
 
-TEST_F(Keyboard, ALessonWithoutAMouseChoosesDrawsSelectsAndReads) {
+TEST_F(Keyboard, ALessonWithoutAMouseChoosesDrawsSelectsAndReadsWithARingOnAnyGround) {
     Key(Qt::Key_5, Qt::ControlModifier); // the fastest speed from anywhere
     ASSERT_EQ(g_speed, 1);
     // 1. NORMAL, the second item of the open preset menu.
@@ -80,6 +80,60 @@ TEST_F(Keyboard, ALessonWithoutAMouseChoosesDrawsSelectsAndReads) {
         Key(Qt::Key_Up);
     }
     EXPECT_TRUE(messages.isEmpty()) << messages.join(" | ").toStdString();
+
+    // 5. The focus wears a ring on the grey panel, the orange DRAW SAMPLES, a
+    // field and the plot: two dark pixels, then one white, on every side.
+    ASSERT_TRUE(Choose(ID_WINDOW_SAMPLING_DIST));
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             Sd()->Control(IDC_SD_BIN_WIDE), Sd()->Control(IDC_SD_DRAW_SAMPLES),
+             Sd()->Control(IDC_SD_NUM_SAMPLES), Sd()->SliderSpot(true)}) {
+        SCOPED_TRACE(w->accessibleName().toStdString());
+        w->setFocus(Qt::TabFocusReason);
+        ASSERT_NE(ShownFocusRing(), nullptr);
+        const QImage window = Sd()->grab().toImage();
+        const QRect r = w->geometry();
+        const QPoint c = r.center();
+        for (const auto& [edge, out] : {std::pair{QPoint(r.left(), c.y()), QPoint(-1, 0)},
+                                        {QPoint(r.right(), c.y()), QPoint(1, 0)},
+                                        {QPoint(c.x(), r.top()), QPoint(0, -1)},
+                                        {QPoint(c.x(), r.bottom()), QPoint(0, 1)}})
+            for (int d = 1; d <= 3; ++d) {
+                const QPoint at = edge + d * out;
+                EXPECT_EQ(PixelOf(window, at.x(), at.y()),
+                          d == 1 ? Rgb(255, 255, 255) : Rgb(20, 20, 20))
+                    << at.x() << "," << at.y();
+            }
+    }
+    // A picture at the window's edge: the ring just inside, in blue, beside
+    // the selected sample's black frame.
+    DrawAtF(4, 5);
+    ASSERT_TRUE(Choose(ID_WINDOW_SAMPLES));
+    QWidget* picture = g_samplesWnd->PictureSpot();
+    picture->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(picture, Qt::Key_Space); // selected: a frame (2, 40)-(300, 260)
+    ASSERT_EQ(picture->geometry(), QRect(0, 0, 299, 342));
+    const QImage samples = g_samplesWnd->grab().toImage();
+    const QRgb blue = kFocusRingInside.rgb() & 0xFFFFFF;
+    for (const QPoint& at :
+         {QPoint(0, 150), QPoint(1, 150), QPoint(298, 150), QPoint(150, 0), QPoint(150, 341)})
+        EXPECT_EQ(PixelOf(samples, at.x(), at.y()), blue) << at.x() << "," << at.y();
+    for (const QPoint& at : {QPoint(2, 150), QPoint(299, 150), QPoint(150, 40)})
+        EXPECT_EQ(PixelOf(samples, at.x(), at.y()), Rgb(0, 0, 0)) << at.x() << "," << at.y();
+
+    // The ring is the keyboard's: gone on a click, back on the next key.
+    QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, QPoint(150, 150));
+    EXPECT_EQ(ShownFocusRing(), nullptr);
+    Key(Qt::Key_Shift);
+    ASSERT_NE(ShownFocusRing(), nullptr);
+    EXPECT_TRUE(ShownFocusRing()->geometry().contains(Focused()->geometry()));
+    // Close Window gives the keys to the window then on top.
+    ASSERT_TRUE(Choose(ID_WINDOW_CLOSE));
+    ASSERT_FALSE(g_samplesWnd->IsToolVisible());
+    ASSERT_NE(Focused(), nullptr);
+    auto* owner = qobject_cast<CToolWindow*>(Focused()->parentWidget());
+    EXPECT_TRUE(owner && owner->IsToolVisible());
+    Focused()->clearFocus();
+    EXPECT_EQ(ShownFocusRing(), nullptr);
 }
 
 TEST_F(Keyboard, ButtonsAnswerSpaceAndEnterAndTheSpeedAndFieldsAreOneInEveryWindow) {
@@ -151,64 +205,6 @@ TEST_F(Keyboard, ButtonsAnswerSpaceAndEnterAndTheSpeedAndFieldsAreOneInEveryWind
         Press(Sd()->Control(IDC_SD_DRAW_SAMPLES));
         EXPECT_EQ(Readout(Ci(), IDC_CI_TOTAL_DRAWN), count);
     }
-}
-
-TEST_F(Keyboard, TheFocusedControlWearsARingThatReadsOnAnyGround) {
-    ApplyPreset(PresetShape::Normal);
-    ASSERT_TRUE(Choose(ID_WINDOW_SAMPLING_DIST));
-    TypeInto(Field(Sd(), IDC_SD_SAMPLE_SIZE), "4");
-    // On the grey panel, the orange DRAW SAMPLES, a field and the white plot:
-    // two dark pixels, then one white, on every side.
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             Sd()->Control(IDC_SD_BIN_WIDE), Sd()->Control(IDC_SD_DRAW_SAMPLES),
-             Sd()->Control(IDC_SD_NUM_SAMPLES), Sd()->SliderSpot(true)}) {
-        SCOPED_TRACE(w->accessibleName().toStdString());
-        w->setFocus(Qt::TabFocusReason);
-        ASSERT_NE(ShownFocusRing(), nullptr);
-        const QImage window = Sd()->grab().toImage();
-        const QRect r = w->geometry();
-        const QPoint c = r.center();
-        for (const auto& [edge, out] : {std::pair{QPoint(r.left(), c.y()), QPoint(-1, 0)},
-                                        {QPoint(r.right(), c.y()), QPoint(1, 0)},
-                                        {QPoint(c.x(), r.top()), QPoint(0, -1)},
-                                        {QPoint(c.x(), r.bottom()), QPoint(0, 1)}})
-            for (int d = 1; d <= 3; ++d) {
-                const QPoint at = edge + d * out;
-                EXPECT_EQ(PixelOf(window, at.x(), at.y()),
-                          d == 1 ? Rgb(255, 255, 255) : Rgb(20, 20, 20))
-                    << at.x() << "," << at.y();
-            }
-    }
-    // A picture at the window's edge: the ring just inside, in blue, beside
-    // the selected sample's black frame.
-    DrawAtF(4, 5);
-    ASSERT_TRUE(Choose(ID_WINDOW_SAMPLES));
-    QWidget* picture = g_samplesWnd->PictureSpot();
-    picture->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(picture, Qt::Key_Space); // selected: a frame (2, 40)-(300, 260)
-    ASSERT_EQ(picture->geometry(), QRect(0, 0, 299, 342));
-    const QImage samples = g_samplesWnd->grab().toImage();
-    const QRgb blue = kFocusRingInside.rgb() & 0xFFFFFF;
-    for (const QPoint& at :
-         {QPoint(0, 150), QPoint(1, 150), QPoint(298, 150), QPoint(150, 0), QPoint(150, 341)})
-        EXPECT_EQ(PixelOf(samples, at.x(), at.y()), blue) << at.x() << "," << at.y();
-    for (const QPoint& at : {QPoint(2, 150), QPoint(299, 150), QPoint(150, 40)})
-        EXPECT_EQ(PixelOf(samples, at.x(), at.y()), Rgb(0, 0, 0)) << at.x() << "," << at.y();
-
-    // The ring is the keyboard's: gone on a click, back on the next key.
-    QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, QPoint(150, 150));
-    EXPECT_EQ(ShownFocusRing(), nullptr);
-    Key(Qt::Key_Shift);
-    ASSERT_NE(ShownFocusRing(), nullptr);
-    EXPECT_TRUE(ShownFocusRing()->geometry().contains(Focused()->geometry()));
-    // Close Window gives the keys to the window then on top.
-    ASSERT_TRUE(Choose(ID_WINDOW_CLOSE));
-    ASSERT_FALSE(g_samplesWnd->IsToolVisible());
-    ASSERT_NE(Focused(), nullptr);
-    auto* owner = qobject_cast<CToolWindow*>(Focused()->parentWidget());
-    EXPECT_TRUE(owner && owner->IsToolVisible());
-    Focused()->clearFocus();
-    EXPECT_EQ(ShownFocusRing(), nullptr);
 }
 
 } // namespace
