@@ -82,9 +82,8 @@ class ShellTest : public GuiTest {
         return action;
     }
 
-    // After Window > Arrange for This Screen: every shown window that fits the
-    // workspace's view lies whole in it, one taller (wider) than the view
-    // starts at its top (left), and as many as can stand side by side do.
+    // After Window > Arrange for This Screen: a shown window lies whole in the
+    // view, or starts at its top (left) when taller (wider) than the view.
     void ExpectArrangedForTheView() {
         const QRect view = m_frame->MdiArea()->viewport()->rect();
         std::vector<QRect> shown;
@@ -99,8 +98,7 @@ class ShellTest : public GuiTest {
             EXPECT_TRUE(g.width() <= view.width() || g.left() == 0) << g.x();
             widths.push_back(g.width());
         }
-        // The most that fit side by side (the narrowest first) stand apart
-        // along the top (counted from the earliest right edge).
+        // As many as fit side by side (the narrowest first) stand along the top.
         std::sort(widths.begin(), widths.end());
         int most = 0, sum = 0, inRow = 0, edge = -1;
         for (const int w : widths)
