@@ -1,6 +1,6 @@
 // The main frame's menus as a student uses them: start-up, the Window menu,
-// the Measurement switches and what a discarded series leaves, the Options
-// and Population Settings as the Dorvane window then shows them, and Exit.
+// the Measurement switches and what a discarded series leaves, Population
+// Settings and the Options as the Dorvane window then shows them, and Exit.
 #include "tests/shell/ShellTestSupport.h"
 
 #include <QScreen>
@@ -230,7 +230,31 @@ TEST_F(MainFrame, AnotherKindKeepsOrClearsWhatItShouldAndADiscardedSeriesLeavesN
     }
 }
 
-TEST_F(MainFrame, OptionsAndSettingsNameCountReExpressRebinAndGrowWhatTheDorvaneWindowShows) {
+TEST_F(MainFrame, PopulationSettingsReExpressTheFiguresOfTheSeries) {
+    ApplyPreset(PresetShape::SkewedPlus);
+    ASSERT_TRUE(Choose(ID_WINDOW_POP_SETTINGS));
+    DrawAtF(5, 300);
+    // The mean and SD of the means recounted from the samples.
+    double mean = 0.0, squares = 0.0;
+    for (int r = 1; r <= 300; ++r)
+        mean += g_sampleStore[r].mean / 300.0;
+    for (int r = 1; r <= 300; ++r)
+        squares += std::pow(g_sampleStore[r].mean - mean, 2.0);
+    auto value = [](int id) { return Readout(Sd(), id).remove(QLatin1Char(',')).toDouble(); };
+    // Shown with mean 1000 and SD 150 after SET, then as drawn after DEFAULT.
+    for (const bool set : {true, false}) {
+        g_popSettingsWnd->MeanField()->setText(QStringLiteral("1000"));
+        g_popSettingsWnd->SdField()->setText(QStringLiteral("150"));
+        Press(g_popSettingsWnd->Button(set ? IDC_SETTINGS_SET : IDC_SETTINGS_DEFAULT));
+        const double scale = set ? 150.0 / g_popSD : 1.0;
+        EXPECT_NEAR(value(IDC_SD_MEAN_OF_MEANS), set ? (mean - g_popMean) * scale + 1000 : mean,
+                    0.006)
+            << set;
+        EXPECT_NEAR(value(IDC_SD_SD_OF_MEANS), std::sqrt(squares / 299.0) * scale, 0.0015) << set;
+    }
+}
+
+TEST_F(MainFrame, OptionsNameTheSidesCountTheChosenSideRebinAndGrowTheIntervalsWindow) {
     auto sides = [this] {
         return ItemWhenOpened(ID_OPTIONS_PROPORTION_ABOVE)->text() + "|" +
                ItemWhenOpened(ID_OPTIONS_PROPORTION_BELOW)->text();
@@ -256,26 +280,6 @@ TEST_F(MainFrame, OptionsAndSettingsNameCountReExpressRebinAndGrowWhatTheDorvane
         EXPECT_EQ(ItemWhenOpened(ID_OPTIONS_PROPORTION_BELOW)->isChecked(), !above);
         EXPECT_EQ(Readout(Sd(), IDC_SD_ACTUAL_NUMBER).toInt(),
                   above ? between(5.0, 1e9) : between(-1e9, 5.0));
-    }
-
-    // Population Settings re-express the means' mean and SD, recounted from
-    // the samples: with mean 1000 and SD 150 after SET, as drawn after DEFAULT.
-    ASSERT_TRUE(Choose(ID_WINDOW_POP_SETTINGS));
-    double mean = 0.0, squares = 0.0;
-    for (int r = 1; r <= 1000; ++r)
-        mean += g_sampleStore[r].mean / 1000.0;
-    for (int r = 1; r <= 1000; ++r)
-        squares += std::pow(g_sampleStore[r].mean - mean, 2.0);
-    auto value = [](int id) { return Readout(Sd(), id).remove(QLatin1Char(',')).toDouble(); };
-    for (const bool set : {true, false}) {
-        g_popSettingsWnd->MeanField()->setText(QStringLiteral("1000"));
-        g_popSettingsWnd->SdField()->setText(QStringLiteral("150"));
-        Press(g_popSettingsWnd->Button(set ? IDC_SETTINGS_SET : IDC_SETTINGS_DEFAULT));
-        const double scale = set ? 150.0 / g_popSD : 1.0;
-        EXPECT_NEAR(value(IDC_SD_MEAN_OF_MEANS), set ? (mean - g_popMean) * scale + 1000 : mean,
-                    0.006)
-            << set;
-        EXPECT_NEAR(value(IDC_SD_SD_OF_MEANS), std::sqrt(squares / 999.0) * scale, 0.0015) << set;
     }
 
     // Tandem from +1.5 standard errors: -1.5 too, 0.8664 between (scipy).
