@@ -289,7 +289,6 @@ TEST_F(Classroom, ControlsAndPicturesSayWhatTheyAreInColoursSafeForTheColourBlin
         EXPECT_GT(controls, 0) << window->Tag();
         EXPECT_GE(described, pictures) << window->Tag();
     }
-
     // The graph's words count the intervals as a recount of the samples does.
     ASSERT_TRUE(Choose(ID_MEASUREMENT_CONTINUOUS));
     ApplyPreset(PresetShape::Normal);

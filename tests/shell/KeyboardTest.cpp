@@ -48,7 +48,6 @@ TEST_F(Keyboard, ALessonWithoutAMouseChoosesDrawsSelectsAndReadsWithARingOnAnyGr
     ASSERT_NE(Focused(), nullptr);
     EXPECT_EQ(Focused()->accessibleName(), "Preset shapes");
     EXPECT_FLOAT_EQ(g_popMean, 5.0f);
-
     // 2. Samples of 25, a thousand of them: Enter in the field draws.
     ASSERT_TRUE(Choose(ID_WINDOW_SAMPLING_DIST));
     TabTo(QStringLiteral("Sample size"));
@@ -58,7 +57,6 @@ TEST_F(Keyboard, ALessonWithoutAMouseChoosesDrawsSelectsAndReadsWithARingOnAnyGr
     Key(Qt::Key_Return);
     ASSERT_EQ(g_samplesDrawn, 1000);
     EXPECT_EQ(Readout(Sd(), IDC_SD_TOTAL_DRAWN), "1000");
-
     // 3. A sample: the one with the middle mean, then the next larger.
     TabTo(QStringLiteral("Sampling distribution histogram"));
     Key(Qt::Key_Right);
@@ -69,7 +67,6 @@ TEST_F(Keyboard, ALessonWithoutAMouseChoosesDrawsSelectsAndReadsWithARingOnAnyGr
     for (int r = 1; r <= 1000; ++r)
         below += g_sampleStore[r].mean < g_sampleStore[sample].mean;
     EXPECT_EQ(below, 500);
-
     // 4. Its interval read on the graph; Up goes on to the next sample's.
     ASSERT_TRUE(Choose(ID_WINDOW_CONF_INTERVALS));
     TabTo(QStringLiteral("Confidence intervals graph"));
@@ -80,7 +77,6 @@ TEST_F(Keyboard, ALessonWithoutAMouseChoosesDrawsSelectsAndReadsWithARingOnAnyGr
         Key(Qt::Key_Up);
     }
     EXPECT_TRUE(messages.isEmpty()) << messages.join(" | ").toStdString();
-
     // 5. The focus wears a ring on the grey panel, the orange DRAW SAMPLES, a
     // field and the plot: two dark pixels, then one white, on every side.
     ASSERT_TRUE(Choose(ID_WINDOW_SAMPLING_DIST));
@@ -119,7 +115,6 @@ TEST_F(Keyboard, ALessonWithoutAMouseChoosesDrawsSelectsAndReadsWithARingOnAnyGr
         EXPECT_EQ(PixelOf(samples, at.x(), at.y()), blue) << at.x() << "," << at.y();
     for (const QPoint& at : {QPoint(2, 150), QPoint(299, 150), QPoint(150, 40)})
         EXPECT_EQ(PixelOf(samples, at.x(), at.y()), Rgb(0, 0, 0)) << at.x() << "," << at.y();
-
     // The ring is the keyboard's: gone on a click, back on the next key.
     QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, QPoint(150, 150));
     EXPECT_EQ(ShownFocusRing(), nullptr);
@@ -148,7 +143,6 @@ TEST_F(Keyboard, ButtonsAnswerSpaceAndEnterAndTheSpeedAndFieldsAreOneInEveryWind
     sigma->setFocus(Qt::TabFocusReason);
     QTest::keyClick(sigma, Qt::Key_Return);
     EXPECT_EQ(g_ciSigmaKnown, 0);
-
     // Each window's buttons, F to S, and Ctrl+1 to Ctrl+5 from any control:
     // every window and the Speed menu show the one speed.
     const std::vector<QWidget*> buttons[] = {
@@ -184,7 +178,6 @@ TEST_F(Keyboard, ButtonsAnswerSpaceAndEnterAndTheSpeedAndFieldsAreOneInEveryWind
         QTest::keyClick(target, key, Qt::ControlModifier);
         expectShown(6 - (key - Qt::Key_0));
     }
-
     // Shared fields stay alike both ways, and a series' count, at any speed.
     TypeInto(Field(Sd(), IDC_SD_SAMPLE_SIZE), "1000"); // the largest taken as it is
     EXPECT_EQ(Field(Ci(), IDC_CI_SAMPLE_SIZE)->text(), "1000");

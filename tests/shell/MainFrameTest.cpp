@@ -87,7 +87,6 @@ TEST_F(MainFrame, StartsLinedUpAndMarkedAndTheWindowMenuShowsRaisesAndHidesTheOn
     EXPECT_EQ(g_activeWindowTag, "SAMPLE");
     QTest::mouseClick(Ci(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 300));
     EXPECT_EQ(g_activeWindowTag, "CI");
-
     // Shown again after a series drawn hidden, its last interval yellow.
     ASSERT_TRUE(Choose(ID_WINDOW_CLOSE));
     ApplyPreset(PresetShape::Normal);
@@ -97,7 +96,6 @@ TEST_F(MainFrame, StartsLinedUpAndMarkedAndTheWindowMenuShowsRaisesAndHidesTheOn
     for (int j = 1; j <= 10; ++j)
         mean += g_sampleStore[50].values[j] / 10.0;
     EXPECT_EQ(PixelOf(g_ciMemDC, GraphX(float(mean)), RowY(50)), Rgb(255, 255, 0));
-
     // The workspace scrolls to the Dorvane window past its right edge, which
     // moves no window in the student's sense.
     QScrollBar* bar = Frame().MdiArea()->horizontalScrollBar();
@@ -111,11 +109,10 @@ TEST_F(MainFrame, StartsLinedUpAndMarkedAndTheWindowMenuShowsRaisesAndHidesTheOn
     // Alt with the arrows scrolls it from the keyboard.
     QApplication::setActiveWindow(&Frame());
     QApplication::processEvents();
-    for (const auto& [key, by] : {std::pair{Qt::Key_Left, -1}, std::pair{Qt::Key_Right, 1}}) {
-        const int before = bar->value();
-        QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
-        EXPECT_EQ(bar->value() > before ? 1 : -1, by) << key;
-    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left, Qt::AltModifier);
+    EXPECT_LT(bar->value(), bar->maximum());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right, Qt::AltModifier);
+    EXPECT_EQ(bar->value(), bar->maximum());
     bar->setValue(0);
     ASSERT_TRUE(Choose(ID_WINDOW_POP_SETTINGS));
     ASSERT_TRUE(Choose(ID_WINDOW_ARRANGE));
@@ -143,7 +140,6 @@ TEST_F(MainFrame, AnotherKindKeepsOrClearsWhatItShouldAndADiscardedSeriesLeavesN
     EXPECT_FLOAT_EQ(g_dispToMean, 100.0f);
     EXPECT_TRUE(g_popSettingsWnd->IsToolVisible());
     EXPECT_EQ(g_samplesDrawn, 0);
-
     // Binomial takes the Population window's place; the settings go.
     draw();
     g_populationWnd->MoveToolTo(QPoint(30, 40));
@@ -169,7 +165,6 @@ TEST_F(MainFrame, AnotherKindKeepsOrClearsWhatItShouldAndADiscardedSeriesLeavesN
     ASSERT_TRUE(Choose(ID_MEASUREMENT_BINOMIAL));
     EXPECT_FLOAT_EQ(g_popMean, 0.5f);
     EXPECT_EQ(g_samplesDrawn, 0);
-
     // Discrete: the Population window where the binomial one stood; mu 10 p.
     binomial->MoveToolTo(QPoint(12, 8));
     SetBinomialP(0.35f);
@@ -281,7 +276,6 @@ TEST_F(MainFrame, OptionsNameTheSidesCountTheChosenSideRebinAndGrowTheIntervalsW
         EXPECT_EQ(Readout(Sd(), IDC_SD_ACTUAL_NUMBER).toInt(),
                   above ? between(5.0, 1e9) : between(-1e9, 5.0));
     }
-
     // Tandem from +1.5 standard errors: -1.5 too, 0.8664 between (scipy).
     const float se = g_popSD / 4.0f;
     g_leftSliderZ = 1.5f;
@@ -291,7 +285,6 @@ TEST_F(MainFrame, OptionsNameTheSidesCountTheChosenSideRebinAndGrowTheIntervalsW
     EXPECT_NEAR(g_leftSliderValue, 5.0f - 1.5f * se, 1e-5);
     EXPECT_NEAR(g_rightSliderValue, 5.0f + 1.5f * se, 1e-5);
     EXPECT_NEAR(Readout(Sd(), IDC_SD_Z_PROPORTION).toDouble(), 0.8664, 0.002);
-
     // T values rebin the series even while the Dorvane window is hidden.
     ASSERT_TRUE(Choose(ID_WINDOW_SAMPLING_DIST));
     ASSERT_TRUE(Choose(ID_WINDOW_CLOSE));
@@ -324,7 +317,6 @@ TEST_F(MainFrame, OptionsNameTheSidesCountTheChosenSideRebinAndGrowTheIntervalsW
         expectBinned(chosen == ID_OPTIONS_T_VALUES);
     }
     EXPECT_EQ(g_samplesDrawn, 200); // the series itself stays
-
     // Possible Mu grows the intervals window by its strip where it stands.
     const QMdiArea* area = Frame().MdiArea();
     auto placed = [&] {
