@@ -1,8 +1,6 @@
-// What a teacher in front of a class asks: a window's picture on the
-// clipboard, the colour-blind safe pair instead of red and green, numbers
-// whole and apart whatever the mean and SD, every text whole and translated in
-// German and Spanish, a DRAW SAMPLES readable behind a message, and controls
-// and pictures that say what they are.
+// What a teacher in front of a class asks: a picture on the clipboard, colours
+// safe for the colour-blind, numbers whole and apart, every text translated,
+// and controls and pictures that say what they are.
 #include "tests/shell/ShellTestSupport.h"
 
 #include "ui/DrawnTexts.h"
@@ -11,7 +9,6 @@
 
 #include <QClipboard>
 #include <QDir>
-#include <QGuiApplication>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QRegularExpression>
@@ -24,18 +21,16 @@ using Classroom = ShellTest;
 
 // The pixels of the image that meet the test.
 int Count(const QImage& image, const std::function<bool(QRgb)>& test) {
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += test(image.pixel(x, y));
-    return count;
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    const auto* pixels = reinterpret_cast<const QRgb*>(rgb.constBits());
+    return int(std::count_if(pixels, pixels + rgb.width() * rgb.height(), test));
 }
 
 TEST_F(Classroom, CtrlCCopiesTheWindowUsedLastWithoutTheRingUnlessTheStudentSelectedText) {
     QApplication::setActiveWindow(&Frame());
     QApplication::processEvents();
-    // In a raised window (its first control focused, its text selected for
-    // typing over) the key copies the window, says so, without the ring.
+    // In a raised window (its first field's text selected) the key copies the
+    // window without the ring, and says so.
     const std::pair<CToolWindow*, const char*> steps[] = {
         {Ci(), "Copied the Confidence Intervals picture, 509 \u00d7 540"},
         {Sd(), "Copied the Dorvane picture, 624 \u00d7 446"}};
@@ -58,8 +53,7 @@ TEST_F(Classroom, CtrlCCopiesTheWindowUsedLastWithoutTheRingUnlessTheStudentSele
             EXPECT_NE(PixelOf(copied, ring.x(), ring.y()), Rgb(20, 20, 20));
         EXPECT_NE(ShownFocusRing(), nullptr); // still there on the screen
     }
-    // Text the student selects is copied as text, and only that; a field with
-    // no selection leaves the key to the picture.
+    // Text the student selects is copied as text; else the picture.
     ASSERT_TRUE(Choose(ID_WINDOW_CONF_INTERVALS));
     QLineEdit* field = Field(Ci(), IDC_CI_CONF_LEVEL);
     field->setFocus(Qt::TabFocusReason);
@@ -77,50 +71,21 @@ TEST_F(Classroom, CtrlCCopiesTheWindowUsedLastWithoutTheRingUnlessTheStudentSele
     EXPECT_TRUE(!Frame().PictureWindow() || Frame().PictureWindow()->IsToolVisible());
 }
 
-TEST_F(Classroom, ColourBlindSafeColoursSwapEveryRedAndGreenAndBack) {
-    // Counted (red) and other (green) columns either side of the slider on the
-    // middle of the histogram; red intervals on the page; the samples' bars.
-    ApplyPreset(PresetShape::SkewedPlus);
-    DrawAtF(25, 1000);
-    int first = 0, last = 0;
-    for (int slot = 1; slot <= kSdColumnSlots; ++slot)
-        if (!g_sdColumnRect[slot].IsEmpty() && g_sdColumnRect[slot].top < g_sdAxisY - 1)
-            last = slot, first = first ? first : slot;
-    const QPoint grip = Centre(g_leftSliderRect);
-    const QPoint to((g_sdColumnRect[first].left + g_sdColumnRect[last].right) / 2, grip.y());
-    QTest::mousePress(Sd(), Qt::LeftButton, Qt::NoModifier, grip);
-    SendMove(Sd(), to, Qt::LeftButton);
-    QTest::mouseRelease(Sd(), Qt::LeftButton, Qt::NoModifier, to);
-    // Pure red and green, give or take a blended edge; not DRAW SAMPLES' orange.
-    const auto red = [](QRgb c) { return qRed(c) >= 200 && qGreen(c) <= 40 && qBlue(c) <= 60; };
-    const auto green = [](QRgb c) { return qGreen(c) >= 200 && qRed(c) <= 60 && qBlue(c) <= 140; };
-    for (const bool safe : {false, true, false}) {
-        SCOPED_TRACE(safe);
-        if (safe || ItemWhenOpened(ID_OPTIONS_COLOUR_BLIND)->isChecked()) {
-            ASSERT_TRUE(Choose(ID_OPTIONS_COLOUR_BLIND));
-        }
-        EXPECT_EQ(ItemWhenOpened(ID_OPTIONS_COLOUR_BLIND)->isChecked(), safe);
-        for (CToolWindow* w :
-             {static_cast<CToolWindow*>(g_populationWnd), static_cast<CToolWindow*>(g_samplesWnd),
-              static_cast<CToolWindow*>(Sd()), static_cast<CToolWindow*>(Ci())}) {
-            const QImage picture = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
-            const int reds = Count(picture, red), greens = Count(picture, green);
-            EXPECT_EQ(reds > 0, !safe) << w->Tag();                // every window has something red
-            EXPECT_EQ(greens > 0, !safe && w != Ci()) << w->Tag(); // the graph has no green
-        }
-        SaveSnapshot(Frame().grab().toImage(),
-                     safe ? "classroom-colour-blind-safe" : "classroom-program-colours");
-    }
-}
-
-// Every text drawn lies whole on its window, clear of the scroll bars, and no
-// two texts on one row overlap; every readout and field shows its whole text.
-void ExpectWholeAndApart(const std::vector<QWidget*>& windows, const std::string& what) {
+// Every picture drawn afresh, its texts recorded until RecordDrawnTexts(false):
+// each lies whole on its window, clear of the scroll bars, and no two on one
+// row overlap; every readout and field shows its whole text.
+void RedrawAndExpectWholeAndApart(const std::string& what) {
+    RecordDrawnTexts(true);
+    g_populationWnd->RedrawCurve();
+    g_samplesWnd->RedrawSamplesWindow();
+    g_samplingDistWnd->BringUpToDate();
+    g_confIntervalWnd->RedrawConfIntervalWindow();
     const std::vector<DrawnText>& drawn = DrawnTexts();
     const std::pair<const QImage*, QWidget*> surfaces[] = {{&g_popMemDC, g_populationWnd},
                                                            {&g_sdMemDC, g_samplingDistWnd},
                                                            {&g_samplesMemDC, g_samplesWnd},
-                                                           {&g_ciMemDC, g_confIntervalWnd}};
+                                                           {&g_ciMemDC, g_confIntervalWnd},
+                                                           {nullptr, g_popSettingsWnd}};
     for (std::size_t i = 0; i < drawn.size(); ++i) {
         const DrawnText& t = drawn[i];
         const std::string text = what + ": \"" + t.text.toStdString() + "\"";
@@ -139,7 +104,7 @@ void ExpectWholeAndApart(const std::vector<QWidget*>& windows, const std::string
         }
     }
     const int frame = 2 * QApplication::style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 4;
-    for (QWidget* window : windows) {
+    for (const auto& [surface, window] : surfaces) {
         for (QLabel* label : window->findChildren<QLabel*>())
             EXPECT_TRUE(!label->isVisible() || label->text().contains(QLatin1Char('\n')) ||
                         label->fontMetrics().horizontalAdvance(label->text()) <=
@@ -161,8 +126,6 @@ TEST_F(Classroom, AnyMeanAndSdShowsWholeNumbersApartInEveryWindow) {
     TypeInto(Field(Sd(), IDC_SD_SAMPLE_SIZE), "25");
     TypeInto(Field(Sd(), IDC_SD_NUM_SAMPLES), "200");
     g_speed = 1;
-    const std::vector<QWidget*> windows = {g_populationWnd, g_samplesWnd, Sd(), Ci(),
-                                           g_popSettingsWnd};
     for (const auto& [mean, sd] : cases) {
         const std::string what = std::string(mean) + " / " + sd;
         g_popSettingsWnd->MeanField()->setText(QString::fromLatin1(mean));
@@ -176,12 +139,7 @@ TEST_F(Classroom, AnyMeanAndSdShowsWholeNumbersApartInEveryWindow) {
         for (int axis : {ID_OPTIONS_OBSERVED, ID_OPTIONS_Z_VALUES, ID_OPTIONS_T_VALUES}) {
             ASSERT_TRUE(Choose(axis));
             if (axis != ID_OPTIONS_Z_VALUES) Press(g_samplesWnd->Control(IDC_SAMPLES_VIEW_TOGGLE));
-            RecordDrawnTexts(true);
-            g_populationWnd->RedrawCurve();
-            g_samplesWnd->RedrawSamplesWindow();
-            Sd()->BringUpToDate();
-            Ci()->RedrawConfIntervalWindow();
-            ExpectWholeAndApart(windows, what);
+            RedrawAndExpectWholeAndApart(what);
             RecordDrawnTexts(false);
         }
         SaveSnapshot(Frame().grab().toImage(), QStringLiteral("numbers-%1-%2").arg(mean, sd));
@@ -207,10 +165,11 @@ TEST_F(Classroom, EveryTextIsTranslatedAndWholeInGermanAndSpanish) {
     ApplyPreset(PresetShape::SkewedPlus);
     DrawAtF(25, 200);
     SelectSampleNo(3); // the pictures' words then speak of it too
-    QStringList messages;
-    SetMessageHandler([&](QWidget*, const QString& text) { messages << text; });
     const std::vector<QWidget*> windows = {g_populationWnd, g_samplesWnd, Sd(), Ci(),
                                            g_popSettingsWnd};
+    auto expectTranslated = [](const QString& text) {
+        EXPECT_FALSE(LeftInEnglish(text) || DecimalPoint(text)) << text.toStdString();
+    };
     for (const auto& [language, code] :
          {std::pair{UiLanguage::German, "de"}, {UiLanguage::Spanish, "es"}}) {
         SCOPED_TRACE(code);
@@ -223,27 +182,21 @@ TEST_F(Classroom, EveryTextIsTranslatedAndWholeInGermanAndSpanish) {
             QString source;
             while (!ts.atEnd()) {
                 if (ts.readNext() != QXmlStreamReader::StartElement) continue;
-                if (ts.name() == QLatin1String("source")) source = ts.readElementText();
-                if (ts.name() != QLatin1String("translation")) continue;
-                const bool finished = ts.attributes().value(QLatin1String("type")).isEmpty();
-                EXPECT_TRUE(finished && !ts.readElementText().isEmpty())
+                if (ts.name() == u"source") source = ts.readElementText();
+                if (ts.name() != u"translation") continue;
+                EXPECT_TRUE(ts.attributes().value(QLatin1String("type")).isEmpty() && // finished
+                            !ts.readElementText().isEmpty())
                     << name.toStdString() << ": " << source.toStdString();
             }
         }
         SetUiLanguage(language);
         QCoreApplication::processEvents();
-        // The core fills the settings' fields with a decimal point, as it does
-        // after each change of population.
+        // The core fills the settings' fields with a point, as after a change.
         g_popSettingsWnd->SetFieldTexts(QStringLiteral("4.00"), QStringLiteral("2.819"));
         // The pictures, then the DRAW SAMPLES faces.
-        RecordDrawnTexts(true);
-        g_populationWnd->RedrawCurve();
-        g_samplesWnd->RedrawSamplesWindow();
-        Sd()->BringUpToDate();
-        Ci()->RedrawConfIntervalWindow();
-        ExpectWholeAndApart(windows, code);
+        RedrawAndExpectWholeAndApart(code);
         for (const DrawnText& t : DrawnTexts())
-            EXPECT_FALSE(LeftInEnglish(t.text) || DecimalPoint(t.text)) << t.text.toStdString();
+            expectTranslated(t.text);
         RecordDrawnTexts(true);
         for (QWidget* button :
              {Ci()->Control(IDC_CI_DRAW_SAMPLES), Sd()->Control(IDC_SD_DRAW_SAMPLES),
@@ -256,42 +209,33 @@ TEST_F(Classroom, EveryTextIsTranslatedAndWholeInGermanAndSpanish) {
         RecordDrawnTexts(false);
         // Every control's text, name and tip, every window's title.
         for (QWidget* window : windows) {
-            EXPECT_FALSE(LeftInEnglish(window->windowTitle()))
-                << window->windowTitle().toStdString();
+            expectTranslated(window->windowTitle());
             for (QWidget* w : window->findChildren<QWidget*>()) {
                 for (const QString& words : {w->accessibleName(), w->toolTip()})
                     EXPECT_FALSE(LeftInEnglish(words)) << words.toStdString();
-                const QString described = w->accessibleDescription();
-                EXPECT_FALSE(LeftInEnglish(described) || DecimalPoint(described))
-                    << described.toStdString();
+                // Buttons', readouts' and fields' own texts too.
+                for (const QString& words :
+                     {w->accessibleDescription(), w->property("text").toString()})
+                    expectTranslated(words);
                 if (auto* button = qobject_cast<QPushButton*>(w)) {
-                    EXPECT_FALSE(LeftInEnglish(button->text())) << button->text().toStdString();
                     for (const QString& line : button->text().remove('&').split('\n'))
                         EXPECT_LE(button->fontMetrics().horizontalAdvance(line),
                                   button->contentsRect().width() - 2)
                             << "cut: " << line.toStdString();
                 }
-                if (auto* label = qobject_cast<QLabel*>(w)) {
-                    EXPECT_FALSE(LeftInEnglish(label->text()) || DecimalPoint(label->text()))
-                        << label->text().toStdString();
-                }
-                if (auto* field = qobject_cast<QLineEdit*>(w)) {
-                    EXPECT_FALSE(DecimalPoint(field->text())) << field->text().toStdString();
-                }
             }
         }
         // The menus, and a message of the core.
         for (QAction* top : Frame().menuBar()->actions()) {
-            QList<QAction*> items = top->menu()->actions(); // a list of its own, not a temporary
-            items << top;
-            for (QAction* item : items)
-                EXPECT_FALSE(LeftInEnglish(item->text())) << item->text().toStdString();
+            expectTranslated(top->text());
+            for (QAction* item : top->menu()->actions())
+                expectTranslated(item->text());
         }
         messages.clear();
         g_popSettingsWnd->MeanField()->setText(QStringLiteral("abc"));
         QTest::keyClick(g_popSettingsWnd, Qt::Key_Return);
         ASSERT_EQ(messages.size(), 1);
-        EXPECT_FALSE(LeftInEnglish(messages[0])) << messages[0].toStdString();
+        expectTranslated(messages[0]);
         SaveSnapshot(Frame().grab().toImage(), QStringLiteral("language-%1").arg(code));
     }
     SetUiLanguage(UiLanguage::English);
@@ -299,9 +243,8 @@ TEST_F(Classroom, EveryTextIsTranslatedAndWholeInGermanAndSpanish) {
     EXPECT_EQ(g_samplesDrawn, 200); // the series outlived every change of language
 }
 
-TEST_F(Classroom, ControlsAndPicturesSayWhatTheyAreAndDrawSamplesStaysReadable) {
-    // The population is empty: each DRAW SAMPLES says so, and behind the
-    // message the button still reads as itself, orange-red, not grey.
+TEST_F(Classroom, ControlsAndPicturesSayWhatTheyAreInColoursSafeForTheColourBlindOnDemand) {
+    // The population empty: each DRAW SAMPLES says so, orange-red behind it.
     for (QWidget* button : {Ci()->Control(IDC_CI_DRAW_SAMPLES), Sd()->Control(IDC_SD_DRAW_SAMPLES),
                             g_samplesWnd->Control(IDC_SAMPLES_DRAW_SAMPLES)}) {
         int orange = -1;
@@ -316,9 +259,8 @@ TEST_F(Classroom, ControlsAndPicturesSayWhatTheyAreAndDrawSamplesStaysReadable) 
         EXPECT_TRUE(messages[0].contains("empty")) << messages[0].toStdString();
         EXPECT_GT(orange, button->width() * button->height() / 3);
     }
-    // A control that takes the focus takes it by Tab and has a name and a
-    // tooltip; a readout has a name even while empty; nothing else takes the
-    // focus; each window has its pictures' words.
+    // A control takes the focus by Tab and has a name and a tooltip; a readout
+    // has a name even while empty; each window has its pictures' words.
     ApplyPreset(PresetShape::Normal);
     ASSERT_TRUE(Choose(ID_MEASUREMENT_BINOMIAL));
     const std::pair<CToolWindow*, int> rows[] = {
@@ -347,10 +289,11 @@ TEST_F(Classroom, ControlsAndPicturesSayWhatTheyAreAndDrawSamplesStaysReadable) 
         EXPECT_GT(controls, 0) << window->Tag();
         EXPECT_GE(described, pictures) << window->Tag();
     }
-
     // The graph's words count the intervals as a recount of the samples does.
     ASSERT_TRUE(Choose(ID_MEASUREMENT_CONTINUOUS));
     ApplyPreset(PresetShape::Normal);
+    g_leftSliderZ = 0.0f; // red and green columns either side of the slider
+    RecomputeSliderValues();
     DrawAtF(16, 1000);
     int in = 0;
     for (int s = 1; s <= 1000; ++s)
@@ -361,6 +304,26 @@ TEST_F(Classroom, ControlsAndPicturesSayWhatTheyAreAndDrawSamplesStaysReadable) 
                            .arg(in)
                            .arg(1000 - in)))
         << words.toStdString();
+
+    // The colour-blind safe pair replaces every red and green, and back.
+    // Pure red and green, give or take a blended edge; not DRAW SAMPLES' orange.
+    const auto red = [](QRgb c) { return qRed(c) >= 200 && qGreen(c) <= 40 && qBlue(c) <= 60; };
+    const auto green = [](QRgb c) { return qGreen(c) >= 200 && qRed(c) <= 60 && qBlue(c) <= 140; };
+    for (const bool safe : {false, true, false}) {
+        SCOPED_TRACE(safe);
+        ASSERT_TRUE(ItemWhenOpened(ID_OPTIONS_COLOUR_BLIND)->isChecked() == safe ||
+                    Choose(ID_OPTIONS_COLOUR_BLIND));
+        EXPECT_EQ(ItemWhenOpened(ID_OPTIONS_COLOUR_BLIND)->isChecked(), safe);
+        for (CToolWindow* w :
+             std::initializer_list<CToolWindow*>{g_populationWnd, g_samplesWnd, Sd(), Ci()}) {
+            const QImage picture = w->grab().toImage();
+            const int reds = Count(picture, red), greens = Count(picture, green);
+            EXPECT_EQ(reds > 0, !safe) << w->Tag();                // every window has something red
+            EXPECT_EQ(greens > 0, !safe && w != Ci()) << w->Tag(); // the graph has no green
+        }
+        SaveSnapshot(Frame().grab().toImage(),
+                     safe ? "classroom-colour-blind-safe" : "classroom-program-colours");
+    }
 }
 
 } // namespace

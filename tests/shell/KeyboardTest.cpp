@@ -1,10 +1,7 @@
-// The program from the keyboard: a whole lesson without a mouse; Tab through
-// every control in order; Space and Enter on buttons; one speed in every
-// window, by any window's buttons or Ctrl+digit; shared fields alike; a focus
-// ring that reads on any ground; no key leading to a dead end.
+// The program from the keyboard: a lesson without a mouse, with a focus ring
+// that reads on any ground; Space and Enter on buttons; one speed in every
+// window by any window's buttons or Ctrl+digit; shared fields alike.
 #include "tests/shell/ShellTestSupport.h"
-
-#include "ui/ValueEditor.h"
 
 #include <QTimer>
 
@@ -28,14 +25,12 @@ class Keyboard : public ShellTest {
         ASSERT_NE(Focused(), nullptr);
         ASSERT_EQ(Focused()->accessibleName(), name);
     }
-    static void Type(const QString& text) { QTest::keyClicks(Focused(), text); }
 };
 
-TEST_F(Keyboard, ALessonWithoutAMouseChoosesDrawsMovesSelectsAndReads) {
+TEST_F(Keyboard, ALessonWithoutAMouseChoosesDrawsSelectsAndReadsWithARingOnAnyGround) {
     Key(Qt::Key_5, Qt::ControlModifier); // the fastest speed from anywhere
     ASSERT_EQ(g_speed, 1);
-    // 1. A normal population from the preset menu of the DISTRIBUTION box:
-    // Down to the second item, Normal, and Enter, in the open menu.
+    // 1. NORMAL, the second item of the open preset menu.
     ASSERT_TRUE(Choose(ID_WINDOW_POPULATION));
     TabTo(QStringLiteral("Preset shapes"));
     QMenu* presets = g_populationWnd->ShapeMenu();
@@ -53,30 +48,17 @@ TEST_F(Keyboard, ALessonWithoutAMouseChoosesDrawsMovesSelectsAndReads) {
     ASSERT_NE(Focused(), nullptr);
     EXPECT_EQ(Focused()->accessibleName(), "Preset shapes");
     EXPECT_FLOAT_EQ(g_popMean, 5.0f);
-
     // 2. Samples of 25, a thousand of them: Enter in the field draws.
     ASSERT_TRUE(Choose(ID_WINDOW_SAMPLING_DIST));
     TabTo(QStringLiteral("Sample size"));
-    Type(QStringLiteral("25")); // Tab selected the field's text
+    QTest::keyClicks(Focused(), "25"); // Tab selected the field's text
     Key(Qt::Key_Tab);
-    Type(QStringLiteral("1000"));
+    QTest::keyClicks(Focused(), "1000");
     Key(Qt::Key_Return);
     ASSERT_EQ(g_samplesDrawn, 1000);
     EXPECT_EQ(Readout(Sd(), IDC_SD_TOTAL_DRAWN), "1000");
-
-    // 3. The slider: a value typed exactly over its label.
-    TabTo(QStringLiteral("Slider"));
-    Key(Qt::Key_Return);
-    ASSERT_EQ(Focused(), Sd()->ValueEditor());
-    Type(QStringLiteral("5.4"));
-    Key(Qt::Key_Return);
-    EXPECT_EQ(SliderLabelText(g_leftSliderZ, false), "x = 5.40");
-    EXPECT_EQ(Focused()->accessibleName(), "Slider");
-
-    // 4. A sample: the one with the middle mean, then the next larger, which
-    // the Samples window shows.
-    Key(Qt::Key_Tab, Qt::ShiftModifier);
-    ASSERT_EQ(Focused()->accessibleName(), "Sampling distribution histogram");
+    // 3. A sample: the one with the middle mean, then the next larger.
+    TabTo(QStringLiteral("Sampling distribution histogram"));
     Key(Qt::Key_Right);
     Key(Qt::Key_Right);
     ASSERT_TRUE(g_sampleSelected);
@@ -85,9 +67,7 @@ TEST_F(Keyboard, ALessonWithoutAMouseChoosesDrawsMovesSelectsAndReads) {
     for (int r = 1; r <= 1000; ++r)
         below += g_sampleStore[r].mean < g_sampleStore[sample].mean;
     EXPECT_EQ(below, 500);
-
-    // 5. Its interval, read where the keyboard comes to the graph; Up goes on
-    // to the next sample's.
+    // 4. Its interval read on the graph; Up goes on to the next sample's.
     ASSERT_TRUE(Choose(ID_WINDOW_CONF_INTERVALS));
     TabTo(QStringLiteral("Confidence intervals graph"));
     for (int shown : {sample, sample + 1}) {
@@ -97,6 +77,58 @@ TEST_F(Keyboard, ALessonWithoutAMouseChoosesDrawsMovesSelectsAndReads) {
         Key(Qt::Key_Up);
     }
     EXPECT_TRUE(messages.isEmpty()) << messages.join(" | ").toStdString();
+    // 5. The focus wears a ring on the grey panel, the orange DRAW SAMPLES, a
+    // field and the plot: two dark pixels, then one white, on every side.
+    ASSERT_TRUE(Choose(ID_WINDOW_SAMPLING_DIST));
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             Sd()->Control(IDC_SD_BIN_WIDE), Sd()->Control(IDC_SD_DRAW_SAMPLES),
+             Sd()->Control(IDC_SD_NUM_SAMPLES), Sd()->SliderSpot(true)}) {
+        SCOPED_TRACE(w->accessibleName().toStdString());
+        w->setFocus(Qt::TabFocusReason);
+        ASSERT_NE(ShownFocusRing(), nullptr);
+        const QImage window = Sd()->grab().toImage();
+        const QRect r = w->geometry();
+        const QPoint c = r.center();
+        for (const auto& [edge, out] : {std::pair{QPoint(r.left(), c.y()), QPoint(-1, 0)},
+                                        {QPoint(r.right(), c.y()), QPoint(1, 0)},
+                                        {QPoint(c.x(), r.top()), QPoint(0, -1)},
+                                        {QPoint(c.x(), r.bottom()), QPoint(0, 1)}})
+            for (int d = 1; d <= 3; ++d) {
+                const QPoint at = edge + d * out;
+                EXPECT_EQ(PixelOf(window, at.x(), at.y()),
+                          d == 1 ? Rgb(255, 255, 255) : Rgb(20, 20, 20))
+                    << at.x() << "," << at.y();
+            }
+    }
+    // A picture at the window's edge: the ring just inside, in blue, beside
+    // the selected sample's black frame.
+    DrawAtF(4, 5);
+    ASSERT_TRUE(Choose(ID_WINDOW_SAMPLES));
+    QWidget* picture = g_samplesWnd->PictureSpot();
+    picture->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(picture, Qt::Key_Space); // selected: a frame (2, 40)-(300, 260)
+    ASSERT_EQ(picture->geometry(), QRect(0, 0, 299, 342));
+    const QImage samples = g_samplesWnd->grab().toImage();
+    const QRgb blue = kFocusRingInside.rgb() & 0xFFFFFF;
+    for (const QPoint& at :
+         {QPoint(0, 150), QPoint(1, 150), QPoint(298, 150), QPoint(150, 0), QPoint(150, 341)})
+        EXPECT_EQ(PixelOf(samples, at.x(), at.y()), blue) << at.x() << "," << at.y();
+    for (const QPoint& at : {QPoint(2, 150), QPoint(299, 150), QPoint(150, 40)})
+        EXPECT_EQ(PixelOf(samples, at.x(), at.y()), Rgb(0, 0, 0)) << at.x() << "," << at.y();
+    // The ring is the keyboard's: gone on a click, back on the next key.
+    QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, QPoint(150, 150));
+    EXPECT_EQ(ShownFocusRing(), nullptr);
+    Key(Qt::Key_Shift);
+    ASSERT_NE(ShownFocusRing(), nullptr);
+    EXPECT_TRUE(ShownFocusRing()->geometry().contains(Focused()->geometry()));
+    // Close Window gives the keys to the window then on top.
+    ASSERT_TRUE(Choose(ID_WINDOW_CLOSE));
+    ASSERT_FALSE(g_samplesWnd->IsToolVisible());
+    ASSERT_NE(Focused(), nullptr);
+    auto* owner = qobject_cast<CToolWindow*>(Focused()->parentWidget());
+    EXPECT_TRUE(owner && owner->IsToolVisible());
+    Focused()->clearFocus();
+    EXPECT_EQ(ShownFocusRing(), nullptr);
 }
 
 TEST_F(Keyboard, ButtonsAnswerSpaceAndEnterAndTheSpeedAndFieldsAreOneInEveryWindow) {
@@ -111,42 +143,32 @@ TEST_F(Keyboard, ButtonsAnswerSpaceAndEnterAndTheSpeedAndFieldsAreOneInEveryWind
     sigma->setFocus(Qt::TabFocusReason);
     QTest::keyClick(sigma, Qt::Key_Return);
     EXPECT_EQ(g_ciSigmaKnown, 0);
-    // Tab enters the speed buttons at the one pressed in; the arrows then
-    // choose as among radio buttons.
-    CSpeedControl::SetSpeed(4);
-    Ci()->Control(IDC_CI_SPEED_F)->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(Focused(), Ci()->Control(IDC_CI_SPEED_2));
-    Key(Qt::Key_Right);
-    EXPECT_EQ(g_speed, 3);
-    EXPECT_EQ(Focused(), Ci()->Control(IDC_CI_SPEED_3));
-
     // Each window's buttons, F to S, and Ctrl+1 to Ctrl+5 from any control:
     // every window and the Speed menu show the one speed.
-    const int buttons[3][5] = {
-        {IDC_SD_SPEED_F, IDC_SD_SPEED_4, IDC_SD_SPEED_3, IDC_SD_SPEED_2, IDC_SD_SPEED_S},
-        {IDC_SAMPLES_SPEED_F, IDC_SAMPLES_SPEED_4, IDC_SAMPLES_SPEED_3, IDC_SAMPLES_SPEED_2,
-         IDC_SAMPLES_SPEED_S},
-        {IDC_CI_SPEED_F, IDC_CI_SPEED_4, IDC_CI_SPEED_3, IDC_CI_SPEED_2, IDC_CI_SPEED_S}};
-    auto button = [&](int window, int speed) {
-        const int id = buttons[window][speed - 1];
-        return qobject_cast<QPushButton*>(window == 0   ? Sd()->Control(id)
-                                          : window == 1 ? g_samplesWnd->Control(id)
-                                                        : Ci()->Control(id));
-    };
+    const std::vector<QWidget*> buttons[] = {
+        {Sd()->Control(IDC_SD_SPEED_F), Sd()->Control(IDC_SD_SPEED_4),
+         Sd()->Control(IDC_SD_SPEED_3), Sd()->Control(IDC_SD_SPEED_2),
+         Sd()->Control(IDC_SD_SPEED_S)},
+        {g_samplesWnd->Control(IDC_SAMPLES_SPEED_F), g_samplesWnd->Control(IDC_SAMPLES_SPEED_4),
+         g_samplesWnd->Control(IDC_SAMPLES_SPEED_3), g_samplesWnd->Control(IDC_SAMPLES_SPEED_2),
+         g_samplesWnd->Control(IDC_SAMPLES_SPEED_S)},
+        {Ci()->Control(IDC_CI_SPEED_F), Ci()->Control(IDC_CI_SPEED_4),
+         Ci()->Control(IDC_CI_SPEED_3), Ci()->Control(IDC_CI_SPEED_2),
+         Ci()->Control(IDC_CI_SPEED_S)}};
     auto expectShown = [&](int speed) {
         EXPECT_EQ(g_speed, speed);
         for (int window = 0; window < 3; ++window)
             for (int s = 1; s <= 5; ++s)
-                EXPECT_EQ(button(window, s)->isChecked(), s == speed) << window << " " << s;
+                EXPECT_EQ(qobject_cast<QAbstractButton*>(buttons[window][s - 1])->isChecked(),
+                          s == speed)
+                    << window << " " << s;
         EXPECT_TRUE(ItemWhenOpened(ID_SPEED_S + 5 - speed)->isChecked());
     };
     for (int window = 0; window < 3; ++window)
         for (int speed = 1; speed <= 5; ++speed) {
-            Press(button(window, speed));
+            Press(buttons[window][speed - 1]);
             expectShown(speed);
         }
-    EXPECT_EQ(Frame().CommandAction(ID_SPEED_F)->shortcut(),
-              QKeySequence(QStringLiteral("Ctrl+5")));
     const std::pair<QWidget*, Qt::Key> keys[] = {{Sd()->Control(IDC_SD_SAMPLE_SIZE), Qt::Key_1},
                                                  {g_populationWnd, Qt::Key_5},
                                                  {Ci()->Control(IDC_CI_CONF_LEVEL), Qt::Key_3},
@@ -156,11 +178,8 @@ TEST_F(Keyboard, ButtonsAnswerSpaceAndEnterAndTheSpeedAndFieldsAreOneInEveryWind
         QTest::keyClick(target, key, Qt::ControlModifier);
         expectShown(6 - (key - Qt::Key_0));
     }
-
-    // The fields the windows share stay alike, both ways; DRAW SAMPLES of
-    // the Dorvane window shows its count in the others too, at any speed.
-    TypeInto(Field(Sd(), IDC_SD_SAMPLE_SIZE),
-             "1000"); // the largest taken as it is
+    // Shared fields stay alike both ways, and a series' count, at any speed.
+    TypeInto(Field(Sd(), IDC_SD_SAMPLE_SIZE), "1000"); // the largest taken as it is
     EXPECT_EQ(Field(Ci(), IDC_CI_SAMPLE_SIZE)->text(), "1000");
     EXPECT_EQ(Field(g_samplesWnd, IDC_SAMPLES_SAMPLE_SIZE)->text(), "1000");
     EXPECT_TRUE(messages.isEmpty());
@@ -173,72 +192,6 @@ TEST_F(Keyboard, ButtonsAnswerSpaceAndEnterAndTheSpeedAndFieldsAreOneInEveryWind
         Press(Sd()->Control(IDC_SD_DRAW_SAMPLES));
         EXPECT_EQ(Readout(Ci(), IDC_CI_TOTAL_DRAWN), count);
     }
-}
-
-TEST_F(Keyboard, TheFocusedControlWearsARingThatReadsOnAnyGround) {
-    ApplyPreset(PresetShape::Normal);
-    ASSERT_TRUE(Choose(ID_WINDOW_SAMPLING_DIST));
-    TypeInto(Field(Sd(), IDC_SD_SAMPLE_SIZE), "4");
-    // On the grey panel, the orange DRAW SAMPLES, a field and the white plot:
-    // two dark pixels, then one white, on every side.
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             Sd()->Control(IDC_SD_BIN_WIDE), Sd()->Control(IDC_SD_DRAW_SAMPLES),
-             Sd()->Control(IDC_SD_NUM_SAMPLES), Sd()->SliderSpot(true)}) {
-        SCOPED_TRACE(w->accessibleName().toStdString());
-        w->setFocus(Qt::TabFocusReason);
-        ASSERT_NE(ShownFocusRing(), nullptr);
-        const QImage window = Sd()->grab().toImage();
-        const QRect r = w->geometry();
-        const int y = r.center().y(), x = r.center().x();
-        for (const auto& [at, colour] : {std::pair{QPoint(r.left() - 3, y), 20},
-                                         {QPoint(r.left() - 2, y), 20},
-                                         {QPoint(r.left() - 1, y), 255},
-                                         {QPoint(r.right() + 1, y), 255},
-                                         {QPoint(r.right() + 3, y), 20},
-                                         {QPoint(x, r.top() - 3), 20},
-                                         {QPoint(x, r.top() - 1), 255},
-                                         {QPoint(x, r.bottom() + 1), 255},
-                                         {QPoint(x, r.bottom() + 2), 20}})
-            EXPECT_EQ(PixelOf(window, at.x(), at.y()), Rgb(colour, colour, colour))
-                << at.x() << "," << at.y();
-    }
-    // A picture that reaches the window's edge has its ring just inside, in
-    // the focus blue: the selected sample's black frame beside it stays whole.
-    DrawAtF(4, 5);
-    ASSERT_TRUE(Choose(ID_WINDOW_SAMPLES));
-    QWidget* picture = g_samplesWnd->PictureSpot();
-    picture->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(picture, Qt::Key_Space); // selected: a frame (2, 40)-(300, 260)
-    ASSERT_EQ(picture->geometry(), QRect(0, 0, 299, 342));
-    const QImage samples = g_samplesWnd->grab().toImage();
-    const QRgb blue =
-        Rgb(kFocusRingInside.red(), kFocusRingInside.green(), kFocusRingInside.blue());
-    for (const auto& [at, colour] : {std::pair{QPoint(0, 150), blue},
-                                     {QPoint(1, 150), blue},
-                                     {QPoint(298, 150), blue},
-                                     {QPoint(150, 0), blue},
-                                     {QPoint(150, 341), blue},
-                                     {QPoint(2, 150), Rgb(0, 0, 0)},
-                                     {QPoint(299, 150), Rgb(0, 0, 0)},
-                                     {QPoint(150, 40), Rgb(0, 0, 0)}})
-        EXPECT_EQ(PixelOf(samples, at.x(), at.y()), colour) << at.x() << "," << at.y();
-
-    // The ring is the keyboard's: a click leaves no frame, the next key brings
-    // it back where the focus is.
-    QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, QPoint(150, 150));
-    EXPECT_EQ(ShownFocusRing(), nullptr);
-    Key(Qt::Key_Shift);
-    ASSERT_NE(ShownFocusRing(), nullptr);
-    EXPECT_TRUE(ShownFocusRing()->geometry().contains(Focused()->geometry()));
-    // Close Window gives the keys to the window then on top; away from the
-    // windows there is no ring.
-    ASSERT_TRUE(Choose(ID_WINDOW_CLOSE));
-    ASSERT_FALSE(g_samplesWnd->IsToolVisible());
-    ASSERT_NE(Focused(), nullptr);
-    auto* owner = qobject_cast<CToolWindow*>(Focused()->parentWidget());
-    EXPECT_TRUE(owner && owner->IsToolVisible());
-    Focused()->clearFocus();
-    EXPECT_EQ(ShownFocusRing(), nullptr);
 }
 
 } // namespace

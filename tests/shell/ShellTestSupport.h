@@ -3,29 +3,22 @@
 // click one of its items, press buttons, type into fields, draw a series.
 
 #include "core/Population.h"
-#include "core/SamplingEngine.h"
 #include "core/Selection.h"
-#include "core/SimulationState.h"
-#include "resources/Resource.h"
 #include "shell/MainFrame.h"
-#include "shell/Run.h"
 #include "tests/support/GuiTestSupport.h"
 #include "tests/windows/confint/IntervalRecount.h"
 #include "ui/DrawingResources.h"
 #include "ui/FocusRing.h"
 #include "ui/FocusSpot.h"
 #include "ui/SpeedControl.h"
-#include "ui/ToolWindow.h"
 #include "ui/WindowLinks.h"
 #include "windows/confint/ConfIntervalDlg.h"
 #include "windows/confint/IntervalGeometry.h"
-#include "windows/confint/IntervalSeries.h"
 #include "windows/confint/StripGeometry.h"
 #include "windows/population/BinomialPopDlg.h"
 #include "windows/population/PopSettingsDlg.h"
 #include "windows/population/PopulationDlg.h"
 #include "windows/sampdist/HistogramModel.h"
-#include "windows/sampdist/SampDistModel.h"
 #include "windows/sampdist/SamplingDistDlg.h"
 #include "windows/sampdist/SliderModel.h"
 #include "windows/samples/SamplesDlg.h"
@@ -33,18 +26,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 #include <algorithm>
-#include <cmath>
-#include <functional>
-#include <memory>
-#include <string>
-#include <vector>
 
 class ShellTest : public GuiTest {
   protected:
@@ -69,8 +55,7 @@ class ShellTest : public GuiTest {
     static void Press(QWidget* w) {
         QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
     }
-    // A series of count samples of n drawn at speed F with the Dorvane
-    // window's DRAW SAMPLES.
+    // count samples of n drawn at speed F by the Dorvane window's button.
     static void DrawAtF(int n, int count) {
         TypeInto(Field(Sd(), IDC_SD_SAMPLE_SIZE), QString::number(n));
         TypeInto(Field(Sd(), IDC_SD_NUM_SAMPLES), QString::number(count));
@@ -79,17 +64,15 @@ class ShellTest : public GuiTest {
         ASSERT_EQ(g_samplesDrawn, count);
     }
 
-    // Opens the menu and chooses the item. Returns false when the item could
-    // not be chosen (it is disabled).
+    // Opens the menu and chooses the item; false when it is disabled.
     bool Choose(int commandId) {
         QAction* action = ItemWhenOpened(commandId);
         if (!action || !action->isEnabled()) return false;
         action->trigger();
         return true;
     }
-    // The item as it is drawn when its menu opens: what opening the menu does
-    // before it is drawn (a real pop-up cannot be shown offscreen without
-    // warnings) brings its items up to date.
+    // The item as drawn when its menu opens (a real pop-up cannot be shown
+    // offscreen without warnings): opening brings its items up to date.
     QAction* ItemWhenOpened(int commandId) {
         QAction* action = m_frame->CommandAction(commandId);
         auto* menu = action ? qobject_cast<QMenu*>(action->parent()) : nullptr;
@@ -98,13 +81,9 @@ class ShellTest : public GuiTest {
         emit menu->aboutToHide();
         return action;
     }
-    QMdiSubWindow* TopWindow() {
-        return m_frame->MdiArea()->subWindowList(QMdiArea::StackingOrder).last();
-    }
 
-    // After Window > Arrange for This Screen: every shown window that fits the
-    // workspace's view lies whole in it, one taller (wider) than the view
-    // starts at its top (left), and as many as can stand side by side do.
+    // After Window > Arrange for This Screen: a shown window lies whole in the
+    // view, or starts at its top (left) when taller (wider) than the view.
     void ExpectArrangedForTheView() {
         const QRect view = m_frame->MdiArea()->viewport()->rect();
         std::vector<QRect> shown;
@@ -119,8 +98,7 @@ class ShellTest : public GuiTest {
             EXPECT_TRUE(g.width() <= view.width() || g.left() == 0) << g.x();
             widths.push_back(g.width());
         }
-        // The most that fit side by side (the narrowest first) stand apart
-        // along the top (counted from the earliest right edge).
+        // As many as fit side by side (the narrowest first) stand along the top.
         std::sort(widths.begin(), widths.end());
         int most = 0, sum = 0, inRow = 0, edge = -1;
         for (const int w : widths)
