@@ -144,7 +144,8 @@ void CSamplingDistDlg::PlaceFocusSpots() {
     }
     // The interval widths in the units of the kind shown.
     for (int i = 0; i < 4; ++i) {
-        const QString width = QString::number(BinWidthInfoFor(kBinWidths[i]).width, 'g', 3);
+        const QString width =
+            LocalNumbers(QString::number(BinWidthInfoFor(kBinWidths[i]).width, 'g', 3));
         QWidget* button = Control(kBinWidthIds[i]);
         const QString name = QCoreApplication::translate("Dorvane", "Interval width %1").arg(width);
         if (button->accessibleName() != name) {
