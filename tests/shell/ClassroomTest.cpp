@@ -258,6 +258,8 @@ TEST_F(Classroom, ControlsAndPicturesSayWhatTheyAreInColoursSafeForTheColourBlin
         EXPECT_TRUE(messages[0].contains("empty")) << messages[0].toStdString();
         EXPECT_GT(orange, button->width() * button->height() / 3);
     }
+    // The loop's handler would outlive its variables.
+    SetMessageHandler([this](QWidget*, const QString& text) { messages << text; });
     // A control takes the focus by Tab and has a name and a tooltip; a readout
     // has a name even while empty; each window has its pictures' words.
     ApplyPreset(PresetShape::Normal);
